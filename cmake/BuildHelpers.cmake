@@ -1,0 +1,24 @@
+# tw_embed_resource(TARGET_VAR NAME FILE): generates a C++ source defining
+# `extern const char NAME[]` holding FILE's bytes, rebuilt when FILE changes.
+function(tw_embed_resource out_var symbol input)
+  set(output "${CMAKE_CURRENT_BINARY_DIR}/${symbol}.cpp")
+  add_custom_command(
+    OUTPUT "${output}"
+    COMMAND ${CMAKE_COMMAND} -DINPUT=${input} -DOUTPUT=${output} -DSYMBOL=${symbol}
+            -P "${CMAKE_SOURCE_DIR}/cmake/EmbedFile.cmake"
+    DEPENDS "${input}" "${CMAKE_SOURCE_DIR}/cmake/EmbedFile.cmake"
+    VERBATIM)
+  set(${out_var} "${output}" PARENT_SCOPE)
+endfunction()
+
+# tw_sources(VAR FOLDERS...): every .cpp of the folders but exports.cpp, which
+# belongs to the shared library of that folder group.
+function(tw_sources out)
+  set(all)
+  foreach(folder ${ARGN})
+    file(GLOB sources CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/${folder}/*.cpp)
+    list(FILTER sources EXCLUDE REGEX "/exports\\.cpp$")
+    list(APPEND all ${sources})
+  endforeach()
+  set(${out} ${all} PARENT_SCOPE)
+endfunction()

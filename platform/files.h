@@ -1,0 +1,59 @@
+// Files and folders. Every function takes system paths (see paths.h) and maps
+// them itself. Nothing here throws; failures are reported by the result.
+#pragma once
+#include <cstdint>
+#include <memory>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace platform {
+
+std::optional<std::string> read_file(std::string_view path);
+// Writes the whole file. An existing file is first renamed to a temporary name
+// and removed only after the new content is complete, so a failed write keeps
+// the old content (restored under its own name).
+bool write_file(std::string_view path, std::string_view bytes);
+bool append_file(std::string_view path, std::string_view bytes);
+
+bool file_exists(std::string_view path);       // a regular file
+bool directory_exists(std::string_view path);
+std::optional<std::uint64_t> file_size(std::string_view path);
+std::optional<std::int64_t> file_mtime(std::string_view path);  // seconds since 1970
+bool remove_file(std::string_view path);
+bool rename_file(std::string_view from, std::string_view to);
+// Plain copy; stands in for the expanding copy too. Overwrites the target.
+bool copy_file(std::string_view from, std::string_view to);
+bool create_directories(std::string_view path);
+bool remove_directory_tree(std::string_view path);
+
+// Names (without folder) of the regular files in pattern's folder whose names
+// match the pattern's last component: '*' and '?' wildcards, case-insensitive.
+std::vector<std::string> find_files(std::string_view pattern);
+
+// An open file held with an exclusive advisory lock, as our own writers hold
+// it. Opening a file another holder has locked reports a sharing violation.
+enum class OpenStatus { ok, not_found, sharing_violation, failed };
+enum class OpenMode { read, write_truncate, read_write, append };
+
+class ExclusiveFile {
+ public:
+  ~ExclusiveFile();
+  ExclusiveFile(const ExclusiveFile&) = delete;
+  ExclusiveFile& operator=(const ExclusiveFile&) = delete;
+
+  static std::unique_ptr<ExclusiveFile> open(std::string_view path, OpenMode mode,
+                                             OpenStatus& status);
+  bool write(std::string_view bytes);
+  std::optional<std::string> read_all();
+
+ private:
+  explicit ExclusiveFile(int fd) : fd_(fd) {}
+  int fd_;
+};
+
+// Reports whether another holder has the file locked (a sharing violation).
+bool is_locked_by_other(std::string_view path);
+
+}  // namespace platform

@@ -1,0 +1,45 @@
+// The Windows private-profile (INI) functions with their Windows semantics.
+// A null pointer argument of the originals is std::nullopt here.
+//
+//  - sections and keys compare without case; ';' lines are comments;
+//  - values are trimmed and one pair of enclosing quotes (" or ') is dropped;
+//  - a missing file, section or key yields the default (trimmed at the right);
+//  - a null section lists the section names, a null key the section's keys,
+//    each followed by '\0' (the list ends with a second '\0');
+//  - a write with a null key deletes the section, with a null value the key;
+//    all-null flushes; a write creates the file and the section;
+//  - a bare file name (no separator) means the Windows directory;
+//  - writes keep the order of untouched lines and the file's line ending.
+#pragma once
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace platform {
+
+using Nullable = std::optional<std::string_view>;
+
+// Copies at most size-1 bytes into out and returns the count, as
+// GetPrivateProfileStringA does (size-1 when the value was cut, size-2 when a
+// list was cut). size 0 yields 0 and an empty out.
+int get_profile_string(Nullable section, Nullable key, std::string_view default_value,
+                       std::string& out, int size, std::string_view file);
+
+// Convenience: the value (cut to size-1 bytes) as a string.
+std::string get_profile_string(std::string_view section, std::string_view key,
+                               std::string_view default_value, int size,
+                               std::string_view file);
+
+// Leading decimal integer of the value (with sign); the default when the key
+// is missing; 0 when the value does not start with a number.
+int get_profile_int(std::string_view section, std::string_view key, int default_value,
+                    std::string_view file);
+
+// Returns false when the file cannot be written.
+bool write_profile_string(Nullable section, Nullable key, Nullable value,
+                          std::string_view file);
+
+// The host path a profile file name refers to (bare names: Windows directory).
+std::string profile_file_path(std::string_view file);
+
+}  // namespace platform

@@ -1,0 +1,148 @@
+// The UI host: runs dialogs, message boxes, file and colour choosers, modeless
+// windows and timers. The headless host (the default, used by every test)
+// runs dialog procedures without drawing, driven by a script, and keeps a
+// transcript of what was shown.
+#pragma once
+#include <array>
+#include <cstdint>
+#include <memory>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "platform/ui/dialog.h"
+#include "platform/ui/resources.h"
+
+namespace ui {
+
+// Message box flags, with the Windows values (MB_*).
+constexpr std::uint32_t kMbOk = 0x0;
+constexpr std::uint32_t kMbOkCancel = 0x1;
+constexpr std::uint32_t kMbAbortRetryIgnore = 0x2;
+constexpr std::uint32_t kMbYesNoCancel = 0x3;
+constexpr std::uint32_t kMbYesNo = 0x4;
+constexpr std::uint32_t kMbRetryCancel = 0x5;
+constexpr std::uint32_t kMbIconStop = 0x10;
+constexpr std::uint32_t kMbIconQuestion = 0x20;
+constexpr std::uint32_t kMbIconExclamation = 0x30;
+constexpr std::uint32_t kMbIconInformation = 0x40;
+constexpr std::uint32_t kMbDefButton2 = 0x100;
+constexpr std::uint32_t kMbDefButton3 = 0x200;
+
+struct FileDialogRequest {
+  bool save = false;            // save dialog instead of open
+  std::string filter;           // e.g. "*.hpj" (the pattern part shown in the transcript)
+  std::string initial_dir;
+  std::string initial_file;
+  std::string title;
+};
+
+using CustomColours = std::array<std::uint32_t, 16>;
+
+struct ScreenSize { int width = 1024, height = 768; };
+
+// A top-level window of a registered class that the user moves and sizes
+// (the window editor's preview).
+struct WindowRect { int x = 0, y = 0, cx = 0, cy = 0; };
+
+class Host {
+ public:
+  virtual ~Host() = default;
+
+  // Runs a modal dialog from a module's template; returns the value passed to
+  // Dialog::end (0 when the dialog was cancelled or could not be created).
+  virtual int run_modal(std::int32_t module, std::string_view template_name, DialogProc& proc,
+                        Handle owner) = 0;
+  // Creates a modeless dialog; the host owns proc until the window closes.
+  virtual Handle create_modeless(std::int32_t module, std::string_view template_name,
+                                 std::unique_ptr<DialogProc> proc, Handle owner) = 0;
+  virtual bool is_window(Handle window) const = 0;
+  virtual void destroy_window(Handle window) = 0;
+  // Delivers a timer message to a window's procedure now (WM_TIMER by hand).
+  virtual void send_timer(Handle window, int timer_id) = 0;
+  // The running dialog of a window handle (modeless windows), or nullptr.
+  virtual Dialog* find_dialog(Handle window) = 0;
+  // Finds an open modeless window by template name, 0 when none.
+  virtual Handle find_window(std::string_view template_name) const = 0;
+
+  // Returns kIdOk, kIdCancel, kIdYes, ...
+  virtual int message_box(Handle owner, std::string_view text, std::string_view caption,
+                          std::uint32_t flags) = 0;
+  // The chosen path, or nullopt when cancelled.
+  virtual std::optional<std::string> file_dialog(Handle owner, const FileDialogRequest& request) = 0;
+  // The chosen colour, or nullopt when cancelled; custom colours may change.
+  virtual std::optional<std::uint32_t> choose_colour(Handle owner, std::uint32_t initial,
+                                                     CustomColours& custom) = 0;
+
+  // Registered window classes ("ProgMeter", "WndEd", "BitStat", "TWTab").
+  virtual bool register_class(std::string_view name, std::uint32_t background) = 0;
+  virtual bool class_registered(std::string_view name) const = 0;
+  // Top-level windows of a registered class with a user-movable rectangle.
+  virtual Handle create_window(std::string_view class_name, WindowRect rect, Handle owner) = 0;
+  virtual WindowRect window_rect(Handle window) const = 0;
+
+  virtual ScreenSize screen_size() const = 0;
+  // A handle that stands for the caller's main window.
+  virtual Handle main_window() = 0;
+
+  // Appends one line to the transcript (platform services note exec,
+  // winhelp and beep here).
+  virtual void note(std::string_view line) = 0;
+};
+
+// The process-wide host. The first call creates a headless host that reads
+// TARVENWICK_UI_SCRIPT and appends to TARVENWICK_UI_TRANSCRIPT when set.
+Host& host();
+void set_host(std::unique_ptr<Host> host);
+
+// The headless host: the script says what the user does; see README for the
+// script and transcript formats.
+class HeadlessHost : public Host {
+ public:
+  HeadlessHost();
+  ~HeadlessHost() override;
+
+  // Queues script lines (one action a line, '#' comment lines).
+  void queue_script(std::string_view script);
+  // Script lines not consumed yet.
+  std::vector<std::string> pending_script() const;
+  // The transcript so far (also appended to transcript_file when set).
+  const std::vector<std::string>& transcript() const;
+  void clear_transcript();
+  void set_transcript_file(std::string host_path);
+  void set_screen_size(ScreenSize size);
+  // Advances the host's clock, firing the timers of open windows in order.
+  void advance_time(int milliseconds);
+
+  int run_modal(std::int32_t module, std::string_view template_name, DialogProc& proc,
+                Handle owner) override;
+  Handle create_modeless(std::int32_t module, std::string_view template_name,
+                         std::unique_ptr<DialogProc> proc, Handle owner) override;
+  bool is_window(Handle window) const override;
+  void destroy_window(Handle window) override;
+  void send_timer(Handle window, int timer_id) override;
+  Dialog* find_dialog(Handle window) override;
+  Handle find_window(std::string_view template_name) const override;
+  int message_box(Handle owner, std::string_view text, std::string_view caption,
+                  std::uint32_t flags) override;
+  std::optional<std::string> file_dialog(Handle owner, const FileDialogRequest& request) override;
+  std::optional<std::uint32_t> choose_colour(Handle owner, std::uint32_t initial,
+                                             CustomColours& custom) override;
+  bool register_class(std::string_view name, std::uint32_t background) override;
+  bool class_registered(std::string_view name) const override;
+  Handle create_window(std::string_view class_name, WindowRect rect, Handle owner) override;
+  WindowRect window_rect(Handle window) const override;
+  ScreenSize screen_size() const override;
+  Handle main_window() override;
+  void note(std::string_view line) override;
+
+ private:
+  struct Impl;
+  std::unique_ptr<Impl> impl_;
+};
+
+// The headless host when it is the current host, else nullptr (for tests).
+HeadlessHost* headless();
+
+}  // namespace ui

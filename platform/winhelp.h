@@ -1,0 +1,22 @@
+// The help viewer call (WinHelp). Recorded in the UI host's transcript as
+//   winhelp "FILE" command=N data=D
+// and handed to the viewer program configured as key `help viewer` of section
+// [Platform] in <root>/windows/win.ini ("VIEWER FILE COMMAND DATA"); nothing
+// is shown when none is configured.
+#pragma once
+#include <cstdint>
+#include <string_view>
+
+namespace platform {
+
+// WinHelp commands the system uses.
+constexpr int kHelpContext = 1;
+constexpr int kHelpQuit = 2;
+constexpr int kHelpContents = 3;
+constexpr int kHelpKey = 0x101;
+constexpr int kHelpFinder = 11;
+
+// Returns 1 (WinHelp's TRUE) when the call was taken.
+int win_help(std::int32_t window, std::string_view file, int command, std::uint32_t data);
+
+}  // namespace platform
