@@ -1,0 +1,1 @@
+// The authoring library's C surface.

@@ -1,0 +1,2 @@
+// The conversion library's C surface.
+#include "tarvenwick/twzhtml.h"
