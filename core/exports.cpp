@@ -1,1 +1,167 @@
-// The authoring library's C surface.
+// The authoring library's C surface: thin functions that convert arguments,
+// call into the subsystems with the one library state, and copy texts back.
+#include "tarvenwick/trvwck32.h"
+
+#include <cstring>
+#include <string>
+
+#include "core/help_commands.h"
+#include "core/language.h"
+#include "core/library_state.h"
+#include "core/lifecycle.h"
+#include "core/position_stack.h"
+#include "core/project_paths.h"
+#include "core/settings.h"
+#include "core/startup.h"
+#include "core/text_commands.h"
+#include "core/topic_iteration.h"
+#include "platform/text.h"
+#include "platform/ui/host.h"
+#include "project/data_file.h"
+
+namespace {
+
+// Longest text an export writes into a caller's buffer (256 with terminator).
+constexpr size_t kReturnMax = 255;
+// Timer id of the compile-progress window.
+constexpr int kCompileTimer = 1;
+
+core::LibraryState& library() {
+  static core::LibraryState state = [] {
+    core::LibraryState s;
+    core::AttachLibrary(s);
+    return s;
+  }();
+  return state;
+}
+
+// Text arguments arrive with blanks around them; most exports drop those.
+std::string arg(const char* text) { return text ? std::string(text::trim(text)) : std::string(); }
+
+void put(char* buffer, std::string_view value, size_t max = kReturnMax) {
+  if (!buffer) return;
+  size_t n = std::min(value.size(), max);
+  std::memcpy(buffer, value.data(), n);
+  buffer[n] = '\0';
+}
+
+}  // namespace
+
+extern "C" {
+
+int32_t InitTW(int32_t window, int32_t mode) { return core::InitTW(library(), window, mode); }
+
+int32_t TWStartUp(int32_t window, char* document) {
+  std::string doc;
+  int32_t result = core::TWStartUp(library(), window, doc);
+  if (result != 0) put(document, doc);
+  return result;
+}
+
+int32_t TWIsInit(int32_t) {
+  auto& state = library();
+  if (state.compile_window != 0 && ui::host().is_window(state.compile_window)) {
+    ui::host().send_timer(state.compile_window, kCompileTimer);
+  }
+  return state.initialised ? 1 : 0;
+}
+
+int32_t GetInst(int32_t, int32_t) { return library().instance; }
+
+int32_t IsProjSet(int32_t window, char* project_path) {
+  auto& state = library();
+  state.owner_window = window;
+  if (!state.project_set) core::LoadSettings(state);
+  put(project_path, state.project_set ? state.project_path : std::string());
+  return state.project_set ? 1 : 0;
+}
+
+int32_t GetProjPath(char* directory) {
+  put(directory, core::project_directory(library().project_path));
+  return 1;
+}
+
+int32_t SaveAll(int32_t) {
+  auto& state = library();
+  if (state.project_set && state.data_dirty) project::SaveProjectData(state);
+  core::SaveSettings(state);
+  return 1;
+}
+
+int32_t TWZSaveAll(int32_t ignored) { return SaveAll(ignored); }
+
+int32_t TWHelp(int32_t window, int32_t) { return core::TWHelp(library(), window); }
+int32_t RunHelp(int32_t window) { return core::RunHelp(library(), window); }
+int32_t AboutTW(int32_t window) { return core::AboutTW(library(), window); }
+
+int32_t FixBookmark(char* text) {
+  if (!text) return 0;
+  std::string fixed = core::FixBookmark(text);
+  put(text, fixed);
+  return 1;
+}
+
+int32_t FixString(char* text) {
+  if (!text) return 0;
+  put(text, core::FixString(text), std::strlen(text));
+  return 1;
+}
+
+int32_t GetAllFiles(char* document, char* flag) {
+  std::string doc = arg(document);
+  int32_t result = core::GetAllFiles(library(), doc, arg(flag));
+  put(document, doc);
+  return result;
+}
+
+int32_t SaveDest(int32_t page, int32_t line, int32_t n) {
+  return core::SaveDest(library(), page, line, n);
+}
+
+int32_t GetDest(char* position, char* number) {
+  std::string pos, num;
+  int32_t result = core::GetDest(library(), pos, num);
+  if (result) {
+    put(position, pos);
+    put(number, num);
+  }
+  return result;
+}
+
+int32_t SaveDest6(int32_t page, int32_t line, char* document) {
+  return core::SaveDest6(library(), page, line, arg(document));
+}
+
+int32_t GetDest6(char* position, char* document) {
+  std::string pos, doc;
+  int32_t result = core::GetDest6(library(), pos, doc);
+  if (result != 0) put(position, pos);
+  if (result == 1) put(document, doc);
+  return result;
+}
+
+int32_t GetDestFile6(char* context, char* file_name, char* path) {
+  std::string name, full;
+  int32_t result = core::GetDestFile6(library(), arg(context), name, full);
+  if (result == 1) {
+    put(file_name, name);
+    put(path, full);
+  }
+  return result;
+}
+
+int32_t GetLang(char* n1, char* n2, char* n3, char* n4, char* n5, char* n6, char* n7) {
+  auto names = core::GetLang(library());
+  char* out[] = {n1, n2, n3, n4, n5, n6, n7};
+  for (size_t i = 0; i < names.size(); ++i) put(out[i], names[i], 49);
+  return 1;
+}
+
+int32_t GetLang2(char* n1, char* n2, char* n3, char* n4, char* n5, char* n6) {
+  auto names = core::GetLang2(library());
+  char* out[] = {n1, n2, n3, n4, n5, n6};
+  for (size_t i = 0; i < names.size(); ++i) put(out[i], names[i], 49);
+  return 1;
+}
+
+}  // extern "C"

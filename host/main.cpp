@@ -1,1 +1,58 @@
-int main() { return 0; }
+// twhost: plays the word processor's macros against the two libraries.
+#include <cstdio>
+#include <cstdlib>
+#include <fstream>
+#include <sstream>
+
+#include "host/flows.h"
+#include "host/installation.h"
+#include "host/libraries.h"
+#include "host/options.h"
+#include "platform/paths.h"
+#include "platform/ui/host.h"
+
+namespace {
+
+bool setup_ui(const host::Options& options) {
+  auto* headless = ui::headless();
+  if (!headless) return true;
+  if (!options.transcript.empty()) headless->set_transcript_file(options.transcript);
+  if (options.script.empty()) return true;
+  std::ifstream in(options.script, std::ios::binary);
+  if (!in) {
+    std::fprintf(stderr, "twhost: cannot read the script %s\n", options.script.c_str());
+    return false;
+  }
+  std::ostringstream s;
+  s << in.rdbuf();
+  headless->queue_script(s.str());
+  return true;
+}
+
+int run_flow(const host::Libraries& libs, const host::Options& o) {
+  if (o.flow == "call") return host::run_call(libs, o.args);
+  if (o.flow == "start") return host::run_start(libs);
+  if (o.flow == "sample" && o.args.size() == 1) return host::run_sample(libs, o.args[0]);
+  std::fputs(host::usage(), stderr);
+  return 2;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  host::Options options = host::parse_options(argc, argv);
+  if (!options.error.empty()) {
+    std::fprintf(stderr, "twhost: %s\n%s", options.error.c_str(), host::usage());
+    return 2;
+  }
+  if (!options.root.empty()) platform::set_root_folder(options.root);
+  if (!setup_ui(options)) return 1;
+  host::ensure_installation();
+  host::Libraries libs;
+  std::string error;
+  if (!host::load_libraries(libs, error)) {
+    std::fprintf(stderr, "twhost: %s\n", error.c_str());
+    return 1;
+  }
+  return run_flow(libs, options);
+}

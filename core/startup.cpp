@@ -1,0 +1,109 @@
+#include "core/startup.h"
+
+#include "core/library_state.h"
+#include "core/lifecycle.h"
+#include "core/messages.h"
+#include "core/position_stack.h"
+#include "core/project_paths.h"
+#include "core/recent_projects.h"
+#include "core/startup_dialogs.h"
+#include "platform/files.h"
+#include "platform/paths.h"
+#include "platform/process.h"
+#include "platform/profile.h"
+#include "platform/text.h"
+#include "project/project_file.h"
+
+namespace core {
+namespace {
+
+constexpr const char* kFirstTopicFile = "topfile1.rtf";
+constexpr const char* kCompanions[] = {".hpj", ".twz", ".twk", ".opt", ".adb", ".kdb"};
+
+void start_quick_help(const LibraryState& state) {
+  std::string dir(platform::directory_of(state.settings.help_file));
+  platform::win_exec("winhlp32.exe -W wiz -N 1000 " + platform::join_path(dir, "qsa.hlp"),
+                     platform::kShowNormal);
+}
+
+void delete_project_files(std::string_view path) {
+  for (const char* ext : kCompanions) platform::remove_file(companion_file(path, ext));
+}
+
+// A new project: its old files gone, a fresh project file, its compiler chosen.
+void create_project_files(LibraryState& state, std::int32_t window, const ProjectChoice& choice) {
+  delete_project_files(choice.path);
+  state.project_path = choice.path;
+  state.topic_files.clear();
+  state.topic_files.add(kFirstTopicFile);
+  project::WriteProjectFile(state, window, choice.path);
+  write_project_int(option_file_path(choice.path), "W95", choice.win95 ? 1 : 0);
+}
+
+void write_new_project_options(const LibraryState& state) {
+  const std::string opt = option_file_path(state.project_path);
+  platform::write_profile_string(kOptionSection, "Bul Indent", ".15\"", opt);
+  platform::write_profile_string(kOptionSection, "Num Indent", ".15\"", opt);
+  platform::write_profile_string(kOptionSection, "Num Sep", "", opt);
+}
+
+// The option file's last document when it is one of the project's topic
+// files and exists, else the first topic file as a ".DOC" (".RTF") path.
+std::string document_to_open(const LibraryState& state, bool is_new) {
+  const std::string opt = option_file_path(state.project_path);
+  std::string last = platform::get_profile_string(kOptionSection, "last file", "", 256, opt);
+  if (!last.empty() && state.topic_files.find_by_file_name(platform::file_name_of(last)) >= 0 &&
+      platform::file_exists(last)) {
+    return last;
+  }
+  std::string first = topic_file_path(state.project_path, state.topic_files.name(0));
+  if (is_new) return platform::replace_extension(text::to_upper(first), ".doc");
+  std::string doc = topic_document(state, state.topic_files.name(0));
+  if (platform::file_exists(doc)) return doc;
+  return platform::replace_extension(doc, ".RTF");
+}
+
+void remember_project(const LibraryState& state) {
+  std::string list = read_setting("PROJ LIST", "", kProjectListMax);
+  std::string main_dir = read_setting("main directory", "c:\\trvwck", kPathMax);
+  write_setting("PROJ LIST",
+                project_list_with_first(parse_project_list(list), state.project_path, main_dir));
+}
+
+}  // namespace
+
+int OpenChosenProject(LibraryState& state, std::int32_t window, const ProjectChoice& choice,
+                      std::string& document) {
+  write_setting("quick_start", choice.quick_start ? "1" : "0");
+  if (choice.quick_start) start_quick_help(state);
+  if (choice.is_new) create_project_files(state, window, choice);
+  if (!write_setting("PROJECT", choice.path)) {
+    show_message(state, "INI write failed", ui::kMbOk, "");
+  }
+  state.reset_pending = true;
+  ResetState(state);
+  LoadProjectState(state);
+  state.project_set = true;
+  bool is_new = choice.is_new;
+  if (state.topic_files.empty()) {
+    state.topic_files.add(kFirstTopicFile);
+    is_new = true;
+  }
+  document = text::cut(document_to_open(state, is_new), 255);
+  if (is_new) {
+    write_new_project_options(state);
+    project::WriteProjectFile(state, window, state.project_path);
+  }
+  remember_project(state);
+  return is_new ? 2 : 1;
+}
+
+int TWStartUp(LibraryState& state, std::int32_t window, std::string& document) {
+  state.settings.help_file = read_setting("help file", "c:\\trvwck\\TRVWCK.HLP", kPathMax);
+  StartDialog start(state);
+  int result = ui::host().run_modal(authoring_module(), "DLG_START", start, dialog_owner(state, window));
+  if (result == 0) return 0;
+  return OpenChosenProject(state, window, start.choice(), document);
+}
+
+}  // namespace core

@@ -1,0 +1,52 @@
+#include "host/installation.h"
+
+#include "platform/files.h"
+#include "platform/paths.h"
+#include "platform/profile.h"
+#include "platform/program.h"
+
+namespace host {
+namespace {
+
+constexpr const char* kInstallDir = "c:\\trvwck";
+
+void copy_tree(const std::string& from, const std::string& to) {
+  platform::create_directories(to);
+  for (const auto& name : platform::find_files(from + "/*")) {
+    platform::copy_file(from + "/" + name, platform::join_path(to, name));
+  }
+  for (const char* sub : {"templates", "TW_BMAPS", "graphics"}) {
+    std::string dir = from + "/" + sub;
+    if (platform::directory_exists(dir)) copy_tree(dir, platform::join_path(to, sub));
+  }
+}
+
+void default_setting(const char* key, const std::string& value) {
+  if (platform::get_profile_string("TARVENWICK", key, "", 165, "TRVWCK6.INI").empty()) {
+    platform::write_profile_string("TARVENWICK", key, value, "TRVWCK6.INI");
+  }
+}
+
+}  // namespace
+
+std::string shipped_data_folder() {
+  // Installed programs sit in bin/ beside share/; the build tree uses the sources.
+  std::string exe_dir(platform::directory_of(platform::executable_path()));
+  for (const std::string& dir : {exe_dir + "/../share/tarvenwick", std::string(TW_SOURCE_DATADIR),
+                                 std::string(TW_INSTALL_DATADIR)}) {
+    if (platform::directory_exists(dir)) return dir;
+  }
+  return {};
+}
+
+void ensure_installation() {
+  if (!platform::directory_exists(kInstallDir)) {
+    std::string data = shipped_data_folder();
+    if (platform::directory_exists(data)) copy_tree(data, kInstallDir);
+    else platform::create_directories(kInstallDir);
+  }
+  default_setting("Main Directory", kInstallDir);
+  default_setting("help file", std::string(kInstallDir) + "\\TRVWCK.HLP");
+}
+
+}  // namespace host

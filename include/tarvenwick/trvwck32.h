@@ -1,0 +1,53 @@
+/* The authoring library's exports, as the word processor's macros call them.
+ * Window arguments are 32-bit window handles (0 for none); text arguments are
+ * caller-owned, zero-terminated buffers of at least 256 characters, which an
+ * export may overwrite. Every export returns a 32-bit integer. */
+#ifndef TARVENWICK_TRVWCK32_H
+#define TARVENWICK_TRVWCK32_H
+
+#include <stdint.h>
+
+#if defined(__GNUC__)
+#define TRVWCK32_API __attribute__((visibility("default")))
+#else
+#define TRVWCK32_API
+#endif
+
+#ifdef __cplusplus
+extern "C" {
+#endif
+
+/* Library state and project */
+TRVWCK32_API int32_t InitTW(int32_t window, int32_t mode);
+TRVWCK32_API int32_t TWStartUp(int32_t window, char* document);
+TRVWCK32_API int32_t TWIsInit(int32_t ignored);
+TRVWCK32_API int32_t GetInst(int32_t ignored1, int32_t ignored2);
+TRVWCK32_API int32_t IsProjSet(int32_t window, char* project_path);
+TRVWCK32_API int32_t GetProjPath(char* directory);
+TRVWCK32_API int32_t SaveAll(int32_t ignored);
+TRVWCK32_API int32_t TWZSaveAll(int32_t ignored);
+TRVWCK32_API int32_t TWHelp(int32_t window, int32_t ignored);
+TRVWCK32_API int32_t RunHelp(int32_t window);
+TRVWCK32_API int32_t AboutTW(int32_t window);
+
+/* Text commands */
+TRVWCK32_API int32_t FixBookmark(char* text);
+TRVWCK32_API int32_t FixString(char* text);
+
+/* Topic files and the position stack */
+TRVWCK32_API int32_t GetAllFiles(char* document, char* flag);
+TRVWCK32_API int32_t SaveDest(int32_t page, int32_t line, int32_t n);
+TRVWCK32_API int32_t GetDest(char* position, char* number);
+TRVWCK32_API int32_t SaveDest6(int32_t page, int32_t line, char* document);
+TRVWCK32_API int32_t GetDest6(char* position, char* document);
+TRVWCK32_API int32_t GetDestFile6(char* context, char* file_name, char* path);
+
+/* The word processor's localized names (buffers of 50 characters) */
+TRVWCK32_API int32_t GetLang(char* n1, char* n2, char* n3, char* n4, char* n5, char* n6, char* n7);
+TRVWCK32_API int32_t GetLang2(char* n1, char* n2, char* n3, char* n4, char* n5, char* n6);
+
+#ifdef __cplusplus
+}
+#endif
+
+#endif
