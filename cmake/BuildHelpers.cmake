@@ -1,12 +1,13 @@
-# tw_embed_resource(TARGET_VAR NAME FILE): generates a C++ source defining
-# `extern const char NAME[]` holding FILE's bytes, rebuilt when FILE changes.
-function(tw_embed_resource out_var symbol input)
+# tw_embed_resource(OUT_VAR SYMBOL FILES...): generates a C++ source defining
+# `extern const char SYMBOL[]` with the files' bytes, rebuilt when one changes.
+function(tw_embed_resource out_var symbol)
   set(output "${CMAKE_CURRENT_BINARY_DIR}/${symbol}.cpp")
+  string(REPLACE ";" "\\;" inputs "${ARGN}")
   add_custom_command(
     OUTPUT "${output}"
-    COMMAND ${CMAKE_COMMAND} -DINPUT=${input} -DOUTPUT=${output} -DSYMBOL=${symbol}
+    COMMAND ${CMAKE_COMMAND} "-DINPUTS=${inputs}" -DOUTPUT=${output} -DSYMBOL=${symbol}
             -P "${CMAKE_SOURCE_DIR}/cmake/EmbedFile.cmake"
-    DEPENDS "${input}" "${CMAKE_SOURCE_DIR}/cmake/EmbedFile.cmake"
+    DEPENDS ${ARGN} "${CMAKE_SOURCE_DIR}/cmake/EmbedFile.cmake"
     VERBATIM)
   set(${out_var} "${output}" PARENT_SCOPE)
 endfunction()
