@@ -1,0 +1,30 @@
+// The keys of a conversion project file, section by section, in the order a
+// new file gets them.
+#pragma once
+#include <span>
+#include <string_view>
+
+#include "wizard/key_table.h"
+#include "wizard/project_settings.h"
+
+namespace wizard {
+
+inline constexpr std::string_view kTwhtmlSection = "TWHTML";
+inline constexpr std::string_view kHtmlHelpSection = "HTMLHELP";
+inline constexpr std::string_view kExtensionsSection = "Extensions";
+inline constexpr std::string_view kSettingsSection = "Settings";
+// Sections owned by the conversion driver and the batch control.
+inline constexpr std::string_view kFilesSection = "Files";
+inline constexpr std::string_view kHtmlSection = "HTML";
+inline constexpr std::string_view kTranslationsSection = "Translations";
+
+// [TWHTML]
+std::span<const KeySpec<SourceOptions>> source_keys();
+// [HTMLHELP]
+std::span<const KeySpec<HtmlHelpOptions>> html_help_keys();
+// [Extensions]
+std::span<const KeySpec<ExtensionOptions>> extension_keys();
+// [Settings]
+std::span<const KeySpec<PageSettings>> page_setting_keys();
+
+}  // namespace wizard
