@@ -47,6 +47,7 @@ class Sink {
 
 class Reader {
  public:
+  // The text must outlive the reader (tokens and pictures point into it).
   explicit Reader(std::string_view rtf);
 
   // Reads the document through to its end, reporting to sink.
