@@ -71,6 +71,9 @@ class Dialog {
 
   // Progress meters ("ProgMeter"): position out of range.
   virtual void set_progress(int id, int position, int range) = 0;
+  // What the meter shows now (0 for a control that is not a meter).
+  virtual int progress_position(int id) const { return 0; }
+  virtual int progress_range(int id) const { return 0; }
 
   virtual void set_timer(int timer_id, int milliseconds) = 0;
   virtual void kill_timer(int timer_id) = 0;
@@ -90,6 +93,9 @@ class DialogProc {
   virtual void on_timer(Dialog& dialog, int timer_id) {}
   // Runs when the dialog or window is about to go away.
   virtual void on_close(Dialog& dialog) {}
+  // The user moved or sized a top-level window this dialog owns (see
+  // Host::create_window); the new rectangle is Host::window_rect(window).
+  virtual void on_window_moved(Dialog& dialog, Handle window) {}
 };
 
 }  // namespace ui

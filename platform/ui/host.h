@@ -81,6 +81,11 @@ class Host {
   // Top-level windows of a registered class with a user-movable rectangle.
   virtual Handle create_window(std::string_view class_name, WindowRect rect, Handle owner) = 0;
   virtual WindowRect window_rect(Handle window) const = 0;
+  // Moves or sizes such a window from the program's side (no notification).
+  virtual void set_window_rect(Handle window, WindowRect rect) {}
+  // The title of such a window.
+  virtual void set_window_title(Handle window, std::string_view title) {}
+  virtual std::string window_title(Handle window) const { return {}; }
 
   virtual ScreenSize screen_size() const = 0;
   // A handle that stands for the caller's main window.
@@ -96,8 +101,9 @@ class Host {
 Host& host();
 void set_host(std::unique_ptr<Host> host);
 
-// The headless host: the script says what the user does; see README for the
-// script and transcript formats.
+// The headless host: the script says what the user does. The script format
+// is described in platform/ui/script.h, the transcript format in
+// platform/ui/transcript.h.
 class HeadlessHost : public Host {
  public:
   HeadlessHost();
@@ -114,6 +120,8 @@ class HeadlessHost : public Host {
   void set_screen_size(ScreenSize size);
   // Advances the host's clock, firing the timers of open windows in order.
   void advance_time(int milliseconds);
+  // The host's clock: milliseconds advanced since the host was made.
+  std::int64_t now() const;
 
   int run_modal(std::int32_t module, std::string_view template_name, DialogProc& proc,
                 Handle owner) override;
@@ -133,6 +141,9 @@ class HeadlessHost : public Host {
   bool class_registered(std::string_view name) const override;
   Handle create_window(std::string_view class_name, WindowRect rect, Handle owner) override;
   WindowRect window_rect(Handle window) const override;
+  void set_window_rect(Handle window, WindowRect rect) override;
+  void set_window_title(Handle window, std::string_view title) override;
+  std::string window_title(Handle window) const override;
   ScreenSize screen_size() const override;
   Handle main_window() override;
   void note(std::string_view line) override;

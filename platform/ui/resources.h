@@ -24,18 +24,28 @@ struct ControlTemplate {
   int id = -1;
   int x = 0, y = 0, cx = 0, cy = 0;
   std::uint32_t style = 0;
+  std::uint32_t exstyle = 0;  // WS_EX_* bits
 };
 
+// A DIALOG or DIALOGEX statement. A dialog named by a #defined symbol has
+// both its name and the symbol's number.
 struct DialogTemplate {
   std::string name;  // "DLG_START", or "" when the dialog has a number
   int number = -1;   // 21000, or -1 when the dialog has a name
   std::string caption;
   int x = 0, y = 0, cx = 0, cy = 0;
   std::uint32_t style = 0;
-  std::string font;
+  std::string font;  // the FONT typeface, "" when none
   std::vector<ControlTemplate> controls;
 
   const ControlTemplate* control(int id) const;
+  // The name, or the number as text when the dialog has no name.
+  std::string identifier() const;
+
+  std::uint32_t exstyle = 0;   // EXSTYLE
+  int font_size = 0;           // FONT point size, 0 when none
+  std::string window_class;    // CLASS, "" when none
+  std::string menu;            // MENU, "" when none
 };
 
 // A parsed resource script. Symbolic ids are resolved through #define lines.
@@ -56,16 +66,31 @@ class ResourceSet {
   void add_dialog(DialogTemplate d) { dialogs_.push_back(std::move(d)); }
   void add_bitmap(std::string name, std::string file);
 
+  // The value of a #define of the script (case-sensitive), or nullopt.
+  std::optional<std::int64_t> symbol(std::string_view name) const;
+  void add_symbol(std::string name, std::int64_t value) { symbols_[std::move(name)] = value; }
+  // Every string and every dialog, in id and script order.
+  const std::map<int, std::string>& strings() const { return strings_; }
+  const std::vector<DialogTemplate>& dialogs() const { return dialogs_; }
+
  private:
   std::map<int, std::string> strings_;
   std::vector<DialogTemplate> dialogs_;
   std::map<std::string, std::string> bitmaps_;  // upper-cased name -> file
+  std::map<std::string, std::int64_t, std::less<>> symbols_;
 };
 
 // Module handles: every binary registers its resources once and keeps the
 // handle (the module handle of GetInst). Handles are small positive numbers.
+// Registering the same name with the same script again returns the same
+// handle; a different script gets a new handle (earlier sets stay valid).
 std::int32_t register_module(std::string_view name, std::string_view script);
+// The module's resources; an empty set for an unknown handle.
 const ResourceSet& module_resources(std::int32_t module);
+// What the reader could not read in the module's script ("line N: message").
+std::vector<std::string> module_errors(std::int32_t module);
+// The handle of the newest module registered under name, 0 when none.
+std::int32_t find_module(std::string_view name);
 // LoadString: the text of a string resource, "" when missing.
 std::string load_string(std::int32_t module, int id);
 

@@ -1,0 +1,154 @@
+// Windows of the headless host: handles, closing (owned windows go with
+// their owner), timers on the host's clock, and the plain top-level windows
+// of registered classes.
+#include <array>
+
+#include "platform/text.h"
+#include "platform/ui/headless_core.h"
+
+namespace ui::detail {
+
+namespace {
+
+constexpr std::array<std::string_view, 6> kSystemClasses = {"Button",  "Edit",      "Static",
+                                                           "ListBox", "ComboBox", "ScrollBar"};
+
+}  // namespace
+
+void HeadlessCore::leave() {
+  if (--depth_ == 0) retired_.clear();
+}
+
+HeadlessDialog* HeadlessCore::dialog(Handle window) {
+  auto it = dialogs_.find(window);
+  return it == dialogs_.end() ? nullptr : it->second.get();
+}
+
+bool HeadlessCore::is_window(Handle window) const {
+  return window == kMainWindow || dialogs_.count(window) > 0 || windows_.count(window) > 0;
+}
+
+void HeadlessCore::close_dialog(Handle window) {
+  HeadlessDialog* d = dialog(window);
+  if (!d || d->closing()) return;
+  if (!d->ended()) {
+    d->end(0);  // a modeless window comes back here through window_ended
+    return;
+  }
+  if (d->modal()) return;  // run_modal finishes it
+  d->mark_closing();
+  enter();  // the window stays alive until its closing is complete
+  if (!d->announced()) {
+    d->mark_announced();
+    transcript_.add(window_opened_line(d->identifier(), d->caption()));
+  }
+  close_owned(window);
+  d->run_close();
+  transcript_.add(window_closed_line(d->identifier()));
+  retire(window);
+  leave();
+}
+
+void HeadlessCore::close_owned(Handle window) {
+  std::vector<Handle> owned;
+  for (const auto& [handle, d] : dialogs_)
+    if (d->owner() == window && !d->closing()) owned.push_back(handle);
+  for (Handle h : owned) close_dialog(h);
+  std::erase_if(windows_, [window](const auto& entry) { return entry.second.owner == window; });
+}
+
+void HeadlessCore::retire(Handle window) {
+  auto it = dialogs_.find(window);
+  if (it == dialogs_.end()) return;
+  retired_.push_back(std::move(it->second));
+  dialogs_.erase(it);
+  if (depth_ == 0) retired_.clear();
+}
+
+void HeadlessCore::destroy_window(Handle window) {
+  if (dialogs_.count(window)) {
+    close_dialog(window);
+  } else if (windows_.erase(window)) {
+    close_owned(window);
+  }
+}
+
+Handle HeadlessCore::find_window(std::string_view template_name) const {
+  for (const auto& [handle, d] : dialogs_) {
+    if (d->modal() || d->ended()) continue;
+    const DialogTemplate& t = d->source();
+    if (text::iequals(d->identifier(), template_name) || d->resources().dialog(template_name) == &t)
+      return handle;
+  }
+  return 0;
+}
+
+void HeadlessCore::send_timer(Handle window, int timer_id) {
+  HeadlessDialog* d = dialog(window);
+  if (d && !d->ended()) d->run_timer(timer_id);
+}
+
+void HeadlessCore::advance_time(int milliseconds) {
+  if (milliseconds <= 0) return;
+  const std::int64_t target = clock_ + milliseconds;
+  while (true) {
+    HeadlessDialog* next = nullptr;
+    int next_timer = 0;
+    for (const auto& [handle, d] : dialogs_) {
+      if (d->ended()) continue;
+      for (const auto& [id, timer] : d->timers()) {
+        if (timer.due > target) continue;
+        if (!next || timer.due < next->timers()[next_timer].due) next = d.get(), next_timer = id;
+      }
+    }
+    if (!next) break;
+    Timer& timer = next->timers()[next_timer];
+    clock_ = timer.due;
+    timer.due += timer.period;
+    next->run_timer(next_timer);
+  }
+  clock_ = target;
+}
+
+Handle HeadlessCore::create_window(std::string_view class_name, WindowRect rect, Handle owner) {
+  if (!class_registered(class_name)) return 0;
+  Handle handle = new_handle();
+  windows_[handle] = PlainWindow{std::string(class_name), rect, owner, {}};
+  return handle;
+}
+
+PlainWindow* HeadlessCore::plain_window(Handle window) {
+  auto it = windows_.find(window);
+  return it == windows_.end() ? nullptr : &it->second;
+}
+
+const PlainWindow* HeadlessCore::plain_window(Handle window) const {
+  auto it = windows_.find(window);
+  return it == windows_.end() ? nullptr : &it->second;
+}
+
+bool HeadlessCore::user_moves_window(std::string_view class_name, WindowRect rect) {
+  for (auto it = windows_.rbegin(); it != windows_.rend(); ++it) {
+    if (!text::iequals(it->second.class_name, class_name)) continue;
+    it->second.rect = rect;
+    Handle window = it->first;
+    if (HeadlessDialog* owner = dialog(it->second.owner); owner && !owner->ended())
+      owner->run_window_moved(window);
+    return true;
+  }
+  return false;
+}
+
+bool HeadlessCore::register_class(std::string_view name, std::uint32_t background) {
+  // Registering a class again succeeds: two of our binaries may share one.
+  classes_.emplace(text::to_upper(name), background);
+  return true;
+}
+
+bool HeadlessCore::class_registered(std::string_view name) const {
+  for (std::string_view c : kSystemClasses)
+    if (text::iequals(c, name)) return true;
+  return classes_.count(text::to_upper(name)) > 0;
+}
+
+}  // namespace ui::detail

@@ -1,0 +1,76 @@
+// ResourceSet lookups and the entry point of the resource-script reader.
+#include "platform/text.h"
+#include "platform/ui/rc_parser.h"
+#include "platform/ui/resources.h"
+
+namespace ui {
+
+const ControlTemplate* DialogTemplate::control(int id) const {
+  for (const ControlTemplate& c : controls)
+    if (c.id == id) return &c;
+  return nullptr;
+}
+
+std::string DialogTemplate::identifier() const {
+  return name.empty() ? std::to_string(number) : name;
+}
+
+ResourceSet ResourceSet::parse(std::string_view script, std::vector<std::string>* errors) {
+  ResourceSet set;
+  rc::Diagnostics diagnostics(errors);
+  rc::Parser parser(rc::group_statements(rc::tokenize(script, diagnostics)), diagnostics, set);
+  parser.run();
+  return set;
+}
+
+const std::string* ResourceSet::string(int id) const {
+  auto it = strings_.find(id);
+  return it == strings_.end() ? nullptr : &it->second;
+}
+
+namespace {
+
+// "21000" as a number; nullopt for anything else.
+std::optional<int> plain_number(std::string_view s) {
+  if (s.empty() || s.size() > 9) return std::nullopt;
+  int v = 0;
+  for (char c : s) {
+    if (c < '0' || c > '9') return std::nullopt;
+    v = v * 10 + (c - '0');
+  }
+  return v;
+}
+
+}  // namespace
+
+const DialogTemplate* ResourceSet::dialog(std::string_view name_or_number) const {
+  for (const DialogTemplate& d : dialogs_)
+    if (!d.name.empty() && text::iequals(d.name, name_or_number)) return &d;
+  if (auto n = plain_number(name_or_number)) return dialog(*n);
+  if (auto v = symbol(name_or_number)) return dialog(static_cast<int>(*v));
+  return nullptr;
+}
+
+const DialogTemplate* ResourceSet::dialog(int number) const {
+  if (number < 0) return nullptr;
+  for (const DialogTemplate& d : dialogs_)
+    if (d.number == number) return &d;
+  return nullptr;
+}
+
+const std::string* ResourceSet::bitmap(std::string_view name) const {
+  auto it = bitmaps_.find(text::to_upper(name));
+  return it == bitmaps_.end() ? nullptr : &it->second;
+}
+
+void ResourceSet::add_bitmap(std::string name, std::string file) {
+  bitmaps_[text::to_upper(name)] = std::move(file);
+}
+
+std::optional<std::int64_t> ResourceSet::symbol(std::string_view name) const {
+  auto it = symbols_.find(name);
+  if (it == symbols_.end()) return std::nullopt;
+  return it->second;
+}
+
+}  // namespace ui

@@ -1,0 +1,128 @@
+// The user's actions in a running headless dialog, as the script gives
+// them: each changes the control as the user would and then tells the
+// procedure with the notification the control sends.
+#include <cerrno>
+#include <cstdlib>
+
+#include "platform/text.h"
+#include "platform/ui/headless_core.h"
+
+namespace ui::detail {
+
+namespace {
+
+constexpr std::uint32_t kReadOnly = 0x800;   // ES_READONLY
+constexpr std::uint32_t kUpper = 0x8;        // ES_UPPERCASE
+constexpr std::uint32_t kLower = 0x10;       // ES_LOWERCASE
+constexpr std::uint32_t kComboType = 0x3;    // CBS_DROPDOWNLIST when all set
+
+class ActionRunner {
+ public:
+  ActionRunner(HeadlessCore& core, HeadlessDialog& dialog, const ScriptLine& line)
+      : core_(core), dialog_(dialog), line_(line) {}
+
+  void run() {
+    if (line_.action == Action::rect) {
+      if (!core_.user_moves_window(line_.target, line_.rect)) ignore("no window of class " + line_.target);
+      return;
+    }
+    auto id = control_id();
+    if (!id) return ignore("unknown control " + line_.target);
+    if (line_.action == Action::click && (*id == kIdOk || *id == kIdCancel) && !dialog_.has_control(*id))
+      return dialog_.run_command(*id, Notify::clicked);  // Enter and Escape need no button
+    ControlState* c = dialog_.control_state(*id);
+    if (!c) return ignore("no control " + std::to_string(*id));
+    if (!c->visible) return ignore("control " + std::to_string(*id) + " is hidden");
+    if (!c->enabled) return ignore("control " + std::to_string(*id) + " is disabled");
+    act(*id, *c);
+  }
+
+ private:
+  // The control id as a number, or a name the dialog's script #defines.
+  std::optional<int> control_id() const {
+    const std::string& t = line_.target;
+    char* end = nullptr;
+    errno = 0;
+    long v = std::strtol(t.c_str(), &end, 0);
+    if (errno == 0 && !t.empty() && end == t.c_str() + t.size() && v >= -0x7FFFFFFFL && v <= 0x7FFFFFFFL)
+      return static_cast<int>(v);
+    if (auto s = dialog_.resources().symbol(t)) return static_cast<int>(*s);
+    return std::nullopt;
+  }
+
+  void ignore(const std::string& reason) {
+    core_.transcript().add(ignored_line(line_.source, dialog_.identifier(), reason));
+  }
+
+  void act(int id, ControlState& c) {
+    switch (line_.action) {
+      case Action::set: return set(id, c);
+      case Action::check: return check(id, c);
+      case Action::select: return select(id, c, c.find_exact_item(line_.text), false);
+      case Action::select_index: return select(id, c, line_.value, false);
+      case Action::dblclick: return select(id, c, line_.value, true);
+      case Action::click: return click(id, c);
+      default: return;
+    }
+  }
+
+  void set(int id, ControlState& c) {
+    bool editable = (c.kind() == ControlKind::edit && !c.has_style(kReadOnly)) ||
+                    (c.kind() == ControlKind::combo_box && !c.has_style(kComboType));
+    if (!editable) return ignore("control " + std::to_string(id) + " is not an edit field");
+    std::string value = line_.text;
+    if (c.kind() == ControlKind::edit && c.has_style(kUpper)) value = text::to_upper(value);
+    if (c.kind() == ControlKind::edit && c.has_style(kLower)) value = text::to_lower(value);
+    c.text = value;
+    dialog_.set_focus(id);
+    dialog_.run_command(id, Notify::changed);
+  }
+
+  void check(int id, ControlState& c) {
+    if (c.kind() != ControlKind::check_box && c.kind() != ControlKind::radio_button)
+      return ignore("control " + std::to_string(id) + " is not a check box or radio button");
+    if (line_.value == 2 && !c.three_state())
+      return ignore("control " + std::to_string(id) + " has no third state");
+    dialog_.set_check(id, line_.value);
+    dialog_.set_focus(id);
+    dialog_.run_command(id, Notify::clicked);
+  }
+
+  void select(int id, ControlState& c, int index, bool double_click) {
+    if (!c.has_items()) return ignore("control " + std::to_string(id) + " has no items");
+    bool clearing = index == -1 && line_.action == Action::select_index;
+    if (!clearing && !c.valid(index))
+      return ignore(line_.action == Action::select ? "no item " + quote(line_.text)
+                                                   : "no item " + std::to_string(index));
+    if (c.multi_select() && index >= 0) c.select_item(index, true);
+    else c.set_selection(index);
+    dialog_.set_focus(id);
+    dialog_.run_command(id, Notify::selection);
+    if (double_click && !dialog_.ended()) dialog_.run_command(id, Notify::double_clicked);
+  }
+
+  // A click toggles an automatic check box, ticks an automatic radio button,
+  // and presses anything else.
+  void click(int id, ControlState& c) {
+    if (c.automatic()) {
+      int next = c.kind() == ControlKind::radio_button ? 1
+                 : c.three_state()                     ? (c.check + 1) % 3
+                                                       : (c.check == 0 ? 1 : 0);
+      dialog_.set_check(id, next);
+    }
+    dialog_.set_focus(id);
+    dialog_.run_command(id, Notify::clicked);
+  }
+
+  HeadlessCore& core_;
+  HeadlessDialog& dialog_;
+  const ScriptLine& line_;
+};
+
+}  // namespace
+
+void apply_action(HeadlessCore& core, HeadlessDialog& dialog, const ScriptLine& line) {
+  ActionRunner(core, dialog, line).run();
+}
+
+}  // namespace ui::detail
