@@ -6,6 +6,7 @@
 
 namespace wizard {
 
+// The authoring library's settings file (Windows directory).
 inline constexpr std::string_view kAuthoringSettingsFile = "TRVWCK6.INI";
 
 // The keys of TRVWCK6.INI, section "Tarvenwick", this library reads.

@@ -25,6 +25,7 @@ struct SettingsFiles {
   std::string authoring = std::string(kAuthoringSettingsFile);
 };
 
+// The settings of one conversion run, loaded together.
 struct ConversionState {
   SettingsFiles files;
   LibrarySettings library;      // twzhtml.ini

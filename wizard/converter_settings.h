@@ -6,6 +6,7 @@
 
 namespace wizard {
 
+// The converter's settings file (Windows directory).
 inline constexpr std::string_view kConverterSettingsFile = "lfc.ini";
 
 // The keys of lfc.ini this library uses.

@@ -24,6 +24,7 @@ inline constexpr std::string_view kMainFrameTarget = " TARGET=\"MAIN_FRAME\"";
 // HTML Help sitemaps name the main frame bare.
 inline constexpr std::string_view kHtmlHelpMainFrame = "MAIN_FRAME";
 
+// What the engine needs beyond the stored keys.
 struct DerivedSettings {
   std::string toc_frame_target;   // empty without frames
   std::string main_frame_target;  // empty without frames

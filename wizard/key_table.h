@@ -16,6 +16,7 @@ namespace wizard {
 // Whether the save writes a key back; read-only keys keep what the file holds.
 enum class KeyUse { saved, read_only };
 
+// One key of a section and the record member it fills.
 template <class Record>
 struct KeySpec {
   std::string_view key;

@@ -6,6 +6,7 @@
 
 namespace wizard {
 
+// This library's settings file (Windows directory).
 inline constexpr std::string_view kLibrarySettingsFile = "twzhtml.ini";
 // The home page address a new installation puts into "home" and into the
 // templates' Home button.

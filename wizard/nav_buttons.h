@@ -11,6 +11,7 @@
 
 namespace wizard {
 
+// The section that holds the buttons.
 inline constexpr std::string_view kButtonsSection = "Buttons";
 
 // One button from its key and value; nothing when the value lacks the

@@ -79,8 +79,9 @@ KeySpec<S> sig_key() {
   return formatted_key<S>("sig", parse, format, kTextCut);
 }
 
-std::vector<KeySpec<S>> make_page_setting_keys() {
-  return {
+// File naming, links, frames and the engine's switches.
+void add_naming_and_link_keys(std::vector<KeySpec<S>>& keys) {
+  keys.insert(keys.end(), {
       tuple_key<&S::xref, parse_xref, format_xref>("xref", kTextTupleCut),
       text_key<S>("link_target", &S::link_target, kTextCut),
       tuple_key<&S::fnames, parse_fnames, format_fnames>("fnames", kTextTupleCut),
@@ -97,6 +98,12 @@ std::vector<KeySpec<S>> make_page_setting_keys() {
       number_key<S>("tocbuls", &S::tocbuls),
       number_key<S>("doreltopics", &S::doreltopics),
       text_key<S>("reltopicshead", &S::reltopicshead, kRelTopicsHeadCut),
+  });
+}
+
+// TOC and index pages, heading formats and tables.
+void add_toc_and_heading_keys(std::vector<KeySpec<S>>& keys) {
+  keys.insert(keys.end(), {
       tuple_key<&S::tocset, parse_tocset, format_tocset>("tocset", kNumberTupleCut),
       number_key<S>("ixaz", &S::ixaz),
       number_key<S>("gtinct", &S::gtinct, kReadOnly),
@@ -112,6 +119,12 @@ std::vector<KeySpec<S>> make_page_setting_keys() {
       heading_key<5>("h5"),
       heading_key<6>("h6"),
       tuple_key<&S::tabv, parse_tabv, format_tabv>("tabv", kNumberTupleCut),
+  });
+}
+
+// Clean-up of the word processor's HTML, master page and extra page code.
+void add_cleanup_and_page_code_keys(std::vector<KeySpec<S>>& keys) {
+  keys.insert(keys.end(), {
       number_key<S>("rmcss", &S::rmcss),
       number_key<S>("precss", &S::precss),
       number_key<S>("titlelinksnospace", &S::titlelinksnospace),
@@ -136,10 +149,16 @@ std::vector<KeySpec<S>> make_page_setting_keys() {
       stylecode_key(),
       text_key<S>("bodystyle", &S::bodystyle, kBodyStyleCut),
       tuple_key<&S::v2frameset, parse_v2frameset, format_v2frameset>("v2frameset",
-                                                                      kNumberTupleCut),
+                                                                    kNumberTupleCut),
       tuple_key<&S::v2toc, parse_v2toc, format_v2toc>("v2toc", kNumberTupleCut),
       tuple_key<&S::hv, parse_page_file_switch, format_page_file_switch>("hv", kNumberTupleCut),
       tuple_key<&S::fv, parse_page_file_switch, format_page_file_switch>("fv", kNumberTupleCut),
+  });
+}
+
+// Page layout, titles, colours, backgrounds, buttons, rules and signature.
+void add_layout_and_look_keys(std::vector<KeySpec<S>>& keys) {
+  keys.insert(keys.end(), {
       number_key<S>("ltoc", &S::ltoc),
       text_key<S>("hlo", &S::hlo, kLayoutCut),
       text_key<S>("flo", &S::flo, kLayoutCut),
@@ -170,7 +189,16 @@ std::vector<KeySpec<S>> make_page_setting_keys() {
       tuple_key<&S::sigv, parse_sigv, format_sigv>("sigv", kNumberTupleCut),
       text_key<S>("se", &S::se, kTextCut),
       number_key<S>("num docs", &S::num_docs),
-  };
+  });
+}
+
+std::vector<KeySpec<S>> make_page_setting_keys() {
+  std::vector<KeySpec<S>> keys;
+  add_naming_and_link_keys(keys);
+  add_toc_and_heading_keys(keys);
+  add_cleanup_and_page_code_keys(keys);
+  add_layout_and_look_keys(keys);
+  return keys;
 }
 
 }  // namespace

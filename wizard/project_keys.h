@@ -9,6 +9,7 @@
 
 namespace wizard {
 
+// Sections of the options this library loads and saves.
 inline constexpr std::string_view kTwhtmlSection = "TWHTML";
 inline constexpr std::string_view kHtmlHelpSection = "HTMLHELP";
 inline constexpr std::string_view kExtensionsSection = "Extensions";

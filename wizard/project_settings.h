@@ -13,6 +13,7 @@ namespace wizard {
 // Page kinds, in the order of every per-kind triple.
 enum class PageKind { toc = 0, index = 1, body = 2 };
 constexpr int kPageKinds = 3;
+// Position of a page kind in a per-kind triple.
 constexpr std::size_t kind_index(PageKind kind) { return static_cast<std::size_t>(kind); }
 
 // Windows colour values (red in the low byte).
@@ -308,7 +309,15 @@ struct PageSettings {
 };
 
 // Button types of the "Buttons" section.
-enum class ButtonType { home = 0, toc = 1, index = 2, email = 3, next = 4, previous = 5, custom = 6 };
+enum class ButtonType {
+  home = 0,
+  toc = 1,
+  index = 2,
+  email = 3,
+  next = 4,
+  previous = 5,
+  custom = 6,
+};
 
 // The URL that Next and Previous buttons show: the engine fills it in.
 inline constexpr std::string_view kAutomaticUrl = "<Set Automatically>";

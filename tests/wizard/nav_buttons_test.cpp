@@ -82,7 +82,9 @@ TEST_F(NavButtonsTest, SameAltTextTwiceKeepsBothButtons) {
 TEST_F(NavButtonsTest, ReadsAtMostTheFirst16000Characters) {
   std::string section = "[Buttons]\r\n";
   const std::string value = "button.gif page.htm 6 1 1 1";
-  for (int i = 0; i < 1000; ++i) section += "Button number " + std::to_string(i) + "=" + value + "\r\n";
+  for (int i = 0; i < 1000; ++i) {
+    section += "Button number " + std::to_string(i) + "=" + value + "\r\n";
+  }
   tw_test::write_file(host_project(), section);
   std::vector<NavButton> buttons = read_buttons(kProject);
   ASSERT_FALSE(buttons.empty());

@@ -75,7 +75,8 @@ TEST_F(ProjectFileTest, LongValuesAreCutAtTheirLengths) {
   EXPECT_EQ(s.se.size(), kTextCut);
   EXPECT_EQ(s.hd.size(), kPathCut);
   // The whole tuple is cut before its fields are taken apart.
-  EXPECT_EQ(s.headings[1].face.size(), kTextTupleCut - std::string("1 1 1 1 1 1 1 1 1 1 1 1 >").size());
+  const std::string fields = "1 1 1 1 1 1 1 1 1 1 1 1 >";
+  EXPECT_EQ(s.headings[1].face.size(), kTextTupleCut - fields.size());
 }
 
 TEST_F(ProjectFileTest, EmptyTocNameMeansTheStandardOne) {
