@@ -1,0 +1,128 @@
+#include "host/export/html_export.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "support/test_support.h"
+
+namespace {
+
+using host::html_export::export_rtf_to_html;
+
+std::string fixture(const std::string& name) { return tw_test::read_file(std::string(TW_TEST_DATA) + "/rtf/" + name); }
+
+// The lines between <BODY> and </BODY>, with LF line ends for readability.
+std::string body(std::string_view rtf) {
+  std::string html = export_rtf_to_html(rtf, "T");
+  std::size_t begin = html.find("<BODY>\r\n") + 8;
+  std::size_t end = html.find("</BODY>\r\n");
+  std::string out;
+  for (char c : html.substr(begin, end - begin)) {
+    if (c != '\r') out += c;
+  }
+  return out;
+}
+
+// Each fixture's whole export, byte for byte (the expected pages were checked
+// by hand; their titles fall back to the fixture's name).
+TEST(HtmlExport, FixturesExportAsExpected) {
+  for (const char* name : {"headings", "lists", "table", "hidden_fields", "markers", "word_document"}) {
+    SCOPED_TRACE(name);
+    EXPECT_EQ(export_rtf_to_html(fixture(std::string(name) + ".rtf"), name), fixture(std::string(name) + ".htm"));
+  }
+}
+
+TEST(HtmlExport, PageShape) {
+  std::string html = export_rtf_to_html("{\\rtf1 Hi\\par}", "A <b> & \"c\"");
+  EXPECT_EQ(html,
+            "<HTML>\r\n<HEAD>\r\n"
+            "<META HTTP-EQUIV=\"Content-Type\" CONTENT=\"text/html; charset=windows-1252\">\r\n"
+            "<META NAME=\"Generator\" CONTENT=\"Tarvenwick HTML Export 1.0\">\r\n"
+            "<TITLE>A &lt;b&gt; &amp; &quot;c&quot;</TITLE>\r\n</HEAD>\r\n<BODY>\r\n"
+            "<P>Hi</P>\r\n</BODY>\r\n</HTML>\r\n");
+  // The document's own title wins over the fallback.
+  EXPECT_NE(export_rtf_to_html("{\\rtf1{\\info{\\title Own}}x}", "Other").find("<TITLE>Own</TITLE>"),
+            std::string::npos);
+}
+
+// Keyword and browse lists are data: an entity would bring in the ";" that
+// separates keywords, so their bytes go through unescaped. Other marker text
+// is ordinary text and is escaped.
+TEST(HtmlExport, KeywordAndBrowseListsAreNotEscaped) {
+  EXPECT_EQ(body("{\\rtf1 !tzkyR&D;a<b;\"q\";\\u12354?!~!tzbrsgrp&x:1!~ R&D!!bX!\\par}"),
+            "<P>!tzkyR&D;a<b;\"q\";?!~!tzbrsgrp&x:1!~ R&amp;D!!bX!</P>\n");
+  // An unfinished list does not run into the next paragraph.
+  EXPECT_EQ(body("{\\rtf1 !tzky a<b\\par c<d\\par}"), "<P>!tzky a<b</P>\n<P>c&lt;d</P>\n");
+  // Nor past the distance the page splitter reads ahead.
+  std::string text(6000, 'k');
+  std::string out = body("{\\rtf1 !tzky" + text + " <x>\\par}");
+  EXPECT_NE(out.find("&lt;x&gt;"), std::string::npos);
+  EXPECT_EQ(out.find("<x>"), std::string::npos);
+}
+
+TEST(HtmlExport, PageMarkerStartsItsOwnLine) {
+  EXPECT_EQ(body("{\\rtf1 End of topic.~~~pg~Next!~ {\\super !!bNEXT!}Heading\\par}"),
+            "<P>End of topic.</P>\n<P>~~~pg~Next!~ !!bNEXT!Heading</P>\n");
+  // At the start of a paragraph (blanks and hidden text aside) nothing is split.
+  EXPECT_EQ(body("{\\rtf1 {\\v hidden} ~~~pg!!bA!x\\par}"), "<P> ~~~pg!!bA!x</P>\n");
+  // Two topics in a row.
+  EXPECT_EQ(body("{\\rtf1 ~~~pg!!bA!~~~pg!!bB!\\par}"), "<P>~~~pg!!bA!</P>\n<P>~~~pg!!bB!</P>\n");
+}
+
+TEST(HtmlExport, LongLinesBreakOnlyOutsideTagsAndMarkers) {
+  std::string words;
+  for (int i = 0; i < 30; ++i) words += "word ";
+  std::string marker = "!!x " + std::string(60, 'h') + " hot spot text^#CONTEXT#!#";
+  std::string out = body("{\\rtf1{\\fonttbl{\\f0 Times;}{\\f1 Times New Roman;}}\\f1 " + words + marker + " " +
+                         words + "!tzkyone; two; three; four; five; six; seven; eight; nine; ten!~\\par}");
+  EXPECT_NE(out.find(marker), std::string::npos);
+  EXPECT_NE(out.find("<FONT FACE=\"Times New Roman\">"), std::string::npos);
+  EXPECT_NE(out.find("!tzkyone; two; three; four; five; six; seven; eight; nine; ten!~"), std::string::npos);
+  std::size_t start = 0;
+  for (std::size_t end = out.find('\n'); end != std::string::npos; start = end + 1, end = out.find('\n', start)) {
+    std::string line = out.substr(start, end - start);
+    bool holds_marker = line.find("!!x") != std::string::npos || line.find("!tzky") != std::string::npos;
+    EXPECT_TRUE(line.size() <= 78 || holds_marker) << line;
+  }
+}
+
+TEST(HtmlExport, MalformedOrTruncatedInputStillGivesAWholePage) {
+  std::string document = fixture("word_document.rtf");
+  for (std::size_t n = 0; n <= document.size(); n += 7) {
+    std::string html = export_rtf_to_html(std::string_view(document).substr(0, n), "cut");
+    ASSERT_EQ(html.substr(html.size() - 18), "</BODY>\r\n</HTML>\r\n") << n;
+  }
+  EXPECT_EQ(body("}}}{\\b unclosed {\\i deeper"), "<P><B>unclosed <I>deeper</I></B></P>\n");
+  EXPECT_EQ(body("{\\rtf1 a\\'4"), "<P>a</P>\n");
+}
+
+TEST(HtmlExport, ControlBytesAndBareLineFeedsNeverReachTheOutput) {
+  std::string html = export_rtf_to_html(std::string("{\\rtf1 a\\'00b\\'0ac\\'09d\r\n\\line e\\par}"), "t");
+  EXPECT_NE(html.find("<P>abc\td<BR>e</P>"), std::string::npos);
+  for (std::size_t i = 0; i < html.size(); ++i) {
+    if (html[i] == '\n') {
+      ASSERT_TRUE(i > 0 && html[i - 1] == '\r');
+    }
+    ASSERT_NE(html[i], '\0');
+  }
+}
+
+class HtmlExportFile : public tw_test::Fixture {};
+
+TEST_F(HtmlExportFile, WritesBesideTheMarkerFileOrWhereTold) {
+  tw_test::write_file(file("help/printing.~tw"), "{\\rtf1 Body\\par}");
+  EXPECT_EQ(host::html_export::html_path_for("help\\printing.~tw"), "help\\printing.htm");
+  ASSERT_TRUE(host::html_export::export_rtf_file("help\\printing.~tw"));
+  std::string html = tw_test::read_file(file("help/printing.htm"));
+  EXPECT_NE(html.find("<TITLE>printing</TITLE>"), std::string::npos);
+  EXPECT_NE(html.find("<P>Body</P>"), std::string::npos);
+
+  ASSERT_TRUE(host::html_export::export_rtf_file("help/printing.~tw", "out.html"));
+  EXPECT_EQ(tw_test::read_file(file("out.html")), html);
+
+  EXPECT_FALSE(host::html_export::export_rtf_file("help/missing.~tw"));
+  EXPECT_FALSE(tw_test::exists(file("help/missing.htm")));
+}
+
+}  // namespace
