@@ -2,6 +2,7 @@
 // names, punctuation and preprocessor lines.
 #include "platform/ui/rc_lexer.h"
 
+#include <algorithm>
 #include <cctype>
 
 #include "platform/text.h"
@@ -9,8 +10,16 @@
 namespace ui::rc {
 
 void Diagnostics::report(int line, std::string_view message) {
-  ++count_;
-  if (sink_) sink_->push_back("line " + std::to_string(line) + ": " + std::string(message));
+  reports_.emplace_back(line, std::string(message));
+}
+
+std::vector<std::string> Diagnostics::messages() const {
+  auto sorted = reports_;
+  std::stable_sort(sorted.begin(), sorted.end(),
+                   [](const auto& a, const auto& b) { return a.first < b.first; });
+  std::vector<std::string> out;
+  for (const auto& [line, message] : sorted) out.push_back("line " + std::to_string(line) + ": " + message);
+  return out;
 }
 
 bool is_punct(const Token& token, char c) {

@@ -4,6 +4,7 @@
 #include <cstdint>
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 namespace ui::rc {
@@ -23,16 +24,16 @@ struct Token {
   int line = 0;            // 1-based line where the token starts
 };
 
-// Collects problems found while reading, each as "line N: message".
+// Collects problems found while reading, to be reported in line order as
+// "line N: message".
 class Diagnostics {
  public:
-  explicit Diagnostics(std::vector<std::string>* sink) : sink_(sink) {}
   void report(int line, std::string_view message);
-  int count() const { return count_; }
+  // Every report so far, by line (reports of one line in the order made).
+  std::vector<std::string> messages() const;
 
  private:
-  std::vector<std::string>* sink_;
-  int count_ = 0;
+  std::vector<std::pair<int, std::string>> reports_;
 };
 
 // Splits script text into tokens. Comments and blanks are dropped; a line

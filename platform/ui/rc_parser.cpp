@@ -130,7 +130,7 @@ void Parser::directive(const Statement& s) {
 // "#define NAME value": numeric values become symbols; anything else (a
 // string, a function-like macro) is left undefined, and its uses report.
 void Parser::define(const std::string& rest, int line) {
-  Diagnostics quiet(nullptr);
+  Diagnostics quiet;
   std::vector<Token> tokens = tokenize(rest, quiet, line);
   if (tokens.empty() || tokens[0].kind != TokenKind::name) {
     error(line, "#define without a name");

@@ -28,20 +28,15 @@ bool continues_before(const Token& t) {
 
 std::vector<Statement> group_statements(std::vector<Token> tokens) {
   std::vector<Statement> out;
-  int depth = 0;  // open parentheses of the current statement
   for (Token& t : tokens) {
     bool start_new = out.empty() || stands_alone(t) || stands_alone(out.back().tokens.back());
     if (!start_new) {
+      // An open parenthesis does not continue a statement: one left open by
+      // mistake would swallow the lines after it.
       const Token& prev = out.back().tokens.back();
-      bool same_line = prev.line == t.line;
-      start_new = !same_line && depth == 0 && !continues_after(prev) && !continues_before(t);
+      start_new = prev.line != t.line && !continues_after(prev) && !continues_before(t);
     }
-    if (start_new) {
-      out.push_back(Statement{});
-      depth = 0;
-    }
-    if (is_punct(t, '(')) ++depth;
-    if (is_punct(t, ')') && depth > 0) --depth;
+    if (start_new) out.push_back(Statement{});
     out.back().tokens.push_back(std::move(t));
   }
   return out;

@@ -17,9 +17,11 @@ std::string DialogTemplate::identifier() const {
 
 ResourceSet ResourceSet::parse(std::string_view script, std::vector<std::string>* errors) {
   ResourceSet set;
-  rc::Diagnostics diagnostics(errors);
+  rc::Diagnostics diagnostics;
   rc::Parser parser(rc::group_statements(rc::tokenize(script, diagnostics)), diagnostics, set);
   parser.run();
+  if (errors)
+    for (std::string& m : diagnostics.messages()) errors->push_back(std::move(m));
   return set;
 }
 
