@@ -51,7 +51,7 @@ bool add_to_project(LibraryState& state, const std::string& entry) {
   state.current_file = state.topic_files.number(state.topic_files.count() - 1);
   state.data_dirty = true;
   if (state.win95_compiler) {
-    project::ReplaceFilesSection(state);
+    project::ReplaceProjectSection(state, project::SectionKind::files);
   } else {
     project::WriteProjectFile(state, 0, state.project_path);
   }

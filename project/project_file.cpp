@@ -1,69 +1,103 @@
-// A first project-file reader and writer: the [OPTIONS] essentials and the
-// [FILES] list, enough to create and reopen a project.
+// The project file on disk: read, regenerate, and check names.
 #include "project/project_file.h"
 
 #include "core/library_state.h"
-#include "core/project_paths.h"
+#include "core/messages.h"
 #include "platform/files.h"
 #include "platform/paths.h"
 #include "platform/text.h"
+#include "project/file_rewrite.h"
 
 namespace project {
 namespace {
 
-bool is_section_line(std::string_view line) { return !line.empty() && line.front() == '['; }
+// Characters no file name may hold.
+constexpr std::string_view kBadNameChars = "<>\"|*?";
 
-std::string files_section(const core::LibraryState& state) {
-  std::string out = "[FILES]\n";
-  for (const auto& name : state.topic_files.names()) out += name + "\n";
+std::vector<std::string> emulation_lines() {
+  std::vector<std::string> out;
+  for (int i = 0; i < kEmulationLineCount; ++i) {
+    std::string l = core::resource_string(kFirstEmulationLine + i);
+    if (l.empty() || l.back() != '\n') l += '\n';
+    out.push_back(l);
+  }
   return out;
+}
+
+// The writer adds the sound library's lines itself, and the model then has
+// to learn them from the file.
+bool writes_sound_lines(const core::LibraryState& state, const FormContext& ctx) {
+  const auto& m = state.data.project;
+  return ctx.form != FileForm::win95 && ctx.form != FileForm::win30 && m.sound &&
+         m.config_macros.find("sndPlaySound") == std::string::npos &&
+         !state.settings.sound.empty();
+}
+
+// A regeneration must not replace a good project file with one made from data that
+// failed to load or lost topics since.
+bool data_allows_writing(const core::LibraryState& state) {
+  return state.data.magic_ok && state.data.topics.count() >= state.data.loaded_topic_count;
 }
 
 }  // namespace
 
-int WriteProjectFile(core::LibraryState& state, std::int32_t window, std::string_view path) {
-  std::string out = ";\n[OPTIONS]\n";
-  out += "ROOT=" + core::project_directory(path) + "\n";
-  out += "ERRORLOG=" + platform::replace_extension(path, ".log") + "\n";
-  out += "\n" + files_section(state);
-  return platform::write_file(path, out) ? 1 : 0;
+FormContext form_context(const core::LibraryState& state) {
+  FormContext ctx;
+  ctx.project_path = state.project_path;
+  if (state.compiler_kind == 2) {
+    ctx.form = FileForm::win30;
+  } else if (state.win95_compiler) {
+    ctx.form = FileForm::win95;
+  }
+  if (!state.settings.bitmap_dir.empty()) ctx.stock_bitmaps = state.settings.bitmap_dir + "\\std_bmps";
+  ctx.doc_only = state.options.doc_only_tags;
+  return ctx;
 }
 
-int ReadProjectFile(core::LibraryState& state) {
-  auto bytes = platform::read_file(state.project_path);
-  if (!bytes) return platform::is_locked_by_other(state.project_path) ? 0 : 1;
-  state.topic_files.clear();
-  bool in_files = false;
-  for (const auto& raw : text::split_lines(*bytes)) {
-    std::string_view line = text::trim(raw);
-    if (is_section_line(line)) {
-      in_files = text::iequals(line, "[FILES]");
-      continue;
-    }
-    if (!in_files || line.empty() || line.front() == ';') continue;
-    state.topic_files.add(line);
+bool valid_file_name(std::string_view path) {
+  std::string_view name = platform::file_name_of(path);
+  if (name.empty() || text::trim(name).empty()) return false;
+  for (char c : name) {
+    if (static_cast<unsigned char>(c) < 32 || kBadNameChars.find(c) != std::string_view::npos) return false;
   }
+  std::string_view dir = platform::directory_of(path);
+  return dir.empty() || platform::directory_exists(dir);
+}
+
+int WriteProjectFile(core::LibraryState& state, std::int32_t window, std::string_view path) {
+  if (!data_allows_writing(state)) return 0;
+  if (window != 0 && !valid_file_name(path)) {
+    std::string text = text::format(core::resource_string(kUnableToCreateText).c_str(),
+                                    std::string(path).c_str());
+    core::show_message(state, text, ui::kMbOk | ui::kMbIconStop);
+    return 0;
+  }
+  FormContext ctx = form_context(state);
+  ctx.project_path = std::string(path);
+  FileRewrite rewrite(path);
+  WriteExtras extras;
+  if (rewrite.previous()) extras.previous = carried_sections(HpjText(*rewrite.previous()));
+  extras.emulation_lines = emulation_lines();
+  extras.sound_setting = state.settings.sound;
+  const bool sound_lines = writes_sound_lines(state, ctx);
+  if (!rewrite.commit(render_project_file(state.data, state.topic_files, ctx, extras))) return 0;
+  if (sound_lines && path == state.project_path) ReadProjectFile(state);
   return 1;
 }
 
-int ReplaceFilesSection(core::LibraryState& state) {
-  auto bytes = platform::read_file(state.project_path);
-  if (!bytes) return 0;
-  std::string out;
-  bool skipping = false, written = false;
-  for (const auto& line : text::split_lines(*bytes)) {
-    if (is_section_line(line)) {
-      skipping = text::iequals(text::trim(line), "[FILES]");
-      if (skipping && !written) {
-        out += files_section(state);
-        written = true;
-      }
-      if (skipping) continue;
-    }
-    if (!skipping) out += line + "\n";
+int ReadProjectFile(core::LibraryState& state) {
+  if (state.project_path.empty()) return 0;
+  platform::OpenStatus status = platform::OpenStatus::ok;
+  auto file = platform::ExclusiveFile::open(state.project_path, platform::OpenMode::read, status);
+  if (status == platform::OpenStatus::sharing_violation) {
+    core::show_message(state, core::resource_string(kCloseProjectFileText), ui::kMbOk | ui::kMbIconStop);
+    return 0;
   }
-  if (!written) out += "\n" + files_section(state);
-  return platform::write_file(state.project_path, out) ? 1 : 0;
+  std::string bytes;
+  if (file) bytes = file->read_all().value_or(std::string());
+  file.reset();
+  parse_project_text(bytes, form_context(state), state.data, state.topic_files);
+  return 1;
 }
 
 }  // namespace project

@@ -1,0 +1,35 @@
+// A library state over a temporary root with helpers for project files.
+#pragma once
+#include <string>
+
+#include "core/library_state.h"
+#include "platform/paths.h"
+#include "project/project_data.h"
+#include "support/test_support.h"
+
+namespace tw_test {
+
+class ProjectFixture : public Fixture {
+ protected:
+  core::LibraryState state;
+
+  void SetUp() override {
+    Fixture::SetUp();
+    project::reset_project_data(state.data);
+  }
+  // Host path of a system path under drive c:.
+  std::string host(const std::string& system_path) { return platform::to_host_path(system_path); }
+  // Makes `system_path` the current project, its file holding `bytes`.
+  void use_project(const std::string& system_path, std::string_view bytes) {
+    write_file(host(system_path), bytes);
+    state.project_path = system_path;
+    state.project_set = true;
+  }
+  // A hand-written fixture from tests/data/project.
+  static std::string fixture(const std::string& name) {
+    return read_file(std::string(TW_TEST_DATA) + "/project/" + name);
+  }
+  std::string text_of(const std::string& system_path) { return read_file(host(system_path)); }
+};
+
+}  // namespace tw_test

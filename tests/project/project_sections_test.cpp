@@ -1,0 +1,94 @@
+// Section replacement in projects that Help Workshop also edits, and the
+// section helpers other commands use.
+#include "platform/profile.h"
+#include "platform/text.h"
+#include "project/project_file.h"
+#include "project_fixture.h"
+
+namespace {
+
+using tw_test::ProjectFixture;
+
+class SectionTest : public ProjectFixture {
+ protected:
+  const std::string hpj = "c:\\gadget\\gadget.hpj";
+  std::string original;
+
+  void SetUp() override {
+    ProjectFixture::SetUp();
+    original = fixture("hcw95.hpj");
+    use_project(hpj, original);
+    state.win95_compiler = 1;
+    ASSERT_EQ(project::ReadProjectFile(state), 1);
+  }
+  // The original text up to the given section header.
+  std::string original_before(const std::string& header) { return original.substr(0, original.find(header)); }
+};
+
+TEST_F(SectionTest, Windows95ProjectIsReadWithoutTouchingHelpWorkshopLines) {
+  const auto& m = state.data.project;
+  EXPECT_EQ(m.title, "Gadget Help");
+  EXPECT_EQ(m.bitmap_roots, "c:\\gadget\\bmp,c:\\gadget\\more");
+  EXPECT_EQ(m.map_include, "cntxmap.h");
+  EXPECT_TRUE(m.browse_buttons);
+  ASSERT_EQ(state.data.windows.size(), 2u);
+  EXPECT_EQ(state.data.windows[1].name, "proc1");
+}
+
+TEST_F(SectionTest, FilesSectionIsReplacedAtTheEndInTheFilesLineEnding) {
+  state.topic_files.add("second.rtf");
+  ASSERT_EQ(project::ReplaceProjectSection(state, project::SectionKind::files), 1);
+  const std::string out = text_of(hpj);
+  const std::string rest = original.substr(original.find("[MAP]"));
+  EXPECT_EQ(out, original_before("[FILES]") + rest + "\r\n[FILES]\r\ngadget.rtf\r\nsecond.rtf\r\n");
+  EXPECT_FALSE(tw_test::exists(host("c:\\gadget\\gadget.twb")));
+}
+
+TEST_F(SectionTest, ConfigReplacementAddsTheDocumentOnlyExclusionOnce) {
+  state.options.doc_only_tags = project::kDocOnlyRequested;
+  state.data.project.config_macros = "BrowseButtons();JI(`a.hlp', `x;y')";
+  ASSERT_EQ(project::ReplaceProjectSection(state, project::SectionKind::config), 1);
+  EXPECT_EQ(state.options.doc_only_tags, project::kDocOnlyWritten);
+  std::string out = text_of(hpj);
+  EXPECT_NE(out.find("\r\n[CONFIG]\r\nBrowseButtons()\r\nJI(`a.hlp', `x:y')\r\n[EXCLUDE]\r\nDOC_ONLY\r\n"),
+            std::string::npos);
+  state.options.doc_only_tags = project::kDocOnlyRequested;
+  ASSERT_EQ(project::ReplaceProjectSection(state, project::SectionKind::config), 1);
+  out = text_of(hpj);
+  EXPECT_EQ(out.find("[EXCLUDE]"), out.rfind("[EXCLUDE]"));
+  EXPECT_EQ(out.find("[CONFIG]"), out.rfind("[CONFIG]"));
+}
+
+TEST_F(SectionTest, MapReplacementKeepsNameAndNumberLines) {
+  use_project(hpj, "[OPTIONS]\nTITLE=x\n[MAP]\n#include <old.h>\nIDH_a 5\n\n[WINDOWS]\n");
+  state.data.project.map_include = "cntxmap.h";
+  state.data.project.extra_includes = " more.h ,";
+  ASSERT_EQ(project::ReplaceProjectSection(state, project::SectionKind::map), 1);
+  EXPECT_EQ(text_of(hpj), "[OPTIONS]\nTITLE=x\n[WINDOWS]\n\n[MAP]\n#include <cntxmap.h>\n"
+                          "#include <more.h>\nIDH_a 5\n\n");
+}
+
+TEST_F(SectionTest, AliasIsOnlyReplacedOnceTheAliasEditorOwnsIt) {
+  EXPECT_EQ(project::ReplaceProjectSection(state, project::SectionKind::alias), 1);
+  EXPECT_EQ(text_of(hpj), original);
+  state.data.project.alias_taken_over = true;
+  state.data.project.alias_lines = "IDH_a=IDH_b\n";
+  ASSERT_EQ(project::ReplaceProjectSection(state, project::SectionKind::alias), 1);
+  EXPECT_EQ(text_of(hpj), original + "\r\n[ALIAS]\r\nIDH_a=IDH_b\r\n");
+}
+
+TEST_F(SectionTest, RemoveAndCopySection) {
+  use_project(hpj, "[A]\nx=1\n[bitmaps]\none.bmp\n#include <b.lst>\n[C]\n");
+  std::string out;
+  EXPECT_EQ(project::CopySection(hpj, "BITMAPS", out, 0), 1);
+  EXPECT_EQ(out, "one.bmp\n");
+  EXPECT_EQ(project::CopySection(hpj, "BITMAPS", out, 1), 1);
+  EXPECT_EQ(out, "#include <b.lst>\n");
+  EXPECT_EQ(project::CopySection(hpj, "Bitmaps", out, 2), 1);
+  EXPECT_EQ(out, "[bitmaps]\none.bmp\n#include <b.lst>\n");
+  EXPECT_EQ(project::CopySection(hpj, "MISSING", out, 2), 0);
+  EXPECT_EQ(project::RemoveSection(hpj, "BITMAPS"), 1);
+  EXPECT_EQ(text_of(hpj), "[A]\nx=1\n[C]\n");
+}
+
+}  // namespace
