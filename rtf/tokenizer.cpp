@@ -170,40 +170,47 @@ void Tokenizer::read_word(Token& token) {
   }
   token.kind = TokenKind::control_word;
   token.text = in_.substr(start, length);
-
-  bool negative = pos_ + 1 < in_.size() && in_[pos_] == '-' && is_digit(in_[pos_ + 1]);
-  if (negative || (pos_ < in_.size() && is_digit(in_[pos_]))) {
-    if (negative) ++pos_;
-    long long value = 0;
-    bool overflow = false;
-    while (pos_ < in_.size() && is_digit(in_[pos_])) {
-      if (value <= std::numeric_limits<std::int32_t>::max()) value = value * 10 + (in_[pos_] - '0');
-      if (value > std::numeric_limits<std::int32_t>::max()) overflow = true;
-      ++pos_;
-    }
-    if (overflow) {
-      problem(start - 1, "control word parameter out of range");
-      value = std::numeric_limits<std::int32_t>::max();
-    }
-    token.param = static_cast<std::int32_t>(negative ? -value : value);
-    token.has_param = true;
-  }
+  read_parameter(token);
   if (pos_ < in_.size() && in_[pos_] == ' ') ++pos_;  // the delimiting blank belongs to the word
 
   if (token.text == "bin") {
     read_binary(token);
   } else if (token.text == "u" && token.has_param) {
-    token.kind = TokenKind::unicode;
-    long code = token.param < 0 ? token.param + 65536L : token.param;
-    if (code < 0 || code > 0x10FFFF) {
-      problem(token.offset, "unicode character out of range");
-      code = 0xFFFD;
-    }
-    token.param = static_cast<std::int32_t>(code);
-    skip_unicode_fallback();
+    read_unicode(token);
   } else if (token.text == "uc" && token.has_param) {
     unicode_skip_ = token.param < 0 ? 0 : (token.param > 16 ? 16 : token.param);
   }
+}
+
+// An optional signed decimal number after the word's letters.
+void Tokenizer::read_parameter(Token& token) {
+  bool negative = pos_ + 1 < in_.size() && in_[pos_] == '-' && is_digit(in_[pos_ + 1]);
+  if (!negative && (pos_ >= in_.size() || !is_digit(in_[pos_]))) return;
+  if (negative) ++pos_;
+  long long value = 0;
+  bool overflow = false;
+  while (pos_ < in_.size() && is_digit(in_[pos_])) {
+    if (value <= std::numeric_limits<std::int32_t>::max()) value = value * 10 + (in_[pos_] - '0');
+    if (value > std::numeric_limits<std::int32_t>::max()) overflow = true;
+    ++pos_;
+  }
+  if (overflow) {
+    problem(token.offset, "control word parameter out of range");
+    value = std::numeric_limits<std::int32_t>::max();
+  }
+  token.param = static_cast<std::int32_t>(negative ? -value : value);
+  token.has_param = true;
+}
+
+void Tokenizer::read_unicode(Token& token) {
+  token.kind = TokenKind::unicode;
+  long code = token.param < 0 ? token.param + 65536L : token.param;
+  if (code < 0 || code > 0x10FFFF) {
+    problem(token.offset, "unicode character out of range");
+    code = 0xFFFD;
+  }
+  token.param = static_cast<std::int32_t>(code);
+  skip_unicode_fallback();
 }
 
 void Tokenizer::read_binary(Token& token) {

@@ -33,6 +33,8 @@ class Tokenizer {
  private:
   bool read_control(Token& token);
   void read_word(Token& token);
+  void read_parameter(Token& token);
+  void read_unicode(Token& token);
   bool read_hex_escape(Token& token);
   void read_text(Token& token);
   void read_binary(Token& token);

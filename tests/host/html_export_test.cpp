@@ -70,6 +70,22 @@ TEST(HtmlExport, PageMarkerStartsItsOwnLine) {
   EXPECT_EQ(body("{\\rtf1 ~~~pg!!bA!~~~pg!!bB!\\par}"), "<P>~~~pg!!bA!</P>\n<P>~~~pg!!bB!</P>\n");
 }
 
+// Lists close before headings and tables, lists inside a cell close with the
+// cell, skipped levels still nest, and a table without its row end is closed.
+TEST(HtmlExport, BlocksNestAndCloseInOrder) {
+  EXPECT_EQ(body("{\\rtf1{\\stylesheet{\\s1 heading 1;}}{\\pard{\\*\\pn\\pnlvlblt}a\\par}"
+                 "\\trowd\\cellx1000\\pard\\intbl{\\*\\pn\\pnlvlblt}b\\par\\pard\\intbl{\\*\\pn\\pnlvlbody}c\\cell\\row"
+                 "\\pard{\\*\\pn\\pnlvlblt}d\\par\\pard\\s1{\\*\\pn\\pnlvlblt}H\\par"
+                 "\\pard{\\*\\pn\\pnlvl3\\pndec}deep\\par\\pard\\intbl x\\cell\\pard y\\par}"),
+            "<UL>\n<LI>a</LI>\n</UL>\n"
+            "<TABLE BORDER CELLSPACING=1 CELLPADDING=7 WIDTH=66>\n<TR>\n<TD WIDTH=\"100%\" VALIGN=\"TOP\">\n"
+            "<UL>\n<LI>b</LI>\n</UL>\n<OL>\n<LI>c</LI>\n</OL>\n</TD>\n</TR>\n</TABLE>\n"
+            "<UL>\n<LI>d</LI>\n</UL>\n<H1>H</H1>\n"
+            "<OL>\n<OL>\n<OL>\n<LI>deep</LI>\n</OL>\n</OL>\n</OL>\n"
+            "<TABLE BORDER CELLSPACING=1 CELLPADDING=7 WIDTH=66>\n<TR>\n<TD WIDTH=\"100%\" VALIGN=\"TOP\">\n"
+            "<P>x</P>\n</TD>\n</TR>\n</TABLE>\n<P>y</P>\n");
+}
+
 TEST(HtmlExport, LongLinesBreakOnlyOutsideTagsAndMarkers) {
   std::string words;
   for (int i = 0; i < 30; ++i) words += "word ";
