@@ -1,6 +1,7 @@
 // Windows of the headless host: handles, closing (owned windows go with
 // their owner), timers on the host's clock, and the plain top-level windows
 // of registered classes.
+#include <algorithm>
 #include <array>
 
 #include "platform/text.h"
@@ -76,8 +77,8 @@ void HeadlessCore::destroy_window(Handle window) {
 Handle HeadlessCore::find_window(std::string_view template_name) const {
   for (const auto& [handle, d] : dialogs_) {
     if (d->modal() || d->ended()) continue;
-    const DialogTemplate& t = d->source();
-    if (text::iequals(d->identifier(), template_name) || d->resources().dialog(template_name) == &t)
+    const DialogTemplate* named = d->resources().dialog(template_name);
+    if (text::iequals(d->identifier(), template_name) || (named && named->identifier() == d->identifier()))
       return handle;
   }
   return 0;
@@ -103,11 +104,11 @@ void HeadlessCore::advance_time(int milliseconds) {
     }
     if (!next) break;
     Timer& timer = next->timers()[next_timer];
-    clock_ = timer.due;
+    clock_ = std::max(clock_, timer.due);  // a handler may have advanced the clock itself
     timer.due += timer.period;
     next->run_timer(next_timer);
   }
-  clock_ = target;
+  clock_ = std::max(clock_, target);
 }
 
 Handle HeadlessCore::create_window(std::string_view class_name, WindowRect rect, Handle owner) {

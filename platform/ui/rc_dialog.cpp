@@ -141,13 +141,7 @@ void Parser::control(const Statement& s, DialogTemplate& d) {
   if (!id) return;
   c.id = *id;
   if (kw->layout == OperandLayout::control) {
-    const Tokens& cls = f[i++];
-    if (cls.size() == 1 && cls[0].kind == TokenKind::number) c.window_class = class_of_atom(cls[0].value);
-    else if (auto t = text(cls, s.line(), "control class")) c.window_class = canonical_class(*t);
-    if (c.window_class.empty()) {
-      error(s.line(), "unknown control class " + describe(cls));
-      return;
-    }
+    if (!control_class(f[i++], s.line(), c)) return;
     if (!control_style(f[i++], s.line(), c.style)) return;
   }
   if (!control_geometry(std::span(f).subspan(i), s.line(), c)) return;
@@ -156,6 +150,15 @@ void Parser::control(const Statement& s, DialogTemplate& d) {
     return;
   if (i < f.size() && !control_style(f[i], s.line(), c.exstyle)) return;
   d.controls.push_back(std::move(c));
+}
+
+// The class operand of CONTROL: a string, a class keyword or an atom number.
+bool Parser::control_class(Tokens field, int line, ControlTemplate& c) {
+  if (field.size() == 1 && field[0].kind == TokenKind::number) c.window_class = class_of_atom(field[0].value);
+  else if (auto t = text(field, line, "control class")) c.window_class = canonical_class(*t);
+  else return false;
+  if (c.window_class.empty()) error(line, "unknown control class " + describe(field));
+  return !c.window_class.empty();
 }
 
 // x, y[, cx, cy]: only ICON may leave out the size.

@@ -48,6 +48,7 @@ class Parser {
   void dialog_option(const Statement& s, DialogTemplate& d, bool& has_style);
   void dialog_body(DialogTemplate& d, int begin_line);
   void control(const Statement& s, DialogTemplate& d);
+  bool control_class(Tokens field, int line, ControlTemplate& c);
   bool control_geometry(std::span<const Tokens> f, int line, ControlTemplate& c);
   bool control_style(Tokens field, int line, std::uint32_t& style);
 

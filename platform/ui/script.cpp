@@ -47,61 +47,75 @@ std::optional<int> small_int(std::string_view word) {
   return static_cast<int>(*v);
 }
 
-// The operands after the action word; false when they do not fit the action.
+// Each reader takes the operands after the action word; false when they do
+// not fit the action.
+
+bool control_and_text(ScriptLine& s, std::string_view rest) {
+  s.target = std::string(first_word(rest));
+  s.text = std::string(text::trim(rest));
+  return !s.target.empty();
+}
+
+bool control_and_number(ScriptLine& s, std::string_view rest) {
+  s.target = std::string(first_word(rest));
+  auto v = small_int(first_word(rest));
+  if (!v || !rest.empty() || s.target.empty()) return false;
+  s.value = *v;
+  if (s.action == Action::check) return s.value >= 0 && s.value <= 2;
+  return s.value >= (s.action == Action::dblclick ? 0 : -1);
+}
+
+bool single_word(ScriptLine& s, std::string_view rest) {
+  s.target = std::string(first_word(rest));
+  return !s.target.empty() && (rest.empty() || s.action == Action::dialog);
+}
+
+bool message_answer(ScriptLine& s, std::string_view rest) {
+  auto id = answer_id(first_word(rest));
+  if (!id || !rest.empty()) return false;
+  s.value = *id;
+  return true;
+}
+
+bool file_answer(ScriptLine& s, std::string_view rest) {
+  s.text = std::string(text::trim(rest));
+  s.cancel = text::iequals(s.text, "cancel");
+  return !s.text.empty();
+}
+
+bool colour_answer(ScriptLine& s, std::string_view rest) {
+  std::string_view word = first_word(rest);
+  s.cancel = text::iequals(word, "cancel");
+  auto v = integer(word);
+  if (!s.cancel && (!v || *v < 0 || *v > 0xFFFFFFFF)) return false;
+  if (v) s.colour = static_cast<std::uint32_t>(*v);
+  return rest.empty();
+}
+
+bool window_rect(ScriptLine& s, std::string_view rest) {
+  s.target = std::string(first_word(rest));
+  std::array<int*, 4> out = {&s.rect.x, &s.rect.y, &s.rect.cx, &s.rect.cy};
+  for (int* field : out) {
+    auto v = small_int(first_word(rest));
+    if (!v) return false;
+    *field = *v;
+  }
+  return !s.target.empty() && rest.empty();
+}
+
 bool read_operands(ScriptLine& s, std::string_view rest) {
   switch (s.action) {
     case Action::dialog:
-      s.target = std::string(first_word(rest));
-      return !s.target.empty();
+    case Action::click: return single_word(s, rest);
     case Action::set:
-      s.target = std::string(first_word(rest));
-      s.text = std::string(text::trim(rest));
-      return !s.target.empty();
-    case Action::select:
-      s.target = std::string(first_word(rest));
-      s.text = std::string(text::trim(rest));
-      return !s.target.empty();
+    case Action::select: return control_and_text(s, rest);
     case Action::check:
     case Action::select_index:
-    case Action::dblclick: {
-      s.target = std::string(first_word(rest));
-      auto v = small_int(first_word(rest));
-      if (!v || !rest.empty() || s.target.empty()) return false;
-      s.value = *v;
-      if (s.action == Action::check) return s.value >= 0 && s.value <= 2;
-      return s.value >= (s.action == Action::dblclick ? 0 : -1);
-    }
-    case Action::click:
-      s.target = std::string(first_word(rest));
-      return !s.target.empty() && rest.empty();
-    case Action::message: {
-      auto id = answer_id(first_word(rest));
-      if (!id || !rest.empty()) return false;
-      s.value = *id;
-      return true;
-    }
-    case Action::file:
-      s.text = std::string(text::trim(rest));
-      s.cancel = text::iequals(s.text, "cancel");
-      return !s.text.empty();
-    case Action::colour: {
-      std::string_view word = first_word(rest);
-      s.cancel = text::iequals(word, "cancel");
-      auto v = integer(word);
-      if (!s.cancel && (!v || *v < 0 || *v > 0xFFFFFFFF)) return false;
-      if (v) s.colour = static_cast<std::uint32_t>(*v);
-      return rest.empty();
-    }
-    case Action::rect: {
-      s.target = std::string(first_word(rest));
-      std::array<int*, 4> out = {&s.rect.x, &s.rect.y, &s.rect.cx, &s.rect.cy};
-      for (int* field : out) {
-        auto v = small_int(first_word(rest));
-        if (!v) return false;
-        *field = *v;
-      }
-      return !s.target.empty() && rest.empty();
-    }
+    case Action::dblclick: return control_and_number(s, rest);
+    case Action::message: return message_answer(s, rest);
+    case Action::file: return file_answer(s, rest);
+    case Action::colour: return colour_answer(s, rest);
+    case Action::rect: return window_rect(s, rest);
   }
   return false;
 }
