@@ -2,7 +2,8 @@
 # `extern const char SYMBOL[]` with the files' bytes, rebuilt when one changes.
 function(tw_embed_resource out_var symbol)
   set(output "${CMAKE_CURRENT_BINARY_DIR}/${symbol}.cpp")
-  string(REPLACE ";" "\\;" inputs "${ARGN}")
+  # "|" joins the list: an escaped ";" does not survive the command line.
+  string(REPLACE ";" "|" inputs "${ARGN}")
   add_custom_command(
     OUTPUT "${output}"
     COMMAND ${CMAKE_COMMAND} "-DINPUTS=${inputs}" -DOUTPUT=${output} -DSYMBOL=${symbol}

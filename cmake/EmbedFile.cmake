@@ -1,5 +1,6 @@
 # Writes OUTPUT: a C++ array SYMBOL with the bytes of the files in INPUTS
-# (a ;-separated list, joined with line breaks) and a final zero.
+# (a |-separated list, joined with line breaks) and a final zero.
+string(REPLACE "|" ";" INPUTS "${INPUTS}")
 set(hex "")
 foreach(input ${INPUTS})
   file(READ "${input}" part HEX)
