@@ -34,6 +34,11 @@ void delete_project_files(std::string_view path) {
 void create_project_files(LibraryState& state, std::int32_t window, const ProjectChoice& choice) {
   delete_project_files(choice.path);
   state.project_path = choice.path;
+  // Nothing of the project open before may leak into the new one's file.
+  state.reset_pending = true;
+  ResetState(state);
+  state.win95_compiler = choice.win95 ? 1 : 0;
+  state.options.w95 = state.win95_compiler;
   state.topic_files.clear();
   state.topic_files.add(kFirstTopicFile);
   project::WriteProjectFile(state, window, choice.path);

@@ -1,4 +1,4 @@
-// The project data file (.twz): the topic data between sessions.
+// The project data file (.twz) on disk: the topic data between sessions.
 #pragma once
 
 namespace core {
@@ -7,9 +7,14 @@ struct LibraryState;
 
 namespace project {
 
-// Loads the data file of the current project into the state's topic data.
+// Reads the option file, then the data file of the current project into the
+// state, then the project file; 1 loaded, 0 when there is no data file or it
+// could not be used (the user is told, the topic data stays empty, and
+// neither the data file nor the project file is written over afterwards).
 int LoadProjectData(core::LibraryState& state);
-// Writes the data file (and the project options) when the data changed.
+// Writes the option file, then, when the topic data changed and the data
+// file loaded soundly, the whole data file and (without the Windows 95
+// compiler) the project file. 1 when everything needed was written.
 int SaveProjectData(core::LibraryState& state);
 
 }  // namespace project

@@ -53,6 +53,7 @@ std::string stored_context(std::string_view name) {
 }
 
 int TopicTable::push_back(Topic topic) {
+  if (count() >= kMaxTopics) return -1;
   topics_.push_back(std::move(topic));
   return count() - 1;
 }
@@ -112,6 +113,7 @@ int AddOrUpdateTopic(TopicTable& table, const TopicUpdate& update) {
     topic.file = update.file;
     topic.number = update.give_number ? table.take_next_number() : kNoNumber;
     index = table.push_back(std::move(topic));
+    if (index < 0) return -1;
   }
   table[index].file = update.file;
   apply_browse_text(table, table[index], update.browse_text);

@@ -20,6 +20,7 @@ inline constexpr int kUndefinedSequence = -10;
 // Option index of a topic without further options.
 inline constexpr int kNoOptions = -1;
 
+inline constexpr int kMaxTopics = 32767;         // the data file counts them in 16 bits
 inline constexpr int kContextMax = 83;          // stored characters, leading blank included
 inline constexpr int kSequenceNameMax = 21;
 inline constexpr int kMaxSequences = 127;        // indexes are 8-bit signed
@@ -64,7 +65,7 @@ class TopicTable {
   std::vector<Topic>::const_iterator begin() const { return topics_.begin(); }
   std::vector<Topic>::const_iterator end() const { return topics_.end(); }
 
-  // Appends a record as it is; returns its topic number.
+  // Appends a record as it is; returns its topic number, -1 when the table is full.
   int push_back(Topic topic);
   // Removes every topic and sequence; counters back to a new project's.
   void clear();
