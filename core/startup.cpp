@@ -57,8 +57,9 @@ void write_new_project_options(const LibraryState& state) {
 std::string document_to_open(const LibraryState& state, bool is_new) {
   const std::string opt = option_file_path(state.project_path);
   std::string last = platform::get_profile_string(kOptionSection, "last file", "", 256, opt);
-  if (!last.empty() && state.topic_files.find_by_file_name(platform::file_name_of(last)) >= 0 &&
-      platform::file_exists(last)) {
+  // The option file keeps the ".doc" the author had open; the project lists the ".rtf".
+  std::string as_rtf = platform::replace_extension(platform::file_name_of(last), ".rtf");
+  if (!last.empty() && state.topic_files.find_by_file_name(as_rtf) >= 0 && platform::file_exists(last)) {
     return last;
   }
   std::string first = topic_file_path(state.project_path, state.topic_files.name(0));

@@ -3,6 +3,7 @@
 #include "core/library_state.h"
 #include "core/lifecycle.h"
 #include "core_fixture.h"
+#include "platform/paths.h"
 #include "platform/profile.h"
 #include "platform/text.h"
 
@@ -55,9 +56,8 @@ TEST_F(StartupTest, OpensARecentProjectAndReturnsItsFirstTopicFile) {
   const std::string hpj = make_project("help.hpj", "Intro.rtf\r\nsecond.rtf\r\n");
   tw_test::write_file(file("proj/intro.rtf"), "{\\rtf1}");
   write_settings("[TARVENWICK]\r\nPROJ LIST=" + other + ";" + file("gone.hpj") + ";" + hpj + ";\r\n");
-  ui().queue_script("dialog DLG_START\nselect " + hpj + "\nclick 1\n");
-  // The script selects by the list's text; the list shows only existing projects.
-  ui().clear_transcript();
+  // The list shows only the projects that exist; the script picks one by its text.
+  ui().queue_script("dialog DLG_START\nselect 101 " + hpj + "\nclick 1\n");
   EXPECT_EQ(core::TWStartUp(state, 5, document), 1);
   EXPECT_EQ(document, text::to_upper(file("proj/intro")) + ".RTF");
   EXPECT_EQ(platform::get_profile_string("TARVENWICK", "PROJ LIST", "", 1000, "TRVWCK6.INI"),
