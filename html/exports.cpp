@@ -1,2 +1,51 @@
-// The conversion library's C surface.
+// The conversion library's C surface: thin functions that convert the
+// caller's arguments and call into the passes. The run state lives here and
+// only here.
+#include <cstring>
+#include <string>
+#include <string_view>
+
+#include "html/conversion_run.h"
+#include "html/phrases.h"
+#include "html/rtf_analysis.h"
 #include "tarvenwick/twzhtml.h"
+
+namespace {
+
+html::ConversionRun& run() {
+  static html::ConversionRun state;
+  return state;
+}
+
+// Copies text into a caller's buffer of the given room, cut to fit.
+void copy_out(std::string_view text, char* buffer, std::size_t room) {
+  std::size_t n = text.size() < room ? text.size() : room - 1;
+  std::memcpy(buffer, text.data(), n);
+  buffer[n] = '\0';
+}
+
+}  // namespace
+
+extern "C" {
+
+TWZHTML_API int32_t process_rtf(void) { return html::process_rtf(run()); }
+
+TWZHTML_API int32_t scan_rtf(int32_t) { return html::scan_rtf(run()); }
+
+TWZHTML_API int32_t get_next_rtf(int32_t index, char* path) {
+  std::optional<std::string> marker = html::get_next_rtf(run(), index);
+  if (!marker || path == nullptr) return 0;
+  copy_out(*marker, path, TWZHTML_PATH_BUFFER);
+  return 1;
+}
+
+TWZHTML_API int32_t get_next_phrase(char* phrase, char* target, int32_t restart) {
+  if (phrase == nullptr || target == nullptr) return 0;
+  std::string p, t;
+  if (html::get_next_phrase(run(), p, t, restart != 0) == 0) return 0;
+  copy_out(p, phrase, TWZHTML_PHRASE_BUFFER);
+  copy_out(t, target, TWZHTML_PHRASE_BUFFER);
+  return 1;
+}
+
+}  // extern "C"

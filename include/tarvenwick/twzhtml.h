@@ -14,6 +14,30 @@
 extern "C" {
 #endif
 
+/* Room the caller's text buffers must have, terminator included; longer
+   results are cut to fit. */
+enum {
+  TWZHTML_PATH_BUFFER = 260,   /* get_next_rtf */
+  TWZHTML_PHRASE_BUFFER = 5001 /* get_next_phrase: phrase and target each */
+};
+
+/* Reads the help project and writes one marker file (".~tw") per RTF topic
+   file. Nonzero when every RTF file was converted, 0 when one was missing. */
+TWZHTML_API int32_t process_rtf(void);
+
+/* Writes the marker files of the topic files process_rtf listed (the argument
+   is ignored). Nonzero when no file was missing. */
+TWZHTML_API int32_t scan_rtf(int32_t ignored);
+
+/* The full path of marker file number index (from 0) into path: 1, or 0 past
+   the last file (path left alone). */
+TWZHTML_API int32_t get_next_rtf(int32_t index, char* path);
+
+/* The next phrase and target of the project's auto-link file: 1 while pairs
+   remain, 0 at the end or when auto-linking is off. A nonzero restart starts
+   again from the first line. */
+TWZHTML_API int32_t get_next_phrase(char* phrase, char* target, int32_t restart);
+
 #ifdef __cplusplus
 }
 #endif

@@ -1,0 +1,48 @@
+#include "html/rtf_chunks.h"
+
+#include "platform/files.h"
+#include "platform/paths.h"
+
+namespace html {
+
+std::size_t paragraph_cut(std::string_view chunk) {
+  for (std::size_t distance : kParagraphCutDistances) {
+    std::size_t from = chunk.size() > distance ? chunk.size() - distance : 0;
+    std::size_t at = chunk.find("\\par ", from);
+    if (at != std::string_view::npos) return at;
+  }
+  return std::string_view::npos;
+}
+
+bool RtfChunkReader::open(std::string_view path) {
+  if (!platform::file_exists(path)) return false;
+  file_.open(platform::to_host_path(path), std::ios::binary);
+  carry_.clear();
+  done_ = false;
+  return file_.is_open();
+}
+
+std::optional<std::string> RtfChunkReader::next() {
+  if (done_ || !file_.is_open()) return std::nullopt;
+  std::string chunk;
+  chunk.reserve(kChunkBufferBytes);
+  chunk.swap(carry_);
+  std::size_t wanted = kChunkBytes - chunk.size();
+  std::size_t had = chunk.size();
+  chunk.resize(kChunkBytes);
+  file_.read(chunk.data() + had, static_cast<std::streamsize>(wanted));
+  std::size_t got = static_cast<std::size_t>(file_.gcount());
+  chunk.resize(had + got);
+  if (got < wanted) {
+    done_ = true;
+    return chunk;
+  }
+  std::size_t cut = paragraph_cut(chunk);
+  if (cut != std::string::npos) {
+    carry_.assign(chunk, cut, std::string::npos);
+    chunk.resize(cut);
+  }
+  return chunk;
+}
+
+}  // namespace html
