@@ -21,7 +21,10 @@ bool file_exists(std::string_view path);       // a regular file
 bool directory_exists(std::string_view path);
 std::optional<std::uint64_t> file_size(std::string_view path);
 std::optional<std::int64_t> file_mtime(std::string_view path);  // seconds since 1970
+// Fails for folders and for files another holder has locked.
 bool remove_file(std::string_view path);
+// Fails, as MoveFile does, when `to` names another existing file (a change
+// of case of the same name is allowed) or when `from` is locked by another holder.
 bool rename_file(std::string_view from, std::string_view to);
 // Plain copy; stands in for the expanding copy too. Overwrites the target.
 bool copy_file(std::string_view from, std::string_view to);

@@ -31,6 +31,9 @@ std::string windows_directory();
 // Drive table, Wine-style: c: is the root folder, z: is "/" unless changed.
 void set_drive(char letter, std::string host_folder);
 std::string drive_folder(char letter);  // "" when unmapped
+// set_drive with an empty folder unmaps the letter; this restores the
+// defaults (c: the root folder, z: "/", nothing else mapped).
+void reset_drives();
 
 // Maps a system path to a host path: drive letters through the drive table,
 // '\' to '/', and each existing component resolved without regard to case.

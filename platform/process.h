@@ -21,6 +21,9 @@ constexpr int kExecSuccess = 33;
 // Splits a command line by the Windows rules: blanks separate arguments,
 // double quotes group, backslashes escape quotes only before a quote.
 std::vector<std::string> split_command_line(std::string_view command_line);
+// Quotes one argument so that split_command_line gives it back unchanged
+// (returned as it is when it needs no quotes).
+std::string quote_argument(std::string_view argument);
 
 struct StartResult {
   int code = kExecFileNotFound;  // >= 32 on success
@@ -29,7 +32,9 @@ struct StartResult {
 
 // Starts the program of a command line. The program is looked up as a system
 // path (case-insensitive, ".exe" names included), then on the host PATH.
-// working_directory empty means the current directory. Noted in the UI host's
+// working_directory empty means the current directory (kExecPathNotFound when
+// it does not exist). kExecBadFormat: found but not executable. The child's
+// standard input is /dev/null. Noted in the UI host's
 // transcript as: exec "COMMAND LINE" show=N -> CODE
 StartResult start_program(std::string_view command_line, int show,
                           std::string_view working_directory = {});

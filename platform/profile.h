@@ -22,6 +22,10 @@ using Nullable = std::optional<std::string_view>;
 // Copies at most size-1 bytes into out and returns the count, as
 // GetPrivateProfileStringA does (size-1 when the value was cut, size-2 when a
 // list was cut). size 0 yields 0 and an empty out.
+// A list in out: the names (sections without duplicates, in file order; keys
+// of the first section of that name), each followed by '\0', then one more
+// '\0'; a cut list holds size bytes: size-2 of the names, then "\0\0". A
+// null key on a missing or empty section yields the default, as on Windows.
 int get_profile_string(Nullable section, Nullable key, std::string_view default_value,
                        std::string& out, int size, std::string_view file);
 
@@ -31,7 +35,7 @@ std::string get_profile_string(std::string_view section, std::string_view key,
                                std::string_view file);
 
 // Leading decimal integer of the value (with sign); the default when the key
-// is missing; 0 when the value does not start with a number.
+// is missing or its value empty; 0 when the value does not start with a number.
 int get_profile_int(std::string_view section, std::string_view key, int default_value,
                     std::string_view file);
 

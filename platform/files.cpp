@@ -1,0 +1,388 @@
+// Files and folders over system paths.
+#include "platform/files.h"
+
+#include <dirent.h>
+#include <fcntl.h>
+#include <sys/file.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <atomic>
+#include <cerrno>
+#include <climits>
+#include <cstdlib>
+#include <filesystem>
+
+#include "platform/internal.h"
+#include "platform/paths.h"
+#include "platform/text.h"
+
+namespace platform {
+namespace {
+
+// Closes a descriptor when it goes out of scope.
+class Fd {
+ public:
+  explicit Fd(int fd = -1) : fd_(fd) {}
+  ~Fd() { reset(); }
+  Fd(const Fd&) = delete;
+  Fd& operator=(const Fd&) = delete;
+  int get() const { return fd_; }
+  bool valid() const { return fd_ >= 0; }
+  void reset(int fd = -1) {
+    if (fd_ >= 0) ::close(fd_);
+    fd_ = fd;
+  }
+  // Gives up ownership without closing.
+  int release() {
+    int fd = fd_;
+    fd_ = -1;
+    return fd;
+  }
+  // Closes now and reports whether the close succeeded.
+  bool close() {
+    int fd = fd_;
+    fd_ = -1;
+    return fd < 0 || ::close(fd) == 0;
+  }
+
+ private:
+  int fd_;
+};
+
+// Takes the exclusive advisory lock without waiting.
+bool lock_exclusive(int fd) {
+  int rc;
+  do {
+    rc = ::flock(fd, LOCK_EX | LOCK_NB);
+  } while (rc != 0 && errno == EINTR);
+  return rc == 0;
+}
+
+bool write_all(int fd, std::string_view bytes) {
+  while (!bytes.empty()) {
+    ssize_t n = ::write(fd, bytes.data(), bytes.size());
+    if (n < 0) {
+      if (errno == EINTR) continue;
+      return false;
+    }
+    bytes.remove_prefix(static_cast<size_t>(n));
+  }
+  return true;
+}
+
+std::optional<std::string> read_all_from_start(int fd) {
+  std::string out;
+  char buf[65536];
+  off_t offset = 0;
+  for (;;) {
+    ssize_t n = ::pread(fd, buf, sizeof buf, offset);
+    if (n < 0) {
+      if (errno == EINTR) continue;
+      return std::nullopt;
+    }
+    if (n == 0) return out;
+    out.append(buf, static_cast<size_t>(n));
+    offset += n;
+  }
+}
+
+std::optional<struct stat> stat_of(const std::string& host) {
+  struct stat st;
+  if (host.empty() || ::stat(host.c_str(), &st) != 0) return std::nullopt;
+  return st;
+}
+
+std::optional<struct stat> lstat_of(const std::string& host) {
+  struct stat st;
+  if (host.empty() || ::lstat(host.c_str(), &st) != 0) return std::nullopt;
+  return st;
+}
+
+// A name beside host for the old content during a rewrite.
+std::string temporary_name(const std::string& host) {
+  static std::atomic<unsigned> counter{0};
+  size_t slash = host.rfind('/');
+  std::string dir = slash == std::string::npos ? std::string() : host.substr(0, slash + 1);
+  std::string name = slash == std::string::npos ? host : host.substr(slash + 1);
+  return dir + "." + name + ".tw~" + std::to_string(::getpid()) + "-" +
+         std::to_string(counter.fetch_add(1));
+}
+
+// The file a rewrite must replace: the target of a symbolic link.
+std::string rewrite_target(const std::string& host) {
+  auto lst = lstat_of(host);
+  if (!lst || !S_ISLNK(lst->st_mode)) return host;
+  char* real = ::realpath(host.c_str(), nullptr);
+  if (!real) return host;
+  std::string out = real;
+  std::free(real);
+  return out;
+}
+
+// Case-insensitive match of '*' and '?' wildcards.
+bool wildcard_match(std::string_view pattern, std::string_view name) {
+  size_t p = 0, n = 0, star = std::string_view::npos, resume = 0;
+  auto same = [](char a, char b) { return text::iequals(std::string_view(&a, 1), std::string_view(&b, 1)); };
+  while (n < name.size()) {
+    if (p < pattern.size() && (pattern[p] == '?' || (pattern[p] != '*' && same(pattern[p], name[n])))) {
+      ++p;
+      ++n;
+    } else if (p < pattern.size() && pattern[p] == '*') {
+      star = p++;
+      resume = n;
+    } else if (star != std::string_view::npos) {
+      p = star + 1;
+      n = ++resume;
+    } else {
+      return false;
+    }
+  }
+  while (p < pattern.size() && pattern[p] == '*') ++p;
+  return p == pattern.size();
+}
+
+// Windows matching: "x.*" also matches "x", and "x." matches only "x".
+bool file_pattern_match(std::string_view pattern, std::string_view name) {
+  bool no_dot = name.find('.') == std::string_view::npos;
+  if (pattern.size() >= 2 && pattern.substr(pattern.size() - 2) == ".*" && no_dot &&
+      wildcard_match(pattern.substr(0, pattern.size() - 2), name)) {
+    return true;
+  }
+  if (pattern.size() >= 2 && pattern.back() == '.' && pattern[pattern.size() - 2] != '.') {
+    return no_dot && wildcard_match(pattern.substr(0, pattern.size() - 1), name);
+  }
+  return wildcard_match(pattern, name);
+}
+
+}  // namespace
+
+std::optional<std::string> internal::read_host_file(const std::string& host) {
+  if (host.empty()) return std::nullopt;
+  Fd fd(::open(host.c_str(), O_RDONLY | O_CLOEXEC));
+  if (!fd.valid()) return std::nullopt;
+  struct stat st;
+  if (::fstat(fd.get(), &st) != 0 || S_ISDIR(st.st_mode)) return std::nullopt;
+  return read_all_from_start(fd.get());
+}
+
+bool internal::write_host_file(const std::string& host, std::string_view bytes) {
+  if (host.empty()) return false;
+  std::string target = rewrite_target(host);
+  auto old_stat = stat_of(target);
+  if (old_stat && !S_ISREG(old_stat->st_mode)) return false;
+
+  // Hold the old file locked while it is replaced; another holder wins.
+  Fd old;
+  std::string temp;
+  if (old_stat) {
+    old.reset(::open(target.c_str(), O_RDONLY | O_CLOEXEC));
+    if (!old.valid() || !lock_exclusive(old.get())) return false;
+    temp = temporary_name(target);
+    if (::rename(target.c_str(), temp.c_str()) != 0) return false;
+  }
+  auto restore = [&] {
+    if (!temp.empty()) ::rename(temp.c_str(), target.c_str());
+  };
+
+  Fd out(::open(target.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, old_stat ? 0600 : 0666));
+  if (!out.valid()) {
+    restore();
+    return false;
+  }
+  bool ok = lock_exclusive(out.get()) && write_all(out.get(), bytes);
+  if (ok && old_stat) ::fchmod(out.get(), old_stat->st_mode & 07777);
+  ok = out.close() && ok;
+  if (!ok) {
+    ::unlink(target.c_str());
+    restore();
+    return false;
+  }
+  if (!temp.empty()) ::unlink(temp.c_str());
+  return true;
+}
+
+std::optional<std::string> read_file(std::string_view path) {
+  return internal::read_host_file(to_host_path(path));
+}
+
+bool write_file(std::string_view path, std::string_view bytes) {
+  return internal::write_host_file(to_host_path(path), bytes);
+}
+
+bool append_file(std::string_view path, std::string_view bytes) {
+  std::string host = to_host_path(path);
+  if (host.empty()) return false;
+  Fd fd(::open(host.c_str(), O_WRONLY | O_APPEND | O_CREAT | O_CLOEXEC, 0666));
+  if (!fd.valid() || !lock_exclusive(fd.get())) return false;
+  bool ok = write_all(fd.get(), bytes);
+  return fd.close() && ok;
+}
+
+bool file_exists(std::string_view path) {
+  auto st = stat_of(to_host_path(path));
+  return st && S_ISREG(st->st_mode);
+}
+
+bool directory_exists(std::string_view path) {
+  auto st = stat_of(to_host_path(path));
+  return st && S_ISDIR(st->st_mode);
+}
+
+std::optional<std::uint64_t> file_size(std::string_view path) {
+  auto st = stat_of(to_host_path(path));
+  if (!st || !S_ISREG(st->st_mode)) return std::nullopt;
+  return static_cast<std::uint64_t>(st->st_size);
+}
+
+std::optional<std::int64_t> file_mtime(std::string_view path) {
+  auto st = stat_of(to_host_path(path));
+  if (!st) return std::nullopt;
+  return static_cast<std::int64_t>(st->st_mtime);
+}
+
+bool remove_file(std::string_view path) {
+  std::string host = to_host_path(path);
+  auto st = lstat_of(host);
+  if (!st || S_ISDIR(st->st_mode)) return false;
+  if (S_ISREG(st->st_mode) && is_locked_by_other(host)) return false;
+  return ::unlink(host.c_str()) == 0;
+}
+
+bool rename_file(std::string_view from, std::string_view to) {
+  std::string source = to_host_path(from);
+  auto src = lstat_of(source);
+  if (!src) return false;
+  if (S_ISREG(src->st_mode) && is_locked_by_other(source)) return false;
+  std::string target = to_host_path(to);
+  if (target.empty()) return false;
+  if (auto dst = lstat_of(target)) {
+    // Only a change of case of the same file may land on an existing name.
+    if (dst->st_dev != src->st_dev || dst->st_ino != src->st_ino) return false;
+    std::string_view folder = directory_of(target);
+    target = std::string(folder) + "/" + std::string(file_name_of(to));
+    if (target == source) return true;
+  }
+  return ::rename(source.c_str(), target.c_str()) == 0;
+}
+
+bool copy_file(std::string_view from, std::string_view to) {
+  std::string source = to_host_path(from);
+  auto src = stat_of(source);
+  if (!src || !S_ISREG(src->st_mode)) return false;
+  auto bytes = internal::read_host_file(source);
+  if (!bytes) return false;
+  std::string target = to_host_path(to);
+  bool existed = stat_of(target).has_value();
+  if (!internal::write_host_file(target, *bytes)) return false;
+  if (!existed) ::chmod(target.c_str(), src->st_mode & 0777);
+  return true;
+}
+
+bool create_directories(std::string_view path) {
+  std::string host = to_host_path(path);
+  return !host.empty() && internal::make_host_directories(host);
+}
+
+bool remove_directory_tree(std::string_view path) {
+  std::string host = to_host_path(path);
+  auto st = lstat_of(host);
+  if (!st || !S_ISDIR(st->st_mode) || host == "/") return false;
+  std::error_code ec;
+  std::filesystem::remove_all(host, ec);
+  return !ec;
+}
+
+std::vector<std::string> find_files(std::string_view pattern) {
+  size_t sep = pattern.find_last_of("\\/");
+  std::string folder;
+  std::string_view name = pattern;
+  if (sep != std::string_view::npos) {
+    folder = std::string(pattern.substr(0, sep + 1));
+    name = pattern.substr(sep + 1);
+  } else if (pattern.size() >= 2 && pattern[1] == ':') {
+    folder = std::string(pattern.substr(0, 2));
+    name = pattern.substr(2);
+  }
+  std::string host_dir = folder.empty() ? std::string(".") : to_host_path(folder);
+  std::vector<std::string> found;
+  if (name.empty()) return found;
+  DIR* dir = ::opendir(host_dir.c_str());
+  if (!dir) return found;
+  while (dirent* e = ::readdir(dir)) {
+    std::string_view entry = e->d_name;
+    if (entry == "." || entry == ".." || !file_pattern_match(name, entry)) continue;
+    auto st = stat_of(host_dir + "/" + std::string(entry));
+    if (st && S_ISREG(st->st_mode)) found.emplace_back(entry);
+  }
+  ::closedir(dir);
+  std::sort(found.begin(), found.end(), [](const std::string& a, const std::string& b) {
+    std::string la = text::to_lower(a), lb = text::to_lower(b);
+    return la != lb ? la < lb : a < b;
+  });
+  return found;
+}
+
+ExclusiveFile::~ExclusiveFile() {
+  if (fd_ >= 0) ::close(fd_);
+}
+
+std::unique_ptr<ExclusiveFile> ExclusiveFile::open(std::string_view path, OpenMode mode,
+                                                   OpenStatus& status) {
+  std::string host = to_host_path(path);
+  status = OpenStatus::not_found;
+  if (host.empty()) return nullptr;
+  int flags = O_CLOEXEC;
+  switch (mode) {
+    case OpenMode::read: flags |= O_RDONLY; break;
+    case OpenMode::write_truncate: flags |= O_WRONLY | O_CREAT; break;
+    case OpenMode::read_write: flags |= O_RDWR; break;
+    case OpenMode::append: flags |= O_WRONLY | O_APPEND | O_CREAT; break;
+  }
+  // A rewrite may replace the file between open and lock: then try again.
+  for (int attempt = 0; attempt < 5; ++attempt) {
+    Fd fd(::open(host.c_str(), flags, 0666));
+    if (!fd.valid()) {
+      status = (errno == ENOENT || errno == ENOTDIR) ? OpenStatus::not_found : OpenStatus::failed;
+      return nullptr;
+    }
+    struct stat opened;
+    if (::fstat(fd.get(), &opened) != 0 || S_ISDIR(opened.st_mode)) {
+      status = OpenStatus::failed;
+      return nullptr;
+    }
+    if (!lock_exclusive(fd.get())) {
+      status = errno == EWOULDBLOCK ? OpenStatus::sharing_violation : OpenStatus::failed;
+      return nullptr;
+    }
+    auto current = stat_of(host);
+    if (!current || current->st_ino != opened.st_ino || current->st_dev != opened.st_dev) continue;
+    if (mode == OpenMode::write_truncate && ::ftruncate(fd.get(), 0) != 0) {
+      status = OpenStatus::failed;
+      return nullptr;
+    }
+    status = OpenStatus::ok;
+    return std::unique_ptr<ExclusiveFile>(new ExclusiveFile(fd.release()));
+  }
+  status = OpenStatus::failed;
+  return nullptr;
+}
+
+bool ExclusiveFile::write(std::string_view bytes) { return write_all(fd_, bytes); }
+
+std::optional<std::string> ExclusiveFile::read_all() { return read_all_from_start(fd_); }
+
+bool is_locked_by_other(std::string_view path) {
+  std::string host = to_host_path(path);
+  if (host.empty()) return false;
+  Fd fd(::open(host.c_str(), O_RDONLY | O_CLOEXEC));
+  if (!fd.valid()) return false;
+  int rc;
+  do {
+    rc = ::flock(fd.get(), LOCK_SH | LOCK_NB);
+  } while (rc != 0 && errno == EINTR);
+  return rc != 0 && errno == EWOULDBLOCK;
+}
+
+}  // namespace platform

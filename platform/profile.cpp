@@ -1,0 +1,434 @@
+// The Windows private-profile (INI) functions.
+#include "platform/profile.h"
+
+#include <sys/stat.h>
+#include <time.h>
+
+#include <memory>
+#include <mutex>
+#include <unordered_map>
+#include <vector>
+
+#include "platform/internal.h"
+#include "platform/paths.h"
+#include "platform/text.h"
+
+namespace platform {
+namespace {
+
+constexpr size_t npos = std::string::npos;
+
+enum class LineKind { blank, comment, section, key, other };
+
+// One line of a profile file, kept byte for byte so that untouched lines
+// survive a rewrite.
+struct Line {
+  std::string raw;    // without its line ending
+  std::string eol;    // "\r\n", "\n", "\r", or "" for a last line without one
+  LineKind kind = LineKind::other;
+  std::string name;   // section or key name, trimmed
+  std::string value;  // key value, trimmed, quotes kept
+};
+
+struct Profile {
+  std::vector<Line> lines;
+  std::string eol = "\r\n";  // line ending of new lines: the file's first one
+};
+
+bool is_space(char c) { return c == ' ' || c == '\t'; }
+
+std::string_view trim_blanks(std::string_view s) {
+  while (!s.empty() && is_space(s.front())) s.remove_prefix(1);
+  while (!s.empty() && is_space(s.back())) s.remove_suffix(1);
+  return s;
+}
+
+std::string_view trim_blanks_right(std::string_view s) {
+  while (!s.empty() && is_space(s.back())) s.remove_suffix(1);
+  return s;
+}
+
+Line make_line(std::string raw, std::string eol) {
+  Line line;
+  line.raw = std::move(raw);
+  line.eol = std::move(eol);
+  std::string_view t = trim_blanks(line.raw);
+  if (t.empty()) {
+    line.kind = LineKind::blank;
+  } else if (t[0] == ';') {
+    line.kind = LineKind::comment;
+  } else if (size_t close = t.rfind(']'); t[0] == '[' && close != std::string_view::npos) {
+    line.kind = LineKind::section;
+    line.name = std::string(trim_blanks(t.substr(1, close - 1)));
+  } else if (size_t eq = t.find('='); eq != std::string_view::npos &&
+                                      !trim_blanks(t.substr(0, eq)).empty()) {
+    line.kind = LineKind::key;
+    line.name = std::string(trim_blanks(t.substr(0, eq)));
+    line.value = std::string(trim_blanks(t.substr(eq + 1)));
+  }
+  return line;
+}
+
+Profile parse(std::string_view bytes) {
+  Profile p;
+  bool eol_seen = false;
+  size_t start = 0;
+  for (size_t i = 0; i < bytes.size(); ++i) {
+    char c = bytes[i];
+    if (c != '\n' && c != '\r') continue;
+    size_t len = (c == '\r' && i + 1 < bytes.size() && bytes[i + 1] == '\n') ? 2 : 1;
+    std::string eol(bytes.substr(i, len));
+    if (!eol_seen) {
+      p.eol = eol;
+      eol_seen = true;
+    }
+    p.lines.push_back(make_line(std::string(bytes.substr(start, i - start)), std::move(eol)));
+    i += len - 1;
+    start = i + 1;
+  }
+  if (start < bytes.size()) p.lines.push_back(make_line(std::string(bytes.substr(start)), ""));
+  return p;
+}
+
+std::string serialize(const Profile& p) {
+  std::string out;
+  for (const Line& line : p.lines) {
+    out += line.raw;
+    out += line.eol;
+  }
+  return out;
+}
+
+// Header index of the first section called name, or npos.
+size_t find_section(const Profile& p, std::string_view name, size_t from = 0) {
+  for (size_t i = from; i < p.lines.size(); ++i) {
+    if (p.lines[i].kind == LineKind::section && text::iequals(p.lines[i].name, name)) return i;
+  }
+  return npos;
+}
+
+// One past the last line of the section whose header is at header.
+size_t section_end(const Profile& p, size_t header) {
+  size_t i = header + 1;
+  while (i < p.lines.size() && p.lines[i].kind != LineKind::section) ++i;
+  return i;
+}
+
+// The first key line called key in the section whose header is at header.
+size_t find_key(const Profile& p, size_t header, std::string_view key) {
+  size_t end = section_end(p, header);
+  for (size_t i = header + 1; i < end; ++i) {
+    if (p.lines[i].kind == LineKind::key && text::iequals(p.lines[i].name, key)) return i;
+  }
+  return npos;
+}
+
+const std::string* find_value(const Profile& p, std::string_view section, std::string_view key) {
+  size_t header = find_section(p, section);
+  if (header == npos) return nullptr;
+  size_t i = find_key(p, header, key);
+  return i == npos ? nullptr : &p.lines[i].value;
+}
+
+// Adds name to names unless it is there already (compared without case).
+void add_unique(std::vector<std::string>& names, const std::string& name) {
+  for (const auto& n : names) {
+    if (text::iequals(n, name)) return;
+  }
+  names.push_back(name);
+}
+
+std::vector<std::string> section_names(const Profile& p) {
+  std::vector<std::string> names;
+  for (const Line& line : p.lines) {
+    if (line.kind == LineKind::section && !line.name.empty()) add_unique(names, line.name);
+  }
+  return names;
+}
+
+std::vector<std::string> key_names(const Profile& p, std::string_view section) {
+  std::vector<std::string> names;
+  size_t header = find_section(p, section);
+  if (header == npos) return names;
+  size_t end = section_end(p, header);
+  for (size_t i = header + 1; i < end; ++i) {
+    if (p.lines[i].kind == LineKind::key) add_unique(names, p.lines[i].name);
+  }
+  return names;
+}
+
+std::string_view unquote(std::string_view v) {
+  if (v.size() >= 2 && (v[0] == '"' || v[0] == '\'') && v.back() == v[0]) {
+    return v.substr(1, v.size() - 2);
+  }
+  return v;
+}
+
+int put_value(std::string_view value, std::string& out, int size) {
+  out = text::cut(value, static_cast<size_t>(size - 1));
+  return static_cast<int>(out.size());
+}
+
+// Names each followed by '\0' and one more '\0'; a list that does not fit
+// is cut to size-2 bytes and closed with two '\0' (count size-2).
+int put_list(const std::vector<std::string>& names, std::string& out, int size) {
+  std::string all;
+  for (const auto& name : names) {
+    all += name;
+    all += '\0';
+  }
+  if (all.size() + 1 <= static_cast<size_t>(size)) {
+    out = all + '\0';
+    return static_cast<int>(all.size());
+  }
+  if (size < 3) {
+    out.assign(static_cast<size_t>(size), '\0');
+    return 0;
+  }
+  out = all.substr(0, static_cast<size_t>(size - 2));
+  out += '\0';
+  out += '\0';
+  return size - 2;
+}
+
+// --- Editing -------------------------------------------------------------
+
+// Gives a last line without a line ending the file's one, before appending.
+void end_last_line(Profile& p) {
+  if (!p.lines.empty() && p.lines.back().eol.empty()) p.lines.back().eol = p.eol;
+}
+
+bool set_value(Profile& p, std::string_view section, std::string_view key, std::string_view value) {
+  std::string key_line = std::string(key) + "=" + std::string(value);
+  size_t header = find_section(p, section);
+  if (header == npos) {
+    end_last_line(p);
+    p.lines.push_back(make_line("[" + std::string(section) + "]", p.eol));
+    p.lines.push_back(make_line(std::move(key_line), p.eol));
+    return true;
+  }
+  size_t at = find_key(p, header, key);
+  if (at != npos) {
+    Line& line = p.lines[at];
+    if (line.value == value) return false;
+    line = make_line(line.name + "=" + std::string(value), line.eol);
+    return true;
+  }
+  // After the section's last entry, before blank lines and comments that
+  // may introduce the next section.
+  size_t end = section_end(p, header);
+  size_t insert = header + 1;
+  for (size_t i = header + 1; i < end; ++i) {
+    LineKind kind = p.lines[i].kind;
+    if (kind == LineKind::key || kind == LineKind::other) insert = i + 1;
+  }
+  if (insert == p.lines.size()) end_last_line(p);
+  p.lines.insert(p.lines.begin() + static_cast<std::ptrdiff_t>(insert),
+                 make_line(std::move(key_line), p.eol));
+  return true;
+}
+
+bool delete_key(Profile& p, std::string_view section, std::string_view key) {
+  size_t header = find_section(p, section);
+  if (header == npos) return false;
+  bool changed = false;
+  for (size_t at; (at = find_key(p, header, key)) != npos; changed = true) {
+    p.lines.erase(p.lines.begin() + static_cast<std::ptrdiff_t>(at));
+  }
+  return changed;
+}
+
+bool delete_section(Profile& p, std::string_view section) {
+  bool changed = false;
+  for (size_t header; (header = find_section(p, section)) != npos; changed = true) {
+    p.lines.erase(p.lines.begin() + static_cast<std::ptrdiff_t>(header),
+                  p.lines.begin() + static_cast<std::ptrdiff_t>(section_end(p, header)));
+  }
+  return changed;
+}
+
+// --- The cache ------------------------------------------------------------
+// Parsed files keyed by host path. An entry is used without reading the
+// file again only when the file's times are well before the moment it was
+// read (file times are coarse); otherwise the bytes are compared.
+
+struct CacheEntry {
+  dev_t dev = 0;
+  ino_t ino = 0;
+  off_t size = 0;
+  timespec mtime{}, ctime{};
+  timespec read_time{};  // taken before the file was looked at
+  std::string bytes;
+  std::shared_ptr<const Profile> profile;
+};
+
+constexpr size_t kCacheLimit = 64;
+
+struct Cache {
+  std::mutex mutex;
+  std::unordered_map<std::string, CacheEntry> entries;
+};
+
+Cache& cache() {
+  static Cache c;
+  return c;
+}
+
+timespec now_realtime() {
+  timespec t{};
+  clock_gettime(CLOCK_REALTIME, &t);
+  return t;
+}
+
+bool same_time(const timespec& a, const timespec& b) {
+  return a.tv_sec == b.tv_sec && a.tv_nsec == b.tv_nsec;
+}
+
+bool same_file(const CacheEntry& e, const struct stat& st) {
+  return e.dev == st.st_dev && e.ino == st.st_ino && e.size == st.st_size &&
+         same_time(e.mtime, st.st_mtim) && same_time(e.ctime, st.st_ctim);
+}
+
+// True when t is more than a second before reference.
+bool well_before(const timespec& t, const timespec& reference) {
+  return t.tv_sec + 1 < reference.tv_sec ||
+         (t.tv_sec + 1 == reference.tv_sec && t.tv_nsec < reference.tv_nsec);
+}
+
+void remember(const std::string& host, const struct stat& st, timespec read_time,
+              std::string bytes, std::shared_ptr<const Profile> profile) {
+  Cache& c = cache();
+  if (c.entries.size() >= kCacheLimit && !c.entries.count(host)) c.entries.clear();
+  CacheEntry& e = c.entries[host];
+  e.dev = st.st_dev;
+  e.ino = st.st_ino;
+  e.size = st.st_size;
+  e.mtime = st.st_mtim;
+  e.ctime = st.st_ctim;
+  e.read_time = read_time;
+  e.bytes = std::move(bytes);
+  e.profile = std::move(profile);
+}
+
+std::shared_ptr<const Profile> empty_profile() {
+  static const auto empty = std::make_shared<const Profile>();
+  return empty;
+}
+
+// The parsed file (empty when it does not exist or cannot be read).
+std::shared_ptr<const Profile> load(const std::string& host) {
+  timespec read_time = now_realtime();
+  struct stat st;
+  Cache& c = cache();
+  std::lock_guard lock(c.mutex);
+  if (host.empty() || ::stat(host.c_str(), &st) != 0 || !S_ISREG(st.st_mode)) {
+    c.entries.erase(host);
+    return empty_profile();
+  }
+  auto it = c.entries.find(host);
+  bool known = it != c.entries.end() && same_file(it->second, st);
+  if (known && well_before(st.st_mtim, it->second.read_time) &&
+      well_before(st.st_ctim, it->second.read_time)) {
+    return it->second.profile;
+  }
+  auto bytes = internal::read_host_file(host);
+  if (!bytes) {
+    c.entries.erase(host);
+    return empty_profile();
+  }
+  if (known && *bytes == it->second.bytes) {
+    it->second.read_time = read_time;
+    return it->second.profile;
+  }
+  auto profile = std::make_shared<const Profile>(parse(*bytes));
+  remember(host, st, read_time, std::move(*bytes), profile);
+  return profile;
+}
+
+bool store(const std::string& host, Profile p) {
+  std::string bytes = serialize(p);
+  timespec write_time = now_realtime();
+  Cache& c = cache();
+  std::lock_guard lock(c.mutex);
+  bool ok = internal::write_host_file(host, bytes);
+  struct stat st;
+  if (!ok || ::stat(host.c_str(), &st) != 0) {
+    c.entries.erase(host);
+    return ok;
+  }
+  remember(host, st, write_time, std::move(bytes), std::make_shared<const Profile>(std::move(p)));
+  return true;
+}
+
+}  // namespace
+
+std::string profile_file_path(std::string_view file) {
+  if (file.empty()) return {};
+  bool bare = file.find_first_of("\\/") == std::string_view::npos &&
+              !(file.size() >= 2 && file[1] == ':');
+  if (bare) return to_host_path(windows_directory() + "/" + std::string(file));
+  return to_host_path(file);
+}
+
+int get_profile_string(Nullable section, Nullable key, std::string_view default_value,
+                       std::string& out, int size, std::string_view file) {
+  out.clear();
+  if (size <= 0) return 0;
+  auto profile = load(profile_file_path(file));
+  std::string_view fallback = trim_blanks_right(default_value);
+  if (!section) return put_list(section_names(*profile), out, size);
+  std::string_view name = trim_blanks(*section);
+  if (!key) {
+    auto keys = key_names(*profile, name);
+    if (keys.empty()) return put_value(fallback, out, size);
+    return put_list(keys, out, size);
+  }
+  std::string_view k = trim_blanks(*key);
+  const std::string* value = k.empty() ? nullptr : find_value(*profile, name, k);
+  return put_value(value ? unquote(*value) : fallback, out, size);
+}
+
+std::string get_profile_string(std::string_view section, std::string_view key,
+                               std::string_view default_value, int size, std::string_view file) {
+  std::string out;
+  get_profile_string(Nullable(section), Nullable(key), default_value, out, size, file);
+  return out;
+}
+
+int get_profile_int(std::string_view section, std::string_view key, int default_value,
+                    std::string_view file) {
+  auto profile = load(profile_file_path(file));
+  std::string_view k = trim_blanks(key);
+  const std::string* value = k.empty() ? nullptr : find_value(*profile, trim_blanks(section), k);
+  if (!value) return default_value;
+  std::string_view v = unquote(*value);
+  if (v.empty()) return default_value;
+  return static_cast<int>(text::parse_int(v));
+}
+
+bool write_profile_string(Nullable section, Nullable key, Nullable value,
+                          std::string_view file) {
+  if (!section && !key && !value) {
+    std::lock_guard lock(cache().mutex);
+    cache().entries.clear();
+    return true;
+  }
+  if (!section) return false;
+  std::string host = profile_file_path(file);
+  if (host.empty()) return false;
+  Profile p = *load(host);
+  std::string_view name = trim_blanks(*section);
+  bool changed;
+  if (!key) {
+    changed = delete_section(p, name);
+  } else if (trim_blanks(*key).empty()) {
+    return false;
+  } else if (!value) {
+    changed = delete_key(p, name, trim_blanks(*key));
+  } else {
+    changed = set_value(p, name, trim_blanks(*key), *value);
+  }
+  return !changed || store(host, std::move(p));
+}
+
+}  // namespace platform

@@ -1,0 +1,25 @@
+// The help viewer call (WinHelp).
+#include "platform/winhelp.h"
+
+#include <string>
+
+#include "platform/internal.h"
+#include "platform/process.h"
+#include "platform/profile.h"
+#include "platform/text.h"
+
+namespace platform {
+
+int win_help(std::int32_t window, std::string_view file, int command, std::uint32_t data) {
+  internal::note(text::format("winhelp \"%.*s\" command=%d data=%u", static_cast<int>(file.size()),
+                              file.data(), command, static_cast<unsigned>(data)));
+  std::string viewer = get_profile_string("Platform", "help viewer", "", 1024, "win.ini");
+  if (!viewer.empty()) {
+    start_program(viewer + " " + quote_argument(file) + " " + std::to_string(command) + " " +
+                      std::to_string(data),
+                  kShowNormal);
+  }
+  return 1;
+}
+
+}  // namespace platform
