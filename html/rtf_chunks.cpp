@@ -5,10 +5,26 @@
 
 namespace html {
 
+namespace {
+
+// The first paragraph end at or after from: "\par" ended by a blank or by a
+// line break, as writers that end each paragraph on its own line leave it.
+std::size_t find_paragraph_end(std::string_view chunk, std::size_t from) {
+  for (std::size_t at = chunk.find("\\par", from); at != std::string_view::npos;
+       at = chunk.find("\\par", at + 1)) {
+    std::size_t after = at + 4;
+    if (after < chunk.size() && (chunk[after] == ' ' || chunk[after] == '\r' || chunk[after] == '\n'))
+      return at;
+  }
+  return std::string_view::npos;
+}
+
+}  // namespace
+
 std::size_t paragraph_cut(std::string_view chunk) {
   for (std::size_t distance : kParagraphCutDistances) {
     std::size_t from = chunk.size() > distance ? chunk.size() - distance : 0;
-    std::size_t at = chunk.find("\\par ", from);
+    std::size_t at = find_paragraph_end(chunk, from);
     if (at != std::string_view::npos) return at;
   }
   return std::string_view::npos;

@@ -19,8 +19,9 @@ inline constexpr std::size_t kChunkBytes = 60000;
 inline constexpr std::array<std::size_t, 9> kParagraphCutDistances = {
     1000, 1500, 2000, 5000, 7000, 15000, 30000, 40000, 50000};
 
-// Where a full chunk is cut: the first "\par " at or after one of the
-// distances before its end, tried in order; kNotFound-like npos when none.
+// Where a full chunk is cut: the first "\par " (or "\par" at a line end) at
+// or after one of the distances before its end, tried in order; npos when
+// there is none.
 std::size_t paragraph_cut(std::string_view chunk);
 
 class RtfChunkReader {
