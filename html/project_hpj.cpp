@@ -52,7 +52,7 @@ std::string read_bitmap_path(LineReader& reader, const std::string& hpj) {
     // The key itself must be BMROOT: a title that mentions it is no root.
     if (!text::iequals(text::trim(entry.substr(0, eq)), "BMROOT")) continue;
     if (!joined.empty()) joined += ',';
-    joined += text::trim_right(entry.substr(eq + 1));
+    joined += text::trim(entry.substr(eq + 1));
   }
   if (joined.find(".,") == std::string::npos) joined = ".," + joined;
   return joined;

@@ -13,7 +13,8 @@ std::size_t find_paragraph_end(std::string_view chunk, std::size_t from) {
   for (std::size_t at = chunk.find("\\par", from); at != std::string_view::npos;
        at = chunk.find("\\par", at + 1)) {
     std::size_t after = at + 4;
-    if (after < chunk.size() && (chunk[after] == ' ' || chunk[after] == '\r' || chunk[after] == '\n'))
+    if (after < chunk.size() &&
+        (chunk[after] == ' ' || chunk[after] == '\r' || chunk[after] == '\n'))
       return at;
   }
   return std::string_view::npos;

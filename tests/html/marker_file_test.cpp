@@ -25,7 +25,8 @@ TEST_F(MarkerFile, WordProcessorTopicFile) {
   // a picture's hex data, a table.
   std::string out = convert("topics");
   EXPECT_EQ(out, tw_test::html_fixture("topics.~tw"));
-  EXPECT_EQ(tw_test::brace_balance(out), tw_test::brace_balance(tw_test::html_fixture("topics.rtf")));
+  EXPECT_EQ(tw_test::brace_balance(out),
+            tw_test::brace_balance(tw_test::html_fixture("topics.rtf")));
 }
 
 TEST_F(MarkerFile, UnterminatedGroupsStayAsTheyAre) {

@@ -134,9 +134,10 @@ TEST_F(RtfAnalysis, LargeFileIsRewrittenInChunksWithProgress) {
 
   EXPECT_EQ(html::process_rtf(run), 1);
   std::string out = tw_test::read_file(proj_file("big.~tw"));
-  EXPECT_TRUE(out == big.markers) << "the marker file differs from byte "
-                                  << std::mismatch(out.begin(), out.end(), big.markers.begin(),
-                                                   big.markers.end()).first - out.begin();
+  EXPECT_TRUE(out == big.markers)
+      << "the marker file differs from byte "
+      << std::mismatch(out.begin(), out.end(), big.markers.begin(), big.markers.end()).first -
+             out.begin();
   EXPECT_GT(html::analysis_steps(big.rtf.size()), html::kAnalysisProgressThreshold);
   EXPECT_EQ(transcript_lines("window"),
             (std::vector<std::string>{"window DLG_HTML_PROGRESS \"Analyzing RTF Files...\" opened",

@@ -1,0 +1,99 @@
+#include "html/markup.h"
+
+#include "platform/text.h"
+
+namespace html {
+
+namespace {
+
+char fold(char c) { return (c >= 'a' && c <= 'z') ? static_cast<char>(c - 'a' + 'A') : c; }
+
+}  // namespace
+
+std::size_t find_nocase(std::string_view text, std::string_view needle, std::size_t from) {
+  if (needle.empty()) return from <= text.size() ? from : kNoPos;
+  if (needle.size() > text.size()) return kNoPos;
+  char first = fold(needle[0]);
+  for (std::size_t i = from; i + needle.size() <= text.size(); ++i) {
+    if (fold(text[i]) != first) continue;
+    std::size_t k = 1;
+    while (k < needle.size() && fold(text[i + k]) == fold(needle[k])) ++k;
+    if (k == needle.size()) return i;
+  }
+  return kNoPos;
+}
+
+bool contains_nocase(std::string_view text, std::string_view needle) {
+  return find_nocase(text, needle) != kNoPos;
+}
+
+std::size_t tag_end(std::string_view text, std::size_t pos) {
+  char quote = 0;
+  for (std::size_t i = pos + 1; i < text.size(); ++i) {
+    char c = text[i];
+    if (quote != 0) {
+      if (c == quote) quote = 0;
+    } else if (c == '"') {
+      quote = c;
+    } else if (c == '>') {
+      return i;
+    }
+  }
+  // An unbalanced quote: take the first ">" after all.
+  std::size_t plain = text.find('>', pos + 1);
+  return plain;
+}
+
+std::string hex_colour(long windows_colour) {
+  unsigned long v = static_cast<unsigned long>(windows_colour) & 0xFFFFFFUL;
+  unsigned long rgb = ((v & 0xFF) << 16) | (v & 0xFF00) | ((v >> 16) & 0xFF);
+  return text::format("%06lX", rgb);
+}
+
+std::string html_colour(long windows_colour) { return "#" + hex_colour(windows_colour); }
+
+std::string escape_html(std::string_view s) {
+  std::string out;
+  out.reserve(s.size());
+  for (char c : s) {
+    switch (c) {
+      case '&': out += "&amp;"; break;
+      case '<': out += "&lt;"; break;
+      case '>': out += "&gt;"; break;
+      case '"': out += "&quot;"; break;
+      default: out += c;
+    }
+  }
+  return out;
+}
+
+std::string strip_tags(std::string_view html) {
+  std::string out;
+  out.reserve(html.size());
+  for (std::size_t i = 0; i < html.size(); ++i) {
+    char c = html[i];
+    if (c == '<') {
+      std::size_t end = tag_end(html, i);
+      if (end == kNoPos) break;
+      i = end;
+      continue;
+    }
+    out += (c == '\r' || c == '\n') ? ' ' : c;
+  }
+  return std::string(text::trim(out));
+}
+
+void replace_all(std::string& s, std::string_view from, std::string_view to) {
+  if (from.empty()) return;
+  std::size_t pos = 0;
+  while ((pos = s.find(from, pos)) != std::string::npos) {
+    s.replace(pos, from.size(), to);
+    pos += to.size();
+  }
+}
+
+std::string_view page_of_target(std::string_view target) {
+  return target.substr(0, target.find('#'));
+}
+
+}  // namespace html
