@@ -17,7 +17,11 @@
 #include "core/topic_iteration.h"
 #include "platform/text.h"
 #include "platform/ui/host.h"
+#include "project/context_dialogs.h"
 #include "project/data_file.h"
+#include "project/imported_topics.h"
+#include "project/project_dialogs.h"
+#include "project/project_update.h"
 
 namespace {
 
@@ -162,6 +166,43 @@ int32_t GetLang2(char* n1, char* n2, char* n3, char* n4, char* n5, char* n6) {
   char* out[] = {n1, n2, n3, n4, n5, n6};
   for (size_t i = 0; i < names.size(); ++i) put(out[i], names[i], 49);
   return 1;
+}
+
+// Help project and context IDs.
+
+int32_t SetOptions(int32_t window, int32_t) { return project::SetOptions(library(), window); }
+
+int32_t AddTAG(char* tag) { return project::AddTAG(library(), arg(tag)); }
+
+// The cleaned texts go back into the caller's buffers; they are never longer.
+int32_t AddCX(char* context, char* title) {
+  if (!context || !title) return 0;
+  std::string cx = context, ti = title;
+  int32_t result = project::AddCX(library(), cx, ti);
+  put(context, cx, std::strlen(context));
+  put(title, ti, std::strlen(title));
+  return result;
+}
+
+int32_t AddCX2(char* context, char* title, char* document) {
+  if (!context || !title) return 0;
+  std::string cx = context, ti = title;
+  int32_t result = project::AddCX2(library(), cx, ti, arg(document));
+  if (result != 0) {
+    put(context, cx, std::strlen(context));
+    put(title, ti, std::strlen(title));
+  }
+  return result;
+}
+
+int32_t CxList(int32_t window) { return project::CxList(library(), window); }
+
+int32_t Import_IDS(int32_t window, char* document) {
+  return project::Import_IDS(library(), window, arg(document));
+}
+
+int32_t TWImport1(int32_t window, char* document) {
+  return project::TWImport1(library(), window, arg(document));
 }
 
 }  // extern "C"

@@ -25,8 +25,9 @@ inline constexpr int kCloseProjectFileText = 10026;
 inline constexpr int kFirstEmulationLine = 5000;
 inline constexpr int kEmulationLineCount = 15;
 
-// The sections that a Windows 95 project gets replaced one at a time.
-enum class SectionKind { config = 0, files = 1, alias = 2, map = 3 };
+// The sections that a Windows 95 project gets replaced one at a time
+// ([BUILDTAGS] too, so that a tag added by AddTAG reaches the compiler).
+enum class SectionKind { config = 0, files = 1, alias = 2, map = 3, build_tags = 4 };
 
 // The form and context of the current project's file.
 FormContext form_context(const core::LibraryState& state);

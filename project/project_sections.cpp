@@ -17,7 +17,7 @@
 namespace project {
 namespace {
 
-constexpr const char* kSectionNames[] = {"CONFIG", "FILES", "ALIAS", "MAP"};
+constexpr const char* kSectionNames[] = {"CONFIG", "FILES", "ALIAS", "MAP", "BUILDTAGS"};
 
 struct NewSection {
   std::string text;        // "\n" line ends
@@ -74,6 +74,14 @@ NewSection map_section(const ProjectFileModel& m, const HpjText& hpj) {
   return s;
 }
 
+NewSection build_tags_section(const core::LibraryState& state) {
+  NewSection s;
+  s.text = "\n[BUILDTAGS]\n";
+  if (state.options.doc_only_tags != kDocOnlyNone) s.text += "DOC_ONLY\n";
+  s.text += join_lines(state.data.build_tags);
+  return s;
+}
+
 std::string with_line_end(std::string_view text, const std::string& eol) {
   if (eol == "\n") return std::string(text);
   std::string out;
@@ -105,6 +113,7 @@ int ReplaceProjectSection(core::LibraryState& state, SectionKind kind) {
     case SectionKind::files: section = files_section(state); break;
     case SectionKind::alias: section = alias_section(state.data.project); break;
     case SectionKind::map: section = map_section(state.data.project, hpj); break;
+    case SectionKind::build_tags: section = build_tags_section(state); break;
   }
   std::string bytes = remove_section_text(*rewrite.previous(), kSectionNames[static_cast<int>(kind)]);
   if (!bytes.empty() && bytes.back() != '\n') bytes += hpj.line_end();

@@ -46,6 +46,15 @@ TRVWCK32_API int32_t GetDestFile6(char* context, char* file_name, char* path);
 TRVWCK32_API int32_t GetLang(char* n1, char* n2, char* n3, char* n4, char* n5, char* n6, char* n7);
 TRVWCK32_API int32_t GetLang2(char* n1, char* n2, char* n3, char* n4, char* n5, char* n6);
 
+/* Help project and context IDs */
+TRVWCK32_API int32_t SetOptions(int32_t window, int32_t ignored);
+TRVWCK32_API int32_t AddTAG(char* tag);
+TRVWCK32_API int32_t AddCX(char* context, char* title);
+TRVWCK32_API int32_t AddCX2(char* context, char* title, char* document);
+TRVWCK32_API int32_t CxList(int32_t window);
+TRVWCK32_API int32_t Import_IDS(int32_t window, char* document);
+TRVWCK32_API int32_t TWImport1(int32_t window, char* document);
+
 #ifdef __cplusplus
 }
 #endif

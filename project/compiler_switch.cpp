@@ -1,0 +1,80 @@
+#include "project/compiler_switch.h"
+
+#include "core/library_state.h"
+#include "core/messages.h"
+#include "core/settings.h"
+#include "platform/files.h"
+#include "platform/paths.h"
+#include "project/project_file.h"
+
+namespace project {
+namespace {
+
+void choose_compiler(core::LibraryState& state, bool win95) {
+  state.win95_compiler = win95 ? 1 : 0;
+  state.options.w95 = state.win95_compiler;
+  core::write_project_int(core::option_file_path(state.project_path), "W95", state.options.w95);
+  state.compiler_kind = 1;
+}
+
+// Keeps the file of the family being left under keep_ext and brings back
+// the other family's file from restore_ext, or regenerates the project file
+// (from a copy of the old one, so its carried sections survive).
+void exchange_files(core::LibraryState& state, const char* keep_ext, const char* restore_ext) {
+  const std::string& path = state.project_path;
+  const std::string keep = platform::replace_extension(path, keep_ext);
+  const std::string restore = platform::replace_extension(path, restore_ext);
+  platform::remove_file(keep);
+  if (platform::file_exists(restore) && platform::rename_file(path, keep)) {
+    if (!platform::rename_file(restore, path)) platform::rename_file(keep, path);
+    return;
+  }
+  platform::copy_file(path, keep);
+  WriteProjectFile(state, 0, path);
+}
+
+bool refuse_while_running(core::LibraryState& state, bool running) {
+  if (running) {
+    core::show_message(state, core::resource_string(kCloseHelpWorkshopText), ui::kMbOk | ui::kMbIconStop);
+  }
+  return running;
+}
+
+}  // namespace
+
+SwitchResult SwitchToWindows95(core::LibraryState& state) {
+  if (state.win95_compiler && state.compiler_kind != 2) return SwitchResult::unchanged;
+  choose_compiler(state, true);
+  exchange_files(state, ".p31", ".p95");
+  ReadProjectFile(state);
+  return SwitchResult::switched;
+}
+
+SwitchResult SwitchToWindows31(core::LibraryState& state, bool help_workshop_running) {
+  if (!state.win95_compiler) {
+    if (state.compiler_kind != 2) return SwitchResult::unchanged;
+    state.compiler_kind = 1;
+    return SwitchResult::switched;
+  }
+  if (refuse_while_running(state, help_workshop_running)) return SwitchResult::refused;
+  choose_compiler(state, false);
+  exchange_files(state, ".p95", ".p31");
+  ReadProjectFile(state);
+  return SwitchResult::switched;
+}
+
+SwitchResult SwitchToWindows30(core::LibraryState& state, bool help_workshop_running) {
+  if (state.compiler_kind == 2) return SwitchResult::unchanged;
+  if (state.project_set &&
+      core::show_message(state, core::resource_string(kHc30WarningText),
+                         ui::kMbOkCancel | ui::kMbIconExclamation) != ui::kIdOk) {
+    return SwitchResult::refused;
+  }
+  if (state.win95_compiler && SwitchToWindows31(state, help_workshop_running) == SwitchResult::refused) {
+    return SwitchResult::refused;
+  }
+  state.compiler_kind = 2;
+  return SwitchResult::switched;
+}
+
+}  // namespace project
