@@ -95,6 +95,13 @@ void read_config_section(const std::vector<std::string>& lines, bool win3x, Proj
   if (model.config_macros.find("sndPlaySound") != std::string::npos) model.sound = true;
 }
 
+bool extension_needed(std::string_view macros, std::string_view marker, std::string_view setting) {
+  if (setting.empty() || macros.find(marker) != std::string_view::npos) return false;
+  std::string first(text::trim(setting.substr(0, setting.find('$'))));
+  colons_to_semicolons(first);
+  return first.empty() || macros.find(first) == std::string_view::npos;
+}
+
 std::string extension_lines(std::string_view setting) {
   std::string out(setting);
   std::replace(out.begin(), out.end(), '$', '\n');

@@ -24,6 +24,11 @@ std::string macros_to_config_lines(std::string_view macros);
 // lines and flags. win3x: emulation lines set the emulation flag.
 void read_config_section(const std::vector<std::string>& lines, bool win3x, ProjectFileModel& model);
 
+// True when the macros need an extension library's setting lines: they name
+// neither the library's marker nor the setting's first macro (a setting
+// without the marker must not be added again at every write).
+bool extension_needed(std::string_view macros, std::string_view marker, std::string_view setting);
+
 // Text with every "$" turned into a line break, ended by one (the form the
 // help-extension settings are kept in).
 std::string extension_lines(std::string_view setting);

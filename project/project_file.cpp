@@ -6,6 +6,7 @@
 #include "platform/files.h"
 #include "platform/paths.h"
 #include "platform/text.h"
+#include "project/config_macros.h"
 #include "project/file_rewrite.h"
 
 namespace project {
@@ -29,8 +30,7 @@ std::vector<std::string> emulation_lines() {
 bool writes_sound_lines(const core::LibraryState& state, const FormContext& ctx) {
   const auto& m = state.data.project;
   return ctx.form != FileForm::win95 && ctx.form != FileForm::win30 && m.sound &&
-         m.config_macros.find("sndPlaySound") == std::string::npos &&
-         !state.settings.sound.empty();
+         extension_needed(m.config_macros, "sndPlaySound", state.settings.sound);
 }
 
 // A regeneration must not replace a good project file with one made from data that

@@ -32,7 +32,7 @@ bool has_doc_only_exclude(const HpjText& hpj) {
 
 void add_extension(NewSection& s, bool wanted, std::string_view macros, std::string_view marker,
                    std::string_view setting) {
-  if (!wanted || macros.find(marker) != std::string_view::npos || setting.empty()) return;
+  if (!wanted || !extension_needed(macros, marker, setting)) return;
   s.text += extension_lines(setting);
   s.reread = true;
 }

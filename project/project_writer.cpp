@@ -153,7 +153,7 @@ class Writer {
     if (m_.emulation && m_.config_macros.find("tw95em") == std::string::npos) {
       for (const auto& l : extras_.emulation_lines) out_ += l;
     }
-    if (!win95() && m_.sound && m_.config_macros.find("sndPlaySound") == std::string::npos) {
+    if (!win95() && m_.sound && extension_needed(m_.config_macros, "sndPlaySound", extras_.sound_setting)) {
       out_ += extension_lines(extras_.sound_setting);
     }
   }

@@ -214,6 +214,21 @@ TEST_F(ProjectFormTest, EmulationLinesAreWrittenOnceAndReadBackAsTheFlag) {
   EXPECT_EQ(text_of(hpj), out);
 }
 
+TEST_F(ProjectFormTest, SoundLibraryLinesAreAddedOnceFromTheSetting) {
+  state.project_set = true;
+  state.data.project.sound = true;
+  state.settings.sound = "RR(`mmsystem.dll', `sndPlaySound', `SU')$SetHelpOnFile(`snd.hlp')";
+  ASSERT_EQ(project::WriteProjectFile(state, 0, hpj), 1);
+  const std::string out = text_of(hpj);
+  EXPECT_NE(out.find("RR(`mmsystem.dll', `sndPlaySound', `SU')\nSetHelpOnFile(`snd.hlp')\n;\n[WINDOWS]"),
+            std::string::npos);
+  // The file was read back: the model knows the lines, the next write keeps them once.
+  EXPECT_NE(state.data.project.config_macros.find("sndPlaySound"), std::string::npos);
+  ASSERT_EQ(project::WriteProjectFile(state, 0, hpj), 1);
+  const std::string again = text_of(hpj);
+  EXPECT_EQ(again.find("sndPlaySound"), again.rfind("sndPlaySound"));
+}
+
 TEST_F(ProjectFormTest, NothingIsWrittenOverAProjectTheDataCannotVouchFor) {
   tw_test::write_file(host(hpj), "old");
   state.data.magic_ok = false;

@@ -1,5 +1,6 @@
 // Section replacement in projects that Help Workshop also edits, and the
 // section helpers other commands use.
+#include "core/messages.h"
 #include "platform/profile.h"
 #include "platform/text.h"
 #include "project/project_file.h"
@@ -89,6 +90,35 @@ TEST_F(SectionTest, RemoveAndCopySection) {
   EXPECT_EQ(project::CopySection(hpj, "MISSING", out, 2), 0);
   EXPECT_EQ(project::RemoveSection(hpj, "BITMAPS"), 1);
   EXPECT_EQ(text_of(hpj), "[A]\nx=1\n[C]\n");
+}
+
+// Lists a project's window names into the combo box of a real dialog.
+class WindowNamesProc : public ui::DialogProc {
+ public:
+  WindowNamesProc(std::string path, int mode) : path_(std::move(path)), mode_(mode) {}
+  void on_init(ui::Dialog& dialog) override {
+    constexpr int kCombo = 106;
+    dialog.clear_items(kCombo);
+    count = project::ListWindowNames(dialog, kCombo, path_, mode_);
+    for (int i = 0; i < dialog.item_count(kCombo); ++i) names.push_back(dialog.item_text(kCombo, i));
+    dialog.end(1);
+  }
+  int count = 0;
+  std::vector<std::string> names;
+
+ private:
+  std::string path_;
+  int mode_;
+};
+
+TEST_F(SectionTest, WindowNamesComeFromWindowsOrPopups) {
+  use_project(hpj, "[WINDOWS]\n; comment\nside=\"Side\",,,,,0\nmain=\"M\"\n#x\n[POPUPS]\ntip,\"Tip\"\n");
+  WindowNamesProc windows(hpj, 0);
+  ui::host().run_modal(core::authoring_module(), "DLG_MORE_OPT2", windows, 0);
+  EXPECT_EQ(windows.names, (std::vector<std::string>{"main", "side"}));
+  WindowNamesProc popups(hpj, 1);
+  ui::host().run_modal(core::authoring_module(), "DLG_MORE_OPT2", popups, 0);
+  EXPECT_EQ(popups.names, std::vector<std::string>{"tip"});
 }
 
 }  // namespace
