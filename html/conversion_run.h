@@ -7,6 +7,7 @@
 #include "html/line_reader.h"
 #include "html/phrases.h"
 #include "html/project_hpj.h"
+#include "html/publish_state.h"
 #include "html/rtf_file_list.h"
 #include "wizard/conversion_state.h"
 
@@ -22,6 +23,9 @@ struct ConversionRun {
   LineReader keyword_reader;
   PhraseCursor phrases;        // get_next_phrase's place in the auto-link file
   std::string keyword_topics;  // the last keyword look-up's result
+
+  // Page writing, index, contents and framing.
+  PublishState publish;
 };
 
 }  // namespace html

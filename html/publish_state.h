@@ -1,0 +1,30 @@
+// The page writer's, index's and framer's part of the conversion run state:
+// rebuilt at the start of every ProcessFiles.
+#pragma once
+#include <string>
+
+#include "html/context_resolver.h"
+#include "html/index_entries.h"
+
+namespace html {
+
+// What a run wrote, for the caller's summary.
+struct PublishCounts {
+  int pages = 0;             // topic pages written
+  int links = 0;             // jumps made into links
+  int unresolved_jumps = 0;  // jumps to context strings in no page (hotspot text kept)
+  int index_entries = 0;     // entries in the finished index
+};
+
+struct PublishState {
+  IndexEntries index;           // AddIndexEntry's entries until FinishIndex
+  int index_anchor = 1;         // the next "IX_" number of the run
+  ContextResolver contexts;     // the context map, indexed for look-ups
+  bool toc_from_cnt = false;    // this run makes its TOC from the contents file
+  bool frameset_written = false;
+  bool contents_page_written = false;  // the HTML Help contents page
+  std::string index_page_path;  // the index page FinishIndex wrote ("" when none)
+  PublishCounts counts;
+};
+
+}  // namespace html
