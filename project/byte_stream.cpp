@@ -50,7 +50,8 @@ int ByteReader::word() {
 std::int32_t ByteReader::dword() {
   if (!take(4, "a 32-bit number")) return 0;
   std::uint32_t u = 0;
-  for (int i = 3; i >= 0; --i) u = (u << 8) | static_cast<unsigned char>(in_[pos_ + static_cast<size_t>(i)]);
+  for (int i = 3; i >= 0; --i)
+    u = (u << 8) | static_cast<unsigned char>(in_[pos_ + static_cast<size_t>(i)]);
   pos_ += 4;
   return static_cast<std::int32_t>(u);
 }

@@ -25,8 +25,8 @@ class ByteReader {
  public:
   explicit ByteReader(std::string_view bytes) : in_(bytes) {}
 
-  int byte();                 // 0..255
-  int word();                 // signed 16-bit
+  int byte();  // 0..255
+  int word();  // signed 16-bit
   std::int32_t dword();
   // Text up to the next line feed, cut to max characters; a missing line
   // feed at the end of the input fails the read.

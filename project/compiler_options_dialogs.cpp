@@ -13,7 +13,7 @@ namespace {
 
 // Languages the Windows 3.1 compiler sorts by, and fonts offered for FORCEFONT.
 constexpr const char* kLanguages[] = {"", "scandinavian"};
-constexpr const char* kFonts[] = {"", "Arial", "Courier New", "Times New Roman", "MS Sans Serif",
+constexpr const char* kFonts[] = {"",     "Arial",  "Courier New", "Times New Roman", "MS Sans Serif",
                                   "Helv", "Tms Rmn"};
 
 std::string field(const ui::Dialog& dialog, int id, int max) {

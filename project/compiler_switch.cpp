@@ -35,7 +35,8 @@ void exchange_files(core::LibraryState& state, const char* keep_ext, const char*
 
 bool refuse_while_running(core::LibraryState& state, bool running) {
   if (running) {
-    core::show_message(state, core::resource_string(kCloseHelpWorkshopText), ui::kMbOk | ui::kMbIconStop);
+    core::show_message(state, core::resource_string(kCloseHelpWorkshopText),
+                       ui::kMbOk | ui::kMbIconStop);
   }
   return running;
 }
@@ -65,12 +66,12 @@ SwitchResult SwitchToWindows31(core::LibraryState& state, bool help_workshop_run
 
 SwitchResult SwitchToWindows30(core::LibraryState& state, bool help_workshop_running) {
   if (state.compiler_kind == 2) return SwitchResult::unchanged;
-  if (state.project_set &&
-      core::show_message(state, core::resource_string(kHc30WarningText),
-                         ui::kMbOkCancel | ui::kMbIconExclamation) != ui::kIdOk) {
+  if (state.project_set && core::show_message(state, core::resource_string(kHc30WarningText),
+                                              ui::kMbOkCancel | ui::kMbIconExclamation) != ui::kIdOk) {
     return SwitchResult::refused;
   }
-  if (state.win95_compiler && SwitchToWindows31(state, help_workshop_running) == SwitchResult::refused) {
+  if (state.win95_compiler &&
+      SwitchToWindows31(state, help_workshop_running) == SwitchResult::refused) {
     return SwitchResult::refused;
   }
   state.compiler_kind = 2;

@@ -8,7 +8,7 @@ namespace project {
 namespace {
 
 // Lines of the Windows 95 emulation library; the writer adds them anew.
-constexpr std::string_view kEmulationMarkers[] = {"tw95em.dll", "TWTopics", "TWFullText",
+constexpr std::string_view kEmulationMarkers[] = {"tw95em.dll", "TWTopics",  "TWFullText",
                                                   "IsW95(",     "TWRestore", "btn_twzopt"};
 
 bool is_emulation_line(std::string_view line) {

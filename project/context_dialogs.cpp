@@ -27,10 +27,13 @@ class ContextListProc : public ui::DialogProc {
   void on_init(ui::Dialog& dialog) override {
     std::vector<std::string> lines;
     for (const auto& t : state_.data.topics) {
-      if (t.live()) lines.push_back(text::format("%s\t%ld", std::string(t.name()).c_str(), static_cast<long>(t.number)));
+      if (t.live())
+        lines.push_back(
+            text::format("%s\t%ld", std::string(t.name()).c_str(), static_cast<long>(t.number)));
     }
-    std::sort(lines.begin(), lines.end(),
-              [](const std::string& a, const std::string& b) { return text::to_lower(a) < text::to_lower(b); });
+    std::sort(lines.begin(), lines.end(), [](const std::string& a, const std::string& b) {
+      return text::to_lower(a) < text::to_lower(b);
+    });
     for (const auto& l : lines) dialog.add_item(kContextList, l);
   }
   void on_command(ui::Dialog& dialog, int id, ui::Notify notify) override {
@@ -44,14 +47,16 @@ class ContextListProc : public ui::DialogProc {
 std::optional<std::string> read_import(core::LibraryState& state, std::string_view path) {
   auto bytes = platform::read_file(path);
   if (!bytes) {
-    core::show_message(state, text::format(kCannotOpenText, std::string(path).c_str()), ui::kMbOk | ui::kMbIconStop);
+    core::show_message(state, text::format(kCannotOpenText, std::string(path).c_str()),
+                       ui::kMbOk | ui::kMbIconStop);
   }
   return bytes;
 }
 
 bool import_numbers(core::LibraryState& state, ui::Dialog&, std::string_view path) {
   if (ImportContextNumbers(state, path) == 1) return true;
-  core::show_message(state, text::format(kCannotOpenText, std::string(path).c_str()), ui::kMbOk | ui::kMbIconStop);
+  core::show_message(state, text::format(kCannotOpenText, std::string(path).c_str()),
+                     ui::kMbOk | ui::kMbIconStop);
   return false;
 }
 
@@ -95,7 +100,8 @@ int run_import(core::LibraryState& state, std::int32_t window, std::string_view 
                const char* dialog_name, ImportFileDialog::Import import) {
   if (!core::CheckProjectDocument(state, document)) return 0;
   ImportFileDialog proc(state, import);
-  int result = ui::host().run_modal(core::authoring_module(), dialog_name, proc, core::dialog_owner(state, window));
+  int result = ui::host().run_modal(core::authoring_module(), dialog_name, proc,
+                                    core::dialog_owner(state, window));
   return result == 1 ? 1 : 0;
 }
 
@@ -122,8 +128,9 @@ void ImportFileDialog::on_command(ui::Dialog& dialog, int id, ui::Notify notify)
 int CxList(core::LibraryState& state, std::int32_t window) {
   auto& host = ui::host();
   if (ui::Handle open = host.find_window("DLG_CX")) host.destroy_window(open);
-  ui::Handle list = host.create_modeless(core::authoring_module(), "DLG_CX",
-                                         std::make_unique<ContextListProc>(state), core::dialog_owner(state, window));
+  ui::Handle list =
+      host.create_modeless(core::authoring_module(), "DLG_CX", std::make_unique<ContextListProc>(state),
+                           core::dialog_owner(state, window));
   return list != 0 ? 1 : 0;
 }
 

@@ -52,7 +52,8 @@ bool parse_number(std::string value, std::int32_t& out) {
   long v = 0;
   const bool hex = value.find('x') != std::string::npos;
   if (std::sscanf(value.c_str(), hex ? "%lx" : "%ld", &v) != 1) return false;
-  if (v < std::numeric_limits<std::int32_t>::min() || v > std::numeric_limits<std::int32_t>::max()) return false;
+  if (v < std::numeric_limits<std::int32_t>::min() || v > std::numeric_limits<std::int32_t>::max())
+    return false;
   out = static_cast<std::int32_t>(v);
   return true;
 }
@@ -120,7 +121,8 @@ int apply_context_numbers(TopicTable& table, const std::vector<ContextDefinition
 int ImportContextNumbers(core::LibraryState& state, std::string_view path) {
   auto bytes = platform::read_file(path);
   if (!bytes) return 0;
-  if (apply_context_numbers(state.data.topics, parse_context_numbers(*bytes)) > 0) state.data_dirty = true;
+  if (apply_context_numbers(state.data.topics, parse_context_numbers(*bytes)) > 0)
+    state.data_dirty = true;
   return 1;
 }
 
@@ -134,7 +136,8 @@ int ReadMapNames(const core::LibraryState& state, ui::Dialog& dialog, int combo_
     bool known = false;
     for (int i = 0; i < listed && !known; ++i) {
       std::string item = dialog.item_text(topic_list_id, i);
-      known = text::istarts_with(item, stored) && (item.size() == stored.size() || item[stored.size()] == '\t');
+      known = text::istarts_with(item, stored) &&
+              (item.size() == stored.size() || item[stored.size()] == '\t');
     }
     dialog.add_item(combo_id, known ? name + " " : name);
   }

@@ -15,25 +15,33 @@ namespace {
 std::string map_lines(const TopicTable& table, const char* format) {
   std::string out;
   for (const auto& t : table) {
-    if (t.live() && t.number >= 0) out += text::format(format, t.context.c_str(), static_cast<long>(t.number));
+    if (t.live() && t.number >= 0)
+      out += text::format(format, t.context.c_str(), static_cast<long>(t.number));
   }
   return out;
 }
 
 bool write_map(core::LibraryState& state, const std::string& path, const std::string& bytes) {
   if (platform::write_file(path, bytes)) return true;
-  core::show_message(state, text::format(core::resource_string(kUnableToCreateText).c_str(), path.c_str()),
+  core::show_message(state,
+                     text::format(core::resource_string(kUnableToCreateText).c_str(), path.c_str()),
                      ui::kMbOk | ui::kMbIconStop);
   return false;
 }
 
 }  // namespace
 
-std::string render_header_map(const TopicTable& table) { return map_lines(table, "#define %s\t\t%ld\r\n"); }
+std::string render_header_map(const TopicTable& table) {
+  return map_lines(table, "#define %s\t\t%ld\r\n");
+}
 
-std::string render_basic_map(const TopicTable& table) { return map_lines(table, "Global Const %s = %ld\r\n"); }
+std::string render_basic_map(const TopicTable& table) {
+  return map_lines(table, "Global Const %s = %ld\r\n");
+}
 
-std::string render_pascal_map(const TopicTable& table) { return "CONST" + map_lines(table, "\t%s = %ld;\r\n"); }
+std::string render_pascal_map(const TopicTable& table) {
+  return "CONST" + map_lines(table, "\t%s = %ld;\r\n");
+}
 
 int WriteContextMaps(core::LibraryState& state) {
   const ContextMapSettings& map = state.data.map;

@@ -74,7 +74,8 @@ int SaveProjectData(core::LibraryState& state) {
   const ProjectData& data = state.data;
   if (!data.magic_ok || data.topics.count() < data.loaded_topic_count) return 0;
   const std::string path = core::companion_file(state.project_path, ".twz");
-  if (!platform::write_file(path, render_data_file(data, state.topic_files, state.compiler_kind))) return 0;
+  if (!platform::write_file(path, render_data_file(data, state.topic_files, state.compiler_kind)))
+    return 0;
   state.data_dirty = false;
   if (!state.win95_compiler) return WriteProjectFile(state, 0, state.project_path);
   return 1;

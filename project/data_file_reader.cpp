@@ -88,7 +88,8 @@ void texts(ByteReader& r, ProjectData& data) {
   int tags = count(r, kMaxBuildTags, "build tags");
   for (int i = 0; i < tags && r.ok(); ++i) data.build_tags.push_back(r.line(kBuildTagMax));
   int items = count(r, kMaxTextList, "list texts");
-  for (int i = 0; i < items && r.ok(); ++i) data.preferences.text_list.push_back(r.line(kTextListItemMax));
+  for (int i = 0; i < items && r.ok(); ++i)
+    data.preferences.text_list.push_back(r.line(kTextListItemMax));
   window_records(r);
   data.preferences.word = static_cast<std::int16_t>(r.word());
   std::string multi = r.line(kLongLineMax);
@@ -112,7 +113,8 @@ void buttons(ByteReader& r, ProjectData& data) {
 
 void lists(ByteReader& r, ProjectData& data, DataFileExtras& extras) {
   int files = count(r, core::TopicFileList::kMaxNames, "topic files");
-  for (int i = 0; i < files && r.ok(); ++i) extras.topic_files.push_back(text::to_lower(r.line(kTopicFileLineMax)));
+  for (int i = 0; i < files && r.ok(); ++i)
+    extras.topic_files.push_back(text::to_lower(r.line(kTopicFileLineMax)));
   int old_bitmaps = count(r, kMaxOldBitmaps, "old bitmaps");
   for (int i = 0; i < old_bitmaps && r.ok(); ++i) r.line(kLongLineMax);
   auto& sequences = data.topics.sequences();

@@ -36,7 +36,8 @@ int AddCX(core::LibraryState& state, std::string& context, std::string& title) {
   return 1;
 }
 
-int AddCX2(core::LibraryState& state, std::string& context, std::string& title, std::string_view document) {
+int AddCX2(core::LibraryState& state, std::string& context, std::string& title,
+           std::string_view document) {
   if (!core::CheckProjectDocument(state, document)) return 0;
   return AddCX(state, context, title);
 }

@@ -19,6 +19,7 @@ inline constexpr std::string_view kNoFileTitle = "**mt**";
 int AddCX(core::LibraryState& state, std::string& context, std::string& title);
 // AddCX for a topic of this document; 0 when the document is not (and does
 // not become) one of the project's topic files.
-int AddCX2(core::LibraryState& state, std::string& context, std::string& title, std::string_view document);
+int AddCX2(core::LibraryState& state, std::string& context, std::string& title,
+           std::string_view document);
 
 }  // namespace project

@@ -21,9 +21,9 @@ inline constexpr std::string_view kDefaultMapHeader = "cntxmap.h";
 
 // One button of the WinHelp button bar.
 struct Button {
-  std::string id;        // "btn_contents"
-  std::string caption;   // "&Contents"
-  std::string macro;     // action macro, may be empty
+  std::string id;                        // "btn_contents"
+  std::string caption;                   // "&Contents"
+  std::string macro;                     // action macro, may be empty
   std::array<std::int16_t, 3> states{};  // enabled state, visible state, depends on topic
 };
 
@@ -47,15 +47,15 @@ struct Preferences {
   std::uint8_t byte = 0;
   std::array<std::int16_t, kPreferenceWords> words{};
   std::int16_t word = 0;
-  std::string free_text1, free_text2;   // "\n" between lines
-  std::string multi_line_text;          // "\n" between lines
-  std::vector<std::string> text_list;   // at most kMaxTextList
+  std::string free_text1, free_text2;  // "\n" between lines
+  std::string multi_line_text;         // "\n" between lines
+  std::vector<std::string> text_list;  // at most kMaxTextList
 };
 
 struct ProjectData {
   TopicTable topics;
   ProjectFileModel project;
-  std::vector<WindowRecord> windows;    // at most kMaxWindows, "main" first
+  std::vector<WindowRecord> windows;  // at most kMaxWindows, "main" first
   std::vector<Button> buttons;
   std::vector<std::string> build_tags;  // at most kMaxBuildTags
   ContextMapSettings map;

@@ -55,20 +55,28 @@ void ProjectDialog::on_command(ui::Dialog& dialog, int id, ui::Notify notify) {
   switch (id) {
     case kWin95:
     case kWin31:
-    case kHc30: return choose_compiler(dialog, id);
-    case kSelectProject: return select_project(dialog);
-    case kSelectRelated: return select_related(dialog);
-    case kHelpWorkshop: return start_help_workshop();
+    case kHc30:
+      return choose_compiler(dialog, id);
+    case kSelectProject:
+      return select_project(dialog);
+    case kSelectRelated:
+      return select_related(dialog);
+    case kHelpWorkshop:
+      return start_help_workshop();
     case kEmulation:
     case kSlideShows:
-    case kSound: return extension_box(dialog, id);
+    case kSound:
+      return extension_box(dialog, id);
     case kCompilerOptions:
     case kPreferences:
     case kAppHelp:
     case kButtonBar:
-    case kMacros: return open_child(dialog, id);
-    case ui::kIdOk: return close(dialog);
-    default: ui::DialogProc::on_command(dialog, id, notify);
+    case kMacros:
+      return open_child(dialog, id);
+    case ui::kIdOk:
+      return close(dialog);
+    default:
+      ui::DialogProc::on_command(dialog, id, notify);
   }
 }
 
@@ -104,7 +112,8 @@ void ProjectDialog::select_related(ui::Dialog& dialog) {
   ui::FileDialogRequest request;
   request.filter = "*.rpj";
   request.title = "Related Help Projects";
-  if (auto path = ui::host().file_dialog(dialog.handle(), request)) dialog.set_text(kRelatedFile, *path);
+  if (auto path = ui::host().file_dialog(dialog.handle(), request))
+    dialog.set_text(kRelatedFile, *path);
 }
 
 void ProjectDialog::start_help_workshop() {
@@ -112,7 +121,8 @@ void ProjectDialog::start_help_workshop() {
       text::format("%s %s", state_.settings.compilers.hcw.c_str(), state_.project_path.c_str());
   platform::StartResult started = platform::start_program(command, platform::kShowNormal);
   if (started.code < 32) {
-    core::show_message(state_, core::resource_string(kHelpWorkshopMissingText), ui::kMbOk | ui::kMbIconStop);
+    core::show_message(state_, core::resource_string(kHelpWorkshopMissingText),
+                       ui::kMbOk | ui::kMbIconStop);
     return;
   }
   help_workshop_process_ = started.process_id;
@@ -125,7 +135,8 @@ bool ProjectDialog::help_workshop_running() const {
 
 bool ProjectDialog::refused_while_help_workshop_runs() {
   if (!help_workshop_running()) return false;
-  core::show_message(state_, core::resource_string(kCloseHelpWorkshopText), ui::kMbOk | ui::kMbIconStop);
+  core::show_message(state_, core::resource_string(kCloseHelpWorkshopText),
+                     ui::kMbOk | ui::kMbIconStop);
   return true;
 }
 
@@ -133,7 +144,8 @@ void ProjectDialog::extension_box(ui::Dialog& dialog, int id) {
   const bool on = dialog.check(id) == 1;
   ProjectFileModel& m = state_.data.project;
   bool& flag = id == kEmulation ? m.emulation : id == kSlideShows ? m.slide_shows : m.sound;
-  if (flag && !on && id != kSlideShows) core::show_message(state_, kRemoveFeatureText, ui::kMbOk | ui::kMbIconInformation);
+  if (flag && !on && id != kSlideShows)
+    core::show_message(state_, kRemoveFeatureText, ui::kMbOk | ui::kMbIconInformation);
   flag = on;
 }
 
@@ -195,7 +207,8 @@ int SetOptions(core::LibraryState& state, std::int32_t window) {
   const bool win95_before = state.win95_compiler != 0;
   const bool emulation_before = state.data.project.emulation;
   ProjectDialog dialog(state);
-  int result = ui::host().run_modal(core::authoring_module(), "DLG_PRJ", dialog, core::dialog_owner(state, window));
+  int result = ui::host().run_modal(core::authoring_module(), "DLG_PRJ", dialog,
+                                    core::dialog_owner(state, window));
   if (result != 1) return 1;
   const bool win95_after = state.win95_compiler != 0;
   const ProjectFileModel& m = state.data.project;

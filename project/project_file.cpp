@@ -58,7 +58,8 @@ bool valid_file_name(std::string_view path) {
   std::string_view name = platform::file_name_of(path);
   if (name.empty() || text::trim(name).empty()) return false;
   for (char c : name) {
-    if (static_cast<unsigned char>(c) < 32 || kBadNameChars.find(c) != std::string_view::npos) return false;
+    if (static_cast<unsigned char>(c) < 32 || kBadNameChars.find(c) != std::string_view::npos)
+      return false;
   }
   std::string_view dir = platform::directory_of(path);
   return dir.empty() || platform::directory_exists(dir);
@@ -67,8 +68,8 @@ bool valid_file_name(std::string_view path) {
 int WriteProjectFile(core::LibraryState& state, std::int32_t window, std::string_view path) {
   if (!data_allows_writing(state)) return 0;
   if (window != 0 && !valid_file_name(path)) {
-    std::string text = text::format(core::resource_string(kUnableToCreateText).c_str(),
-                                    std::string(path).c_str());
+    std::string text =
+        text::format(core::resource_string(kUnableToCreateText).c_str(), std::string(path).c_str());
     core::show_message(state, text, ui::kMbOk | ui::kMbIconStop);
     return 0;
   }
@@ -90,7 +91,8 @@ int ReadProjectFile(core::LibraryState& state) {
   platform::OpenStatus status = platform::OpenStatus::ok;
   auto file = platform::ExclusiveFile::open(state.project_path, platform::OpenMode::read, status);
   if (status == platform::OpenStatus::sharing_violation) {
-    core::show_message(state, core::resource_string(kCloseProjectFileText), ui::kMbOk | ui::kMbIconStop);
+    core::show_message(state, core::resource_string(kCloseProjectFileText),
+                       ui::kMbOk | ui::kMbIconStop);
     return 0;
   }
   std::string bytes;

@@ -19,8 +19,8 @@ enum class FileForm { win31, win95, win30 };
 struct FormContext {
   std::string project_path;
   FileForm form = FileForm::win31;
-  std::string stock_bitmaps;   // the product's stock bitmap folder (BITMAP_DIR\std_bmps)
-  int doc_only = kDocOnlyNone; // document-only build tags: 0 none, 1 requested, 2 written
+  std::string stock_bitmaps;    // the product's stock bitmap folder (BITMAP_DIR\std_bmps)
+  int doc_only = kDocOnlyNone;  // document-only build tags: 0 none, 1 requested, 2 written
 };
 
 // The parts of the previous file that a regeneration carries over.
@@ -66,6 +66,7 @@ std::string relative_to_roots(std::string_view entry, const std::vector<std::str
 std::string map_include_lines(const ProjectFileModel& model);
 // The [FILES] lines: each topic file in list order (skipping negative
 // numbers), then the lines that name no topic file.
-std::vector<std::string> files_section_lines(const ProjectFileModel& model, const core::TopicFileList& files);
+std::vector<std::string> files_section_lines(const ProjectFileModel& model,
+                                             const core::TopicFileList& files);
 
 }  // namespace project

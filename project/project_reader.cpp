@@ -13,9 +13,9 @@ namespace {
 
 // [OPTIONS] keys the model holds; any other key line is kept as written.
 constexpr std::string_view kModelKeys[] = {
-    "ROOT",      "ERRORLOG", "TITLE",    "CONTENTS", "INDEX",    "WARNING",
-    "OLDKEYPHRASE", "COMPRESS", "BMROOT", "COPYRIGHT", "CITATION", "BUILD",
-    "ICON",      "OPTCDROM", "LANGUAGE", "FORCEFONT", "MULTIKEY"};
+    "ROOT",         "ERRORLOG", "TITLE",    "CONTENTS",  "INDEX",    "WARNING",
+    "OLDKEYPHRASE", "COMPRESS", "BMROOT",   "COPYRIGHT", "CITATION", "BUILD",
+    "ICON",         "OPTCDROM", "LANGUAGE", "FORCEFONT", "MULTIKEY"};
 
 bool is_model_key(std::string_view key) {
   return std::any_of(std::begin(kModelKeys), std::end(kModelKeys),
@@ -88,9 +88,10 @@ void read_option_keys(const HpjText& hpj, const FormContext& ctx, ProjectFileMod
   m.copyright = text::cut(copyright_from_file(get("COPYRIGHT")), kCopyrightMax);
   m.icon = text::cut(get("ICON"), kIconMax);
   m.title = text::cut(get("TITLE"), kTitleMax);
-  m.contents_topic = text::cut(hpj.has_key("OPTIONS", "CONTENTS") ? get("CONTENTS") : get("INDEX"),
-                               kContentsTopicMax);
-  m.warning_level = std::clamp(static_cast<int>(text::parse_int(hpj.value("OPTIONS", "WARNING", "3"))), 1, 3);
+  m.contents_topic =
+      text::cut(hpj.has_key("OPTIONS", "CONTENTS") ? get("CONTENTS") : get("INDEX"), kContentsTopicMax);
+  m.warning_level =
+      std::clamp(static_cast<int>(text::parse_int(hpj.value("OPTIONS", "WARNING", "3"))), 1, 3);
   m.compression = compression_of(get("COMPRESS"));
   m.cdrom = yes_value(get("OPTCDROM"));
 }
@@ -120,7 +121,8 @@ void read_files(const HpjText& hpj, ProjectFileModel& m, core::TopicFileList& fi
 void read_bitmaps(const HpjText& hpj, ProjectFileModel& m) {
   for (const auto& raw : hpj.section("BITMAPS")) {
     std::string_view line = text::trim(raw);
-    if (line.empty() || line.front() == ';' || line.find("#include") != std::string_view::npos) continue;
+    if (line.empty() || line.front() == ';' || line.find("#include") != std::string_view::npos)
+      continue;
     std::string entry(text::trim(line.substr(0, line.find(';'))));
     if (!entry.empty()) m.bitmap_files.push_back(entry);
   }

@@ -20,8 +20,8 @@ namespace {
 constexpr const char* kSectionNames[] = {"CONFIG", "FILES", "ALIAS", "MAP", "BUILDTAGS"};
 
 struct NewSection {
-  std::string text;        // "\n" line ends
-  bool reread = false;     // extension lines were added: the model must learn them
+  std::string text;     // "\n" line ends
+  bool reread = false;  // extension lines were added: the model must learn them
 };
 
 bool has_doc_only_exclude(const HpjText& hpj) {
@@ -86,7 +86,10 @@ std::string with_line_end(std::string_view text, const std::string& eol) {
   if (eol == "\n") return std::string(text);
   std::string out;
   for (char c : text) {
-    if (c == '\n') out += eol; else out += c;
+    if (c == '\n')
+      out += eol;
+    else
+      out += c;
   }
   return out;
 }
@@ -109,11 +112,21 @@ int ReplaceProjectSection(core::LibraryState& state, SectionKind kind) {
   const HpjText hpj(*rewrite.previous());
   NewSection section;
   switch (kind) {
-    case SectionKind::config: section = config_section(state, hpj); break;
-    case SectionKind::files: section = files_section(state); break;
-    case SectionKind::alias: section = alias_section(state.data.project); break;
-    case SectionKind::map: section = map_section(state.data.project, hpj); break;
-    case SectionKind::build_tags: section = build_tags_section(state); break;
+    case SectionKind::config:
+      section = config_section(state, hpj);
+      break;
+    case SectionKind::files:
+      section = files_section(state);
+      break;
+    case SectionKind::alias:
+      section = alias_section(state.data.project);
+      break;
+    case SectionKind::map:
+      section = map_section(state.data.project, hpj);
+      break;
+    case SectionKind::build_tags:
+      section = build_tags_section(state);
+      break;
   }
   std::string bytes = remove_section_text(*rewrite.previous(), kSectionNames[static_cast<int>(kind)]);
   if (!bytes.empty() && bytes.back() != '\n') bytes += hpj.line_end();

@@ -28,8 +28,10 @@ std::vector<OptionKey> option_keys() {
       {"TITLE", [](const ProjectFileModel& m) { return m.title; }},
       {"CONTENTS", [](const ProjectFileModel& m) { return m.contents_topic; }},
       {"WARNING", [](const ProjectFileModel& m) { return text::format("%d", m.warning_level); }},
-      {"COMPRESS", [](const ProjectFileModel& m) { return std::string(kCompressNames[m.compression % 3]); }},
-      {"OLDKEYPHRASE", [](const ProjectFileModel& m) { return std::string(m.old_keyphrase ? "YES" : "NO"); }},
+      {"COMPRESS",
+       [](const ProjectFileModel& m) { return std::string(kCompressNames[m.compression % 3]); }},
+      {"OLDKEYPHRASE",
+       [](const ProjectFileModel& m) { return std::string(m.old_keyphrase ? "YES" : "NO"); }},
       {"COPYRIGHT", [](const ProjectFileModel& m) { return copyright_to_file(m.copyright); }},
       {"CITATION", [](const ProjectFileModel& m) { return m.citation; }},
       {"BUILD", [](const ProjectFileModel& m) { return m.build_expression; }},
@@ -71,7 +73,8 @@ int store_win95(core::LibraryState& state, const ProjectFileModel& before) {
     std::string now = k.value(m);
     if (now != k.value(before)) write_key(path, k.key, now);
   }
-  if (m.bitmap_roots != before.bitmap_roots) write_key(path, "BMROOT", roots_for_help_workshop(state, m));
+  if (m.bitmap_roots != before.bitmap_roots)
+    write_key(path, "BMROOT", roots_for_help_workshop(state, m));
   platform::write_profile_string(std::nullopt, std::nullopt, std::nullopt, path);
   return ReplaceProjectSection(state, SectionKind::config);
 }

@@ -42,7 +42,10 @@ class Writer {
   bool win95() const { return ctx_.form == FileForm::win95; }
   bool doc_only() const { return ctx_.doc_only != kDocOnlyNone; }
   void line(std::string_view s) { out_ += std::string(s) + "\n"; }
-  void with_separator(std::string_view s) { line(s); line(";"); }
+  void with_separator(std::string_view s) {
+    line(s);
+    line(";");
+  }
   void lines(const std::vector<std::string>& ls) { out_ += join_lines(ls); }
 
   void options() {
@@ -153,7 +156,8 @@ class Writer {
     if (m_.emulation && m_.config_macros.find("tw95em") == std::string::npos) {
       for (const auto& l : extras_.emulation_lines) out_ += l;
     }
-    if (!win95() && m_.sound && extension_needed(m_.config_macros, "sndPlaySound", extras_.sound_setting)) {
+    if (!win95() && m_.sound &&
+        extension_needed(m_.config_macros, "sndPlaySound", extras_.sound_setting)) {
       out_ += extension_lines(extras_.sound_setting);
     }
   }

@@ -34,7 +34,8 @@ void PreferencesDialog::on_command(ui::Dialog& dialog, int id, ui::Notify notify
 // The prefix starts every generated context string, so it must be one.
 bool PreferencesDialog::accept(ui::Dialog& dialog) {
   std::string prefix(text::trim(dialog.text(kPrefix)));
-  if (!prefix.empty() && (!valid_context_chars(prefix) || prefix.size() > static_cast<size_t>(kPrefixMax))) {
+  if (!prefix.empty() &&
+      (!valid_context_chars(prefix) || prefix.size() > static_cast<size_t>(kPrefixMax))) {
     core::show_message(state_, kBadContextText, ui::kMbOk | ui::kMbIconStop);
     dialog.set_focus(kPrefix);
     return false;
@@ -82,8 +83,8 @@ bool AppHelpDialog::accept(ui::Dialog& dialog) {
     if (dialog.check(kModeNone + i) == 1) mode = i;
   }
   std::string header(text::trim(dialog.text(kHeader)));
-  if (mode != kMapNone &&
-      (header.empty() || header.size() > static_cast<size_t>(kMapHeaderMax) || !valid_file_name(header))) {
+  if (mode != kMapNone && (header.empty() || header.size() > static_cast<size_t>(kMapHeaderMax) ||
+                           !valid_file_name(header))) {
     core::show_message(state_, kHeaderNameText, ui::kMbOk | ui::kMbIconStop);
     dialog.set_focus(kHeader);
     return false;

@@ -20,10 +20,10 @@ inline constexpr int kUndefinedSequence = -10;
 // Option index of a topic without further options.
 inline constexpr int kNoOptions = -1;
 
-inline constexpr int kMaxTopics = 32767;         // the data file counts them in 16 bits
-inline constexpr int kContextMax = 83;          // stored characters, leading blank included
+inline constexpr int kMaxTopics = 32767;  // the data file counts them in 16 bits
+inline constexpr int kContextMax = 83;    // stored characters, leading blank included
 inline constexpr int kSequenceNameMax = 21;
-inline constexpr int kMaxSequences = 127;        // indexes are 8-bit signed
+inline constexpr int kMaxSequences = 127;  // indexes are 8-bit signed
 inline constexpr int kPrefixMax = 7;
 inline constexpr int kDefaultBrowseWidth = 4;
 inline constexpr int kDefaultBrowseIncrement = 5;
@@ -38,12 +38,12 @@ inline constexpr std::string_view kFirstSequence = "alpha";
 // is no longer a live context string.
 struct Topic {
   std::string context;
-  int option_index = kNoOptions;   // 0 or more: the topic has further options
-  int file = kNoFile;              // number in the topic-file list
-  char wizard_mark = ' ';          // 'W' when created while the topic wizard ran
+  int option_index = kNoOptions;  // 0 or more: the topic has further options
+  int file = kNoFile;             // number in the topic-file list
+  char wizard_mark = ' ';         // 'W' when created while the topic wizard ran
   int browse_sequence = kNoSequence;
   std::int32_t browse_number = 0;
-  std::int32_t number = kNoNumber; // context number
+  std::int32_t number = kNoNumber;  // context number
 
   // True unless the entry was removed ("#...") or never had a context string.
   bool live() const;

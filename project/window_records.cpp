@@ -119,7 +119,10 @@ void read_windows_section(const std::vector<std::string>& lines, std::vector<Win
     auto w = parse_window_line(text::trim(cut_comment(raw)));
     if (!w) continue;
     if (text::iequals(w->name, "main")) {
-      if (windows.empty()) windows.push_back(*w); else windows[0] = *w;
+      if (windows.empty())
+        windows.push_back(*w);
+      else
+        windows[0] = *w;
     } else if (static_cast<int>(windows.size()) < kMaxWindows) {
       windows.push_back(*w);
     }

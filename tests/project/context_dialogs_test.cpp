@@ -23,12 +23,15 @@ class ContextDialogTest : public ProjectFixture {
                         "#define IDH_intro 0x10\n#define IDH_new 1000\n#define IDH_fresh 40\n"
                         "#define bad-name 5\n#define IDH_big 99999\n");
   }
-  const project::Topic& topic(const char* name) { return state.data.topics[state.data.topics.find(name)]; }
+  const project::Topic& topic(const char* name) {
+    return state.data.topics[state.data.topics.find(name)];
+  }
 };
 
 TEST_F(ContextDialogTest, ImportIdsSetsTheNumbersOfKnownTopics) {
-  ui().queue_script("dialog DLG_IMPORT_IDS\nclick 1\nset 101 c:\\proj\\missing.h\nclick 1\n"
-                    "set 101 c:\\proj\\ids.h\nclick 1\n");
+  ui().queue_script(
+      "dialog DLG_IMPORT_IDS\nclick 1\nset 101 c:\\proj\\missing.h\nclick 1\n"
+      "set 101 c:\\proj\\ids.h\nclick 1\n");
   EXPECT_EQ(project::Import_IDS(state, 5, "c:\\proj\\intro.doc"), 1);
   const auto& t = ui().transcript();
   ASSERT_GE(t.size(), 3u);
@@ -52,7 +55,8 @@ TEST_F(ContextDialogTest, ImportOfAMapMakesTopicsOfTheCurrentDocument) {
   EXPECT_EQ(state.data.topics.find("bad-name"), -1);
   const auto& t = ui().transcript();
   ASSERT_EQ(t.size(), 2u) << t[0];
-  EXPECT_NE(t[0].find("3 topics were added and 0 updated from c:\\proj\\ids.h."), std::string::npos) << t[0];
+  EXPECT_NE(t[0].find("3 topics were added and 0 updated from c:\\proj\\ids.h."), std::string::npos)
+      << t[0];
 
   ui().queue_script("dialog DLG_IMPORT1\nset 101 c:\\proj\\ids.h\ncheck 103 1\nclick 1\n");
   EXPECT_EQ(project::TWImport1(state, 5, "c:\\proj\\more.rtf"), 1);

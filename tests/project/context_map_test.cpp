@@ -38,7 +38,8 @@ TEST_F(ContextMapTest, MapModeFourWritesThreeFilesWithTheSamePairs) {
             "#define  IDH_contents\t\t1000\r\n#define  IDH_print\t\t1003\r\n");
   EXPECT_EQ(text_of("c:\\maps\\cntxmap.txt"),
             "Global Const  IDH_contents = 1000\r\nGlobal Const  IDH_print = 1003\r\n");
-  EXPECT_EQ(text_of("c:\\maps\\cntxmap.pas"), "CONST\t IDH_contents = 1000;\r\n\t IDH_print = 1003;\r\n");
+  EXPECT_EQ(text_of("c:\\maps\\cntxmap.pas"),
+            "CONST\t IDH_contents = 1000;\r\n\t IDH_print = 1003;\r\n");
 }
 
 TEST_F(ContextMapTest, MapModesChooseTheFiles) {

@@ -51,7 +51,9 @@ class DataFileTest : public ProjectFixture {
     state.topic_files.add("intro.rtf");
     state.topic_files.add("tasks.rtf");
   }
-  std::string render(int kind = 1) { return project::render_data_file(state.data, state.topic_files, kind); }
+  std::string render(int kind = 1) {
+    return project::render_data_file(state.data, state.topic_files, kind);
+  }
   project::DataReadResult parse(std::string_view bytes, project::ProjectData& out,
                                 project::DataFileExtras& extras) {
     project::reset_project_data(out);
@@ -123,7 +125,7 @@ TEST_F(DataFileTest, OldRecordsWithoutNumbersGetThemFromTheirIndex) {
   state.data.topics.push_back(make_topic("IDH_b", 6, 1, 0, 0));
   std::string bytes = render();
   const size_t second = bytes.size() - 4 - (2 + 2 + 2 + 2 + 7 + 4 + 2);
-  bytes[second + 1] = 0;             // second marker byte 0: no number, no file
+  bytes[second + 1] = 0;  // second marker byte 0: no number, no file
   bytes.erase(second + 2, 4);
   project::ProjectData back;
   project::DataFileExtras extras;

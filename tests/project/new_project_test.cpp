@@ -28,7 +28,8 @@ TEST_F(NewProjectTest, Windows31ProjectSavesAndLoadsBack) {
   platform::create_directories("c:\\guide");
   create(hpj, false);
   const std::string created = text_of(hpj);
-  EXPECT_EQ(created.rfind(";\n[OPTIONS]\nROOT=c:\\guide\nERRORLOG=c:\\guide\\guide.log\n", 0), 0u) << created;
+  EXPECT_EQ(created.rfind(";\n[OPTIONS]\nROOT=c:\\guide\nERRORLOG=c:\\guide\\guide.log\n", 0), 0u)
+      << created;
   EXPECT_NE(created.find("[FILES]\ntopfile1.rtf\r\n"), std::string::npos);
 
   std::string cx = "IDH_welcome", title = "tour:3";

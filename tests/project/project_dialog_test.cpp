@@ -17,15 +17,18 @@ using tw_test::ProjectFixture;
 class ProjectDialogTest : public ProjectFixture {
  protected:
   const std::string hpj = "c:\\proj\\help.hpj";
-  const std::string legacy = ";\n[OPTIONS]\nTITLE=Help\nCOMPRESS=OFF\n[FILES]\nintro.rtf\n"
-                             "[CONFIG]\nRR(\"tw95em.dll\", \"IsW95\", \"i=i\")\n[ALIAS]\nA=B\n";
+  const std::string legacy =
+      ";\n[OPTIONS]\nTITLE=Help\nCOMPRESS=OFF\n[FILES]\nintro.rtf\n"
+      "[CONFIG]\nRR(\"tw95em.dll\", \"IsW95\", \"i=i\")\n[ALIAS]\nA=B\n";
   void SetUp() override {
     ProjectFixture::SetUp();
     use_project(hpj, legacy);
     write_settings("[TARVENWICK]\nPROJECT=" + hpj + "\n");
     platform::write_profile_string("Project", "W95", "0", core::option_file_path(hpj));
   }
-  void write_settings(const std::string& text) { tw_test::write_file(root() + "/windows/TRVWCK6.INI", text); }
+  void write_settings(const std::string& text) {
+    tw_test::write_file(root() + "/windows/TRVWCK6.INI", text);
+  }
   bool transcript_has(const std::string& needle) {
     for (const auto& line : ui().transcript()) {
       if (line.find(needle) != std::string::npos) return true;
@@ -37,8 +40,8 @@ class ProjectDialogTest : public ProjectFixture {
 TEST_F(ProjectDialogTest, ResourcesOfTheProjectDialogsParse) {
   EXPECT_TRUE(ui::module_errors(core::authoring_module()).empty());
   const auto& res = ui::module_resources(core::authoring_module());
-  for (const char* name : {"DLG_PRJ", "DLG_MORE_OPT", "DLG_MORE_OPT2", "DLG_PREF", "DLG_APPHLP", "DLG_CX",
-                           "DLG_IMPORT_IDS", "DLG_IMPORT1"}) {
+  for (const char* name : {"DLG_PRJ", "DLG_MORE_OPT", "DLG_MORE_OPT2", "DLG_PREF", "DLG_APPHLP",
+                           "DLG_CX", "DLG_IMPORT_IDS", "DLG_IMPORT1"}) {
     EXPECT_NE(res.dialog(name), nullptr) << name;
   }
   EXPECT_EQ(core::resource_string(5014), "TWRestoreSize(0)\n");
@@ -50,9 +53,10 @@ TEST_F(ProjectDialogTest, WithoutAProjectSetOptionsReturnsZero) {
 }
 
 TEST_F(ProjectDialogTest, CompilerOptionsAreWrittenToTheProjectFile) {
-  ui().queue_script("dialog DLG_PRJ\nclick 110\ndialog DLG_MORE_OPT\nset 101 Widget Help\nclick 213\n"
-                    "click 110\ndialog DLG_MORE_OPT2\nset 103 WIN\ndblclick 104 0\nset 101 \xA9 Widgets\n"
-                    "click 1\nclick 1\nclick 1\n");
+  ui().queue_script(
+      "dialog DLG_PRJ\nclick 110\ndialog DLG_MORE_OPT\nset 101 Widget Help\nclick 213\n"
+      "click 110\ndialog DLG_MORE_OPT2\nset 103 WIN\ndblclick 104 0\nset 101 \xA9 Widgets\n"
+      "click 1\nclick 1\nclick 1\n");
   state.data.build_tags = {"DRAFT"};
   EXPECT_EQ(project::SetOptions(state, 5), 1);
   const std::string out = text_of(hpj);
@@ -111,8 +115,9 @@ TEST_F(ProjectDialogTest, WhileHelpWorkshopRunsTheEditorsAndCloseWait) {
 }
 
 TEST_F(ProjectDialogTest, PreferencesKeepTheSettingsAndAValidPrefix) {
-  ui().queue_script("dialog DLG_PRJ\nclick 112\ndialog DLG_PREF\nclick 203\nset 105 a b\nclick 1\n"
-                    "set 105 HLP_\nclick 1\nclick 2\n");
+  ui().queue_script(
+      "dialog DLG_PRJ\nclick 112\ndialog DLG_PREF\nclick 203\nset 105 a b\nclick 1\n"
+      "set 105 HLP_\nclick 1\nclick 2\n");
   project::SetOptions(state, 5);
   EXPECT_TRUE(transcript_has("Context strings may contain only letters, digits and underscores."));
   EXPECT_EQ(platform::get_profile_string("TARVENWICK", "Long Names", "", 10, "TRVWCK6.INI"), "2");
@@ -120,8 +125,9 @@ TEST_F(ProjectDialogTest, PreferencesKeepTheSettingsAndAValidPrefix) {
 }
 
 TEST_F(ProjectDialogTest, ApplicationHelpSetsTheMapFiles) {
-  ui().queue_script("dialog DLG_PRJ\nclick 123\ndialog DLG_APPHLP\nclick 205\nset 101 ids.h\n"
-                    "set 104 extra.h\nclick 1\nclick 2\n");
+  ui().queue_script(
+      "dialog DLG_PRJ\nclick 123\ndialog DLG_APPHLP\nclick 205\nset 101 ids.h\n"
+      "set 104 extra.h\nclick 1\nclick 2\n");
   project::SetOptions(state, 5);
   EXPECT_EQ(state.data.map.mode, project::kMapAll);
   EXPECT_NE(text_of(hpj).find("[MAP]\n#include <ids.h>\n#include <extra.h>\n"), std::string::npos);

@@ -22,7 +22,8 @@ class ProjectFileTest : public ProjectFixture {
   // The model as the writer sees it: two models that render alike are alike.
   std::string canonical() {
     project::WriteExtras none;
-    return project::render_project_file(state.data, state.topic_files, project::form_context(state), none);
+    return project::render_project_file(state.data, state.topic_files, project::form_context(state),
+                                        none);
   }
 };
 
@@ -86,11 +87,12 @@ TEST_F(ProjectFileTest, RegenerationKeepsCarriedSectionsAndRoundTrips) {
   const std::string before = canonical();
   ASSERT_EQ(project::WriteProjectFile(state, 0, hpj), 1);
   const std::string written = text_of(hpj);
-  for (const char* kept : {"[Alias]\nIDH_old_intro=IDH_intro   ; renamed in 1995\nIDH_start=IDH_intro\n",
-                           "[MAP]\n#include <cntxmap.h>\n#include <errors.h>\nIDH_intro   10\n"
-                           "IDH_tasks   20   ; tasks topic\n",
-                           "[Baggage]\nwidgets.dat\nsounds.wav\n", "shot1.shg\n#include <art.lst>\n",
-                           "glossary.rtf\r\n#include <morefiles.lst>\r\n", "REPORT=ON\n"}) {
+  for (const char* kept :
+       {"[Alias]\nIDH_old_intro=IDH_intro   ; renamed in 1995\nIDH_start=IDH_intro\n",
+        "[MAP]\n#include <cntxmap.h>\n#include <errors.h>\nIDH_intro   10\n"
+        "IDH_tasks   20   ; tasks topic\n",
+        "[Baggage]\nwidgets.dat\nsounds.wav\n", "shot1.shg\n#include <art.lst>\n",
+        "glossary.rtf\r\n#include <morefiles.lst>\r\n", "REPORT=ON\n"}) {
     EXPECT_NE(written.find(kept), std::string::npos) << kept;
   }
   EXPECT_EQ(written.find("[Macros]"), std::string::npos);
@@ -220,8 +222,9 @@ TEST_F(ProjectFormTest, SoundLibraryLinesAreAddedOnceFromTheSetting) {
   state.settings.sound = "RR(`mmsystem.dll', `sndPlaySound', `SU')$SetHelpOnFile(`snd.hlp')";
   ASSERT_EQ(project::WriteProjectFile(state, 0, hpj), 1);
   const std::string out = text_of(hpj);
-  EXPECT_NE(out.find("RR(`mmsystem.dll', `sndPlaySound', `SU')\nSetHelpOnFile(`snd.hlp')\n;\n[WINDOWS]"),
-            std::string::npos);
+  EXPECT_NE(
+      out.find("RR(`mmsystem.dll', `sndPlaySound', `SU')\nSetHelpOnFile(`snd.hlp')\n;\n[WINDOWS]"),
+      std::string::npos);
   // The file was read back: the model knows the lines, the next write keeps them once.
   EXPECT_NE(state.data.project.config_macros.find("sndPlaySound"), std::string::npos);
   ASSERT_EQ(project::WriteProjectFile(state, 0, hpj), 1);

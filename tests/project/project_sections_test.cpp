@@ -23,7 +23,9 @@ class SectionTest : public ProjectFixture {
     ASSERT_EQ(project::ReadProjectFile(state), 1);
   }
   // The original text up to the given section header.
-  std::string original_before(const std::string& header) { return original.substr(0, original.find(header)); }
+  std::string original_before(const std::string& header) {
+    return original.substr(0, original.find(header));
+  }
 };
 
 TEST_F(SectionTest, Windows95ProjectIsReadWithoutTouchingHelpWorkshopLines) {
@@ -51,8 +53,9 @@ TEST_F(SectionTest, ConfigReplacementAddsTheDocumentOnlyExclusionOnce) {
   ASSERT_EQ(project::ReplaceProjectSection(state, project::SectionKind::config), 1);
   EXPECT_EQ(state.options.doc_only_tags, project::kDocOnlyWritten);
   std::string out = text_of(hpj);
-  EXPECT_NE(out.find("\r\n[CONFIG]\r\nBrowseButtons()\r\nJI(`a.hlp', `x:y')\r\n[EXCLUDE]\r\nDOC_ONLY\r\n"),
-            std::string::npos);
+  EXPECT_NE(
+      out.find("\r\n[CONFIG]\r\nBrowseButtons()\r\nJI(`a.hlp', `x:y')\r\n[EXCLUDE]\r\nDOC_ONLY\r\n"),
+      std::string::npos);
   state.options.doc_only_tags = project::kDocOnlyRequested;
   ASSERT_EQ(project::ReplaceProjectSection(state, project::SectionKind::config), 1);
   out = text_of(hpj);
@@ -65,8 +68,9 @@ TEST_F(SectionTest, MapReplacementKeepsNameAndNumberLines) {
   state.data.project.map_include = "cntxmap.h";
   state.data.project.extra_includes = " more.h ,";
   ASSERT_EQ(project::ReplaceProjectSection(state, project::SectionKind::map), 1);
-  EXPECT_EQ(text_of(hpj), "[OPTIONS]\nTITLE=x\n[WINDOWS]\n\n[MAP]\n#include <cntxmap.h>\n"
-                          "#include <more.h>\nIDH_a 5\n\n");
+  EXPECT_EQ(text_of(hpj),
+            "[OPTIONS]\nTITLE=x\n[WINDOWS]\n\n[MAP]\n#include <cntxmap.h>\n"
+            "#include <more.h>\nIDH_a 5\n\n");
 }
 
 TEST_F(SectionTest, AliasIsOnlyReplacedOnceTheAliasEditorOwnsIt) {
@@ -112,7 +116,8 @@ class WindowNamesProc : public ui::DialogProc {
 };
 
 TEST_F(SectionTest, WindowNamesComeFromWindowsOrPopups) {
-  use_project(hpj, "[WINDOWS]\n; comment\nside=\"Side\",,,,,0\nmain=\"M\"\n#x\n[POPUPS]\ntip,\"Tip\"\n");
+  use_project(hpj,
+              "[WINDOWS]\n; comment\nside=\"Side\",,,,,0\nmain=\"M\"\n#x\n[POPUPS]\ntip,\"Tip\"\n");
   WindowNamesProc windows(hpj, 0);
   ui::host().run_modal(core::authoring_module(), "DLG_MORE_OPT2", windows, 0);
   EXPECT_EQ(windows.names, (std::vector<std::string>{"main", "side"}));
