@@ -1,0 +1,28 @@
+// Reading a topic file the way the scanner needs it: one line at a time, each
+// at most kScanLineMax bytes (a longer line comes in pieces), through a fixed
+// read window, so that a huge or hostile file costs bounded memory.
+#pragma once
+#include <cstddef>
+#include <fstream>
+#include <string>
+#include <string_view>
+
+namespace project {
+
+// Longest piece of a line the scanner looks at, line break included.
+inline constexpr std::size_t kScanLineMax = 5000;
+
+class TopicFileLines {
+ public:
+  // Opens a topic file (a system path); false when it cannot be read.
+  bool open(std::string_view path);
+
+  // The next piece of a line without its line break; `line_end` tells whether
+  // the line ended with it. False at the end of the file.
+  bool next(std::string& piece, bool& line_end);
+
+ private:
+  std::ifstream file_;
+};
+
+}  // namespace project
