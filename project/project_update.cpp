@@ -1,5 +1,6 @@
 #include "project/project_update.h"
 
+#include <algorithm>
 #include <functional>
 
 #include "core/library_state.h"
@@ -29,7 +30,7 @@ std::vector<OptionKey> option_keys() {
       {"CONTENTS", [](const ProjectFileModel& m) { return m.contents_topic; }},
       {"WARNING", [](const ProjectFileModel& m) { return text::format("%d", m.warning_level); }},
       {"COMPRESS",
-       [](const ProjectFileModel& m) { return std::string(kCompressNames[m.compression % 3]); }},
+       [](const ProjectFileModel& m) { return std::string(kCompressNames[std::clamp(m.compression, 0, 2)]); }},
       {"OLDKEYPHRASE",
        [](const ProjectFileModel& m) { return std::string(m.old_keyphrase ? "YES" : "NO"); }},
       {"COPYRIGHT", [](const ProjectFileModel& m) { return copyright_to_file(m.copyright); }},
