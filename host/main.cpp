@@ -4,6 +4,7 @@
 #include <fstream>
 #include <sstream>
 
+#include "host/convert_flow.h"
 #include "host/flows.h"
 #include "host/installation.h"
 #include "host/libraries.h"
@@ -33,6 +34,7 @@ int run_flow(const host::Libraries& libs, const host::Options& o) {
   if (o.flow == "call") return host::run_call(libs, o.args);
   if (o.flow == "start") return host::run_start(libs);
   if (o.flow == "sample" && o.args.size() == 1) return host::run_sample(libs, o.args[0]);
+  if (o.flow == "convert") return host::run_convert(libs, o.args);
   std::fputs(host::usage(), stderr);
   return 2;
 }

@@ -33,7 +33,9 @@ const char* usage() {
          "  call EXPORT ARG...   call any export; integers as numbers, text buffers as s:TEXT\n"
          "                       (twzhtml:NAME picks the conversion library's export)\n"
          "  start                InitTW, then TWStartUp; prints the document to open\n"
-         "  sample PROJECT.hpj   open the project and show where its files are\n";
+         "  sample PROJECT.hpj   open the project and show where its files are\n"
+         "  convert PROJECT.hpj --out DIR [--template NAME.lfc]\n"
+         "                       marker files, their HTML export and registration\n";
 }
 
 }  // namespace host
