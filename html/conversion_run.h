@@ -3,15 +3,22 @@
 // every pass takes it as a parameter, so tests build a fresh one per case.
 #pragma once
 #include <string>
+#include <vector>
 
 #include "html/line_reader.h"
+#include "html/link_maps.h"
+#include "html/page_list.h"
 #include "html/phrases.h"
 #include "html/project_hpj.h"
 #include "html/publish_state.h"
 #include "html/rtf_file_list.h"
+#include "html/translations.h"
 #include "wizard/conversion_state.h"
 
 namespace html {
+
+// The home page when no topic is chosen as home.
+inline constexpr std::string_view kDefaultHomePage = "twztoc.htm";
 
 struct ConversionRun {
   wizard::ConversionState settings;  // the wizard's settings and project options
@@ -23,8 +30,20 @@ struct ConversionRun {
   LineReader keyword_reader;
   PhraseCursor phrases;        // get_next_phrase's place in the auto-link file
   std::string keyword_topics;  // the last keyword look-up's result
+  int registered_files = 0;    // AddHTMLFile's counter
 
-  // Page writing, index, contents and framing.
+  // Built by the page splitter for the later passes.
+  PageList page_list;
+  std::size_t page_position = 0;  // processing position of the file being split
+  ContextMap context_map;
+  BrowseMap browse_map;
+  std::vector<Translation> translations;
+  std::string home_page = std::string(kDefaultHomePage);
+  bool has_keywords = false;         // a page holds keyword markers: the index pass runs
+  bool splitting_first_file = true;  // the first registered file picks the home page
+  bool home_anchor_taken = false;
+
+  // Page writing, index, contents and framing (html/publish_state.h).
   PublishState publish;
 };
 

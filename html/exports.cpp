@@ -6,6 +6,7 @@
 #include <string_view>
 
 #include "html/conversion_run.h"
+#include "html/html_registration.h"
 #include "html/phrases.h"
 #include "html/rtf_analysis.h"
 #include "tarvenwick/twzhtml.h"
@@ -46,6 +47,10 @@ TWZHTML_API int32_t get_next_phrase(char* phrase, char* target, int32_t restart)
   copy_out(p, phrase, TWZHTML_PHRASE_BUFFER);
   copy_out(t, target, TWZHTML_PHRASE_BUFFER);
   return 1;
+}
+
+TWZHTML_API int32_t AddHTMLFile(const char* file, const char* title) {
+  return html::add_html_file(run(), file ? file : "", title ? title : "");
 }
 
 }  // extern "C"

@@ -70,7 +70,8 @@ bool IndexEntries::add(std::string_view keyword, std::string_view target) {
     ++dropped_;
     return false;
   }
-  std::size_t room = kIndexEntryBytes > target.size() + 2 ? kIndexEntryBytes - target.size() - 2 : 0;
+  std::size_t room =
+      kIndexEntryBytes > target.size() + 2 ? kIndexEntryBytes - target.size() - 2 : 0;
   if (k.size() > room) k.resize(room);
   entries_.push_back({std::move(k), std::string(target)});
   return true;
@@ -82,6 +83,8 @@ void IndexEntries::clear() {
   dropped_ = 0;
 }
 
-void IndexEntries::sort() { std::stable_sort(entries_.begin(), entries_.end(), index_entry_before); }
+void IndexEntries::sort() {
+  std::stable_sort(entries_.begin(), entries_.end(), index_entry_before);
+}
 
 }  // namespace html

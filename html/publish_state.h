@@ -17,13 +17,13 @@ struct PublishCounts {
 };
 
 struct PublishState {
-  IndexEntries index;           // AddIndexEntry's entries until FinishIndex
-  int index_anchor = 1;         // the next "IX_" number of the run
-  ContextResolver contexts;     // the context map, indexed for look-ups
-  bool toc_from_cnt = false;    // this run makes its TOC from the contents file
+  IndexEntries index;         // AddIndexEntry's entries until FinishIndex
+  int index_anchor = 1;       // the next "IX_" number of the run
+  ContextResolver contexts;   // the context map, indexed for look-ups
+  bool toc_from_cnt = false;  // this run makes its TOC from the contents file
   bool frameset_written = false;
   bool contents_page_written = false;  // the HTML Help contents page
-  std::string index_page_path;  // the index page FinishIndex wrote ("" when none)
+  std::string index_page_path;         // the index page FinishIndex wrote ("" when none)
   PublishCounts counts;
 };
 

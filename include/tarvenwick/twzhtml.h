@@ -38,6 +38,10 @@ TWZHTML_API int32_t get_next_rtf(int32_t index, char* path);
    again from the first line. */
 TWZHTML_API int32_t get_next_phrase(char* phrase, char* target, int32_t restart);
 
+/* Registers a saved HTML file and its title for the HTML stage: 1. The file
+   "INIT" (any case) starts a new registration and returns 0. */
+TWZHTML_API int32_t AddHTMLFile(const char* file, const char* title);
+
 #ifdef __cplusplus
 }
 #endif
