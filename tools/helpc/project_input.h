@@ -1,0 +1,34 @@
+// What the help compiler needs from a project file: the topic files, the
+// folders it searches, the windows, the contents topic and the [MAP]
+// section, read with the project library's own reader.
+#pragma once
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "project/context_map.h"
+
+namespace helpc {
+
+struct ProjectInput {
+  std::string path;                       // the project file, as named
+  std::string directory;                  // its folder
+  std::vector<std::string> topic_files;   // [FILES] entries, in order
+  std::vector<std::string> roots;         // ROOT folders, the project folder first
+  std::vector<std::string> bitmap_roots;  // BMROOT folders
+  std::vector<std::string> bitmap_files;  // [BITMAPS] entries
+  std::vector<std::string> windows;       // [WINDOWS] names
+  std::string contents_topic;             // CONTENTS (or INDEX)
+  std::vector<project::ContextDefinition> map_entries;  // [MAP] "name number" lines
+  std::vector<std::string> map_includes;  // files [MAP] includes
+};
+
+// Reads a project file's text; relative folders are taken from the project
+// folder.
+ProjectInput read_project_input(std::string_view path, std::string_view bytes);
+
+// A file a project names, as a path: absolute names as they are, others in
+// the first folder that holds them (the first folder when none does).
+std::string find_in_folders(std::string_view name, const std::vector<std::string>& folders);
+
+}  // namespace helpc
