@@ -1,0 +1,108 @@
+// The keyword index: what AddIndexEntry keeps, the sort rule, and the A-Z
+// page with its groups and repeat links.
+#include <gtest/gtest.h>
+
+#include "html/index_entries.h"
+#include "html/index_page.h"
+
+namespace html {
+namespace {
+
+std::vector<std::string> sorted_keywords(std::initializer_list<const char*> keywords) {
+  IndexEntries entries;
+  for (const char* k : keywords) entries.add(k, "p.htm#IX_1");
+  entries.sort();
+  std::vector<std::string> out;
+  for (const IndexEntry& e : entries.entries()) out.push_back(e.keyword);
+  return out;
+}
+
+TEST(IndexEntries, KeywordsAreCleanedAsStored) {
+  EXPECT_EQ(clean_index_keyword("  say \"hi\"\r\n "), "say  hi");
+  EXPECT_EQ(clean_index_keyword("a\rb\rc\nd\n"), "ab\rcd\n");  // only the first CR and LF go
+  IndexEntries entries;
+  EXPECT_TRUE(entries.add("   ", "p.htm#IX_1"));
+  EXPECT_TRUE(entries.empty());
+}
+
+TEST(IndexEntries, SortIgnoresCaseAndPutsFirstLevelsBeforeTheirSecondLevels) {
+  EXPECT_EQ(sorted_keywords({"banana", "Apple:red", "apple"}),
+            (std::vector<std::string>{"apple", "Apple:red", "banana"}));
+  EXPECT_EQ(sorted_keywords({"print:setup", "Print", "printer", "print:options"}),
+            (std::vector<std::string>{"Print", "print:options", "print:setup", "printer"}));
+  // Characters between "Z" and "a" follow the letters; digits come first;
+  // bytes of 128 and above sort before everything.
+  EXPECT_EQ(sorted_keywords({"_under", "zebra", "4wheel", "\xE9t\xE9"}),
+            (std::vector<std::string>{"\xE9t\xE9", "4wheel", "zebra", "_under"}));
+}
+
+TEST(IndexEntries, FullTableDropsFurtherEntries) {
+  IndexEntries entries;
+  for (std::size_t i = 0; i < kIndexEntryLimit; ++i) ASSERT_TRUE(entries.add("k", "p.htm#IX_1"));
+  EXPECT_FALSE(entries.add("one more", "p.htm#IX_2"));
+  EXPECT_EQ(entries.entries().size(), kIndexEntryLimit);
+  EXPECT_EQ(entries.dropped(), 1u);
+}
+
+std::string page_for(std::initializer_list<std::pair<const char*, const char*>> list,
+                     AzIndexOptions options) {
+  IndexEntries entries;
+  for (auto& [k, t] : list) entries.add(k, t);
+  entries.sort();
+  return az_index_page(entries.entries(), options);
+}
+
+std::string letter_headings(char from, char to) {
+  std::string out;
+  for (char c = from; c <= to; ++c) out += std::string("<DT><H2><A NAME=") + c + ">- " + c + " -</A></H2>\r\n";
+  return out;
+}
+
+TEST(AzIndexPage, GroupsRepeatsAndSecondLevels) {
+  AzIndexOptions options{"Index", false, false, ""};
+  std::string page = page_for({{"banana", "b.htm#IX_4"},
+                               {"Apple:red", "a.htm#IX_2"},
+                               {"apple", "a.htm#IX_1"},
+                               {"apple", "c.htm#IX_5"},
+                               {"Apple:red", "c.htm#IX_6"},
+                               {"42nd street", "n.htm#IX_3"},
+                               {"~hidden", "h.htm#IX_7"},
+                               {"R&D <lab>", "r.htm#IX_8"}},
+                              options);
+  EXPECT_EQ(page,
+            "<HTML>\r\n<head>\r\n<TITLE>Index</TITLE>\r\n</HEAD>\r\n<BODY>\r\n<DL>\r\n"
+            "<DT><a href=\"n.htm#IX_3\">42nd street</a>\r\n" +
+                letter_headings('A', 'A') +
+                "<DT><a href=\"a.htm#IX_1\">apple</a>\r\n"
+                ", <a href=\"c.htm#IX_5\">(2)</a>\r\n"
+                "<DD><a href=\"a.htm#IX_2\">red</a>\r\n"
+                ", <a href=\"c.htm#IX_6\">(2)</a>\r\n" +
+                letter_headings('B', 'B') + "<DT><a href=\"b.htm#IX_4\">banana</a>\r\n" +
+                letter_headings('C', 'R') +
+                "<DT><a href=\"r.htm#IX_8\">R&amp;D &lt;lab&gt;</a>\r\n" + letter_headings('S', 'Z') +
+                "\r\n</BODY>\r\n</HTML>\r\n");
+}
+
+TEST(AzIndexPage, TitleLetterBarFrameTargetAndThirdRepeat) {
+  AzIndexOptions options{"Keywords", true, true, " TARGET=\"MAIN_FRAME\""};
+  std::string page = page_for({{"Printing", "a.htm#IX_1"},
+                               {"printing", "b.htm#IX_2"},
+                               {"PRINTING", "c.htm#IX_3"},
+                               {"setup:printer", "d.htm#IX_4"}},
+                              options);
+  std::string bar = "<B><CENTER>\r\n";
+  for (char c = 'A'; c <= 'Z'; ++c) bar += std::string("<A HREF=#") + c + ">" + c + "</A>\r\n";
+  bar += "</CENTER></B>\r\n";
+  EXPECT_EQ(page,
+            "<HTML>\r\n<head>\r\n<TITLE>Keywords</TITLE>\r\n</HEAD>\r\n<BODY>\r\n"
+            "<P><H1>Keywords</H1>\r\n" + bar + "<DL>\r\n" + letter_headings('A', 'P') +
+                "<DT><a href=\"a.htm#IX_1\" TARGET=\"MAIN_FRAME\">Printing</a>\r\n"
+                ", <a href=\"b.htm#IX_2\" TARGET=\"MAIN_FRAME\">(2)</a>\r\n"
+                ", <a href=\"c.htm#IX_3\" TARGET=\"MAIN_FRAME\">(3)</a>\r\n" +
+                letter_headings('Q', 'S') +
+                "<DT>setup\r\n<DD><a href=\"d.htm#IX_4\" TARGET=\"MAIN_FRAME\">printer</a>\r\n" +
+                letter_headings('T', 'Z') + "\r\n</BODY>\r\n</HTML>\r\n");
+}
+
+}  // namespace
+}  // namespace html
