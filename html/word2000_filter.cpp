@@ -59,8 +59,8 @@ std::optional<std::string> Word2000Filter::style_line(std::string_view line) {
     return std::nullopt;
   }
   in_style_ = false;
+  if (css_.is_open()) css_.flush();
   if (!keep_css_ || !stylesheet_made_ || link_written_) return std::nullopt;
-  css_.flush();
   link_written_ = true;
   return stylesheet_link(stylesheet_name());
 }
