@@ -44,10 +44,12 @@ int add_html_file(ConversionRun& run, std::string_view file, std::string_view ti
     return 0;
   }
   std::string project = registration_file(run.settings.files);
+  if (project.empty()) return 0;  // no project to register in
   if (run.registered_files == 0)
     platform::write_profile_string("HTML", std::nullopt, std::nullopt, project);
-  platform::write_profile_string("HTML", text::format("f%d", run.registered_files),
-                                 std::string(file) + ">" + one_line(title), project);
+  if (!platform::write_profile_string("HTML", text::format("f%d", run.registered_files),
+                                      std::string(file) + ">" + one_line(title), project))
+    return 0;
   ++run.registered_files;
   return 1;
 }

@@ -15,7 +15,8 @@ inline constexpr std::size_t kRegisteredValueCut = 1023;
 
 // "INIT" (any case) resets the counter and returns 0. Any other file is
 // written as [HTML] "f" + counter = file ">" title (the section cleared
-// first when the counter is 0) and 1 is returned.
+// first when the counter is 0) and 1 is returned; 0 when no project is named
+// or it cannot be written.
 int add_html_file(ConversionRun& run, std::string_view file, std::string_view title);
 
 // Empties the split tables, loads the wizard settings, the help project's

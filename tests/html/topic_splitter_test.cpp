@@ -186,6 +186,9 @@ TEST_F(TopicSplitter, RegistrationKeepsOnlyTheNewFiles) {
   EXPECT_EQ(keys, std::string("f0\0f1\0f2\0\0", 10));
   html::prepare_page_split(run);
   EXPECT_EQ(page_names(), (Lines{"a.htm | Title > with arrow", "b.htm | Two lines", "c.htm | "}));
+  // Without a project nothing can be registered, and the caller is told so.
+  platform::write_profile_string("Project", "proj", "", "twzhtml.ini");
+  EXPECT_EQ(html::add_html_file(run, "d.htm", "D"), 0);
 }
 
 }  // namespace
