@@ -19,6 +19,7 @@
 #include "platform/ui/host.h"
 #include "project/context_dialogs.h"
 #include "project/data_file.h"
+#include "project/get_topic.h"
 #include "project/imported_topics.h"
 #include "project/project_dialogs.h"
 #include "project/project_update.h"
@@ -47,6 +48,14 @@ void put(char* buffer, std::string_view value, size_t max = kReturnMax) {
   size_t n = std::min(value.size(), max);
   std::memcpy(buffer, value.data(), n);
   buffer[n] = '\0';
+}
+
+// The word processor names its own document (".doc"); the project knows the
+// topic file by its RTF copy.
+std::string topic_document(const char* document) {
+  std::string path = arg(document);
+  if (text::iends_with(path, ".doc")) path.replace(path.size() - 4, 4, ".rtf");
+  return path;
 }
 
 }  // namespace
@@ -203,6 +212,22 @@ int32_t Import_IDS(int32_t window, char* document) {
 
 int32_t TWImport1(int32_t window, char* document) {
   return project::TWImport1(library(), window, arg(document));
+}
+
+/* Topics, browse sequences and the topic report */
+
+int32_t GetTopic(int32_t window, char* document, char* title, char* context, char* browse, char* k_keywords,
+                 char* a_keywords, char* counter, char* footnote, char* build_tags, char* topic_window) {
+  char* buffers[] = {title, context, browse, k_keywords, a_keywords, counter, footnote, build_tags, topic_window};
+  project::TopicTexts texts;
+  std::string* fields[] = {&texts.title,   &texts.context,  &texts.browse,     &texts.k_keywords, &texts.a_keywords,
+                           &texts.counter, &texts.footnote, &texts.build_tags, &texts.window};
+  for (size_t i = 0; i < std::size(fields); ++i) *fields[i] = buffers[i] ? buffers[i] : "";
+  int32_t result = project::GetTopic(library(), window, topic_document(document), texts);
+  if (result != project::kTopicCancelled || window == project::kNoDialogWindow) {
+    for (size_t i = 0; i < std::size(fields); ++i) put(buffers[i], *fields[i]);
+  }
+  return result;
 }
 
 }  // extern "C"

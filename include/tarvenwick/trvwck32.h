@@ -55,6 +55,14 @@ TRVWCK32_API int32_t CxList(int32_t window);
 TRVWCK32_API int32_t Import_IDS(int32_t window, char* document);
 TRVWCK32_API int32_t TWImport1(int32_t window, char* document);
 
+/* Topics, browse sequences and the topic report. GetTopic's texts: title,
+ * context string, browse text, K keywords, A keywords, counter text,
+ * footnote text (entry macro), build tags, window; window -10 creates the
+ * topic without the dialog. */
+TRVWCK32_API int32_t GetTopic(int32_t window, char* document, char* title, char* context, char* browse,
+                              char* k_keywords, char* a_keywords, char* counter, char* footnote,
+                              char* build_tags, char* topic_window);
+
 #ifdef __cplusplus
 }
 #endif
