@@ -46,6 +46,8 @@ struct LibraryState {
 
   // The compile-progress window of a background compile, 0 when none.
   std::int32_t compile_window = 0;
+  // Lines of the compiler log the user went to from the message viewer.
+  std::vector<bool> visited_log_lines;
 };
 
 // Runs the state reset when it is pending: topic data, browse sequences,
