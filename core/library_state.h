@@ -9,6 +9,7 @@
 #include "core/settings.h"
 #include "core/topic_files.h"
 #include "project/project_data.h"
+#include "project/topic_session.h"
 
 namespace core {
 
@@ -43,6 +44,7 @@ struct LibraryState {
   Settings settings;
   ProjectOptions options;
   project::ProjectData data;        // topics, browse sequences, windows, preferences
+  project::TopicSession topic_session;  // the group for NextItem, the finder's last list
 
   // The compile-progress window of a background compile, 0 when none.
   std::int32_t compile_window = 0;
