@@ -92,15 +92,6 @@ std::string strip_tags(std::string_view html) {
   return std::string(text::trim(out));
 }
 
-void replace_all(std::string& s, std::string_view from, std::string_view to) {
-  if (from.empty()) return;
-  std::size_t pos = 0;
-  while ((pos = s.find(from, pos)) != std::string::npos) {
-    s.replace(pos, from.size(), to);
-    pos += to.size();
-  }
-}
-
 std::string_view page_of_target(std::string_view target) {
   return target.substr(0, target.find('#'));
 }

@@ -1,5 +1,6 @@
 // Text helpers of the page passes: tag searches that ignore case, the colour
-// and escaping forms every writer uses, and the line end of the pages.
+// and escaping forms every writer uses, and the line end of the pages. Small
+// edits of page text (erase_all, replace_all, erase_tags) are in html_text.h.
 #pragma once
 #include <cstddef>
 #include <string>
@@ -31,9 +32,6 @@ std::string escape_html(std::string_view text);
 // Text with every tag removed, line ends turned into blanks and the result
 // trimmed (headings and titles for lists and tables of contents).
 std::string strip_tags(std::string_view html);
-
-// Replaces every occurrence of from in text by to.
-void replace_all(std::string& text, std::string_view from, std::string_view to);
 
 // The file name part of a page target: everything before "#".
 std::string_view page_of_target(std::string_view target);

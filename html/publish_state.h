@@ -5,6 +5,7 @@
 
 #include "html/context_resolver.h"
 #include "html/index_entries.h"
+#include "html/page_names.h"
 
 namespace html {
 
@@ -20,9 +21,11 @@ struct PublishState {
   IndexEntries index;         // AddIndexEntry's entries until FinishIndex
   int index_anchor = 1;       // the next "IX_" number of the run
   ContextResolver contexts;   // the context map, indexed for look-ups
+  PageNames names;            // the page list by file name, once the pages are split
   bool toc_from_cnt = false;  // this run makes its TOC from the contents file
   bool frameset_written = false;
   bool contents_page_written = false;  // the HTML Help contents page
+  bool local_toc_at_heading = false;   // the page being written placed its local TOC itself
   std::string index_page_path;         // the index page FinishIndex wrote ("" when none)
   PublishCounts counts;
 };

@@ -1,9 +1,10 @@
 // The keyword index: what AddIndexEntry keeps, the sort rule, and the A-Z
 // page with its groups and repeat links.
+#include "html/index_page.h"
+
 #include <gtest/gtest.h>
 
 #include "html/index_entries.h"
-#include "html/index_page.h"
 
 namespace html {
 namespace {
@@ -54,7 +55,8 @@ std::string page_for(std::initializer_list<std::pair<const char*, const char*>> 
 
 std::string letter_headings(char from, char to) {
   std::string out;
-  for (char c = from; c <= to; ++c) out += std::string("<DT><H2><A NAME=") + c + ">- " + c + " -</A></H2>\r\n";
+  for (char c = from; c <= to; ++c)
+    out += std::string("<DT><H2><A NAME=") + c + ">- " + c + " -</A></H2>\r\n";
   return out;
 }
 
@@ -79,8 +81,8 @@ TEST(AzIndexPage, GroupsRepeatsAndSecondLevels) {
                 ", <a href=\"c.htm#IX_6\">(2)</a>\r\n" +
                 letter_headings('B', 'B') + "<DT><a href=\"b.htm#IX_4\">banana</a>\r\n" +
                 letter_headings('C', 'R') +
-                "<DT><a href=\"r.htm#IX_8\">R&amp;D &lt;lab&gt;</a>\r\n" + letter_headings('S', 'Z') +
-                "\r\n</BODY>\r\n</HTML>\r\n");
+                "<DT><a href=\"r.htm#IX_8\">R&amp;D &lt;lab&gt;</a>\r\n" +
+                letter_headings('S', 'Z') + "\r\n</BODY>\r\n</HTML>\r\n");
 }
 
 TEST(AzIndexPage, TitleLetterBarFrameTargetAndThirdRepeat) {
@@ -95,7 +97,8 @@ TEST(AzIndexPage, TitleLetterBarFrameTargetAndThirdRepeat) {
   bar += "</CENTER></B>\r\n";
   EXPECT_EQ(page,
             "<HTML>\r\n<head>\r\n<TITLE>Keywords</TITLE>\r\n</HEAD>\r\n<BODY>\r\n"
-            "<P><H1>Keywords</H1>\r\n" + bar + "<DL>\r\n" + letter_headings('A', 'P') +
+            "<P><H1>Keywords</H1>\r\n" +
+                bar + "<DL>\r\n" + letter_headings('A', 'P') +
                 "<DT><a href=\"a.htm#IX_1\" TARGET=\"MAIN_FRAME\">Printing</a>\r\n"
                 ", <a href=\"b.htm#IX_2\" TARGET=\"MAIN_FRAME\">(2)</a>\r\n"
                 ", <a href=\"c.htm#IX_3\" TARGET=\"MAIN_FRAME\">(3)</a>\r\n" +
