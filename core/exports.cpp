@@ -20,6 +20,9 @@
 #include "project/context_dialogs.h"
 #include "project/data_file.h"
 #include "project/get_topic.h"
+#include "project/topic_delete.h"
+#include "project/topic_finder.h"
+#include "project/topic_group.h"
 #include "project/imported_topics.h"
 #include "project/project_dialogs.h"
 #include "project/project_update.h"
@@ -228,6 +231,38 @@ int32_t GetTopic(int32_t window, char* document, char* title, char* context, cha
     for (size_t i = 0; i < std::size(fields); ++i) put(buffers[i], *fields[i]);
   }
   return result;
+}
+
+int32_t DelTopic(char* context) { return project::DelTopic(library(), arg(context)); }
+
+int32_t GotoTopic(int32_t window, char* document, char* context) {
+  std::string doc, name;
+  int32_t result = project::GotoTopic(library(), window, doc, name);
+  if (result != 0) {
+    put(document, doc);
+    put(context, name);
+  }
+  return result;
+}
+
+int32_t NextItem(int32_t, char* context, char* browse) {
+  std::string name, text;
+  int32_t result = project::NextItem(library(), name, text);
+  put(context, name);
+  put(browse, text);
+  return result;
+}
+
+int32_t EditGroup(int32_t window, char* document, char* preference) {
+  std::string list, pref;
+  int32_t result = project::EditGroup(library(), window, topic_document(document), list, pref);
+  if (!pref.empty()) put(preference, pref);
+  if (result != project::kGroupCancelled) put(document, list);
+  return result;
+}
+
+int32_t DeleteItem(int32_t window, char* document) {
+  return project::DeleteItem(library(), window, topic_document(document));
 }
 
 }  // extern "C"

@@ -62,6 +62,13 @@ TRVWCK32_API int32_t TWImport1(int32_t window, char* document);
 TRVWCK32_API int32_t GetTopic(int32_t window, char* document, char* title, char* context, char* browse,
                               char* k_keywords, char* a_keywords, char* counter, char* footnote,
                               char* build_tags, char* topic_window);
+TRVWCK32_API int32_t DelTopic(char* context);
+/* The topic finder: the document to open and the context string to find. */
+TRVWCK32_API int32_t GotoTopic(int32_t window, char* document, char* context);
+TRVWCK32_API int32_t NextItem(int32_t ignored, char* context, char* browse);
+/* preference receives "1"/"0" first; after OK document receives "YES", "POP" or "". */
+TRVWCK32_API int32_t EditGroup(int32_t window, char* document, char* preference);
+TRVWCK32_API int32_t DeleteItem(int32_t window, char* document);
 
 #ifdef __cplusplus
 }

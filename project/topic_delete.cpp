@@ -1,0 +1,56 @@
+#include "project/topic_delete.h"
+
+#include "core/library_state.h"
+#include "core/messages.h"
+#include "core/project_document.h"
+#include "platform/ui/host.h"
+#include "project/context_strings.h"
+#include "project/topic_lists.h"
+
+namespace project {
+namespace {
+
+constexpr std::string_view kNothingSelected = "Select the topics to delete.";
+
+}  // namespace
+
+int DelTopic(core::LibraryState& state, std::string_view context) {
+  int topic = FindTopic(state.data.topics, context);
+  if (topic < 0) return 0;
+  RemoveTopicEntry(state.data.topics, topic);
+  state.data_dirty = true;
+  return 1;
+}
+
+int DeleteItem(core::LibraryState& state, std::int32_t window, std::string_view document) {
+  window = core::dialog_owner(state, window);
+  if (!core::CheckProjectDocument(state, document)) return 0;
+  DeleteDialog dialog(state);
+  return ui::host().run_modal(core::authoring_module(), "DLG_DELETE", dialog, window) != 0 ? 1 : 0;
+}
+
+DeleteDialog::DeleteDialog(core::LibraryState& state) : state_(state) {}
+
+void DeleteDialog::on_init(ui::Dialog& dialog) {
+  for (const TopicLine& line : topics_by_context(state_.data.topics, state_.current_file))
+    dialog.set_item_data(kTopics, dialog.add_item(kTopics, line.text), line.topic);
+}
+
+void DeleteDialog::on_command(ui::Dialog& dialog, int id, ui::Notify notify) {
+  if (id != ui::kIdOk) return ui::DialogProc::on_command(dialog, id, notify);
+  int removed = 0;
+  for (int i = 0; i < dialog.item_count(kTopics); ++i) {
+    if (!dialog.item_selected(kTopics, i)) continue;
+    RemoveTopicEntry(state_.data.topics, dialog.item_data(kTopics, i));
+    ++removed;
+  }
+  if (removed == 0) {
+    core::show_message(state_, kNothingSelected, ui::kMbOk | ui::kMbIconInformation);
+    dialog.set_focus(kTopics);
+    return;
+  }
+  state_.data_dirty = true;
+  dialog.end(1);
+}
+
+}  // namespace project
