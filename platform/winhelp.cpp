@@ -22,4 +22,21 @@ int win_help(std::int32_t window, std::string_view file, int command, std::uint3
   return 1;
 }
 
+int win_help_text(std::int32_t window, std::string_view file, int command, std::string_view data) {
+  std::string quoted;  // the transcript writes a double quote inside a text as \"
+  for (char c : data) {
+    if (c == '"') quoted += '\\';
+    quoted += c;
+  }
+  internal::note(text::format("winhelp \"%.*s\" command=%d data=\"%s\"", static_cast<int>(file.size()),
+                              file.data(), command, quoted.c_str()));
+  std::string viewer = get_profile_string("Platform", "help viewer", "", 1024, "win.ini");
+  if (!viewer.empty()) {
+    start_program(viewer + " " + quote_argument(file) + " " + std::to_string(command) + " " +
+                      quote_argument(data),
+                  kShowNormal);
+  }
+  return 1;
+}
+
 }  // namespace platform

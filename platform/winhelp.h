@@ -15,8 +15,14 @@ constexpr int kHelpQuit = 2;
 constexpr int kHelpContents = 3;
 constexpr int kHelpKey = 0x101;
 constexpr int kHelpFinder = 11;
+constexpr int kHelpCommand = 0x102;     // data: a help macro
+constexpr int kHelpPartialKey = 0x105;  // data: a keyword
+
 
 // Returns 1 (WinHelp's TRUE) when the call was taken.
 int win_help(std::int32_t window, std::string_view file, int command, std::uint32_t data);
+// WinHelp with a text as its data (a macro, a keyword); noted as
+//   winhelp "FILE" command=N data="TEXT"
+int win_help_text(std::int32_t window, std::string_view file, int command, std::string_view data);
 
 }  // namespace platform
