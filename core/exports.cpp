@@ -18,7 +18,10 @@
 #include "platform/text.h"
 #include "platform/ui/host.h"
 #include "project/context_dialogs.h"
+#include "project/compile_driver.h"
+#include "project/compile_progress.h"
 #include "project/data_file.h"
+#include "project/error_viewer.h"
 #include "project/get_topic.h"
 #include "project/topic_delete.h"
 #include "project/topic_finder.h"
@@ -31,8 +34,6 @@ namespace {
 
 // Longest text an export writes into a caller's buffer (256 with terminator).
 constexpr size_t kReturnMax = 255;
-// Timer id of the compile-progress window.
-constexpr int kCompileTimer = 1;
 
 core::LibraryState& library() {
   static core::LibraryState state = [] {
@@ -77,7 +78,7 @@ int32_t TWStartUp(int32_t window, char* document) {
 int32_t TWIsInit(int32_t) {
   auto& state = library();
   if (state.compile_window != 0 && ui::host().is_window(state.compile_window)) {
-    ui::host().send_timer(state.compile_window, kCompileTimer);
+    ui::host().send_timer(state.compile_window, project::kCompileTimerId);
   }
   return state.initialised ? 1 : 0;
 }
@@ -264,5 +265,30 @@ int32_t EditGroup(int32_t window, char* document, char* preference) {
 int32_t DeleteItem(int32_t window, char* document) {
   return project::DeleteItem(library(), window, topic_document(document));
 }
+
+// --- Compiling ---------------------------------------------------------------
+
+int32_t GenFiles(char* document, char* project) {
+  std::string directory, path;
+  int32_t result = project::GenFiles(library(), arg(document), directory, path);
+  put(document, directory);
+  if (!path.empty()) put(project, path);
+  return result;
+}
+
+int32_t ViewErrors(int32_t window, char* topic_file, char* position, char* message) {
+  project::ProblemTopic problem;
+  int32_t result = project::ViewErrors(library(), window, problem);
+  if (result == 1) {
+    put(topic_file, problem.topic_file);
+    put(position, problem.position);
+    put(message, problem.message);
+  }
+  return result;
+}
+
+int32_t Is30Compiler(void) { return library().compiler_kind == 2 ? 1 : 0; }
+
+int32_t Is95Compiler(int32_t) { return library().win95_compiler; }
 
 }  // extern "C"

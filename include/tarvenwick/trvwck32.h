@@ -70,6 +70,14 @@ TRVWCK32_API int32_t NextItem(int32_t ignored, char* context, char* browse);
 TRVWCK32_API int32_t EditGroup(int32_t window, char* document, char* preference);
 TRVWCK32_API int32_t DeleteItem(int32_t window, char* document);
 
+/* Compiling. GenFiles: document in, the project folder out; project receives
+ * the project file. ViewErrors: after "Go to Problem Topic" (result 1) the
+ * topic's document, its topic number in that document and the message. */
+TRVWCK32_API int32_t GenFiles(char* document, char* project);
+TRVWCK32_API int32_t ViewErrors(int32_t window, char* topic_file, char* position, char* message);
+TRVWCK32_API int32_t Is30Compiler(void);
+TRVWCK32_API int32_t Is95Compiler(int32_t ignored);
+
 #ifdef __cplusplus
 }
 #endif
