@@ -1,17 +1,26 @@
 // The conversion library's C surface: thin functions that convert the
 // caller's arguments and call into the passes. The run state lives here and
 // only here.
+#include <algorithm>
 #include <cstring>
 #include <string>
 #include <string_view>
 
+#include "html/bookmark_name.h"
 #include "html/conversion_run.h"
+#include "html/finish_index.h"
 #include "html/html_registration.h"
 #include "html/phrases.h"
+#include "html/process_files.h"
 #include "html/rtf_analysis.h"
 #include "tarvenwick/twzhtml.h"
 
 namespace {
+
+// The room FixBookmark may use in the caller's buffer: at least this, or
+// the text's own length when that is longer (a name never grows by more
+// than its leading "n").
+constexpr std::size_t kBookmarkRoom = 256;
 
 html::ConversionRun& run() {
   static html::ConversionRun state;
@@ -51,6 +60,22 @@ TWZHTML_API int32_t get_next_phrase(char* phrase, char* target, int32_t restart)
 
 TWZHTML_API int32_t AddHTMLFile(const char* file, const char* title) {
   return html::add_html_file(run(), file ? file : "", title ? title : "");
+}
+
+TWZHTML_API int32_t ProcessFiles(void) { return html::process_files(run()); }
+
+TWZHTML_API int32_t AddIndexEntry(const char* keyword, const char* target) {
+  if (keyword == nullptr || target == nullptr) return 0;
+  return html::add_index_entry(run(), keyword, target) ? 1 : 0;
+}
+
+TWZHTML_API int32_t FinishIndex(const char*) { return html::finish_index(run()); }
+
+TWZHTML_API int32_t FixBookmark(char* text) {
+  if (text == nullptr) return 0;
+  std::size_t length = std::strlen(text);
+  copy_out(html::fix_bookmark(text), text, std::max<std::size_t>(length, kBookmarkRoom - 1) + 1);
+  return 1;
 }
 
 }  // extern "C"

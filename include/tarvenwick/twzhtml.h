@@ -42,6 +42,22 @@ TWZHTML_API int32_t get_next_phrase(char* phrase, char* target, int32_t restart)
    "INIT" (any case) starts a new registration and returns 0. */
 TWZHTML_API int32_t AddHTMLFile(const char* file, const char* title);
 
+/* Runs the HTML stage over the registered files: topic pages, links, index,
+   table of contents, framing, master page. 0 when no file is registered. */
+TWZHTML_API int32_t ProcessFiles(void);
+
+/* Adds a keyword and its target (page + "#" + anchor) to the index: 1, or 0
+   when the index is full. */
+TWZHTML_API int32_t AddIndexEntry(const char* keyword, const char* target);
+
+/* Sorts and writes the index collected so far (the argument is ignored): 1,
+   or 0 when the index page cannot be written. */
+TWZHTML_API int32_t FinishIndex(const char* ignored);
+
+/* Makes text (a buffer of at least 256 bytes) a bookmark name in place:
+   letters, digits and "_", starting with a letter. Returns 1. */
+TWZHTML_API int32_t FixBookmark(char* text);
+
 #ifdef __cplusplus
 }
 #endif
