@@ -26,6 +26,7 @@
 #include "project/topic_delete.h"
 #include "project/topic_finder.h"
 #include "project/topic_group.h"
+#include "project/topic_report.h"
 #include "project/imported_topics.h"
 #include "project/project_dialogs.h"
 #include "project/project_update.h"
@@ -264,6 +265,13 @@ int32_t EditGroup(int32_t window, char* document, char* preference) {
 
 int32_t DeleteItem(int32_t window, char* document) {
   return project::DeleteItem(library(), window, topic_document(document));
+}
+
+int32_t GenReport(int32_t window, char* path) {
+  std::string report;
+  int32_t result = project::GenReport(library(), window, report);
+  if (!report.empty()) put(path, report);
+  return result;
 }
 
 // --- Compiling ---------------------------------------------------------------

@@ -4,11 +4,13 @@
 
 namespace project {
 
-bool TopicFileLines::open(std::string_view path) {
+bool TopicFileLines::open(std::string_view path, std::uint64_t offset) {
   std::string host = platform::to_host_path(path);
   if (host.empty()) return false;
   file_.open(host, std::ios::binary);
-  return file_.is_open();
+  if (!file_.is_open()) return false;
+  if (offset > 0) file_.seekg(static_cast<std::streamoff>(offset));
+  return file_.good();
 }
 
 // CR LF, LF and a lone CR all end a line; the piece keeps at most

@@ -3,6 +3,7 @@
 // read window, so that a huge or hostile file costs bounded memory.
 #pragma once
 #include <cstddef>
+#include <cstdint>
 #include <fstream>
 #include <string>
 #include <string_view>
@@ -14,8 +15,9 @@ inline constexpr std::size_t kScanLineMax = 5000;
 
 class TopicFileLines {
  public:
-  // Opens a topic file (a system path); false when it cannot be read.
-  bool open(std::string_view path);
+  // Opens a file (a system path) to be read from offset on; false when it
+  // cannot be read.
+  bool open(std::string_view path, std::uint64_t offset = 0);
 
   // The next piece of a line without its line break; `line_end` tells whether
   // the line ended with it. False at the end of the file.

@@ -69,6 +69,8 @@ TRVWCK32_API int32_t NextItem(int32_t ignored, char* context, char* browse);
 /* preference receives "1"/"0" first; after OK document receives "YES", "POP" or "". */
 TRVWCK32_API int32_t EditGroup(int32_t window, char* document, char* preference);
 TRVWCK32_API int32_t DeleteItem(int32_t window, char* document);
+/* The topic report; path receives the report file's path. */
+TRVWCK32_API int32_t GenReport(int32_t window, char* path);
 
 /* Compiling. GenFiles: document in, the project folder out; project receives
  * the project file. ViewErrors: after "Go to Problem Topic" (result 1) the
