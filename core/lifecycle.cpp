@@ -4,7 +4,6 @@
 #include "core/messages.h"
 #include "core/settings.h"
 #include "project/data_file.h"
-#include "project/project_file.h"
 #include "platform/ui/host.h"
 
 namespace core {
@@ -59,8 +58,8 @@ void LoadProjectState(LibraryState& state) {
   LoadSettings(state);
   state.topic_files.clear();
   if (!state.project_set) return;
-  project::ReadProjectFile(state);
-  LoadProjectOptions(state);
+  // The data load reads the option file first and the project file last,
+  // so that the project's compiler decides the form the file is read in.
   project::LoadProjectData(state);
 }
 

@@ -40,6 +40,22 @@ void print_project_files(const Libraries& libs, const std::string& project) {
   }
 }
 
+// After SaveAll: the project file as the library regenerated it, and the
+// data file with its backup.
+void print_saved_project(const std::string& project) {
+  std::printf("\nproject file after SaveAll (%s):\n", project.c_str());
+  std::string text = platform::read_file(project).value_or("");
+  for (char c : text) {
+    if (c != '\r') std::putchar(c);
+  }
+  for (const char* ext : {".twz", ".twk"}) {
+    std::string path = platform::replace_extension(project, ext);
+    if (auto size = platform::file_size(path)) {
+      std::printf("data file %s: %llu bytes\n", path.c_str(), static_cast<unsigned long long>(*size));
+    }
+  }
+}
+
 }  // namespace
 
 int run_call(const Libraries& libs, const std::vector<std::string>& args) {
@@ -92,6 +108,7 @@ int run_sample(const Libraries& libs, const std::string& project) {
   if (run_start(libs) != 0) return 1;
   print_project_files(libs, path);
   reinterpret_cast<int32_t (*)(int32_t)>(find_export(libs, "SaveAll"))(0);
+  print_saved_project(path);
   return 0;
 }
 
