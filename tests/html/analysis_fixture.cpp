@@ -14,7 +14,7 @@ void AnalysisFixture::use_help_project(std::string_view hpj_name) {
 }
 
 void AnalysisFixture::use_sample_project() {
-  for (const char* name : {"sample.hpj", "intro.rtf", "using.rtf", "sample.cnt"}) {
+  for (const char* name : {"sample.hpj", "intro.rtf", "using.rtf", "extras.rtf", "sample.cnt"}) {
     write_proj_file(name, read_file(std::string(TW_SOURCE_DIR) + "/samples/sample/" + name));
   }
   use_help_project("sample.hpj");

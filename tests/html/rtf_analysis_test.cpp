@@ -49,7 +49,8 @@ TEST_F(RtfAnalysis, MarkerFilesAreHandedOutInProjectOrder) {
   html::process_rtf(run);
   EXPECT_EQ(html::get_next_rtf(run, 0), "c:\\proj\\intro.~tw");
   EXPECT_EQ(html::get_next_rtf(run, 1), "c:\\proj\\using.~tw");
-  EXPECT_EQ(html::get_next_rtf(run, 2), std::nullopt);
+  EXPECT_EQ(html::get_next_rtf(run, 2), "c:\\proj\\extras.~tw");
+  EXPECT_EQ(html::get_next_rtf(run, 3), std::nullopt);
   EXPECT_EQ(html::get_next_rtf(run, -1), std::nullopt);
 }
 

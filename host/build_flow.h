@@ -1,0 +1,16 @@
+// twhost build PROJECT: builds a help project the way the word processor's
+// macros do, and shows the compiler's messages.
+#pragma once
+#include <string>
+
+#include "host/libraries.h"
+
+namespace host {
+
+// Makes the project the current one, calls InitTW and GenFiles, polls
+// TWIsInit until the compiler's log is written (the compile-progress window
+// notices the end and beeps), runs ViewErrors (scripted, or cancelled) and
+// prints the log. Returns 0 when the compiler ran, 1 otherwise.
+int run_build(const Libraries& libs, const std::string& project);
+
+}  // namespace host
