@@ -106,7 +106,6 @@ TEST_F(HelpcCheck, CleanProjectExitsWithoutErrorsAndReplacesTheOldLog) {
 }
 
 TEST_F(HelpcCheck, MissingProjectIsNotChecked) {
-  tw_test::TempDir elsewhere;
   helpc::RunResult result = helpc::run_compile(helpc::parse_invocation({"hcp", "c:\\proj\\none"}));
   EXPECT_EQ(result.exit_status, helpc::kExitNotChecked);
   EXPECT_NE(result.summary.find("1 error"), std::string::npos);
