@@ -25,12 +25,12 @@ std::vector<std::string> keywords_to_index(std::string_view list) {
 }
 
 int convert_keywords(std::string& buffer, std::string_view page, IndexEntries& index,
-                     int& next_anchor) {
+                     int& next_anchor, ReadOn& more) {
   int made = 0;
   for (std::size_t at = buffer.find(kKeywordMarker); at != std::string::npos;
        at = buffer.find(kKeywordMarker, at)) {
     std::size_t start = at + kKeywordMarker.size();
-    std::size_t end = buffer.find(kKeywordMarkerEnd, start);
+    std::size_t end = read_on_until(more, buffer, start, kKeywordMarkerEnd);
     std::size_t cut = end == std::string::npos ? buffer.find_first_of("\r\n", start) : end;
     if (cut == std::string::npos) cut = buffer.size();
     std::string anchors;

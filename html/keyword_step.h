@@ -5,6 +5,7 @@
 #include <string_view>
 
 #include "html/index_entries.h"
+#include "html/read_on.h"
 
 namespace html {
 
@@ -20,8 +21,9 @@ std::vector<std::string> keywords_to_index(std::string_view list);
 
 // Replaces the buffer's keyword markers by anchors "IX_" + anchor number,
 // adding an entry "keyword =page#IX_n" for each; next_anchor counts on over
-// the whole run. Returns the number of entries made.
+// the whole run. A list whose "!~" is on a later line is read on to it; one
+// that never ends stops at its line end. Returns the number of entries made.
 int convert_keywords(std::string& buffer, std::string_view page, IndexEntries& index,
-                     int& next_anchor);
+                     int& next_anchor, ReadOn& more);
 
 }  // namespace html

@@ -2,9 +2,7 @@
 
 #include <algorithm>
 
-#include "html/frame_parts.h"
 #include "html/markup.h"
-#include "platform/files.h"
 #include "platform/text.h"
 
 namespace html {
@@ -40,17 +38,7 @@ std::string LocalToc::text(int first, int last) const {
     out += text::format("<LI><A HREF=\"#T%d\">%s</A></LI>\r\n", h->anchor, h->text.c_str());
   }
   for (; depth > 0; --depth) out += "</UL>\r\n";
-  return out + std::string(kLocalTocDone) + "\r\n";
-}
-
-void LocalToc::write(std::string_view page, int first, int last) const {
-  std::string path = local_toc_path(page);
-  std::string toc = text(first, last);
-  if (toc.empty()) {
-    platform::remove_file(path);
-    return;
-  }
-  platform::write_file(path, toc);
+  return out;
 }
 
 }  // namespace html

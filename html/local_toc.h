@@ -1,6 +1,6 @@
 // A page's local table of contents: links to the anchors of its converted
-// headings, written beside the page as a ".toc" file that the framer puts at
-// the top of the page or at the page writer's marker.
+// headings, in the form of a ".toc" file, which the framer puts at the top
+// of the page or at the page writer's marker.
 #pragma once
 #include <string>
 #include <string_view>
@@ -16,13 +16,9 @@ class LocalToc {
   void clear() { headings_.clear(); }
 
   // The list of the headings from level first to level last, nested by
-  // level and ending with the done mark; "" when fewer than two headings
-  // qualify (a single heading needs no table).
+  // level; "" when fewer than two headings qualify (a single heading needs
+  // no table).
   std::string text(int first, int last) const;
-
-  // Writes text() to the page's ".toc" file, or removes an old one when
-  // there is nothing to list.
-  void write(std::string_view page, int first, int last) const;
 
  private:
   struct Heading {

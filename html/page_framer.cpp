@@ -55,7 +55,8 @@ void PageFramer::load_parts() {
   if (s_.headcode != 0) head_code_ = wizard::read_head_code(run_.settings.location.project_file);
   if (s_.hv.on != 0 && s_.hv.kinds[k] != 0) header_ = page_part_file(s_.hd);
   if (s_.fv.on != 0 && s_.fv.kinds[k] != 0) footer_ = page_part_file(s_.ft);
-  if (s_.ltoc != 0) local_toc_ = take_local_toc(path_);
+  if (s_.ltoc != 0)
+    local_toc_ = run_.publish.local_toc ? *run_.publish.local_toc : take_local_toc(path_);
   // The newer export sets its fonts in style sheets.
   base_font_ = run_.settings.library.settings.w2kflag == 0 && !base_font_tag(s_).empty();
 }

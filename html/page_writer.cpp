@@ -83,9 +83,11 @@ int PageWriter::write() {
     if (!process(std::move(*line))) break;
   }
   if (!rewrite.finish()) return 0;
-  if (s_.ltoc != 0) headings_.headings().write(path_, s_.ltmin, s_.ltmax);
+  // The local TOC goes to the framer directly rather than through a file.
+  run_.publish.local_toc = s_.ltoc != 0 ? headings_.headings().text(s_.ltmin, s_.ltmax) : "";
   run_.publish.local_toc_at_heading = headings_.marker_placed();
   frame_page(run_, path_, page_.is_toc ? wizard::PageKind::toc : wizard::PageKind::body);
+  run_.publish.local_toc.reset();
   run_.publish.local_toc_at_heading = false;
   ++run_.publish.counts.pages;
   return 1;
@@ -130,7 +132,7 @@ bool PageWriter::process(std::string buffer) {
   tables_.apply(buffer, *this);
   headings_.apply(buffer, *this);
   remove_winhelp_references(buffer);
-  convert_keywords(buffer, page_.name, run_.publish.index, run_.publish.index_anchor);
+  convert_keywords(buffer, page_.name, run_.publish.index, run_.publish.index_anchor, *this);
   // "{bm...}" references stay in the page until the graphics pass converts them.
   if (s_.xref.convert != 0) convert_hotspots(run_, page_, buffer, *this);
   rewrite_->write(buffer);

@@ -1,6 +1,7 @@
 // The page writer's, index's and framer's part of the conversion run state:
 // rebuilt at the start of every ProcessFiles.
 #pragma once
+#include <optional>
 #include <string>
 
 #include "html/context_resolver.h"
@@ -26,7 +27,10 @@ struct PublishState {
   bool frameset_written = false;
   bool contents_page_written = false;  // the HTML Help contents page
   bool local_toc_at_heading = false;   // the page being written placed its local TOC itself
-  std::string index_page_path;         // the index page FinishIndex wrote ("" when none)
+  // The local TOC of the page the writer hands to the framer; without one
+  // the framer reads the page's ".toc" file.
+  std::optional<std::string> local_toc;
+  std::string index_page_path;  // the index page FinishIndex wrote ("" when none)
   PublishCounts counts;
 };
 

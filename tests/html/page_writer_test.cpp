@@ -52,18 +52,6 @@ TEST_F(PageWriterTest, WholePage) {
   EXPECT_EQ(run.publish.counts.pages, 1);
 }
 
-TEST(KeywordStep, FirstLevelsWithSecondLevelsAreIndexedOnlyThroughThem) {
-  EXPECT_EQ(keywords_to_index("print;print:setup;"), (std::vector<std::string>{"print:setup"}));
-  EXPECT_EQ(keywords_to_index(" a; b:c ;;a:x\rb"), (std::vector<std::string>{"b:c ", "a:x b"}));
-  IndexEntries index;
-  int anchor = 7;
-  std::string line = "x!tzkyone;two!~y !tzkythree\r\n";
-  EXPECT_EQ(convert_keywords(line, "p.htm", index, anchor), 3);
-  EXPECT_EQ(line, "x<a name=\"IX_7\"></a><a name=\"IX_8\"></a>y <a name=\"IX_9\"></a>\r\n");
-  EXPECT_EQ(anchor, 10);
-  EXPECT_EQ(index.entries()[2].target, "p.htm#IX_9");
-}
-
 class NoMore : public ReadOn {
  public:
   bool append_line(std::string&) override { return false; }
@@ -82,6 +70,25 @@ class Lines : public ReadOn {
   std::vector<std::string> lines_;
   std::size_t next_ = 0;
 };
+
+TEST(KeywordStep, FirstLevelsWithSecondLevelsAreIndexedOnlyThroughThem) {
+  EXPECT_EQ(keywords_to_index("print;print:setup;"), (std::vector<std::string>{"print:setup"}));
+  EXPECT_EQ(keywords_to_index(" a; b:c ;;a:x\rb"), (std::vector<std::string>{"b:c ", "a:x b"}));
+  IndexEntries index;
+  int anchor = 7;
+  NoMore none;
+  std::string line = "x!tzkyone;two!~y !tzkythree\r\n";
+  EXPECT_EQ(convert_keywords(line, "p.htm", index, anchor, none), 3);
+  EXPECT_EQ(line, "x<a name=\"IX_7\"></a><a name=\"IX_8\"></a>y <a name=\"IX_9\"></a>\r\n");
+  EXPECT_EQ(anchor, 10);
+  EXPECT_EQ(index.entries()[2].target, "p.htm#IX_9");
+  // A list broken over two lines by the export loses nothing.
+  Lines more({"setup;paper!~Text\r\n"});
+  line = "<P>!tzkyprinter\r\n";
+  EXPECT_EQ(convert_keywords(line, "p.htm", index, anchor, more), 2);
+  EXPECT_EQ(line, "<P><a name=\"IX_10\"></a><a name=\"IX_11\"></a>Text\r\n");
+  EXPECT_EQ(index.entries()[3].keyword, "printer setup");
+}
 
 TEST(TableStep, ProjectAttributesCellsAndFonts) {
   wizard::PageSettings s;
@@ -163,7 +170,7 @@ TEST(HeadingStep, LayoutTableAndLocalContentsMarker) {
   EXPECT_EQ(
       step.headings().text(1, 3),
       "<UL>\r\n<LI><A HREF=\"#T1\">One</A></LI>\r\n<UL>\r\n<LI><A HREF=\"#T2\">Two</A></LI>\r\n"
-      "<UL>\r\n<LI><A HREF=\"#T3\">Three</A></LI>\r\n</UL>\r\n</UL>\r\n</UL>\r\n<! DONE>\r\n");
+      "<UL>\r\n<LI><A HREF=\"#T3\">Three</A></LI>\r\n</UL>\r\n</UL>\r\n</UL>\r\n");
 
   wizard::PageSettings longdoc;
   longdoc.ltmin = 2;
@@ -174,6 +181,16 @@ TEST(HeadingStep, LayoutTableAndLocalContentsMarker) {
             "\r\n<H1><A NAME=\"T1\">Title</A></H1>\r\n<SSFT AUTOTOC>\r\n\r\n\r\n<H1><A "
             "NAME=\"T2\">Again</A></H1>\r\n");
   EXPECT_TRUE(marker.marker_placed());
+}
+
+TEST(HeadingStep, LongTextBeforeAHeadingIsKept) {
+  wizard::PageSettings s;
+  HeadingStep step(s, false);
+  NoMore none;
+  std::string before(150, 'x');
+  std::string line = before + "<H3>Sub</H3>\r\n";
+  step.apply(line, none);
+  EXPECT_EQ(line, before + "\r\n<H3><A NAME=\"T1\">Sub</A></H3>\r\n");
 }
 
 TEST(HeadingStep, HeadingWithoutEndIsLeftAlone) {
@@ -237,18 +254,15 @@ TEST_F(PageWriterTest, FramesHtmlHelpJumpsAndTheTocPage) {
             std::string::npos);
 }
 
-TEST_F(PageWriterTest, LocalTocFileFromTheHeadings) {
-  page("guidep2.htm", "Long", "<H1>Top</H1>\r\n<H2>Part</H2>\r\n");
-  s().hlo = "";  // keep the .toc file out of the page to look at it
-  prepare_page_writing(run);
-  s().ltoc = 1;
-  run.settings.derived.long_document = false;
-  ASSERT_EQ(write_topic_page(run, std::size_t{0}), 1);
-  // The framer took and removed the file; with "T" in hlo it shows at the top.
+TEST_F(PageWriterTest, LocalTocFromTheHeadings) {
+  page("guidep2.htm", "Short", "<H1>Top</H1>\r\n");
   s().hlo = "T";
   page("guidep3.htm", "Long", "<H1>Top</H1>\r\n<H2>Part</H2>\r\n");
   prepare_page_writing(run);
+  ASSERT_EQ(write_topic_page(run, std::size_t{0}), 1);
   ASSERT_EQ(write_topic_page(run, std::size_t{1}), 1);
+  // Pages of a single heading get no table.
+  EXPECT_NE(out("guidep2.htm").find("<BODY>\r\n\r\n"), std::string::npos);
   EXPECT_NE(out("guidep3.htm")
                 .find("<BODY>\r\n<UL>\r\n<LI><A HREF=\"#T1\">Top</A></LI>\r\n<UL>\r\n"
                       "<LI><A HREF=\"#T2\">Part</A></LI>\r\n</UL>\r\n</UL>\r\n\r\n"),
