@@ -5,6 +5,7 @@
 #include <thread>
 
 #include "host/export_call.h"
+#include "host/flows.h"
 #include "platform/files.h"
 #include "platform/paths.h"
 #include "platform/profile.h"
@@ -68,7 +69,7 @@ void print_log(const std::string& log) {
 }  // namespace
 
 int run_build(const Libraries& libs, const std::string& project) {
-  const std::string path = platform::to_system_path(project);
+  const std::string path = argument_path(project);
   if (!platform::file_exists(path)) {
     std::fprintf(stderr, "twhost build: no project file %s\n", project.c_str());
     return 1;

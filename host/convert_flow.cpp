@@ -3,6 +3,7 @@
 #include <cstdio>
 
 #include "host/export/html_export.h"
+#include "host/flows.h"
 #include "host/installation.h"
 #include "platform/files.h"
 #include "platform/paths.h"
@@ -14,11 +15,6 @@ namespace {
 using NoArgFn = int32_t (*)();
 using NextRtfFn = int32_t (*)(int32_t, char*);
 using AddHtmlFn = int32_t (*)(const char*, const char*);
-
-std::string absolute(const std::string& path) {
-  if (platform::is_absolute(path)) return path;
-  return platform::current_directory() + "/" + path;
-}
 
 // The template shipped in the installation directory, else in the shipped data.
 std::string template_path(const std::string& name) {
@@ -108,8 +104,8 @@ int run_convert(const Libraries& libs, const std::vector<std::string>& args) {
     std::fprintf(stderr, "usage: twhost convert PROJECT.hpj --out DIR [--template NAME.lfc]\n");
     return 2;
   }
-  hpj = platform::to_system_path(absolute(hpj));
-  out_dir = platform::to_system_path(absolute(out_dir));
+  hpj = argument_path(hpj);
+  out_dir = argument_path(out_dir);
   ConvertResult result;
   if (!prepare_wizard_project(hpj, out_dir, template_name, error) ||
       !convert_project(libs, hpj, out_dir, result, error)) {

@@ -58,6 +58,11 @@ void print_saved_project(const std::string& project) {
 
 }  // namespace
 
+std::string argument_path(const std::string& path) {
+  if (platform::is_absolute(path)) return platform::to_system_path(path);
+  return platform::to_system_path(platform::current_directory() + "/" + path);
+}
+
 int run_call(const Libraries& libs, const std::vector<std::string>& args) {
   if (args.empty()) {
     std::fprintf(stderr, "twhost call: name an export\n");
@@ -97,7 +102,7 @@ int run_start(const Libraries& libs) {
 }
 
 int run_sample(const Libraries& libs, const std::string& project) {
-  std::string path = platform::to_system_path(project);
+  std::string path = argument_path(project);
   if (!platform::file_exists(path)) {
     std::fprintf(stderr, "twhost sample: no project file %s\n", project.c_str());
     return 1;

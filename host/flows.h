@@ -8,6 +8,10 @@
 
 namespace host {
 
+// A path given on the command line in the system's form, made absolute so that
+// the programs the libraries start (which run in other folders) find it too.
+std::string argument_path(const std::string& path);
+
 // twhost call EXPORT ARG...: prints the result, then each text buffer.
 int run_call(const Libraries& libs, const std::vector<std::string>& args);
 // twhost start: InitTW, then TWStartUp; prints the document to open.

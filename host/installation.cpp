@@ -2,6 +2,7 @@
 
 #include "platform/files.h"
 #include "platform/paths.h"
+#include "platform/process.h"
 #include "platform/profile.h"
 #include "platform/program.h"
 
@@ -47,6 +48,12 @@ void ensure_installation() {
   }
   default_setting("Main Directory", kInstallDir);
   default_setting("help file", std::string(kInstallDir) + "\\TRVWCK.HLP");
+}
+
+void add_installed_programs() {
+  std::string exe_dir(platform::directory_of(platform::executable_path()));
+  platform::add_program_folder(exe_dir);
+  platform::add_program_folder(exe_dir + "/../bin");
 }
 
 }  // namespace host

@@ -11,5 +11,8 @@ std::string shipped_data_folder();
 // Copies the shipped data into <root>/trvwck unless it is there already and
 // writes the installation's settings that are still missing.
 void ensure_installation();
+// Lets program starts find the installation's stand-ins for outside programs
+// (the help compilers): bin/ beside the program, or the build tree's bin/.
+void add_installed_programs();
 
 }  // namespace host

@@ -8,9 +8,10 @@ namespace host {
 
 std::string library_folder() {
   std::string exe_dir(platform::directory_of(platform::executable_path()));
-  // Build tree: host/twhost beside ../libtrvwck32.so; installed: bin/ beside ../lib.
-  for (const std::string& dir : {exe_dir + "/..", std::string(TW_INSTALL_LIBDIR),
-                                 std::string(TW_BUILD_LIBDIR)}) {
+  // Build tree: host/twhost beside ../libtrvwck32.so; installed (wherever the
+  // prefix went): bin/twhost beside ../lib.
+  for (const std::string& dir : {exe_dir + "/..", exe_dir + "/../" + TW_RELATIVE_LIBDIR,
+                                 std::string(TW_INSTALL_LIBDIR), std::string(TW_BUILD_LIBDIR)}) {
     if (platform::file_exists(dir + "/libtrvwck32.so")) return dir;
   }
   return exe_dir + "/..";

@@ -4,11 +4,13 @@
 #include <fstream>
 #include <sstream>
 
+#include "host/build_flow.h"
 #include "host/convert_flow.h"
 #include "host/flows.h"
 #include "host/installation.h"
 #include "host/libraries.h"
 #include "host/options.h"
+#include "host/report_flow.h"
 #include "platform/paths.h"
 #include "platform/ui/host.h"
 
@@ -35,6 +37,8 @@ int run_flow(const host::Libraries& libs, const host::Options& o) {
   if (o.flow == "start") return host::run_start(libs);
   if (o.flow == "sample" && o.args.size() == 1) return host::run_sample(libs, o.args[0]);
   if (o.flow == "convert") return host::run_convert(libs, o.args);
+  if (o.flow == "build" && o.args.size() == 1) return host::run_build(libs, o.args[0]);
+  if (o.flow == "report" && o.args.size() == 1) return host::run_report(libs, o.args[0]);
   std::fputs(host::usage(), stderr);
   return 2;
 }
@@ -50,6 +54,7 @@ int main(int argc, char** argv) {
   if (!options.root.empty()) platform::set_root_folder(options.root);
   if (!setup_ui(options)) return 1;
   host::ensure_installation();
+  host::add_installed_programs();
   host::Libraries libs;
   std::string error;
   if (!host::load_libraries(libs, error)) {

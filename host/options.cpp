@@ -34,6 +34,8 @@ const char* usage() {
          "                       (twzhtml:NAME picks the conversion library's export)\n"
          "  start                InitTW, then TWStartUp; prints the document to open\n"
          "  sample PROJECT.hpj   open the project and show where its files are\n"
+         "  build PROJECT.hpj    InitTW, GenFiles, wait for the compile, ViewErrors; prints the log\n"
+         "  report PROJECT.hpj   writes the topic report (twz_rpt.txt) and prints it\n"
          "  convert PROJECT.hpj --out DIR [--template NAME.lfc]\n"
          "                       marker files, their HTML export and registration\n";
 }

@@ -23,7 +23,7 @@ std::string report_script(const std::string& project) {
 }  // namespace
 
 int run_report(const Libraries& libs, const std::string& project) {
-  std::string path = platform::to_system_path(project);
+  std::string path = argument_path(project);
   if (!platform::file_exists(path)) {
     std::fprintf(stderr, "twhost report: no project file %s\n", project.c_str());
     return 1;

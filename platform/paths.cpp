@@ -237,6 +237,8 @@ std::string root_folder() {
 
 void set_root_folder(std::string host_folder) {
   std::string root = host_folder.empty() ? std::string() : make_absolute(host_folder);
+  // Programs we start (the compiler stand-ins) share the caller's root.
+  if (!root.empty()) ::setenv("TARVENWICK_ROOT", root.c_str(), 1);
   std::lock_guard lock(state().mutex);
   state().root = std::move(root);
 }

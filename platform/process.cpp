@@ -8,6 +8,7 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cerrno>
 #include <cstdlib>
 #include <map>
@@ -81,9 +82,23 @@ Found check_program(const std::string& host) {
   return Found::ok;
 }
 
+// Folders of the installation's own programs, searched before the host PATH.
+struct ProgramFolders {
+  std::mutex mutex;
+  std::vector<std::string> folders;
+};
+ProgramFolders& program_folders() {
+  static ProgramFolders folders;
+  return folders;
+}
+
 std::vector<std::string> host_path_folders() {
   const char* path = std::getenv("PATH");
   std::vector<std::string> folders;
+  {
+    std::lock_guard lock(program_folders().mutex);
+    folders = program_folders().folders;
+  }
   for (auto& dir : text::split(path ? path : "", ':')) folders.push_back(dir.empty() ? "." : dir);
   return folders;
 }
@@ -121,6 +136,23 @@ Program find_program(std::string_view name) {
   }
   return result;
 }
+
+}  // namespace
+
+void add_program_folder(std::string_view host_folder) {
+  std::lock_guard lock(program_folders().mutex);
+  auto& folders = program_folders().folders;
+  if (std::find(folders.begin(), folders.end(), host_folder) == folders.end()) {
+    folders.emplace_back(host_folder);
+  }
+}
+
+std::string find_program_path(std::string_view name) {
+  Program program = find_program(name);
+  return program.code == kExecSuccess ? program.host : std::string();
+}
+
+namespace {
 
 int spawn_error_code(int error) {
   switch (error) {

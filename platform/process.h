@@ -38,6 +38,12 @@ struct StartResult {
 // transcript as: exec "COMMAND LINE" show=N -> CODE
 StartResult start_program(std::string_view command_line, int show,
                           std::string_view working_directory = {});
+// Adds a folder of the installation's own programs (the stand-ins for
+// outside programs), searched after the Windows directory and before PATH.
+void add_program_folder(std::string_view host_folder);
+// The host path start_program would run for a program name, "" when none.
+std::string find_program_path(std::string_view name);
+
 // WinExec: start_program's code only.
 int win_exec(std::string_view command_line, int show);
 

@@ -146,8 +146,15 @@ void Parser::control(const Statement& s, DialogTemplate& d) {
   }
   if (!control_geometry(std::span(f).subspan(i), s.line(), c)) return;
   i += kw->layout == OperandLayout::icon && f.size() - i < 4 ? f.size() - i : 4;
-  if (kw->layout != OperandLayout::control && i < f.size() && !control_style(f[i++], s.line(), c.style))
-    return;
+  if (kw->layout != OperandLayout::control && i < f.size()) {
+    // A combo box's type (simple, drop-down, drop-down list) is one field:
+    // a given type replaces the default CBS_SIMPLE instead of joining it.
+    constexpr std::uint32_t kComboType = 0x3;
+    const std::uint32_t before = c.style;
+    if (c.window_class == "ComboBox") c.style &= ~kComboType;
+    if (!control_style(f[i++], s.line(), c.style)) return;
+    if (c.window_class == "ComboBox" && (c.style & kComboType) == 0) c.style |= before & kComboType;
+  }
   if (i < f.size() && !control_style(f[i], s.line(), c.exstyle)) return;
   d.controls.push_back(std::move(c));
 }

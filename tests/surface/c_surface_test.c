@@ -31,6 +31,21 @@ int main(void) {
   failures += check(dlsym(lib, "_ZN4core11FixBookmarkESt17basic_string_viewIcSt11char_traitsIcEE") == NULL,
                     "internal C++ names stay hidden");
   dlclose(lib);
+
+  /* The conversion library loads beside it with its own copy of the shared names. */
+  void* conv = dlopen(TW_CONVERSION_LIBRARY, RTLD_NOW | RTLD_LOCAL);
+  failures += check(conv != NULL, "the conversion library loads");
+  if (conv) {
+    typedef int32_t (*next_fn)(int32_t, char*);
+    next_fn next = (next_fn)dlsym(conv, "get_next_rtf");
+    failures += check(next != NULL, "get_next_rtf is exported");
+    if (next) {
+      char path[260] = "untouched";
+      failures += check(next(0, path) == 0 && strcmp(path, "untouched") == 0,
+                        "get_next_rtf before process_rtf has no files");
+    }
+    dlclose(conv);
+  }
   printf("%d passed, %d failed\n", failures ? 0 : 1, failures ? 1 : 0);
   return failures ? 1 : 0;
 }

@@ -254,3 +254,25 @@ TEST(ResourceScript, ShippedScriptsReadCleanly) {
 }
 
 }  // namespace
+
+namespace {
+
+TEST(ResourceScript, ComboBoxTypeGivenReplacesTheDefaultSimpleType) {
+  auto set = ui::ResourceSet::parse(R"rc(
+D DIALOG 0, 0, 100, 100
+BEGIN
+  COMBOBOX 1, 0, 0, 50, 60
+  COMBOBOX 2, 0, 0, 50, 60, CBS_DROPDOWN | WS_VSCROLL
+  COMBOBOX 3, 0, 0, 50, 60, CBS_DROPDOWNLIST
+  COMBOBOX 4, 0, 0, 50, 60, WS_VSCROLL
+END
+)rc");
+  const auto* d = set.dialog("D");
+  ASSERT_NE(d, nullptr);
+  EXPECT_EQ(d->control(1)->style & 3u, 1u);  // CBS_SIMPLE by default
+  EXPECT_EQ(d->control(2)->style & 3u, 2u);
+  EXPECT_EQ(d->control(3)->style & 3u, 3u);
+  EXPECT_EQ(d->control(4)->style & 3u, 1u);
+}
+
+}  // namespace
