@@ -21,9 +21,9 @@ struct Translation {
   bool operator==(const Translation&) const = default;
 };
 
-// The texts of one specification (the part of a value after ">>>>"); a
+// The texts of one definition (the part of a value after ">>>>"); a
 // graphic it names is copied into graphics_dir.
-Translation build_translation(std::string_view specification, std::string_view graphics_dir);
+Translation build_translation(std::string_view definition, std::string_view graphics_dir);
 
 // [Translations] t0, t1, ... of the project file, up to the first empty value.
 std::vector<Translation> read_translations(std::string_view project_file);

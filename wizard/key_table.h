@@ -33,20 +33,20 @@ struct KeySpec {
 template <class Record>
 constexpr KeySpec<Record> number_key(std::string_view key, int Record::*member,
                                      KeyUse use = KeyUse::saved) {
-  KeySpec<Record> spec{key};
-  spec.number = member;
-  spec.use = use;
-  return spec;
+  KeySpec<Record> key_spec{key};
+  key_spec.number = member;
+  key_spec.use = use;
+  return key_spec;
 }
 
 template <class Record>
 constexpr KeySpec<Record> text_key(std::string_view key, std::string Record::*member,
                                    std::size_t cut, KeyUse use = KeyUse::saved) {
-  KeySpec<Record> spec{key};
-  spec.text = member;
-  spec.cut = cut;
-  spec.use = use;
-  return spec;
+  KeySpec<Record> key_spec{key};
+  key_spec.text = member;
+  key_spec.cut = cut;
+  key_spec.use = use;
+  return key_spec;
 }
 
 template <class Record>
@@ -54,12 +54,12 @@ constexpr KeySpec<Record> formatted_key(std::string_view key,
                                         void (*parse)(std::string_view, Record&),
                                         std::string (*format)(const Record&), std::size_t cut,
                                         KeyUse use = KeyUse::saved) {
-  KeySpec<Record> spec{key};
-  spec.parse = parse;
-  spec.format = format;
-  spec.cut = cut;
-  spec.use = use;
-  return spec;
+  KeySpec<Record> key_spec{key};
+  key_spec.parse = parse;
+  key_spec.format = format;
+  key_spec.cut = cut;
+  key_spec.use = use;
+  return key_spec;
 }
 
 // Reads every key of the table from section into record (defaults from Record{}).
@@ -67,13 +67,13 @@ template <class Record>
 void read_keys(std::string_view section, std::span<const KeySpec<Record>> table,
                Record& record, std::string_view file) {
   const Record defaults{};
-  for (const KeySpec<Record>& spec : table) {
-    if (spec.number) {
-      record.*spec.number = read_number(section, spec.key, defaults.*spec.number, file);
-    } else if (spec.text) {
-      record.*spec.text = read_text(section, spec.key, defaults.*spec.text, spec.cut, file);
-    } else if (spec.parse) {
-      spec.parse(read_text(section, spec.key, "", spec.cut, file), record);
+  for (const KeySpec<Record>& key_spec : table) {
+    if (key_spec.number) {
+      record.*key_spec.number = read_number(section, key_spec.key, defaults.*key_spec.number, file);
+    } else if (key_spec.text) {
+      record.*key_spec.text = read_text(section, key_spec.key, defaults.*key_spec.text, key_spec.cut, file);
+    } else if (key_spec.parse) {
+      key_spec.parse(read_text(section, key_spec.key, "", key_spec.cut, file), record);
     }
   }
 }
@@ -83,14 +83,14 @@ template <class Record>
 bool write_keys(std::string_view section, std::span<const KeySpec<Record>> table,
                 const Record& record, std::string_view file) {
   bool ok = true;
-  for (const KeySpec<Record>& spec : table) {
-    if (spec.use == KeyUse::read_only) continue;
-    if (spec.number) {
-      ok = write_number(section, spec.key, record.*spec.number, file) && ok;
-    } else if (spec.text) {
-      ok = write_text(section, spec.key, record.*spec.text, file) && ok;
-    } else if (spec.format) {
-      ok = write_text(section, spec.key, spec.format(record), file) && ok;
+  for (const KeySpec<Record>& key_spec : table) {
+    if (key_spec.use == KeyUse::read_only) continue;
+    if (key_spec.number) {
+      ok = write_number(section, key_spec.key, record.*key_spec.number, file) && ok;
+    } else if (key_spec.text) {
+      ok = write_text(section, key_spec.key, record.*key_spec.text, file) && ok;
+    } else if (key_spec.format) {
+      ok = write_text(section, key_spec.key, key_spec.format(record), file) && ok;
     }
   }
   return ok;
