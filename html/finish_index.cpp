@@ -56,4 +56,9 @@ int finish_index(ConversionRun& run) {
   return 1;
 }
 
+int finish_index_for_caller(ConversionRun& run) {
+  if (run.settings.location.project_file.empty()) wizard::load_conversion_state(run.settings);
+  return finish_index(run);
+}
+
 }  // namespace html

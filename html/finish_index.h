@@ -20,4 +20,8 @@ std::string index_page_path(const ConversionRun& run);
 // page could not be created (nothing is then remembered).
 int finish_index(ConversionRun& run);
 
+// FinishIndex as the caller calls it: the wizard settings are loaded first
+// when no conversion has loaded them.
+int finish_index_for_caller(ConversionRun& run);
+
 }  // namespace html

@@ -228,6 +228,14 @@ TEST_F(DriverTest, PostConversionScriptRunsOnEveryPage) {
   EXPECT_EQ(std::count(ran.begin(), ran.end(), '\n'), 3) << ran;
 }
 
+TEST_F(DriverTest, TheCallersOwnIndexGoesToTheProjectsFolder) {
+  project("ixfn=keys.htm\r\n");
+  EXPECT_TRUE(add_index_entry(run, "\"Quoted\" word ", "markersp2.htm#IX_1"));
+  ASSERT_EQ(finish_index_for_caller(run), 1);
+  EXPECT_NE(out("keys.htm").find("<DT><a href=\"markersp2.htm#IX_1\">Quoted  word</a>"),
+            std::string::npos);
+}
+
 TEST(FixBookmark, MakesBookmarkNames) {
   EXPECT_EQ(fix_bookmark("#1 word"), "n1_word");
   EXPECT_EQ(fix_bookmark("  IDH_print.setup  "), "IDH_print_setup");
