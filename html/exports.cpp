@@ -69,7 +69,7 @@ TWZHTML_API int32_t AddIndexEntry(const char* keyword, const char* target) {
   return html::add_index_entry(run(), keyword, target) ? 1 : 0;
 }
 
-TWZHTML_API int32_t FinishIndex(const char*) { return html::finish_index(run()); }
+TWZHTML_API int32_t FinishIndex(const char*) { return html::finish_index_for_caller(run()); }
 
 TWZHTML_API int32_t FixBookmark(char* text) {
   if (text == nullptr) return 0;
