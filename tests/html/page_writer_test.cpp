@@ -257,15 +257,17 @@ TEST_F(PageWriterTest, FramesHtmlHelpJumpsAndTheTocPage) {
 TEST_F(PageWriterTest, LocalTocFromTheHeadings) {
   page("guidep2.htm", "Short", "<H1>Top</H1>\r\n");
   s().hlo = "T";
-  page("guidep3.htm", "Long", "<H1>Top</H1>\r\n<H2>Part</H2>\r\n");
+  page("guidep3.htm", "Long",
+       "<H1><A NAME=\"IDH_X\">!tzkytop;first!~Top\r\nof  page</H1>\r\n"
+       "<H2>Part !!x two^#IDH_TWO#!#</H2>\r\n");
   prepare_page_writing(run);
   ASSERT_EQ(write_topic_page(run, std::size_t{0}), 1);
   ASSERT_EQ(write_topic_page(run, std::size_t{1}), 1);
   // Pages of a single heading get no table.
   EXPECT_NE(out("guidep2.htm").find("<BODY>\r\n\r\n"), std::string::npos);
   EXPECT_NE(out("guidep3.htm")
-                .find("<BODY>\r\n<UL>\r\n<LI><A HREF=\"#T1\">Top</A></LI>\r\n<UL>\r\n"
-                      "<LI><A HREF=\"#T2\">Part</A></LI>\r\n</UL>\r\n</UL>\r\n\r\n"),
+                .find("<BODY>\r\n<UL>\r\n<LI><A HREF=\"#T1\">Top of page</A></LI>\r\n<UL>\r\n"
+                      "<LI><A HREF=\"#T2\">Part two</A></LI>\r\n</UL>\r\n</UL>\r\n\r\n"),
             std::string::npos);
   EXPECT_FALSE(tw_test::exists(file("out/guidep3.toc")));
 }
