@@ -1,5 +1,6 @@
 #include "html/context_resolver.h"
 
+#include "html/conversion_run.h"
 #include "html/markup.h"
 #include "platform/text.h"
 
@@ -64,6 +65,10 @@ std::string ContextResolver::resolve(std::string_view key) const {
     result = std::string(e.substr(0, e.size() - 1));
   }
   return std::string(text::trim_right(result));
+}
+
+std::string resolve_context(const ConversionRun& run, std::string_view key) {
+  return run.publish.contexts.resolve(key);
 }
 
 }  // namespace html

@@ -11,6 +11,8 @@
 
 namespace html {
 
+struct ConversionRun;
+
 class ContextResolver {
  public:
   // Appends one context map entry, in the map's insertion order.
@@ -35,5 +37,10 @@ class ContextResolver {
 
 // The key of a context string: "#" + context + "#".
 std::string context_key(std::string_view context);
+
+// The run's context map look-up for a key "#" + context + "#": the page and
+// anchor ("page#context", or the page alone for an anchor near its page's
+// top), or the key unchanged when no page carries the context.
+std::string resolve_context(const ConversionRun& run, std::string_view key);
 
 }  // namespace html

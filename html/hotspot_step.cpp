@@ -69,7 +69,7 @@ std::string HotspotWriter::macro(const LinkText& t, std::string_view macro) {
     std::string key = context_key(topics.substr(tab + 1, semi - tab - 1));
     pos = semi + 1;
     if (!run_.publish.contexts.knows(key)) continue;
-    std::string target = run_.publish.contexts.resolve(key);
+    std::string target = resolve_context(run_, key);
     if (text::iequals(page_of_target(target), page_.name)) continue;
     ++run_.publish.counts.links;
     out += "<A HREF=\"" + target + "\">" + escape_html(title) + "</A><BR>\r\n";
@@ -96,7 +96,7 @@ std::string HotspotWriter::jump(const LinkText& t, std::string context) {
     ++run_.publish.counts.unresolved_jumps;
     return t.lead + t.text;
   }
-  std::string target = run_.publish.contexts.resolve(key);
+  std::string target = resolve_context(run_, key);
   bool main_frame = p.settings.frm.in_frame != 0 && page_.is_toc;
   return link(t, target, main_frame ? wizard::kMainFrameTarget : "");
 }
