@@ -48,7 +48,7 @@ std::string BarBuilder::neighbour(int step) {
     return name;
   }
   std::optional<std::size_t> at = run_.publish.names.position_of(page_);
-  if (!at) return {};
+  if (!at || *at >= run_.page_list.size()) return {};
   if (step < 0) return *at == 0 ? std::string() : page_name(run_.page_list.at(*at - 1).path);
   if (*at + 1 >= run_.page_list.size()) return {};
   return page_name(run_.page_list.at(*at + 1).path);

@@ -22,7 +22,7 @@ std::optional<std::size_t> PageNames::position_of(std::string_view name) const {
 
 std::string PageNames::title_of(std::string_view name) const {
   std::optional<std::size_t> position = position_of(name);
-  if (!position || pages_ == nullptr) return {};
+  if (!position || pages_ == nullptr || *position >= pages_->size()) return {};
   return pages_->at(*position).title;
 }
 
