@@ -10,6 +10,7 @@
 #include "host/installation.h"
 #include "host/libraries.h"
 #include "host/options.h"
+#include "host/publish_flow.h"
 #include "host/report_flow.h"
 #include "platform/paths.h"
 #include "platform/ui/host.h"
@@ -37,6 +38,7 @@ int run_flow(const host::Libraries& libs, const host::Options& o) {
   if (o.flow == "start") return host::run_start(libs);
   if (o.flow == "sample" && o.args.size() == 1) return host::run_sample(libs, o.args[0]);
   if (o.flow == "convert") return host::run_convert(libs, o.args);
+  if (o.flow == "publish") return host::run_publish(libs, o.args);
   if (o.flow == "build" && o.args.size() == 1) return host::run_build(libs, o.args[0]);
   if (o.flow == "report" && o.args.size() == 1) return host::run_report(libs, o.args[0]);
   std::fputs(host::usage(), stderr);

@@ -37,7 +37,10 @@ const char* usage() {
          "  build PROJECT.hpj    InitTW, GenFiles, wait for the compile, ViewErrors; prints the log\n"
          "  report PROJECT.hpj   writes the topic report (twz_rpt.txt) and prints it\n"
          "  convert PROJECT.hpj --out DIR [--template NAME.lfc]\n"
-         "                       marker files, their HTML export and registration\n";
+         "                       marker files, their HTML export and registration\n"
+         "  publish PROJECT.hpj --out DIR [--template NAME.lfc]\n"
+         "                       convert, then ProcessFiles: a browsable site in DIR;\n"
+         "                       prints the start page, the counts and a link check\n";
 }
 
 }  // namespace host

@@ -12,6 +12,7 @@
 #include "html/html_registration.h"
 #include "html/phrases.h"
 #include "html/process_files.h"
+#include "html/publish_summary.h"
 #include "html/rtf_analysis.h"
 #include "tarvenwick/twzhtml.h"
 
@@ -70,6 +71,12 @@ TWZHTML_API int32_t AddIndexEntry(const char* keyword, const char* target) {
 }
 
 TWZHTML_API int32_t FinishIndex(const char*) { return html::finish_index_for_caller(run()); }
+
+TWZHTML_API int32_t PublishSummary(char* text) {
+  if (text == nullptr) return 0;
+  copy_out(html::publish_summary(run()), text, TWZHTML_SUMMARY_BUFFER);
+  return 1;
+}
 
 TWZHTML_API int32_t FixBookmark(char* text) {
   if (text == nullptr) return 0;

@@ -18,7 +18,8 @@ extern "C" {
    results are cut to fit. */
 enum {
   TWZHTML_PATH_BUFFER = 260,   /* get_next_rtf */
-  TWZHTML_PHRASE_BUFFER = 5001 /* get_next_phrase: phrase and target each */
+  TWZHTML_PHRASE_BUFFER = 5001, /* get_next_phrase: phrase and target each */
+  TWZHTML_SUMMARY_BUFFER = 1024 /* PublishSummary */
 };
 
 /* Reads the help project and writes one marker file (".~tw") per RTF topic
@@ -57,6 +58,10 @@ TWZHTML_API int32_t FinishIndex(const char* ignored);
 /* Makes text (a buffer of at least 256 bytes) a bookmark name in place:
    letters, digits and "_", starting with a letter. Returns 1. */
 TWZHTML_API int32_t FixBookmark(char* text);
+
+/* What the last ProcessFiles published, for the caller's summary: lines
+   "start=PAGE", "pages=N", "links=N", "unresolved=N" and "index=N". */
+TWZHTML_API int32_t PublishSummary(char* text);
 
 #ifdef __cplusplus
 }

@@ -1,0 +1,27 @@
+// The main job: publish a help project as a browsable site, as the word
+// processor's macros do it, and report what was published.
+#pragma once
+#include <string>
+#include <vector>
+
+#include "host/libraries.h"
+
+namespace host {
+
+// What a publication produced.
+struct PublishResult {
+  std::string start_page;  // host path of the page to open first
+  int pages = 0, links = 0, index_entries = 0, unresolved_jumps = 0;
+  int checked_links = 0;
+  std::vector<std::string> broken_links;
+};
+
+// Converts the project into out_dir with the template and runs ProcessFiles;
+// false with error set when it could not.
+bool publish_project(const Libraries& libs, const std::string& hpj, const std::string& out_dir,
+                     const std::string& template_name, PublishResult& result, std::string& error);
+
+// twhost publish PROJECT.hpj --out DIR [--template NAME.lfc]
+int run_publish(const Libraries& libs, const std::vector<std::string>& args);
+
+}  // namespace host

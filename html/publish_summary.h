@@ -1,0 +1,14 @@
+// What the last ProcessFiles run published, as text for the caller's summary.
+#pragma once
+#include <string>
+
+namespace html {
+
+struct ConversionRun;
+
+// "start=PAGE", "pages=N", "links=N", "unresolved=N", "index=N", one a line:
+// the page a reader opens first (the frameset when there is one) and the
+// run's counts.
+std::string publish_summary(const ConversionRun& run);
+
+}  // namespace html
