@@ -34,6 +34,29 @@ bool register_files(const Libraries& libs, const ConvertResult& result) {
   return true;
 }
 
+// What choosing the project's button and rule styles in the wizard does: their
+// graphics (and the top-of-page arrow) are copied into the output folder once.
+void copy_navigation_graphics(const std::string& lfc, const std::string& out_dir) {
+  const std::string graphics = "c:\\trvwck\\graphics";
+  auto setting = [&](const char* key) {
+    return platform::get_profile_string("Settings", key, "", 260, lfc);
+  };
+  auto copy_in = [&](const std::string& from, const std::string& name) {
+    std::string target = platform::join_path(out_dir, name);
+    if (!platform::file_exists(target)) platform::copy_file(platform::join_path(from, name), target);
+  };
+  copy_in(graphics, "top.gif");
+  std::string rule = setting("rulefrom");
+  if (!rule.empty() && platform::directory_of(rule).empty()) copy_in(graphics + "\\rules", rule);
+  if (setting("copied graphics") == "1") return;
+  std::string style = setting("butfrom");
+  if (style.empty() || !platform::directory_of(style).empty()) return;
+  for (const char* name : {"home.gif", "toc.gif", "indx.gif", "next.gif", "prev.gif", "email.gif"}) {
+    copy_in(graphics + "\\buttons\\" + style, name);
+  }
+  platform::write_profile_string("Settings", "copied graphics", "1", lfc);
+}
+
 }  // namespace
 
 bool parse_project_and_output(const std::vector<std::string>& args, std::string& hpj,
@@ -64,6 +87,7 @@ bool prepare_wizard_project(const std::string& hpj, const std::string& out_dir,
     }
     platform::copy_file(platform::replace_extension(source, ".lfh"), platform::replace_extension(lfc, ".lfh"));
   }
+  copy_navigation_graphics(lfc, out_dir);
   platform::write_profile_string("TWHTML", "hpj", hpj, lfc);
   platform::write_profile_string("Project", "proj", lfc, "twzhtml.ini");
   platform::write_profile_string("VAR", "quick", "0", "twzhtml.ini");

@@ -5,20 +5,36 @@
 #include "platform/process.h"
 #include "platform/profile.h"
 #include "platform/program.h"
+#include "platform/text.h"
 
 namespace host {
 namespace {
 
 constexpr const char* kInstallDir = "c:\\trvwck";
 
-void copy_tree(const std::string& from, const std::string& to) {
+// The folders of the shipped data, below the installation directory.
+constexpr const char* kDataFolders[] = {
+    "templates", "TW_BMAPS", "graphics", "graphics/rules", "graphics/buttons",
+    "graphics/buttons/bluesq", "graphics/buttons/ltgrysq", "graphics/buttons/ltblusq",
+    "graphics/buttons/redrnd", "graphics/buttons/woodrnd", "graphics/buttons/blutxt",
+    "graphics/buttons/multi", "graphics/buttons/grntxt"};
+
+void copy_files(const std::string& from, const std::string& to) {
   platform::create_directories(to);
   for (const auto& name : platform::find_files(from + "/*")) {
-    platform::copy_file(from + "/" + name, platform::join_path(to, name));
+    std::string target = platform::join_path(to, name);
+    // Files the user has already (perhaps changed) stay as they are.
+    if (!platform::file_exists(target)) platform::copy_file(from + "/" + name, target);
   }
-  for (const char* sub : {"templates", "TW_BMAPS", "graphics"}) {
+}
+
+void copy_tree(const std::string& from, const std::string& to) {
+  copy_files(from, to);
+  for (const char* sub : kDataFolders) {
     std::string dir = from + "/" + sub;
-    if (platform::directory_exists(dir)) copy_tree(dir, platform::join_path(to, sub));
+    std::string target = to;
+    for (const auto& part : text::split(sub, '/')) target = platform::join_path(target, part);
+    if (platform::directory_exists(dir)) copy_files(dir, target);
   }
 }
 
@@ -41,11 +57,9 @@ std::string shipped_data_folder() {
 }
 
 void ensure_installation() {
-  if (!platform::directory_exists(kInstallDir)) {
-    std::string data = shipped_data_folder();
-    if (platform::directory_exists(data)) copy_tree(data, kInstallDir);
-    else platform::create_directories(kInstallDir);
-  }
+  std::string data = shipped_data_folder();
+  if (platform::directory_exists(data)) copy_tree(data, kInstallDir);
+  else platform::create_directories(kInstallDir);
   default_setting("Main Directory", kInstallDir);
   default_setting("help file", std::string(kInstallDir) + "\\TRVWCK.HLP");
 }

@@ -8,7 +8,7 @@ namespace host {
 // Folder of the shipped data: the installed share folder, or the source
 // tree's data/ when running from the build tree.
 std::string shipped_data_folder();
-// Copies the shipped data into <root>/trvwck unless it is there already and
+// Copies the shipped data into <root>/trvwck (files already there are kept) and
 // writes the installation's settings that are still missing.
 void ensure_installation();
 // Lets program starts find the installation's stand-ins for outside programs
