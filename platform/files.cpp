@@ -14,12 +14,15 @@
 #include <cstdlib>
 #include <filesystem>
 
+#include "platform/folder_cache.h"
 #include "platform/internal.h"
 #include "platform/paths.h"
 #include "platform/text.h"
 
 namespace platform {
 namespace {
+
+using internal::FolderChange;
 
 // Closes a descriptor when it goes out of scope.
 class Fd {
@@ -100,6 +103,12 @@ std::optional<struct stat> lstat_of(const std::string& host) {
   return st;
 }
 
+// Whether an open file has no content (as far as fstat can tell).
+bool is_empty(int fd) {
+  struct stat st;
+  return ::fstat(fd, &st) == 0 && S_ISREG(st.st_mode) && st.st_size == 0;
+}
+
 // A name beside host for the old content during a rewrite.
 std::string temporary_name(const std::string& host) {
   static std::atomic<unsigned> counter{0};
@@ -174,6 +183,7 @@ bool internal::write_host_file(const std::string& host, std::string_view bytes) 
   if (old_stat && !S_ISREG(old_stat->st_mode)) return false;
 
   // Hold the old file locked while it is replaced; another holder wins.
+  auto change = FolderChange::of_entry(target);
   Fd old;
   std::string temp;
   if (old_stat) {
@@ -200,6 +210,8 @@ bool internal::write_host_file(const std::string& host, std::string_view bytes) 
     return false;
   }
   if (!temp.empty()) ::unlink(temp.c_str());
+  if (!old_stat) change.added(change.entry());
+  change.commit();
   return true;
 }
 
@@ -214,8 +226,12 @@ bool write_file(std::string_view path, std::string_view bytes) {
 bool append_file(std::string_view path, std::string_view bytes) {
   std::string host = to_host_path(path);
   if (host.empty()) return false;
+  auto change = FolderChange::of_entry(host);
   Fd fd(::open(host.c_str(), O_WRONLY | O_APPEND | O_CREAT | O_CLOEXEC, 0666));
-  if (!fd.valid() || !lock_exclusive(fd.get())) return false;
+  if (!fd.valid()) return false;
+  change.added(change.entry());
+  change.commit();
+  if (!lock_exclusive(fd.get())) return false;
   bool ok = write_all(fd.get(), bytes);
   return fd.close() && ok;
 }
@@ -247,7 +263,11 @@ bool remove_file(std::string_view path) {
   auto st = lstat_of(host);
   if (!st || S_ISDIR(st->st_mode)) return false;
   if (S_ISREG(st->st_mode) && is_locked_by_other(host)) return false;
-  return ::unlink(host.c_str()) == 0;
+  auto change = FolderChange::of_entry(host);
+  if (::unlink(host.c_str()) != 0) return false;
+  change.removed(change.entry());
+  change.commit();
+  return true;
 }
 
 bool rename_file(std::string_view from, std::string_view to) {
@@ -264,7 +284,20 @@ bool rename_file(std::string_view from, std::string_view to) {
     target = std::string(folder) + "/" + std::string(file_name_of(to));
     if (target == source) return true;
   }
-  return ::rename(source.c_str(), target.c_str()) == 0;
+  auto leaving = FolderChange::of_entry(source);
+  auto arriving = FolderChange::of_entry(target);
+  if (::rename(source.c_str(), target.c_str()) != 0) return false;
+  if (leaving.same_folder(arriving)) {
+    leaving.removed(leaving.entry());
+    leaving.added(arriving.entry());
+    leaving.commit();
+  } else {
+    leaving.removed(leaving.entry());
+    arriving.added(arriving.entry());
+    leaving.commit();
+    arriving.commit();
+  }
+  return true;
 }
 
 bool copy_file(std::string_view from, std::string_view to) {
@@ -289,9 +322,13 @@ bool remove_directory_tree(std::string_view path) {
   std::string host = to_host_path(path);
   auto st = lstat_of(host);
   if (!st || !S_ISDIR(st->st_mode) || host == "/") return false;
+  auto change = FolderChange::of_entry(host);
   std::error_code ec;
   std::filesystem::remove_all(host, ec);
-  return !ec;
+  if (ec) return false;
+  change.removed(change.entry());
+  change.commit();
+  return true;
 }
 
 std::vector<std::string> find_files(std::string_view pattern) {
@@ -340,12 +377,20 @@ std::unique_ptr<ExclusiveFile> ExclusiveFile::open(std::string_view path, OpenMo
     case OpenMode::read_write: flags |= O_RDWR; break;
     case OpenMode::append: flags |= O_WRONLY | O_APPEND | O_CREAT; break;
   }
+  // A file the open creates is an entry the folder's listing must show.
+  std::optional<FolderChange> change;
+  if (flags & O_CREAT) change.emplace(FolderChange::of_entry(host));
   // A rewrite may replace the file between open and lock: then try again.
   for (int attempt = 0; attempt < 5; ++attempt) {
     Fd fd(::open(host.c_str(), flags, 0666));
     if (!fd.valid()) {
       status = (errno == ENOENT || errno == ENOTDIR) ? OpenStatus::not_found : OpenStatus::failed;
       return nullptr;
+    }
+    if (change) {
+      change->added(change->entry());
+      change->commit();
+      change.reset();
     }
     struct stat opened;
     if (::fstat(fd.get(), &opened) != 0 || S_ISDIR(opened.st_mode)) {
@@ -358,7 +403,9 @@ std::unique_ptr<ExclusiveFile> ExclusiveFile::open(std::string_view path, OpenMo
     }
     auto current = stat_of(host);
     if (!current || current->st_ino != opened.st_ino || current->st_dev != opened.st_dev) continue;
-    if (mode == OpenMode::write_truncate && ::ftruncate(fd.get(), 0) != 0) {
+    // A file that is empty already is left alone: truncating it would make
+    // some file systems write it out at close as if it had been replaced.
+    if (mode == OpenMode::write_truncate && !is_empty(fd.get()) && ::ftruncate(fd.get(), 0) != 0) {
       status = OpenStatus::failed;
       return nullptr;
     }

@@ -1,7 +1,6 @@
 // Paths as the system stores them, mapped onto the host file system.
 #include "platform/paths.h"
 
-#include <dirent.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -13,8 +12,8 @@
 #include <optional>
 #include <vector>
 
+#include "platform/folder_cache.h"
 #include "platform/internal.h"
-#include "platform/text.h"
 
 namespace platform {
 namespace {
@@ -99,20 +98,6 @@ std::string default_root() {
   return make_absolute(h + "/.local/share/tarvenwick");
 }
 
-// The entry of folder whose name equals name without regard to case
-// (the first in byte order when several do), or nullopt.
-std::optional<std::string> find_entry_nocase(const std::string& folder, std::string_view name) {
-  DIR* dir = ::opendir(folder.empty() ? "." : folder.c_str());
-  if (!dir) return std::nullopt;
-  std::optional<std::string> best;
-  while (dirent* e = ::readdir(dir)) {
-    std::string_view entry = e->d_name;
-    if (text::iequals(entry, name) && (!best || entry < *best)) best = std::string(entry);
-  }
-  ::closedir(dir);
-  return best;
-}
-
 // True when rest has a "." or ".." component.
 bool has_dot_components(std::string_view rest) {
   size_t i = 0;
@@ -165,7 +150,7 @@ std::string resolve_components(std::string base, std::string_view rest) {
     std::string exact = base + std::string(part);
     if (exists_host(exact)) {
       base = std::move(exact);
-    } else if (auto found = find_entry_nocase(folder, part)) {
+    } else if (auto found = internal::find_entry_nocase(folder, part)) {
       base += *found;
     } else {
       base += part;
@@ -180,9 +165,15 @@ std::string resolve_components(std::string base, std::string_view rest) {
 bool internal::make_host_directories(const std::string& host) {
   if (is_dir_host(host)) return true;
   for (size_t i = 1; i <= host.size(); ++i) {
-    if (i == host.size() || host[i] == '/') {
-      std::string prefix = host.substr(0, i);
-      if (::mkdir(prefix.c_str(), 0777) != 0 && errno != EEXIST) return false;
+    if (i < host.size() && host[i] != '/') continue;
+    std::string prefix = host.substr(0, i);
+    if (is_dir_host(prefix)) continue;
+    auto change = FolderChange::of_entry(prefix);
+    if (::mkdir(prefix.c_str(), 0777) == 0) {
+      change.added(change.entry());
+      change.commit();
+    } else if (errno != EEXIST) {
+      return false;
     }
   }
   return is_dir_host(host);
@@ -308,7 +299,19 @@ std::string to_host_path(std::string_view path) {
     }
     direct += h;
   }
-  if (!has_dot_components(rest) && exists_host(direct)) return strip_trailing_slashes(direct);
+  if (!has_dot_components(rest)) {
+    if (exists_host(direct)) return strip_trailing_slashes(direct);
+    // A new file in a folder that exists as written: only its name needs a look-up.
+    size_t slash = direct.rfind('/');
+    if (slash != std::string::npos && slash + 1 < direct.size()) {
+      std::string folder = direct.substr(0, slash == 0 ? 1 : slash);
+      if (is_dir_host(folder)) {
+        auto found = internal::find_entry_nocase(folder, std::string_view(direct).substr(slash + 1));
+        if (found) direct.replace(slash + 1, std::string::npos, *found);
+        return direct;
+      }
+    }
+  }
   std::string out = resolve_components(base, rest);
   return out.empty() ? std::string(".") : out;
 }
