@@ -1,6 +1,7 @@
 // Files and folders. Every function takes system paths (see paths.h) and maps
 // them itself. Nothing here throws; failures are reported by the result.
 #pragma once
+#include <cstddef>
 #include <cstdint>
 #include <memory>
 #include <optional>
@@ -58,5 +59,63 @@ class ExclusiveFile {
 
 // Reports whether another holder has the file locked (a sharing violation).
 bool is_locked_by_other(std::string_view path);
+
+// A file written from its start in pieces, as a stream: created or emptied
+// under the exclusive lock our own writers hold, and written through a
+// bounded buffer so that a writer never holds a whole file.
+class FileWriter {
+ public:
+  // Bytes gathered before they are written through.
+  static constexpr std::size_t kBufferBytes = 64000;
+
+  FileWriter() = default;
+  // Closes the file; use close() to learn whether everything was written.
+  ~FileWriter();
+  FileWriter(const FileWriter&) = delete;
+  FileWriter& operator=(const FileWriter&) = delete;
+
+  // Creates or empties the file (closing one already open); false when it
+  // cannot be opened or another holder has it locked.
+  bool open(std::string_view path);
+  bool is_open() const { return file_ != nullptr; }
+  // Adds bytes to the file; false once a write has failed.
+  bool write(std::string_view bytes);
+  // Writes what is buffered through now; false once a write has failed.
+  bool flush();
+  // Writes what is buffered and closes the file; false when nothing was open
+  // or any write failed.
+  bool close();
+
+ private:
+
+  std::unique_ptr<ExclusiveFile> file_;
+  std::string buffer_;
+  bool failed_ = false;
+};
+
+// A regular file read in pieces from a given offset.
+class FileReader {
+ public:
+  FileReader() = default;
+  ~FileReader();
+  FileReader(const FileReader&) = delete;
+  FileReader& operator=(const FileReader&) = delete;
+
+  // Opens a regular file (closing one already open) to read from offset;
+  // false for a missing file or a folder.
+  bool open(std::string_view path, std::uint64_t offset = 0);
+  void close();
+  bool is_open() const { return fd_ >= 0; }
+  // Fills data with up to size bytes from the current position: fewer only
+  // at the end of the file or on a read error (see failed()).
+  std::size_t read(char* data, std::size_t size);
+  // True once a read has failed.
+  bool failed() const { return failed_; }
+
+ private:
+  int fd_ = -1;
+  std::uint64_t position_ = 0;
+  bool failed_ = false;
+};
 
 }  // namespace platform
