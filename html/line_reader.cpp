@@ -1,36 +1,24 @@
 #include "html/line_reader.h"
 
-#include "platform/files.h"
-#include "platform/paths.h"
 
 namespace html {
 
 bool LineReader::open(std::string_view path, std::uint64_t offset) {
   close();
   // Only regular files: a folder opens on some systems but never reads.
-  if (!platform::file_exists(path)) return false;
-  file_.open(platform::to_host_path(path), std::ios::binary);
-  if (!file_.is_open()) return false;
-  if (offset > 0) file_.seekg(static_cast<std::streamoff>(offset));
-  if (!file_) {
-    close();
-    return false;
-  }
-  return true;
+  return file_.open(path, offset);
 }
 
 void LineReader::close() {
-  if (file_.is_open()) file_.close();
-  file_.clear();
+  file_.close();
   window_.clear();
   pos_ = 0;
 }
 
 bool LineReader::refill() {
-  if (!file_.is_open() || !file_) return false;
+  if (!file_.is_open()) return false;
   window_.resize(kWindowBytes);
-  file_.read(window_.data(), static_cast<std::streamsize>(window_.size()));
-  window_.resize(static_cast<std::size_t>(file_.gcount()));
+  window_.resize(file_.read(window_.data(), window_.size()));
   pos_ = 0;
   return !window_.empty();
 }

@@ -5,10 +5,11 @@
 #pragma once
 #include <cstddef>
 #include <cstdint>
-#include <fstream>
 #include <optional>
 #include <string>
 #include <string_view>
+
+#include "platform/files.h"
 
 namespace html {
 
@@ -21,6 +22,8 @@ class LineReader {
   bool open(std::string_view path, std::uint64_t offset = 0);
   void close();
   bool is_open() const { return file_.is_open(); }
+  // True when reading the file failed part way (until close).
+  bool failed() const { return file_.failed(); }
 
   // The next line including its LF, at most max_bytes bytes: a longer line
   // comes in pieces. nullopt at the end of the file.
@@ -32,7 +35,7 @@ class LineReader {
  private:
   bool refill();
 
-  std::ifstream file_;
+  platform::FileReader file_;
   std::string window_;
   std::size_t pos_ = 0;
 };

@@ -1,12 +1,9 @@
 #include "html/marker_file.h"
 
-#include <fstream>
-
 #include "html/marker_rewrite.h"
 #include "html/progress_window.h"
 #include "html/rtf_chunks.h"
 #include "platform/files.h"
-#include "platform/paths.h"
 
 namespace html {
 
@@ -20,16 +17,17 @@ MarkerOutcome write_marker_file(std::string_view rtf_path, std::string_view mark
   RtfChunkReader reader;
   if (!reader.open(rtf_path)) return MarkerOutcome::rtf_missing;
   platform::remove_file(marker_path);
-  std::ofstream out(platform::to_host_path(marker_path), std::ios::binary | std::ios::trunc);
-  if (!out) return MarkerOutcome::not_written;
+  platform::FileWriter out;
+  if (!out.open(marker_path)) return MarkerOutcome::not_written;
   MarkerFileState state;
+  bool written = true;
   while (std::optional<std::string> chunk = reader.next()) {
     rewrite_chunk(*chunk, state);
-    out.write(chunk->data(), static_cast<std::streamsize>(chunk->size()));
+    written = out.write(*chunk) && written;
     if (progress) progress->step();
   }
-  out.close();
-  if (!out) {
+  written = out.close() && written && !reader.failed();
+  if (!written) {
     // A marker file cut short would convert into pages with text missing.
     platform::remove_file(marker_path);
     return MarkerOutcome::not_written;

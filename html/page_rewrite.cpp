@@ -15,8 +15,7 @@ PageRewrite::PageRewrite(std::string_view page, LineReader& reader)
   platform::remove_file(htb_);
   if (!platform::rename_file(page_, htb_)) return;
   renamed_ = true;
-  out_ = std::make_unique<PageOutput>(page_);
-  if (!out_->ok() || !reader_.open(htb_)) {
+  if (!out_.open(page_) || !reader_.open(htb_)) {
     restore();
     return;
   }
@@ -38,8 +37,9 @@ void PageRewrite::copy_rest() {
 
 bool PageRewrite::finish() {
   if (!ok_ || done_) return false;
+  bool read = !reader_.failed();
   reader_.close();
-  if (!out_->close()) {
+  if (!out_.close() || !read) {
     restore();
     return false;
   }
@@ -52,8 +52,7 @@ void PageRewrite::restore() {
   done_ = true;
   ok_ = false;
   reader_.close();
-  if (out_ != nullptr) out_->close();
-  out_.reset();
+  out_.close();
   if (!renamed_ || !platform::file_exists(htb_)) return;
   platform::remove_file(page_);
   platform::rename_file(htb_, page_);

@@ -8,7 +8,7 @@
 #include <string_view>
 
 #include "html/line_reader.h"
-#include "html/page_output.h"
+#include "platform/files.h"
 
 namespace html {
 
@@ -28,12 +28,12 @@ class PageRewrite {
   // The next line of the old page with its line end, nothing at its end.
   std::optional<std::string> next_line(std::size_t max_bytes = kRewriteLineBytes);
   void write(std::string_view text) {
-    if (ok_) out_->write(text);
+    if (ok_) out_.write(text);
   }
   // Copies the rest of the old page unchanged.
   void copy_rest();
   // Completes the new page and removes the ".htb"; false (and the old page
-  // restored) when the new page could not be written.
+  // restored) when the old page could not be read or the new one written.
   bool finish();
 
  private:
@@ -42,7 +42,7 @@ class PageRewrite {
   std::string page_;
   std::string htb_;
   LineReader& reader_;
-  std::unique_ptr<PageOutput> out_;
+  platform::FileWriter out_;
   bool renamed_ = false;  // the old page is now the working copy
   bool ok_ = false;
   bool done_ = false;

@@ -1,8 +1,5 @@
 #include "html/rtf_chunks.h"
 
-#include "platform/files.h"
-#include "platform/paths.h"
-
 namespace html {
 
 namespace {
@@ -32,11 +29,9 @@ std::size_t paragraph_cut(std::string_view chunk) {
 }
 
 bool RtfChunkReader::open(std::string_view path) {
-  if (!platform::file_exists(path)) return false;
-  file_.open(platform::to_host_path(path), std::ios::binary);
   carry_.clear();
   done_ = false;
-  return file_.is_open();
+  return file_.open(path);
 }
 
 std::optional<std::string> RtfChunkReader::next() {
@@ -47,8 +42,7 @@ std::optional<std::string> RtfChunkReader::next() {
   std::size_t wanted = kChunkBytes - chunk.size();
   std::size_t had = chunk.size();
   chunk.resize(kChunkBytes);
-  file_.read(chunk.data() + had, static_cast<std::streamsize>(wanted));
-  std::size_t got = static_cast<std::size_t>(file_.gcount());
+  std::size_t got = file_.read(chunk.data() + had, wanted);
   chunk.resize(had + got);
   if (got < wanted) {
     done_ = true;

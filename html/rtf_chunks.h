@@ -4,10 +4,11 @@
 #pragma once
 #include <array>
 #include <cstddef>
-#include <fstream>
 #include <optional>
 #include <string>
 #include <string_view>
+
+#include "platform/files.h"
 
 namespace html {
 
@@ -32,9 +33,11 @@ class RtfChunkReader {
   // the file as fits in kChunkBytes; the part from the cut on is carried to
   // the next chunk. nullopt after the last chunk.
   std::optional<std::string> next();
+  // True when reading the file failed part way.
+  bool failed() const { return file_.failed(); }
 
  private:
-  std::ifstream file_;
+  platform::FileReader file_;
   std::string carry_;
   bool done_ = false;
 };

@@ -1,6 +1,5 @@
 #include "html/topic_splitter.h"
 
-#include <fstream>
 #include <optional>
 
 #include "html/conversion_run.h"
@@ -52,7 +51,7 @@ class TopicSplitter {
   std::string input_, htb_, base_, dir_;
   Word2000Filter word2000_;
   CleanupState cleanup_;
-  std::ofstream page_;
+  platform::FileWriter page_;
   std::string page_name_;
   int next_number_ = 2;
   bool first_page_ = true;
@@ -75,8 +74,7 @@ bool TopicSplitter::open() {
   if (!platform::file_exists(input_)) return false;
   platform::remove_file(htb_);
   if (!platform::rename_file(input_, htb_)) return false;
-  page_.open(platform::to_host_path(input_), std::ios::binary | std::ios::trunc);
-  if (page_ && run_.line_reader.open(htb_)) {
+  if (page_.open(input_) && run_.line_reader.open(htb_)) {
     page_name_ = std::string(platform::file_name_of(input_));
     return true;
   }
@@ -150,13 +148,15 @@ void TopicSplitter::start_page(const PageStart& start) {
     return;
   }
   write("</BODY>\r\n</HTML>\r\n");
-  page_.close();
+  if (!page_.close()) {
+    failed_ = true;
+    return;
+  }
   bool listed =
       first_page_ ? replace_page(run_, path, start.title) : add_page(run_, path, start.title);
   first_page_ = false;
   ++next_number_;
-  page_.open(platform::to_host_path(path), std::ios::binary | std::ios::trunc);
-  if (!listed || !page_) {
+  if (!listed || !page_.open(path)) {
     failed_ = true;
     return;
   }
@@ -181,12 +181,13 @@ void TopicSplitter::note_anchor(const std::string& context) {
 }
 
 void TopicSplitter::write(std::string_view text) {
-  if (!text.empty() && page_.is_open())
-    page_.write(text.data(), static_cast<std::streamsize>(text.size()));
+  if (!text.empty() && page_.is_open() && !page_.write(text)) failed_ = true;
 }
 
 void TopicSplitter::finish() {
-  page_.close();
+  // A page that could not be written completely fails the pass.
+  if (page_.is_open() && !page_.close()) failed_ = true;
+  if (run_.line_reader.failed()) failed_ = true;
   run_.line_reader.close();
   // A pass cut short keeps its input, so nothing of it is lost.
   if (!failed_) platform::remove_file(htb_);

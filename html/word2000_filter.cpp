@@ -43,8 +43,7 @@ std::optional<std::string> Word2000Filter::filter(std::string_view line) {
     if (contains(line, "</style>")) return style_line("</style>");
     if (keep_css_ && !css_.is_open()) {
       platform::remove_file(css_path_);
-      css_.open(platform::to_host_path(css_path_), std::ios::binary | std::ios::trunc);
-      stylesheet_made_ = css_.is_open();
+      stylesheet_made_ = css_.open(css_path_);
     }
     return std::nullopt;
   }
@@ -54,8 +53,7 @@ std::optional<std::string> Word2000Filter::filter(std::string_view line) {
 // A line inside a style block: kept in the style sheet; its end becomes the link.
 std::optional<std::string> Word2000Filter::style_line(std::string_view line) {
   if (!contains(line, "</style>")) {
-    if (keep_css_ && css_.is_open())
-      css_.write(line.data(), static_cast<std::streamsize>(line.size()));
+    if (keep_css_ && css_.is_open()) css_.write(line);
     return std::nullopt;
   }
   in_style_ = false;

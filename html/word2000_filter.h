@@ -1,10 +1,11 @@
 // Word 2000 HTML: the embedded XML and style sheets are dropped (a style
 // sheet may be kept in a ".css" file), and the style attributes stripped.
 #pragma once
-#include <fstream>
 #include <optional>
 #include <string>
 #include <string_view>
+
+#include "platform/files.h"
 
 namespace html {
 
@@ -25,7 +26,7 @@ class Word2000Filter {
 
   bool keep_css_;
   std::string css_path_;
-  std::ofstream css_;
+  platform::FileWriter css_;
   bool in_xml_ = false;
   bool in_style_ = false;
   bool link_written_ = false;

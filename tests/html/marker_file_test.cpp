@@ -3,6 +3,10 @@
 #include "html/marker_file.h"
 
 #include <gtest/gtest.h>
+#include <signal.h>
+#include <sys/resource.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
 #include "html/rtf_chunks.h"
 #include "html/rtf_fixtures.h"
@@ -40,6 +44,29 @@ TEST_F(MarkerFile, MissingAndUncreatableFiles) {
   tw_test::write_file(file("x.rtf"), "{\\rtf1}");
   EXPECT_EQ(html::write_marker_file(file("x.rtf"), file("no/such/dir/x.~tw"), nullptr),
             html::MarkerOutcome::not_written);
+}
+
+TEST_F(MarkerFile, AMarkerFileCutShortIsNotLeft) {
+  std::string rtf = "{\\rtf1 ";
+  while (rtf.size() < 200000) rtf += "\\pard Some text of a topic.\\par\r\n";
+  tw_test::write_file(file("big.rtf"), rtf + "}");
+  // A file size limit makes the marker file's writes fail part way.
+  pid_t pid = fork();
+  ASSERT_GE(pid, 0);
+  if (pid == 0) {
+    signal(SIGXFSZ, SIG_IGN);
+    rlimit limit{};
+    getrlimit(RLIMIT_FSIZE, &limit);
+    limit.rlim_cur = 100000;
+    setrlimit(RLIMIT_FSIZE, &limit);
+    auto outcome = html::write_marker_file(file("big.rtf"), file("big.~tw"), nullptr);
+    _exit(outcome == html::MarkerOutcome::not_written ? 0 : 1);
+  }
+  int status = 0;
+  waitpid(pid, &status, 0);
+  ASSERT_TRUE(WIFEXITED(status));
+  EXPECT_EQ(WEXITSTATUS(status), 0) << "the cut-short marker file was reported as written";
+  EXPECT_FALSE(tw_test::exists(file("big.~tw")));
 }
 
 TEST(MarkerPath, EverythingFromTheLastDotIsReplaced) {

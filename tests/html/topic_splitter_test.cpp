@@ -3,8 +3,13 @@
 #include "html/topic_splitter.h"
 
 #include <gtest/gtest.h>
+#include <signal.h>
+#include <sys/resource.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
 #include <filesystem>
+#include <functional>
 
 #include "html/analysis_fixture.h"
 #include "html/html_registration.h"
@@ -14,6 +19,23 @@
 namespace {
 
 using Lines = std::vector<std::string>;
+
+// Runs body in a child process whose files may not grow beyond limit bytes;
+// returns the child's exit code.
+int with_file_size_limit(rlim_t limit, const std::function<int()>& body) {
+  pid_t pid = fork();
+  if (pid == 0) {
+    signal(SIGXFSZ, SIG_IGN);
+    rlimit r{};
+    getrlimit(RLIMIT_FSIZE, &r);
+    r.rlim_cur = limit;
+    setrlimit(RLIMIT_FSIZE, &r);
+    _exit(body());
+  }
+  int status = 0;
+  waitpid(pid, &status, 0);
+  return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+}
 
 class TopicSplitter : public tw_test::AnalysisFixture {
  protected:
@@ -173,6 +195,20 @@ TEST_F(TopicSplitter, MissingOrUnwritableFiles) {
   EXPECT_EQ(split_body("<P>~~~pg~ok!~</P>\r\n<P>~~~pg~bad!~</P>\r\n<P>rest</P>\r\n"), 1);
   EXPECT_TRUE(tw_test::exists(proj_file("t_ok.htm")));
   EXPECT_NE(tw_test::read_file(proj_file("t.htb")).find("<P>rest</P>"), std::string::npos);
+}
+
+TEST_F(TopicSplitter, APageThatCannotBeWrittenWholeFailsAndKeepsTheInput) {
+  std::string body = "<P>~~~pg~one!~</P>\r\n";
+  for (int i = 0; i < 200; ++i) body += "<P>paragraph " + std::to_string(i) + " of the first topic</P>\r\n";
+  body += "<P>~~~pg~two!~</P>\r\n<P>rest</P>\r\n";
+  write_proj_file("t.htm", "<HTML>\r\n<BODY>\r\n" + body + "</BODY>\r\n</HTML>\r\n");
+  html::add_html_file(run, "INIT", "");
+  html::add_html_file(run, "c:\\proj\\t.htm", "T");
+  // The first topic's page outgrows the limit; the split must not pass for done.
+  EXPECT_EQ(with_file_size_limit(2000, [&] { return split_registered(); }), 1);
+  std::string input = tw_test::read_file(proj_file("t.htb"));
+  EXPECT_NE(input.find("paragraph 199 of the first topic"), std::string::npos);
+  EXPECT_NE(input.find("<P>rest</P>"), std::string::npos);
 }
 
 TEST_F(TopicSplitter, RegistrationKeepsOnlyTheNewFiles) {
