@@ -1,8 +1,6 @@
 // twhost: plays the word processor's macros against the two libraries.
 #include <cstdio>
 #include <cstdlib>
-#include <fstream>
-#include <sstream>
 
 #include "host/build_flow.h"
 #include "host/convert_flow.h"
@@ -12,6 +10,7 @@
 #include "host/options.h"
 #include "host/publish_flow.h"
 #include "host/report_flow.h"
+#include "platform/files.h"
 #include "platform/paths.h"
 #include "platform/ui/host.h"
 
@@ -22,14 +21,12 @@ bool setup_ui(const host::Options& options) {
   if (!headless) return true;
   if (!options.transcript.empty()) headless->set_transcript_file(options.transcript);
   if (options.script.empty()) return true;
-  std::ifstream in(options.script, std::ios::binary);
-  if (!in) {
+  auto script = platform::read_file(options.script);
+  if (!script) {
     std::fprintf(stderr, "twhost: cannot read the script %s\n", options.script.c_str());
     return false;
   }
-  std::ostringstream s;
-  s << in.rdbuf();
-  headless->queue_script(s.str());
+  headless->queue_script(*script);
   return true;
 }
 
