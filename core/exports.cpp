@@ -67,6 +67,8 @@ std::string topic_document(const char* document) {
 
 extern "C" {
 
+// --- Library state and project -------------------------------------------------
+
 int32_t InitTW(int32_t window, int32_t mode) { return core::InitTW(library(), window, mode); }
 
 int32_t TWStartUp(int32_t window, char* document) {
@@ -182,7 +184,7 @@ int32_t GetLang2(char* n1, char* n2, char* n3, char* n4, char* n5, char* n6) {
   return 1;
 }
 
-// Help project and context IDs.
+// --- Help project and context IDs ------------------------------------------------
 
 int32_t SetOptions(int32_t window, int32_t) { return project::SetOptions(library(), window); }
 
@@ -219,7 +221,7 @@ int32_t TWImport1(int32_t window, char* document) {
   return project::TWImport1(library(), window, arg(document));
 }
 
-/* Topics, browse sequences and the topic report */
+// --- Topics, browse sequences and the topic report --------------------------------
 
 int32_t GetTopic(int32_t window, char* document, char* title, char* context, char* browse, char* k_keywords,
                  char* a_keywords, char* counter, char* footnote, char* build_tags, char* topic_window) {
@@ -274,7 +276,7 @@ int32_t GenReport(int32_t window, char* path) {
   return result;
 }
 
-// --- Compiling ---------------------------------------------------------------
+// --- Compiling --------------------------------------------------------------------
 
 int32_t GenFiles(char* document, char* project) {
   std::string directory, path;
