@@ -6,6 +6,7 @@
 #include "platform/files.h"
 #include "platform/process.h"
 #include "platform/text.h"
+#include "project/compiler_paths_dialog.h"
 #include "project/compiler_switch.h"
 #include "project/data_file.h"
 #include "project/project_dialogs.h"
@@ -61,6 +62,9 @@ void ProjectDialog::on_command(ui::Dialog& dialog, int id, ui::Notify notify) {
       return select_project(dialog);
     case kSelectRelated:
       return select_related(dialog);
+    case kPaths:
+      EditCompilerPaths(state_, dialog.handle());
+      return;
     case kHelpWorkshop:
       return start_help_workshop();
     case kEmulation:

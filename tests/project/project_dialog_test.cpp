@@ -82,6 +82,24 @@ TEST_F(ProjectDialogTest, SwitchingCompilersExchangesTheFamilyFiles) {
   EXPECT_NE(text_of(hpj).find("[ALIAS]\nA=B\n"), std::string::npos);
 }
 
+TEST_F(ProjectDialogTest, PathsButtonEditsTheSixCompilerPaths) {
+  ui().queue_script(
+      "dialog DLG_PRJ\nclick 111\ndialog DLG_SET_PATHS\nset 101 c:\\hcw\\hcw.exe\nclick 113\n"
+      "file c:\\old\\hc.exe\nset 106 c:\\tools\\shed.exe\nclick 1\nclick 1\n");
+  EXPECT_EQ(project::SetOptions(state, 5), 1);
+  EXPECT_TRUE(ui().pending_script().empty());
+  EXPECT_TRUE(transcript_has("dialog DLG_SET_PATHS \"Set Help Compiler/Tools Paths\" -> 1"));
+  EXPECT_TRUE(transcript_has("filedialog open \"*.exe\" -> c:\\old\\hc.exe"));
+  auto setting = [](const char* key) {
+    return platform::get_profile_string("COMPILERS", key, "(missing)", 129, "TRVWCK6.INI");
+  };
+  EXPECT_EQ(setting("hcw"), "c:\\hcw\\hcw.exe");
+  EXPECT_EQ(setting("hc30"), "c:\\old\\hc.exe");
+  EXPECT_EQ(setting("shed"), "c:\\tools\\shed.exe");
+  for (const char* key : {"hcp", "bmp", "wmf"}) EXPECT_NE(setting(key), "(missing)") << key;
+  EXPECT_EQ(state.settings.compilers.hc30, "c:\\old\\hc.exe");
+}
+
 TEST_F(ProjectDialogTest, Hc30IsChosenOnlyAfterTheWarning) {
   ui().queue_script("dialog DLG_PRJ\nclick 203\nmessage Cancel\nclick 1\n");
   project::SetOptions(state, 5);
