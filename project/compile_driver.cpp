@@ -7,6 +7,7 @@
 #include "core/settings.h"
 #include "platform/paths.h"
 #include "platform/process.h"
+#include "platform/text.h"
 #include "platform/ui/host.h"
 #include "platform/winhelp.h"
 #include "project/compile_progress.h"
@@ -22,6 +23,10 @@ namespace {
 constexpr int kCannotRunCompilerText = 11500;
 // "... unable to locate or run the Help Workshop/Compiler (HCW.EXE). ..."
 constexpr int kCannotRunHelpWorkshopText = 52;
+constexpr std::string_view kNoProjectText =
+    "There is no help project to compile.  Open or create one first.";
+constexpr const char* kProjectPathTooLongText =
+    "The path of the help project %s is longer than %d characters.  Move the project to a shorter path.";
 // Below this a start result is a Windows error code.
 constexpr int kFirstStartSuccess = 32;
 
@@ -47,6 +52,25 @@ int refuse(const core::LibraryState& state, int text_id) {
   return 0;
 }
 
+// Room to read back a PROJECT setting that is longer than the settings keep.
+constexpr int kStoredPathRoom = 4096;
+
+// Without a project nothing is prepared. A PROJECT setting too long for the
+// settings to hold leaves no project either; the user is told which.
+bool refuse_without_project(const core::LibraryState& state) {
+  if (state.project_set && !state.project_path.empty()) return false;
+  const std::string stored = core::read_setting("PROJECT", "", kStoredPathRoom);
+  const int limit = core::kPathMax - 1;
+  if (stored.size() > static_cast<size_t>(limit)) {
+    std::string shown = platform::to_host_path(stored);
+    core::show_message(state, text::format(kProjectPathTooLongText, (shown.empty() ? stored : shown).c_str(), limit),
+                       ui::kMbOk | ui::kMbIconStop);
+  } else {
+    core::show_message(state, kNoProjectText, ui::kMbOk | ui::kMbIconStop);
+  }
+  return true;
+}
+
 int start_compiler(core::LibraryState& state) {
   const CompilerPrograms programs = compiler_programs(state.settings.compilers);
   const CompilerChoice choice = choose_compiler(state.compiler_kind, state.win95_compiler != 0);
@@ -67,6 +91,7 @@ int start_compiler(core::LibraryState& state) {
 int GenFiles(core::LibraryState& state, std::string_view document, std::string& directory,
              std::string& project) {
   directory = core::project_directory(state.project_path);
+  if (refuse_without_project(state)) return 0;
   state.word97 = core::read_setting_int("Word 97", 0);
   if (state.word97 != 0 && !state.win95_compiler) CleanTopicFiles(state);
   close_compiled_help(state);

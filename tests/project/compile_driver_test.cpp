@@ -6,7 +6,9 @@
 #include <chrono>
 #include <thread>
 
+#include "core/settings.h"
 #include "platform/files.h"
+#include "platform/paths.h"
 #include "platform/profile.h"
 #include "project/compile_progress.h"
 #include "project/compiler_command.h"
@@ -177,6 +179,32 @@ TEST_F(CompileDriverTest, NothingToDoForADocumentOutsideTheProject) {
   ui().queue_script("message Cancel\n");  // not added to the project
   EXPECT_EQ(project::GenFiles(state, "c:\\other\\x.rtf", directory, project), 1);
   EXPECT_TRUE(project.empty());
+  for (const auto& line : ui().transcript()) EXPECT_NE(line.rfind("exec", 0), 0u);
+}
+
+TEST_F(CompileDriverTest, WithoutAUsableProjectTheUserIsToldAndNothingIsWritten) {
+  std::string directory, project;
+  state.project_set = false;
+  state.project_path.clear();
+  EXPECT_EQ(project::GenFiles(state, "c:\\proj\\a.doc", directory, project), 0);
+  EXPECT_EQ(ui().transcript().back(),
+            "message \"There is no help project to compile.  Open or create one first.\" caption=\"Tarvenwick\" "
+            "icon=stop -> OK (default)");
+
+  // A project path longer than the settings hold: cut, it names no project.
+  ui().clear_transcript();
+  const std::string folder = "c:\\" + std::string(160, 'd');
+  const std::string long_hpj = folder + "\\project.hpj";
+  use_project(long_hpj, "[OPTIONS]\r\nTITLE=P\r\n[FILES]\r\na.rtf\r\n");
+  platform::write_profile_string("TARVENWICK", "PROJECT", long_hpj, "TRVWCK6.INI");
+  core::LoadSettings(state);
+  ASSERT_FALSE(state.project_set);
+  EXPECT_EQ(project::GenFiles(state, "c:\\proj\\a.doc", directory, project), 0);
+  EXPECT_EQ(ui().transcript().back(),
+            "message \"The path of the help project " + platform::to_host_path(long_hpj) +
+                " is longer than 164 characters.  Move the project to a shorter path.\" caption=\"Tarvenwick\" "
+                "icon=stop -> OK (default)");
+  EXPECT_EQ(platform::find_files(folder + "\\*").size(), 1u);  // the project file alone
   for (const auto& line : ui().transcript()) EXPECT_NE(line.rfind("exec", 0), 0u);
 }
 
