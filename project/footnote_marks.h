@@ -1,39 +1,36 @@
-// Reading one topic footnote from gathered RTF text. Help topic files write
-// a footnote as the footnote character followed by the footnote group, whose
+// Topic footnotes as the RTF reader reports them. A help topic file writes a
+// footnote as the footnote character followed by the footnote group, whose
 // text repeats the character as its reference mark:
 //   #{\footnote # IDH_welcome}
-// Word processors wrap the characters in formatting groups:
-//   {\cs15\super #}{\footnote\pard\plain {\cs15\super #} IDH_welcome}
-// Both forms are read.
+// Word processors wrap the characters in formatting groups and split the
+// text into runs:
+//   {\cs15\super #}{\footnote\pard\plain {\cs15\super #} IDH_welcome\par }
+// The reader hands over the footnote's text without its formatting; what is
+// left here is to know which footnote it is and to take its value.
 #pragma once
-#include <cstddef>
 #include <string>
 #include <string_view>
 
-#include "project/rtf_marks.h"
-
 namespace project {
 
-struct FootnoteRead {
-  rtf_marks::Found found = rtf_marks::Found::nothing;
-  std::string text;   // the footnote text (see footnote_text)
-  size_t resume = 0;  // where scanning goes on
+// The footnote character that stands in front of a footnote: the last
+// character of the topic's text before it, blanks aside.
+class FootnoteMark {
+ public:
+  // Body text of the topic (not hidden, not in a footnote).
+  void body_text(std::string_view bytes);
+  // A paragraph, cell, row or page ended: a character before it marks nothing.
+  void clear() { mark_ = 0; }
+  // The mark for a footnote that starts now; it is used up.
+  char take();
+
+ private:
+  char mark_ = 0;
 };
 
-// The footnote character in front of the group opened at `open` (the '{' of
-// "{\footnote"), looking back over '}', blanks and line breaks; 0 when there
-// is none.
-char footnote_kind(std::string_view text, size_t open);
-
-// Reads the footnote whose group opens at `open`. Its text runs from the
-// reference mark to the next '}'. While that is not in the text the footnote
-// is open; with `force` (no more text will come) it ends at its first line
-// break instead.
-FootnoteRead read_footnote(std::string_view text, size_t open, char kind, bool force);
-
-// The text of a footnote: after a leading control word, from the first blank
-// that follows it; else without leading control characters; cut at the
-// first control character.
-std::string footnote_text(std::string_view raw);
+// The value of a footnote of this kind from its whole text: the reference
+// mark in front is dropped, breaks and control characters inside become
+// blanks, and the result is trimmed.
+std::string FootnoteValue(char kind, std::string_view text);
 
 }  // namespace project

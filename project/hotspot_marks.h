@@ -1,31 +1,39 @@
-// Reading one hotspot from gathered RTF text: underlined text ("\uldb" for a
-// jump, "\ul" for a pop-up) directly followed by hidden text ("\v") that
-// names the target. Hidden text split into adjacent hidden groups is joined.
+// Hotspots as the RTF reader reports them: underlined text (double underline
+// a jump, single underline a pop-up) followed by hidden text that names the
+// target. The underlined text may come in several runs of formatting, and so
+// may the hidden text; only blanks may stand between the two.
 #pragma once
-#include <cstddef>
+#include <optional>
 #include <string>
 #include <string_view>
 
-#include "project/rtf_marks.h"
+#include "rtf/formatting.h"
 
 namespace project {
 
 enum class HotspotKind { jump = 0, popup = 1, macro = 2 };
 
-struct HotspotRead {
-  rtf_marks::Found found = rtf_marks::Found::nothing;
+struct Hotspot {
   HotspotKind kind = HotspotKind::jump;
-  std::string target;  // the hidden text
-  size_t resume = 0;   // where scanning goes on
+  std::string target;  // the hidden text, trimmed
 };
 
-// True when the control word turns underlining on as a hotspot does ("\ul",
-// "\uldb"); `double_underline` tells which.
-bool starts_hotspot(const rtf_marks::ControlWord& word, bool& double_underline);
+// Follows the topic's body text run by run and tells when a hotspot is complete.
+class HotspotReader {
+ public:
+  // A run of body text with its formatting; the hotspot it completes, if any.
+  std::optional<Hotspot> text(std::string_view bytes, const rtf::CharFormat& format);
+  // A paragraph, cell, row, line or page break or a footnote ends any hotspot.
+  std::optional<Hotspot> boundary();
 
-// Reads the hotspot whose underline control word starts at `pos`. Nothing is
-// found when visible text or the next underline comes before any hidden text.
-// Without `force`, a hotspot that runs into the end of the text is open.
-HotspotRead read_hotspot(std::string_view text, size_t pos, bool force);
+ private:
+  enum class Stage { none, underlined, hidden };
+
+  std::optional<Hotspot> finish();
+
+  Stage stage_ = Stage::none;
+  HotspotKind kind_ = HotspotKind::jump;
+  std::string target_;
+};
 
 }  // namespace project

@@ -1,33 +1,23 @@
-// The topic file scanner: reads an RTF topic file line by line and reports,
-// in file order, the footnotes and hotspots of each topic and each topic's
-// end ("\page", or the end of the file). It does not parse RTF fully; it
-// looks for the markers help authoring uses, in bounded memory whatever the
-// file's size.
+// The topic file scanner: reads an RTF topic file with the RTF reader and
+// reports, in file order, the footnotes and hotspots of each topic and each
+// topic's end ("\page", or the end of the file). Texts come in the document's
+// code page, without their formatting.
 #pragma once
-#include <cstddef>
 #include <string>
 #include <string_view>
 #include <vector>
 
+#include "project/footnote_marks.h"
 #include "project/hotspot_marks.h"
 #include "project/topic_table.h"
+#include "project/topic_text_decoder.h"
+#include "rtf/reader.h"
 
 namespace project {
 
 // The footnote characters the scanner reads: build tags, context string,
 // title, keywords, browse sequence, entry macro.
 inline constexpr std::string_view kScannedFootnotes = "*#$K+!";
-// The gathering buffer: its size, the fill past which its oldest text is
-// dropped, and how much is dropped then.
-inline constexpr std::size_t kGatherCapacity = 65500;
-inline constexpr std::size_t kGatherHighWater = 64000;
-inline constexpr std::size_t kGatherDrop = 32000;
-// A footnote or hotspot still unfinished this many bytes after its start is
-// ended where it stands: its end is not coming.
-inline constexpr std::size_t kOpenMarkerMax = 5000;
-// Texts and hotspots a scanned topic keeps.
-inline constexpr std::size_t kScannedTextMax = 4999;
-inline constexpr std::size_t kScannedHotspotsMax = 10000;
 
 struct ScannedHotspot {
   HotspotKind kind = HotspotKind::jump;
@@ -58,43 +48,50 @@ class ScanSink {
   virtual bool on_topic_end(const ScannedTopic& topic) { return true; }
 };
 
-// The scan over lines given one at a time (ScanTopicFile feeds it a file).
-class TopicScanner {
+// What the RTF reader finds, turned into topics for a ScanSink.
+class TopicScanner : public rtf::Sink {
  public:
-  TopicScanner(const TopicTable& table, ScanSink& sink);
+  TopicScanner(const TopicTable& table, ScanSink& sink, const TopicTextDecoder& decoder);
 
-  // One piece of a line; `line_end` when the line ended with it.
-  void add_line(std::string_view piece, bool line_end);
-  // The end of the file: unfinished markers end, the last topic is delivered
-  // unless it is empty.
+  void text(std::string_view bytes, const rtf::CharFormat& format) override;
+  void unicode_char(std::uint32_t code_point, const rtf::CharFormat& format) override;
+  void line_break(const rtf::CharFormat& format) override;
+  void paragraph_end(const rtf::ParaFormat&) override { boundary(" "); }
+  void cell_end(const rtf::ParaFormat&) override { boundary(" "); }
+  void row_end(const rtf::RowFormat&) override { boundary(" "); }
+  void page_break() override;
+  void footnote_begin() override;
+  void footnote_end() override;
+
+  // The end of the file: an unfinished footnote or hotspot ends, and the
+  // last topic is delivered unless it is empty.
   void finish();
   // True once the sink asked to stop.
   bool stopped() const { return stopped_; }
 
  private:
-  void gather(std::string_view piece, bool line_end);
-  void examine(bool force);
-  // Reads the marker at a backslash; returns where scanning goes on, or npos
-  // when the marker is open and the text from `open_at` must wait.
-  size_t read_marker(std::string_view text, size_t at, bool force, size_t& open_at);
-  size_t read_footnote_at(std::string_view text, size_t open, bool force, size_t& open_at);
-  size_t read_hotspot_at(std::string_view text, size_t at, bool force, size_t& open_at);
+  void decoded_text(const std::string& bytes, const rtf::CharFormat& format);
+  void boundary(std::string_view in_footnote);
+  void add_hotspot(std::optional<Hotspot> hotspot);
   void store_footnote(char kind, std::string text);
   void end_topic();
-  void drop_oldest(size_t bytes);
 
   const TopicTable& table_;
   ScanSink& sink_;
+  const TopicTextDecoder& decoder_;
   ScannedTopic topic_;
-  std::string buffer_;
-  size_t start_ = 0;        // first byte not yet scanned
-  size_t waiting_ = 0;      // bytes an open marker waited with at the last look
-  bool broken_line_ = false;  // the last gathered piece did not end its line
+  FootnoteMark mark_;
+  HotspotReader hotspots_;
+  bool in_footnote_ = false;
+  char footnote_kind_ = 0;  // of the open footnote; 0 when it is not read
+  std::string footnote_text_;
   bool stopped_ = false;
 };
 
 enum class ScanResult { done, stopped, not_opened };
 
+// Scans the RTF text of a topic file.
+ScanResult ScanTopicText(std::string_view rtf, const TopicTable& table, ScanSink& sink);
 // Scans a topic file (a system path).
 ScanResult ScanTopicFile(std::string_view path, const TopicTable& table, ScanSink& sink);
 

@@ -86,6 +86,18 @@ TEST_F(Report, CrossReferencesAndEqualKeys) {
             "Title:         \tUntitled topic\r\n\r\n\r\n\t\t\r\n");
 }
 
+TEST_F(Report, WordProcessorTopicFile) {
+  // Footnotes wrapped over lines and formatted inside, escapes, hotspots in
+  // table cells and split over runs; the project lists the file in another case.
+  state.project_path = "c:\\sample\\hand.hpj";
+  state.project_set = true;
+  tw_test::write_file(host("c:\\sample\\WORD.RTF"), fixture("word_topics.rtf"));
+  state.topic_files.add("word.rtf");
+  for (const char* name : {"T_ONE", "T_TWO", "T_THREE"}) project::AddOrUpdateTopic(state.data.topics, {name, "", 0});
+  EXPECT_EQ(generate("dialog DLG_REPORT\nclick 1\n"), 1);
+  EXPECT_EQ(written(), fixture("word_topics_report.txt"));
+}
+
 TEST_F(Report, ReportInUseKeepsTheOldFile) {
   open_project({{"a.rtf", "#{\\footnote # IDH_a}\\page\n"}});
   tw_test::write_file(host(report), "old report");

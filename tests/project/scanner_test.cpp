@@ -1,9 +1,11 @@
-// The topic file scanner on hand-made RTF and on the sample project's files.
+// The topic file scanner on RTF as word processors write it, on hand-written
+// RTF and on the sample project's files.
 #include <gtest/gtest.h>
 
 #include <string>
 #include <vector>
 
+#include "platform/files.h"
 #include "project/topic_scanner.h"
 #include "support/test_support.h"
 
@@ -33,61 +35,77 @@ class Recorder : public project::ScanSink {
   }
 };
 
-// Feeds the text line by line, as a file would come.
 Recorder scan(std::string_view rtf, const project::TopicTable& table = {}) {
   Recorder r;
-  project::TopicScanner scanner(table, r);
-  size_t pos = 0;
-  while (pos < rtf.size()) {
-    size_t nl = rtf.find('\n', pos);
-    bool end = nl != std::string_view::npos;
-    scanner.add_line(rtf.substr(pos, (end ? nl : rtf.size()) - pos), end);
-    pos = end ? nl + 1 : rtf.size();
-  }
-  scanner.finish();
+  project::ScanTopicText(rtf, table, r);
   return r;
 }
 
 using Events = std::vector<std::string>;
 
-TEST(Scanner, ReadsHelpFormAndWordProcessorFormFootnotes) {
+class ScannerFiles : public tw_test::Fixture {};
+
+TEST_F(ScannerFiles, WordProcessorTopicFile) {
+  // CR LF lines, footnotes wrapped over several lines, marks in style groups
+  // (inside and beside the footnote group), escapes in the document's and a
+  // font's code page, hotspots split over runs, in table cells and after a
+  // picture, and an A footnote that is not scanned.
+  Recorder r;
+  project::TopicTable table;
+  auto result = project::ScanTopicFile(std::string(TW_TEST_DATA) + "/project/word_topics.rtf", table, r);
+  ASSERT_EQ(result, project::ScanResult::done);
+  EXPECT_EQ(r.events, (Events{"# T_ONE", "$ A very long title that continues here and ends", "K alpha;beta;gamma",
+                              "+ main:005", "K Caf\xe9 menu;\xd8resund", "jump T_ONE", "jump T_TWO", "popup T_THREE",
+                              "macro !ExecProgram(`notepad.exe', 0)", "jump T_TWO", "end", "# T_TWO",
+                              "$ Using italic words", "K what\x92s new;version 2", "* beta_tag",
+                              "! CloseWindow(`main')", "end"}));
+  ASSERT_EQ(r.topics.size(), 2u);
+  EXPECT_EQ(r.topics[0].keywords, "alpha;beta;gamma;Caf\xe9 menu;\xd8resund");
+  EXPECT_EQ(r.topics[0].hotspots.size(), 5u);
+  EXPECT_EQ(r.topics[1].title, "Using italic words");
+}
+
+TEST_F(ScannerFiles, SampleTopicFileAndMissingFile) {
+  Recorder r;
+  project::TopicTable table;
+  auto result = project::ScanTopicFile(std::string(TW_SOURCE_DIR) + "/samples/sample/intro.rtf", table, r);
+  ASSERT_EQ(result, project::ScanResult::done);
+  EXPECT_EQ(r.events,
+            (Events{"# IDH_welcome", "$ Welcome to the Sample Help", "K welcome;introduction;overview", "+ main:005",
+                    "jump IDH_getting_started", "popup IDH_def_topic", "jump IDH_printing", "jump IDH_shortcuts",
+                    "end", "# IDH_getting_started", "$ Getting Started", "K getting started;introduction;basics",
+                    "+ main:010", "jump IDH_printing", "end", "# IDH_def_topic", "$ Topic",
+                    "K topic;definitions", "end"}));
+  EXPECT_EQ(project::ScanTopicFile("c:\\no\\such.rtf", table, r), project::ScanResult::not_opened);
+}
+
+TEST(Scanner, HandWrittenFootnotesKeepTheirTextWithoutFormatting) {
   auto r = scan(
       "{\\rtf1\\ansi\n"
       "#{\\footnote # IDH_one}\n"
-      "${\\footnote $ First topic}\n"
+      "${\\footnote $ Bold \\b word\\b0  end}\n"
+      "K{\\footnote K one;{\\i two};three}\n"
+      "K{\\footnote K Caf\\'e9;na\\u239\\'3fve;\\u8364?uro;\\u1076?a}\n"
       "\\par \\page\n"
-      "{\\cs15\\super #}{\\footnote\\pard\\plain\\s16\\fs20 {\\cs15\\super #} IDH_two}\n"
-      "{\\cs15\\super K}{\\footnote\\pard\\plain {\\cs15\\super K} alpha;beta}\n"
-      "{\\cs15\\super +}{\\footnote\\pard\\plain {\\cs15\\super +} main:0010}\n"
-      "{\\cs15\\super !}{\\footnote\\pard\\plain {\\cs15\\super !} CloseWindow(`main')}\n"
-      "{\\cs15\\super *}{\\footnote\\pard\\plain {\\*\\bkmkstart x}{\\cs15\\super *} beta_tag}\n"
+      "#{\\footnote {\\super #}{ }{IDH_two}}\n"
+      "${\\footnote $ {\\b\\i Split}\n title\\tab here\\par }\n"
+      "+{\\footnote + main:0010}!{\\footnote ! CloseWindow(`main')}*{\\footnote * beta_tag}\n"
       "Text\\par }\n");
-  EXPECT_EQ(r.events, (Events{"# IDH_one", "$ First topic", "end", "# IDH_two", "K alpha;beta", "+ main:0010",
-                              "! CloseWindow(`main')", "* beta_tag", "end"}));
+  EXPECT_EQ(r.events, (Events{"# IDH_one", "$ Bold word end", "K one;two;three", "K Caf\xe9;na\xefve;\x80uro;?a",
+                              "end", "# IDH_two", "$ Split title here", "+ main:0010", "! CloseWindow(`main')",
+                              "* beta_tag", "end"}));
   ASSERT_EQ(r.topics.size(), 2u);
-  EXPECT_EQ(r.topics[1].keywords, "alpha;beta");
-  EXPECT_EQ(r.topics[1].browse, "main:0010");
-  EXPECT_EQ(r.topics[1].build_tags, "beta_tag");
+  EXPECT_EQ(r.topics[0].keywords, "one;two;three;Caf\xe9;na\xefve;\x80uro;?a");
 }
 
-TEST(Scanner, FootnoteSpreadOverLinesIsCompletedBeforeTheNext) {
-  // The reference mark ends one line and the text follows on the next; the
-  // footnote character stands on the line before its group. Line breaks
-  // themselves are no text in RTF.
+TEST(Scanner, TextComesInTheDocumentsCodePage) {
+  // A Cyrillic document: its \'xx bytes stay, \uN and \rquote come in code
+  // page 1251, a Latin font's bytes are brought over where 1251 has them.
   auto r = scan(
-      "{\\cs15\\super #}\n"
-      "{\\footnote\\pard\\plain\\s16 {\\cs15\\super #}\n"
-      " IDH_split}{\\cs15\\super $}{\\footnote\\pard {\\cs15\\super $} Split \n"
-      "Title}\n"
-      "{\\b formatted\\par}\n");
-  EXPECT_EQ(r.events, (Events{"# IDH_split", "$ Split Title", "end"}));
-}
-
-TEST(Scanner, FootnoteTextStartingWithControlWordsOrBraces) {
-  auto r = scan(
-      "${\\footnote $ {\\b\\i Bold title}}\n"
-      "K{\\footnote K \\'e9t\\'e9;summer}\n");
-  EXPECT_EQ(r.events, (Events{"$ Bold title", "K \\'e9t\\'e9;summer", "end"}));
+      "{\\rtf1\\ansi\\ansicpg1251\\deff0{\\fonttbl{\\f0\\fcharset204 Arial;}{\\f1\\fcharset238 Times CE;}}\r\n"
+      "\\pard #{\\footnote # T_RU}${\\footnote $ \\'cf\\'f0\\'e8\\u1074\\'3f\\'e5\\'f2 \\rquote "
+      "{\\f1 caf\\'e9 \\'bb}}\\par }\r\n");
+  EXPECT_EQ(r.events, (Events{"# T_RU", "$ \xcf\xf0\xe8\xe2\xe5\xf2 \x92" "caf? \xbb", "end"}));
 }
 
 TEST(Scanner, HotspotKindsAndJoinedHiddenText) {
@@ -104,20 +122,17 @@ TEST(Scanner, UnderlineWithoutHiddenTextIsNoHotspot) {
   auto r = scan(
       "\\par {\\ul just underlined} then words {\\v a comment}\\par\n"
       "\\par {\\ul first}{\\uldb second}{\\v IDH_second}\\ulnone\\par\n"
-      "\\par {\\ul0 off}{\\v IDH_off} {\\uldb }{\\v } {\\uldb \\{x\\}}\\par }\n");
+      "\\par {\\ul0 off}{\\v IDH_off} {\\uldb }{\\v } {\\uldb \\{x\\}}\\par\n"
+      "\\par {\\uldb broken}\\par {\\v IDH_next_paragraph}\\par }\n");
   EXPECT_EQ(r.events, (Events{"jump IDH_second", "end"}));
 }
 
-TEST(Scanner, PictureDataNeverReachesTheFootnoteSearch) {
-  // The footnote's text follows the picture data: if the data were gathered
-  // it would become the footnote's text.
-  std::string rtf = "{\\cs15\\super #}{\\footnote\\pard {\\cs15\\super #}\n";
-  for (int i = 0; i < 3000; ++i) rtf += "0123456789abcdef0123456789abcdef0123456789abcdef0123456789abcdef\n";
-  rtf += "IDH_after_picture}\n{\\pict\\wmetafile8\\picw100\n";
+TEST(Scanner, PictureDataNeverReachesTheFootnoteText) {
+  std::string rtf = "{\\cs15\\super #}{\\footnote\\pard {\\cs15\\super #} IDH_before}{\\pict\\wmetafile8\\picw100\n";
   for (int i = 0; i < 3000; ++i) rtf += "ffd8ffe000104a46494600010101004800480000ffdb004300080606070605080707\n";
-  rtf += "ff}{\\uldb Next}{\\v IDH_next}\\par }\n";
+  rtf += "ff}${\\footnote $ After}{\\uldb Next}{\\v IDH_next}\\par }\n";
   auto r = scan(rtf);
-  EXPECT_EQ(r.events, (Events{"# IDH_after_picture", "jump IDH_next", "end"}));
+  EXPECT_EQ(r.events, (Events{"# IDH_before", "$ After", "jump IDH_next", "end"}));
 }
 
 TEST(Scanner, TopicNumbersComeFromTheTable) {
@@ -139,51 +154,35 @@ TEST(Scanner, SinkStopsTheScan) {
   Recorder r;
   r.stop_after = 1;
   project::TopicTable table;
-  project::TopicScanner scanner(table, r);
-  scanner.add_line("#{\\footnote # A}\\page #{\\footnote # B}\\page", true);
-  scanner.finish();
-  EXPECT_TRUE(scanner.stopped());
+  auto result = project::ScanTopicText("#{\\footnote # A}\\page #{\\footnote # B}\\page", table, r);
+  EXPECT_EQ(result, project::ScanResult::stopped);
   EXPECT_EQ(r.events, (Events{"# A", "end"}));
 }
 
 TEST(Scanner, TruncatedAndHostileInputEndsCleanly) {
   EXPECT_EQ(scan("{\\footnote {\\cs15\\super #} IDH_cut").events, Events{});  // no footnote character
-  EXPECT_EQ(scan("#{\\footnote # IDH_cut\nmore").events, (Events{"# IDH_cut", "end"}));
+  EXPECT_EQ(scan("#{\\footnote # IDH_cut\nmore").events, (Events{"# IDH_cutmore", "end"}));
   EXPECT_EQ(scan("{\\uldb x}{\\v").events, Events{});
   EXPECT_EQ(scan("{\\uldb x}{\\v IDH_x").events, (Events{"jump IDH_x", "end"}));
   EXPECT_EQ(scan("\\").events, Events{});
   EXPECT_EQ(scan("\\'4").events, Events{});
   EXPECT_EQ(scan("\\bin999999 #{\\footnote # hidden}").events, Events{});
   EXPECT_EQ(scan("}}}}\\page{{{{").events, Events{"end"});
+  EXPECT_EQ(scan("#{\\footnote # IDH_a\\page}${\\footnote $ Same topic}").events,
+            (Events{"# IDH_a", "$ Same topic", "end"}));
 }
 
-TEST(Scanner, LongLinesAndUnfinishedMarkersKeepMemoryBounded) {
-  // A footnote that never closes is given up after a while; what follows is
-  // still read, also from lines far longer than the line buffer.
-  std::string rtf = "#{\\footnote # never closed\n";
-  std::string line = "\\plain ";
-  while (line.size() < 20000) line += "text \\b bold\\b0  ";
-  for (int i = 0; i < 200; ++i) rtf += line + "\n";
-  rtf += line + "{\\uldb far}{\\v IDH_far}" + line + "\\page\n";
+TEST(Scanner, LongTextsAreKeptWhole) {
+  // Nothing in a topic file limits a footnote's length or a topic's hotspots.
+  std::string keywords;
+  while (keywords.size() < 20000) keywords += "keyword " + std::to_string(keywords.size()) + ";";
+  std::string rtf = "K{\\footnote K " + keywords + "}";
+  for (int i = 0; i < 12000; ++i) rtf += "{\\ul x}{\\v T" + std::to_string(i) + "} ";
   auto r = scan(rtf);
-  EXPECT_EQ(r.events, (Events{"# never closed", "jump IDH_far", "end"}));
-}
-
-class ScannerFiles : public tw_test::Fixture {};
-
-TEST_F(ScannerFiles, SampleTopicFile) {
-  Recorder r;
-  project::TopicTable table;
-  auto result = project::ScanTopicFile(std::string(TW_SOURCE_DIR) + "/samples/sample/intro.rtf", table, r);
-  // a host path works as a path without a drive
-  ASSERT_EQ(result, project::ScanResult::done);
-  EXPECT_EQ(r.events,
-            (Events{"# IDH_welcome", "$ Welcome to the Sample Help", "K welcome;introduction;overview", "+ main:005",
-                    "jump IDH_getting_started", "popup IDH_def_topic", "jump IDH_printing", "jump IDH_shortcuts",
-                    "end", "# IDH_getting_started", "$ Getting Started", "K getting started;introduction;basics",
-                    "+ main:010", "jump IDH_printing", "end", "# IDH_def_topic", "$ Topic",
-                    "K topic;definitions", "end"}));
-  EXPECT_EQ(project::ScanTopicFile("c:\\no\\such.rtf", table, r), project::ScanResult::not_opened);
+  ASSERT_EQ(r.topics.size(), 1u);
+  EXPECT_EQ(r.topics[0].keywords, keywords);
+  ASSERT_EQ(r.topics[0].hotspots.size(), 12000u);
+  EXPECT_EQ(r.topics[0].hotspots.back().target, "T11999");
 }
 
 }  // namespace
