@@ -1,6 +1,7 @@
-// Reading a topic file the way the scanner needs it: one line at a time, each
-// at most kScanLineMax bytes (a longer line comes in pieces), through a fixed
-// read window, so that a huge or hostile file costs bounded memory.
+// Reading a text file (the report's temporary file, a keyword database) one
+// line at a time, each at most kScanLineMax bytes (a longer line comes in
+// pieces), through a fixed read window, so that a huge or hostile file costs
+// bounded memory.
 #pragma once
 #include <cstddef>
 #include <cstdint>
@@ -10,7 +11,7 @@
 
 namespace project {
 
-// Longest piece of a line the scanner looks at, line break included.
+// Longest piece of a line handed out, line break included.
 inline constexpr std::size_t kScanLineMax = 5000;
 
 class TopicFileLines {

@@ -108,6 +108,24 @@ TEST(Scanner, TextComesInTheDocumentsCodePage) {
   EXPECT_EQ(r.events, (Events{"# T_RU", "$ \xcf\xf0\xe8\xe2\xe5\xf2 \x92" "caf? \xbb", "end"}));
 }
 
+TEST(Scanner, NewerWordProcessorRunsAndRevisionMarks) {
+  // Every run in its own group with direction and revision words; a target
+  // split by a bookmark; underlined field instructions start no hotspot.
+  auto r = scan(
+      "{\\rtf1\\ansi\\ansicpg1252\\uc1\\deff0{\\fonttbl{\\f0\\froman\\fcharset0 Times New Roman;}}\r\n"
+      "\\pard\\plain \\ltrpar\\ql \\rtlch\\fcs1 \\af0 \\ltrch\\fcs0 \\fs24\\lang1033 {\\rtlch\\fcs1 \\af0 "
+      "\\ltrch\\fcs0 \\cs15\\super\\insrsid4 #}{\\footnote \\ltrpar \\pard\\plain \\ltrpar\\s16\\ql "
+      "\\rtlch\\fcs1 \\af0\\afs20 \\ltrch\\fcs0 \\fs20\\lang1033 {\\rtlch\\fcs1 \\af0 \\ltrch\\fcs0 "
+      "\\cs15\\super\\insrsid4 #}{\\rtlch\\fcs1 \\af0 \\ltrch\\fcs0 \\insrsid4  IDH_new}{\\rtlch\\fcs1 "
+      "\\af0 \\ltrch\\fcs0 \\insrsid4 \\par }}\r\n"
+      "{\\rtlch\\fcs1 \\af0 \\ltrch\\fcs0 \\uldb\\insrsid4 Open}{\\rtlch\\fcs1 \\af0 \\ltrch\\fcs0 "
+      "\\v\\insrsid4 IDH_}{\\*\\bkmkstart here}{\\*\\bkmkend here}{\\rtlch\\fcs1 \\af0 \\ltrch\\fcs0 "
+      "\\v\\insrsid4 open}{\\rtlch\\fcs1 \\af0 \\ltrch\\fcs0 \\insrsid4  or }{\\field{\\*\\fldinst "
+      "{\\uldb HYPERLINK x}}{\\fldrslt link}}{\\v hidden note}\r\n"
+      "\\par }");
+  EXPECT_EQ(r.events, (Events{"# IDH_new", "jump IDH_open", "end"}));
+}
+
 TEST(Scanner, HotspotKindsAndJoinedHiddenText) {
   auto r = scan(
       "\\par See {\\uldb Printing}{\\v IDH_print}{\\v ing>second} and {\\ul term}{\\v\\f2 IDH_term}.\n"
