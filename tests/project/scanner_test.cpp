@@ -89,7 +89,7 @@ TEST(Scanner, HandWrittenFootnotesKeepTheirTextWithoutFormatting) {
       "\\par \\page\n"
       "#{\\footnote {\\super #}{ }{IDH_two}}\n"
       "${\\footnote $ {\\b\\i Split}\n title\\tab here\\par }\n"
-      "+{\\footnote + main:0010}!{\\footnote ! CloseWindow(`main')}*{\\footnote * beta_tag}\n"
+      "+{\\footnote + main:0010}!{\\footnote ! CloseWindow(`main')}{\\super *}{\\*\\footnote * beta_tag}\n"
       "Text\\par }\n");
   EXPECT_EQ(r.events, (Events{"# IDH_one", "$ Bold word end", "K one;two;three", "K Caf\xe9;na\xefve;\x80uro;?a",
                               "end", "# IDH_two", "$ Split title here", "+ main:0010", "! CloseWindow(`main')",
