@@ -7,7 +7,7 @@
 #include "platform/files.h"
 #include "platform/profile.h"
 #include "platform/text.h"
-#include "project/hpj_text.h"
+#include "formats/hpj_text.h"
 #include "project/project_file.h"
 
 namespace project {
@@ -47,7 +47,7 @@ std::vector<OptionKey> option_keys() {
 void write_key(const std::string& path, const char* key, const std::string& value) {
   for (int i = 0; i < kMaxRepeatedKeys; ++i) {
     auto bytes = platform::read_file(path);
-    if (!bytes || !HpjText(*bytes).has_key("OPTIONS", key)) break;
+    if (!bytes || !formats::HpjText(*bytes).has_key("OPTIONS", key)) break;
     platform::write_profile_string("OPTIONS", key, std::nullopt, path);
   }
   if (!value.empty()) platform::write_profile_string("OPTIONS", key, value, path);
