@@ -38,8 +38,12 @@ Lines split_text(std::string_view text) {
   return lines;
 }
 
-// The comments of one section, each group with the entry that follows it
-// ("" for the comments at the section's end), in file order.
+// Where a group of comments stood besides before an entry.
+constexpr std::string_view kSectionHeader = "\x01header";
+constexpr std::string_view kSectionEnd = "\x01end";
+
+// The comments of one section, each group with the entry that follows it,
+// the section's header or its end, in file order.
 struct Group {
   std::string key;
   Lines comments;
@@ -60,8 +64,8 @@ class CommentPlacer {
       if (formats::is_section_header(line)) {
         close_section();
         section_ = section_name(line);
-        emit(take_group("\x01header"));
-      } else if (!is_author_comment(line) && !text::trim(line).empty()) {
+        emit(take_group(kSectionHeader));
+      } else if (!is_author_comment(line) && !entry_key(line).empty()) {
         emit(take_group(entry_key(line)));
       }
       out_.push_back(line);
@@ -78,22 +82,25 @@ class CommentPlacer {
       if (formats::is_section_header(line)) {
         if (!section) std::swap(top_, pending);
         section = section_name(line);
-        attach(*section, "\x01header", pending);
+        attach(*section, kSectionHeader, pending);
       } else if (is_author_comment(line)) {
         pending.push_back(line);
-      } else if (!text::trim(line).empty() && section) {
+      } else if (text::trim(line).empty()) {
+        // A blank line parts comments from the header that follows.
+        if (section) attach(*section, kSectionEnd, pending);
+      } else if (section) {
         attach(*section, entry_key(line), pending);
       }
     }
-    if (section) attach(*section, "", pending);
+    if (section) attach(*section, kSectionEnd, pending);
   }
 
-  void attach(const std::string& section, std::string key, Lines& comments) {
-    if (!comments.empty()) groups_[section].push_back(Group{std::move(key), std::move(comments)});
+  void attach(const std::string& section, std::string_view key, Lines& comments) {
+    if (!comments.empty()) groups_[section].push_back(Group{std::string(key), std::move(comments)});
     comments.clear();
   }
 
-  Lines take_group(const std::string& key) {
+  Lines take_group(std::string_view key) {
     for (auto& group : groups_[section_]) {
       if (group.key == key && !group.comments.empty()) return std::exchange(group.comments, {});
     }
@@ -104,7 +111,8 @@ class CommentPlacer {
   void close_section() {
     Lines rest;
     for (auto& group : groups_[section_]) {
-      if (group.key != "\x01header") rest.insert(rest.end(), group.comments.begin(), group.comments.end());
+      if (group.key == kSectionHeader) continue;
+      rest.insert(rest.end(), group.comments.begin(), group.comments.end());
       group.comments.clear();
     }
     const bool separator = !out_.empty() && text::trim(out_.back()) == ";";

@@ -280,4 +280,43 @@ TEST_F(ProjectFileTest, Windows30ProjectWithLowerCaseSectionsRoundTrips) {
   EXPECT_EQ(out.find("x.dat"), std::string::npos);
 }
 
+// A hand-kept project with relative paths and LF line ends: the rewrite
+// keeps its line ends, its comments in their sections (before the entry
+// they stood before, or at the section's end when that entry is gone) and
+// its ROOT and ERRORLOG as written, since they name the same places.
+TEST_F(ProjectFileTest, RelativeProjectKeepsItsPathsCommentsAndLineEnds) {
+  const std::string path = "c:\\print\\printer.hpj";
+  use_project(path, fixture("relative_lf.hpj"));
+  ASSERT_EQ(project::ReadProjectFile(state), 1);
+  EXPECT_EQ(state.data.project.map_include + "|" + state.data.project.extra_includes, "|ids.h");
+  state.topic_files.clear();
+  state.topic_files.add("setup.rtf");
+  state.topic_files.add("tasks.rtf");
+  ASSERT_EQ(project::WriteProjectFile(state, 0, path), 1);
+  EXPECT_EQ(text_of(path),
+            "; Printer guide, moved between machines: all paths are relative.\n"
+            ";\n[OPTIONS]\n; the project folder itself\nROOT=.\nERRORLOG=.\\printer.log\n"
+            "TITLE=Printer Guide\nWARNING=3\nCOMPRESS=OFF\nCOPYRIGHT=\n;\nCITATION=\n;\nICON=\n;\n"
+            "; a comment beside nothing the regeneration keeps\n"
+            ";\n[BUILDTAGS]\n"
+            ";\n; topic files, in reading order\n[FILES]\n; chapter one\nsetup.rtf\ntasks.rtf\n"
+            "; chapter two, dropped later\n; end of the files\n"
+            ";\n[BITMAPS]\nart\\printer.bmp\n"
+            ";\n[CONFIG]\n\n"
+            ";\n[WINDOWS]\nmain=\"Printer Guide\",,,,,0\n"
+            "[alias]\nIDH_install=IDH_setup\n"
+            "[MAP]\n#include <ids.h>\nIDH_setup 10\n\n");
+}
+
+TEST_F(ProjectFileTest, MovedProjectGetsItsOwnPathsWhereTheOldOnesNameElsewhere) {
+  const std::string path = "c:\\print\\printer.hpj";
+  use_project(path, "[OPTIONS]\r\nROOT=c:\\old\r\nERRORLOG=..\\print\\printer.log\r\n");
+  ASSERT_EQ(project::ReadProjectFile(state), 1);
+  state.data.project.root = "c:\\print";
+  ASSERT_EQ(project::WriteProjectFile(state, 0, path), 1);
+  const std::string out = crlf_text_of(path);
+  // ROOT named another folder: rewritten. ERRORLOG named this log: kept.
+  EXPECT_NE(out.find("\nROOT=c:\\print\nERRORLOG=..\\print\\printer.log\n"), std::string::npos) << out;
+}
+
 }  // namespace
