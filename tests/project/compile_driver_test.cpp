@@ -197,6 +197,9 @@ TEST_F(CompileDriverTest, DefaultSettingsReachTheInstalledStandInsOfEveryFamily)
   state.win95_compiler = 0;
   ASSERT_EQ(gen_files(), 1);
   EXPECT_TRUE(transcript_has("exec \"hcp.exe c:\\proj\\p.hpj\" show=9 -> 33"));
+  state.compiler_kind = 2;
+  ASSERT_EQ(gen_files(), 1);
+  EXPECT_TRUE(transcript_has("exec \"hc.exe c:\\proj\\p.hpj\" show=9 -> 33"));
 }
 
 TEST_F(CompileDriverTest, HelpWorkshopProjectGetsItsErrorLogNamed) {
