@@ -4,10 +4,10 @@
 #include <functional>
 
 #include "core/library_state.h"
+#include "formats/hpj_text.h"
 #include "platform/files.h"
 #include "platform/profile.h"
 #include "platform/text.h"
-#include "formats/hpj_text.h"
 #include "project/project_file.h"
 
 namespace project {
@@ -70,6 +70,7 @@ std::string roots_for_help_workshop(const core::LibraryState& state, const Proje
 int store_win95(core::LibraryState& state, const ProjectFileModel& before) {
   const ProjectFileModel& m = state.data.project;
   const std::string& path = state.project_path;
+  if (refuse_foreign_file(state, path)) return 0;
   for (const auto& k : option_keys()) {
     std::string now = k.value(m);
     if (now != k.value(before)) write_key(path, k.key, now);

@@ -4,6 +4,7 @@
 #include "platform/profile.h"
 #include "platform/text.h"
 #include "project/project_file.h"
+#include "project/project_update.h"
 #include "project_fixture.h"
 
 namespace {
@@ -70,11 +71,14 @@ TEST_F(SectionTest, FileThatIsNoHelpProjectIsNeverWrittenOver) {
   EXPECT_EQ(state.data.project.title, "Kept");
   EXPECT_EQ(project::ReplaceProjectSection(state, project::SectionKind::files), 0);
   EXPECT_EQ(project::RemoveSection(hpj, "OPTIONS"), 0);
+  const project::ProjectFileModel before = state.data.project;
+  state.data.project.title = "Changed";
+  EXPECT_EQ(project::StoreProjectOptions(state, before), 0);  // Help Workshop's key by key
   state.win95_compiler = 0;
   EXPECT_EQ(project::WriteProjectFile(state, 0, hpj), 0);
   EXPECT_EQ(text_of(hpj), utf16);
   EXPECT_FALSE(tw_test::exists(host("c:\\gadget\\gadget.twb")));
-  ASSERT_EQ(ui().transcript().size(), 3u);
+  ASSERT_EQ(ui().transcript().size(), 4u);
   EXPECT_EQ(ui().transcript()[0],
             "message \"gadget.hpj is not a help project file, so it was neither read nor changed.  "
             "Open or create a help project (.hpj) file instead.\" caption=\"Tarvenwick\" icon=stop -> OK "
