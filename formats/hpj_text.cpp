@@ -174,10 +174,6 @@ std::string join_lines(const std::vector<std::string>& lines) {
   return out;
 }
 
-}  // namespace formats
-
-namespace formats {
-
 std::string with_line_ends(std::string_view text, std::string_view line_end) {
   std::string out;
   out.reserve(text.size() + text.size() / 16);
