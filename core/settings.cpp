@@ -5,6 +5,9 @@
 #include "core/library_state.h"
 #include "core/messages.h"
 #include "core/project_paths.h"
+#include "formats/hpj_kind.h"
+#include "formats/hpj_paths.h"
+#include "formats/hpj_text.h"
 #include "platform/files.h"
 #include "platform/paths.h"
 #include "platform/profile.h"
@@ -184,26 +187,28 @@ void SaveProjectOptions(LibraryState& state) {
 }
 
 // A project without an LCID entry in [OPTIONS] is a Windows 3.x project; one
-// with it uses the Windows 95 compiler and gets its error log named.
+// with it uses the Windows 95 compiler and gets its error log named (an
+// ERRORLOG that already names that log is left as the author wrote it).
 void DecideCompiler(LibraryState& state) {
   if (state.options.w95 != -7) {
     state.win95_compiler = state.options.w95 == 1 ? 1 : 0;
     return;
   }
   const std::string& hpj = state.project_path;
-  if (hpj.empty()) {
+  std::optional<std::string> bytes = hpj.empty() ? std::nullopt : platform::read_file(hpj);
+  // Undecided while there is no project, or the file is none: nothing is written.
+  if (hpj.empty() || (bytes && !formats::is_help_project_text(*bytes))) {
     state.win95_compiler = 0;
     return;
   }
-  std::string lcid = platform::get_profile_string("OPTIONS", "LCID", "hoag", 64, hpj);
-  if (lcid.find("hoag") != std::string::npos) {
-    state.options.w95 = 0;
-  } else {
-    state.options.w95 = 1;
-    platform::write_profile_string("OPTIONS", "ERRORLOG", platform::replace_extension(hpj, ".log"),
-                                   hpj);
+  const formats::HpjText text(bytes.value_or(std::string()));
+  state.options.w95 = text.has_key("OPTIONS", "LCID") ? 1 : 0;
+  const std::string log = platform::replace_extension(hpj, ".log");
+  if (state.options.w95 == 1 &&
+      !formats::same_project_entry(project_directory(hpj), text.value("OPTIONS", "ERRORLOG"), log)) {
+    platform::write_profile_string("OPTIONS", "ERRORLOG", log, hpj);
+    platform::write_profile_string(std::nullopt, std::nullopt, std::nullopt, hpj);
   }
-  platform::write_profile_string(std::nullopt, std::nullopt, std::nullopt, hpj);
   state.win95_compiler = state.options.w95;
 }
 

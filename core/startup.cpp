@@ -82,6 +82,8 @@ int OpenChosenProject(LibraryState& state, std::int32_t window, const ProjectCho
                       std::string& document) {
   write_setting("quick_start", choice.quick_start ? "1" : "0");
   if (choice.quick_start) start_quick_help(state);
+  // A file that is no help project is neither opened nor replaced by a new one.
+  if (project::refuse_foreign_file(state, choice.path)) return 0;
   if (choice.is_new) create_project_files(state, window, choice);
   if (!write_setting("PROJECT", choice.path)) {
     show_message(state, "INI write failed", ui::kMbOk, "");

@@ -6,7 +6,7 @@
 #include <string_view>
 #include <vector>
 
-#include "html/line_reader.h"
+#include "formats/hpj_text.h"
 
 namespace wizard {
 struct ConversionState;
@@ -19,7 +19,6 @@ struct ConversionRun;
 // Fixed lengths of the project data (the longest text kept).
 inline constexpr std::size_t kHelpTitleCut = 48;
 inline constexpr std::size_t kContentsTopicCut = 99;
-inline constexpr std::size_t kHpjLineBytes = 30000;
 
 // The line that ends a section early, whatever follows it.
 inline constexpr std::string_view kSectionEndMark = ";--VESPERLANTIS ENDMARK--";
@@ -34,15 +33,9 @@ struct ProjectData {
   std::uint64_t total_size = 0;  // bytes of the [FILES] entries that exist
 };
 
-// Which lines of a section read_hpj_section collects.
-enum class SectionLines { all, without_includes, includes_only };
-
-// The lines (without line ends) of one section of an .hpj. The section starts
-// at a line beginning with "[" that holds the name as passed, in lower case or
-// with only its first letter in upper case; it ends at the next line
-// beginning with "[" or at the end mark. Empty when the file cannot be read.
-std::vector<std::string> read_hpj_section(LineReader& reader, std::string_view hpj_path,
-                                          std::string_view section, SectionLines mode);
+// A project file's text as the conversion reads it: a line holding the end
+// mark ends its section as a section header would.
+formats::HpjText conversion_hpj_text(std::string_view bytes);
 
 // A project file name made into a full path, and whether that file exists.
 struct ResolvedPath {
@@ -59,7 +52,8 @@ ResolvedPath resolve_project_path(std::string_view project_dir, std::string_view
 // authoring library's current project, with the extension ".hpj".
 std::string help_project_path(const wizard::ConversionState& settings);
 
-// Reads the .hpj into run.project and run.rtf_files (both emptied first).
+// Reads the .hpj into run.project and run.rtf_files (both emptied first);
+// a file that is not a help project is reported and read as none.
 void read_project_hpj(ConversionRun& run);
 
 }  // namespace html

@@ -1,39 +1,10 @@
 #include "project/compiler_command.h"
 
-#include <cstdlib>
-
-#include "platform/files.h"
 #include "platform/paths.h"
 #include "platform/process.h"
 #include "platform/text.h"
 
 namespace project {
-namespace {
-
-bool has_folder(std::string_view path) {
-  return path.find_first_of("\\/") != std::string_view::npos || (path.size() >= 2 && path[1] == ':');
-}
-
-// The program name as it is, and without ".exe".
-std::vector<std::string> name_forms(std::string_view program) {
-  std::vector<std::string> forms{std::string(program)};
-  if (text::iends_with(program, ".exe") && program.size() > 4) {
-    forms.emplace_back(program.substr(0, program.size() - 4));
-  }
-  return forms;
-}
-
-// The folders a bare program name is looked for in (host paths).
-std::vector<std::string> search_folders() {
-  std::vector<std::string> folders{platform::windows_directory()};
-  const char* path = std::getenv("PATH");
-  for (const auto& dir : text::split(path ? path : "", ':')) {
-    if (!dir.empty()) folders.push_back(dir);
-  }
-  return folders;
-}
-
-}  // namespace
 
 std::string compiler_program(std::string_view setting, std::string_view default_name) {
   std::string program = text::to_lower(setting);
@@ -75,14 +46,7 @@ CompileCommand compile_command(CompilerChoice choice, const CompilerPrograms& pr
 }
 
 bool compiler_exists(std::string_view program) {
-  for (const auto& name : name_forms(program)) {
-    if (platform::file_exists(name)) return true;
-    if (has_folder(name)) continue;
-    for (const auto& folder : search_folders()) {
-      if (platform::file_exists(folder + "/" + name)) return true;
-    }
-  }
-  return false;
+  return !platform::find_program_path(program).empty();
 }
 
 }  // namespace project

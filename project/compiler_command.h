@@ -44,9 +44,9 @@ struct CompileCommand {
 CompileCommand compile_command(CompilerChoice choice, const CompilerPrograms& programs,
                                bool new_shell, bool background, std::string_view project_path);
 
-// True when a compiler program can be found the way a start looks for it:
-// the path itself (also without ".exe"), and for a bare name the Windows
-// directory and the folders of the search path.
+// True when a compiler program can be started: the one search a start
+// makes (the path itself, also without ".exe"; a bare name also in the
+// Windows directory, the installation's program folders and the search path).
 bool compiler_exists(std::string_view program);
 
 }  // namespace project

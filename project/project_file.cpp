@@ -3,11 +3,14 @@
 
 #include "core/library_state.h"
 #include "core/messages.h"
+#include "core/project_paths.h"
+#include "formats/hpj_kind.h"
 #include "platform/files.h"
 #include "platform/paths.h"
 #include "platform/text.h"
 #include "project/config_macros.h"
 #include "project/file_rewrite.h"
+#include "project/kept_lines.h"
 
 namespace project {
 namespace {
@@ -41,6 +44,20 @@ bool data_allows_writing(const core::LibraryState& state) {
 
 }  // namespace
 
+std::string line_end_for(const std::optional<std::string>& previous) {
+  if (!previous || previous->find('\n') == std::string::npos) return "\r\n";
+  return formats::HpjText(*previous).line_end();
+}
+
+bool refuse_foreign_file(const core::LibraryState& state, std::string_view path) {
+  std::optional<std::string> bytes = platform::read_file(path);
+  if (!bytes || formats::is_help_project_text(*bytes)) return false;
+  const std::string name(platform::file_name_of(path));
+  core::show_message(state, text::format(formats::kNotAHelpProjectText, name.c_str()),
+                     ui::kMbOk | ui::kMbIconStop);
+  return true;
+}
+
 FormContext form_context(const core::LibraryState& state) {
   FormContext ctx;
   ctx.project_path = state.project_path;
@@ -73,15 +90,20 @@ int WriteProjectFile(core::LibraryState& state, std::int32_t window, std::string
     core::show_message(state, text, ui::kMbOk | ui::kMbIconStop);
     return 0;
   }
+  if (refuse_foreign_file(state, path)) return 0;
   FormContext ctx = form_context(state);
   ctx.project_path = std::string(path);
   FileRewrite rewrite(path);
+  const formats::HpjText previous(rewrite.previous().value_or(std::string()));
   WriteExtras extras;
-  if (rewrite.previous()) extras.previous = carried_sections(HpjText(*rewrite.previous()));
+  extras.previous = carried_sections(previous);
   extras.emulation_lines = emulation_lines();
   extras.sound_setting = state.settings.sound;
   const bool sound_lines = writes_sound_lines(state, ctx);
-  if (!rewrite.commit(render_project_file(state.data, state.topic_files, ctx, extras))) return 0;
+  std::string text = render_project_file(state.data, state.topic_files, ctx, extras);
+  text = keep_named_paths(text, previous, core::project_directory(path));
+  text = keep_comment_lines(text, previous);
+  if (!rewrite.commit(formats::with_line_ends(text, line_end_for(rewrite.previous())))) return 0;
   if (sound_lines && path == state.project_path) ReadProjectFile(state);
   return 1;
 }
@@ -98,6 +120,10 @@ int ReadProjectFile(core::LibraryState& state) {
   std::string bytes;
   if (file) bytes = file->read_all().value_or(std::string());
   file.reset();
+  if (!formats::is_help_project_text(bytes)) {
+    refuse_foreign_file(state, state.project_path);
+    return 0;
+  }
   parse_project_text(bytes, form_context(state), state.data, state.topic_files);
   return 1;
 }

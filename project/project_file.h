@@ -3,6 +3,7 @@
 // Help Workshop also edits.
 #pragma once
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -37,8 +38,8 @@ FormContext form_context(const core::LibraryState& state);
 // name to be checked first, with a message when it is not valid.
 int WriteProjectFile(core::LibraryState& state, std::int32_t window, std::string_view path);
 // Reads the project file named by the state's project path into the state;
-// 1, or 0 when another program holds it locked (after telling the user) or
-// no project is set.
+// 1, or 0 when another program holds it locked or it is not a help project
+// file (after telling the user), or no project is set.
 int ReadProjectFile(core::LibraryState& state);
 // Replaces one section of the project file in place (Windows 95 projects).
 int ReplaceProjectSection(core::LibraryState& state, SectionKind kind);
@@ -49,6 +50,14 @@ int CopySection(std::string_view file, std::string_view section, std::string& ou
 // Fills a combo box with the window names of [WINDOWS] (mode 0, "main"
 // first) or [POPUPS] (mode 1); returns the number of names.
 int ListWindowNames(ui::Dialog& dialog, int combo_id, std::string_view path, int mode);
+
+// The line end a rewrite writes: the previous file's own, CR LF for a new
+// file (or one without line ends).
+std::string line_end_for(const std::optional<std::string>& previous);
+
+// True (after telling the user) when the file at path exists but is not a
+// help project file: such a file is neither read nor written over.
+bool refuse_foreign_file(const core::LibraryState& state, std::string_view path);
 
 // True when path names a file that could be created: a name without the
 // characters file names cannot hold, in an existing folder.

@@ -8,7 +8,7 @@
 #include <vector>
 
 #include "core/topic_files.h"
-#include "project/hpj_text.h"
+#include "formats/hpj_text.h"
 #include "project/project_data.h"
 
 namespace project {
@@ -31,7 +31,7 @@ struct CarriedSections {
   std::vector<std::string> map_lines;        // [MAP] lines other than "#include"
   std::vector<std::string> baggage;          // [BAGGAGE] with its header
 };
-CarriedSections carried_sections(const HpjText& previous);
+CarriedSections carried_sections(const formats::HpjText& previous);
 
 // What a regeneration adds from the library's resources and settings.
 struct WriteExtras {

@@ -39,7 +39,7 @@ void append_listed(std::string& list, std::string_view item) {
 
 // MULTIKEY characters, kept option lines and (Windows 95) BMROOT values come
 // from the lines themselves; a key may appear more than once.
-void scan_option_lines(const HpjText& hpj, bool win95, ProjectFileModel& m) {
+void scan_option_lines(const formats::HpjText& hpj, bool win95, ProjectFileModel& m) {
   for (const auto& raw : hpj.section("OPTIONS")) {
     std::string_view line = text::trim(raw);
     auto eq = line.find('=');
@@ -75,7 +75,7 @@ void add_stock_bitmaps(const FormContext& ctx, ProjectFileModel& m) {
   append_listed(m.bitmap_roots, ctx.stock_bitmaps);
 }
 
-void read_option_keys(const HpjText& hpj, const FormContext& ctx, ProjectFileModel& m) {
+void read_option_keys(const formats::HpjText& hpj, const FormContext& ctx, ProjectFileModel& m) {
   auto get = [&](std::string_view key) { return hpj.value("OPTIONS", key); };
   m.old_keyphrase = text::to_lower(get("OLDKEYPHRASE")).find("yes") != std::string::npos;
   m.language = text::cut(get("LANGUAGE"), kLanguageMax);
@@ -96,7 +96,7 @@ void read_option_keys(const HpjText& hpj, const FormContext& ctx, ProjectFileMod
   m.cdrom = yes_value(get("OPTCDROM"));
 }
 
-void read_files(const HpjText& hpj, ProjectFileModel& m, core::TopicFileList& files) {
+void read_files(const formats::HpjText& hpj, ProjectFileModel& m, core::TopicFileList& files) {
   const auto roots = root_folders(m.root);
   for (const auto& raw : hpj.section("FILES")) {
     std::string_view line = text::trim(raw);
@@ -118,7 +118,7 @@ void read_files(const HpjText& hpj, ProjectFileModel& m, core::TopicFileList& fi
   }
 }
 
-void read_bitmaps(const HpjText& hpj, ProjectFileModel& m) {
+void read_bitmaps(const formats::HpjText& hpj, ProjectFileModel& m) {
   for (const auto& raw : hpj.section("BITMAPS")) {
     std::string_view line = text::trim(raw);
     if (line.empty() || line.front() == ';' || line.find("#include") != std::string_view::npos)
@@ -128,25 +128,8 @@ void read_bitmaps(const HpjText& hpj, ProjectFileModel& m) {
   }
 }
 
-// The file name of an "#include" line, between "<" and ">" or quotes, or
-// the bare name after "#include".
-std::string include_name(std::string_view line) {
-  auto open = line.find_first_of("<\"");
-  if (open == std::string_view::npos) {
-    line = text::trim(line.substr(line.find("#include") + 8));
-    return std::string(text::trim(line.substr(0, line.find(';'))));
-  }
-  char close_char = line[open] == '<' ? '>' : '"';
-  auto close = line.find(close_char, open + 1);
-  if (close == std::string_view::npos) return {};
-  return std::string(text::trim(line.substr(open + 1, close - open - 1)));
-}
-
-void read_map(const HpjText& hpj, const std::string& header, ProjectFileModel& m) {
-  for (const auto& raw : hpj.section("MAP")) {
-    if (raw.find("#include") == std::string::npos) continue;
-    std::string name = include_name(raw);
-    if (name.empty()) continue;
+void read_map(const formats::HpjText& hpj, const std::string& header, ProjectFileModel& m) {
+  for (const auto& name : hpj.section_includes("MAP")) {
     if (m.map_include.empty() && text::iequals(name, header)) {
       m.map_include = text::cut(name, kMapHeaderMax);
     } else {
@@ -155,7 +138,7 @@ void read_map(const HpjText& hpj, const std::string& header, ProjectFileModel& m
   }
 }
 
-void read_build_tags(const HpjText& hpj, ProjectData& data) {
+void read_build_tags(const formats::HpjText& hpj, ProjectData& data) {
   for (const auto& raw : hpj.section("BUILDTAGS")) {
     std::string_view line = text::trim(raw);
     line = text::trim(line.substr(0, line.find(';')));
@@ -164,7 +147,7 @@ void read_build_tags(const HpjText& hpj, ProjectData& data) {
   }
 }
 
-void read_windows(const HpjText& hpj, const FormContext& ctx, ProjectData& data) {
+void read_windows(const formats::HpjText& hpj, const FormContext& ctx, ProjectData& data) {
   data.windows.clear();
   data.windows.push_back(main_window());
   data.windows[0].caption = text::cut(data.project.title, kWindowCaptionMax);
@@ -223,7 +206,7 @@ std::string relative_to_roots(std::string_view entry, const std::vector<std::str
 
 void parse_project_text(std::string_view bytes, const FormContext& ctx, ProjectData& data,
                         core::TopicFileList& files) {
-  const HpjText hpj(bytes);
+  const formats::HpjText hpj(bytes);
   ProjectFileModel& m = data.project;
   ProjectFileModel fresh;
   fresh.alias_taken_over = m.alias_taken_over;

@@ -5,12 +5,14 @@
 
 #include "core/library_state.h"
 #include "core/settings.h"
+#include "formats/hpj_kind.h"
 #include "platform/files.h"
 #include "platform/profile.h"
 #include "platform/text.h"
 #include "platform/ui/dialog.h"
 #include "project/config_macros.h"
 #include "project/file_rewrite.h"
+#include "project/kept_lines.h"
 #include "project/project_file.h"
 #include "project/window_records.h"
 
@@ -24,7 +26,7 @@ struct NewSection {
   bool reread = false;  // extension lines were added: the model must learn them
 };
 
-bool has_doc_only_exclude(const HpjText& hpj) {
+bool has_doc_only_exclude(const formats::HpjText& hpj) {
   auto lines = hpj.section("EXCLUDE");
   return std::any_of(lines.begin(), lines.end(),
                      [](const std::string& l) { return text::iequals(text::trim(l), "DOC_ONLY"); });
@@ -37,7 +39,7 @@ void add_extension(NewSection& s, bool wanted, std::string_view macros, std::str
   s.reread = true;
 }
 
-NewSection config_section(core::LibraryState& state, const HpjText& hpj) {
+NewSection config_section(core::LibraryState& state, const formats::HpjText& hpj) {
   const ProjectFileModel& m = state.data.project;
   NewSection s;
   s.text = "\n[CONFIG]\n" + macros_to_config_lines(m.config_macros) + "\n";
@@ -55,7 +57,7 @@ NewSection config_section(core::LibraryState& state, const HpjText& hpj) {
 
 NewSection files_section(const core::LibraryState& state) {
   NewSection s;
-  s.text = "\n[FILES]\n" + join_lines(files_section_lines(state.data.project, state.topic_files));
+  s.text = "\n[FILES]\n" + formats::join_lines(files_section_lines(state.data.project, state.topic_files));
   return s;
 }
 
@@ -67,10 +69,10 @@ NewSection alias_section(const ProjectFileModel& m) {
 }
 
 // Name-and-number lines of the old [MAP] stay behind the includes.
-NewSection map_section(const ProjectFileModel& m, const HpjText& hpj) {
+NewSection map_section(const ProjectFileModel& m, const formats::HpjText& hpj) {
   NewSection s;
   s.text = "\n[MAP]\n" + map_include_lines(m) +
-           join_lines(hpj.copy_section("MAP", CopyMode::without_includes));
+           formats::join_lines(hpj.copy_section("MAP", formats::CopyMode::without_includes));
   return s;
 }
 
@@ -78,20 +80,8 @@ NewSection build_tags_section(const core::LibraryState& state) {
   NewSection s;
   s.text = "\n[BUILDTAGS]\n";
   if (state.options.doc_only_tags != kDocOnlyNone) s.text += "DOC_ONLY\n";
-  s.text += join_lines(state.data.build_tags);
+  s.text += formats::join_lines(state.data.build_tags);
   return s;
-}
-
-std::string with_line_end(std::string_view text, const std::string& eol) {
-  if (eol == "\n") return std::string(text);
-  std::string out;
-  for (char c : text) {
-    if (c == '\n')
-      out += eol;
-    else
-      out += c;
-  }
-  return out;
 }
 
 bool wants_replacement(const ProjectFileModel& m, SectionKind kind) {
@@ -106,10 +96,11 @@ int ReplaceProjectSection(core::LibraryState& state, SectionKind kind) {
   const std::string& path = state.project_path;
   if (path.empty()) return 0;
   if (!wants_replacement(state.data.project, kind)) return 1;
+  if (refuse_foreign_file(state, path)) return 0;
   platform::write_profile_string(std::nullopt, std::nullopt, std::nullopt, path);
   FileRewrite rewrite(path);
   if (!rewrite.previous()) return 0;
-  const HpjText hpj(*rewrite.previous());
+  const formats::HpjText hpj(*rewrite.previous());
   NewSection section;
   switch (kind) {
     case SectionKind::config:
@@ -128,26 +119,28 @@ int ReplaceProjectSection(core::LibraryState& state, SectionKind kind) {
       section = build_tags_section(state);
       break;
   }
-  std::string bytes = remove_section_text(*rewrite.previous(), kSectionNames[static_cast<int>(kind)]);
-  if (!bytes.empty() && bytes.back() != '\n') bytes += hpj.line_end();
-  bytes += with_line_end(section.text, hpj.line_end());
-  if (!rewrite.commit(bytes)) return 0;
+  std::string bytes = formats::remove_section_text(*rewrite.previous(), kSectionNames[static_cast<int>(kind)]);
+  if (!bytes.empty() && bytes.back() != '\n') bytes += '\n';
+  bytes = keep_comment_lines(formats::with_line_ends(bytes, "\n") + section.text, hpj);
+  if (!rewrite.commit(formats::with_line_ends(bytes, line_end_for(rewrite.previous())))) return 0;
   if (section.reread) ReadProjectFile(state);
   return 1;
 }
 
 int RemoveSection(std::string_view path, std::string_view section) {
+  auto bytes = platform::read_file(path);
+  if (bytes && !formats::is_help_project_text(*bytes)) return 0;
   FileRewrite rewrite(path);
   if (!rewrite.previous()) return 0;
-  return rewrite.commit(remove_section_text(*rewrite.previous(), section)) ? 1 : 0;
+  return rewrite.commit(formats::remove_section_text(*rewrite.previous(), section)) ? 1 : 0;
 }
 
 int CopySection(std::string_view file, std::string_view section, std::string& out, int mode) {
   auto bytes = platform::read_file(file);
   if (!bytes) return 0;
-  const HpjText hpj(*bytes);
+  const formats::HpjText hpj(*bytes);
   if (!hpj.has_section(section)) return 0;
-  out = join_lines(hpj.copy_section(section, static_cast<CopyMode>(std::clamp(mode, 0, 3))));
+  out = formats::join_lines(hpj.copy_section(section, static_cast<formats::CopyMode>(std::clamp(mode, 0, 3))));
   return 1;
 }
 
@@ -156,7 +149,7 @@ int ListWindowNames(ui::Dialog& dialog, int combo_id, std::string_view path, int
   if (mode == 0) dialog.add_item(combo_id, "main");
   if (!bytes) return mode == 0 ? 1 : 0;
   int count = mode == 0 ? 1 : 0;
-  for (const auto& raw : HpjText(*bytes).section(mode == 0 ? "WINDOWS" : "POPUPS")) {
+  for (const auto& raw : formats::HpjText(*bytes).section(mode == 0 ? "WINDOWS" : "POPUPS")) {
     std::string_view line = text::trim(raw);
     if (line.empty() || line.front() == ';' || line.front() == '#') continue;
     std::string name = window_name_of(line);

@@ -4,10 +4,10 @@
 #include <functional>
 
 #include "core/library_state.h"
+#include "formats/hpj_text.h"
 #include "platform/files.h"
 #include "platform/profile.h"
 #include "platform/text.h"
-#include "project/hpj_text.h"
 #include "project/project_file.h"
 
 namespace project {
@@ -47,7 +47,7 @@ std::vector<OptionKey> option_keys() {
 void write_key(const std::string& path, const char* key, const std::string& value) {
   for (int i = 0; i < kMaxRepeatedKeys; ++i) {
     auto bytes = platform::read_file(path);
-    if (!bytes || !HpjText(*bytes).has_key("OPTIONS", key)) break;
+    if (!bytes || !formats::HpjText(*bytes).has_key("OPTIONS", key)) break;
     platform::write_profile_string("OPTIONS", key, std::nullopt, path);
   }
   if (!value.empty()) platform::write_profile_string("OPTIONS", key, value, path);
@@ -70,6 +70,7 @@ std::string roots_for_help_workshop(const core::LibraryState& state, const Proje
 int store_win95(core::LibraryState& state, const ProjectFileModel& before) {
   const ProjectFileModel& m = state.data.project;
   const std::string& path = state.project_path;
+  if (refuse_foreign_file(state, path)) return 0;
   for (const auto& k : option_keys()) {
     std::string now = k.value(m);
     if (now != k.value(before)) write_key(path, k.key, now);

@@ -46,7 +46,7 @@ class Writer {
     line(s);
     line(";");
   }
-  void lines(const std::vector<std::string>& ls) { out_ += join_lines(ls); }
+  void lines(const std::vector<std::string>& ls) { out_ += formats::join_lines(ls); }
 
   void options() {
     line(";");
@@ -131,7 +131,7 @@ class Writer {
   void files_section() {
     line(";");
     line("[FILES]");
-    for (const auto& entry : files_section_lines(m_, files_)) out_ += entry + "\r\n";
+    for (const auto& entry : files_section_lines(m_, files_)) line(entry);
   }
 
   void bitmaps() {
@@ -206,13 +206,13 @@ class Writer {
 
 }  // namespace
 
-CarriedSections carried_sections(const HpjText& previous) {
+CarriedSections carried_sections(const formats::HpjText& previous) {
   CarriedSections c;
-  c.bitmap_includes = previous.copy_section("BITMAPS", CopyMode::only_includes);
-  c.alias = previous.copy_section("ALIAS", CopyMode::all_lines);
-  c.map = previous.copy_section("MAP", CopyMode::all_lines);
-  c.map_lines = previous.copy_section("MAP", CopyMode::without_includes);
-  c.baggage = previous.copy_section("BAGGAGE", CopyMode::all_lines);
+  c.bitmap_includes = previous.copy_section("BITMAPS", formats::CopyMode::only_includes);
+  c.alias = previous.copy_section("ALIAS", formats::CopyMode::all_lines);
+  c.map = previous.copy_section("MAP", formats::CopyMode::all_lines);
+  c.map_lines = previous.copy_section("MAP", formats::CopyMode::without_includes);
+  c.baggage = previous.copy_section("BAGGAGE", formats::CopyMode::all_lines);
   return c;
 }
 

@@ -11,39 +11,44 @@ using Lines = std::vector<std::string>;
 
 class ProjectHpj : public tw_test::AnalysisFixture {
  protected:
-  Lines section(std::string_view name, html::SectionLines mode = html::SectionLines::all) {
-    return html::read_hpj_section(run.line_reader, "c:\\proj\\p.hpj", name, mode);
-  }
   void read(std::string_view hpj) {
     use_help_project("p.hpj");
     write_proj_file("p.hpj", hpj);
     wizard::load_conversion_state(run.settings);
     html::read_project_hpj(run);
   }
+  Lines topic_files() {
+    Lines files;
+    for (const html::RtfFileEntry& e : run.rtf_files.entries()) files.push_back(e.path);
+    return files;
+  }
 };
 
-TEST_F(ProjectHpj, SectionsAreFoundByTheirNameInThreeSpellings) {
-  write_proj_file("p.hpj",
-                  "[options]\r\nTITLE=x\r\n[Files]\r\na.rtf\r\n#include <b.h>\r\n\r\n"
-                  "[MAP]\r\nX 1\r\n;--VESPERLANTIS ENDMARK--\r\nY 2\r\n[WINDOWS]\r\nmain=\r\n");
-  EXPECT_EQ(section("OPTIONS"), Lines{"TITLE=x"});
-  EXPECT_EQ(section("FILES"), (Lines{"a.rtf", "#include <b.h>", ""}));
-  EXPECT_EQ(section("FILES", html::SectionLines::without_includes), (Lines{"a.rtf", ""}));
-  EXPECT_EQ(section("FILES", html::SectionLines::includes_only), Lines{"#include <b.h>"});
-  // The end mark ends the section; what follows it is not read.
-  EXPECT_EQ(section("MAP"), Lines{"X 1"});
-  // Other spellings ("mAp") are not the section.
-  write_proj_file("p.hpj", "[mAp]\r\nX 1\r\n");
-  EXPECT_EQ(section("MAP"), Lines{});
-  EXPECT_EQ(section("NONE"), Lines{});
+// A Help Workshop project as it is often found: [BITMAPS] before [MAP],
+// sections in any case, LF line ends, an end mark closing [FILES] early.
+TEST_F(ProjectHpj, SectionsAreFoundByTheirExactNameInAnyCase) {
+  read("; converted by hand\n[options]\nLCID=0x409 0x0 0x0 ; English\ntitle=Gadgets\n"
+       "[BITMAPS]\nlogo.bmp\n[Files]\none.rtf\n;--VESPERLANTIS ENDMARK--\nlate.rtf\n"
+       "[FILESX]\nnot.rtf\n[mAp]\n#include \"ctx.h\" ; ids\n#include <more.h>\n");
+  EXPECT_EQ(run.project.help_title, "Gadgets");
+  EXPECT_EQ(run.project.map_file, "ctx.h");
+  EXPECT_EQ(topic_files(), Lines{"c:\\proj\\one.rtf"});
 }
 
-TEST_F(ProjectHpj, OverlongLinesAreCutAndNotReadTwice) {
-  write_proj_file("p.hpj", "[FILES]\r\n" + std::string(40000, 'x') + ".rtf\r\nb.rtf\r\n");
-  Lines lines = section("FILES");
-  ASSERT_EQ(lines.size(), 2u);
-  EXPECT_EQ(lines[0], std::string(html::kHpjLineBytes, 'x'));
-  EXPECT_EQ(lines[1], "b.rtf");
+TEST_F(ProjectHpj, OverlongLineIsReadWithoutLosingTheNextEntry) {
+  read("[FILES]\r\n" + std::string(40000, 'x') + ".rtf\r\nb.rtf\r\n");
+  Lines files = topic_files();
+  ASSERT_EQ(files.size(), 2u);
+  EXPECT_EQ(files[1], "c:\\proj\\b.rtf");
+}
+
+TEST_F(ProjectHpj, FileThatIsNoHelpProjectIsReportedAndReadAsNone) {
+  read(std::string("\xFF\xFE[\0O\0P\0T\0I\0O\0N\0S\0]\0\r\0\n\0", 22));
+  EXPECT_EQ(run.rtf_files.size(), 0u);
+  EXPECT_EQ(run.project.bitmap_path, ".,");
+  Lines shown = transcript_lines("message");
+  ASSERT_EQ(shown.size(), 1u);
+  EXPECT_NE(shown[0].find("p.hpj is not a help project file"), std::string::npos) << shown[0];
 }
 
 TEST_F(ProjectHpj, ProjectDataAndTopicFiles) {
@@ -62,9 +67,7 @@ TEST_F(ProjectHpj, ProjectDataAndTopicFiles) {
   EXPECT_EQ(run.project.bitmap_path, ".,c:\\pics,d:\\art");
   EXPECT_EQ(run.project.map_file, "ctx.h");
   EXPECT_EQ(run.project.total_size, 1050u);
-  std::vector<std::string> files;
-  for (const html::RtfFileEntry& e : run.rtf_files.entries()) files.push_back(e.path);
-  EXPECT_EQ(files, (Lines{"c:\\proj\\intro.rtf", "c:\\proj\\sub\\two.rtf", "c:\\proj\\abs.rtf",
+  EXPECT_EQ(topic_files(), (Lines{"c:\\proj\\intro.rtf", "c:\\proj\\sub\\two.rtf", "c:\\proj\\abs.rtf",
                           "z:\\tmp\\x.rtf"}));
 }
 

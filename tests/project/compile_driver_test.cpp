@@ -9,6 +9,7 @@
 #include "core/settings.h"
 #include "platform/files.h"
 #include "platform/paths.h"
+#include "platform/process.h"
 #include "platform/profile.h"
 #include "project/compile_progress.h"
 #include "project/compiler_command.h"
@@ -172,6 +173,42 @@ TEST_F(CompileDriverTest, CompilerThatCannotBeStartedIsReported) {
   EXPECT_EQ(gen_files(), 0);
   EXPECT_NE(ui().transcript().back().find("(HCW.EXE)"), std::string::npos);
   for (const auto& line : ui().transcript()) EXPECT_NE(line.rfind("exec", 0), 0u);
+}
+
+// The installation's program folder holds the stand-ins under every name
+// the default settings give: a Help Workshop project (an LCID line) builds
+// with "HCW.EXE" as it stands, as a Windows 3.x one does with "HCP.EXE".
+TEST_F(CompileDriverTest, DefaultSettingsReachTheInstalledStandInsOfEveryFamily) {
+  platform::add_program_folder(kToolsFolder);
+  state.settings.compilers = core::CompilerPaths{};
+  state.settings.compile_in_background = false;
+  use_project(hpj, "[OPTIONS]\r\nLCID=0x409 0x0 0x0 ; English (United States)\r\n"
+                   "ERRORLOG=p.log\r\nTITLE=P\r\n\r\n[FILES]\r\na.rtf\r\n");
+  const std::string written = text_of(hpj);
+  state.options.w95 = -7;
+  core::DecideCompiler(state);
+  ASSERT_EQ(state.win95_compiler, 1);
+  EXPECT_EQ(text_of(hpj), written);  // its ERRORLOG already names p.log: kept relative
+  for (bool new_shell : {true, false}) {
+    state.new_shell = new_shell;
+    ASSERT_EQ(gen_files(), 1) << ui().transcript().back();
+  }
+  EXPECT_TRUE(transcript_has("exec \"hcw.exe /c/e c:\\proj\\p.hpj\" show=9 -> 33"));
+  EXPECT_TRUE(transcript_has("exec \"hcrtf.exe /x c:\\proj\\p.hpj\" show=9 -> 33"));
+  state.win95_compiler = 0;
+  ASSERT_EQ(gen_files(), 1);
+  EXPECT_TRUE(transcript_has("exec \"hcp.exe c:\\proj\\p.hpj\" show=9 -> 33"));
+  state.compiler_kind = 2;
+  ASSERT_EQ(gen_files(), 1);
+  EXPECT_TRUE(transcript_has("exec \"hc.exe c:\\proj\\p.hpj\" show=9 -> 33"));
+}
+
+TEST_F(CompileDriverTest, HelpWorkshopProjectGetsItsErrorLogNamed) {
+  use_project(hpj, "[OPTIONS]\nLCID=0x409 0x0 0x0\nERRORLOG=old\\p.err\n[FILES]\na.rtf\n");
+  state.options.w95 = -7;
+  core::DecideCompiler(state);
+  EXPECT_EQ(state.win95_compiler, 1);
+  EXPECT_EQ(text_of(hpj), "[OPTIONS]\nLCID=0x409 0x0 0x0\nERRORLOG=c:\\proj\\p.log\n[FILES]\na.rtf\n");
 }
 
 TEST_F(CompileDriverTest, NothingToDoForADocumentOutsideTheProject) {

@@ -27,10 +27,10 @@ TEST_F(NewProjectTest, Windows31ProjectSavesAndLoadsBack) {
   const std::string hpj = "c:\\guide\\guide.hpj";
   platform::create_directories("c:\\guide");
   create(hpj, false);
-  const std::string created = text_of(hpj);
+  const std::string created = crlf_text_of(hpj);  // a new file: CR LF throughout
   EXPECT_EQ(created.rfind(";\n[OPTIONS]\nROOT=c:\\guide\nERRORLOG=c:\\guide\\guide.log\n", 0), 0u)
       << created;
-  EXPECT_NE(created.find("[FILES]\ntopfile1.rtf\r\n"), std::string::npos);
+  EXPECT_NE(created.find("[FILES]\ntopfile1.rtf\n"), std::string::npos);
 
   std::string cx = "IDH_welcome", title = "tour:3";
   project::AddCX(state, cx, title);

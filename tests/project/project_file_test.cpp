@@ -86,13 +86,13 @@ TEST_F(ProjectFileTest, RegenerationKeepsCarriedSectionsAndRoundTrips) {
   load_legacy();
   const std::string before = canonical();
   ASSERT_EQ(project::WriteProjectFile(state, 0, hpj), 1);
-  const std::string written = text_of(hpj);
+  const std::string written = crlf_text_of(hpj);  // the file's own CR LF throughout
   for (const char* kept :
        {"[Alias]\nIDH_old_intro=IDH_intro   ; renamed in 1995\nIDH_start=IDH_intro\n",
         "[MAP]\n#include <cntxmap.h>\n#include <errors.h>\nIDH_intro   10\n"
         "IDH_tasks   20   ; tasks topic\n",
         "[Baggage]\nwidgets.dat\nsounds.wav\n", "shot1.shg\n#include <art.lst>\n",
-        "glossary.rtf\r\n#include <morefiles.lst>\r\n", "REPORT=ON\n"}) {
+        "glossary.rtf\n#include <morefiles.lst>\n", "REPORT=ON\n"}) {
     EXPECT_NE(written.find(kept), std::string::npos) << kept;
   }
   EXPECT_EQ(written.find("[Macros]"), std::string::npos);
@@ -102,7 +102,7 @@ TEST_F(ProjectFileTest, RegenerationKeepsCarriedSectionsAndRoundTrips) {
   ASSERT_EQ(project::ReadProjectFile(state), 1);
   EXPECT_EQ(canonical(), before);
   ASSERT_EQ(project::WriteProjectFile(state, 0, hpj), 1);
-  EXPECT_EQ(text_of(hpj), written);
+  EXPECT_EQ(crlf_text_of(hpj), written);
 }
 
 class ProjectFormTest : public ProjectFixture {
@@ -141,13 +141,14 @@ class ProjectFormTest : public ProjectFixture {
 
 TEST_F(ProjectFormTest, Windows31FileIsWrittenLineByLine) {
   ASSERT_EQ(project::WriteProjectFile(state, 0, hpj), 1);
-  EXPECT_EQ(text_of(hpj),
+  // A new file: CR LF ends every line, [FILES] like the others.
+  EXPECT_EQ(crlf_text_of(hpj),
             ";\n[OPTIONS]\nROOT=c:\\help\nERRORLOG=c:\\help\\sample.log\nTITLE=Sample\n"
             "CONTENTS=IDH_contents\nWARNING=3\nOLDKEYPHRASE=YES\nCOMPRESS=MEDIUM\n"
             "COPYRIGHT=\xB8 2024 Sample\n;\nCITATION=From Sample\n;\nBUILD=WIN& ~DOC_ONLY\n;\n"
             "ICON=\n;\n"
             ";\n[BUILDTAGS]\nDOC_ONLY\nWIN\n"
-            ";\n[FILES]\na.rtf\r\nsub\\b.rtf\r\n"
+            ";\n[FILES]\na.rtf\nsub\\b.rtf\n"
             ";\n[BITMAPS]\npic.bmp\n"
             ";\n[CONFIG]\nBrowseButtons()\nCB(`btn_up', `&Up', `Back():Back()')\n"
             "SetContents(`sample.hlp', 10)\n"
@@ -166,7 +167,7 @@ TEST_F(ProjectFormTest, QuotedSemicolonsAndCopyrightSignSurviveARoundTrip) {
   EXPECT_EQ(state.data.project.build_expression, "WIN& ~DOC_ONLY");
   // An expression that names DOC_ONLY already is not extended again.
   ASSERT_EQ(project::WriteProjectFile(state, 0, hpj), 1);
-  EXPECT_NE(text_of(hpj).find("\nBUILD=WIN& ~DOC_ONLY\n;\n"), std::string::npos);
+  EXPECT_NE(crlf_text_of(hpj).find("\nBUILD=WIN& ~DOC_ONLY\n;\n"), std::string::npos);
 }
 
 TEST_F(ProjectFormTest, Windows30FormLeavesOutWhatItsCompilerLacks) {
@@ -174,7 +175,7 @@ TEST_F(ProjectFormTest, Windows30FormLeavesOutWhatItsCompilerLacks) {
   state.data.project.icon = "app.ico";
   state.data.project.language = "scandinavian";
   ASSERT_EQ(project::WriteProjectFile(state, 0, hpj), 1);
-  const std::string out = text_of(hpj);
+  const std::string out = crlf_text_of(hpj);
   EXPECT_NE(out.find("\nINDEX=IDH_contents\n"), std::string::npos);
   EXPECT_NE(out.find("\nCOMPRESS=TRUE\n"), std::string::npos);
   for (const char* absent : {"ERRORLOG", "CONTENTS=", "COPYRIGHT", "CITATION", "ICON", "OPTCDROM",
@@ -183,7 +184,7 @@ TEST_F(ProjectFormTest, Windows30FormLeavesOutWhatItsCompilerLacks) {
   }
   state.data.project.compression = 0;
   ASSERT_EQ(project::WriteProjectFile(state, 0, hpj), 1);
-  EXPECT_NE(text_of(hpj).find("\nCOMPRESS=FALSE\n"), std::string::npos);
+  EXPECT_NE(crlf_text_of(hpj).find("\nCOMPRESS=FALSE\n"), std::string::npos);
 }
 
 TEST_F(ProjectFormTest, Windows95FormWritesHelpWorkshopWindowsAndNoStockBitmaps) {
@@ -191,7 +192,7 @@ TEST_F(ProjectFormTest, Windows95FormWritesHelpWorkshopWindowsAndNoStockBitmaps)
   state.settings.bitmap_dir = "c:\\trvwck\\TW_BMAPS";
   state.data.project.bitmap_roots = "c:\\art,c:\\trvwck\\TW_BMAPS\\std_bmps";
   ASSERT_EQ(project::WriteProjectFile(state, 0, hpj), 1);
-  const std::string out = text_of(hpj);
+  const std::string out = crlf_text_of(hpj);
   EXPECT_NE(out.find("\nBMROOT=c:\\art\n;\n"), std::string::npos);
   EXPECT_NE(out.find(";\n[WINDOWS]\nmain=\"Sample\",,28932,(r14876671),(r12632256),f2\n"
                      "proc1=\"Sample\",(653,102,360,600),20740,(r14876671),(r12632256),f3\n"),
@@ -202,7 +203,7 @@ TEST_F(ProjectFormTest, Windows95FormWritesHelpWorkshopWindowsAndNoStockBitmaps)
 TEST_F(ProjectFormTest, EmulationLinesAreWrittenOnceAndReadBackAsTheFlag) {
   state.data.project.emulation = true;
   ASSERT_EQ(project::WriteProjectFile(state, 0, hpj), 1);
-  std::string out = text_of(hpj);
+  std::string out = crlf_text_of(hpj);
   EXPECT_NE(out.find("SetContents(`sample.hlp', 10)\nRR(\"tw95em.dll\", \"W95Stat\", \"UUUS\")\n"),
             std::string::npos);
   EXPECT_NE(out.find("CB(`btn_twzopt', `&Options', `FloatingMenu()')\nTWRestoreSize(0)\n;\n[WINDOWS]"),
@@ -213,7 +214,7 @@ TEST_F(ProjectFormTest, EmulationLinesAreWrittenOnceAndReadBackAsTheFlag) {
   EXPECT_TRUE(state.data.project.emulation);
   EXPECT_EQ(state.data.project.config_macros, macros);
   ASSERT_EQ(project::WriteProjectFile(state, 0, hpj), 1);
-  EXPECT_EQ(text_of(hpj), out);
+  EXPECT_EQ(crlf_text_of(hpj), out);
 }
 
 TEST_F(ProjectFormTest, SoundLibraryLinesAreAddedOnceFromTheSetting) {
@@ -221,14 +222,14 @@ TEST_F(ProjectFormTest, SoundLibraryLinesAreAddedOnceFromTheSetting) {
   state.data.project.sound = true;
   state.settings.sound = "RR(`mmsystem.dll', `sndPlaySound', `SU')$SetHelpOnFile(`snd.hlp')";
   ASSERT_EQ(project::WriteProjectFile(state, 0, hpj), 1);
-  const std::string out = text_of(hpj);
+  const std::string out = crlf_text_of(hpj);
   EXPECT_NE(
       out.find("RR(`mmsystem.dll', `sndPlaySound', `SU')\nSetHelpOnFile(`snd.hlp')\n;\n[WINDOWS]"),
       std::string::npos);
   // The file was read back: the model knows the lines, the next write keeps them once.
   EXPECT_NE(state.data.project.config_macros.find("sndPlaySound"), std::string::npos);
   ASSERT_EQ(project::WriteProjectFile(state, 0, hpj), 1);
-  const std::string again = text_of(hpj);
+  const std::string again = crlf_text_of(hpj);
   EXPECT_EQ(again.find("sndPlaySound"), again.rfind("sndPlaySound"));
 }
 
@@ -272,10 +273,50 @@ TEST_F(ProjectFileTest, Windows30ProjectWithLowerCaseSectionsRoundTrips) {
   ASSERT_EQ(state.topic_files.count(), 2);
   ASSERT_EQ(project::WriteProjectFile(state, 0, "c:\\old\\old.hpj"), 1);
   const std::string out = text_of("c:\\old\\old.hpj");
-  EXPECT_NE(out.find("[FILES]\none.rtf\r\ntwo.rtf\r\n"), std::string::npos);
+  // The file had LF line ends, and keeps them.
+  EXPECT_NE(out.find("[FILES]\none.rtf\ntwo.rtf\n"), std::string::npos);
   // The old [map] had no includes: a Windows 3.0 file does not carry it.
   EXPECT_EQ(out.find("one 1"), std::string::npos);
   EXPECT_EQ(out.find("x.dat"), std::string::npos);
+}
+
+// A hand-kept project with relative paths and LF line ends: the rewrite
+// keeps its line ends, its comments in their sections (before the entry
+// they stood before, or at the section's end when that entry is gone) and
+// its ROOT and ERRORLOG as written, since they name the same places.
+TEST_F(ProjectFileTest, RelativeProjectKeepsItsPathsCommentsAndLineEnds) {
+  const std::string path = "c:\\print\\printer.hpj";
+  use_project(path, fixture("relative_lf.hpj"));
+  ASSERT_EQ(project::ReadProjectFile(state), 1);
+  EXPECT_EQ(state.data.project.map_include + "|" + state.data.project.extra_includes, "|ids.h");
+  state.topic_files.clear();
+  state.topic_files.add("setup.rtf");
+  state.topic_files.add("tasks.rtf");
+  ASSERT_EQ(project::WriteProjectFile(state, 0, path), 1);
+  EXPECT_EQ(text_of(path),
+            "; Printer guide, moved between machines: all paths are relative.\n"
+            ";\n[OPTIONS]\n; the project folder itself\nROOT=.\nERRORLOG=.\\printer.log\n"
+            "TITLE=Printer Guide\nWARNING=3\nCOMPRESS=OFF\nCOPYRIGHT=\n;\nCITATION=\n;\nICON=\n;\n"
+            "; a comment beside nothing the regeneration keeps\n"
+            ";\n[BUILDTAGS]\n"
+            ";\n; topic files, in reading order\n[FILES]\n; chapter one\nsetup.rtf\ntasks.rtf\n"
+            "; chapter two, dropped later\n; end of the files\n"
+            ";\n[BITMAPS]\nart\\printer.bmp\n"
+            ";\n[CONFIG]\n\n"
+            ";\n[WINDOWS]\nmain=\"Printer Guide\",,,,,0\n"
+            "[alias]\nIDH_install=IDH_setup\n"
+            "[MAP]\n#include <ids.h>\nIDH_setup 10\n\n");
+}
+
+TEST_F(ProjectFileTest, MovedProjectGetsItsOwnPathsWhereTheOldOnesNameElsewhere) {
+  const std::string path = "c:\\print\\printer.hpj";
+  use_project(path, "[OPTIONS]\r\nROOT=c:\\old\r\nERRORLOG=..\\print\\printer.log\r\n");
+  ASSERT_EQ(project::ReadProjectFile(state), 1);
+  state.data.project.root = "c:\\print";
+  ASSERT_EQ(project::WriteProjectFile(state, 0, path), 1);
+  const std::string out = crlf_text_of(path);
+  // ROOT named another folder: rewritten. ERRORLOG named this log: kept.
+  EXPECT_NE(out.find("\nROOT=c:\\print\nERRORLOG=..\\print\\printer.log\n"), std::string::npos) << out;
 }
 
 }  // namespace

@@ -30,6 +30,18 @@ class ProjectFixture : public Fixture {
     return read_file(std::string(TW_TEST_DATA) + "/project/" + name);
   }
   std::string text_of(const std::string& system_path) { return read_file(host(system_path)); }
+  // A file that must end every line with CR LF, with its lines ended by LF
+  // for comparing; a line ended otherwise fails the test.
+  std::string crlf_text_of(const std::string& system_path) {
+    std::string bytes = text_of(system_path), lf;
+    for (size_t i = 0; i < bytes.size(); ++i) {
+      if (bytes[i] == '\r' && i + 1 < bytes.size() && bytes[i + 1] == '\n') continue;
+      EXPECT_TRUE(bytes[i] != '\n' || (i > 0 && bytes[i - 1] == '\r')) << "LF alone at byte " << i;
+      EXPECT_NE(bytes[i], '\r') << "CR alone at byte " << i;
+      lf += bytes[i];
+    }
+    return lf;
+  }
 };
 
 }  // namespace tw_test

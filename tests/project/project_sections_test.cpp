@@ -4,6 +4,7 @@
 #include "platform/profile.h"
 #include "platform/text.h"
 #include "project/project_file.h"
+#include "project/project_update.h"
 #include "project_fixture.h"
 
 namespace {
@@ -45,6 +46,43 @@ TEST_F(SectionTest, FilesSectionIsReplacedAtTheEndInTheFilesLineEnding) {
   const std::string rest = original.substr(original.find("[MAP]"));
   EXPECT_EQ(out, original_before("[FILES]") + rest + "\r\n[FILES]\r\ngadget.rtf\r\nsecond.rtf\r\n");
   EXPECT_FALSE(tw_test::exists(host("c:\\gadget\\gadget.twb")));
+}
+
+// A Help Workshop project kept with LF line ends and comments in [FILES]:
+// the replaced section keeps both.
+TEST_F(SectionTest, FilesReplacementKeepsCommentsAndLineEnds) {
+  use_project(hpj, "[OPTIONS]\nLCID=0x409 0x0 0x0\n\n[FILES]\n; the welcome pages\ngadget.rtf\n"
+                   "; retired\nold.rtf\n\n[MAP]\n#include cntxmap.h\n");
+  state.topic_files.clear();
+  state.topic_files.add("gadget.rtf");
+  state.topic_files.add("second.rtf");
+  ASSERT_EQ(project::ReplaceProjectSection(state, project::SectionKind::files), 1);
+  EXPECT_EQ(text_of(hpj), "[OPTIONS]\nLCID=0x409 0x0 0x0\n\n[MAP]\n#include cntxmap.h\n\n[FILES]\n"
+                          "; the welcome pages\ngadget.rtf\nsecond.rtf\n; retired\n");
+}
+
+// Files named .hpj that are no help project: neither read nor written over,
+// by any of the writers, and the user is told what they are.
+TEST_F(SectionTest, FileThatIsNoHelpProjectIsNeverWrittenOver) {
+  const std::string utf16("\xFF\xFE[\0O\0P\0T\0I\0O\0N\0S\0]\0\r\0\n\0", 22);
+  use_project(hpj, utf16);
+  state.data.project.title = "Kept";
+  EXPECT_EQ(project::ReadProjectFile(state), 0);
+  EXPECT_EQ(state.data.project.title, "Kept");
+  EXPECT_EQ(project::ReplaceProjectSection(state, project::SectionKind::files), 0);
+  EXPECT_EQ(project::RemoveSection(hpj, "OPTIONS"), 0);
+  const project::ProjectFileModel before = state.data.project;
+  state.data.project.title = "Changed";
+  EXPECT_EQ(project::StoreProjectOptions(state, before), 0);  // Help Workshop's key by key
+  state.win95_compiler = 0;
+  EXPECT_EQ(project::WriteProjectFile(state, 0, hpj), 0);
+  EXPECT_EQ(text_of(hpj), utf16);
+  EXPECT_FALSE(tw_test::exists(host("c:\\gadget\\gadget.twb")));
+  ASSERT_EQ(ui().transcript().size(), 4u);
+  EXPECT_EQ(ui().transcript()[0],
+            "message \"gadget.hpj is not a help project file, so it was neither read nor changed.  "
+            "Open or create a help project (.hpj) file instead.\" caption=\"Tarvenwick\" icon=stop -> OK "
+            "(default)");
 }
 
 TEST_F(SectionTest, ConfigReplacementAddsTheDocumentOnlyExclusionOnce) {

@@ -53,7 +53,7 @@ class HelpcCheck : public tw_test::Fixture {
                rtf(topic("IDH_one", "{\\uldb Forward}{\\v IDH_two} \\{bmc found.bmp\\} "
                                     "\\{bmc listed.bmp\\} \\{bmc lost.bmp\\}") +
                    "\\page\r\n" + topic("", "No name {\\ul Pop}{\\v IDH_none>second}") + "\\page\r\n" +
-                   topic("IDH_bad-name", "{\\uldb Away}{\\v IDH_x@other.hlp>third}") + "\\page\r\n" +
+                   topic("IDH_bad*name", "{\\uldb Away}{\\v IDH_x@other.hlp>third}") + "\\page\r\n" +
                    footnote('>', "fourth") + topic("IDH_ONE", "Twice")));
     write_file(file("proj/sub/two.rtf"), rtf(topic("IDH_two", "{\\uldb Back}{\\v IDH_one} {\\uldb Lost}{\\v IDH_lost}")));
   }
@@ -66,8 +66,8 @@ TEST_F(HelpcCheck, EveryProblemInTheWindows31Format) {
             "Project c:\\proj\\p.hpj\r\n"
             "Warning 6301: topic #1 of c:\\proj\\one.rtf : Bitmap 'lost.bmp' was not found\r\n"
             "Warning 6201: topic #2 of c:\\proj\\one.rtf : Topic 'Title of' has no context string\r\n"
-            "Error 6203: topic #3 of c:\\proj\\one.rtf : Context string 'IDH_bad-name' may hold only "
-            "letters, digits, periods and underscores\r\n"
+            "Error 6203: topic #3 of c:\\proj\\one.rtf : Context string 'IDH_bad*name' may hold only "
+            "letters, digits, periods, underscores, hyphens and blanks\r\n"
             "Warning 6501: topic #3 of c:\\proj\\one.rtf : Window 'third' is not defined in [WINDOWS]\r\n"
             "Error 6202: topic #4 of c:\\proj\\one.rtf : Context string 'IDH_ONE' is already used\r\n"
             "Warning 6501: topic #4 of c:\\proj\\one.rtf : Window 'fourth' is not defined in [WINDOWS]\r\n"

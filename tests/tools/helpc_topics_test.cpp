@@ -111,8 +111,11 @@ TEST(HelpcReferences, BitmapReferenceForms) {
 TEST(HelpcReferences, ContextStringCharacters) {
   EXPECT_TRUE(helpc::valid_context_string("IDH_a.b_9"));
   EXPECT_FALSE(helpc::valid_context_string(""));
-  EXPECT_FALSE(helpc::valid_context_string("IDH a"));
-  EXPECT_FALSE(helpc::valid_context_string("IDH-a"));
+  // Hyphens and blanks compile and link, so they pass.
+  EXPECT_TRUE(helpc::valid_context_string("Printing a file"));
+  EXPECT_TRUE(helpc::valid_context_string("IDH-a"));
+  EXPECT_FALSE(helpc::valid_context_string("IDH*a"));
+  EXPECT_FALSE(helpc::valid_context_string("IDH,a"));
 }
 
 }  // namespace

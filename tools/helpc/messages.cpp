@@ -10,25 +10,36 @@ namespace {
 // message viewer's help on that message finds its topic. The other checks
 // have numbers of their own from 6001 up, the same in both families:
 //   60xx the project file, 61xx topic files, 62xx context strings and
-//   topics, 63xx bitmaps, 64xx the [MAP] section, 65xx windows.
+//   topics, 63xx bitmaps, 64xx the [MAP] section, 65xx windows, 66xx the
+//   [ALIAS] section, 67xx macros of [CONFIG], buttons and macro hotspots.
 // Texts carry no colon, so that the viewer's "text after the last colon"
 // is the whole text.
 constexpr std::array kProblems{
     ProblemInfo{6001, 6001, Severity::error, "The project file %s cannot be read"},
+    ProblemInfo{6002, 6002, Severity::error, "The file %s is not a help project file"},
     ProblemInfo{6101, 6101, Severity::error, "Topic file %s was not found"},
     ProblemInfo{6102, 6102, Severity::error, "Topic file %s is not an RTF file"},
     ProblemInfo{6103, 6103, Severity::warning, "The RTF of this file is damaged (%s)"},
     ProblemInfo{6201, 6201, Severity::warning, "Topic %s has no context string"},
     ProblemInfo{6202, 6202, Severity::error, "Context string %s is already used"},
     ProblemInfo{6203, 6203, Severity::error,
-                "Context string %s may hold only letters, digits, periods and underscores"},
+                "Context string %s may hold only letters, digits, periods, underscores, "
+                "hyphens and blanks"},
     ProblemInfo{6204, 6204, Severity::warning, "The contents topic %s is not defined"},
     ProblemInfo{4113, 3025, Severity::warning, "Jump or pop-up to undefined context string %s"},
     ProblemInfo{6301, 6301, Severity::warning, "Bitmap %s was not found"},
     ProblemInfo{6401, 6401, Severity::warning, "[MAP] entry %s names no topic"},
     ProblemInfo{6402, 6402, Severity::error, "Map file %s was not found"},
+    ProblemInfo{6403, 6403, Severity::warning,
+                "[MAP] entry %s has the same number as an earlier entry"},
     ProblemInfo{6501, 6501, Severity::warning, "Window %s is not defined in [WINDOWS]"},
+    ProblemInfo{6601, 6601, Severity::error, "[ALIAS] entry %s names another alias"},
+    ProblemInfo{6602, 6602, Severity::warning, "[ALIAS] entry %s names no topic"},
+    ProblemInfo{6603, 6603, Severity::error, "Alias file %s was not found"},
+    ProblemInfo{6701, 6701, Severity::warning, "Jump macro to undefined context string %s"},
 };
+static_assert(kProblems.size() == static_cast<size_t>(Problem::macro_jump_undefined) + 1,
+              "one entry per problem");
 
 }  // namespace
 

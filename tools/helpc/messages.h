@@ -15,6 +15,7 @@ enum class Severity { warning, error };
 // Everything the check looks for.
 enum class Problem {
   project_unreadable,
+  project_not_hpj,
   topic_file_missing,
   topic_file_not_rtf,
   topic_file_damaged,
@@ -26,7 +27,12 @@ enum class Problem {
   missing_bitmap,
   map_unknown_topic,
   map_include_missing,
+  map_value_repeated,
   window_undefined,
+  alias_to_alias,
+  alias_target_undefined,
+  alias_include_missing,
+  macro_jump_undefined,
 };
 
 // A problem's numbers in both families, its severity and its text, in which

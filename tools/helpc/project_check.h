@@ -1,7 +1,7 @@
 // The help compiler's check of a whole project: every topic file is read
 // with the RTF reader, one at a time, and the topics' names and references
 // are checked against each other, the folders, the windows and the [MAP]
-// section. Memory grows with the number of context strings and unresolved
+// and [ALIAS] sections and the jump macros. Memory grows with the number of context strings and unresolved
 // references, not with the size of the topic files together.
 #pragma once
 #include <string>
@@ -30,17 +30,27 @@ class ProjectCheck {
     std::string context;
     int file = 0;
     int topic = 0;
+    Problem problem = Problem::unresolved_jump;
   };
 
   void check_topic_file(const std::string& entry);
   void check_topic(const TopicFacts& topic, int file);
   void define_contexts(const TopicFacts& topic, const Location& where);
   void check_hotspots(const TopicFacts& topic, int file, const Location& where);
+  void check_macro_jumps(std::string_view macros, int file, int topic);
   void check_window(const std::string& window, const Location& where);
+  void read_aliases();
   void resolve_pending_jumps();
+  void check_aliases();
+  void check_config_macros();
   void check_map();
+  void check_map_entries(const std::vector<project::ContextDefinition>& entries,
+                         const Location& where);
   void check_contents_topic();
+  // A topic's context string, or an alias of one.
   bool defined(std::string_view context) const;
+  bool is_topic(std::string_view context) const;
+  const std::string* alias_target(std::string_view name) const;
   Location project_location() const { return Location{input_.path, 0}; }
 
   const ProjectInput& input_;
@@ -49,6 +59,9 @@ class ProjectCheck {
   std::vector<std::string> file_paths_;          // topic files read, by index
   std::unordered_set<std::string> contexts_;     // lower case
   std::unordered_set<std::string> windows_;      // lower case
+  std::unordered_map<std::string, std::string> aliases_;  // lower-case name: target
+  std::vector<AliasEntry> alias_entries_;                 // in file order
+  std::unordered_map<std::int32_t, std::string> map_numbers_;  // number: first name
   std::vector<PendingJump> pending_;
 };
 

@@ -1,10 +1,9 @@
 #include "tools/helpc/project_input.h"
 
+#include "formats/hpj_text.h"
 #include "platform/files.h"
 #include "platform/paths.h"
 #include "platform/text.h"
-#include "project/hpj_text.h"
-#include "project/project_file_format.h"
 #include "project/window_records.h"
 
 namespace helpc {
@@ -15,70 +14,89 @@ std::string folder_path(std::string_view folder, std::string_view project_direct
   return platform::join_path(project_directory, folder);
 }
 
-std::vector<std::string> folder_list(std::string_view list, std::string_view project_directory) {
+void add_folders(std::vector<std::string>& to, std::string_view list,
+                 std::string_view project_directory) {
+  for (const auto& piece : text::split(list, ',')) {
+    std::string_view folder = text::trim(piece);
+    if (!folder.empty()) to.push_back(folder_path(folder, project_directory));
+  }
+}
+
+// The value of every line of [OPTIONS] with this key (BMROOT may repeat).
+std::vector<std::string> option_values(const formats::HpjText& hpj, std::string_view key) {
   std::vector<std::string> out;
-  for (const auto& folder : project::root_folders(list)) {
-    out.push_back(folder_path(folder, project_directory));
+  for (const auto& entry : hpj.section_entries("OPTIONS")) {
+    auto eq = entry.find('=');
+    if (eq != std::string::npos && text::iequals(text::trim(entry.substr(0, eq)), key)) {
+      out.emplace_back(text::trim(entry.substr(eq + 1)));
+    }
   }
   return out;
 }
 
-// A section's entries: comments and "#" lines skipped, each cut at ";".
-std::vector<std::string> section_entries(const project::HpjText& hpj, std::string_view name) {
+std::vector<std::string> window_names(const formats::HpjText& hpj) {
   std::vector<std::string> out;
-  for (const auto& raw : hpj.section(name)) {
-    std::string_view line = text::trim(raw);
-    if (line.empty() || line.front() == ';' || line.find('#') != std::string_view::npos) continue;
-    std::string_view entry = text::trim(line.substr(0, line.find(';')));
-    if (!entry.empty()) out.emplace_back(entry);
-  }
-  return out;
-}
-
-std::vector<std::string> window_names(const project::HpjText& hpj) {
-  std::vector<std::string> out;
-  for (const auto& raw : hpj.section("WINDOWS")) {
-    std::string_view line = text::trim(raw);
-    if (line.empty() || line.front() == ';' || line.front() == '#') continue;
-    std::string name = project::window_name_of(line);
+  for (const auto& entry : hpj.section_entries("WINDOWS")) {
+    std::string name = project::window_name_of(entry);
     if (!name.empty()) out.push_back(name);
   }
   return out;
 }
 
-// [MAP] definitions written in the section itself ("#include" lines are
-// not definitions and are skipped by the map reader).
-std::vector<project::ContextDefinition> map_definitions(const project::HpjText& hpj) {
-  return project::parse_context_numbers(project::join_lines(hpj.section("MAP")));
+std::vector<std::string> macro_lines(const formats::HpjText& hpj) {
+  std::vector<std::string> out;
+  for (const auto& raw : hpj.section("CONFIG")) {
+    std::string_view line = text::trim(raw);
+    if (!line.empty() && !formats::is_comment_line(line)) out.emplace_back(line);
+  }
+  return out;
+}
+
+// The compiled file: HLP= of a Help Workshop project, else the project's
+// name with ".hlp".
+std::string help_file_name(const formats::HpjText& hpj, std::string_view path) {
+  std::string named = hpj.value("OPTIONS", "HLP");
+  if (!named.empty()) return std::string(platform::file_name_of(named));
+  return std::string(platform::file_name_of(platform::replace_extension(path, ".hlp")));
 }
 
 }  // namespace
 
 ProjectInput read_project_input(std::string_view path, std::string_view bytes) {
+  const formats::HpjText hpj(bytes);
   ProjectInput in;
   in.path = std::string(path);
   in.directory = std::string(platform::directory_of(path));
-  // The Windows 95 form collects every BMROOT line and leaves [WINDOWS] alone.
-  project::FormContext context;
-  context.project_path = in.path;
-  context.form = project::FileForm::win95;
-  project::ProjectData data;
-  core::TopicFileList ignored;
-  project::parse_project_text(bytes, context, data, ignored);
-
-  const project::HpjText hpj(bytes);
-  const project::ProjectFileModel& model = data.project;
-  in.topic_files = section_entries(hpj, "FILES");
-  in.roots = folder_list(model.root, in.directory);
-  if (in.roots.empty()) in.roots.push_back(in.directory);
-  in.bitmap_roots = folder_list(model.bitmap_roots, in.directory);
-  in.bitmap_files = section_entries(hpj, "BITMAPS");
+  in.topic_files = hpj.section_entries("FILES");
+  in.roots.push_back(in.directory);
+  add_folders(in.roots, hpj.value("OPTIONS", "ROOT"), in.directory);
+  for (const auto& value : option_values(hpj, "BMROOT")) add_folders(in.bitmap_roots, value, in.directory);
+  in.bitmap_files = hpj.section_entries("BITMAPS");
   in.windows = window_names(hpj);
-  in.contents_topic = model.contents_topic;
-  in.map_entries = map_definitions(hpj);
-  if (!model.map_include.empty()) in.map_includes.push_back(model.map_include);
-  for (const auto& name : project::root_folders(model.extra_includes)) in.map_includes.push_back(name);
+  in.contents_topic = hpj.has_key("OPTIONS", "CONTENTS") ? hpj.value("OPTIONS", "CONTENTS")
+                                                        : hpj.value("OPTIONS", "INDEX");
+  in.help_file = help_file_name(hpj, path);
+  in.map_entries = project::parse_context_numbers(formats::join_lines(hpj.section("MAP")));
+  in.map_includes = hpj.section_includes("MAP");
+  in.aliases = parse_alias_lines(hpj.section("ALIAS"));
+  in.alias_includes = hpj.section_includes("ALIAS");
+  in.config_macros = macro_lines(hpj);
   return in;
+}
+
+std::vector<AliasEntry> parse_alias_lines(const std::vector<std::string>& lines) {
+  std::vector<AliasEntry> out;
+  for (const auto& raw : lines) {
+    std::string_view line = text::trim(raw);
+    if (line.empty() || line.front() == ';' || line.front() == '#') continue;
+    line = text::trim(line.substr(0, line.find(';')));
+    auto eq = line.find('=');
+    if (eq == std::string_view::npos) continue;
+    AliasEntry entry{std::string(text::trim(line.substr(0, eq))),
+                     std::string(text::trim(line.substr(eq + 1)))};
+    if (!entry.name.empty() && !entry.target.empty()) out.push_back(std::move(entry));
+  }
+  return out;
 }
 
 std::string find_in_folders(std::string_view name, const std::vector<std::string>& folders) {

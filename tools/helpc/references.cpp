@@ -53,9 +53,21 @@ std::optional<std::string> bitmap_reference(std::string_view brace_text) {
   return std::string(name);
 }
 
+std::optional<std::string> button_macro(std::string_view brace_text) {
+  std::string_view s = text::trim(brace_text);
+  constexpr std::string_view kButton = "button";
+  if (!text::istarts_with(s, kButton) || s.size() == kButton.size() ||
+      (s[kButton.size()] != ' ' && s[kButton.size()] != '\t')) {
+    return std::nullopt;
+  }
+  auto comma = s.find(',');
+  if (comma == std::string_view::npos) return std::nullopt;
+  return std::string(text::trim(s.substr(comma + 1)));
+}
+
 bool valid_context_string(std::string_view context) {
   return !context.empty() && std::all_of(context.begin(), context.end(), [](char c) {
-    return is_letter_or_digit(c) || c == '.' || c == '_';
+    return is_letter_or_digit(c) || c == '.' || c == '_' || c == '-' || c == ' ';
   });
 }
 

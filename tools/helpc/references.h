@@ -26,8 +26,13 @@ HotspotTarget parse_hotspot_target(std::string_view hidden_text);
 // nullopt for any other brace text.
 std::optional<std::string> bitmap_reference(std::string_view brace_text);
 
-// True when a context string holds only letters, digits, periods and
-// underscores (and is not empty).
+// The macro of a button in the text, "button label,macro"; nullopt for any
+// other brace text.
+std::optional<std::string> button_macro(std::string_view brace_text);
+
+// True when a context string holds only letters, digits, periods,
+// underscores, hyphens and blanks (and is not empty): what the compilers
+// compile and WinHelp links.
 bool valid_context_string(std::string_view context);
 
 }  // namespace helpc

@@ -72,6 +72,7 @@ void TopicCollector::capture_braces(std::string_view bytes) {
     } else if (c == '}' && in_braces_) {
       in_braces_ = false;
       if (auto name = bitmap_reference(brace_text_)) topic_.bitmaps.push_back(*name);
+      if (auto macro = button_macro(brace_text_)) topic_.button_macros.push_back(*macro);
     } else if (in_braces_) {
       if (brace_text_.size() < kMaxPieceLength) brace_text_ += c;
     }

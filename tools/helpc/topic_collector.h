@@ -2,7 +2,7 @@
 // ends a topic; footnotes "#", "$", "K", ">" give its context strings,
 // title, keywords and window; double-underlined (or struck) text followed
 // by hidden text is a jump, single-underlined text a pop-up; "{bmc name}"
-// and its kin in the text name bitmaps.
+// and its kin in the text name bitmaps; "{button label,macro}" is a button.
 #pragma once
 #include <functional>
 #include <string>
@@ -27,6 +27,7 @@ struct TopicFacts {
   std::vector<std::string> windows;   // ">" footnotes
   std::vector<Hotspot> hotspots;
   std::vector<std::string> bitmaps;
+  std::vector<std::string> button_macros;  // "{button label,macro}" in the text
 };
 
 class TopicCollector : public rtf::Sink {

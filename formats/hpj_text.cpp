@@ -1,8 +1,8 @@
-#include "project/hpj_text.h"
+#include "formats/hpj_text.h"
 
 #include "platform/text.h"
 
-namespace project {
+namespace formats {
 namespace {
 
 std::string_view unquote(std::string_view v) {
@@ -25,11 +25,22 @@ std::vector<std::string_view> raw_lines(std::string_view bytes) {
   return out;
 }
 
+constexpr std::string_view kUtf8Bom = "\xEF\xBB\xBF";
+
+std::string_view without_bom(std::string_view bytes) {
+  return bytes.substr(0, kUtf8Bom.size()) == kUtf8Bom ? bytes.substr(kUtf8Bom.size()) : bytes;
+}
+
 }  // namespace
 
 bool is_section_header(std::string_view line) {
   line = text::trim_left(line);
   return !line.empty() && line.front() == '[';
+}
+
+bool is_comment_line(std::string_view line) {
+  line = text::trim_left(line);
+  return !line.empty() && line.front() == ';';
 }
 
 bool opens_section(std::string_view line, std::string_view name) {
@@ -40,7 +51,7 @@ bool opens_section(std::string_view line, std::string_view name) {
   return text::iequals(text::trim(line.substr(1, close - 1)), name);
 }
 
-HpjText::HpjText(std::string_view bytes) : lines_(text::split_lines(bytes)) {
+HpjText::HpjText(std::string_view bytes) : lines_(text::split_lines(without_bom(bytes))) {
   auto lf = bytes.find('\n');
   if (lf != std::string_view::npos && lf > 0 && bytes[lf - 1] == '\r') line_end_ = "\r\n";
 }
@@ -61,6 +72,27 @@ std::vector<std::string> HpjText::section(std::string_view name) const {
       continue;
     }
     if (inside) out.push_back(line);
+  }
+  return out;
+}
+
+std::vector<std::string> HpjText::section_entries(std::string_view name) const {
+  std::vector<std::string> out;
+  for (const auto& raw : section(name)) {
+    std::string_view line = text::trim(raw);
+    if (line.empty() || line.front() == ';' || line.find('#') != std::string_view::npos) continue;
+    std::string_view entry = text::trim(line.substr(0, line.find(';')));
+    if (!entry.empty()) out.emplace_back(entry);
+  }
+  return out;
+}
+
+std::vector<std::string> HpjText::section_includes(std::string_view name) const {
+  std::vector<std::string> out;
+  for (const auto& line : section(name)) {
+    if (line.find("#include") == std::string::npos || is_comment_line(line)) continue;
+    std::string file = include_name(line);
+    if (!file.empty()) out.push_back(std::move(file));
   }
   return out;
 }
@@ -113,6 +145,19 @@ std::vector<std::string> HpjText::copy_section(std::string_view name, CopyMode m
   return out;
 }
 
+std::string include_name(std::string_view line) {
+  auto at = line.find("#include");
+  if (at == std::string_view::npos) return {};
+  line = text::trim(line.substr(at + 8));
+  if (!line.empty() && (line.front() == '<' || line.front() == '"')) {
+    const char close = line.front() == '<' ? '>' : '"';
+    auto end = line.find(close, 1);
+    if (end == std::string_view::npos) return {};
+    return std::string(text::trim(line.substr(1, end - 1)));
+  }
+  return std::string(text::trim(line.substr(0, line.find_first_of("; \t"))));
+}
+
 std::string remove_section_text(std::string_view bytes, std::string_view name) {
   std::string out;
   bool skipping = false;
@@ -129,4 +174,19 @@ std::string join_lines(const std::vector<std::string>& lines) {
   return out;
 }
 
-}  // namespace project
+std::string with_line_ends(std::string_view text, std::string_view line_end) {
+  std::string out;
+  out.reserve(text.size() + text.size() / 16);
+  for (size_t i = 0; i < text.size(); ++i) {
+    const char c = text[i];
+    if (c != '\r' && c != '\n') {
+      out += c;
+      continue;
+    }
+    if (c == '\r' && i + 1 < text.size() && text[i + 1] == '\n') ++i;
+    out += line_end;
+  }
+  return out;
+}
+
+}  // namespace formats
