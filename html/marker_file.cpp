@@ -19,13 +19,13 @@ std::string with_last_extension(std::string_view path, std::string_view ext) {
 }
 
 MarkerOutcome write_marker_file(std::string_view rtf_path, std::string_view marker_path,
-                                ProgressWindow* progress) {
+                                ProgressWindow* progress, int code_page) {
   std::optional<std::string> rtf = platform::read_file(rtf_path);
   if (!rtf) return MarkerOutcome::rtf_missing;
   platform::remove_file(marker_path);
   platform::FileWriter out;
   if (!out.open(marker_path)) return MarkerOutcome::not_written;
-  bool written = out.write(rewrite_markers(*rtf));
+  bool written = out.write(rewrite_markers(*rtf, nullptr, code_page));
   written = out.close() && written;
   if (progress) {
     for (std::size_t done = 0; done < rtf->size(); done += kProgressStepBytes) progress->step();

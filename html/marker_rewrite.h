@@ -25,7 +25,10 @@ struct MarkerCounts {
   int hotspots = 0;  // hotspots made into markers
 };
 
-// The marker file's text for the RTF text of a topic file.
-std::string rewrite_markers(std::string_view rtf, MarkerCounts* counts = nullptr);
+// The marker file's text for the RTF text of a topic file. A file that names
+// no code page is read in code_page, and when that is not 1252 the marker
+// file names it (so that its export declares the right charset).
+std::string rewrite_markers(std::string_view rtf, MarkerCounts* counts = nullptr,
+                            int code_page = 1252);
 
 }  // namespace html

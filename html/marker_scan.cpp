@@ -2,6 +2,8 @@
 // topic and hotspot markers, which collect the edits of the marker file.
 #include "html/marker_rewrite.h"
 
+#include <optional>
+
 #include "html/hotspot_marks.h"
 #include "html/rtf_edits.h"
 #include "html/topic_marks.h"
@@ -36,6 +38,8 @@ class MarkerScanner : public rtf::Sink {
   // The edits, once the reader has run.
   const RtfEdits& finish();
   int hotspots() const { return hotspots_.marked(); }
+  // Where the "\rtf1" word ends, when the document has one.
+  std::optional<std::size_t> after_rtf_word() const { return rtf_word_; }
 
  private:
   void add(std::string_view bytes, const DocText& text, const rtf::CharFormat& format);
@@ -49,6 +53,7 @@ class MarkerScanner : public rtf::Sink {
   TopicMarks topics_;
   HotspotMarks hotspots_;
   bool in_footnote_ = false;
+  std::optional<std::size_t> rtf_word_;
 };
 
 SourceSpan MarkerScanner::source(std::string_view bytes, bool& in_place) const {
@@ -119,6 +124,7 @@ void MarkerScanner::footnote_end() {
 
 void MarkerScanner::other_word(const rtf::Token& word, const rtf::CharFormat&) {
   if (!in_footnote_ && word.text == "chftn") topics_.numbered_mark({word.offset, word.length});
+  if (word.text == "rtf" && !rtf_word_) rtf_word_ = word.offset + word.length;
 }
 
 const RtfEdits& MarkerScanner::finish() {
@@ -128,11 +134,15 @@ const RtfEdits& MarkerScanner::finish() {
 
 }  // namespace
 
-std::string rewrite_markers(std::string_view rtf, MarkerCounts* counts) {
+std::string rewrite_markers(std::string_view rtf, MarkerCounts* counts, int code_page) {
   rtf::Reader reader(rtf);
+  reader.assume_code_page(code_page);
   MarkerScanner scanner(reader);
   reader.run(scanner);
-  std::string out = scanner.finish().apply(rtf);
+  RtfEdits edits = scanner.finish();
+  if (!reader.header().code_page_named && code_page != 1252 && scanner.after_rtf_word())
+    edits.insert(*scanner.after_rtf_word(), "\\ansicpg" + std::to_string(code_page) + " ");
+  std::string out = edits.apply(rtf);
   if (counts) counts->hotspots = scanner.hotspots();
   return out;
 }

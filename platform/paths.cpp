@@ -318,7 +318,9 @@ std::string to_host_path(std::string_view path) {
     if (slash != std::string::npos && slash + 1 < direct.size()) {
       std::string folder = direct.substr(0, slash == 0 ? 1 : slash);
       if (is_dir_host(folder)) {
-        auto found = internal::find_entry_nocase(folder, std::string_view(direct).substr(slash + 1));
+        std::string_view name = std::string_view(direct).substr(slash + 1);
+        auto found = internal::find_entry_nocase(folder, name);
+        if (!found) found = find_legacy_spelling(folder, name);
         if (found) direct.replace(slash + 1, std::string::npos, *found);
         return direct;
       }

@@ -31,6 +31,7 @@ struct Style {
 // The document's declarations, filled in as the reader meets them.
 struct Header {
   int code_page = 1252;                            // \ansicpgN: the code page of the text
+  bool code_page_named = false;                    // the document has \ansicpg
   int default_font = 0;                            // \deffN
   std::map<int, Font> fonts;                       // by \fN
   std::vector<std::optional<std::uint32_t>> colors;  // 0xRRGGBB, nullopt = automatic

@@ -189,6 +189,7 @@ void Reader::control_word(const Token& word, Sink& sink) {
     note_origin(word);
   } else if (word.text == "ansicpg") {
     if (word.param > 0) header_.code_page = word.param;
+    header_.code_page_named = true;
   } else if (word.text == "pard") {
     state().para = ParaFormat{};
   } else if (word.text == "deff") {

@@ -74,6 +74,8 @@ class Reader {
 
   // Reads the document through to its end, reporting to sink.
   void run(Sink& sink);
+  // The code page of a document that names none with \ansicpg (set before run).
+  void assume_code_page(int code_page) { header_.code_page = code_page; }
 
   // The declarations read so far.
   const Header& header() const { return header_; }

@@ -84,6 +84,8 @@ class CensusSink : public rtf::Sink {
       if (!hotspot_.empty()) target_ += utf8;
       return;
     }
+    // Blanks between a hotspot and its hidden target belong to neither.
+    if (!underlined(format) && target_.empty() && !hotspot_.empty() && trimmed(utf8).empty()) return;
     if (!target_.empty() || !underlined(format)) end_hotspot();
     if (underlined(format)) hotspot_ += utf8;
     last_visible_ = utf8.empty() ? last_visible_ : utf8.back();

@@ -57,6 +57,9 @@ TEST(MarkerRewrite, EscapesKeepTheWholeText) {
                     "(men\\'fa Archivo)}K{\\footnote K what\\rquote s new;version 2}}"),
             "{\\rtf1\\ansi\\ansicpg1252 ~~~pg~Comando Nuevo (men\\'fa Archivo)!~ "
             "\r\n!tzkywhat\\'92s new;version 2!~\r\n}");
+  // A file that names no code page is read in the project's, and then names it.
+  EXPECT_EQ(html::rewrite_markers("{\\rtf1\\ansi \\page ${\\footnote $ \\'cf\\u1088?}}", nullptr, 1251),
+            "{\\rtf1\\ansicpg1251 \\ansi ~~~pg~\\'cf\\'f0!~ }");
   // Characters the code page lacks are kept as \uN.
   EXPECT_EQ(rewrite("{\\rtf1\\ansi\\ansicpg1251 \\page ${\\footnote $ \\'cf\\u945?\\{x\\}}}"),
             "{\\rtf1\\ansi\\ansicpg1251 ~~~pg~\\'cf\\u945?\\{x\\}!~ }");
