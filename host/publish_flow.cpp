@@ -26,6 +26,8 @@ void read_summary(const std::string& summary, PublishResult& result) {
     else if (key == "links") result.links = static_cast<int>(text::parse_int(value));
     else if (key == "unresolved") result.unresolved_jumps = static_cast<int>(text::parse_int(value));
     else if (key == "index") result.index_entries = static_cast<int>(text::parse_int(value));
+    else if (key == "unknown") result.unknown_jumps.push_back(value);
+    else if (key == "unknown_more") result.unknown_not_listed = static_cast<int>(text::parse_int(value));
   }
 }
 
@@ -33,6 +35,8 @@ void print_result(const PublishResult& r) {
   std::printf("\nstart page: %s\n", r.start_page.c_str());
   std::printf("%d topic pages, %d links, %d index entries, %d jumps to unknown topics\n", r.pages,
               r.links, r.index_entries, r.unresolved_jumps);
+  for (const std::string& name : r.unknown_jumps) std::printf("  unknown topic: %s\n", name.c_str());
+  if (r.unknown_not_listed > 0) std::printf("  and %d more unknown topics\n", r.unknown_not_listed);
   std::printf("link check: %d local links, %zu broken\n", r.checked_links, r.broken_links.size());
   for (size_t i = 0; i < r.broken_links.size() && i < 20; ++i) {
     std::printf("  broken: %s\n", r.broken_links[i].c_str());

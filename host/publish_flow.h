@@ -12,6 +12,8 @@ namespace host {
 struct PublishResult {
   std::string start_page;  // host path of the page to open first
   int pages = 0, links = 0, index_entries = 0, unresolved_jumps = 0;
+  std::vector<std::string> unknown_jumps;  // targets of jumps to no page, by name
+  int unknown_not_listed = 0;              // further ones the summary had no room for
   int checked_links = 0;
   std::vector<std::string> broken_links;
 };

@@ -85,7 +85,11 @@ std::string HotspotWriter::jump(const LinkText& t, std::string context) {
   const wizard::ProjectSettings& p = run_.settings.project;
   std::size_t at = context.find('@');
   if (at != std::string::npos) {
-    if (p.htmlhelp.use_htmlhelp == 0) return t.lead + t.text;
+    if (p.htmlhelp.use_htmlhelp == 0) {
+      // A jump into another help file has no page on this site.
+      run_.publish.counts.unresolved(context);
+      return t.lead + t.text;
+    }
     std::string chm = platform::replace_extension(std::string_view(context).substr(at + 1), ".chm");
     return link(t, "ms-its:" + chm + "::/" + context.substr(0, at) + p.settings.fnames.extension,
                 "");
@@ -93,7 +97,7 @@ std::string HotspotWriter::jump(const LinkText& t, std::string context) {
   std::string key = context_key(context);
   if (context.empty() || !run_.publish.contexts.knows(key)) {
     // A jump to a topic that is in no page keeps its text.
-    ++run_.publish.counts.unresolved_jumps;
+    run_.publish.counts.unresolved(context);
     return t.lead + t.text;
   }
   std::string target = resolve_context(run_, key);

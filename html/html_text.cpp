@@ -18,4 +18,19 @@ void erase_tags(std::string& s, std::string_view opener) {
   }
 }
 
+std::string charset_meta(std::string_view charset) {
+  return "<META HTTP-EQUIV=\"Content-Type\" CONTENT=\"text/html; charset=" + std::string(charset) +
+         "\">";
+}
+
+std::string declared_charset(std::string_view line) {
+  std::size_t at = line.find("charset=");
+  if (at == std::string_view::npos) at = line.find("CHARSET=");
+  if (at == std::string_view::npos) return {};
+  std::size_t start = at + 8;
+  std::size_t end = line.find_first_of("\"'; >\r\n", start);
+  if (end == std::string_view::npos) end = line.size();
+  return std::string(line.substr(start, end - start));
+}
+
 }  // namespace html

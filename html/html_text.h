@@ -13,4 +13,9 @@ void replace_all(std::string& s, std::string_view from, std::string_view to);
 // tag whose ">" is missing is left.
 void erase_tags(std::string& s, std::string_view opener);
 
+// The META element that declares a page's charset ("windows-1251").
+std::string charset_meta(std::string_view charset);
+// The charset a line of HTML declares ("charset=..."), empty when none.
+std::string declared_charset(std::string_view line);
+
 }  // namespace html

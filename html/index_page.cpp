@@ -1,5 +1,6 @@
 #include "html/index_page.h"
 
+#include "html/html_text.h"
 #include "html/markup.h"
 #include "platform/text.h"
 
@@ -65,8 +66,9 @@ class EntryWriter {
 };
 
 std::string page_head(const AzIndexOptions& options) {
-  std::string out =
-      "<HTML>\r\n<head>\r\n<TITLE>" + options.title + "</TITLE>\r\n</HEAD>\r\n<BODY>\r\n";
+  std::string out = "<HTML>\r\n<head>\r\n<TITLE>" + options.title + "</TITLE>\r\n";
+  if (!options.charset.empty()) out += charset_meta(options.charset) + "\r\n";
+  out += "</HEAD>\r\n<BODY>\r\n";
   if (options.show_title) out += "<P><H1>" + options.title + "</H1>\r\n";
   if (options.letter_bar) {
     out += "<B><CENTER>\r\n";

@@ -14,6 +14,7 @@ struct AzIndexOptions {
   bool show_title = true;    // an <H1> title at the top
   bool letter_bar = true;    // "ixaz": the A-Z quick-jump bar
   std::string frame_target;  // " TARGET=..." with frames, else empty
+  std::string charset;       // the charset the page declares ("windows-1251"), none when empty
 };
 
 // The whole page for sorted entries: the entries in 27 groups (those before

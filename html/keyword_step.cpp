@@ -4,22 +4,28 @@
 
 namespace html {
 
+namespace {
+
+// True when the ";" at semi ends a character reference "&#N;".
+bool ends_reference(std::string_view s, std::size_t semi) {
+  std::size_t p = semi;
+  while (p > 0 && s[p - 1] >= '0' && s[p - 1] <= '9') --p;
+  return p < semi && p >= 2 && s[p - 1] == '#' && s[p - 2] == '&';
+}
+
+}  // namespace
+
 std::vector<std::string> keywords_to_index(std::string_view list) {
   std::string all(list);
   for (char& c : all)
     if (c == '\r') c = ' ';
-  if (all.empty() || all.back() != ';') all += ';';
-  std::vector<std::string> items = text::split(all, ';');
-  items.pop_back();  // after the final ";"
-  for (std::string& k : items) k = std::string(text::trim_left(k));
   std::vector<std::string> out;
-  for (std::size_t i = 0; i < items.size(); ++i) {
-    if (items[i].empty()) continue;
-    std::string with_second = items[i] + ":";
-    bool has_second = false;
-    for (std::size_t j = i + 1; j < items.size() && !has_second; ++j)
-      has_second = items[j].starts_with(with_second);
-    if (!has_second) out.push_back(items[i]);
+  std::size_t start = 0;
+  for (std::size_t p = 0; p <= all.size(); ++p) {
+    if (p < all.size() && (all[p] != ';' || ends_reference(all, p))) continue;
+    std::string keyword(text::trim_left(std::string_view(all).substr(start, p - start)));
+    if (!keyword.empty()) out.push_back(keyword);
+    start = p + 1;
   }
   return out;
 }

@@ -14,9 +14,9 @@ inline constexpr std::string_view kKeywordMarker = "!tzky";
 inline constexpr std::string_view kKeywordMarkerEnd = "!~";
 
 // The keywords of a list that get an entry: ";"-separated, leading blanks
-// removed, empty ones skipped, and a first-level keyword skipped when the
-// same list later holds it with a second level ("print;print:setup;"
-// indexes only "print:setup").
+// removed, empty ones skipped. A first-level keyword that the same list also
+// holds with a second level ("print;print:setup;") is an entry of its own,
+// so that both the first level and the second link to the page.
 std::vector<std::string> keywords_to_index(std::string_view list);
 
 // Replaces the buffer's keyword markers by anchors "IX_" + anchor number,

@@ -2,10 +2,16 @@
 
 #include "html/marker_rewrite.h"
 #include "html/progress_window.h"
-#include "html/rtf_chunks.h"
 #include "platform/files.h"
 
 namespace html {
+
+namespace {
+
+// The analysis' progress window steps once per this many bytes of RTF.
+constexpr std::size_t kProgressStepBytes = 60000;
+
+}  // namespace
 
 std::string with_last_extension(std::string_view path, std::string_view ext) {
   std::size_t dot = path.rfind('.');
@@ -13,20 +19,17 @@ std::string with_last_extension(std::string_view path, std::string_view ext) {
 }
 
 MarkerOutcome write_marker_file(std::string_view rtf_path, std::string_view marker_path,
-                                ProgressWindow* progress) {
-  RtfChunkReader reader;
-  if (!reader.open(rtf_path)) return MarkerOutcome::rtf_missing;
+                                ProgressWindow* progress, int code_page) {
+  std::optional<std::string> rtf = platform::read_file(rtf_path);
+  if (!rtf) return MarkerOutcome::rtf_missing;
   platform::remove_file(marker_path);
   platform::FileWriter out;
   if (!out.open(marker_path)) return MarkerOutcome::not_written;
-  MarkerFileState state;
-  bool written = true;
-  while (std::optional<std::string> chunk = reader.next()) {
-    rewrite_chunk(*chunk, state);
-    written = out.write(*chunk) && written;
-    if (progress) progress->step();
+  bool written = out.write(rewrite_markers(*rtf, nullptr, code_page));
+  written = out.close() && written;
+  if (progress) {
+    for (std::size_t done = 0; done < rtf->size(); done += kProgressStepBytes) progress->step();
   }
-  written = out.close() && written && !reader.failed();
   if (!written) {
     // A marker file cut short would convert into pages with text missing.
     platform::remove_file(marker_path);

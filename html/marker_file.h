@@ -21,7 +21,8 @@ enum class MarkerOutcome {
 
 // Rewrites the RTF file chunk by chunk into the marker file (an old one is
 // deleted first), stepping the progress window once per chunk.
+// code_page: the code page of a topic file that names none (the project's).
 MarkerOutcome write_marker_file(std::string_view rtf_path, std::string_view marker_path,
-                                ProgressWindow* progress);
+                                ProgressWindow* progress, int code_page = 1252);
 
 }  // namespace html

@@ -52,13 +52,27 @@ std::string hex_colour(long windows_colour) {
 
 std::string html_colour(long windows_colour) { return "#" + hex_colour(windows_colour); }
 
+namespace {
+
+// True when a character reference ("&#945;") starts at pos: texts from the
+// exported pages carry characters their code page lacks that way.
+bool reference_at(std::string_view s, std::size_t pos) {
+  std::size_t p = pos + 2;
+  if (s.substr(pos, 2) != "&#") return false;
+  while (p < s.size() && s[p] >= '0' && s[p] <= '9') ++p;
+  return p > pos + 2 && p < s.size() && s[p] == ';';
+}
+
+}  // namespace
+
 std::string escape_html(std::string_view s) {
   std::string out;
   out.reserve(s.size());
-  for (char c : s) {
+  for (std::size_t i = 0; i < s.size(); ++i) {
+    char c = s[i];
     switch (c) {
       case '&':
-        out += "&amp;";
+        out += reference_at(s, i) ? "&" : "&amp;";
         break;
       case '<':
         out += "&lt;";

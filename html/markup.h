@@ -26,7 +26,8 @@ std::string html_colour(long windows_colour);
 // The same without the "#" ("RRGGBB").
 std::string hex_colour(long windows_colour);
 
-// Text made safe for HTML content and attribute values: & < > and " escaped.
+// Text made safe for HTML content and attribute values: & < > and " escaped
+// (a character reference such as "&#945;" is kept).
 std::string escape_html(std::string_view text);
 
 // Text with every tag removed, line ends turned into blanks and the result

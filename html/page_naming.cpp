@@ -10,9 +10,19 @@ bool is_letter_or_digit(char c) {
   return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9');
 }
 
+// Page names are plain ASCII whatever the topic file's name: its 8-bit
+// bytes (a name in code page 1251 or 1252) become "_".
+std::string ascii_base(std::string_view base) {
+  std::string out(base);
+  for (char& c : out)
+    if (static_cast<unsigned char>(c) >= 0x80) c = '_';
+  return out;
+}
+
 // The name before its extension.
-std::string name_stem(const wizard::FileNaming& naming, std::string_view base, int number,
+std::string name_stem(const wizard::FileNaming& naming, std::string_view raw_base, int number,
                       std::string_view title, std::string_view context) {
+  std::string base = ascii_base(raw_base);
   if (naming.scheme != 1 && naming.scheme != 2)
     return std::string(base) + "p" + std::to_string(number);
   std::string stem = std::string(base) + "_" + std::string(naming.scheme == 1 ? title : context);

@@ -3,6 +3,7 @@
 #pragma once
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "html/context_resolver.h"
 #include "html/index_entries.h"
@@ -16,6 +17,10 @@ struct PublishCounts {
   int links = 0;             // jumps made into links
   int unresolved_jumps = 0;  // jumps to context strings in no page (hotspot text kept)
   int index_entries = 0;     // entries in the finished index
+  // The targets of those jumps, each once, in the order met.
+  std::vector<std::string> unresolved_names;
+  // Counts a jump that stays plain text and names its target.
+  void unresolved(const std::string& target);
 };
 
 struct PublishState {
@@ -31,6 +36,9 @@ struct PublishState {
   // the framer reads the page's ".toc" file.
   std::optional<std::string> local_toc;
   std::string index_page_path;  // the index page FinishIndex wrote ("" when none)
+  // The charset the first registered file's pages declare; the index page
+  // declares it too.
+  std::string page_charset;
   PublishCounts counts;
 };
 

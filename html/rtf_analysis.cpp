@@ -4,6 +4,7 @@
 #include "html/marker_file.h"
 #include "html/messages.h"
 #include "html/progress_window.h"
+#include "html/project_code_page.h"
 #include "platform/paths.h"
 #include "platform/text.h"
 
@@ -32,10 +33,11 @@ int scan_rtf(ConversionRun& run) {
   std::unique_ptr<ProgressWindow> progress = show_progress_over(
       kAnalyzingCaption, analysis_steps(run.project.total_size), kAnalysisProgressThreshold);
   bool none_missing = true;
+  int code_page = project_code_page(run.project.hpj_path);
   for (const RtfFileEntry& entry : run.rtf_files.entries()) {
     std::string rtf = with_last_extension(entry.path, ".rtf");
     std::string marker = with_last_extension(entry.path, kMarkerExtension);
-    if (write_marker_file(rtf, marker, progress.get()) == MarkerOutcome::rtf_missing) {
+    if (write_marker_file(rtf, marker, progress.get(), code_page) == MarkerOutcome::rtf_missing) {
       report_missing(rtf);
       none_missing = false;
     }

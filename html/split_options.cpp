@@ -2,8 +2,11 @@
 
 #include "html/conversion_run.h"
 #include "html/phrases.h"
+#include "html/project_code_page.h"
+#include "html/project_hpj.h"
 #include "platform/profile.h"
 #include "platform/text.h"
+#include "rtf/code_page.h"
 #include "wizard/derived_settings.h"
 #include "wizard/limits.h"
 
@@ -35,6 +38,7 @@ SplitOptions split_options(const ConversionRun& run) {
   o.naming = page.fnames;
   o.home_from_anchors = s.project.twhtml.cnt_type != 0;
   o.contents_topic = run.project.contents_topic;
+  o.default_charset = rtf::charset_name(project_code_page(help_project_path(s)));
   return o;
 }
 

@@ -34,6 +34,9 @@ struct SplitOptions {
   wizard::FileNaming naming;
   bool home_from_anchors = false;  // the TOC is not made from the contents file
   std::string contents_topic;      // the help project's CONTENTS
+  // The charset pages declare when the exported file names none: the one of
+  // the project's language.
+  std::string default_charset = "windows-1252";
 };
 
 SplitOptions split_options(const ConversionRun& run);

@@ -3,7 +3,9 @@
 #include <optional>
 
 #include "html/conversion_run.h"
+#include "html/html_text.h"
 #include "html/line_cleanup.h"
+#include "html/markup.h"
 #include "html/marker_rewrite.h"
 #include "html/page_markers.h"
 #include "html/page_naming.h"
@@ -45,6 +47,7 @@ class TopicSplitter {
   void note_anchor(const std::string& context);
   void write(std::string_view text);
   void finish();
+  void remove_empty_stub();
 
   ConversionRun& run_;
   SplitOptions options_;
@@ -57,6 +60,7 @@ class TopicSplitter {
   bool first_page_ = true;
   int page_line_ = 0;
   bool failed_ = false;
+  std::string charset_;  // the charset the export declared, else the project's
 };
 
 int TopicSplitter::split() {
@@ -112,14 +116,20 @@ std::optional<std::string> TopicSplitter::next_buffer() {
 }
 
 void TopicSplitter::process(std::string buffer) {
+  if (first_page_ && charset_.empty()) charset_ = declared_charset(buffer);
   std::string early = clean_line(buffer, options_, run_.translations, cleanup_);
   if (cleanup_.has_keywords) run_.has_keywords = true;
   write(early);
   handle_page_marker(buffer);
   if (failed_) return;
-  for (const std::string& sequence : take_browse_markers(buffer))
-    add_browse(run_, sequence + "=" + page_name_);
-  for (const std::string& context : replace_anchor_markers(buffer)) note_anchor(context);
+  // Before the first page the text is the export's head, which is no page:
+  // markers there name no page and are dropped.
+  std::vector<std::string> sequences = take_browse_markers(buffer);
+  std::vector<std::string> contexts = replace_anchor_markers(buffer);
+  if (!first_page_) {
+    for (const std::string& sequence : sequences) add_browse(run_, sequence + "=" + page_name_);
+    for (const std::string& context : contexts) note_anchor(context);
+  }
   write(buffer);
 }
 
@@ -162,7 +172,10 @@ void TopicSplitter::start_page(const PageStart& start) {
   }
   page_name_ = name;
   page_line_ = 1;
+  if (charset_.empty()) charset_ = options_.default_charset;
+  if (run_.publish.page_charset.empty()) run_.publish.page_charset = charset_;
   write("<HTML>\r\n<HEAD>\r\n<TITLE>" + page_title(start.title) + "</TITLE>\r\n");
+  write(charset_meta(charset_) + "\r\n");
   if (options_.word2000 && options_.keep_css && word2000_.stylesheet_made())
     write(stylesheet_link(word2000_.stylesheet_name()));
   write("\r\n" + std::string(kGeneratorMeta) + "\r\n</HEAD>\r\n<BODY>\r\n");
@@ -191,6 +204,20 @@ void TopicSplitter::finish() {
   run_.line_reader.close();
   // A pass cut short keeps its input, so nothing of it is lost.
   if (!failed_) platform::remove_file(htb_);
+  if (!failed_ && !first_page_) remove_empty_stub();
+}
+
+// The stub left under the input's name (the export's head before the first
+// page) is in no page list; without text of its own it goes.
+void TopicSplitter::remove_empty_stub() {
+  std::optional<std::string> stub = platform::read_file(input_);
+  if (!stub) return;
+  std::string body = *stub;
+  std::size_t open = find_nocase(body, "<BODY");
+  if (open != kNoPos) body.erase(0, open);
+  erase_tags(body, "<");
+  erase_all(body, "&nbsp;");
+  if (body.find_first_not_of(" \t\r\n") == std::string::npos) platform::remove_file(input_);
 }
 
 }  // namespace

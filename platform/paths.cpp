@@ -1,6 +1,8 @@
 // Paths as the system stores them, mapped onto the host file system.
 #include "platform/paths.h"
 
+#include "platform/name_spellings.h"
+
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -111,6 +113,14 @@ bool has_dot_components(std::string_view rest) {
   return false;
 }
 
+// A name from a legacy project file in 8-bit bytes (code page 1252 or 1251)
+// finds the entry whose UTF-8 name spells the same.
+std::optional<std::string> find_legacy_spelling(const std::string& folder, std::string_view part) {
+  for (const std::string& spelling : utf8_spellings(part))
+    if (auto found = internal::find_entry_nocase(folder, spelling)) return found;
+  return std::nullopt;
+}
+
 // Appends the components of rest (separated by '\' or '/') to base,
 // resolving each existing one without regard to case. "." and ".." are
 // taken lexically, as Windows does; ".." never climbs above base unless
@@ -152,6 +162,8 @@ std::string resolve_components(std::string base, std::string_view rest) {
       base = std::move(exact);
     } else if (auto found = internal::find_entry_nocase(folder, part)) {
       base += *found;
+    } else if (auto legacy = find_legacy_spelling(folder, part)) {
+      base += *legacy;
     } else {
       base += part;
       resolving = false;  // nothing exists below a missing component
@@ -306,7 +318,9 @@ std::string to_host_path(std::string_view path) {
     if (slash != std::string::npos && slash + 1 < direct.size()) {
       std::string folder = direct.substr(0, slash == 0 ? 1 : slash);
       if (is_dir_host(folder)) {
-        auto found = internal::find_entry_nocase(folder, std::string_view(direct).substr(slash + 1));
+        std::string_view name = std::string_view(direct).substr(slash + 1);
+        auto found = internal::find_entry_nocase(folder, name);
+        if (!found) found = find_legacy_spelling(folder, name);
         if (found) direct.replace(slash + 1, std::string::npos, *found);
         return direct;
       }

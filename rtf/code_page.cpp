@@ -1,37 +1,98 @@
 #include "rtf/code_page.h"
 
 #include <array>
+#include <string_view>
+#include <utility>
+
+#include "platform/code_page_tables.h"
 
 namespace rtf {
 
 namespace {
 
-// Code points of bytes 0x80..0x9F; 0 where the code page assigns nothing.
-constexpr std::array<std::uint16_t, 32> kHighControls = {
-    0x20AC, 0,      0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021,
-    0x02C6, 0x2030, 0x0160, 0x2039, 0x0152, 0,      0x017D, 0,
-    0,      0x2018, 0x2019, 0x201C, 0x201D, 0x2022, 0x2013, 0x2014,
-    0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0,      0x017E, 0x0178};
+const std::array<std::uint16_t, 128>* table_of(int code_page) {
+  switch (code_page) {
+    case 1250: return &platform::kCodePage1250;
+    case 1251: return &platform::kCodePage1251;
+    case 1252: return &platform::kCodePage1252;
+    case 1253: return &platform::kCodePage1253;
+    case 1254: return &platform::kCodePage1254;
+    case 1257: return &platform::kCodePage1257;
+    default: return nullptr;
+  }
+}
+
+// Windows charset numbers and their code pages.
+constexpr std::pair<int, int> kCharsets[] = {
+    {0, 1252}, {238, 1250}, {204, 1251}, {161, 1253}, {162, 1254}, {186, 1257}};
+
+// Primary language ids (low ten bits of an LCID) by code page.
+constexpr std::pair<int, int> kLanguages[] = {
+    {0x05, 1250}, {0x0E, 1250}, {0x15, 1250}, {0x18, 1250}, {0x1A, 1250}, {0x1B, 1250},
+    {0x1C, 1250}, {0x24, 1250}, {0x02, 1251}, {0x19, 1251}, {0x22, 1251}, {0x23, 1251},
+    {0x2F, 1251}, {0x08, 1253}, {0x1F, 1254}, {0x25, 1257}, {0x26, 1257}, {0x27, 1257}};
+
+char lower(char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; }
+
+bool same_name(std::string_view a, std::string_view b) {
+  if (a.size() != b.size()) return false;
+  for (std::size_t i = 0; i < a.size(); ++i)
+    if (lower(a[i]) != lower(b[i])) return false;
+  return true;
+}
 
 }  // namespace
 
 std::optional<unsigned char> cp1252_from_unicode(std::uint32_t code_point) {
-  if (code_point < 0x80 || (code_point >= 0xA0 && code_point <= 0xFF)) {
-    return static_cast<unsigned char>(code_point);
+  return byte_from_unicode(code_point, 1252);
+}
+
+std::uint32_t unicode_from_cp1252(unsigned char byte) { return unicode_from_byte(byte, 1252); }
+
+bool is_known_code_page(int code_page) { return table_of(code_page) != nullptr; }
+
+std::uint32_t unicode_from_byte(unsigned char byte, int code_page) {
+  if (byte < 0x80) return byte;
+  const auto* table = table_of(code_page);
+  if (table == nullptr) table = &platform::kCodePage1252;
+  std::uint16_t code_point = (*table)[byte - 0x80];
+  return code_point != 0 ? code_point : byte;
+}
+
+std::optional<unsigned char> byte_from_unicode(std::uint32_t code_point, int code_page) {
+  if (code_point < 0x80) return static_cast<unsigned char>(code_point);
+  const auto* table = table_of(code_page);
+  if (table == nullptr) table = &platform::kCodePage1252;
+  for (std::size_t i = 0; i < table->size(); ++i) {
+    if ((*table)[i] == code_point) return static_cast<unsigned char>(0x80 + i);
   }
-  for (std::size_t i = 0; i < kHighControls.size(); ++i) {
-    if (kHighControls[i] != 0 && kHighControls[i] == code_point) {
-      return static_cast<unsigned char>(0x80 + i);
-    }
-  }
+  // An unassigned byte reads as itself, and so is written back.
+  if (code_point <= 0xFF && (*table)[code_point - 0x80] == 0) return static_cast<unsigned char>(code_point);
   return std::nullopt;
 }
 
-std::uint32_t unicode_from_cp1252(unsigned char byte) {
-  if (byte >= 0x80 && byte <= 0x9F && kHighControls[byte - 0x80] != 0) {
-    return kHighControls[byte - 0x80];
-  }
-  return byte;
+int code_page_of_charset(int charset) {
+  for (auto [set, page] : kCharsets)
+    if (set == charset) return page;
+  return 0;
+}
+
+int code_page_of_lcid(int lcid) {
+  int language = lcid & 0x3FF;
+  for (auto [id, page] : kLanguages)
+    if (id == language) return page;
+  return kDefaultCodePage;
+}
+
+std::string charset_name(int code_page) {
+  return "windows-" + std::to_string(is_known_code_page(code_page) ? code_page : kDefaultCodePage);
+}
+
+int code_page_of_charset_name(std::string_view name) {
+  for (int page : {1250, 1251, 1252, 1253, 1254, 1257})
+    if (same_name(name, charset_name(page))) return page;
+  if (same_name(name, "iso-8859-1") || same_name(name, "us-ascii")) return 1252;
+  return 0;
 }
 
 }  // namespace rtf

@@ -1,5 +1,7 @@
 #include "rtf/header.h"
 
+#include "rtf/code_page.h"
+
 namespace rtf {
 
 namespace {
@@ -13,6 +15,13 @@ constexpr int kNoNumberFormat = 255;
 std::string Header::font_name(int font) const {
   auto it = fonts.find(font);
   return it == fonts.end() ? std::string() : it->second.name;
+}
+
+int Header::font_code_page(int font) const {
+  auto it = fonts.find(font);
+  if (it == fonts.end() || it->second.charset == 0) return code_page;
+  int of_charset = code_page_of_charset(it->second.charset);
+  return of_charset != 0 ? of_charset : code_page;
 }
 
 std::optional<std::uint32_t> Header::color(int index) const {

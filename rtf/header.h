@@ -30,6 +30,8 @@ struct Style {
 
 // The document's declarations, filled in as the reader meets them.
 struct Header {
+  int code_page = 1252;                            // \ansicpgN: the code page of the text
+  bool code_page_named = false;                    // the document has \ansicpg
   int default_font = 0;                            // \deffN
   std::map<int, Font> fonts;                       // by \fN
   std::vector<std::optional<std::uint32_t>> colors;  // 0xRRGGBB, nullopt = automatic
@@ -46,6 +48,9 @@ struct Header {
   const Style* style(int number) const;
   // Kind of list item a paragraph with these \ls / \ilvl / {\pn} settings is.
   ListKind list_kind(const ParaFormat& para) const;
+  // The code page of text in the font: its \fcharset's when that names a
+  // non-ANSI code page, else the document's.
+  int font_code_page(int font) const;
 };
 
 }  // namespace rtf

@@ -1,5 +1,6 @@
 #include "rtf/reader.h"
 
+#include <array>
 #include <string>
 
 #include "rtf/code_page.h"
@@ -15,9 +16,24 @@ namespace {
 // At most this many cells are kept per row definition.
 constexpr std::size_t kMaxCells = 256;
 
+// Every byte value once, so that a converted byte can be handed out as a view.
+std::string_view byte_text(unsigned char byte) {
+  static const std::array<char, 256> all = [] {
+    std::array<char, 256> table{};
+    for (int i = 0; i < 256; ++i) table[static_cast<std::size_t>(i)] = static_cast<char>(i);
+    return table;
+  }();
+  return std::string_view(&all[byte], 1);
+}
+
 }  // namespace
 
 Reader::Reader(std::string_view rtf) : tokens_(rtf) { stack_.emplace_back(); }
+
+FormatOrigin Reader::origin() const {
+  const GroupState& now = stack_.back();
+  return {now.open_at, now.underline_word, now.hidden_word};
+}
 
 ParaFormat Reader::paragraph() const {
   ParaFormat para = stack_.back().para;
@@ -38,6 +54,7 @@ void Reader::run(Sink& sink) {
   Token token;
   while (tokens_.next(token)) {
     offset_ = token.offset;
+    token_ = token;
     handle(token, sink);
   }
 }
@@ -60,8 +77,10 @@ void Reader::handle(const Token& token, Sink& sink) {
       if (at_group_start && token.text == "*") {
         starred_ = true;
         group_start_ = true;  // the destination word comes next
-      } else if (auto special = special_text(token); special && !special->empty()) {
-        sink.text(*special, state().chars);
+      } else if (auto special = special_text(token)) {
+        if (!special->empty()) sink.text(*special, state().chars);
+      } else {
+        sink.other_word(token, state().chars);
       }
       break;
     case TokenKind::text:
@@ -79,6 +98,7 @@ void Reader::open_group(std::size_t at) {
   group_offset_ = at;
   if (stack_.size() < kMaxGroupDepth) {
     stack_.push_back(stack_.back());
+    stack_.back().open_at = at;
     return;
   }
   if (untracked_groups_++ == 0) problems_.push_back({at, "groups nested too deeply"});
@@ -156,12 +176,20 @@ bool Reader::read_declaration(std::string_view name, GroupCursor& cursor) {
 
 void Reader::control_word(const Token& word, Sink& sink) {
   if (structure_word(word, sink)) return;
-  if (apply_char_word(word, state().chars) || apply_para_word(word, state().para)) return;
+  if (apply_char_word(word, state().chars)) {
+    note_origin(word);
+    return;
+  }
+  if (apply_para_word(word, state().para)) return;
   if (auto special = special_text(word)) {
     if (!special->empty()) sink.text(*special, state().chars);
   } else if (word.text == "plain") {
     state().chars = CharFormat{};
     state().chars.font = header_.default_font;
+    note_origin(word);
+  } else if (word.text == "ansicpg") {
+    if (word.param > 0) header_.code_page = word.param;
+    header_.code_page_named = true;
   } else if (word.text == "pard") {
     state().para = ParaFormat{};
   } else if (word.text == "deff") {
@@ -173,7 +201,19 @@ void Reader::control_word(const Token& word, Sink& sink) {
     row_.left = word.param;
   } else if (word.text == "cellx" && row_.cell_right.size() < kMaxCells) {
     row_.cell_right.push_back(word.param);
+  } else if (word.text != "cellx") {
+    sink.other_word(word, state().chars);
   }
+}
+
+// Notes the word that set underline or hidden text in the current group.
+void Reader::note_origin(const Token& word) {
+  WordSpan span{word.offset, word.length};
+  std::string_view name = word.text;
+  bool plain = name == "plain";
+  if (plain || name.starts_with("ul") || name == "strike" || name == "striked")
+    state().underline_word = span;
+  if (plain || name == "v") state().hidden_word = span;
 }
 
 // The words that end or break something: paragraphs, cells, rows, lines, pages.
@@ -199,16 +239,39 @@ bool Reader::structure_word(const Token& word, Sink& sink) {
 
 void Reader::text(const Token& token, Sink& sink) {
   if (token.kind == TokenKind::text) {
-    if (!token.text.empty()) sink.text(token.text, state().chars);
+    if (token.text.empty()) return;
+    if (header_.font_code_page(state().chars.font) == header_.code_page) {
+      sink.text(token.text, state().chars);
+    } else {
+      text_in_font(token.text, sink);
+    }
     return;
   }
-  auto code_point = static_cast<std::uint32_t>(token.param);
-  if (auto byte = cp1252_from_unicode(code_point)) {
-    char c = static_cast<char>(*byte);
-    sink.text(std::string_view(&c, 1), state().chars);
+  unicode_text(static_cast<std::uint32_t>(token.param), sink);
+}
+
+// A character as document text: its byte when the code page has one.
+void Reader::unicode_text(std::uint32_t code_point, Sink& sink) {
+  if (auto byte = byte_from_unicode(code_point, header_.code_page)) {
+    sink.text(byte_text(*byte), state().chars);
   } else {
     sink.unicode_char(code_point, state().chars);
   }
+}
+
+// Bytes of a font whose charset is not the document's: each 8-bit byte is
+// read in the font's code page and given in the document's.
+void Reader::text_in_font(std::string_view bytes, Sink& sink) {
+  int font_page = header_.font_code_page(state().chars.font);
+  std::size_t plain = 0;
+  for (std::size_t i = 0; i < bytes.size(); ++i) {
+    auto byte = static_cast<unsigned char>(bytes[i]);
+    if (byte < 0x80) continue;
+    if (i > plain) sink.text(bytes.substr(plain, i - plain), state().chars);
+    unicode_text(unicode_from_byte(byte, font_page), sink);
+    plain = i + 1;
+  }
+  if (plain < bytes.size()) sink.text(bytes.substr(plain), state().chars);
 }
 
 }  // namespace rtf

@@ -20,14 +20,36 @@ namespace rtf {
 // Groups nested deeper than this still balance, but share their parent's state.
 constexpr std::size_t kMaxGroupDepth = 1024;
 
+// Where, in the input, a control word lies; offset npos when there is none.
+struct WordSpan {
+  std::size_t offset = static_cast<std::size_t>(-1);
+  std::size_t length = 0;
+  bool operator==(const WordSpan&) const = default;
+};
+
+// Where the state in force now was set: the "{" of the innermost open group
+// and the control words that last set underline and hidden text (for
+// rewriters that change a construct where it stands).
+struct FormatOrigin {
+  std::size_t group_open = 0;
+  WordSpan underline;
+  WordSpan hidden;
+};
+
 // Receives what a Reader finds. Every method does nothing unless overridden.
 class Sink {
  public:
   virtual ~Sink() = default;
-  // Code page 1252 text (hex escapes decoded, \emdash and the like as bytes).
+  // Text in the document's code page (header().code_page, 1252 unless
+  // \ansicpg says otherwise): hex escapes decoded, \emdash and the like as
+  // bytes, text in a font of another charset converted. Plain text points
+  // into the input; other text (escapes, converted bytes) does not.
   virtual void text(std::string_view bytes, const CharFormat& format) {}
-  // A \uN character that code page 1252 cannot hold.
+  // A character (\uN, or a byte of a font of another charset) that the
+  // document's code page cannot hold.
   virtual void unicode_char(std::uint32_t code_point, const CharFormat& format) {}
+  // A control word or symbol the reader does not act on (\chftn and the like).
+  virtual void other_word(const Token& word, const CharFormat& format) {}
   // \line.
   virtual void line_break(const CharFormat& format) {}
   // \par (or \sect): the paragraph that ends here, list kind resolved.
@@ -52,6 +74,8 @@ class Reader {
 
   // Reads the document through to its end, reporting to sink.
   void run(Sink& sink);
+  // The code page of a document that names none with \ansicpg (set before run).
+  void assume_code_page(int code_page) { header_.code_page = code_page; }
 
   // The declarations read so far.
   const Header& header() const { return header_; }
@@ -61,6 +85,12 @@ class Reader {
   ParaFormat paragraph() const;
   // Position in the input of the token being handled (for messages).
   std::size_t offset() const { return offset_; }
+  // The token being handled, with its position and length in the input.
+  const Token& token() const { return token_; }
+  // Where the current group and formatting began in the input.
+  FormatOrigin origin() const;
+  // The whole input.
+  std::string_view input() const { return tokens_.input(); }
   // What was wrong with the input, by position.
   std::vector<Problem> problems() const;
 
@@ -69,6 +99,9 @@ class Reader {
     CharFormat chars;
     ParaFormat para;
     bool footnote = false;
+    std::size_t open_at = 0;
+    WordSpan underline_word;
+    WordSpan hidden_word;
   };
 
   void handle(const Token& token, Sink& sink);
@@ -80,6 +113,9 @@ class Reader {
   void control_word(const Token& word, Sink& sink);
   bool structure_word(const Token& word, Sink& sink);
   void text(const Token& token, Sink& sink);
+  void text_in_font(std::string_view bytes, Sink& sink);
+  void unicode_text(std::uint32_t code_point, Sink& sink);
+  void note_origin(const Token& word);
   GroupState& state() { return stack_.back(); }
 
   Tokenizer tokens_;
@@ -91,6 +127,7 @@ class Reader {
   bool starred_ = false;         // ... and was followed by \*
   std::size_t group_offset_ = 0;
   std::size_t offset_ = 0;
+  Token token_;
   std::vector<Problem> problems_;
 };
 

@@ -45,13 +45,22 @@ void BodyWriter::end_cell(const ParagraphHtml& content, const BlockFormat& forma
   // A cell's closing mark ends an empty last paragraph after its content; an
   // empty cell still gets a blank so that it keeps its frame.
   bool skip = content.empty ? cell_has_content_ : !content.shown;
-  if (!skip) write_block(content, in_cell);
+  // The cell's last paragraph stands bare in the cell, as older exports
+  // wrote it: a paragraph block would add an empty line under the text once
+  // the cell's closing tag gets its blank.
+  if (!skip) write_block(content, in_cell, true);
   close_cell();
 }
 
 void BodyWriter::end_row() {
   if (!table_open_) return;
   close_cell();
+  // A row keeps as many cells as it defines, even when fewer were ended.
+  while (row_open_ && cell_index_ < row_.cell_right.size()) {
+    open_cell();
+    line("&nbsp;");
+    close_cell();
+  }
   if (row_open_) line("</TR>");
   row_open_ = false;
   cell_index_ = 0;
@@ -129,7 +138,7 @@ void BodyWriter::close_lists_to(std::size_t depth) {
   }
 }
 
-void BodyWriter::write_block(const ParagraphHtml& content, const BlockFormat& format) {
+void BodyWriter::write_block(const ParagraphHtml& content, const BlockFormat& format, bool bare) {
   if (cell_open_) cell_has_content_ = true;
   std::string open;
   std::string close;
@@ -142,10 +151,12 @@ void BodyWriter::write_block(const ParagraphHtml& content, const BlockFormat& fo
     set_lists(format);
     open = "<LI>";
     close = "</LI>";
-  } else {
+  } else if (!bare || format.alignment != rtf::Alignment::left) {
     close_lists();
     open = "<P" + align_attribute(format.alignment) + ">";
     close = "</P>";
+  } else {
+    close_lists();
   }
   std::vector<Span> markers = content.markers;
   for (Span& span : markers) span.begin += open.size(), span.end += open.size();

@@ -45,7 +45,8 @@ class BodyWriter {
   void set_lists(const BlockFormat& format);
   void close_lists();
   void close_lists_to(std::size_t depth);
-  void write_block(const ParagraphHtml& content, const BlockFormat& format);
+  // bare: a plain paragraph without its <P> (a cell's last paragraph).
+  void write_block(const ParagraphHtml& content, const BlockFormat& format, bool bare = false);
   void line(std::string_view text);
 
   const rtf::RowFormat& row_;

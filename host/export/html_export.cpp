@@ -4,13 +4,14 @@
 #include "host/export/html_text.h"
 #include "platform/files.h"
 #include "platform/paths.h"
+#include "rtf/code_page.h"
 #include "rtf/reader.h"
 
 namespace host::html_export {
 
 namespace {
 
-std::string page(std::string_view title, std::string_view body) {
+std::string page(std::string_view title, std::string_view body, int code_page) {
   std::string out;
   auto line = [&out](std::string_view text) {
     out += text;
@@ -18,7 +19,9 @@ std::string page(std::string_view title, std::string_view body) {
   };
   line("<HTML>");
   line("<HEAD>");
-  line("<META HTTP-EQUIV=\"Content-Type\" CONTENT=\"text/html; charset=windows-1252\">");
+  // The text is in the document's code page (\ansicpg), as the page says.
+  line("<META HTTP-EQUIV=\"Content-Type\" CONTENT=\"text/html; charset=" +
+       rtf::charset_name(code_page) + "\">");
   line("<META NAME=\"Generator\" CONTENT=\"" + std::string(kGenerator) + "\">");
   std::string title_line = "<TITLE>";
   append_escaped(title_line, title);
@@ -39,7 +42,8 @@ std::string export_rtf_to_html(std::string_view rtf, std::string_view title_fall
   reader.run(sink);
   std::string body = sink.finish();
   const std::string& title = reader.header().title;
-  return page(title.empty() ? title_fallback : std::string_view(title), body);
+  return page(title.empty() ? title_fallback : std::string_view(title), body,
+              reader.header().code_page);
 }
 
 std::string html_path_for(std::string_view rtf_path) {

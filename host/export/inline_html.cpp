@@ -90,8 +90,8 @@ void InlineHtml::markup(std::string_view html, const InlineStyle& style) {
 
 void InlineHtml::character_reference(std::uint32_t code_point, const InlineStyle& style) {
   if (markers_.raw()) {
-    // A keyword list cannot hold "&#N;": its ";" would split the keyword.
-    text("?", style);
+    // The keyword list's reader takes "&#N;" as one character, not as a ";".
+    for (char c : "&#" + std::to_string(code_point) + ";") text(std::string_view(&c, 1), style);
     return;
   }
   markup("&#" + std::to_string(code_point) + ";", style);

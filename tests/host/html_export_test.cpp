@@ -51,7 +51,7 @@ TEST(HtmlExport, PageShape) {
 // is ordinary text and is escaped.
 TEST(HtmlExport, KeywordAndBrowseListsAreNotEscaped) {
   EXPECT_EQ(body("{\\rtf1 !tzkyR&D;a<b;\"q\";\\u12354?!~!tzbrsgrp&x:1!~ R&D!!bX!\\par}"),
-            "<P>!tzkyR&D;a<b;\"q\";?!~!tzbrsgrp&x:1!~ R&amp;D!!bX!</P>\n");
+            "<P>!tzkyR&D;a<b;\"q\";&#12354;!~!tzbrsgrp&x:1!~ R&amp;D!!bX!</P>\n");
   // An unfinished list does not run into the next paragraph.
   EXPECT_EQ(body("{\\rtf1 !tzky a<b\\par c<d\\par}"), "<P>!tzky a<b</P>\n<P>c&lt;d</P>\n");
   // Nor past the distance the page splitter reads ahead.
@@ -83,7 +83,7 @@ TEST(HtmlExport, BlocksNestAndCloseInOrder) {
             "<UL>\n<LI>d</LI>\n</UL>\n<H1>H</H1>\n"
             "<OL>\n<OL>\n<OL>\n<LI>deep</LI>\n</OL>\n</OL>\n</OL>\n"
             "<TABLE BORDER CELLSPACING=1 CELLPADDING=7 WIDTH=66>\n<TR>\n<TD WIDTH=\"100%\" VALIGN=\"TOP\">\n"
-            "<P>x</P>\n</TD>\n</TR>\n</TABLE>\n<P>y</P>\n");
+            "x\n</TD>\n</TR>\n</TABLE>\n<P>y</P>\n");
 }
 
 TEST(HtmlExport, LongLinesBreakOnlyOutsideTagsAndMarkers) {
@@ -139,6 +139,22 @@ TEST_F(HtmlExportFile, WritesBesideTheMarkerFileOrWhereTold) {
 
   EXPECT_FALSE(host::html_export::export_rtf_file("help/missing.~tw"));
   EXPECT_FALSE(tw_test::exists(file("help/missing.htm")));
+}
+
+// The page declares the document's code page; its text stays in it.
+TEST(HtmlExport, DeclaresTheDocumentsCodePage) {
+  std::string html = export_rtf_to_html("{\\rtf1\\ansi\\ansicpg1251 \\'cf\\u1088?\\u945?\\par}", "t");
+  EXPECT_NE(html.find("charset=windows-1251\">"), std::string::npos);
+  EXPECT_NE(html.find("<P>\xcf\xf0&#945;</P>"), std::string::npos);
+}
+
+// A row keeps the cells it defines, even when fewer were ended.
+TEST(HtmlExport, RowKeepsItsDefinedCells) {
+  EXPECT_EQ(body("{\\rtf1\\trowd\\cellx1000\\cellx2000\\cellx3000\\pard\\intbl a\\cell\\row}"),
+            "<TABLE BORDER CELLSPACING=1 CELLPADDING=7 WIDTH=200>\n<TR>\n"
+            "<TD WIDTH=\"33%\" VALIGN=\"TOP\">\na\n</TD>\n"
+            "<TD WIDTH=\"33%\" VALIGN=\"TOP\">\n&nbsp;\n</TD>\n"
+            "<TD WIDTH=\"33%\" VALIGN=\"TOP\">\n&nbsp;\n</TD>\n</TR>\n</TABLE>\n");
 }
 
 }  // namespace

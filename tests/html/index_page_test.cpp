@@ -61,7 +61,7 @@ std::string letter_headings(char from, char to) {
 }
 
 TEST(AzIndexPage, GroupsRepeatsAndSecondLevels) {
-  AzIndexOptions options{"Index", false, false, ""};
+  AzIndexOptions options{"Index", false, false, "", ""};
   std::string page = page_for({{"banana", "b.htm#IX_4"},
                                {"Apple:red", "a.htm#IX_2"},
                                {"apple", "a.htm#IX_1"},
@@ -86,7 +86,7 @@ TEST(AzIndexPage, GroupsRepeatsAndSecondLevels) {
 }
 
 TEST(AzIndexPage, TitleLetterBarFrameTargetAndThirdRepeat) {
-  AzIndexOptions options{"Keywords", true, true, " TARGET=\"MAIN_FRAME\""};
+  AzIndexOptions options{"Keywords", true, true, " TARGET=\"MAIN_FRAME\"", ""};
   std::string page = page_for({{"Printing", "a.htm#IX_1"},
                                {"printing", "b.htm#IX_2"},
                                {"PRINTING", "c.htm#IX_3"},

@@ -8,7 +8,6 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
-#include "html/rtf_chunks.h"
 #include "html/rtf_fixtures.h"
 #include "support/test_support.h"
 
@@ -72,42 +71,6 @@ TEST_F(MarkerFile, AMarkerFileCutShortIsNotLeft) {
 TEST(MarkerPath, EverythingFromTheLastDotIsReplaced) {
   EXPECT_EQ(html::with_last_extension("c:\\proj\\intro.rtf", ".~tw"), "c:\\proj\\intro.~tw");
   EXPECT_EQ(html::with_last_extension("c:\\p.q\\a.rtf.bak", ".rtf"), "c:\\p.q\\a.rtf.rtf");
-}
-
-TEST(ParagraphCut, NearestDistanceFirst) {
-  std::string chunk(html::kChunkBytes, 'x');
-  EXPECT_EQ(html::paragraph_cut(chunk), std::string::npos);
-  // A "\par " 1,200 bytes before the end is found only at the second distance,
-  // before the one 4,000 bytes before the end.
-  chunk.replace(chunk.size() - 4000, 5, "\\par ");
-  chunk.replace(chunk.size() - 1200, 5, "\\par ");
-  EXPECT_EQ(html::paragraph_cut(chunk), chunk.size() - 1200);
-  chunk.replace(chunk.size() - 900, 5, "\\par ");
-  EXPECT_EQ(html::paragraph_cut(chunk), chunk.size() - 900);
-  // "\pard" is no paragraph end.
-  std::string pard(html::kChunkBytes, 'x');
-  pard.replace(100, 6, "\\pard ");
-  pard.replace(20000, 5, "\\par ");
-  EXPECT_EQ(html::paragraph_cut(pard), 20000u);
-}
-
-TEST_F(MarkerFile, ChunksAreCutBeforeAParagraph) {
-  // Paragraphs of 700 bytes: every chunk but the last ends just before "\par ".
-  std::string rtf;
-  while (rtf.size() < 3 * html::kChunkBytes) rtf += "\\par " + std::string(695, 'p');
-  tw_test::write_file(file("c.rtf"), rtf);
-  html::RtfChunkReader reader;
-  ASSERT_TRUE(reader.open(file("c.rtf")));
-  std::string joined;
-  int chunks = 0;
-  while (std::optional<std::string> chunk = reader.next()) {
-    ++chunks;
-    EXPECT_LE(chunk->size(), html::kChunkBytes);
-    EXPECT_EQ(chunk->compare(0, 5, "\\par "), 0);
-    joined += *chunk;
-  }
-  EXPECT_EQ(joined, rtf);
-  EXPECT_EQ(chunks, 4);
 }
 
 }  // namespace

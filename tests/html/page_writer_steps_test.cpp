@@ -39,14 +39,15 @@ TEST_F(PageWriterTest, WholePage) {
             "<META NAME=\"GENERATOR\" CONTENT=\"Quorvane Leafcaster\">\r\n</HEAD>\r\n"
             "<BODY>\r\n\r\n<A NAME=\"topofpage\"></A>\r\n"
             "\r\n<H1><A NAME=\"T1\"><FONT FACE=\"Arial\" SIZE=4><B><A NAME=\"IDH_PRINT\">"
-            "<a name=\"IX_1\"></a><a name=\"IX_2\"></a>Printing &amp; Paper</B></FONT></A></H1>\r\n"
+            "<a name=\"IX_1\"></a><a name=\"IX_2\"></a><a name=\"IX_3\"></a>Printing &amp; Paper</B></FONT></A></H1>\r\n"
             "<P>See <A HREF=\"guidep3.htm\">Print a file</A>, "
             "<A HREF=\"guidep3.htm#IDH_DEEP\">more</A> or nowhere.</P>\r\n"
             "\r\n<!--LFCBODYEND-->\r\n\r\n</BODY>\r\n</HTML>\r\n");
-  ASSERT_EQ(run.publish.index.entries().size(), 2u);
+  ASSERT_EQ(run.publish.index.entries().size(), 3u);
   EXPECT_EQ(run.publish.index.entries()[0].keyword, "printing");
-  EXPECT_EQ(run.publish.index.entries()[1].keyword, "print:setup");
-  EXPECT_EQ(run.publish.index.entries()[1].target, "guidep2.htm#IX_2");
+  EXPECT_EQ(run.publish.index.entries()[1].keyword, "print");
+  EXPECT_EQ(run.publish.index.entries()[2].keyword, "print:setup");
+  EXPECT_EQ(run.publish.index.entries()[2].target, "guidep2.htm#IX_3");
   EXPECT_EQ(run.publish.counts.links, 2);
   EXPECT_EQ(run.publish.counts.unresolved_jumps, 1);
   EXPECT_EQ(run.publish.counts.pages, 1);
@@ -71,9 +72,16 @@ class Lines : public ReadOn {
   std::size_t next_ = 0;
 };
 
-TEST(KeywordStep, FirstLevelsWithSecondLevelsAreIndexedOnlyThroughThem) {
-  EXPECT_EQ(keywords_to_index("print;print:setup;"), (std::vector<std::string>{"print:setup"}));
-  EXPECT_EQ(keywords_to_index(" a; b:c ;;a:x\rb"), (std::vector<std::string>{"b:c ", "a:x b"}));
+TEST(KeywordStep, AFirstLevelIsAnEntryBesideItsSecondLevels) {
+  EXPECT_EQ(keywords_to_index("print;print:setup;"),
+            (std::vector<std::string>{"print", "print:setup"}));
+  EXPECT_EQ(keywords_to_index("Animation Component; Animation Component: Selector"),
+            (std::vector<std::string>{"Animation Component", "Animation Component: Selector"}));
+  EXPECT_EQ(keywords_to_index(" a; b:c ;;a:x\rb"),
+            (std::vector<std::string>{"a", "b:c ", "a:x b"}));
+  // A character reference's ";" separates nothing.
+  EXPECT_EQ(keywords_to_index("&#945;lpha;&#946;;x&#;y"),
+            (std::vector<std::string>{"&#945;lpha", "&#946;", "x&#", "y"}));
   IndexEntries index;
   int anchor = 7;
   NoMore none;

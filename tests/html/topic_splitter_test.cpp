@@ -93,18 +93,49 @@ TEST_F(TopicSplitter, SampleProjectPagesAndMaps) {
   EXPECT_EQ(html::browse_next(run, "usingp3.htm"), "");
   EXPECT_EQ(html::browse_next(run, "introp4.htm"), "");
   EXPECT_TRUE(run.has_keywords);
-  // The inputs are gone; their names keep the export's head, closed.
+  // The inputs are gone; the stubs under their names held only the export's
+  // head, and went with them.
   EXPECT_FALSE(tw_test::exists(proj_file("intro.htb")));
-  EXPECT_EQ(tw_test::read_file(proj_file("using.htm")),
-            "<HTML>\r\n<HEAD>\r\n<META NAME=\"Generator\" CONTENT=\"Microsoft Word 97\">\r\n"
-            "<TITLE>Sample Help: Using the Program</TITLE>\r\n</HEAD>\r\n<BODY>\r\n\r\n"
-            "</BODY>\r\n</HTML>\r\n");
+  EXPECT_FALSE(tw_test::exists(proj_file("using.htm")));
+  EXPECT_FALSE(tw_test::exists(proj_file("intro.htm")));
+}
+
+TEST_F(TopicSplitter, StubWithTextStaysAndMarkersBeforeThePageNameNoPage) {
+  split_body("<P>Preface !tzbrsmain:001!~ !!bIDH_lost!</P>\r\n"
+             "<P>~~~pg~First!~!!bIDH_first!</P>\r\n"
+             "<P>!tzbrsmain:002!~Body</P>\r\n");
+  EXPECT_EQ(page_names(), (Lines{"c:\\proj\\tp2.htm | First"}));
+  EXPECT_EQ(run.browse_map.entries(), (Lines{"main:002=tp2.htm"}));
+  EXPECT_EQ(run.context_map.entries(), (Lines{"tp2.htm#IDH_first#%"}));
+  EXPECT_NE(tw_test::read_file(proj_file("t.htm")).find("Preface"), std::string::npos);
+}
+
+TEST_F(TopicSplitter, PagesDeclareTheCharsetOfTheirText) {
+  // The export's own declaration, carried into every page.
+  write_proj_file("t.htm",
+                  "<HTML>\r\n<HEAD>\r\n<META HTTP-EQUIV=\"Content-Type\" CONTENT=\"text/html; "
+                  "charset=windows-1251\">\r\n</HEAD>\r\n<BODY>\r\n"
+                  "<P>~~~pg~\xcf\xf0\xe8!~!!bRU_ONE!</P>\r\n</BODY>\r\n</HTML>\r\n");
+  html::add_html_file(run, "INIT", "");
+  html::add_html_file(run, "c:\\proj\\t.htm", "T");
+  split_registered();
+  EXPECT_NE(tw_test::read_file(proj_file("tp2.htm"))
+                .find("<TITLE>\xcf\xf0\xe8</TITLE>\r\n<META HTTP-EQUIV=\"Content-Type\" "
+                      "CONTENT=\"text/html; charset=windows-1251\">\r\n"),
+            std::string::npos);
+  EXPECT_EQ(run.publish.page_charset, "windows-1251");
+  // Without one, the project's language decides.
+  write_proj_file("sample.hpj", "[OPTIONS]\r\nLCID=0x405 0x0 0x0\r\n[FILES]\r\n");
+  run.publish.page_charset.clear();
+  split_body("<P>~~~pg~Jedna!~!!bCZ_ONE!</P>\r\n");
+  EXPECT_NE(tw_test::read_file(proj_file("tp2.htm")).find("charset=windows-1250"), std::string::npos);
 }
 
 TEST_F(TopicSplitter, SamplePageIsWrittenWhole) {
   split_sample();
   EXPECT_EQ(tw_test::read_file(proj_file("introp3.htm")),
-            "<HTML>\r\n<HEAD>\r\n<TITLE>Getting Started</TITLE>\r\n\r\n"
+            "<HTML>\r\n<HEAD>\r\n<TITLE>Getting Started</TITLE>\r\n"
+            "<META HTTP-EQUIV=\"Content-Type\" CONTENT=\"text/html; charset=windows-1252\">\r\n\r\n"
             "<META NAME=\"GENERATOR\" CONTENT=\"Quorvane Tarvenwick 3.0\">\r\n</HEAD>\r\n"
             "<BODY>\r\n"
             "<B><FONT FACE=\"Arial\" SIZE=4><P><SUP>\r\n"

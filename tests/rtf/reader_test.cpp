@@ -198,3 +198,91 @@ TEST(RtfReader, MalformedInputNeverStopsTheReader) {
 }
 
 }  // namespace
+
+namespace {
+
+// Reports characters as code points and control words the reader leaves.
+class CodePoints : public rtf::Sink {
+ public:
+  std::u32string out;
+  std::vector<std::string> words;
+  void text(std::string_view bytes, const rtf::CharFormat&) override {
+    for (char c : bytes) out += static_cast<char32_t>(static_cast<unsigned char>(c));
+  }
+  void unicode_char(std::uint32_t cp, const rtf::CharFormat&) override {
+    out += U'<';
+    out += static_cast<char32_t>(cp);
+    out += U'>';
+  }
+  void other_word(const rtf::Token& word, const rtf::CharFormat&) override {
+    words.emplace_back(word.text);
+  }
+};
+
+std::u32string code_points(std::string_view rtf, int* code_page = nullptr) {
+  rtf::Reader reader(rtf);
+  CodePoints sink;
+  reader.run(sink);
+  if (code_page) *code_page = reader.header().code_page;
+  return sink.out;
+}
+
+}  // namespace
+
+TEST(RtfReader, TextIsInTheDocumentsCodePage) {
+  int page = 0;
+  // Code page 1251: escapes stay its bytes, \uN becomes its byte when it has one.
+  EXPECT_EQ(code_points("{\\rtf1\\ansi\\ansicpg1251 \\'e0\\u1073?\\u945?}", &page),
+            U"\u00e0\u00e1<\u03b1>");
+  EXPECT_EQ(page, 1251);
+  EXPECT_EQ(code_points("{\\rtf1\\ansi x\\u233?\\u8217\\'3f\\u1073?}", &page), U"x\u00e9\u0092<\u0431>");
+  EXPECT_EQ(page, 1252);
+  // A font of another charset: its bytes are read in its code page and
+  // given in the document's, or as characters the document cannot hold.
+  std::string fonts =
+      "{\\fonttbl{\\f0\\fcharset0 Arial;}{\\f1\\fcharset204 Arial Cyr;}{\\f2\\fcharset2 Symbol;}}";
+  EXPECT_EQ(code_points("{\\rtf1\\ansi\\ansicpg1252" + fonts +
+                        "{\\f1 a\\'e0\\'85b}{\\f2 \\'b7}{\\f0 \\'e0}}"),
+            U"a<\u0430>\u0085b\u00b7\u00e0");
+  // In a code page 1251 document a font of charset 204 needs no conversion.
+  EXPECT_EQ(code_points("{\\rtf1\\ansi\\ansicpg1251" + fonts + "{\\f1 \\'e0}{\\f0 \\'e0}}"),
+            U"\u00e0\u00e0");
+}
+
+TEST(RtfReader, ReportsWordsItLeavesAlone) {
+  rtf::Reader reader("{\\rtf1 a{\\super \\chftn}{\\footnote x}\\page\\~}");
+  CodePoints sink;
+  reader.run(sink);
+  EXPECT_EQ(sink.words, (std::vector<std::string>{"rtf", "chftn"}));
+}
+
+// Where the formatting in force was set: what a rewriter needs to change a
+// hotspot where it stands.
+class Origins : public rtf::Sink {
+ public:
+  explicit Origins(const rtf::Reader& reader) : reader_(reader) {}
+  std::vector<std::string> seen;
+  void text(std::string_view bytes, const rtf::CharFormat&) override {
+    rtf::FormatOrigin o = reader_.origin();
+    auto word = [this](const rtf::WordSpan& w) {
+      return w.offset == std::string::npos ? std::string("-")
+                                           : std::string(reader_.input().substr(w.offset, w.length));
+    };
+    seen.push_back(std::string(bytes) + "@" + std::to_string(reader_.token().offset) + " {" +
+                   std::to_string(o.group_open) + " ul=" + word(o.underline) + " v=" + word(o.hidden));
+  }
+
+ private:
+  const rtf::Reader& reader_;
+};
+
+TEST(RtfReader, KnowsWhereFormattingWasSet) {
+  std::string rtf = "{\\rtf1 {\\b\\uldb Go}{\\v\\ulnone T\\'e9}\\plain z}";
+  rtf::Reader reader(rtf);
+  Origins sink(reader);
+  reader.run(sink);
+  EXPECT_EQ(sink.seen, (std::vector<std::string>{"Go@16 {7 ul=\\uldb  v=-",
+                                                 "T@30 {19 ul=\\ulnone  v=\\v",
+                                                 "\xe9@31 {19 ul=\\ulnone  v=\\v",
+                                                 "z@43 {0 ul=\\plain  v=\\plain "}));
+}
