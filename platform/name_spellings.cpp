@@ -1,6 +1,6 @@
 #include "platform/name_spellings.h"
 
-#include "platform/code_page_tables.h"
+#include "platform/code_pages.h"
 
 namespace platform {
 
@@ -31,12 +31,11 @@ bool is_utf8(std::string_view s) {
   return true;
 }
 
-std::string spelled(std::string_view name, const std::array<std::uint16_t, 128>& table) {
+std::string spelled(std::string_view name, int code_page) {
   std::string out;
   for (char ch : name) {
     auto byte = static_cast<unsigned char>(ch);
-    std::uint32_t c = byte < 0x80 ? byte : table[byte - 0x80];
-    append_utf8(out, c != 0 ? c : byte);
+    append_utf8(out, unicode_of_byte(byte, code_page).value_or(byte));
   }
   return out;
 }
@@ -47,7 +46,7 @@ std::vector<std::string> utf8_spellings(std::string_view name) {
   bool eight_bit = false;
   for (char c : name) eight_bit = eight_bit || static_cast<unsigned char>(c) >= 0x80;
   if (!eight_bit || is_utf8(name)) return {};
-  return {spelled(name, kCodePage1252), spelled(name, kCodePage1251)};
+  return {spelled(name, 1252), spelled(name, 1251)};
 }
 
 }  // namespace platform

@@ -4,27 +4,16 @@
 #include <string_view>
 #include <utility>
 
-#include "platform/code_page_tables.h"
+#include "platform/code_pages.h"
 
 namespace rtf {
 
 namespace {
 
-const std::array<std::uint16_t, 128>* table_of(int code_page) {
-  switch (code_page) {
-    case 1250: return &platform::kCodePage1250;
-    case 1251: return &platform::kCodePage1251;
-    case 1252: return &platform::kCodePage1252;
-    case 1253: return &platform::kCodePage1253;
-    case 1254: return &platform::kCodePage1254;
-    case 1257: return &platform::kCodePage1257;
-    default: return nullptr;
-  }
-}
-
 // Windows charset numbers and their code pages.
 constexpr std::pair<int, int> kCharsets[] = {
-    {0, 1252}, {238, 1250}, {204, 1251}, {161, 1253}, {162, 1254}, {186, 1257}};
+    {0, 1252},   {238, 1250}, {204, 1251}, {161, 1253}, {162, 1254},
+    {177, 1255}, {178, 1256}, {186, 1257}, {163, 1258}, {222, 874}};
 
 // Primary language ids (low ten bits of an LCID) by code page.
 constexpr std::pair<int, int> kLanguages[] = {
@@ -49,25 +38,21 @@ std::optional<unsigned char> cp1252_from_unicode(std::uint32_t code_point) {
 
 std::uint32_t unicode_from_cp1252(unsigned char byte) { return unicode_from_byte(byte, 1252); }
 
-bool is_known_code_page(int code_page) { return table_of(code_page) != nullptr; }
+bool is_known_code_page(int code_page) { return platform::known_code_page(code_page); }
 
 std::uint32_t unicode_from_byte(unsigned char byte, int code_page) {
   if (byte < 0x80) return byte;
-  const auto* table = table_of(code_page);
-  if (table == nullptr) table = &platform::kCodePage1252;
-  std::uint16_t code_point = (*table)[byte - 0x80];
-  return code_point != 0 ? code_point : byte;
+  if (!is_known_code_page(code_page)) code_page = kDefaultCodePage;
+  return platform::unicode_of_byte(byte, code_page).value_or(byte);
 }
 
 std::optional<unsigned char> byte_from_unicode(std::uint32_t code_point, int code_page) {
   if (code_point < 0x80) return static_cast<unsigned char>(code_point);
-  const auto* table = table_of(code_page);
-  if (table == nullptr) table = &platform::kCodePage1252;
-  for (std::size_t i = 0; i < table->size(); ++i) {
-    if ((*table)[i] == code_point) return static_cast<unsigned char>(0x80 + i);
-  }
+  if (!is_known_code_page(code_page)) code_page = kDefaultCodePage;
+  if (auto byte = platform::byte_in_code_page(code_point, code_page)) return byte;
   // An unassigned byte reads as itself, and so is written back.
-  if (code_point <= 0xFF && (*table)[code_point - 0x80] == 0) return static_cast<unsigned char>(code_point);
+  if (code_point <= 0xFF && !platform::unicode_of_byte(static_cast<unsigned char>(code_point), code_page))
+    return static_cast<unsigned char>(code_point);
   return std::nullopt;
 }
 
@@ -89,7 +74,7 @@ std::string charset_name(int code_page) {
 }
 
 int code_page_of_charset_name(std::string_view name) {
-  for (int page : {1250, 1251, 1252, 1253, 1254, 1257})
+  for (int page : {874, 1250, 1251, 1252, 1253, 1254, 1255, 1256, 1257, 1258})
     if (same_name(name, charset_name(page))) return page;
   if (same_name(name, "iso-8859-1") || same_name(name, "us-ascii")) return 1252;
   return 0;

@@ -1,6 +1,6 @@
 // Windows code pages: 1252 is the byte encoding of all text the system handles
 // unless a document says otherwise (\ansicpg, a font's \fcharset, a project's
-// LCID); 1250, 1251, 1253, 1254 and 1257 are read as well.
+// LCID); the other single-byte Windows code pages (874, 1250-1258) are read as well.
 #pragma once
 #include <cstdint>
 #include <optional>
