@@ -12,6 +12,7 @@ namespace host {
 struct PublishResult {
   std::string start_page;  // host path of the page to open first
   int pages = 0, links = 0, index_entries = 0, unresolved_jumps = 0;
+  int failed_files = 0, failed_pages = 0;  // what the library could not publish
   int checked_links = 0;
   std::vector<std::string> broken_links;
 };

@@ -6,6 +6,7 @@
 
 #include "html/context_resolver.h"
 #include "html/index_entries.h"
+#include "html/page_framer.h"
 #include "html/page_names.h"
 
 namespace html {
@@ -16,6 +17,8 @@ struct PublishCounts {
   int links = 0;             // jumps made into links
   int unresolved_jumps = 0;  // jumps to context strings in no page (hotspot text kept)
   int index_entries = 0;     // entries in the finished index
+  int failed_files = 0;      // registered files that could not be split into pages
+  int failed_pages = 0;      // pages that could not be written (left as split)
 };
 
 struct PublishState {
@@ -31,6 +34,8 @@ struct PublishState {
   // the framer reads the page's ".toc" file.
   std::optional<std::string> local_toc;
   std::string index_page_path;  // the index page FinishIndex wrote ("" when none)
+  // The framer's head code, header and footer, read on first use.
+  std::optional<FrameFiles> frame_files;
   PublishCounts counts;
 };
 

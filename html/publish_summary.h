@@ -6,9 +6,10 @@ namespace html {
 
 struct ConversionRun;
 
-// "start=PAGE", "pages=N", "links=N", "unresolved=N", "index=N", one a line:
-// the page a reader opens first (the frameset when there is one) and the
-// run's counts.
+// "start=PAGE", "pages=N", "links=N", "unresolved=N", "index=N",
+// "failed_files=N", "failed_pages=N", one a line: the page a reader opens
+// first (the frameset when there is one) and the run's counts, including
+// what could not be published.
 std::string publish_summary(const ConversionRun& run);
 
 }  // namespace html
