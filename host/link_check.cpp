@@ -1,7 +1,10 @@
 #include "host/link_check.h"
 
+#include <algorithm>
+#include <cstdint>
+#include <deque>
 #include <map>
-#include <set>
+#include <unordered_map>
 #include <unordered_set>
 
 #include "platform/files.h"
@@ -11,9 +14,33 @@
 namespace host {
 namespace {
 
+// A page's anchors (sorted) and its local link targets, kept as numbers
+// into the site's table of distinct targets: a large site repeats the same
+// targets on every page (buttons, index, contents).
 struct Page {
-  std::set<std::string> anchors;     // NAME= and ID= values
-  std::vector<std::string> targets;  // HREF= and SRC= values
+  std::vector<std::string> anchors;  // NAME= and ID= values
+  std::vector<std::uint32_t> targets;
+  bool has_anchor(const std::string& anchor) const {
+    return std::binary_search(anchors.begin(), anchors.end(), anchor);
+  }
+};
+
+// The distinct link targets of the site, each stored once.
+class Targets {
+ public:
+  std::uint32_t id_of(std::string target) {
+    auto found = ids_.find(target);
+    if (found != ids_.end()) return found->second;
+    texts_.push_back(std::move(target));
+    auto id = static_cast<std::uint32_t>(texts_.size() - 1);
+    ids_.emplace(texts_.back(), id);
+    return id;
+  }
+  const std::string& text(std::uint32_t id) const { return texts_[id]; }
+
+ private:
+  std::deque<std::string> texts_;  // stable: the map's keys view them
+  std::unordered_map<std::string_view, std::uint32_t> ids_;
 };
 
 // The value of an attribute starting at pos (after "NAME="), quoted or bare.
@@ -39,9 +66,18 @@ std::string_view attribute_at(const std::string& lower, size_t i) {
   return {};
 }
 
-// The anchors and link targets of a page: attribute values inside tags,
-// names compared without case, in one pass over the page.
-Page read_page(const std::string& html) {
+bool is_outside_link(const std::string& target) {
+  static const char* schemes[] = {"http:", "https:", "ftp:", "mailto:", "javascript:", "news:", "file:",
+                                  "ms-its:", "mk:"};
+  for (const char* s : schemes) {
+    if (text::istarts_with(target, s)) return true;
+  }
+  return false;
+}
+
+// The anchors and local link targets of a page: attribute values inside
+// tags, names compared without case, in one pass over the page.
+Page read_page(const std::string& html, Targets& targets) {
   Page page;
   std::string lower = text::to_lower(html);
   bool in_tag = false;
@@ -53,21 +89,16 @@ Page read_page(const std::string& html) {
     if (key.empty()) continue;
     std::string value = attribute_value(html, i + key.size());
     if (key == "name=" || key == "id=") {
-      page.anchors.insert(std::move(value));
-    } else {
-      page.targets.push_back(std::move(value));
+      page.anchors.push_back(std::move(value));
+    } else if (!value.empty() && !is_outside_link(value)) {
+      page.targets.push_back(targets.id_of(std::move(value)));
     }
   }
+  std::sort(page.anchors.begin(), page.anchors.end());
+  page.anchors.erase(std::unique(page.anchors.begin(), page.anchors.end()), page.anchors.end());
+  page.anchors.shrink_to_fit();
+  page.targets.shrink_to_fit();
   return page;
-}
-
-bool is_outside_link(const std::string& target) {
-  static const char* schemes[] = {"http:", "https:", "ftp:", "mailto:", "javascript:", "news:", "file:",
-                                  "ms-its:", "mk:"};
-  for (const char* s : schemes) {
-    if (text::istarts_with(target, s)) return true;
-  }
-  return false;
 }
 
 bool is_page_name(std::string_view name) {
@@ -80,6 +111,7 @@ bool is_page_name(std::string_view name) {
 struct Site {
   std::string folder;
   std::map<std::string, Page> pages;
+  Targets targets;
   std::unordered_set<std::string> files;  // lower-case names of every file
 
   bool has_file(const std::string& file) const {
@@ -90,7 +122,6 @@ struct Site {
 
 void check_target(const std::string& page_name, const std::string& target, const Site& site,
                   LinkReport& report) {
-  if (target.empty() || is_outside_link(target)) return;
   ++report.links;
   size_t hash = target.find('#');
   std::string file = target.substr(0, hash);
@@ -101,7 +132,7 @@ void check_target(const std::string& page_name, const std::string& target, const
     if (!site.has_file(file)) report.broken.push_back(page_name + ": " + target + " (no such file)");
     return;
   }
-  if (!anchor.empty() && !found->second.anchors.count(anchor)) {
+  if (!anchor.empty() && !found->second.has_anchor(anchor)) {
     report.broken.push_back(page_name + ": " + target + " (no such anchor)");
   }
 }
@@ -109,16 +140,17 @@ void check_target(const std::string& page_name, const std::string& target, const
 }  // namespace
 
 LinkReport check_links(const std::string& folder) {
-  Site site{folder, {}, {}};
+  Site site{folder, {}, {}, {}};
   for (const auto& name : platform::find_files(folder + "/*")) {
     site.files.insert(text::to_lower(name));
     if (!is_page_name(name)) continue;
-    if (auto html = platform::read_file(folder + "/" + name)) site.pages[name] = read_page(*html);
+    if (auto html = platform::read_file(folder + "/" + name))
+      site.pages[name] = read_page(*html, site.targets);
   }
   LinkReport report;
   report.pages = static_cast<int>(site.pages.size());
   for (const auto& [name, page] : site.pages) {
-    for (const auto& target : page.targets) check_target(name, target, site, report);
+    for (std::uint32_t id : page.targets) check_target(name, site.targets.text(id), site, report);
   }
   return report;
 }
