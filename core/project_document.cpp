@@ -47,7 +47,14 @@ bool ask_to_add(LibraryState& state, std::string_view document) {
 }
 
 bool add_to_project(LibraryState& state, const std::string& entry) {
-  if (!state.topic_files.add(entry)) return false;
+  if (!state.topic_files.add(entry)) {
+    show_message(state,
+                 text::format("The project already has %d topic files, as many as its data file "
+                              "can hold. %s was not added to the project.",
+                              TopicFileList::kMaxNames, entry.c_str()),
+                 ui::kMbOk | ui::kMbIconStop);
+    return false;
+  }
   state.current_file = state.topic_files.number(state.topic_files.count() - 1);
   state.data_dirty = true;
   if (state.win95_compiler) {

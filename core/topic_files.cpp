@@ -7,16 +7,6 @@ namespace core {
 
 bool TopicFileList::add(std::string_view name, int number) {
   if (count() >= kMaxNames) return false;
-  const int needed = static_cast<int>(name.size()) + 1;  // with its terminator
-  if (needed > kBlockSize) return false;
-  int blocks = blocks_used_, fill = block_fill_;
-  if (blocks == 0 || fill + needed > kBlockSize) {
-    if (blocks >= kMaxBlocks) return false;
-    ++blocks;
-    fill = 0;
-  }
-  blocks_used_ = blocks;
-  block_fill_ = fill + needed;
   names_.emplace_back(name);
   numbers_.push_back(number);
   return true;
@@ -25,8 +15,6 @@ bool TopicFileList::add(std::string_view name, int number) {
 void TopicFileList::clear() {
   names_.clear();
   numbers_.clear();
-  blocks_used_ = 0;
-  block_fill_ = 0;
 }
 
 int TopicFileList::find_by_file_name(std::string_view file_name) const {

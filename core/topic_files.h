@@ -1,6 +1,5 @@
-// The project's topic files in [FILES] order, numbered from 0. Names are kept
-// within the fixed capacity the data file and dialogs assume: at most 1002
-// names, packed into at most 20 blocks of 8000 bytes.
+// The project's topic files in [FILES] order, numbered from 0. The list
+// grows with the project up to what the data file can count.
 #pragma once
 #include <string>
 #include <string_view>
@@ -13,9 +12,8 @@ inline constexpr int kNoTopicFile = -7;
 
 class TopicFileList {
  public:
-  static constexpr int kMaxNames = 1002;
-  static constexpr int kBlockSize = 8000;
-  static constexpr int kMaxBlocks = 20;
+  // The data file counts topic files, and topics name theirs, in 16 bits.
+  static constexpr int kMaxNames = 32767;
 
   // Appends a name with its topic-file number; false when the list is full.
   bool add(std::string_view name, int number);
@@ -36,8 +34,6 @@ class TopicFileList {
  private:
   std::vector<std::string> names_;
   std::vector<int> numbers_;
-  int blocks_used_ = 0;
-  int block_fill_ = 0;
 };
 
 }  // namespace core

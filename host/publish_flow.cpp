@@ -28,6 +28,8 @@ void read_summary(const std::string& summary, PublishResult& result) {
     else if (key == "index") result.index_entries = static_cast<int>(text::parse_int(value));
     else if (key == "unknown") result.unknown_jumps.push_back(value);
     else if (key == "unknown_more") result.unknown_not_listed = static_cast<int>(text::parse_int(value));
+    else if (key == "failed_files") result.failed_files = static_cast<int>(text::parse_int(value));
+    else if (key == "failed_pages") result.failed_pages = static_cast<int>(text::parse_int(value));
   }
 }
 
@@ -37,6 +39,9 @@ void print_result(const PublishResult& r) {
               r.links, r.index_entries, r.unresolved_jumps);
   for (const std::string& name : r.unknown_jumps) std::printf("  unknown topic: %s\n", name.c_str());
   if (r.unknown_not_listed > 0) std::printf("  and %d more unknown topics\n", r.unknown_not_listed);
+  if (r.failed_files > 0 || r.failed_pages > 0)
+    std::printf("NOT PUBLISHED: %d HTML files could not be split, %d pages could not be written\n",
+                r.failed_files, r.failed_pages);
   std::printf("link check: %d local links, %zu broken\n", r.checked_links, r.broken_links.size());
   for (size_t i = 0; i < r.broken_links.size() && i < 20; ++i) {
     std::printf("  broken: %s\n", r.broken_links[i].c_str());
@@ -84,7 +89,8 @@ int run_publish(const Libraries& libs, const std::vector<std::string>& args) {
     return 1;
   }
   print_result(result);
-  return result.broken_links.empty() ? 0 : 1;
+  bool complete = result.failed_files == 0 && result.failed_pages == 0;
+  return complete && result.broken_links.empty() ? 0 : 1;
 }
 
 }  // namespace host

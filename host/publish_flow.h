@@ -14,6 +14,7 @@ struct PublishResult {
   int pages = 0, links = 0, index_entries = 0, unresolved_jumps = 0;
   std::vector<std::string> unknown_jumps;  // targets of jumps to no page, by name
   int unknown_not_listed = 0;              // further ones the summary had no room for
+  int failed_files = 0, failed_pages = 0;  // what the library could not publish
   int checked_links = 0;
   std::vector<std::string> broken_links;
 };

@@ -34,7 +34,8 @@ bool write_htmlhelp_index(ConversionRun& run, const std::string& path) {
 }  // namespace
 
 bool add_index_entry(ConversionRun& run, std::string_view keyword, std::string_view target) {
-  return run.publish.index.add(keyword, target);
+  run.publish.index.add(keyword, target);
+  return true;
 }
 
 std::string index_page_path(const ConversionRun& run) {

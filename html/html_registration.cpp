@@ -31,7 +31,7 @@ void load_registered_pages(ConversionRun& run) {
                                                      kRegisteredValueCut + 1, project);
     std::size_t arrow = value.find('>');
     if (arrow == std::string::npos) break;
-    if (!run.page_list.add(value.substr(0, arrow), value.substr(arrow + 1))) break;
+    run.page_list.add(value.substr(0, arrow), value.substr(arrow + 1));
   }
 }
 

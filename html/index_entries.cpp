@@ -63,24 +63,14 @@ bool index_entry_before(const IndexEntry& a, const IndexEntry& b) {
   return compare_folded(text::trim_right(a.keyword), text::trim_right(b.keyword)) < 0;
 }
 
-bool IndexEntries::add(std::string_view keyword, std::string_view target) {
+void IndexEntries::add(std::string_view keyword, std::string_view target) {
   std::string k = clean_index_keyword(keyword);
-  if (k.empty()) return true;
-  if (entries_.size() >= kIndexEntryLimit) {
-    ++dropped_;
-    return false;
-  }
-  std::size_t room =
-      kIndexEntryBytes > target.size() + 2 ? kIndexEntryBytes - target.size() - 2 : 0;
-  if (k.size() > room) k.resize(room);
-  entries_.push_back({std::move(k), std::string(target)});
-  return true;
+  if (!k.empty()) entries_.push_back({std::move(k), std::string(target)});
 }
 
 void IndexEntries::clear() {
   entries_.clear();
   entries_.shrink_to_fit();
-  dropped_ = 0;
 }
 
 void IndexEntries::sort() {

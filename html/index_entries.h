@@ -8,11 +8,6 @@
 
 namespace html {
 
-// The entry table's room and the longest entry text (keyword, " =" and
-// target) that fits one string block with its terminator.
-inline constexpr std::size_t kIndexEntryLimit = 16010;
-inline constexpr std::size_t kIndexEntryBytes = 32000 - 1;
-
 // One entry: a first-level keyword or "first:second", and its target
 // (page file name + "#IX_" + number).
 struct IndexEntry {
@@ -35,19 +30,17 @@ bool index_entry_before(const IndexEntry& a, const IndexEntry& b);
 
 class IndexEntries {
  public:
-  // Stores a cleaned keyword with its target. An empty keyword is ignored;
-  // false when the table is full (the entry is then dropped).
-  bool add(std::string_view keyword, std::string_view target);
+  // Stores a cleaned keyword with its target; an empty keyword is ignored.
+  // The table grows with the project.
+  void add(std::string_view keyword, std::string_view target);
   void clear();
   // Sorts by the index's rule; entries that compare equal keep their order.
   void sort();
   const std::vector<IndexEntry>& entries() const { return entries_; }
   bool empty() const { return entries_.empty(); }
-  std::size_t dropped() const { return dropped_; }
 
  private:
   std::vector<IndexEntry> entries_;
-  std::size_t dropped_ = 0;
 };
 
 }  // namespace html

@@ -4,25 +4,14 @@
 
 namespace html {
 
-bool TextTable::add(std::string_view entry) {
-  if (entries_.size() >= max_entries_ || bytes_ + entry.size() + 1 > kMapBlockBytes) return false;
-  entries_.emplace_back(entry);
-  bytes_ += entry.size() + 1;
-  return true;
-}
-
-void TextTable::clear() {
-  entries_.clear();
-  bytes_ = 0;
-}
-
-bool BrowseMap::add(std::string_view entry) {
+void BrowseMap::add(std::string_view entry) {
   sorted_ = false;
-  return TextTable::add(entry);
+  TextTable::add(entry);
 }
 
 void BrowseMap::clear() {
   TextTable::clear();
+  first_of_page_.clear();
   sorted_ = false;
 }
 
@@ -46,18 +35,23 @@ std::string_view group_of(std::string_view entry) {
 
 }  // namespace
 
+void BrowseMap::sort_once() {
+  if (sorted_) return;
+  std::sort(entries_.begin(), entries_.end());
+  first_of_page_.clear();
+  for (std::size_t i = 0; i < entries_.size(); ++i)
+    first_of_page_.emplace(std::string(page_of(entries_[i])), i);
+  sorted_ = true;
+}
+
 std::string BrowseMap::neighbour(std::string_view page, int step) {
-  if (!sorted_) {
-    std::sort(entries_.begin(), entries_.end());
-    sorted_ = true;
-  }
-  auto it = std::find_if(entries_.begin(), entries_.end(),
-                         [&](const std::string& e) { return page_of(e) == page; });
-  if (it == entries_.end()) return {};
-  std::ptrdiff_t at = (it - entries_.begin()) + step;
+  sort_once();
+  auto found = first_of_page_.find(std::string(page));
+  if (found == first_of_page_.end()) return {};
+  std::ptrdiff_t at = static_cast<std::ptrdiff_t>(found->second) + step;
   if (at < 0 || at >= static_cast<std::ptrdiff_t>(entries_.size())) return {};
   const std::string& other = entries_[static_cast<std::size_t>(at)];
-  if (group_of(other) != group_of(*it)) return {};
+  if (group_of(other) != group_of(entries_[found->second])) return {};
   return std::string(page_of(other));
 }
 

@@ -5,43 +5,30 @@
 #include <cstddef>
 #include <string>
 #include <string_view>
+#include <unordered_map>
 #include <vector>
 
 namespace html {
 
-inline constexpr std::size_t kMapBlockBytes = 20 * 32000;
-inline constexpr std::size_t kMaxContexts = 32010;
-inline constexpr std::size_t kMaxBrowseEntries = 16010;
-
-// Text entries with fixed room, kept in insertion order.
+// Text entries kept in insertion order; the table grows with the project.
 class TextTable {
  public:
-  explicit TextTable(std::size_t max_entries) : max_entries_(max_entries) {}
-  // Appends an entry; false (nothing added) when the table is full.
-  bool add(std::string_view entry);
-  void clear();
+  void add(std::string_view entry) { entries_.emplace_back(entry); }
+  void clear() { entries_.clear(); }
   const std::vector<std::string>& entries() const { return entries_; }
 
  protected:
   std::vector<std::string> entries_;
-
- private:
-  std::size_t max_entries_;
-  std::size_t bytes_ = 0;
 };
 
 // Entries "page#context#", with "%" after them when the anchor lies in the
 // first five lines of its page.
-class ContextMap : public TextTable {
- public:
-  ContextMap() : TextTable(kMaxContexts) {}
-};
+class ContextMap : public TextTable {};
 
 // Entries "sequence=page"; sorted by plain byte comparison when first searched.
 class BrowseMap : public TextTable {
  public:
-  BrowseMap() : TextTable(kMaxBrowseEntries) {}
-  bool add(std::string_view entry);
+  void add(std::string_view entry);
   void clear();
   // The page after (or before) page in its browse group, "" at either end,
   // when the neighbour is of another group, or when page is not in the map.
@@ -50,7 +37,10 @@ class BrowseMap : public TextTable {
 
  private:
   std::string neighbour(std::string_view page, int step);
+  void sort_once();
   bool sorted_ = false;
+  // Page -> its first entry in sorted order, built with the sort.
+  std::unordered_map<std::string, std::size_t> first_of_page_;
 };
 
 }  // namespace html

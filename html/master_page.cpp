@@ -41,9 +41,8 @@ std::string master_head(const MasterPage& master, std::string_view title) {
   return head;
 }
 
-int apply_master_page(const MasterPage& master, std::string_view page, std::string_view title,
-                      LineReader& reader) {
-  PageRewrite rewrite(page, reader);
+int apply_master_page(const MasterPage& master, std::string_view page, std::string_view title) {
+  PageRewrite rewrite(page);
   if (!rewrite.ok()) return 0;
   rewrite.write(master_head(master, title));
   // The body content streams through, so a long page is never cut.

@@ -26,7 +26,6 @@ std::string master_head(const MasterPage& master, std::string_view title);
 // Rewrites a page as the master's head, the page's body content and the
 // master's foot. Returns 1, or 0 when the page cannot be rewritten (it is
 // then left as it was).
-int apply_master_page(const MasterPage& master, std::string_view page, std::string_view title,
-                      LineReader& reader);
+int apply_master_page(const MasterPage& master, std::string_view page, std::string_view title);
 
 }  // namespace html

@@ -21,15 +21,18 @@ constexpr std::size_t kFrameLineBytes = LineReader::kWindowBytes;
 class PageFramer {
  public:
   PageFramer(ConversionRun& run, std::string_view path, PageKind kind);
-  int run();
+  // The framed text of a page.
+  std::string frame(std::string text);
 
  private:
   void load_parts();
+  void write_out(std::string_view text) { out_ += text; }
   // Returns false once the page's end has been written.
   bool process(std::string line);
   void body_start(std::string& line, std::size_t at);
   void body_end(std::string_view before);
   std::string items(std::string_view layout, bool top);
+  const FrameFiles& parts() { return frame_files(run_); }
   std::string item(char c, bool top);
 
   ConversionRun& run_;
@@ -37,8 +40,8 @@ class PageFramer {
   std::string path_;
   std::string page_;
   PageKind kind_;
-  PageRewrite* out_ = nullptr;
-  std::string head_code_, header_, footer_, local_toc_;
+  std::string out_;
+  std::string local_toc_;
   bool base_font_ = false;
   bool head_done_ = false, body_started_ = false, body_done_ = false;
 };
@@ -51,32 +54,27 @@ PageFramer::PageFramer(ConversionRun& run, std::string_view path, PageKind kind)
       kind_(kind) {}
 
 void PageFramer::load_parts() {
-  std::size_t k = wizard::kind_index(kind_);
-  if (s_.headcode != 0) head_code_ = wizard::read_head_code(run_.settings.location.project_file);
-  if (s_.hv.on != 0 && s_.hv.kinds[k] != 0) header_ = page_part_file(s_.hd);
-  if (s_.fv.on != 0 && s_.fv.kinds[k] != 0) footer_ = page_part_file(s_.ft);
   if (s_.ltoc != 0)
     local_toc_ = run_.publish.local_toc ? *run_.publish.local_toc : take_local_toc(path_);
   // The newer export sets its fonts in style sheets.
   base_font_ = run_.settings.library.settings.w2kflag == 0 && !base_font_tag(s_).empty();
 }
 
-int PageFramer::run() {
-  PageRewrite rewrite(path_, run_.line_reader);
-  if (!rewrite.ok()) return 0;
-  out_ = &rewrite;
+std::string PageFramer::frame(std::string text) {
   load_parts();
-  while (std::optional<std::string> line = rewrite.next_line(kFrameLineBytes)) {
+  out_.reserve(text.size() + 4096);
+  TextLines lines(std::move(text));
+  while (std::optional<std::string> line = lines.next_line(kFrameLineBytes)) {
     if (!process(std::move(*line))) break;
   }
-  return rewrite.finish() ? 1 : 0;
+  return std::move(out_);
 }
 
 bool PageFramer::process(std::string line) {
   std::size_t at;
   if (!head_done_ && (at = find_nocase(line, "</HEAD")) != kNoPos) {
-    out_->write(std::string_view(line).substr(0, at));
-    out_->write(head_code_);
+    write_out(std::string_view(line).substr(0, at));
+    write_out(parts().head_code);
     head_done_ = true;
     line.erase(0, at);
   }
@@ -88,19 +86,19 @@ bool PageFramer::process(std::string line) {
     if (line == "\r\n" || line == "\n") line.clear();  // the tail ended its own line
   }
   if (contains_nocase(line, "</HTML")) {
-    out_->write("</HTML>\r\n");
+    write_out("</HTML>\r\n");
     return false;
   }
   if ((at = line.find(kLocalTocMarker)) != kNoPos)
     line.replace(at, kLocalTocMarker.size(), local_toc_);
-  out_->write(line);
+  write_out(line);
   return true;
 }
 
 void PageFramer::body_start(std::string& line, std::size_t at) {
   std::size_t end = tag_end(line, at);
   if (end == kNoPos) return;
-  out_->write(std::string_view(line).substr(0, at));
+  write_out(std::string_view(line).substr(0, at));
   std::string tag = body_tag(s_, kind_);
   std::string own_tag = line.substr(at, end + 1 - at);
   line.erase(0, end + 1);
@@ -108,9 +106,9 @@ void PageFramer::body_start(std::string& line, std::size_t at) {
   std::size_t line_end = line.starts_with("\r\n") ? 2 : line.starts_with("\n") ? 1 : 0;
   if (tag.empty()) tag = own_tag + line.substr(0, line_end);
   line.erase(0, line_end);
-  out_->write(tag);
-  if (base_font_) out_->write(base_font_tag(s_));
-  out_->write(items(s_.hlo, true));
+  write_out(tag);
+  if (base_font_) write_out(base_font_tag(s_));
+  write_out(items(s_.hlo, true));
   body_started_ = true;
 }
 
@@ -119,13 +117,13 @@ void PageFramer::body_end(std::string_view before) {
   bool layout_open = trimmed.size() >= kLayoutTableClose.size() &&
                      trimmed.substr(trimmed.size() - kLayoutTableClose.size()) == kLayoutTableClose;
   if (layout_open) before = trimmed.substr(0, trimmed.size() - kLayoutTableClose.size());
-  out_->write(before);
+  write_out(before);
   std::string tail = "\r\n" + std::string(kBodyEndMark) + "\r\n";
   if (layout_open) tail += std::string(kLayoutTableClose) + "\r\n";
   tail += items(s_.flo, false);
   if (base_font_) tail += "\r\n</FONT>";
   tail += "\r\n</BODY>\r\n";
-  out_->write(tail);
+  write_out(tail);
   body_done_ = true;
 }
 
@@ -150,9 +148,9 @@ std::string PageFramer::item(char c, bool top) {
   std::string out;
   switch (c) {
     case 'H':
-      return header_;
+      return s_.hv.on != 0 && s_.hv.kinds[k] != 0 ? parts().header : std::string();
     case 'F':
-      return footer_;
+      return s_.fv.on != 0 && s_.fv.kinds[k] != 0 ? parts().footer : std::string();
     case 'S':
       if (s_.sigv.kinds[k] != 0) write_signature(out, s_);
       return out;
@@ -172,8 +170,27 @@ std::string PageFramer::item(char c, bool top) {
 
 }  // namespace
 
+const FrameFiles& frame_files(ConversionRun& run) {
+  std::optional<FrameFiles>& files = run.publish.frame_files;
+  if (files) return *files;
+  const wizard::PageSettings& s = run.settings.project.settings;
+  files.emplace();
+  if (s.headcode != 0) files->head_code = wizard::read_head_code(run.settings.location.project_file);
+  if (s.hv.on != 0) files->header = page_part_file(s.hd);
+  if (s.fv.on != 0) files->footer = page_part_file(s.ft);
+  return *files;
+}
+
+std::string frame_page_text(ConversionRun& run, std::string_view path, PageKind kind,
+                            std::string text) {
+  return PageFramer(run, path, kind).frame(std::move(text));
+}
+
 int frame_page(ConversionRun& run, std::string_view path, PageKind kind) {
-  return PageFramer(run, path, kind).run();
+  PageRewrite rewrite(path);
+  if (!rewrite.ok()) return 0;
+  rewrite.write(frame_page_text(run, path, kind, rewrite.take_old()));
+  return rewrite.finish() ? 1 : 0;
 }
 
 }  // namespace html

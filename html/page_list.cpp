@@ -1,17 +1,11 @@
 #include "html/page_list.h"
 
+#include <algorithm>
+
 #include "platform/paths.h"
 #include "platform/text.h"
 
 namespace html {
-
-namespace {
-
-std::size_t cost(std::string_view path, std::string_view title) {
-  return path.size() + 1 + title.size() + 1;
-}
-
-}  // namespace
 
 std::string page_title(std::string_view title) {
   std::string out;
@@ -27,38 +21,24 @@ std::string page_title(std::string_view title) {
   return out;
 }
 
-bool PageList::has_room(std::string_view path, std::string_view title) const {
-  return entries_.size() < kMaxPages && bytes_ + cost(path, title) <= kPageListBytes;
-}
-
-bool PageList::charge(std::string_view path, std::string_view title) {
-  if (!has_room(path, title)) return false;
-  bytes_ += cost(path, title);
-  return true;
-}
-
 void PageList::count_name(std::string_view path, int change) {
   std::string name = text::to_lower(platform::file_name_of(path));
   if ((names_[name] += change) <= 0) names_.erase(name);
 }
 
-bool PageList::add(std::string_view path, std::string_view title) {
-  return insert_after(order_.empty() ? 0 : order_.size() - 1, path, title);
+void PageList::add(std::string_view path, std::string_view title) {
+  insert_after(order_.empty() ? 0 : order_.size() - 1, path, title);
 }
 
-bool PageList::insert_after(std::size_t position, std::string_view path, std::string_view title) {
-  if (!charge(path, title)) return false;
+void PageList::insert_after(std::size_t position, std::string_view path, std::string_view title) {
   entries_.push_back(PageEntry{std::string(path), page_title(title)});
   count_name(path, 1);
   std::size_t at = order_.empty() ? 0 : std::min(position + 1, order_.size());
-  order_.insert(order_.begin() + static_cast<std::ptrdiff_t>(at),
-                static_cast<std::uint16_t>(entries_.size() - 1));
-  return true;
+  order_.insert(order_.begin() + static_cast<std::ptrdiff_t>(at), entries_.size() - 1);
 }
 
 bool PageList::replace(std::size_t position, std::string_view path, std::string_view title) {
-  if (position >= order_.size() || bytes_ + cost(path, title) > kPageListBytes) return false;
-  bytes_ += cost(path, title);
+  if (position >= order_.size()) return false;
   PageEntry& entry = entries_[order_[position]];
   count_name(entry.path, -1);
   count_name(path, 1);
@@ -70,7 +50,6 @@ void PageList::clear() {
   entries_.clear();
   order_.clear();
   names_.clear();
-  bytes_ = 0;
 }
 
 bool PageList::has_name(std::string_view name) const {
@@ -80,7 +59,7 @@ bool PageList::has_name(std::string_view name) const {
 std::vector<PageEntry> PageList::in_order() const {
   std::vector<PageEntry> pages;
   pages.reserve(order_.size());
-  for (std::uint16_t i : order_) pages.push_back(entries_[i]);
+  for (std::size_t i : order_) pages.push_back(entries_[i]);
   return pages;
 }
 

@@ -1,20 +1,15 @@
 // The page list: every page of the conversion with its title, in processing
 // order. The registered HTML files are loaded into it; the splitter replaces
 // each file's entry by its first page and inserts the further pages after it.
+// The list grows with the project: no page is ever refused.
 #pragma once
 #include <cstddef>
-#include <cstdint>
 #include <string>
 #include <string_view>
 #include <unordered_map>
 #include <vector>
 
 namespace html {
-
-// The list's fixed room: entries, and the bytes of their strings (20 blocks
-// of 32,000 bytes).
-inline constexpr std::size_t kMaxPages = 16002;
-inline constexpr std::size_t kPageListBytes = 20 * 32000;
 
 struct PageEntry {
   std::string path;
@@ -24,14 +19,12 @@ struct PageEntry {
 
 class PageList {
  public:
-  // Appends a page at the end of the processing order; false when full.
-  bool add(std::string_view path, std::string_view title);
-  // Puts a page into the processing order right after position; false when full.
-  bool insert_after(std::size_t position, std::string_view path, std::string_view title);
-  // Overwrites the page at a processing position; false when full.
+  // Appends a page at the end of the processing order.
+  void add(std::string_view path, std::string_view title);
+  // Puts a page into the processing order right after position.
+  void insert_after(std::size_t position, std::string_view path, std::string_view title);
+  // Overwrites the page at a processing position; false when there is none.
   bool replace(std::size_t position, std::string_view path, std::string_view title);
-  // True when another page can be added.
-  bool has_room(std::string_view path, std::string_view title) const;
   void clear();
 
   std::size_t size() const { return order_.size(); }
@@ -43,12 +36,10 @@ class PageList {
   std::vector<PageEntry> in_order() const;
 
  private:
-  bool charge(std::string_view path, std::string_view title);
   void count_name(std::string_view path, int change);
 
   std::vector<PageEntry> entries_;
-  std::vector<std::uint16_t> order_;  // indexes into entries_
-  std::size_t bytes_ = 0;
+  std::vector<std::size_t> order_;  // indexes into entries_
   std::unordered_map<std::string, int> names_;  // lower-case file names and their count
 };
 

@@ -41,8 +41,8 @@ std::string page_file_name(const wizard::FileNaming& naming, std::string_view ba
   std::string stem = name_stem(naming, base, number, title, context);
   if (stem.empty()) stem = "_";
   std::string name = stem + naming.extension;
-  // Every try differs, so a free name is found within one more than the list's room.
-  for (std::size_t clash = 1; pages.has_name(name) && clash <= kMaxPages + 1; ++clash)
+  // Every try differs, so a free name is found within one more try than there are pages.
+  for (std::size_t clash = 1; pages.has_name(name) && clash <= pages.size() + 1; ++clash)
     name = stem.substr(0, stem.size() - 1) + std::to_string(clash) + naming.extension;
   return name;
 }

@@ -1,61 +1,42 @@
 #include "html/page_rewrite.h"
 
-#include "platform/files.h"
-#include "platform/paths.h"
-
 namespace html {
 
-std::string working_copy_path(std::string_view page) {
-  return platform::replace_extension(page, ".htb");
-}
-
-PageRewrite::PageRewrite(std::string_view page, LineReader& reader)
-    : page_(page), htb_(working_copy_path(page)), reader_(reader) {
-  if (!platform::file_exists(page_)) return;
-  platform::remove_file(htb_);
-  if (!platform::rename_file(page_, htb_)) return;
-  renamed_ = true;
-  if (!out_.open(page_) || !reader_.open(htb_)) {
-    restore();
+PageRewrite::PageRewrite(std::string_view page) {
+  platform::OpenStatus status = platform::OpenStatus::failed;
+  file_ = platform::ExclusiveFile::open(page, platform::OpenMode::read_write, status);
+  if (status != platform::OpenStatus::ok) file_.reset();
+  if (!file_) return;
+  std::optional<std::string> text = file_->read_all();
+  if (!text) {
+    file_.reset();
     return;
   }
-  ok_ = true;
-}
-
-PageRewrite::~PageRewrite() {
-  if (!done_) restore();
+  old_ = TextLines(std::move(*text));
+  out_.reserve(old_.rest().size() + old_.rest().size() / 4);
 }
 
 std::optional<std::string> PageRewrite::next_line(std::size_t max_bytes) {
-  if (!ok_) return std::nullopt;
-  return reader_.read_line(max_bytes);
+  if (!file_) return std::nullopt;
+  return old_.next_line(max_bytes);
 }
 
 void PageRewrite::copy_rest() {
-  while (std::optional<std::string> line = next_line(LineReader::kWindowBytes)) write(*line);
+  out_ += old_.rest();
+  old_.skip_rest();
+}
+
+std::string PageRewrite::take_old() {
+  std::string rest(old_.rest());
+  old_.skip_rest();
+  return rest;
 }
 
 bool PageRewrite::finish() {
-  if (!ok_ || done_) return false;
-  bool read = !reader_.failed();
-  reader_.close();
-  if (!out_.close() || !read) {
-    restore();
-    return false;
-  }
-  done_ = true;
-  platform::remove_file(htb_);
-  return true;
-}
-
-void PageRewrite::restore() {
-  done_ = true;
-  ok_ = false;
-  reader_.close();
-  out_.close();
-  if (!renamed_ || !platform::file_exists(htb_)) return;
-  platform::remove_file(page_);
-  platform::rename_file(htb_, page_);
+  if (!file_) return false;
+  bool written = file_->replace_all(out_);
+  file_.reset();
+  return written;
 }
 
 }  // namespace html

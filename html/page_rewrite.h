@@ -1,13 +1,15 @@
-// Rewriting a page in place, as every pass after the splitter does: the page
-// is renamed to ".htb", read line by line from there and written anew under
-// its own name; the ".htb" goes only when the new page is complete, and a
-// page that cannot be rewritten gets its old content back.
+// Rewriting a page the run itself wrote, as every pass after the splitter
+// does: the page is read whole through one open file, the pass writes its
+// new text into memory, and finish() puts that text in place of the old in
+// the same open file. The pages are the run's own fresh output, so no
+// working copy is made; a pass that cannot finish leaves the page as it was.
 #pragma once
+#include <memory>
 #include <optional>
 #include <string>
 #include <string_view>
 
-#include "html/line_reader.h"
+#include "html/text_lines.h"
 #include "platform/files.h"
 
 namespace html {
@@ -17,38 +19,28 @@ inline constexpr std::size_t kRewriteLineBytes = 7999;
 
 class PageRewrite {
  public:
-  // Renames the page and opens both files; check ok().
-  PageRewrite(std::string_view page, LineReader& reader);
-  // Restores the old page unless finish() succeeded.
-  ~PageRewrite();
+  // Opens and reads the page; check ok().
+  explicit PageRewrite(std::string_view page);
   PageRewrite(const PageRewrite&) = delete;
   PageRewrite& operator=(const PageRewrite&) = delete;
 
-  bool ok() const { return ok_; }
+  bool ok() const { return file_ != nullptr; }
   // The next line of the old page with its line end, nothing at its end.
   std::optional<std::string> next_line(std::size_t max_bytes = kRewriteLineBytes);
-  void write(std::string_view text) {
-    if (ok_) out_.write(text);
-  }
+  void write(std::string_view text) { out_ += text; }
   // Copies the rest of the old page unchanged.
   void copy_rest();
-  // Completes the new page and removes the ".htb"; false (and the old page
-  // restored) when the old page could not be read or the new one written.
+  // The rest of the old page, taken out unread (for a pass in memory).
+  std::string take_old();
+  // The new text so far, taken out (for a following pass in memory).
+  std::string take_text() { return std::move(out_); }
+  // Puts the new text in place of the page; false when it cannot be written.
   bool finish();
 
  private:
-  void restore();
-
-  std::string page_;
-  std::string htb_;
-  LineReader& reader_;
-  platform::FileWriter out_;
-  bool renamed_ = false;  // the old page is now the working copy
-  bool ok_ = false;
-  bool done_ = false;
+  std::unique_ptr<platform::ExclusiveFile> file_;
+  TextLines old_;
+  std::string out_;
 };
-
-// The path of a page's working copy: the page with extension ".htb".
-std::string working_copy_path(std::string_view page);
 
 }  // namespace html

@@ -76,19 +76,23 @@ bool PageWriter::append_line(std::string& buffer) {
 }
 
 int PageWriter::write() {
-  PageRewrite rewrite(path_, run_.line_reader);
+  PageRewrite rewrite(path_);
   if (!rewrite.ok()) return 0;
   rewrite_ = &rewrite;
   while (std::optional<std::string> line = rewrite.next_line()) {
     if (!process(std::move(*line))) break;
   }
-  if (!rewrite.finish()) return 0;
-  // The local TOC goes to the framer directly rather than through a file.
+  // The written page goes on to the framer in memory, and its local TOC
+  // with it, so the page is read and written once.
   run_.publish.local_toc = s_.ltoc != 0 ? headings_.headings().text(s_.ltmin, s_.ltmax) : "";
   run_.publish.local_toc_at_heading = headings_.marker_placed();
-  frame_page(run_, path_, page_.is_toc ? wizard::PageKind::toc : wizard::PageKind::body);
+  std::string framed =
+      frame_page_text(run_, path_, page_.is_toc ? wizard::PageKind::toc : wizard::PageKind::body,
+                      rewrite.take_text());
   run_.publish.local_toc.reset();
   run_.publish.local_toc_at_heading = false;
+  rewrite.write(framed);
+  if (!rewrite.finish()) return 0;
   ++run_.publish.counts.pages;
   return 1;
 }

@@ -75,7 +75,7 @@ void write_pages(ConversionRun& run, Progress& progress) {
   prepare_page_writing(run);
   settle_home_page(run);
   for (std::size_t i = 0; i < run.page_list.size(); ++i) {
-    write_topic_page(run, i);
+    if (write_topic_page(run, i) == 0) ++run.publish.counts.failed_pages;
     // A script that fails once is not tried on the remaining pages.
     if (post && !run_post_script(run, run.page_list.at(i).path)) post = false;
     progress.step();
@@ -96,12 +96,12 @@ void apply_master_pages(ConversionRun& run, const std::string& toc_page) {
   if (!master) return;
   for (std::size_t i = 0; i < run.page_list.size(); ++i) {
     PageEntry page = run.page_list.at(i);
-    apply_master_page(*master, page.path, page.title, run.line_reader);
+    apply_master_page(*master, page.path, page.title);
   }
   bool frames = s.frm.in_frame != 0;
-  if (!toc_page.empty() && !frames) apply_master_page(*master, toc_page, s.tct, run.line_reader);
+  if (!toc_page.empty() && !frames) apply_master_page(*master, toc_page, s.tct);
   if (!run.publish.index_page_path.empty() && !frames)
-    apply_master_page(*master, run.publish.index_page_path, s.ixt, run.line_reader);
+    apply_master_page(*master, run.publish.index_page_path, s.ixt);
 }
 
 }  // namespace
@@ -115,7 +115,7 @@ int process_files(ConversionRun& run) {
   prepare_page_split(run);
   choose_contents_source(run);
   if (run.page_list.size() == 0) return 0;
-  split_registered_files(run);
+  run.publish.counts.failed_files = split_registered_files(run);
 
   const wizard::ProjectSettings& p = run.settings.project;
   bool html_help = p.htmlhelp.use_htmlhelp != 0;

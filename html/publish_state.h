@@ -7,6 +7,7 @@
 
 #include "html/context_resolver.h"
 #include "html/index_entries.h"
+#include "html/page_framer.h"
 #include "html/page_names.h"
 
 namespace html {
@@ -21,6 +22,8 @@ struct PublishCounts {
   std::vector<std::string> unresolved_names;
   // Counts a jump that stays plain text and names its target.
   void unresolved(const std::string& target);
+  int failed_files = 0;      // registered files that could not be split into pages
+  int failed_pages = 0;      // pages that could not be written (left as split)
 };
 
 struct PublishState {
@@ -39,6 +42,8 @@ struct PublishState {
   // The charset the first registered file's pages declare; the index page
   // declares it too.
   std::string page_charset;
+  // The framer's head code, header and footer, read on first use.
+  std::optional<FrameFiles> frame_files;
   PublishCounts counts;
 };
 

@@ -6,10 +6,12 @@ namespace html {
 
 struct ConversionRun;
 
-// "start=PAGE", "pages=N", "links=N", "unresolved=N", "index=N", one a line:
-// the page a reader opens first (the frameset when there is one) and the
-// run's counts; then "unknown=TARGET" for each target of an unresolved jump
-// (as many as fit the caller's buffer, the rest counted in "unknown_more=N").
+// "start=PAGE", "pages=N", "links=N", "unresolved=N", "index=N",
+// "failed_files=N", "failed_pages=N", one a line: the page a reader opens
+// first (the frameset when there is one) and the run's counts, including
+// what could not be published; then "unknown=TARGET" for each target of an
+// unresolved jump (as many as fit the caller's buffer, the rest counted in
+// "unknown_more=N").
 std::string publish_summary(const ConversionRun& run);
 
 }  // namespace html

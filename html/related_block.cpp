@@ -68,7 +68,7 @@ int add_related_topics(ConversionRun& run, std::size_t position, const KeywordPa
   o.codebase = run.settings.library.settings.hh_codebase;
   if (p.settings.frm.in_frame != 0) o.frame_target = std::string(wizard::kMainFrameTarget);
   o.margin_width = p.settings.wdmgn1.margin_width;
-  PageRewrite rewrite(path, run.line_reader);
+  PageRewrite rewrite(path);
   if (!rewrite.ok()) return 0;
   while (std::optional<std::string> line = rewrite.next_line(LineReader::kWindowBytes)) {
     rewrite.write(*line);

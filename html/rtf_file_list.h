@@ -8,11 +8,6 @@
 
 namespace html {
 
-// The list's fixed room: entries and the bytes of their strings (20 blocks
-// of 8,000 bytes; each entry keeps its path and the second string "none").
-inline constexpr std::size_t kMaxRtfFiles = 1002;
-inline constexpr std::size_t kRtfListBytes = 20 * 8000;
-
 struct RtfFileEntry {
   std::string path;
   std::string extra = "none";
@@ -20,15 +15,14 @@ struct RtfFileEntry {
 
 class RtfFileList {
  public:
-  // Appends a path; false (nothing added) when the list is full.
-  bool add(std::string_view path);
+  // Appends a path; the list grows with the project.
+  void add(std::string_view path);
   void clear();
   std::size_t size() const { return entries_.size(); }
   const std::vector<RtfFileEntry>& entries() const { return entries_; }
 
  private:
   std::vector<RtfFileEntry> entries_;
-  std::size_t bytes_ = 0;
 };
 
 }  // namespace html

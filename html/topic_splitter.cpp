@@ -153,20 +153,19 @@ void TopicSplitter::start_page(const PageStart& start) {
   std::string name = page_file_name(options_.naming, base_, next_number_, start.title,
                                     start.context, run_.page_list);
   std::string path = dir_.empty() ? name : platform::join_path(dir_, name);
-  if (!run_.page_list.has_room(path, start.title)) {
-    failed_ = true;
-    return;
-  }
   write("</BODY>\r\n</HTML>\r\n");
   if (!page_.close()) {
     failed_ = true;
     return;
   }
-  bool listed =
-      first_page_ ? replace_page(run_, path, start.title) : add_page(run_, path, start.title);
+  if (first_page_) {
+    replace_page(run_, path, start.title);
+  } else {
+    add_page(run_, path, start.title);
+  }
   first_page_ = false;
   ++next_number_;
-  if (!listed || !page_.open(path)) {
+  if (!page_.open(path)) {
     failed_ = true;
     return;
   }
@@ -226,18 +225,17 @@ int split_topic_pages(ConversionRun& run, std::string_view input) {
   return TopicSplitter(run, input).split();
 }
 
-bool add_page(ConversionRun& run, std::string_view path, std::string_view title) {
-  if (!run.page_list.insert_after(run.page_position, path, title)) return false;
+void add_page(ConversionRun& run, std::string_view path, std::string_view title) {
+  run.page_list.insert_after(run.page_position, path, title);
   ++run.page_position;
-  return true;
 }
 
 bool replace_page(ConversionRun& run, std::string_view path, std::string_view title) {
   return run.page_list.replace(run.page_position, path, title);
 }
 
-bool add_context(ConversionRun& run, std::string_view entry) { return run.context_map.add(entry); }
-bool add_browse(ConversionRun& run, std::string_view entry) { return run.browse_map.add(entry); }
+void add_context(ConversionRun& run, std::string_view entry) { run.context_map.add(entry); }
+void add_browse(ConversionRun& run, std::string_view entry) { run.browse_map.add(entry); }
 
 std::string browse_next(ConversionRun& run, std::string_view page) {
   return run.browse_map.next(page);

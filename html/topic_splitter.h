@@ -26,11 +26,11 @@ int split_topic_pages(ConversionRun& run, std::string_view input);
 
 // The page list: add_page puts a page after the processing position and
 // moves the position to it; replace_page overwrites the page there.
-bool add_page(ConversionRun& run, std::string_view path, std::string_view title);
+void add_page(ConversionRun& run, std::string_view path, std::string_view title);
 bool replace_page(ConversionRun& run, std::string_view path, std::string_view title);
 // The maps: entries "page#context#[%]" and "sequence=page".
-bool add_context(ConversionRun& run, std::string_view entry);
-bool add_browse(ConversionRun& run, std::string_view entry);
+void add_context(ConversionRun& run, std::string_view entry);
+void add_browse(ConversionRun& run, std::string_view entry);
 // The neighbouring page in page's browse group, "" when there is none.
 std::string browse_next(ConversionRun& run, std::string_view page);
 std::string browse_previous(ConversionRun& run, std::string_view page);

@@ -79,7 +79,7 @@ Translation build_translation(std::string_view definition, std::string_view grap
 std::vector<Translation> read_translations(std::string_view project_file) {
   std::vector<Translation> translations;
   std::string dir(platform::directory_of(project_file));
-  for (std::size_t i = 0; i < kMaxTranslations; ++i) {
+  for (std::size_t i = 0;; ++i) {
     std::string value = platform::get_profile_string("Translations", text::format("t%zu", i), "",
                                                      kTranslationValueCut + 1, project_file);
     if (value.empty()) break;

@@ -9,7 +9,6 @@
 
 namespace html {
 
-inline constexpr std::size_t kMaxTranslations = 200;
 inline constexpr std::size_t kTranslationValueCut = 498;
 // Marker texts.
 inline constexpr std::string_view kTranslationOpen = "!!lfct";
@@ -25,7 +24,8 @@ struct Translation {
 // graphic it names is copied into graphics_dir.
 Translation build_translation(std::string_view definition, std::string_view graphics_dir);
 
-// [Translations] t0, t1, ... of the project file, up to the first empty value.
+// [Translations] t0, t1, ... of the project file, up to the first empty
+// value, however many there are.
 std::vector<Translation> read_translations(std::string_view project_file);
 
 }  // namespace html

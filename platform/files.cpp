@@ -350,8 +350,14 @@ std::vector<std::string> find_files(std::string_view pattern) {
   while (dirent* e = ::readdir(dir)) {
     std::string_view entry = e->d_name;
     if (entry == "." || entry == ".." || !file_pattern_match(name, entry)) continue;
-    auto st = stat_of(host_dir + "/" + std::string(entry));
-    if (st && S_ISREG(st->st_mode)) found.emplace_back(entry);
+    // The listing says what most entries are; only links and file systems
+    // that do not say need a look at the entry itself.
+    bool regular = e->d_type == DT_REG;
+    if (e->d_type == DT_UNKNOWN || e->d_type == DT_LNK) {
+      auto st = stat_of(host_dir + "/" + std::string(entry));
+      regular = st && S_ISREG(st->st_mode);
+    }
+    if (regular) found.emplace_back(entry);
   }
   ::closedir(dir);
   std::sort(found.begin(), found.end(), [](const std::string& a, const std::string& b) {
@@ -419,6 +425,11 @@ std::unique_ptr<ExclusiveFile> ExclusiveFile::open(std::string_view path, OpenMo
 bool ExclusiveFile::write(std::string_view bytes) { return write_all(fd_, bytes); }
 
 std::optional<std::string> ExclusiveFile::read_all() { return read_all_from_start(fd_); }
+
+bool ExclusiveFile::replace_all(std::string_view bytes) {
+  if (::lseek(fd_, 0, SEEK_SET) != 0 || !write_all(fd_, bytes)) return false;
+  return ::ftruncate(fd_, static_cast<off_t>(bytes.size())) == 0;
+}
 
 bool is_locked_by_other(std::string_view path) {
   std::string host = to_host_path(path);

@@ -51,6 +51,9 @@ class ExclusiveFile {
                                              OpenStatus& status);
   bool write(std::string_view bytes);
   std::optional<std::string> read_all();
+  // Makes bytes the whole content of the file, in place (not a safe
+  // rewrite: for a program's own output, not for the user's files).
+  bool replace_all(std::string_view bytes);
 
  private:
   explicit ExclusiveFile(int fd) : fd_(fd) {}

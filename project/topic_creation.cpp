@@ -2,7 +2,9 @@
 // document wizard names them from their titles and numbers their browse
 // positions from a counter it keeps.
 #include "core/library_state.h"
+#include "core/messages.h"
 #include "platform/text.h"
+#include "platform/ui/host.h"
 #include "project/context_rules.h"
 #include "project/context_strings.h"
 #include "project/get_topic.h"
@@ -57,7 +59,11 @@ int CreateTopicWithoutDialog(core::LibraryState& state, TopicTexts& texts) {
   if (state.options.jut) texts.k_keywords = texts.title;
   if (!texts.browse.empty()) number_browse_text(table, texts);
   name = free_context(table, name);
-  if (AddOrUpdateTopic(table, {name, texts.browse, state.current_file}) < 0) return kTopicRefused;
+  if (AddOrUpdateTopic(table, {name, texts.browse, state.current_file}) < 0) {
+    if (table.count() >= kMaxTopics)
+      core::show_message(state, topic_table_full_text(name), ui::kMbOk | ui::kMbIconStop);
+    return kTopicRefused;
+  }
   state.data_dirty = true;
   texts.context = name;
   texts.footnote = entry_macro_footnote(texts.footnote);

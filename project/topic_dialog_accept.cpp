@@ -127,7 +127,11 @@ int TopicDialog::store(ui::Dialog& dialog, const std::string& name, long number)
   // An edited topic keeps its entry under its new name.
   if (editing_ >= 0) table[editing_].context = stored_context(name);
   int topic = AddOrUpdateTopic(table, {name, texts_.browse, state_.current_file, false});
-  if (topic < 0) return kTopicRefused;
+  if (topic < 0) {
+    if (table.count() >= kMaxTopics)
+      core::show_message(state_, topic_table_full_text(name), ui::kMbOk | ui::kMbIconStop);
+    return kTopicRefused;
+  }
   if (texts_.browse.empty()) {
     table[topic].browse_sequence = kNoSequence;
     table[topic].browse_number = 0;

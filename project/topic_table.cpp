@@ -103,6 +103,13 @@ std::int32_t pad_browse_number(std::string_view digits, int width) {
   return static_cast<std::int32_t>(text::parse_int(padded));
 }
 
+std::string topic_table_full_text(std::string_view name) {
+  return text::format(
+      "The project already has %d topics, as many as its data file can hold. "
+      "The topic \"%s\" was not added.",
+      kMaxTopics, std::string(text::trim(name)).c_str());
+}
+
 int AddOrUpdateTopic(TopicTable& table, const TopicUpdate& update) {
   std::string_view name = text::trim(update.name);
   if (name.empty()) return -1;

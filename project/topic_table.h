@@ -117,6 +117,10 @@ struct TopicUpdate {
 // width. Returns the topic number, -1 for an empty context string.
 int AddOrUpdateTopic(TopicTable& table, const TopicUpdate& update);
 
+// What the author is told when a new topic does not fit the table, which
+// holds as many topics as the data file can count.
+std::string topic_table_full_text(std::string_view name);
+
 // A browse number as the table keeps it: digits padded on the right with
 // zeros and cut to width ("7" with width 4 is 7000).
 std::int32_t pad_browse_number(std::string_view digits, int width);

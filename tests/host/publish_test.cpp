@@ -68,11 +68,12 @@ TEST_F(PublishTest, LinkCheckFindsMissingPagesAndAnchors) {
   tw_test::write_file(file("web/a.htm"),
                       "<A NAME=\"top\"></A><A HREF=\"b.htm#here\">x</A><A HREF=\"b.htm#gone\">y</A>"
                       "<A HREF=\"c.htm\">z</A><A HREF=\"#top\">t</A><IMG SRC=\"pic.gif\">"
-                      "<A HREF=\"http://example.com/\">w</A>");
+                      "<A HREF=\"http://example.com/\">w</A><img src=\"LOGO.gif\">");
   tw_test::write_file(file("web/b.htm"), "<a name=here></a>");
+  tw_test::write_file(file("web/logo.gif"), "GIF89a");  // names compare without case
   host::LinkReport r = host::check_links(file("web"));
   EXPECT_EQ(r.pages, 2);
-  EXPECT_EQ(r.links, 5);
+  EXPECT_EQ(r.links, 6);
   ASSERT_EQ(r.broken.size(), 3u);
   EXPECT_EQ(r.broken[0], "a.htm: b.htm#gone (no such anchor)");
   EXPECT_EQ(r.broken[1], "a.htm: c.htm (no such file)");

@@ -85,12 +85,12 @@ TEST_F(ProjectHpj, BitmapPathKeepsAnExistingCurrentFolder) {
   EXPECT_EQ(run.project.bitmap_path, ".,c:\\pics");
 }
 
-TEST_F(ProjectHpj, TopicFileListHasFixedRoom) {
+TEST_F(ProjectHpj, TopicFileListGrowsWithTheProject) {
   std::string hpj = "[FILES]\r\n";
   for (int i = 0; i < 1100; ++i) hpj += "t" + std::to_string(i) + ".rtf\r\n";
   read(hpj);
-  EXPECT_EQ(run.rtf_files.size(), html::kMaxRtfFiles);
-  EXPECT_EQ(run.rtf_files.entries().back().path, "c:\\proj\\t1001.rtf");
+  EXPECT_EQ(run.rtf_files.size(), 1100u);
+  EXPECT_EQ(run.rtf_files.entries().back().path, "c:\\proj\\t1099.rtf");
   EXPECT_EQ(run.rtf_files.entries().back().extra, "none");
 }
 

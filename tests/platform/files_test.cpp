@@ -205,7 +205,11 @@ TEST_F(Files, ExclusiveOpenModes) {
     ASSERT_TRUE(f);
     EXPECT_TRUE(f->write("FIRST"));
     EXPECT_EQ(f->read_all(), "FIRST line\nsecond\n");
+    // Replacing the content in place leaves nothing of the longer old one.
+    EXPECT_TRUE(f->replace_all("short\n"));
+    EXPECT_EQ(f->read_all(), "short\n");
   }
+  EXPECT_EQ(tw_test::read_file(file("log.txt")), "short\n");
   {
     auto f = platform::ExclusiveFile::open("c:\\log.txt", OpenMode::write_truncate, status);
     ASSERT_TRUE(f);

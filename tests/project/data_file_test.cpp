@@ -180,6 +180,28 @@ TEST_F(DataFileTest, AbsurdCountsMarkTheFileDamaged) {
   EXPECT_NE(result.error.find("topics"), std::string::npos);
 }
 
+// Far more topic files (with long paths) and topics than the old fixed
+// tables held round-trip whole; only the data file's 16-bit counts limit them.
+TEST_F(DataFileTest, LargeTablesRoundTripUpToTheFilesCounts) {
+  state.topic_files.clear();
+  const std::string folder = "c:\\projects\\" + std::string(120, 'd') + "\\";
+  for (int i = 0; i < 1500; ++i)
+    ASSERT_TRUE(state.topic_files.add(folder + "topic" + std::to_string(i) + ".rtf"));
+  for (int i = 0; i < 20000; ++i)
+    state.data.topics.push_back(make_topic("IDH_T" + std::to_string(i), 2000 + i, i % 1500, 0, i));
+  project::ProjectData back;
+  project::DataFileExtras extras;
+  ASSERT_EQ(parse(render(), back, extras).status, project::DataReadStatus::ok);
+  ASSERT_EQ(extras.topic_files.size(), 1500u);
+  EXPECT_EQ(extras.topic_files.back(), folder + "topic1499.rtf");
+  ASSERT_EQ(back.topics.count(), 20003);
+  EXPECT_EQ(back.topics[20002].name(), "IDH_T19999");
+  EXPECT_EQ(back.topics[3 + 1499].file, 1499);  // a topic of the last topic file
+
+  while (state.topic_files.count() < core::TopicFileList::kMaxNames) state.topic_files.add("x.rtf");
+  EXPECT_FALSE(state.topic_files.add("one_more.rtf"));
+}
+
 class DataFileDiskTest : public DataFileTest {
  protected:
   const std::string hpj = "c:\\proj\\help.hpj";

@@ -116,3 +116,22 @@ TEST(TopicTexts, LongEntryMacroFootnotesGetSeparators) {
 }
 
 }  // namespace
+
+// The data file counts topics in 16 bits: the table takes that many and
+// then refuses a new topic with a message that says why.
+TEST_F(GetTopicNoDialog, AFullTopicTableRefusesWithAMessage) {
+  project::TopicTable& table = state.data.topics;
+  while (table.count() < project::kMaxTopics) {
+    project::Topic t;
+    t.context = project::stored_context("T" + std::to_string(table.count()));
+    ASSERT_GE(table.push_back(std::move(t)), 0);
+  }
+  TopicTexts texts;
+  texts.title = "One too many";
+  EXPECT_EQ(create(texts), project::kTopicRefused);
+  EXPECT_EQ(table.count(), project::kMaxTopics);
+  ASSERT_FALSE(ui().transcript().empty());
+  EXPECT_NE(ui().transcript().back().find("already has 32767 topics"), std::string::npos)
+      << ui().transcript().back();
+  EXPECT_NE(ui().transcript().back().find("IDH_one_too_many"), std::string::npos);
+}
