@@ -19,15 +19,18 @@ bool ScannedTopic::empty() const {
          entry_macro.empty() && hotspots.empty();
 }
 
-TopicScanner::TopicScanner(const TopicTable& table, ScanSink& sink, const TopicTextDecoder& decoder)
-    : table_(table), sink_(sink), decoder_(decoder) {}
+TopicScanner::TopicScanner(const TopicTable& table, ScanSink& sink) : table_(table), sink_(sink) {}
 
+// The reader hands text over in the document's code page, escapes and fonts
+// of other character sets already converted.
 void TopicScanner::text(std::string_view bytes, const rtf::CharFormat& format) {
-  decoded_text(decoder_.text(bytes, format), format);
+  decoded_text(std::string(bytes), format);
 }
 
-void TopicScanner::unicode_char(std::uint32_t code_point, const rtf::CharFormat& format) {
-  decoded_text(decoder_.unicode_char(code_point), format);
+// A character the document's code page cannot hold is kept as "?", since the
+// library keeps its texts as bytes of that code page.
+void TopicScanner::unicode_char(std::uint32_t, const rtf::CharFormat& format) {
+  decoded_text("?", format);
 }
 
 void TopicScanner::decoded_text(const std::string& bytes, const rtf::CharFormat& format) {
@@ -120,8 +123,7 @@ void TopicScanner::finish() {
 
 ScanResult ScanTopicText(std::string_view rtf, const TopicTable& table, ScanSink& sink) {
   rtf::Reader reader(rtf);
-  TopicTextDecoder decoder(rtf, reader);
-  TopicScanner scanner(table, sink, decoder);
+  TopicScanner scanner(table, sink);
   reader.run(scanner);
   scanner.finish();
   return scanner.stopped() ? ScanResult::stopped : ScanResult::done;

@@ -10,7 +10,6 @@
 #include "project/footnote_marks.h"
 #include "project/hotspot_marks.h"
 #include "project/topic_table.h"
-#include "project/topic_text_decoder.h"
 #include "rtf/reader.h"
 
 namespace project {
@@ -51,7 +50,7 @@ class ScanSink {
 // What the RTF reader finds, turned into topics for a ScanSink.
 class TopicScanner : public rtf::Sink {
  public:
-  TopicScanner(const TopicTable& table, ScanSink& sink, const TopicTextDecoder& decoder);
+  TopicScanner(const TopicTable& table, ScanSink& sink);
 
   void text(std::string_view bytes, const rtf::CharFormat& format) override;
   void unicode_char(std::uint32_t code_point, const rtf::CharFormat& format) override;
@@ -78,7 +77,6 @@ class TopicScanner : public rtf::Sink {
 
   const TopicTable& table_;
   ScanSink& sink_;
-  const TopicTextDecoder& decoder_;
   ScannedTopic topic_;
   FootnoteMark mark_;
   HotspotReader hotspots_;
