@@ -143,8 +143,9 @@ TEST(MarkerRewrite, GarbageNeverBreaksAndBalancedInputStaysBalanced) {
     for (int i = 0; i < 3; ++i) rtf += static_cast<char>(random() % 256);
     std::string out = rewrite(rtf);
     tw_test::BraceBalance before = tw_test::brace_balance(rtf);
-    if (before.lowest == 0 && before.end == 0)
+    if (before.lowest == 0 && before.end == 0) {
       EXPECT_EQ(tw_test::brace_balance(out), before) << rtf;
+    }
   }
 }
 
