@@ -21,7 +21,7 @@ using tw_test::CoreFixture;
 // A caller's text buffer: room for the longest text any export writes.
 struct Buffer {
   char data[4096] = {};
-  explicit Buffer(std::string_view text = {}) { std::memcpy(data, text.data(), text.size()); }
+  explicit Buffer(std::string_view text = {}) { text.copy(data, text.size()); }
   std::string str() const { return data; }
 };
 

@@ -19,7 +19,7 @@ struct Guarded {
   std::vector<char> bytes;
   std::size_t room;
   explicit Guarded(std::size_t room_, std::string_view text = {}) : bytes(room_ + 16, kGuard), room(room_) {
-    std::memcpy(bytes.data(), text.data(), text.size());
+    text.copy(bytes.data(), text.size());
     bytes[text.size()] = '\0';
   }
   char* data() { return bytes.data(); }
