@@ -2,6 +2,7 @@
 // call into the subsystems with the one library state, and copy texts back.
 #include "tarvenwick/trvwck32.h"
 
+#include <algorithm>
 #include <cstring>
 #include <string>
 
@@ -33,8 +34,10 @@
 
 namespace {
 
-// Longest text an export writes into a caller's buffer (256 with terminator).
-constexpr size_t kReturnMax = 255;
+// The least room the caller gives a text buffer, terminator included.
+constexpr size_t kCallerRoom = 256;
+// Room of the word processor's localized-name buffers, terminator included.
+constexpr size_t kLanguageNameRoom = 50;
 
 core::LibraryState& library() {
   static core::LibraryState state = [] {
@@ -48,15 +51,19 @@ core::LibraryState& library() {
 // Text arguments arrive with blanks around them; most exports drop those.
 std::string arg(const char* text) { return text ? std::string(text::trim(text)) : std::string(); }
 
-void put(char* buffer, std::string_view value, size_t max = kReturnMax) {
+// The caller sizes its buffers for the longest text each export writes, so
+// a text goes back whole; texts that are cut are cut by the command itself.
+void put(char* buffer, std::string_view value) {
   if (!buffer) return;
-  size_t n = std::min(value.size(), max);
-  std::memcpy(buffer, value.data(), n);
-  buffer[n] = '\0';
+  std::memcpy(buffer, value.data(), value.size());
+  buffer[value.size()] = '\0';
 }
 
+// For buffers whose room is known: the text cut to max characters.
+void put_cut(char* buffer, std::string_view value, size_t max) { put(buffer, value.substr(0, max)); }
+
 // The word processor names its own document (".doc"); the project knows the
-// topic file by its RTF copy.
+// topic file by its RTF copy, and the project-document check looks for that.
 std::string topic_document(const char* document) {
   std::string path = arg(document);
   if (text::iends_with(path, ".doc")) path.replace(path.size() - 4, 4, ".rtf");
@@ -103,7 +110,9 @@ int32_t GetProjPath(char* directory) {
 
 int32_t SaveAll(int32_t) {
   auto& state = library();
-  if (state.project_set && state.data_dirty) project::SaveProjectData(state);
+  // The option file is written on every save, even when the topic data is
+  // unchanged: a decided compiler (W95) must survive the session.
+  if (state.project_set) project::SaveProjectData(state);
   core::SaveSettings(state);
   return 1;
 }
@@ -116,14 +125,14 @@ int32_t AboutTW(int32_t window) { return core::AboutTW(library(), window); }
 
 int32_t FixBookmark(char* text) {
   if (!text) return 0;
-  std::string fixed = core::FixBookmark(text);
-  put(text, fixed);
+  // A name may grow by its leading "n"; the buffer holds at least 256.
+  put_cut(text, core::FixBookmark(text), std::max(std::strlen(text), kCallerRoom - 1));
   return 1;
 }
 
 int32_t FixString(char* text) {
   if (!text) return 0;
-  put(text, core::FixString(text), std::strlen(text));
+  put_cut(text, core::FixString(text), std::strlen(text));
   return 1;
 }
 
@@ -173,14 +182,14 @@ int32_t GetDestFile6(char* context, char* file_name, char* path) {
 int32_t GetLang(char* n1, char* n2, char* n3, char* n4, char* n5, char* n6, char* n7) {
   auto names = core::GetLang(library());
   char* out[] = {n1, n2, n3, n4, n5, n6, n7};
-  for (size_t i = 0; i < names.size(); ++i) put(out[i], names[i], 49);
+  for (size_t i = 0; i < names.size(); ++i) put_cut(out[i], names[i], kLanguageNameRoom - 1);
   return 1;
 }
 
 int32_t GetLang2(char* n1, char* n2, char* n3, char* n4, char* n5, char* n6) {
   auto names = core::GetLang2(library());
   char* out[] = {n1, n2, n3, n4, n5, n6};
-  for (size_t i = 0; i < names.size(); ++i) put(out[i], names[i], 49);
+  for (size_t i = 0; i < names.size(); ++i) put_cut(out[i], names[i], kLanguageNameRoom - 1);
   return 1;
 }
 
@@ -195,18 +204,18 @@ int32_t AddCX(char* context, char* title) {
   if (!context || !title) return 0;
   std::string cx = context, ti = title;
   int32_t result = project::AddCX(library(), cx, ti);
-  put(context, cx, std::strlen(context));
-  put(title, ti, std::strlen(title));
+  put_cut(context, cx, std::strlen(context));
+  put_cut(title, ti, std::strlen(title));
   return result;
 }
 
 int32_t AddCX2(char* context, char* title, char* document) {
   if (!context || !title) return 0;
   std::string cx = context, ti = title;
-  int32_t result = project::AddCX2(library(), cx, ti, arg(document));
+  int32_t result = project::AddCX2(library(), cx, ti, topic_document(document));
   if (result != 0) {
-    put(context, cx, std::strlen(context));
-    put(title, ti, std::strlen(title));
+    put_cut(context, cx, std::strlen(context));
+    put_cut(title, ti, std::strlen(title));
   }
   return result;
 }
@@ -214,11 +223,11 @@ int32_t AddCX2(char* context, char* title, char* document) {
 int32_t CxList(int32_t window) { return project::CxList(library(), window); }
 
 int32_t Import_IDS(int32_t window, char* document) {
-  return project::Import_IDS(library(), window, arg(document));
+  return project::Import_IDS(library(), window, topic_document(document));
 }
 
 int32_t TWImport1(int32_t window, char* document) {
-  return project::TWImport1(library(), window, arg(document));
+  return project::TWImport1(library(), window, topic_document(document));
 }
 
 // --- Topics, browse sequences and the topic report --------------------------------
@@ -280,7 +289,7 @@ int32_t GenReport(int32_t window, char* path) {
 
 int32_t GenFiles(char* document, char* project) {
   std::string directory, path;
-  int32_t result = project::GenFiles(library(), arg(document), directory, path);
+  int32_t result = project::GenFiles(library(), topic_document(document), directory, path);
   put(document, directory);
   if (!path.empty()) put(project, path);
   return result;

@@ -97,7 +97,7 @@ int OpenChosenProject(LibraryState& state, std::int32_t window, const ProjectCho
     state.topic_files.add(kFirstTopicFile);
     is_new = true;
   }
-  document = text::cut(document_to_open(state, is_new), 255);
+  document = document_to_open(state, is_new);
   if (is_new) {
     write_new_project_options(state);
     project::WriteProjectFile(state, window, state.project_path);
@@ -110,8 +110,8 @@ int TWStartUp(LibraryState& state, std::int32_t window, std::string& document) {
   state.settings.help_file = read_setting("help file", "c:\\trvwck\\TRVWCK.HLP", kPathMax);
   StartDialog start(state);
   int result = ui::host().run_modal(authoring_module(), "DLG_START", start, dialog_owner(state, window));
-  if (result == 0) return 0;
-  return OpenChosenProject(state, window, start.choice(), document);
+  if (result != 0) document = start.document();
+  return result;
 }
 
 }  // namespace core

@@ -49,7 +49,9 @@ void StartDialog::finish(ui::Dialog& dialog, std::string path, bool is_new) {
   choice_.path = std::move(path);
   choice_.is_new = is_new;
   choice_.quick_start = dialog.check(kQuickStart) == 1;
-  dialog.end(is_new ? 2 : 1);
+  // The project is opened while the dialog is up, so that the dialog ends
+  // with 2 also for a project that only now gets its first topic file.
+  dialog.end(OpenChosenProject(state_, dialog.handle(), choice_, document_));
 }
 
 void StartDialog::open_selected(ui::Dialog& dialog) {

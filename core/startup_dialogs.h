@@ -25,6 +25,8 @@ class StartDialog : public ui::DialogProc {
   void on_init(ui::Dialog& dialog) override;
   void on_command(ui::Dialog& dialog, int id, ui::Notify notify) override;
   const ProjectChoice& choice() const { return choice_; }
+  // The document to open once a project was opened or created.
+  const std::string& document() const { return document_; }
 
  private:
   void finish(ui::Dialog& dialog, std::string path, bool is_new);
@@ -34,6 +36,7 @@ class StartDialog : public ui::DialogProc {
 
   LibraryState& state_;
   ProjectChoice choice_;
+  std::string document_;
 };
 
 // "DLG_CREPRJ": the new project's file and its compiler.

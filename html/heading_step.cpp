@@ -34,6 +34,31 @@ void erase_tags_nocase(std::string& html, std::string_view opener) {
   }
 }
 
+bool is_blank(char c) { return c == ' ' || c == '\r' || c == '\n' || c == '\t'; }
+
+// A line break inside a heading becomes one blank, so that the words on
+// either side stay apart; none is added next to a blank already there.
+void breaks_to_blanks(std::string& inner) {
+  for (std::size_t at = find_nocase(inner, "<BR"); at != kNoPos; at = find_nocase(inner, "<BR", at)) {
+    std::size_t end = tag_end(inner, at);
+    if (end == kNoPos) return;
+    if (end != at + 3) {  // "<BRx...": another tag
+      at = end;
+      continue;
+    }
+    bool blank_near = (at > 0 && is_blank(inner[at - 1])) || (end + 1 < inner.size() && is_blank(inner[end + 1]));
+    inner.replace(at, end + 1 - at, blank_near ? "" : " ");
+  }
+}
+
+// Where the rest of the heading's line ends: at its line end, or where a
+// further heading on the same line starts.
+std::size_t rest_of_line_end(std::string_view buffer, std::size_t from) {
+  std::size_t end = buffer.find_first_of("\r\n", from);
+  if (end == std::string_view::npos) end = buffer.size();
+  return std::min(end, find_heading(buffer, from));
+}
+
 // Removes the heading's own character formatting before the record's.
 void remove_formatting(std::string& inner) {
   for (std::string_view tag : {"<B>", "</B>", "<I>", "</I>", "<TT>", "</TT>"}) {
@@ -145,7 +170,7 @@ std::size_t HeadingStep::convert(std::string& buffer, std::size_t from, std::siz
   bool in_layout = s_.wdmgn1.headings_in_margin != 0 && placement != 0;
 
   std::string inner = buffer.substr(open_end + 1, close - open_end - 1);
-  erase_tags_nocase(inner, "<BR>");
+  breaks_to_blanks(inner);
   for (char& c : inner)
     if (static_cast<unsigned char>(c) == 160) c = ' ';
   if (r.set_format != 0) remove_formatting(inner);
@@ -167,14 +192,17 @@ std::size_t HeadingStep::convert(std::string& buffer, std::size_t from, std::siz
     marker_placed_ = true;
   }
 
+  // The closing tag keeps the rest of its line; the top link and the rule
+  // follow that.
+  std::size_t rest_end = rest_of_line_end(buffer, close_end + 1);
   std::string heading =
       before + "\r\n" +
       opening_tag(r, level, std::string_view(buffer).substr(at, open_end + 1 - at)) + f.open +
       text::format("<A NAME=\"T%d\">", counter_) + inner + "</A>" + f.close +
-      buffer.substr(close, close_end + 1 - close) + after;
+      buffer.substr(close, rest_end - close) + after;
   toc_.add(level, counter_, inner);
   ++counter_;
-  buffer.replace(from, close_end + 1 - from, heading);
+  buffer.replace(from, rest_end - from, heading);
   return from + heading.size();
 }
 

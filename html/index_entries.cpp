@@ -25,11 +25,6 @@ int compare_folded(std::string_view a, std::string_view b) {
   return a.size() < b.size() ? -1 : 1;
 }
 
-void erase_first(std::string& s, char c) {
-  std::size_t pos = s.find(c);
-  if (pos != std::string::npos) s.erase(pos, 1);
-}
-
 }  // namespace
 
 std::string_view IndexEntry::first_level() const {
@@ -47,8 +42,9 @@ bool IndexEntry::has_second_level() const { return keyword.find(':') != std::str
 
 std::string clean_index_keyword(std::string_view keyword) {
   std::string k(keyword);
-  erase_first(k, '\r');
-  erase_first(k, '\n');
+  // Every line break goes, not only the first: a keyword never spans lines.
+  std::erase(k, '\r');
+  std::erase(k, '\n');
   std::replace(k.begin(), k.end(), '"', ' ');
   std::string_view view = k;
   while (!view.empty() && view.front() == ' ') view.remove_prefix(1);

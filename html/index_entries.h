@@ -19,8 +19,8 @@ struct IndexEntry {
   bool has_second_level() const;
 };
 
-// The keyword as stored: its first CR and first LF removed, every double
-// quote a blank, blanks trimmed at both ends.
+// The keyword as stored: its CRs and LFs removed, every double quote a
+// blank, blanks trimmed at both ends.
 std::string clean_index_keyword(std::string_view keyword);
 
 // The index's sort rule: case ignored (letters compare as capitals, so the

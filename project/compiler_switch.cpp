@@ -10,11 +10,17 @@
 namespace project {
 namespace {
 
+// The compiler kind lives in the data file: a change of kind must reach it.
+void set_compiler_kind(core::LibraryState& state, int kind) {
+  if (state.compiler_kind != kind) state.data_dirty = true;
+  state.compiler_kind = kind;
+}
+
 void choose_compiler(core::LibraryState& state, bool win95) {
   state.win95_compiler = win95 ? 1 : 0;
   state.options.w95 = state.win95_compiler;
   core::write_project_int(core::option_file_path(state.project_path), "W95", state.options.w95);
-  state.compiler_kind = 1;
+  set_compiler_kind(state, 1);
 }
 
 // Keeps the file of the family being left under keep_ext and brings back
@@ -54,7 +60,7 @@ SwitchResult SwitchToWindows95(core::LibraryState& state) {
 SwitchResult SwitchToWindows31(core::LibraryState& state, bool help_workshop_running) {
   if (!state.win95_compiler) {
     if (state.compiler_kind != 2) return SwitchResult::unchanged;
-    state.compiler_kind = 1;
+    set_compiler_kind(state, 1);
     return SwitchResult::switched;
   }
   if (refuse_while_running(state, help_workshop_running)) return SwitchResult::refused;
@@ -74,7 +80,7 @@ SwitchResult SwitchToWindows30(core::LibraryState& state, bool help_workshop_run
       SwitchToWindows31(state, help_workshop_running) == SwitchResult::refused) {
     return SwitchResult::refused;
   }
-  state.compiler_kind = 2;
+  set_compiler_kind(state, 2);
   return SwitchResult::switched;
 }
 

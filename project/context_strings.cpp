@@ -51,7 +51,7 @@ int FindTopic(const TopicTable& table, std::string_view name) { return table.fin
 void RemoveTopicEntry(TopicTable& table, int topic) {
   if (topic < 0 || topic >= table.count()) return;
   std::string& context = table[topic].context;
-  if (context.empty()) context = "#";
+  if (context.empty()) context.push_back('#');
   else context[0] = '#';
 }
 

@@ -128,10 +128,9 @@ void TopicMoreDialog::on_command(ui::Dialog& dialog, int id, ui::Notify notify) 
   }
   if (id == ui::kIdOk) {
     build_tags_ = std::string(text::trim(dialog.text(kBuildTags)));
-    // The macro comes back as a footnote text of at most 255 characters.
+    // Kept whole: a long macro is split into footnote parts, never cut.
     std::string macro(text::trim(dialog.text(kEntryMacro)));
     if (!macro.empty() && macro.front() == '!') macro.erase(0, 1);
-    macro = text::cut(macro, kFootnoteMax);
     entry_macro_ = macro.empty() ? macro : "!" + macro;
     window_ = std::string(text::trim(dialog.text(kWindow)));
     dialog.end(1);

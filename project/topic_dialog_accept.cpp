@@ -99,7 +99,7 @@ bool TopicDialog::keyword_line_dropped(ui::Dialog& dialog) {
 }
 
 bool TopicDialog::browse_text_acceptable(ui::Dialog& dialog) {
-  std::string_view browse = text::trim(text::cut(dialog.text(kBrowseText), kBrowseTextMax));
+  const std::string browse(text::trim(text::cut(dialog.text(kBrowseText), kBrowseTextMax)));
   if (browse.empty() || dialog.check(kPopupOnly) == 1) return true;
   std::string sequence;
   std::int32_t number = 0;

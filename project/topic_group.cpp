@@ -34,7 +34,7 @@ int EditGroup(core::LibraryState& state, std::int32_t window, std::string_view d
               std::string& preference) {
   window = core::dialog_owner(state, window);
   if (!core::CheckProjectDocument(state, document)) return kGroupCancelled;
-  preference = state.data.project.browse_buttons ? "1" : "0";
+  preference.assign(1, state.data.project.browse_buttons ? '1' : '0');
   GroupDialog dialog(state);
   int result = ui::host().run_modal(core::authoring_module(), "DLG_GROUP", dialog, window);
   if (result != kGroupCancelled) list = dialog.list();

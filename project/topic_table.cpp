@@ -1,11 +1,15 @@
 #include "project/topic_table.h"
 
 #include <algorithm>
+#include <limits>
 
 #include "platform/text.h"
 
 namespace project {
 namespace {
+
+// The largest context number the table hands out.
+constexpr std::int32_t kLastNumber = std::numeric_limits<std::int32_t>::max();
 
 // FindTopic compares at most this many characters of the given name.
 constexpr size_t kFindNameMax = 81;
@@ -86,7 +90,21 @@ int TopicTable::add_sequence(std::string_view name) {
 }
 
 void TopicTable::raise_next_number(std::int32_t n) {
-  if (n >= next_number_) next_number_ = n + 1;
+  if (n >= next_number_) next_number_ = n == kLastNumber ? kLastNumber : n + 1;
+}
+
+std::int32_t TopicTable::take_next_number() {
+  if (next_number_ < kLastNumber) return next_number_++;
+  std::vector<std::int32_t> used;
+  for (const Topic& t : topics_)
+    if (t.live() && t.number >= kFirstContextNumber) used.push_back(t.number);
+  std::sort(used.begin(), used.end());
+  std::int32_t free = kFirstContextNumber;
+  for (std::int32_t n : used) {
+    if (n > free) break;
+    if (n == free) ++free;  // the table holds far fewer topics than numbers
+  }
+  return free;
 }
 
 bool TopicTable::number_in_use(std::int32_t n, int except) const {

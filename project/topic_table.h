@@ -80,11 +80,12 @@ class TopicTable {
   const std::vector<std::string>& sequences() const { return sequences_; }
   std::vector<std::string>& sequences() { return sequences_; }
 
-  // The next free context number, which then moves on by one.
-  std::int32_t take_next_number() { return next_number_++; }
+  // The next free context number, which then moves on by one; once the
+  // numbers run out at the top, the lowest one no live topic has.
+  std::int32_t take_next_number();
   std::int32_t next_number() const { return next_number_; }
   void set_next_number(std::int32_t n) { next_number_ = n; }
-  // Moves the next free number past n.
+  // Moves the next free number past n (it stops at the largest number).
   void raise_next_number(std::int32_t n);
   // True when another topic than `except` already has this context number.
   bool number_in_use(std::int32_t n, int except = -1) const;

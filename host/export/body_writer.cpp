@@ -1,6 +1,7 @@
 #include "host/export/body_writer.h"
 
 #include <algorithm>
+#include <cstdint>
 
 #include "host/export/html_text.h"
 #include "host/export/line_wrap.h"
@@ -21,8 +22,15 @@ std::string align_attribute(rtf::Alignment alignment) {
   }
 }
 
-int row_width(const rtf::RowFormat& row) {
-  return row.cell_right.empty() ? 0 : row.cell_right.back() - row.left;
+// Widths in 64 bits: a document's \trleft and \cellx may be any 32-bit
+// values, and their differences and percentages must not overflow.
+std::int64_t row_width(const rtf::RowFormat& row) {
+  return row.cell_right.empty() ? 0 : std::int64_t{row.cell_right.back()} - row.left;
+}
+
+// The cell's share of the row in whole percent, rounded, at least 1.
+int cell_percent(std::int64_t cell, std::int64_t total) {
+  return static_cast<int>(std::clamp<std::int64_t>((2 * 100 * cell + total) / (2 * total), 1, 100));
 }
 
 }  // namespace
@@ -78,7 +86,7 @@ void BodyWriter::enter_context(const BlockFormat& format) {
   }
   if (!table_open_) {
     close_lists();
-    int width = row_width(row_) / kTwipsPerPixel;
+    std::int64_t width = row_width(row_) / kTwipsPerPixel;
     line("<TABLE BORDER CELLSPACING=1 CELLPADDING=7" +
          (width > 0 ? " WIDTH=" + std::to_string(width) : std::string()) + ">");
     table_open_ = true;
@@ -93,10 +101,10 @@ void BodyWriter::enter_context(const BlockFormat& format) {
 
 void BodyWriter::open_cell() {
   std::string tag = "<TD";
-  int total = row_width(row_);
+  std::int64_t total = row_width(row_);
   if (total > 0 && cell_index_ < row_.cell_right.size()) {
-    int left = cell_index_ == 0 ? row_.left : row_.cell_right[cell_index_ - 1];
-    int percent = std::clamp((2 * 100 * (row_.cell_right[cell_index_] - left) + total) / (2 * total), 1, 100);
+    std::int64_t left = cell_index_ == 0 ? row_.left : row_.cell_right[cell_index_ - 1];
+    int percent = cell_percent(row_.cell_right[cell_index_] - left, total);
     tag += " WIDTH=\"" + std::to_string(percent) + "%\"";
   }
   line(tag + " VALIGN=\"TOP\">");

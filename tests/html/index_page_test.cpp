@@ -20,7 +20,9 @@ std::vector<std::string> sorted_keywords(std::initializer_list<const char*> keyw
 
 TEST(IndexEntries, KeywordsAreCleanedAsStored) {
   EXPECT_EQ(clean_index_keyword("  say \"hi\"\r\n "), "say  hi");
-  EXPECT_EQ(clean_index_keyword("a\rb\rc\nd\n"), "ab\rcd\n");  // only the first CR and LF go
+  // Every line break goes, wherever it stands.
+  EXPECT_EQ(clean_index_keyword("a\rb\rc\nd\n"), "abcd");
+  EXPECT_EQ(clean_index_keyword("print\r\ning:\r\nsetup\r\n"), "printing:setup");
   IndexEntries entries;
   entries.add("   ", "p.htm#IX_1");
   EXPECT_TRUE(entries.empty());

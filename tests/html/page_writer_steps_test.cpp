@@ -154,9 +154,24 @@ TEST(HeadingStep, RecordFormatRulesTopLinksAndExportAnchors) {
   EXPECT_EQ(line,
             "<P>Lead</P><P><HR SIZE=2 ALIGN=CENTER WIDTH=\"100%\"></P>\r\n"
             "<H2 ALIGN=CENTER><B><TT><FONT SIZE=-1><FONT COLOR=\"#FF0000\"><FONT FACE=\"Arial\">"
-            "<A NAME=\"T1\">Start \r\nPart two</A></FONT></FONT></FONT></TT></B></h2>"
+            "<A NAME=\"T1\">Start \r\nPart two</A></FONT></FONT></FONT></TT></B></h2> tail"
             "<A HREF=\"#topofpage\"><IMG SRC=\"top.gif\" BORDER=0 ALIGN=RIGHT></A>"
-            "<P><HR SIZE=2 ALIGN=CENTER WIDTH=\"100%\"></P> tail\r\n");
+            "<P><HR SIZE=2 ALIGN=CENTER WIDTH=\"100%\"></P>\r\n");
+}
+
+TEST(HeadingStep, LineBreaksAndTheRestOfTheLine) {
+  wizard::PageSettings s;
+  s.headings[1] = {0, 0, 0, 0, 0, 0, 0, 0, 0, 1, 0, 2, ""};
+  HeadingStep step(s, false);
+  NoMore none;
+  // A break between words leaves a blank; text after the heading stays
+  // with its closing tag, before the top link and the rule.
+  std::string line = "<H1>Big<BR>Heading<br> </H1><P>Body</P>\r\n<P>Next</P>\r\n";
+  step.apply(line, none);
+  EXPECT_EQ(line,
+            "\r\n<H1><A NAME=\"T1\">Big Heading </A></H1><P>Body</P>"
+            "<A HREF=\"#topofpage\"><IMG SRC=\"top.gif\" BORDER=0 ALIGN=RIGHT></A>"
+            "<P><HR SIZE=2  WIDTH=\"100%\"></P>\r\n<P>Next</P>\r\n");
 }
 
 TEST(HeadingStep, LayoutTableAndLocalContentsMarker) {

@@ -76,6 +76,19 @@ TEST_F(ContextMapTest, ImportReadsDefinesHexAndBareLinesAndSkipsComments) {
   EXPECT_EQ(project::ImportContextNumbers(state, "c:\\maps\\missing.h"), 0);
 }
 
+TEST_F(ContextMapTest, LargestNumberLeavesNewTopicsValidNumbers) {
+  add("IDH_b", project::kNoNumber);
+  tw_test::write_file(host("c:\\maps\\top.h"), "IDH_b 0x7FFFFFFF\r\n");
+  ASSERT_EQ(project::ImportContextNumbers(state, "c:\\maps\\top.h"), 1);
+  auto& t = state.data.topics;
+  EXPECT_EQ(t[t.find("IDH_b")].number, 0x7FFFFFFF);
+  // Past the top, new topics take the lowest numbers no topic has.
+  int first = project::AddOrUpdateTopic(t, {"IDH_new", "", 0, true});
+  int second = project::AddOrUpdateTopic(t, {"IDH_next", "", 0, true});
+  EXPECT_EQ(t[first].number, 1001);
+  EXPECT_EQ(t[second].number, 1002);
+}
+
 TEST_F(ContextMapTest, MapNamesComeFromDefinesAndBareLines) {
   EXPECT_EQ(project::parse_map_names("#define A 1\n// B 2\nC\n/*\nD 4\n*/\nE 5 ; x\n#pragma once\n"),
             (std::vector<std::string>{"A", "C", "E"}));

@@ -1,6 +1,8 @@
 // GetTopic with the topic dialog, scripted through the headless host.
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include "core/library_state.h"
 #include "project/get_topic.h"
 #include "topic_fixture.h"
@@ -150,6 +152,19 @@ TEST_F(TopicDialogTest, BrowsePositionFromTheChosenTopic) {
   state.data.preferences.words[0] = 1;  // the preference that proposes 0
   run(texts, "dialog DLG_INS_TOPIC\nset 101 Zero\nselect# 104 1\nclick 1\n");
   EXPECT_EQ(texts.browse, "alpha:0000");
+}
+
+TEST_F(TopicDialogTest, LongEntryMacroFromMoreIsSplitNeverCut) {
+  std::string macro;
+  for (int i = 0; i < 30; ++i) macro += (i ? ";" : "") + std::string("JumpId(`a.hlp',`IDH_") + char('a' + i % 26) + "')";
+  TopicTexts texts;
+  texts.title = "Macros";
+  run(texts, "dialog DLG_INS_TOPIC\nclick 124\ndialog DLG_TOPIC_MORE\nset 103 " + macro +
+                 "\nclick 1\nset 102 IDH_macros\nclick 1\n");
+  std::string restored = texts.footnote;
+  std::replace(restored.begin(), restored.end(), '$', ';');
+  EXPECT_EQ(restored, "!" + macro);
+  EXPECT_LE(texts.footnote.size() - texts.footnote.rfind('$') - 1, project::kFootnotePartMax);
 }
 
 TEST_F(TopicDialogTest, EditingWithMoreOptionsAndPopupOnly) {
