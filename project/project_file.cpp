@@ -81,9 +81,21 @@ int WriteProjectFile(core::LibraryState& state, std::int32_t window, std::string
   extras.emulation_lines = emulation_lines();
   extras.sound_setting = state.settings.sound;
   const bool sound_lines = writes_sound_lines(state, ctx);
-  if (!rewrite.commit(render_project_file(state.data, state.topic_files, ctx, extras))) return 0;
-  if (sound_lines && path == state.project_path) ReadProjectFile(state);
+  const bool current_project = path == state.project_path;
+  auto status = rewrite.commit(render_project_file(state.data, state.topic_files, ctx, extras),
+                               [&](const auto& on_disk) {
+                                 return !current_project ||
+                                        may_replace(state.disk.project_file, path, on_disk);
+                               });
+  if (status == platform::WriteStatus::changed_on_disk) tell_changed_on_disk(state);
+  if (status != platform::WriteStatus::written) return 0;
+  if (current_project) note_loaded(state.disk.project_file, path, rewrite.written());
+  if (sound_lines && current_project) ReadProjectFile(state);
   return 1;
+}
+
+void tell_changed_on_disk(core::LibraryState& state) {
+  core::show_message(state, core::resource_string(kCloseProjectFileText), ui::kMbOk | ui::kMbIconStop);
 }
 
 int ReadProjectFile(core::LibraryState& state) {
@@ -91,12 +103,18 @@ int ReadProjectFile(core::LibraryState& state) {
   platform::OpenStatus status = platform::OpenStatus::ok;
   auto file = platform::ExclusiveFile::open(state.project_path, platform::OpenMode::read, status);
   if (status == platform::OpenStatus::sharing_violation) {
-    core::show_message(state, core::resource_string(kCloseProjectFileText),
-                       ui::kMbOk | ui::kMbIconStop);
+    note_unreadable(state.disk.project_file, state.project_path);
+    tell_changed_on_disk(state);
     return 0;
   }
-  std::string bytes;
-  if (file) bytes = file->read_all().value_or(std::string());
+  std::optional<std::string> read;
+  if (file) read = file->read_all();
+  if (file && !read) {
+    note_unreadable(state.disk.project_file, state.project_path);
+  } else {
+    note_loaded(state.disk.project_file, state.project_path, file ? file->stamp() : std::nullopt);
+  }
+  std::string bytes = read.value_or(std::string());
   file.reset();
   parse_project_text(bytes, form_context(state), state.data, state.topic_files);
   return 1;

@@ -131,7 +131,9 @@ int ReplaceProjectSection(core::LibraryState& state, SectionKind kind) {
   std::string bytes = remove_section_text(*rewrite.previous(), kSectionNames[static_cast<int>(kind)]);
   if (!bytes.empty() && bytes.back() != '\n') bytes += hpj.line_end();
   bytes += with_line_end(section.text, hpj.line_end());
-  if (!rewrite.commit(bytes)) return 0;
+  auto status = rewrite.commit(bytes);
+  if (status == platform::WriteStatus::changed_on_disk) tell_changed_on_disk(state);
+  if (status != platform::WriteStatus::written) return 0;
   if (section.reread) ReadProjectFile(state);
   return 1;
 }
@@ -139,7 +141,8 @@ int ReplaceProjectSection(core::LibraryState& state, SectionKind kind) {
 int RemoveSection(std::string_view path, std::string_view section) {
   FileRewrite rewrite(path);
   if (!rewrite.previous()) return 0;
-  return rewrite.commit(remove_section_text(*rewrite.previous(), section)) ? 1 : 0;
+  auto status = rewrite.commit(remove_section_text(*rewrite.previous(), section));
+  return status == platform::WriteStatus::written ? 1 : 0;
 }
 
 int CopySection(std::string_view file, std::string_view section, std::string& out, int mode) {
