@@ -8,6 +8,7 @@
 #include "platform/text.h"
 #include "project/config_macros.h"
 #include "project/file_rewrite.h"
+#include "project/rewrite_notes.h"
 
 namespace project {
 namespace {
@@ -77,7 +78,12 @@ int WriteProjectFile(core::LibraryState& state, std::int32_t window, std::string
   ctx.project_path = std::string(path);
   FileRewrite rewrite(path);
   WriteExtras extras;
-  if (rewrite.previous()) extras.previous = carried_sections(HpjText(*rewrite.previous()));
+  std::vector<std::string> notes;
+  if (rewrite.previous()) {
+    const HpjText previous(*rewrite.previous());
+    extras.previous = carried_sections(previous);
+    notes = rewrite_notes(previous, state.data.project);
+  }
   extras.emulation_lines = emulation_lines();
   extras.sound_setting = state.settings.sound;
   const bool sound_lines = writes_sound_lines(state, ctx);
@@ -90,6 +96,7 @@ int WriteProjectFile(core::LibraryState& state, std::int32_t window, std::string
   if (status == platform::WriteStatus::changed_on_disk) tell_changed_on_disk(state);
   if (status != platform::WriteStatus::written) return 0;
   if (current_project) note_loaded(state.disk.project_file, path, rewrite.written());
+  for (const auto& note : notes) core::show_message(state, note, ui::kMbOk | ui::kMbIconInformation);
   if (sound_lines && current_project) ReadProjectFile(state);
   return 1;
 }
