@@ -8,10 +8,7 @@
 #include <unistd.h>
 
 #include <algorithm>
-#include <atomic>
 #include <cerrno>
-#include <climits>
-#include <cstdlib>
 #include <filesystem>
 
 #include "platform/folder_cache.h"

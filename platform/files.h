@@ -59,6 +59,7 @@ using StillCurrent = std::function<bool(const std::optional<FileStamp>& on_disk)
 WriteStatus write_file_if(std::string_view path, std::string_view bytes,
                           const StillCurrent& still_current,
                           std::optional<FileStamp>* written = nullptr);
+
 bool append_file(std::string_view path, std::string_view bytes);
 
 bool file_exists(std::string_view path);       // a regular file
@@ -81,7 +82,8 @@ bool remove_directory_tree(std::string_view path);
 std::vector<std::string> find_files(std::string_view pattern);
 
 // An open file held with an exclusive advisory lock, as our own writers hold
-// it. Opening a file another holder has locked reports a sharing violation.
+// it. Opening a file another holder keeps locked for longer than lock_wait()
+// reports a sharing violation.
 enum class OpenStatus { ok, not_found, sharing_violation, failed };
 enum class OpenMode { read, write_truncate, read_write, append };
 
