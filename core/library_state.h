@@ -8,6 +8,7 @@
 
 #include "core/settings.h"
 #include "core/topic_files.h"
+#include "project/disk_versions.h"
 #include "project/project_data.h"
 #include "project/topic_session.h"
 
@@ -45,6 +46,7 @@ struct LibraryState {
   ProjectOptions options;
   project::ProjectData data;        // topics, browse sequences, windows, preferences
   project::TopicSession topic_session;  // the group for NextItem, the finder's last list
+  project::DiskVersions disk;       // what was last read of the project's files
 
   // The compile-progress window of a background compile, 0 when none.
   std::int32_t compile_window = 0;

@@ -14,10 +14,4 @@ std::string companion_file(std::string_view project_path, std::string_view exten
 // project folder.
 std::string topic_file_path(std::string_view project_path, std::string_view entry);
 
-// Keeps the data file (.twz) and its backup (.twk) in step: the backup is
-// refreshed from the data file unless the data file shrank by more than 20
-// bytes, in which case the backup replaces it. A missing data file is
-// restored from the backup instead of wiping the backup.
-void reconcile_data_backup(std::string_view project_path);
-
 }  // namespace core

@@ -2,6 +2,7 @@
 
 #include <cstdio>
 
+#include "core/data_backup.h"
 #include "core/library_state.h"
 #include "core/messages.h"
 #include "core/project_paths.h"
@@ -126,14 +127,15 @@ void LoadSettings(LibraryState& state) {
   load_extensions(s);
   state.word_version = s.word_version;
   decide_project(state);
-  if (state.project_set) reconcile_data_backup(state.project_path);
+  if (state.project_set) ReconcileDataBackup(state);
 }
 
 void SaveSettings(LibraryState& state) {
   const Settings& s = state.settings;
-  if (!write_setting("PROJECT", state.project_path)) {
-    show_message(state, "INI write failed", ui::kMbOk, /*caption=*/"");
-  }
+  // The keys go to disk in one rewrite, so the PROJECT key fails only
+  // when the whole file does.
+  platform::ProfileBatch batch(kSettingsFile);
+  bool written = write_setting("PROJECT", state.project_path);
   write_setting("Custom Colors1", format_custom_colours(s.custom_colours, 0));
   write_setting("Custom Colors2", format_custom_colours(s.custom_colours, 8));
   write_setting("Bullet Type", s.bullet_type);
@@ -141,6 +143,7 @@ void SaveSettings(LibraryState& state) {
   write_setting("COMPILE IN BKGRND", s.compile_in_background ? "1" : "0");
   write_setting("COMPILE BEEP", s.compile_beep ? "1" : "0");
   write_setting("srch auto", s.search_auto ? "1" : "0");
+  if (!batch.commit() || !written) show_message(state, "INI write failed", ui::kMbOk, /*caption=*/"");
 }
 
 std::string option_file_path(std::string_view project_path) {
@@ -175,6 +178,7 @@ void LoadProjectOptions(LibraryState& state) {
 void SaveProjectOptions(LibraryState& state) {
   const std::string file = option_file_path(state.project_path);
   const ProjectOptions& o = state.options;
+  platform::ProfileBatch batch(file);  // one rewrite: the old options or the new
   write_project_int(file, "Invalid index", o.invalid_index ? 1 : 0);
   write_project_int(file, "wys picts", o.wys_picts ? 1 : 0);
   write_project_int(file, "W95", o.w95);

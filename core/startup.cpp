@@ -47,6 +47,7 @@ void create_project_files(LibraryState& state, std::int32_t window, const Projec
 
 void write_new_project_options(const LibraryState& state) {
   const std::string opt = option_file_path(state.project_path);
+  platform::ProfileBatch batch(opt);
   platform::write_profile_string(kOptionSection, "Bul Indent", ".15\"", opt);
   platform::write_profile_string(kOptionSection, "Num Indent", ".15\"", opt);
   platform::write_profile_string(kOptionSection, "Num Sep", "", opt);

@@ -56,6 +56,17 @@ void print_saved_project(const std::string& project) {
   }
 }
 
+// What the save told the user (a project file it could not write, a text it
+// had to cut), so that it is not lost in a headless run.
+void print_save_messages(size_t shown_before) {
+  auto* headless = ui::headless();
+  if (!headless) return;
+  const auto& transcript = headless->transcript();
+  for (size_t i = shown_before; i < transcript.size(); ++i) {
+    if (transcript[i].rfind("message ", 0) == 0) std::printf("SaveAll said: %s\n", transcript[i].c_str() + 8);
+  }
+}
+
 }  // namespace
 
 std::string argument_path(const std::string& path) {
@@ -112,7 +123,9 @@ int run_sample(const Libraries& libs, const std::string& project) {
   }
   if (run_start(libs) != 0) return 1;
   print_project_files(libs, path);
+  const size_t shown_before = ui::headless() ? ui::headless()->transcript().size() : 0;
   reinterpret_cast<int32_t (*)(int32_t)>(find_export(libs, "SaveAll"))(0);
+  print_save_messages(shown_before);
   print_saved_project(path);
   return 0;
 }

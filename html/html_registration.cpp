@@ -47,8 +47,10 @@ int add_html_file(ConversionRun& run, std::string_view file, std::string_view ti
   if (project.empty()) return 0;  // no project to register in
   if (run.registered_files == 0)
     platform::write_profile_string("HTML", std::nullopt, std::nullopt, project);
+  // One key per page: the run's own output, not flushed to disk key by key.
   if (!platform::write_profile_string("HTML", text::format("f%d", run.registered_files),
-                                      std::string(file) + ">" + one_line(title), project))
+                                      std::string(file) + ">" + one_line(title), project,
+                                      platform::Durability::unflushed))
     return 0;
   ++run.registered_files;
   return 1;

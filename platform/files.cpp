@@ -8,10 +8,7 @@
 #include <unistd.h>
 
 #include <algorithm>
-#include <atomic>
 #include <cerrno>
-#include <climits>
-#include <cstdlib>
 #include <filesystem>
 
 #include "platform/folder_cache.h"
@@ -24,56 +21,8 @@ namespace {
 
 using internal::FolderChange;
 
-// Closes a descriptor when it goes out of scope.
-class Fd {
- public:
-  explicit Fd(int fd = -1) : fd_(fd) {}
-  ~Fd() { reset(); }
-  Fd(const Fd&) = delete;
-  Fd& operator=(const Fd&) = delete;
-  int get() const { return fd_; }
-  bool valid() const { return fd_ >= 0; }
-  void reset(int fd = -1) {
-    if (fd_ >= 0) ::close(fd_);
-    fd_ = fd;
-  }
-  // Gives up ownership without closing.
-  int release() {
-    int fd = fd_;
-    fd_ = -1;
-    return fd;
-  }
-  // Closes now and reports whether the close succeeded.
-  bool close() {
-    int fd = fd_;
-    fd_ = -1;
-    return fd < 0 || ::close(fd) == 0;
-  }
-
- private:
-  int fd_;
-};
-
-// Takes the exclusive advisory lock without waiting.
-bool lock_exclusive(int fd) {
-  int rc;
-  do {
-    rc = ::flock(fd, LOCK_EX | LOCK_NB);
-  } while (rc != 0 && errno == EINTR);
-  return rc == 0;
-}
-
-bool write_all(int fd, std::string_view bytes) {
-  while (!bytes.empty()) {
-    ssize_t n = ::write(fd, bytes.data(), bytes.size());
-    if (n < 0) {
-      if (errno == EINTR) continue;
-      return false;
-    }
-    bytes.remove_prefix(static_cast<size_t>(n));
-  }
-  return true;
-}
+using internal::Fd;
+using internal::LockKind;
 
 std::optional<std::string> read_all_from_start(int fd) {
   std::string out;
@@ -107,27 +56,6 @@ std::optional<struct stat> lstat_of(const std::string& host) {
 bool is_empty(int fd) {
   struct stat st;
   return ::fstat(fd, &st) == 0 && S_ISREG(st.st_mode) && st.st_size == 0;
-}
-
-// A name beside host for the old content during a rewrite.
-std::string temporary_name(const std::string& host) {
-  static std::atomic<unsigned> counter{0};
-  size_t slash = host.rfind('/');
-  std::string dir = slash == std::string::npos ? std::string() : host.substr(0, slash + 1);
-  std::string name = slash == std::string::npos ? host : host.substr(slash + 1);
-  return dir + "." + name + ".tw~" + std::to_string(::getpid()) + "-" +
-         std::to_string(counter.fetch_add(1));
-}
-
-// The file a rewrite must replace: the target of a symbolic link.
-std::string rewrite_target(const std::string& host) {
-  auto lst = lstat_of(host);
-  if (!lst || !S_ISLNK(lst->st_mode)) return host;
-  char* real = ::realpath(host.c_str(), nullptr);
-  if (!real) return host;
-  std::string out = real;
-  std::free(real);
-  return out;
 }
 
 // Case-insensitive match of '*' and '?' wildcards.
@@ -167,60 +95,47 @@ bool file_pattern_match(std::string_view pattern, std::string_view name) {
 
 }  // namespace
 
-std::optional<std::string> internal::read_host_file(const std::string& host) {
+bool internal::write_all(int fd, std::string_view bytes) {
+  while (!bytes.empty()) {
+    ssize_t n = ::write(fd, bytes.data(), bytes.size());
+    if (n < 0) {
+      if (errno == EINTR) continue;
+      return false;
+    }
+    bytes.remove_prefix(static_cast<size_t>(n));
+  }
+  return true;
+}
+
+// Files are replaced whole (see write_file), so a read needs no lock to see
+// one version; the stamp is that of the file actually read.
+std::optional<std::string> internal::read_host_file(const std::string& host,
+                                                    std::optional<FileStamp>* stamp) {
   if (host.empty()) return std::nullopt;
   Fd fd(::open(host.c_str(), O_RDONLY | O_CLOEXEC));
   if (!fd.valid()) return std::nullopt;
   struct stat st;
   if (::fstat(fd.get(), &st) != 0 || S_ISDIR(st.st_mode)) return std::nullopt;
-  return read_all_from_start(fd.get());
+  auto bytes = read_all_from_start(fd.get());
+  if (bytes && stamp) *stamp = stamp_of(st);
+  return bytes;
 }
 
-bool internal::write_host_file(const std::string& host, std::string_view bytes) {
-  if (host.empty()) return false;
-  std::string target = rewrite_target(host);
-  auto old_stat = stat_of(target);
-  if (old_stat && !S_ISREG(old_stat->st_mode)) return false;
-
-  // Hold the old file locked while it is replaced; another holder wins.
-  auto change = FolderChange::of_entry(target);
-  Fd old;
-  std::string temp;
-  if (old_stat) {
-    old.reset(::open(target.c_str(), O_RDONLY | O_CLOEXEC));
-    if (!old.valid() || !lock_exclusive(old.get())) return false;
-    temp = temporary_name(target);
-    if (::rename(target.c_str(), temp.c_str()) != 0) return false;
-  }
-  auto restore = [&] {
-    if (!temp.empty()) ::rename(temp.c_str(), target.c_str());
-  };
-
-  Fd out(::open(target.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, old_stat ? 0600 : 0666));
-  if (!out.valid()) {
-    restore();
-    return false;
-  }
-  bool ok = lock_exclusive(out.get()) && write_all(out.get(), bytes);
-  if (ok && old_stat) ::fchmod(out.get(), old_stat->st_mode & 07777);
-  ok = out.close() && ok;
-  if (!ok) {
-    ::unlink(target.c_str());
-    restore();
-    return false;
-  }
-  if (!temp.empty()) ::unlink(temp.c_str());
-  if (!old_stat) change.added(change.entry());
-  change.commit();
-  return true;
+std::optional<std::string> read_file(std::string_view path, std::optional<FileStamp>* stamp) {
+  return internal::read_host_file(to_host_path(path), stamp);
 }
 
-std::optional<std::string> read_file(std::string_view path) {
-  return internal::read_host_file(to_host_path(path));
+bool write_file(std::string_view path, std::string_view bytes, Durability durability) {
+  internal::ReplaceOptions options;
+  options.durability = durability;
+  return internal::replace_host_file(to_host_path(path), bytes, options) == WriteStatus::written;
 }
 
-bool write_file(std::string_view path, std::string_view bytes) {
-  return internal::write_host_file(to_host_path(path), bytes);
+WriteStatus write_file_if(std::string_view path, std::string_view bytes,
+                          const StillCurrent& still_current, std::optional<FileStamp>* written) {
+  internal::ReplaceOptions options;
+  options.still_current = &still_current;
+  return internal::replace_host_file(to_host_path(path), bytes, options, written);
 }
 
 bool append_file(std::string_view path, std::string_view bytes) {
@@ -231,8 +146,8 @@ bool append_file(std::string_view path, std::string_view bytes) {
   if (!fd.valid()) return false;
   change.added(change.entry());
   change.commit();
-  if (!lock_exclusive(fd.get())) return false;
-  bool ok = write_all(fd.get(), bytes);
+  if (!internal::lock_descriptor(fd.get(), LockKind::exclusive)) return false;
+  bool ok = internal::write_all(fd.get(), bytes);
   return fd.close() && ok;
 }
 
@@ -308,7 +223,7 @@ bool copy_file(std::string_view from, std::string_view to) {
   if (!bytes) return false;
   std::string target = to_host_path(to);
   bool existed = stat_of(target).has_value();
-  if (!internal::write_host_file(target, *bytes)) return false;
+  if (!write_file(to, *bytes)) return false;
   if (!existed) ::chmod(target.c_str(), src->st_mode & 0777);
   return true;
 }
@@ -403,7 +318,7 @@ std::unique_ptr<ExclusiveFile> ExclusiveFile::open(std::string_view path, OpenMo
       status = OpenStatus::failed;
       return nullptr;
     }
-    if (!lock_exclusive(fd.get())) {
+    if (!internal::lock_descriptor(fd.get(), LockKind::exclusive)) {
       status = errno == EWOULDBLOCK ? OpenStatus::sharing_violation : OpenStatus::failed;
       return nullptr;
     }
@@ -422,13 +337,19 @@ std::unique_ptr<ExclusiveFile> ExclusiveFile::open(std::string_view path, OpenMo
   return nullptr;
 }
 
-bool ExclusiveFile::write(std::string_view bytes) { return write_all(fd_, bytes); }
+bool ExclusiveFile::write(std::string_view bytes) { return internal::write_all(fd_, bytes); }
 
 std::optional<std::string> ExclusiveFile::read_all() { return read_all_from_start(fd_); }
 
 bool ExclusiveFile::replace_all(std::string_view bytes) {
   if (::lseek(fd_, 0, SEEK_SET) != 0 || !write_all(fd_, bytes)) return false;
   return ::ftruncate(fd_, static_cast<off_t>(bytes.size())) == 0;
+}
+
+std::optional<FileStamp> ExclusiveFile::stamp() const {
+  struct stat st;
+  if (::fstat(fd_, &st) != 0) return std::nullopt;
+  return internal::stamp_of(st);
 }
 
 bool is_locked_by_other(std::string_view path) {

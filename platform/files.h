@@ -2,7 +2,9 @@
 // them itself. Nothing here throws; failures are reported by the result.
 #pragma once
 #include <cstddef>
+#include <chrono>
 #include <cstdint>
+#include <functional>
 #include <memory>
 #include <optional>
 #include <string>
@@ -11,11 +13,53 @@
 
 namespace platform {
 
-std::optional<std::string> read_file(std::string_view path);
-// Writes the whole file. An existing file is first renamed to a temporary name
-// and removed only after the new content is complete, so a failed write keeps
-// the old content (restored under its own name).
-bool write_file(std::string_view path, std::string_view bytes);
+// Whether a rewrite waits until the new content is on disk (fsync of the file
+// and its folder) before it counts as done. The run's own fresh output may
+// skip that; an author's file never does.
+enum class Durability { flushed, unflushed };
+
+// What identifies one version of a file on disk: every rewrite makes a new
+// file, so a stamp that still matches means nobody has replaced it since.
+struct FileStamp {
+  std::uint64_t device = 0, inode = 0, size = 0;
+  std::int64_t modified_ns = 0, changed_ns = 0;
+  bool operator==(const FileStamp&) const = default;
+};
+
+// The stamp of the file a path names now; nullopt when there is none.
+std::optional<FileStamp> file_stamp(std::string_view path);
+
+// True when every change between the version `then` (nullopt: no file) and
+// the file on disk now was a rewrite made by this process.
+bool changed_only_here(std::string_view path, const std::optional<FileStamp>& then);
+
+// How long a reader or writer waits for another holder's advisory lock
+// before it gives up (our own writers hold theirs for milliseconds).
+void set_lock_wait(std::chrono::milliseconds wait);
+std::chrono::milliseconds lock_wait();
+
+// Reads the whole file; stamp (when given) receives the version read.
+std::optional<std::string> read_file(std::string_view path, std::optional<FileStamp>* stamp = nullptr);
+
+// Replaces the whole file, never in place: the new content goes to a
+// temporary file in the same folder, is flushed to disk, and is renamed over
+// the old file, under the advisory lock our writers hold; a crash leaves the
+// old or the new file whole. Permissions, and a symbolic link that stands
+// for the file, survive.
+bool write_file(std::string_view path, std::string_view bytes,
+                Durability durability = Durability::flushed);
+
+enum class WriteStatus { written, changed_on_disk, failed };
+// Decides under the writer's lock whether the file on disk (nullopt: none)
+// may be replaced.
+using StillCurrent = std::function<bool(const std::optional<FileStamp>& on_disk)>;
+// write_file that first asks still_current about the version on disk and
+// leaves the file alone (changed_on_disk) when it says no; written (when
+// given) receives the stamp of the new file.
+WriteStatus write_file_if(std::string_view path, std::string_view bytes,
+                          const StillCurrent& still_current,
+                          std::optional<FileStamp>* written = nullptr);
+
 bool append_file(std::string_view path, std::string_view bytes);
 
 bool file_exists(std::string_view path);       // a regular file
@@ -27,7 +71,8 @@ bool remove_file(std::string_view path);
 // Fails, as MoveFile does, when `to` names another existing file (a change
 // of case of the same name is allowed) or when `from` is locked by another holder.
 bool rename_file(std::string_view from, std::string_view to);
-// Plain copy; stands in for the expanding copy too. Overwrites the target.
+// Plain copy; stands in for the expanding copy too. Replaces the target as
+// write_file does.
 bool copy_file(std::string_view from, std::string_view to);
 bool create_directories(std::string_view path);
 bool remove_directory_tree(std::string_view path);
@@ -37,7 +82,8 @@ bool remove_directory_tree(std::string_view path);
 std::vector<std::string> find_files(std::string_view pattern);
 
 // An open file held with an exclusive advisory lock, as our own writers hold
-// it. Opening a file another holder has locked reports a sharing violation.
+// it. Opening a file another holder keeps locked for longer than lock_wait()
+// reports a sharing violation.
 enum class OpenStatus { ok, not_found, sharing_violation, failed };
 enum class OpenMode { read, write_truncate, read_write, append };
 
@@ -54,6 +100,8 @@ class ExclusiveFile {
   // Makes bytes the whole content of the file, in place (not a safe
   // rewrite: for a program's own output, not for the user's files).
   bool replace_all(std::string_view bytes);
+  // The version of the open file.
+  std::optional<FileStamp> stamp() const;
 
  private:
   explicit ExclusiveFile(int fd) : fd_(fd) {}

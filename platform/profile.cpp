@@ -264,9 +264,18 @@ struct CacheEntry {
 
 constexpr size_t kCacheLimit = 64;
 
+// A file whose writes are gathered by a ProfileBatch and written once.
+struct Pending {
+  std::shared_ptr<Profile> profile;
+  std::unique_ptr<internal::PathLock> lock;  // held from the first read to the write
+  bool changed = false;
+  int depth = 0;  // batches open on the file
+};
+
 struct Cache {
   std::mutex mutex;
   std::unordered_map<std::string, CacheEntry> entries;
+  std::unordered_map<std::string, Pending> pending;
 };
 
 Cache& cache() {
@@ -321,6 +330,7 @@ std::shared_ptr<const Profile> load(const std::string& host) {
   struct stat st;
   Cache& c = cache();
   std::lock_guard lock(c.mutex);
+  if (auto pending = c.pending.find(host); pending != c.pending.end()) return pending->second.profile;
   if (host.empty() || ::stat(host.c_str(), &st) != 0 || !S_ISREG(st.st_mode)) {
     c.entries.erase(host);
     return empty_profile();
@@ -345,18 +355,36 @@ std::shared_ptr<const Profile> load(const std::string& host) {
   return profile;
 }
 
-bool store(const std::string& host, Profile p) {
+bool store_locked(const std::string& host, Profile p, Durability durability, bool lock_held) {
   std::string bytes = serialize(p);
   timespec write_time = now_realtime();
   Cache& c = cache();
-  std::lock_guard lock(c.mutex);
-  bool ok = internal::write_host_file(host, bytes);
+  internal::ReplaceOptions options;
+  options.durability = durability;
+  options.lock_held = lock_held;
+  bool ok = internal::replace_host_file(host, bytes, options) == WriteStatus::written;
   struct stat st;
   if (!ok || ::stat(host.c_str(), &st) != 0) {
     c.entries.erase(host);
     return ok;
   }
   remember(host, st, write_time, std::move(bytes), std::make_shared<const Profile>(std::move(p)));
+  return true;
+}
+
+bool store(const std::string& host, Profile p, Durability durability, bool lock_held) {
+  std::lock_guard lock(cache().mutex);
+  return store_locked(host, std::move(p), durability, lock_held);
+}
+
+// Applies an edit to the file's gathered changes when a batch is open on it.
+template <typename Edit>
+std::optional<bool> edit_pending(const std::string& host, Edit edit) {
+  Cache& c = cache();
+  std::lock_guard lock(c.mutex);
+  auto found = c.pending.find(host);
+  if (found == c.pending.end()) return std::nullopt;
+  found->second.changed = edit(*found->second.profile) || found->second.changed;
   return true;
 }
 
@@ -407,28 +435,71 @@ int get_profile_int(std::string_view section, std::string_view key, int default_
 }
 
 bool write_profile_string(Nullable section, Nullable key, Nullable value,
-                          std::string_view file) {
+                          std::string_view file, Durability durability) {
   if (!section && !key && !value) {
     std::lock_guard lock(cache().mutex);
     cache().entries.clear();
     return true;
   }
   if (!section) return false;
+  if (key && trim_blanks(*key).empty()) return false;
   std::string host = profile_file_path(file);
   if (host.empty()) return false;
-  Profile p = *load(host);
-  std::string_view name = trim_blanks(*section);
-  bool changed;
-  if (!key) {
-    changed = delete_section(p, name);
-  } else if (trim_blanks(*key).empty()) {
+  auto edit = [&](Profile& p) {
+    std::string_view name = trim_blanks(*section);
+    if (!key) return delete_section(p, name);
+    if (!value) return delete_key(p, name, trim_blanks(*key));
+    return set_value(p, name, trim_blanks(*key), *value);
+  };
+  if (auto gathered = edit_pending(host, edit)) return *gathered;
+  // Held from the read to the rewrite, so that another program's change
+  // made meanwhile is not written over.
+  internal::PathLock held(host, internal::LockKind::exclusive);
+  if (held.status() == internal::PathLock::Status::busy ||
+      held.status() == internal::PathLock::Status::failed)
     return false;
-  } else if (!value) {
-    changed = delete_key(p, name, trim_blanks(*key));
-  } else {
-    changed = set_value(p, name, trim_blanks(*key), *value);
+  Profile p = *load(host);
+  return !edit(p) || store(host, std::move(p), durability, held.locked());
+}
+
+ProfileBatch::ProfileBatch(std::string_view file) : host_(profile_file_path(file)) {
+  if (host_.empty()) return;
+  {
+    Cache& c = cache();
+    std::lock_guard lock(c.mutex);
+    if (auto found = c.pending.find(host_); found != c.pending.end()) {
+      ++found->second.depth;
+      return;
+    }
   }
-  return !changed || store(host, std::move(p));
+  auto held = std::make_unique<internal::PathLock>(host_, internal::LockKind::exclusive);
+  if (held->status() == internal::PathLock::Status::busy ||
+      held->status() == internal::PathLock::Status::failed) {
+    failed_ = true;
+  }
+  auto profile = std::make_shared<Profile>(*load(host_));
+  std::lock_guard lock(cache().mutex);
+  Pending& pending = cache().pending[host_];
+  pending.profile = std::move(profile);
+  pending.lock = std::move(held);
+  pending.depth = 1;
+}
+
+ProfileBatch::~ProfileBatch() { commit(); }
+
+bool ProfileBatch::commit() {
+  if (done_ || host_.empty()) return !failed_;
+  done_ = true;
+  Cache& c = cache();
+  std::lock_guard lock(c.mutex);
+  auto found = c.pending.find(host_);
+  if (found == c.pending.end()) return false;
+  if (--found->second.depth > 0) return !failed_;
+  Pending pending = std::move(found->second);
+  c.pending.erase(found);
+  if (failed_) return false;
+  if (!pending.changed) return true;
+  return store_locked(host_, std::move(*pending.profile), Durability::flushed, pending.lock->locked());
 }
 
 }  // namespace platform

@@ -15,6 +15,8 @@
 #include <string>
 #include <string_view>
 
+#include "platform/files.h"
+
 namespace platform {
 
 using Nullable = std::optional<std::string_view>;
@@ -39,9 +41,30 @@ std::string get_profile_string(std::string_view section, std::string_view key,
 int get_profile_int(std::string_view section, std::string_view key, int default_value,
                     std::string_view file);
 
-// Returns false when the file cannot be written.
+// Returns false when the file cannot be written. The file is replaced whole
+// (see write_file); unflushed suits keys the run itself writes many of.
 bool write_profile_string(Nullable section, Nullable key, Nullable value,
-                          std::string_view file);
+                          std::string_view file, Durability durability = Durability::flushed);
+
+// Gathers every profile write to one file made while it lives (in this
+// process) and writes the file once, so that a save of many keys leaves the
+// old or the new file whole. Reads see the gathered changes. The writer's
+// lock is held meanwhile; batches on one file nest.
+class ProfileBatch {
+ public:
+  explicit ProfileBatch(std::string_view file);
+  ~ProfileBatch();  // commits
+  ProfileBatch(const ProfileBatch&) = delete;
+  ProfileBatch& operator=(const ProfileBatch&) = delete;
+  // Writes the gathered changes; false when the file could not be written
+  // (or locked at the start). Later calls do nothing.
+  bool commit();
+
+ private:
+  std::string host_;
+  bool done_ = false;
+  bool failed_ = false;
+};
 
 // The host path a profile file name refers to (bare names: Windows directory).
 std::string profile_file_path(std::string_view file);

@@ -30,9 +30,11 @@ void exchange_files(core::LibraryState& state, const char* keep_ext, const char*
   const std::string& path = state.project_path;
   const std::string keep = platform::replace_extension(path, keep_ext);
   const std::string restore = platform::replace_extension(path, restore_ext);
-  platform::remove_file(keep);
-  if (platform::file_exists(restore) && platform::rename_file(path, keep)) {
-    if (!platform::rename_file(restore, path)) platform::rename_file(keep, path);
+  // Copies, each replacing its target whole, so that at every moment the
+  // project file and both family files exist.
+  if (platform::file_exists(restore) && platform::copy_file(path, keep) &&
+      platform::copy_file(restore, path)) {
+    platform::remove_file(restore);
     return;
   }
   platform::copy_file(path, keep);

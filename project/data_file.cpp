@@ -49,7 +49,13 @@ int report(core::LibraryState& state, const std::string& path, const DataReadRes
 int LoadProjectData(core::LibraryState& state) {
   core::LoadProjectOptions(state);
   const std::string path = core::companion_file(state.project_path, ".twz");
-  auto bytes = platform::read_file(path);
+  std::optional<platform::FileStamp> stamp;
+  auto bytes = platform::read_file(path, &stamp);
+  if (bytes || !platform::file_exists(path)) {
+    note_loaded(state.disk.data_file, path, stamp);
+  } else {
+    note_unreadable(state.disk.data_file, path);
+  }
   int result = 0;
   if (bytes) {
     ProjectData data;
@@ -74,8 +80,14 @@ int SaveProjectData(core::LibraryState& state) {
   const ProjectData& data = state.data;
   if (!data.magic_ok || data.topics.count() < data.loaded_topic_count) return 0;
   const std::string path = core::companion_file(state.project_path, ".twz");
-  if (!platform::write_file(path, render_data_file(data, state.topic_files, state.compiler_kind)))
-    return 0;
+  std::optional<platform::FileStamp> written;
+  auto status = platform::write_file_if(
+      path, render_data_file(data, state.topic_files, state.compiler_kind),
+      [&](const auto& on_disk) { return may_replace(state.disk.data_file, path, on_disk); },
+      &written);
+  if (status == platform::WriteStatus::changed_on_disk) tell_changed_on_disk(state);
+  if (status != platform::WriteStatus::written) return 0;
+  note_loaded(state.disk.data_file, path, written);
   state.data_dirty = false;
   if (!state.win95_compiler) return WriteProjectFile(state, 0, state.project_path);
   return 1;

@@ -11,11 +11,29 @@ namespace {
 constexpr int kOldOptionLines = 6;
 constexpr std::string_view kFreeTextEnd = "\t\t";
 
+// Line breaks inside a stored text, on both sides of the file: CR LF, LF
+// and a lone CR each end a line (text::split_lines), and the reader gets
+// every line back ended by LF.
+// A text that is only a line break, in any form, counts as empty.
 void free_text(ByteWriter& w, std::string_view text) {
-  if (!text.empty() && text != "\n") {
-    for (const auto& l : text::split_lines(text)) w.line(l);
+  const auto lines = text::split_lines(text);
+  if (!(lines.size() == 1 && lines[0].empty())) {
+    for (const auto& l : lines) {
+      // A line that reads as the end mark would end the text early and
+      // throw every later field out of step: it keeps a trailing blank.
+      w.line(l == kFreeTextEnd ? l + " " : l);
+    }
   }
   w.line(kFreeTextEnd);
+}
+
+// The multi-line text is one stored line with ";" for each line break.
+std::string joined_with_semicolons(std::string_view text) {
+  std::string out;
+  auto lines = text::split_lines(text);
+  for (size_t i = 0; i < lines.size(); ++i) out += (i ? ";" : "") + lines[i];
+  if (!text.empty() && (text.back() == '\n' || text.back() == '\r')) out += ";";
+  return out;
 }
 
 void header(ByteWriter& w, const ProjectData& data) {
@@ -62,9 +80,7 @@ void texts(ByteWriter& w, const ProjectData& data) {
   for (size_t i = 0; i < items; ++i) w.line(data.preferences.text_list[i]);
   w.word(0);  // windows live in the project file
   w.word(data.preferences.word);
-  std::string multi = data.preferences.multi_line_text;
-  std::replace(multi.begin(), multi.end(), '\n', ';');
-  w.line(multi);
+  w.line(joined_with_semicolons(data.preferences.multi_line_text));
   w.line("");
 }
 

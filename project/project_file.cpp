@@ -11,6 +11,7 @@
 #include "project/config_macros.h"
 #include "project/file_rewrite.h"
 #include "project/kept_lines.h"
+#include "project/rewrite_notes.h"
 
 namespace project {
 namespace {
@@ -97,15 +98,30 @@ int WriteProjectFile(core::LibraryState& state, std::int32_t window, std::string
   const formats::HpjText previous(rewrite.previous().value_or(std::string()));
   WriteExtras extras;
   extras.previous = carried_sections(previous);
+  std::vector<std::string> notes;
+  if (rewrite.previous()) notes = rewrite_notes(previous, state.data.project);
   extras.emulation_lines = emulation_lines();
   extras.sound_setting = state.settings.sound;
   const bool sound_lines = writes_sound_lines(state, ctx);
+  const bool current_project = path == state.project_path;
   std::string text = render_project_file(state.data, state.topic_files, ctx, extras);
   text = keep_named_paths(text, previous, core::project_directory(path));
   text = keep_comment_lines(text, previous);
-  if (!rewrite.commit(formats::with_line_ends(text, line_end_for(rewrite.previous())))) return 0;
-  if (sound_lines && path == state.project_path) ReadProjectFile(state);
+  auto status = rewrite.commit(formats::with_line_ends(text, line_end_for(rewrite.previous())),
+                               [&](const auto& on_disk) {
+                                 return !current_project ||
+                                        may_replace(state.disk.project_file, path, on_disk);
+                               });
+  if (status == platform::WriteStatus::changed_on_disk) tell_changed_on_disk(state);
+  if (status != platform::WriteStatus::written) return 0;
+  if (current_project) note_loaded(state.disk.project_file, path, rewrite.written());
+  for (const auto& note : notes) core::show_message(state, note, ui::kMbOk | ui::kMbIconInformation);
+  if (sound_lines && current_project) ReadProjectFile(state);
   return 1;
+}
+
+void tell_changed_on_disk(core::LibraryState& state) {
+  core::show_message(state, core::resource_string(kCloseProjectFileText), ui::kMbOk | ui::kMbIconStop);
 }
 
 int ReadProjectFile(core::LibraryState& state) {
@@ -113,12 +129,18 @@ int ReadProjectFile(core::LibraryState& state) {
   platform::OpenStatus status = platform::OpenStatus::ok;
   auto file = platform::ExclusiveFile::open(state.project_path, platform::OpenMode::read, status);
   if (status == platform::OpenStatus::sharing_violation) {
-    core::show_message(state, core::resource_string(kCloseProjectFileText),
-                       ui::kMbOk | ui::kMbIconStop);
+    note_unreadable(state.disk.project_file, state.project_path);
+    tell_changed_on_disk(state);
     return 0;
   }
-  std::string bytes;
-  if (file) bytes = file->read_all().value_or(std::string());
+  std::optional<std::string> read;
+  if (file) read = file->read_all();
+  if (file && !read) {
+    note_unreadable(state.disk.project_file, state.project_path);
+  } else {
+    note_loaded(state.disk.project_file, state.project_path, file ? file->stamp() : std::nullopt);
+  }
+  std::string bytes = read.value_or(std::string());
   file.reset();
   if (!formats::is_help_project_text(bytes)) {
     refuse_foreign_file(state, state.project_path);

@@ -41,6 +41,9 @@ int WriteProjectFile(core::LibraryState& state, std::int32_t window, std::string
 // 1, or 0 when another program holds it locked or it is not a help project
 // file (after telling the user), or no project is set.
 int ReadProjectFile(core::LibraryState& state);
+// Tells the user that the project file is held or was changed by another
+// program, so it is neither read nor written over now.
+void tell_changed_on_disk(core::LibraryState& state);
 // Replaces one section of the project file in place (Windows 95 projects).
 int ReplaceProjectSection(core::LibraryState& state, SectionKind kind);
 // Deletes every section of this name from the file; 1 when the file was rewritten.

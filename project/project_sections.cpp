@@ -120,9 +120,14 @@ int ReplaceProjectSection(core::LibraryState& state, SectionKind kind) {
       break;
   }
   std::string bytes = formats::remove_section_text(*rewrite.previous(), kSectionNames[static_cast<int>(kind)]);
-  if (!bytes.empty() && bytes.back() != '\n') bytes += '\n';
-  bytes = keep_comment_lines(formats::with_line_ends(bytes, "\n") + section.text, hpj);
-  if (!rewrite.commit(formats::with_line_ends(bytes, line_end_for(rewrite.previous())))) return 0;
+  if (!bytes.empty() && bytes.back() != '
+') bytes += '
+';
+  bytes = keep_comment_lines(formats::with_line_ends(bytes, "
+") + section.text, hpj);
+  auto status = rewrite.commit(formats::with_line_ends(bytes, line_end_for(rewrite.previous())));
+  if (status == platform::WriteStatus::changed_on_disk) tell_changed_on_disk(state);
+  if (status != platform::WriteStatus::written) return 0;
   if (section.reread) ReadProjectFile(state);
   return 1;
 }
@@ -132,7 +137,8 @@ int RemoveSection(std::string_view path, std::string_view section) {
   if (bytes && !formats::is_help_project_text(*bytes)) return 0;
   FileRewrite rewrite(path);
   if (!rewrite.previous()) return 0;
-  return rewrite.commit(formats::remove_section_text(*rewrite.previous(), section)) ? 1 : 0;
+  auto status = rewrite.commit(formats::remove_section_text(*rewrite.previous(), section));
+  return status == platform::WriteStatus::written ? 1 : 0;
 }
 
 int CopySection(std::string_view file, std::string_view section, std::string& out, int mode) {

@@ -49,14 +49,8 @@ bool clean_topic_file(std::string_view path) {
   if (!bytes) return false;
   std::string cleaned = clean_topic_text(*bytes);
   if (cleaned == *bytes) return false;
-  if (!platform::rename_file(path, moved)) return false;
-  if (!platform::write_file(path, cleaned)) {
-    platform::remove_file(path);
-    platform::rename_file(moved, path);
-    return false;
-  }
-  platform::remove_file(moved);
-  return true;
+  // Replaced whole: a crash leaves the old file or the cleaned one.
+  return platform::write_file(path, cleaned);
 }
 
 void CleanTopicFiles(const core::LibraryState& state) {

@@ -23,10 +23,10 @@ std::string remove_panose_groups(std::string_view chunk);
 // A whole file's bytes, cleaned chunk by chunk.
 std::string clean_topic_text(std::string_view bytes);
 
-// Cleans one topic file in place: the file is moved to ".rxx", written anew
-// as ".rtf", and the ".rxx" deleted once the new file is complete (moved
-// back when it cannot be written). A file left with a ".rxx" beside it by
-// an interrupted clean is not touched. True when the file was rewritten.
+// Cleans one topic file, replacing it whole (platform::write_file). A file
+// with a ".rxx" beside it, left by an older version's interrupted clean, is
+// not touched: that ".rxx" may be the only whole copy. True when the file
+// was rewritten.
 bool clean_topic_file(std::string_view path);
 
 // Cleans every topic file of the project, in list order.

@@ -1,7 +1,10 @@
 #include "core/lifecycle.h"
 
 #include "core/library_state.h"
+#include "core/data_backup.h"
 #include "core/project_paths.h"
+#include "core/settings.h"
+#include "project/data_file_format.h"
 #include "core_fixture.h"
 
 namespace {
@@ -59,30 +62,65 @@ class BackupTest : public CoreFixture {
     data = file("proj/p.twz");
     backup = file("proj/p.twk");
   }
+  // A data file as the library writes it, with this many topics.
+  static std::string data_file(int topics) {
+    project::ProjectData d;
+    project::reset_project_data(d);
+    for (int i = 0; i < topics; ++i) {
+      project::Topic t;
+      t.context = project::stored_context("IDH_topic" + std::to_string(i));
+      t.number = 1000 + i;
+      t.file = 0;
+      d.topics.push_back(t);
+    }
+    core::TopicFileList files;
+    files.add("intro.rtf");
+    return project::render_data_file(d, files, 1);
+  }
 };
 
 TEST_F(BackupTest, ShrunkenDataFileIsReplacedByItsBackup) {
-  tw_test::write_file(data, std::string(10, 'd'));
-  tw_test::write_file(backup, std::string(40, 'b'));
-  core::reconcile_data_backup(project);
-  EXPECT_EQ(tw_test::read_file(data), std::string(40, 'b'));
+  tw_test::write_file(data, data_file(1));
+  tw_test::write_file(backup, data_file(3));
+  EXPECT_EQ(core::reconcile_data_backup(project), core::BackupOutcome::restored);
+  EXPECT_EQ(tw_test::read_file(data), data_file(3));
 }
 
 TEST_F(BackupTest, BackupIsRefreshedWhenTheDataFileDidNotShrinkMuch) {
-  tw_test::write_file(data, std::string(30, 'd'));
-  tw_test::write_file(backup, std::string(50, 'b'));
-  core::reconcile_data_backup(project);
-  EXPECT_EQ(tw_test::read_file(backup), std::string(30, 'd'));
+  tw_test::write_file(data, data_file(2));
+  tw_test::write_file(backup, data_file(2) + std::string(15, 'x'));
+  EXPECT_EQ(core::reconcile_data_backup(project), core::BackupOutcome::refreshed);
+  EXPECT_EQ(tw_test::read_file(backup), data_file(2));
 }
 
 TEST_F(BackupTest, MissingBackupIsMadeAndMissingDataIsRestored) {
-  tw_test::write_file(data, "data");
+  tw_test::write_file(data, data_file(1));
   core::reconcile_data_backup(project);
-  EXPECT_EQ(tw_test::read_file(backup), "data");
+  EXPECT_EQ(tw_test::read_file(backup), data_file(1));
   std::remove(data.c_str());
   core::reconcile_data_backup(project);
-  EXPECT_EQ(tw_test::read_file(data), "data");
-  EXPECT_EQ(tw_test::read_file(backup), "data");
+  EXPECT_EQ(tw_test::read_file(data), data_file(1));
+  EXPECT_EQ(tw_test::read_file(backup), data_file(1));
+}
+
+TEST_F(BackupTest, ADamagedDataFileNeverReplacesAGoodBackup) {
+  // Cut by a few bytes: within the allowance, but it no longer reads whole.
+  const std::string good = data_file(4);
+  tw_test::write_file(backup, good);
+  tw_test::write_file(data, good.substr(0, good.size() - 5));
+  write_settings("[TARVENWICK]\r\nPROJECT=" + project + "\r\n");
+  core::LoadSettings(state);
+  EXPECT_EQ(tw_test::read_file(data), good);
+  EXPECT_EQ(tw_test::read_file(backup), good);
+  ASSERT_EQ(ui().transcript().size(), 1u);
+  EXPECT_NE(ui().transcript()[0].find("has been replaced by its backup"), std::string::npos);
+
+  // Both damaged: neither is touched, and the load reports the damage.
+  tw_test::write_file(backup, "JUNK");
+  tw_test::write_file(data, "JUNK2");
+  EXPECT_EQ(core::reconcile_data_backup(project), core::BackupOutcome::left_damaged);
+  EXPECT_EQ(tw_test::read_file(backup), "JUNK");
+  EXPECT_EQ(tw_test::read_file(data), "JUNK2");
 }
 
 }  // namespace

@@ -5,6 +5,7 @@
 #include <random>
 #include <sstream>
 
+#include "platform/files.h"
 #include "platform/paths.h"
 
 namespace fs = std::filesystem;
@@ -35,6 +36,8 @@ std::string TempDir::file(std::string_view relative) const {
 void Fixture::SetUp() {
   dir_ = std::make_unique<TempDir>();
   platform::set_root_folder(dir_->path());
+  // Tests that hold a file locked need not wait long for the conflict.
+  platform::set_lock_wait(std::chrono::milliseconds(100));
   auto host = std::make_unique<ui::HeadlessHost>();
   host_ = host.get();
   ui::set_host(std::move(host));

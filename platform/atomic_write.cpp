@@ -1,0 +1,151 @@
+// The one path by which a file is rewritten: new content in a temporary file
+// beside the old one, flushed, then renamed over it, so that a crash at any
+// moment leaves the old or the new file whole, never a mix or nothing.
+#include <dirent.h>
+#include <fcntl.h>
+#include <signal.h>
+
+#include <atomic>
+#include <cerrno>
+#include <cstdlib>
+
+#include "platform/folder_cache.h"
+#include "platform/internal.h"
+
+namespace platform {
+namespace {
+
+using internal::Fd;
+
+constexpr std::string_view kTemporaryMark = ".tw~";
+
+std::string folder_of(const std::string& host) {
+  size_t slash = host.rfind('/');
+  if (slash == std::string::npos) return ".";
+  return slash == 0 ? "/" : host.substr(0, slash);
+}
+
+std::string name_of(const std::string& host) {
+  size_t slash = host.rfind('/');
+  return slash == std::string::npos ? host : host.substr(slash + 1);
+}
+
+// Names of a rewrite's temporary file: hidden, beside the file, with the
+// writer's process id so that leftovers of a killed writer can be told.
+std::string temporary_prefix(const std::string& name) {
+  return "." + name + std::string(kTemporaryMark);
+}
+
+std::string temporary_name(const std::string& host) {
+  static std::atomic<unsigned> counter{0};
+  std::string folder = folder_of(host);
+  return folder + "/" + temporary_prefix(name_of(host)) + std::to_string(::getpid()) + "-" +
+         std::to_string(counter.fetch_add(1));
+}
+
+// The file a rewrite replaces: for a symbolic link, the file it points to,
+// so that the link stays a link.
+std::string rewrite_target(const std::string& host) {
+  struct stat st;
+  if (::lstat(host.c_str(), &st) != 0 || !S_ISLNK(st.st_mode)) return host;
+  char* real = ::realpath(host.c_str(), nullptr);
+  if (!real) return host;
+  std::string out = real;
+  std::free(real);
+  return out;
+}
+
+// Removes the temporary files that killed writers left beside target.
+void remove_leftovers(const std::string& target) {
+  const std::string folder = folder_of(target);
+  const std::string prefix = temporary_prefix(name_of(target));
+  DIR* dir = ::opendir(folder.c_str());
+  if (!dir) return;
+  while (dirent* e = ::readdir(dir)) {
+    std::string_view entry = e->d_name;
+    if (entry.substr(0, prefix.size()) != prefix) continue;
+    long pid = std::strtol(std::string(entry.substr(prefix.size())).c_str(), nullptr, 10);
+    if (pid <= 0 || pid == ::getpid()) continue;
+    if (::kill(static_cast<pid_t>(pid), 0) == 0 || errno != ESRCH) continue;  // still writing
+    ::unlink((folder + "/" + std::string(entry)).c_str());
+  }
+  ::closedir(dir);
+}
+
+bool sync_folder(const std::string& folder) {
+  Fd dir(::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
+  return dir.valid() && ::fsync(dir.get()) == 0;
+}
+
+// Gives the new file what the old one had: permissions and, where we may, owners.
+void carry_over(int fd, const std::optional<struct stat>& old) {
+  if (!old) return;
+  ::fchmod(fd, old->st_mode & 07777);
+  if (::fchown(fd, old->st_uid, old->st_gid) != 0) {
+    // Not ours to give away: the file stays ours, as a new file would.
+  }
+}
+
+struct NewVersion {
+  Fd fd;
+  std::string temp;
+};
+
+// Writes bytes to a locked temporary file beside target.
+std::optional<NewVersion> write_temporary(const std::string& target, std::string_view bytes,
+                                          const std::optional<struct stat>& old, Durability d) {
+  NewVersion v;
+  v.temp = temporary_name(target);
+  v.fd.reset(::open(v.temp.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, old ? 0600 : 0666));
+  if (!v.fd.valid()) return std::nullopt;
+  bool ok = internal::try_lock_exclusive(v.fd.get()) && internal::write_all(v.fd.get(), bytes);
+  carry_over(v.fd.get(), old);
+  if (ok && d == Durability::flushed) ok = ::fsync(v.fd.get()) == 0;
+  if (!ok) {
+    ::unlink(v.temp.c_str());
+    return std::nullopt;
+  }
+  return v;
+}
+
+}  // namespace
+
+WriteStatus internal::replace_host_file(const std::string& host, std::string_view bytes,
+                                        const ReplaceOptions& options,
+                                        std::optional<FileStamp>* written) {
+  if (host.empty()) return WriteStatus::failed;
+  const std::string target = rewrite_target(host);
+  std::optional<PathLock> lock;
+  if (!options.lock_held) {
+    lock.emplace(target, LockKind::exclusive);
+    if (lock->status() == PathLock::Status::busy || lock->status() == PathLock::Status::failed)
+      return WriteStatus::failed;
+  }
+  std::optional<struct stat> old;
+  struct stat st;
+  if (::stat(target.c_str(), &st) == 0) old = st;
+  if (old && !S_ISREG(old->st_mode)) return WriteStatus::failed;
+  std::optional<FileStamp> before;
+  if (old) before = stamp_of(*old);
+  if (options.still_current && !(*options.still_current)(before)) return WriteStatus::changed_on_disk;
+
+  auto change = FolderChange::of_entry(target);
+  auto fresh = write_temporary(target, bytes, old, options.durability);
+  if (!fresh) return WriteStatus::failed;
+  if (::rename(fresh->temp.c_str(), target.c_str()) != 0) {
+    ::unlink(fresh->temp.c_str());
+    return WriteStatus::failed;
+  }
+  if (options.durability == Durability::flushed) sync_folder(folder_of(target));
+  struct stat now;
+  if (::fstat(fresh->fd.get(), &now) == 0) {
+    note_own_write(host, before, stamp_of(now));
+    if (written) *written = stamp_of(now);
+  }
+  if (!old) change.added(change.entry());
+  change.commit();
+  remove_leftovers(target);
+  return WriteStatus::written;
+}
+
+}  // namespace platform
