@@ -114,6 +114,10 @@ int check_convert_request(const std::string& flow, const ConvertRequest& request
 
 bool prepare_wizard_project(const std::string& hpj, const std::string& out_dir,
                             const std::string& template_file, std::string& error) {
+  if (!platform::create_directories(out_dir)) {
+    error = "cannot write to the output folder " + shown_path(out_dir);
+    return false;
+  }
   std::string stem(platform::file_name_of(platform::replace_extension(hpj, "")));
   if (!stem.empty() && stem.back() == '.') stem.pop_back();
   const std::string lfc = platform::join_path(out_dir, stem + ".lfc");
