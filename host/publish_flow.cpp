@@ -75,7 +75,7 @@ bool publish_project(const Libraries& libs, const std::string& hpj, const std::s
     error = "the conversion library lacks ProcessFiles or PublishSummary";
     return false;
   }
-  progress.stage("processing", static_cast<int>(result.converted.html_files.size()), "files");
+  progress.stage("processing " + counted(result.converted.html_files.size(), "HTML file") + " into pages");
   if (process() == 0) {
     error = "nothing was published: no HTML file was registered";
     return false;
@@ -83,7 +83,7 @@ bool publish_project(const Libraries& libs, const std::string& hpj, const std::s
   char text[kTextBufferSize] = "";
   summary(text);
   read_summary(text, result);
-  progress.stage("checking links", result.pages, "pages");
+  progress.stage("checking the links of " + counted(result.pages, "topic page"));
   LinkReport links = check_links(platform::to_host_path(out_dir));
   result.checked_links = links.links;
   result.broken_links = links.broken;
