@@ -1,6 +1,7 @@
 // The authoring library's C surface: thin functions that convert arguments,
 // call into the subsystems with the one library state, and copy texts back.
 #include "tarvenwick/trvwck32.h"
+#include "tarvenwick/version.h"
 
 #include <algorithm>
 #include <cstring>
@@ -309,5 +310,13 @@ int32_t ViewErrors(int32_t window, char* topic_file, char* position, char* messa
 int32_t Is30Compiler(void) { return library().compiler_kind == 2 ? 1 : 0; }
 
 int32_t Is95Compiler(int32_t) { return library().win95_compiler; }
+
+// --- Version ----------------------------------------------------------------------
+
+int32_t TWGetVersion(char* text) {
+  if (!text) return 0;
+  put(text, TARVENWICK_VERSION);
+  return 1;
+}
 
 }  // extern "C"

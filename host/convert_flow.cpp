@@ -3,33 +3,25 @@
 #include <cstdio>
 
 #include "host/export/html_export.h"
+#include "host/export_call.h"
 #include "host/flows.h"
-#include "host/installation.h"
+#include "host/project_checks.h"
 #include "platform/files.h"
 #include "platform/paths.h"
 #include "platform/profile.h"
+#include "platform/terminal.h"
+#include "platform/text.h"
 
 namespace host {
 namespace {
 
-using NoArgFn = int32_t (*)();
-using NextRtfFn = int32_t (*)(int32_t, char*);
-using AddHtmlFn = int32_t (*)(const char*, const char*);
-
-// The template shipped in the installation directory, else in the shipped data.
-std::string template_path(const std::string& name) {
-  std::string installed = "c:\\trvwck\\templates\\" + name;
-  if (platform::file_exists(installed)) return installed;
-  return shipped_data_folder() + "/templates/" + name;
-}
-
 bool register_files(const Libraries& libs, const ConvertResult& result) {
-  auto add = reinterpret_cast<AddHtmlFn>(find_export(libs, "AddHTMLFile"));
+  auto add = TW_EXPORT_FUNCTION(libs, AddHTMLFile);
   if (!add) return false;
   add("INIT", "");
   for (const auto& html : result.html_files) {
     std::string title(platform::file_name_of(html));
-    add(platform::to_system_path(html).c_str(), title.c_str());
+    add(html.c_str(), title.c_str());
   }
   return true;
 }
@@ -57,35 +49,85 @@ void copy_navigation_graphics(const std::string& lfc, const std::string& out_dir
   platform::write_profile_string("Settings", "copied graphics", "1", lfc);
 }
 
+std::string joined(const std::vector<std::string>& names) {
+  std::string out;
+  for (const auto& name : names) out += (out.empty() ? "" : ", ") + name;
+  return out;
+}
+
+// The template named on the command line: a shipped name (".lfc" may be
+// left out) or the path of an author's own.
+std::string find_template(const std::string& typed) {
+  if (typed.find('/') != std::string::npos) {
+    std::string path = argument_path(typed);
+    return platform::file_exists(path) ? path : std::string();
+  }
+  std::string name = text::iends_with(typed, ".lfc") ? typed : typed + ".lfc";
+  return template_path(name);
+}
+
 }  // namespace
 
-bool parse_project_and_output(const std::vector<std::string>& args, std::string& hpj,
-                              std::string& out_dir, std::string& template_name) {
+bool parse_convert_request(const std::vector<std::string>& args, ConvertRequest& request,
+                           std::string& error) {
   for (size_t i = 0; i < args.size(); ++i) {
-    if (args[i] == "--out" && i + 1 < args.size()) out_dir = args[++i];
-    else if (args[i] == "--template" && i + 1 < args.size()) template_name = args[++i];
-    else if (hpj.empty()) hpj = args[i];
-    else return false;
+    const std::string& a = args[i];
+    if ((a == "--out" || a == "--template") && i + 1 >= args.size()) {
+      error = a + " needs a value";
+      return false;
+    }
+    if (a == "--out") request.out_dir = args[++i];
+    else if (a == "--template") request.template_name = args[++i];
+    else if (a == "--keep-intermediates") request.keep_intermediates = true;
+    else if (a.size() > 1 && a[0] == '-') error = "unknown option '" + a + "'";
+    else if (request.project.empty()) request.project = a;
+    else error = "unexpected argument '" + a + "'";
+    if (!error.empty()) return false;
   }
-  return !hpj.empty() && !out_dir.empty();
+  if (request.project.empty()) error = "missing PROJECT.hpj";
+  else if (request.out_dir.empty()) error = "missing --out DIR";
+  return error.empty();
+}
+
+int check_convert_request(const std::string& flow, const ConvertRequest& request,
+                          std::string& hpj, std::string& out_dir, std::string& lfc_template) {
+  if (!project_argument(flow, request.project, hpj)) return kExitFailure;
+  lfc_template = find_template(request.template_name);
+  if (lfc_template.empty()) {
+    std::fprintf(stderr, "twhost %s: unknown template '%s'; the templates are: %s\n", flow.c_str(),
+                 request.template_name.c_str(), joined(template_names()).c_str());
+    return kExitUsage;
+  }
+  out_dir = argument_path(request.out_dir);
+  if (platform::file_exists(out_dir)) {
+    std::fprintf(stderr, "twhost %s: the output folder is a file: %s\n", flow.c_str(),
+                 request.out_dir.c_str());
+    return kExitFailure;
+  }
+  if (!folder_is_writable(out_dir)) {
+    std::fprintf(stderr, "twhost %s: cannot write to the output folder %s\n", flow.c_str(),
+                 request.out_dir.c_str());
+    return kExitFailure;
+  }
+  return kExitSuccess;
 }
 
 bool prepare_wizard_project(const std::string& hpj, const std::string& out_dir,
-                            const std::string& template_name, std::string& error) {
+                            const std::string& template_file, std::string& error) {
   if (!platform::create_directories(out_dir)) {
-    error = "cannot create the output folder " + out_dir;
+    error = "cannot write to the output folder " + shown_path(out_dir);
     return false;
   }
   std::string stem(platform::file_name_of(platform::replace_extension(hpj, "")));
   if (!stem.empty() && stem.back() == '.') stem.pop_back();
   const std::string lfc = platform::join_path(out_dir, stem + ".lfc");
   if (!platform::file_exists(lfc)) {
-    std::string source = template_path(template_name);
-    if (!platform::copy_file(source, lfc)) {
-      error = "cannot copy the template " + source;
+    if (!platform::copy_file(template_file, lfc)) {
+      error = "cannot write " + shown_path(lfc);
       return false;
     }
-    platform::copy_file(platform::replace_extension(source, ".lfh"), platform::replace_extension(lfc, ".lfh"));
+    platform::copy_file(platform::replace_extension(template_file, ".lfh"),
+                        platform::replace_extension(lfc, ".lfh"));
   }
   copy_navigation_graphics(lfc, out_dir);
   platform::write_profile_string("TWHTML", "hpj", hpj, lfc);
@@ -96,49 +138,57 @@ bool prepare_wizard_project(const std::string& hpj, const std::string& out_dir,
 }
 
 bool convert_project(const Libraries& libs, const std::string& hpj, const std::string& out_dir,
-                     ConvertResult& result, std::string& error) {
-  auto process_rtf = reinterpret_cast<NoArgFn>(find_export(libs, "process_rtf"));
-  auto next_rtf = reinterpret_cast<NextRtfFn>(find_export(libs, "get_next_rtf"));
-  if (!process_rtf || !next_rtf) {
+                     Progress& progress, ConvertResult& result, std::string& error) {
+  auto analyze = TW_EXPORT_FUNCTION(libs, process_rtf);
+  auto next_rtf = TW_EXPORT_FUNCTION(libs, get_next_rtf);
+  if (!analyze || !next_rtf) {
     error = "the conversion library lacks process_rtf or get_next_rtf";
     return false;
   }
-  std::printf("Analyzing RTF files of %s\n", hpj.c_str());
-  result.all_topic_files_found = process_rtf() != 0;
-  char marker[4096];
-  for (int32_t i = 0; next_rtf(i, marker) != 0; ++i) {
-    ++result.marker_files;
-    std::string stem(platform::file_name_of(marker));
+  progress.stage("analyzing the topic files of " + shown_path(hpj));
+  result.all_topic_files_found = analyze() != 0;
+  char marker[kTextBufferSize];
+  for (int32_t i = 0; next_rtf(i, marker) != 0; ++i) result.marker_files.push_back(marker);
+  progress.stage("exporting to HTML", static_cast<int>(result.marker_files.size()), "files");
+  for (const auto& file : result.marker_files) {
+    std::string stem(platform::file_name_of(file));
     stem = stem.substr(0, stem.rfind('.'));
     std::string html = platform::join_path(out_dir, stem + ".htm");
-    std::printf("  exporting %s\n", marker);
-    if (!html_export::export_rtf_file(marker, html)) {
-      std::printf("  could not export %s\n", marker);
-      continue;
-    }
-    result.html_files.push_back(html);
+    if (html_export::export_rtf_file(file, html)) result.html_files.push_back(html);
+    else std::fprintf(stderr, "twhost: could not export %s\n", shown_path(file).c_str());
+    progress.step(static_cast<int>(result.html_files.size()));
   }
   register_files(libs, result);
   return true;
 }
 
+void remove_intermediates(const ConvertResult& result) {
+  for (const auto& marker : result.marker_files) platform::remove_file(marker);
+}
+
 int run_convert(const Libraries& libs, const std::vector<std::string>& args) {
-  std::string hpj, out_dir, template_name = "standard.lfc", error;
-  if (!parse_project_and_output(args, hpj, out_dir, template_name)) {
-    std::fprintf(stderr, "usage: twhost convert PROJECT.hpj --out DIR [--template NAME.lfc]\n");
-    return 2;
-  }
-  hpj = argument_path(hpj);
-  out_dir = argument_path(out_dir);
-  ConvertResult result;
-  if (!prepare_wizard_project(hpj, out_dir, template_name, error) ||
-      !convert_project(libs, hpj, out_dir, result, error)) {
+  ConvertRequest request;
+  std::string hpj, out_dir, lfc_template, error;
+  if (!parse_convert_request(args, request, error)) {
     std::fprintf(stderr, "twhost convert: %s\n", error.c_str());
-    return 1;
+    return kExitUsage;
   }
-  std::printf("%d marker files, %zu HTML files registered in %s\n", result.marker_files,
-              result.html_files.size(), out_dir.c_str());
-  return result.all_topic_files_found ? 0 : 1;
+  if (int code = check_convert_request("convert", request, hpj, out_dir, lfc_template)) return code;
+  Progress progress(stdout, platform::stdout_is_terminal(), platform::terminal_columns());
+  ConvertResult result;
+  if (!prepare_wizard_project(hpj, out_dir, lfc_template, error) ||
+      !convert_project(libs, hpj, out_dir, progress, result, error)) {
+    progress.finish();
+    std::fprintf(stderr, "twhost convert: %s\n", error.c_str());
+    return kExitFailure;
+  }
+  progress.finish();
+  std::printf("%s, %s registered in %s\n", counted(result.marker_files.size(), "marker file").c_str(),
+              counted(result.html_files.size(), "HTML file").c_str(), request.out_dir.c_str());
+  // The registered HTML files are what ProcessFiles needs; the marker files
+  // beside the topic files are not.
+  if (!request.keep_intermediates) remove_intermediates(result);
+  return result.all_topic_files_found ? kExitSuccess : kExitFailure;
 }
 
 }  // namespace host

@@ -5,28 +5,46 @@
 #include <vector>
 
 #include "host/libraries.h"
+#include "host/progress.h"
 
 namespace host {
 
+// A conversion's command line: PROJECT.hpj --out DIR [--template NAME.lfc]
+// [--keep-intermediates]; the paths as typed.
+struct ConvertRequest {
+  std::string project;
+  std::string out_dir;
+  std::string template_name = "standard.lfc";
+  bool keep_intermediates = false;
+};
+
 // What a conversion produced, for the flows that go on from it.
 struct ConvertResult {
-  int marker_files = 0;
-  std::vector<std::string> html_files;  // host paths, in registration order
+  std::vector<std::string> marker_files;  // system paths, beside the topic files
+  std::vector<std::string> html_files;    // system paths, in registration order
   bool all_topic_files_found = true;
 };
 
+// Reads a conversion's arguments; false with error naming what is wrong.
+bool parse_convert_request(const std::vector<std::string>& args, ConvertRequest& request,
+                           std::string& error);
+// Checks the project, the template and the output folder before anything is
+// written; prints the message and returns the exit code when one is wrong,
+// else 0 with the system paths set.
+int check_convert_request(const std::string& flow, const ConvertRequest& request,
+                          std::string& hpj, std::string& out_dir, std::string& lfc_template);
+
 // Points the settings at the help project and at a wizard project in the
-// output folder (made from the named template when it has none yet).
+// output folder (made from the template file when it has none yet).
 bool prepare_wizard_project(const std::string& hpj, const std::string& out_dir,
-                            const std::string& template_name, std::string& error);
-// twhost convert PROJECT.hpj --out DIR
-int run_convert(const Libraries& libs, const std::vector<std::string>& args);
+                            const std::string& template_file, std::string& error);
 // The conversion itself; false with error set when it cannot go on.
 bool convert_project(const Libraries& libs, const std::string& hpj, const std::string& out_dir,
-                     ConvertResult& result, std::string& error);
+                     Progress& progress, ConvertResult& result, std::string& error);
+// Removes the marker files the conversion left beside the topic files.
+void remove_intermediates(const ConvertResult& result);
 
-// Reads "PROJECT.hpj --out DIR [--template NAME]" from a flow's arguments.
-bool parse_project_and_output(const std::vector<std::string>& args, std::string& hpj,
-                              std::string& out_dir, std::string& template_name);
+// twhost convert PROJECT.hpj --out DIR ...
+int run_convert(const Libraries& libs, const std::vector<std::string>& args);
 
 }  // namespace host

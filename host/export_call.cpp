@@ -1,49 +1,78 @@
 #include "host/export_call.h"
 
+#include <cerrno>
+#include <cstdint>
 #include <cstdlib>
 #include <cstring>
 
-namespace host {
+#include "host/progress.h"
 
-bool parse_argument(const std::string& word, ExportArgument& out) {
-  if (word.rfind("s:", 0) == 0) {
-    out.is_text = true;
-    out.text = word.substr(2);
-    return out.text.size() < kTextBufferSize;
-  }
+namespace host {
+namespace {
+
+constexpr std::string_view kTextPrefix = "s:";
+
+std::string_view kind_name(ParameterKind kind) {
+  return kind == ParameterKind::number ? "a number" : "text (s:TEXT)";
+}
+
+bool parse_number(const std::string& word, std::int32_t& out) {
+  if (word.empty()) return false;
   char* end = nullptr;
-  long value = std::strtol(word.c_str(), &end, 0);
-  if (word.empty() || *end != '\0') return false;
-  out.number = static_cast<std::int32_t>(value);
+  errno = 0;
+  long long value = std::strtoll(word.c_str(), &end, 0);
+  if (*end != '\0' || errno == ERANGE || value < INT32_MIN || value > UINT32_MAX) return false;
+  out = static_cast<std::int32_t>(value);  // 0xFFFFFFFF is -1, as a window handle
   return true;
 }
 
-// Every export takes 32-bit integers and pointers; on the platforms we run on
-// each such argument travels in one integer register or stack slot, so one
-// pointer type per argument count reaches them all.
-std::int32_t call_export(void* function, std::vector<ExportArgument>& args) {
-  std::vector<std::vector<char>> buffers;
-  std::intptr_t a[kMaxArguments] = {};
-  for (size_t i = 0; i < args.size() && i < kMaxArguments; ++i) {
-    if (args[i].is_text) {
-      buffers.emplace_back(kTextBufferSize, '\0');
-      std::memcpy(buffers.back().data(), args[i].text.data(), args[i].text.size());
-      a[i] = reinterpret_cast<std::intptr_t>(buffers.back().data());
-    } else {
-      a[i] = args[i].number;
+bool parse_one(ParameterKind kind, const std::string& word, ExportArgument& out) {
+  bool is_text = word.rfind(kTextPrefix, 0) == 0;
+  if (kind == ParameterKind::number) return !is_text && parse_number(word, out.number);
+  if (!is_text) return false;
+  out.is_text = true;
+  out.text = word.substr(kTextPrefix.size());
+  if (out.text.size() >= kTextBufferSize) return false;
+  out.buffer.assign(kTextBufferSize, '\0');
+  std::memcpy(out.buffer.data(), out.text.data(), out.text.size());
+  return true;
+}
+
+}  // namespace
+
+bool parse_arguments(const ExportSignature& signature, const std::vector<std::string>& words,
+                     std::vector<ExportArgument>& out, std::string& error) {
+  const std::vector<std::string> names = parameter_names(signature);
+  const std::string call = std::string(signature.name) + "(" + std::string(signature.parameters) + ")";
+  if (words.size() < signature.kinds.size()) {
+    error = "missing argument " + std::to_string(words.size() + 1) + " (" + names[words.size()] +
+            ") of " + call;
+    return false;
+  }
+  if (words.size() > signature.kinds.size()) {
+    error = std::string(signature.name) + " takes " + counted(signature.kinds.size(), "argument") +
+            ", not " + std::to_string(words.size()) + ": " + call;
+    return false;
+  }
+  out.assign(words.size(), {});
+  for (size_t i = 0; i < words.size(); ++i) {
+    if (!parse_one(signature.kinds[i], words[i], out[i])) {
+      bool too_long = words[i].rfind(kTextPrefix, 0) == 0 && signature.kinds[i] != ParameterKind::number;
+      error = "argument " + std::to_string(i + 1) + " (" + names[i] + ") of " +
+              std::string(signature.name) + " must be " + std::string(kind_name(signature.kinds[i])) +
+              (too_long ? " shorter than " + std::to_string(kTextBufferSize) + " bytes" : "") +
+              ", not '" + words[i].substr(0, 40) + "'";
+      return false;
     }
   }
-  using Fn = std::int32_t (*)(std::intptr_t, std::intptr_t, std::intptr_t, std::intptr_t,
-                              std::intptr_t, std::intptr_t, std::intptr_t, std::intptr_t,
-                              std::intptr_t, std::intptr_t, std::intptr_t, std::intptr_t);
-  auto fn = reinterpret_cast<Fn>(function);
-  std::int32_t result = fn(a[0], a[1], a[2], a[3], a[4], a[5], a[6], a[7], a[8], a[9], a[10], a[11]);
-  size_t b = 0;
+  return true;
+}
+
+std::int32_t call_export(const ExportSignature& signature, void* function,
+                         std::vector<ExportArgument>& args) {
+  std::int32_t result = signature.invoke(function, args);
   for (auto& arg : args) {
-    if (arg.is_text) {
-      arg.text = std::string(buffers[b].data(), strnlen(buffers[b].data(), kTextBufferSize));
-      ++b;
-    }
+    if (arg.is_text) arg.text.assign(arg.buffer.data(), strnlen(arg.buffer.data(), arg.buffer.size()));
   }
   return result;
 }

@@ -4,6 +4,8 @@
 #include <string>
 #include <vector>
 
+#include "host/export_signatures.h"
+
 namespace host {
 
 // One argument: a 32-bit integer, or a text buffer ("s:TEXT") that the export
@@ -11,20 +13,21 @@ namespace host {
 struct ExportArgument {
   bool is_text = false;
   std::int32_t number = 0;
-  std::string text;  // the buffer's content after the call
+  std::string text;               // the buffer's content after the call
+  std::vector<char> buffer;       // the buffer the export gets
 };
-
-// Parses "s:TEXT" as a text buffer and anything else as a decimal integer;
-// false for an argument that is neither.
-bool parse_argument(const std::string& word, ExportArgument& out);
 
 // Buffer size for text arguments: room for the longest text any export writes.
 inline constexpr size_t kTextBufferSize = 4096;
-// Most arguments an export takes.
-inline constexpr size_t kMaxArguments = 12;
 
-// Calls function with the arguments (integers and buffers, in order) and
-// returns its result; text arguments receive their buffers' content.
-std::int32_t call_export(void* function, std::vector<ExportArgument>& args);
+// Reads the words of `twhost call NAME WORD...` against the export's
+// signature; false with error naming the argument that does not fit.
+bool parse_arguments(const ExportSignature& signature, const std::vector<std::string>& words,
+                     std::vector<ExportArgument>& out, std::string& error);
+
+// Calls the export with parsed arguments; text arguments receive their
+// buffers' content.
+std::int32_t call_export(const ExportSignature& signature, void* function,
+                         std::vector<ExportArgument>& args);
 
 }  // namespace host

@@ -5,19 +5,26 @@
 #include <vector>
 
 #include "host/libraries.h"
+#include "host/script_session.h"
+#include "host/user_paths.h"
 
 namespace host {
 
-// A path given on the command line in the system's form, made absolute so that
-// the programs the libraries start (which run in other folders) find it too.
-std::string argument_path(const std::string& path);
+// Exit codes: the work was done, failed, or the command line was wrong.
+inline constexpr int kExitSuccess = 0;
+inline constexpr int kExitFailure = 1;
+inline constexpr int kExitUsage = 2;
 
 // twhost call EXPORT ARG...: prints the result, then each text buffer.
 int run_call(const Libraries& libs, const std::vector<std::string>& args);
 // twhost start: InitTW, then TWStartUp; prints the document to open.
 int run_start(const Libraries& libs);
-// twhost sample PROJECT: opens (or creates) the project through the exports
-// and prints where its files are.
-int run_sample(const Libraries& libs, const std::string& project);
+// twhost sample PROJECT: opens the project through the exports, saves it and
+// prints where its files are.
+int run_sample(const Libraries& libs, ScriptSession& script, const std::string& project);
+
+// The project argument of a flow as a system path; false with the message
+// printed ("twhost FLOW: not a help project: PATH") when it is not one.
+bool project_argument(const std::string& flow, const std::string& typed, std::string& path);
 
 }  // namespace host

@@ -47,9 +47,9 @@ void default_setting(const char* key, const std::string& value) {
 }  // namespace
 
 std::string shipped_data_folder() {
-  // Installed programs sit in bin/ beside share/; the build tree uses the sources.
+  // Installed programs find share/ from bin/; the build tree uses the sources.
   std::string exe_dir(platform::directory_of(platform::executable_path()));
-  for (const std::string& dir : {exe_dir + "/../share/tarvenwick", std::string(TW_SOURCE_DATADIR),
+  for (const std::string& dir : {exe_dir + "/" + TW_BIN_TO_DATADIR, std::string(TW_SOURCE_DATADIR),
                                  std::string(TW_INSTALL_DATADIR)}) {
     if (platform::directory_exists(dir)) return dir;
   }
@@ -64,10 +64,17 @@ void ensure_installation() {
   default_setting("help file", std::string(kInstallDir) + "\\TRVWCK.HLP");
 }
 
-void add_installed_programs() {
+std::string program_folder() {
   std::string exe_dir(platform::directory_of(platform::executable_path()));
-  platform::add_program_folder(exe_dir);
-  platform::add_program_folder(exe_dir + "/../bin");
+  for (const std::string& dir : {exe_dir + "/" + TW_BIN_TO_PROGRAMDIR, std::string(TW_BUILD_PROGRAMDIR)}) {
+    if (platform::directory_exists(dir)) return dir;
+  }
+  return {};
+}
+
+void add_installed_programs() {
+  std::string folder = program_folder();
+  if (!folder.empty()) platform::add_program_folder(folder);
 }
 
 }  // namespace host

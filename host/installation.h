@@ -11,8 +11,12 @@ std::string shipped_data_folder();
 // Copies the shipped data into <root>/trvwck (files already there are kept) and
 // writes the installation's settings that are still missing.
 void ensure_installation();
-// Lets program starts find the installation's stand-ins for outside programs
-// (the help compilers): bin/ beside the program, or the build tree's bin/.
+// The installation's program folder, home of the stand-ins for outside
+// programs (the help compilers): installed, lib/tarvenwick/bin seen from
+// twhost's own folder; in the build tree, its bin/. "" when neither exists.
+std::string program_folder();
+// Lets program starts (and the compile driver's search) find the stand-ins:
+// registers program_folder() with the platform's program search.
 void add_installed_programs();
 
 }  // namespace host

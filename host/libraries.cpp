@@ -10,7 +10,7 @@ std::string library_folder() {
   std::string exe_dir(platform::directory_of(platform::executable_path()));
   // Build tree: host/twhost beside ../libtrvwck32.so; installed (wherever the
   // prefix went): bin/twhost beside ../lib.
-  for (const std::string& dir : {exe_dir + "/..", exe_dir + "/../" + TW_RELATIVE_LIBDIR,
+  for (const std::string& dir : {exe_dir + "/..", exe_dir + "/" + TW_BIN_TO_LIBDIR,
                                  std::string(TW_INSTALL_LIBDIR), std::string(TW_BUILD_LIBDIR)}) {
     if (platform::file_exists(dir + "/libtrvwck32.so")) return dir;
   }

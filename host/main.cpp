@@ -10,55 +10,76 @@
 #include "host/options.h"
 #include "host/publish_flow.h"
 #include "host/report_flow.h"
-#include "platform/files.h"
-#include "platform/paths.h"
-#include "platform/ui/host.h"
+#include "host/script_session.h"
+#include "host/session_setup.h"
+#include "host/usage.h"
+#include "host/user_paths.h"
 
 namespace {
 
-bool setup_ui(const host::Options& options) {
-  auto* headless = ui::headless();
-  if (!headless) return true;
-  if (!options.transcript.empty()) headless->set_transcript_file(options.transcript);
-  if (options.script.empty()) return true;
-  auto script = platform::read_file(options.script);
-  if (!script) {
-    std::fprintf(stderr, "twhost: cannot read the script %s\n", options.script.c_str());
-    return false;
-  }
-  headless->queue_script(*script);
-  return true;
+int usage_error(const std::string& flow, const std::string& message) {
+  const host::FlowUsage* usage = host::find_flow(flow);
+  std::string who = usage ? "twhost " + flow : "twhost";
+  std::fprintf(stderr, "%s: %s\n", who.c_str(), message.c_str());
+  if (usage) std::fputs(host::flow_synopsis(*usage).c_str(), stderr);
+  std::fprintf(stderr, "Try 'twhost %s--help' for more information.\n",
+               usage ? (flow + " ").c_str() : "");
+  return host::kExitUsage;
 }
 
-int run_flow(const host::Libraries& libs, const host::Options& o) {
+int show_help(const host::Options& o) {
+  const host::FlowUsage* flow = host::find_flow(o.flow);
+  std::fputs(flow ? host::flow_usage(*flow).c_str() : host::general_usage().c_str(), stdout);
+  return host::kExitSuccess;
+}
+
+// The positional arguments of the flows that take a fixed number.
+std::string argument_count_error(const host::Options& o) {
+  const host::FlowUsage* flow = host::find_flow(o.flow);
+  if (!flow || flow->min_args < 0) return {};
+  int given = static_cast<int>(o.args.size());
+  if (given < flow->min_args) return "missing " + std::string(flow->synopsis);
+  if (given > flow->max_args) return "unexpected argument '" + o.args[flow->max_args] + "'";
+  return {};
+}
+
+int run_flow(const host::Libraries& libs, host::ScriptSession& script, const host::Options& o) {
   if (o.flow == "call") return host::run_call(libs, o.args);
   if (o.flow == "start") return host::run_start(libs);
-  if (o.flow == "sample" && o.args.size() == 1) return host::run_sample(libs, o.args[0]);
+  if (o.flow == "sample") return host::run_sample(libs, script, o.args[0]);
   if (o.flow == "convert") return host::run_convert(libs, o.args);
   if (o.flow == "publish") return host::run_publish(libs, o.args);
-  if (o.flow == "build" && o.args.size() == 1) return host::run_build(libs, o.args[0]);
-  if (o.flow == "report" && o.args.size() == 1) return host::run_report(libs, o.args[0]);
-  std::fputs(host::usage(), stderr);
-  return 2;
+  if (o.flow == "build") return host::run_build(libs, o.args[0]);
+  if (o.flow == "report") return host::run_report(libs, script, o.args[0]);
+  return usage_error("", "unknown flow '" + o.flow + "'");
 }
 
 }  // namespace
 
 int main(int argc, char** argv) {
+  host::remember_user_folder();
   host::Options options = host::parse_options(argc, argv);
-  if (!options.error.empty()) {
-    std::fprintf(stderr, "twhost: %s\n%s", options.error.c_str(), host::usage());
-    return 2;
+  if (!options.error.empty()) return usage_error(options.flow, options.error);
+  // Help and version touch nothing of the user's.
+  if (options.action == host::Action::help) return show_help(options);
+  if (options.action == host::Action::version) return host::print_version();
+  if (std::string error = argument_count_error(options); !error.empty()) {
+    return usage_error(options.flow, error);
   }
-  if (!options.root.empty()) platform::set_root_folder(options.root);
-  if (!setup_ui(options)) return 1;
+  host::ScriptSession script;
+  if (int code = host::set_up_session(options, script)) return code;
   host::ensure_installation();
   host::add_installed_programs();
   host::Libraries libs;
   std::string error;
   if (!host::load_libraries(libs, error)) {
     std::fprintf(stderr, "twhost: %s\n", error.c_str());
-    return 1;
+    return host::kExitFailure;
   }
-  return run_flow(libs, options);
+  int code = run_flow(libs, script, options);
+  if (std::string unused = script.unused_report(); !unused.empty()) {
+    std::fprintf(stderr, "twhost: %s\n", unused.c_str());
+    if (code == host::kExitSuccess) code = host::kExitFailure;
+  }
+  return code;
 }

@@ -2,45 +2,65 @@
 
 #include <string_view>
 
+#include "host/usage.h"
+
 namespace host {
+namespace {
+
+std::string* value_option(Options& o, std::string_view word) {
+  if (word == "--root") return &o.root;
+  if (word == "--script") return &o.script;
+  if (word == "--transcript") return &o.transcript;
+  return nullptr;
+}
+
+bool is_help_word(std::string_view word) { return word == "--help" || word == "-h"; }
+
+// After the flow: "--help" anywhere asks for the flow's help.
+void read_flow(Options& o, int argc, char** argv, int i) {
+  o.flow = argv[i++];
+  for (; i < argc; ++i) {
+    if (is_help_word(argv[i]) && o.flow != "call") o.action = Action::help;
+    else o.args.emplace_back(argv[i]);
+  }
+  if (o.flow == "help") {
+    o.action = Action::help;
+    if (o.args.size() > 1) o.error = "help takes one flow, not " + std::to_string(o.args.size());
+    o.flow = o.args.empty() ? "" : o.args[0];
+    o.args.clear();
+  }
+  if (!o.error.empty() || o.flow.empty() || find_flow(o.flow)) return;
+  o.error = "unknown flow '" + o.flow + "'; the flows are: " + flow_names();
+}
+
+}  // namespace
 
 Options parse_options(int argc, char** argv) {
   Options o;
-  int i = 1;
-  for (; i < argc; ++i) {
-    std::string_view a = argv[i];
-    std::string* target = a == "--root" ? &o.root : a == "--script" ? &o.script
-                        : a == "--transcript" ? &o.transcript : nullptr;
-    if (!target) break;
-    if (i + 1 >= argc) {
-      o.error = std::string(a) + " needs a value";
+  for (int i = 1; i < argc; ++i) {
+    std::string_view word = argv[i];
+    if (is_help_word(word)) {
+      o.action = Action::help;
+    } else if (word == "--version") {
+      o.action = Action::version;
+    } else if (word == "--append") {
+      o.append_transcript = true;
+    } else if (std::string* target = value_option(o, word)) {
+      if (i + 1 >= argc) {
+        o.error = std::string(word) + " needs a value";
+        return o;
+      }
+      *target = argv[++i];
+    } else if (word.size() > 1 && word[0] == '-') {
+      o.error = "unknown option '" + std::string(word) + "'";
+      return o;
+    } else {
+      read_flow(o, argc, argv, i);
       return o;
     }
-    *target = argv[++i];
   }
-  if (i >= argc) {
-    o.error = "name a flow";
-    return o;
-  }
-  o.flow = argv[i++];
-  for (; i < argc; ++i) o.args.emplace_back(argv[i]);
+  if (o.action == Action::run) o.error = "name a flow; the flows are: " + flow_names();
   return o;
-}
-
-const char* usage() {
-  return "usage: twhost [--root DIR] [--script FILE] [--transcript FILE] FLOW ARG...\n"
-         "flows:\n"
-         "  call EXPORT ARG...   call any export; integers as numbers, text buffers as s:TEXT\n"
-         "                       (twzhtml:NAME picks the conversion library's export)\n"
-         "  start                InitTW, then TWStartUp; prints the document to open\n"
-         "  sample PROJECT.hpj   open the project and show where its files are\n"
-         "  build PROJECT.hpj    InitTW, GenFiles, wait for the compile, ViewErrors; prints the log\n"
-         "  report PROJECT.hpj   writes the topic report (twz_rpt.txt) and prints it\n"
-         "  convert PROJECT.hpj --out DIR [--template NAME.lfc]\n"
-         "                       marker files, their HTML export and registration\n"
-         "  publish PROJECT.hpj --out DIR [--template NAME.lfc]\n"
-         "                       convert, then ProcessFiles: a browsable site in DIR;\n"
-         "                       prints the start page, the counts and a link check\n";
 }
 
 }  // namespace host

@@ -1,19 +1,20 @@
 #include "host/publish_flow.h"
 
+#include <chrono>
 #include <cstdio>
 
-#include "host/convert_flow.h"
 #include "host/export_call.h"
 #include "host/flows.h"
 #include "host/link_check.h"
+#include "host/publish_report.h"
+#include "platform/files.h"
 #include "platform/paths.h"
+#include "platform/profile.h"
+#include "platform/terminal.h"
 #include "platform/text.h"
 
 namespace host {
 namespace {
-
-using NoArgFn = int32_t (*)();
-using TextFn = int32_t (*)(char*);
 
 // Reads the "key=value" lines of the library's summary.
 void read_summary(const std::string& summary, PublishResult& result) {
@@ -33,37 +34,52 @@ void read_summary(const std::string& summary, PublishResult& result) {
   }
 }
 
-void print_result(const PublishResult& r) {
-  std::printf("\nstart page: %s\n", r.start_page.c_str());
-  std::printf("%d topic pages, %d links, %d index entries, %d jumps to unknown topics\n", r.pages,
-              r.links, r.index_entries, r.unresolved_jumps);
-  for (const std::string& name : r.unknown_jumps) std::printf("  unknown topic: %s\n", name.c_str());
-  if (r.unknown_not_listed > 0) std::printf("  and %d more unknown topics\n", r.unknown_not_listed);
-  if (r.failed_files > 0 || r.failed_pages > 0)
-    std::printf("NOT PUBLISHED: %d HTML files could not be split, %d pages could not be written\n",
-                r.failed_files, r.failed_pages);
-  std::printf("link check: %d local links, %zu broken\n", r.checked_links, r.broken_links.size());
-  for (size_t i = 0; i < r.broken_links.size() && i < 20; ++i) {
-    std::printf("  broken: %s\n", r.broken_links[i].c_str());
+// With an HTML Help template: the HTML Help files ProcessFiles wrote beside
+// the wizard project.
+void find_html_help_files(const std::string& hpj, const std::string& out_dir, PublishResult& result) {
+  std::string stem(platform::file_name_of(platform::replace_extension(hpj, "")));
+  if (!stem.empty() && stem.back() == '.') stem.pop_back();
+  std::string lfc = platform::join_path(out_dir, stem + ".lfc");
+  result.html_help = platform::get_profile_int("HTMLHELP", "use_htmlhelp", 0, lfc) != 0;
+  if (!result.html_help) return;
+  for (const char* ext : {".hhp", ".hhc", ".hhk"}) {
+    std::string file = platform::replace_extension(lfc, ext);
+    if (platform::file_exists(file)) result.html_help_files.emplace_back(platform::file_name_of(file));
   }
+}
+
+std::int64_t now_seconds() {
+  using namespace std::chrono;
+  return duration_cast<seconds>(system_clock::now().time_since_epoch()).count();
+}
+
+// Files of the folder written since the run began.
+std::vector<std::string> written_since(const std::string& folder, std::int64_t since) {
+  std::vector<std::string> names;
+  for (const auto& name : platform::find_files(folder + "\\*")) {
+    auto mtime = platform::file_mtime(platform::join_path(folder, name));
+    if (mtime && *mtime >= since) names.push_back(name);
+  }
+  return names;
 }
 
 }  // namespace
 
 bool publish_project(const Libraries& libs, const std::string& hpj, const std::string& out_dir,
-                     const std::string& template_name, PublishResult& result, std::string& error) {
-  ConvertResult converted;
-  if (!prepare_wizard_project(hpj, out_dir, template_name, error) ||
-      !convert_project(libs, hpj, out_dir, converted, error)) {
+                     const std::string& template_file, Progress& progress, PublishResult& result,
+                     std::string& error) {
+  const std::int64_t started = now_seconds();
+  if (!prepare_wizard_project(hpj, out_dir, template_file, error) ||
+      !convert_project(libs, hpj, out_dir, progress, result.converted, error)) {
     return false;
   }
-  auto process = reinterpret_cast<NoArgFn>(find_export(libs, "twzhtml:ProcessFiles"));
-  auto summary = reinterpret_cast<TextFn>(find_export(libs, "twzhtml:PublishSummary"));
+  auto process = TW_EXPORT_FUNCTION(libs, ProcessFiles);
+  auto summary = TW_EXPORT_FUNCTION(libs, PublishSummary);
   if (!process || !summary) {
     error = "the conversion library lacks ProcessFiles or PublishSummary";
     return false;
   }
-  std::printf("Processing %zu HTML files\n", converted.html_files.size());
+  progress.stage("processing " + counted(result.converted.html_files.size(), "HTML file") + " into pages");
   if (process() == 0) {
     error = "nothing was published: no HTML file was registered";
     return false;
@@ -71,26 +87,37 @@ bool publish_project(const Libraries& libs, const std::string& hpj, const std::s
   char text[kTextBufferSize] = "";
   summary(text);
   read_summary(text, result);
+  progress.stage("checking the links of " + counted(result.pages, "topic page"));
   LinkReport links = check_links(platform::to_host_path(out_dir));
   result.checked_links = links.links;
   result.broken_links = links.broken;
+  find_html_help_files(hpj, out_dir, result);
+  result.written = written_since(out_dir, started);
   return true;
 }
 
 int run_publish(const Libraries& libs, const std::vector<std::string>& args) {
-  std::string hpj, out_dir, template_name = "standard.lfc", error;
-  if (!parse_project_and_output(args, hpj, out_dir, template_name)) {
-    std::fprintf(stderr, "usage: twhost publish PROJECT.hpj --out DIR [--template NAME.lfc]\n");
-    return 2;
-  }
-  PublishResult result;
-  if (!publish_project(libs, argument_path(hpj), argument_path(out_dir), template_name, result, error)) {
+  ConvertRequest request;
+  std::string hpj, out_dir, lfc_template, error;
+  if (!parse_convert_request(args, request, error)) {
     std::fprintf(stderr, "twhost publish: %s\n", error.c_str());
-    return 1;
+    return kExitUsage;
   }
-  print_result(result);
+  if (int code = check_convert_request("publish", request, hpj, out_dir, lfc_template)) return code;
+  Progress progress(stdout, platform::stdout_is_terminal(), platform::terminal_columns());
+  PublishResult result;
+  bool published = publish_project(libs, hpj, out_dir, lfc_template, progress, result, error);
+  progress.finish();
+  // The marker files stay only while the run needs them.
+  if (!request.keep_intermediates) remove_intermediates(result.converted);
+  if (!published) {
+    std::fprintf(stderr, "twhost publish: %s\n", error.c_str());
+    return kExitFailure;
+  }
+  print_publish_report(result, request);
+  if (result.html_help) return kExitFailure;  // no .chm yet
   bool complete = result.failed_files == 0 && result.failed_pages == 0;
-  return complete && result.broken_links.empty() ? 0 : 1;
+  return complete && result.broken_links.empty() ? kExitSuccess : kExitFailure;
 }
 
 }  // namespace host

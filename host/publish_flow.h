@@ -4,7 +4,9 @@
 #include <string>
 #include <vector>
 
+#include "host/convert_flow.h"
 #include "host/libraries.h"
+#include "host/progress.h"
 
 namespace host {
 
@@ -17,14 +19,19 @@ struct PublishResult {
   int failed_files = 0, failed_pages = 0;  // what the library could not publish
   int checked_links = 0;
   std::vector<std::string> broken_links;
+  bool html_help = false;             // the template makes HTML Help, not a site
+  std::vector<std::string> html_help_files;  // its .hhp, .hhc and .hhk that exist (names)
+  std::vector<std::string> written;   // file names the run wrote in the output folder
+  ConvertResult converted;
 };
 
-// Converts the project into out_dir with the template and runs ProcessFiles;
-// false with error set when it could not.
+// Converts the project into out_dir with the template file and runs
+// ProcessFiles; false with error set when it could not.
 bool publish_project(const Libraries& libs, const std::string& hpj, const std::string& out_dir,
-                     const std::string& template_name, PublishResult& result, std::string& error);
+                     const std::string& template_file, Progress& progress, PublishResult& result,
+                     std::string& error);
 
-// twhost publish PROJECT.hpj --out DIR [--template NAME.lfc]
+// twhost publish PROJECT.hpj --out DIR [--template NAME.lfc] [--keep-intermediates]
 int run_publish(const Libraries& libs, const std::vector<std::string>& args);
 
 }  // namespace host

@@ -15,6 +15,7 @@
 #include "html/publish_summary.h"
 #include "html/rtf_analysis.h"
 #include "tarvenwick/twzhtml.h"
+#include "tarvenwick/version.h"
 
 namespace {
 
@@ -82,6 +83,12 @@ TWZHTML_API int32_t FixBookmark(char* text) {
   if (text == nullptr) return 0;
   std::size_t length = std::strlen(text);
   copy_out(html::fix_bookmark(text), text, std::max<std::size_t>(length, kBookmarkRoom - 1) + 1);
+  return 1;
+}
+
+TWZHTML_API int32_t TWGetVersion(char* text) {
+  if (text == nullptr) return 0;
+  std::strcpy(text, TARVENWICK_VERSION);
   return 1;
 }
 

@@ -9,8 +9,9 @@ namespace wizard {
 // This library's settings file (Windows directory).
 inline constexpr std::string_view kLibrarySettingsFile = "twzhtml.ini";
 // The home page address a new installation puts into "home" and into the
-// templates' Home button.
-inline constexpr std::string_view kDefaultHomePage = "http://www.example.com/";
+// templates' Home button: none, so the Home button stays on the published
+// help's own home page until the author sets an address.
+inline constexpr std::string_view kDefaultHomePage = "";
 
 // [Project]
 struct ProjectChoice {

@@ -80,6 +80,9 @@ TRVWCK32_API int32_t ViewErrors(int32_t window, char* topic_file, char* position
 TRVWCK32_API int32_t Is30Compiler(void);
 TRVWCK32_API int32_t Is95Compiler(int32_t ignored);
 
+/* The library's version: copies "MAJOR.MINOR.PATCH" into text; returns 1. */
+TRVWCK32_API int32_t TWGetVersion(char* text);
+
 #ifdef __cplusplus
 }
 #endif

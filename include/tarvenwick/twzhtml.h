@@ -63,6 +63,9 @@ TWZHTML_API int32_t FixBookmark(char* text);
    "start=PAGE", "pages=N", "links=N", "unresolved=N" and "index=N". */
 TWZHTML_API int32_t PublishSummary(char* text);
 
+/* The library's version: copies "MAJOR.MINOR.PATCH" into text; returns 1. */
+TWZHTML_API int32_t TWGetVersion(char* text);
+
 #ifdef __cplusplus
 }
 #endif

@@ -5,6 +5,7 @@
 #include "host/installation.h"
 #include "host/libraries.h"
 #include "host/link_check.h"
+#include "host/project_checks.h"
 #include "host/publish_flow.h"
 #include "platform/files.h"
 #include "platform/paths.h"
@@ -30,9 +31,10 @@ class PublishTest : public tw_test::Fixture {
 
   host::PublishResult publish(const std::string& template_name) {
     host::PublishResult result;
+    host::Progress quiet(nullptr, false);
     std::string error;
     EXPECT_TRUE(host::publish_project(libs, project, platform::to_system_path(file("site")),
-                                      template_name, result, error))
+                                      host::template_path(template_name), quiet, result, error))
         << error;
     return result;
   }

@@ -1,0 +1,107 @@
+#include "host/usage.h"
+
+#include <cctype>
+
+namespace host {
+namespace {
+
+constexpr FlowUsage kFlows[] = {
+    {"start", "", "InitTW, then TWStartUp: open or create a project; prints the document to open",
+     "Runs the start dialog (scripted with --script; cancelled without one) and prints\n"
+     "the topic document the word processor would open.\n",
+     0, 0},
+    {"sample", "PROJECT.hpj", "open a project through the exports, save it, show its files",
+     "Opens PROJECT.hpj from the start dialog, lists its files and topic files, calls\n"
+     "SaveAll and prints the regenerated project file.\n",
+     1, 1},
+    {"build", "PROJECT.hpj", "compile the help project and print the compiler's messages",
+     "InitTW, GenFiles, waits for the help compiler (showing progress on a terminal),\n"
+     "then ViewErrors, and prints the compiler's log.\n",
+     1, 1},
+    {"report", "PROJECT.hpj", "write the topic report (twz_rpt.txt) and print it", "", 1, 1},
+    {"convert", "PROJECT.hpj --out DIR [--template NAME.lfc] [--keep-intermediates]",
+     "marker files, their HTML export into DIR, registration",
+     "The first half of publish: the HTML files in DIR are registered for ProcessFiles.\n", -1, -1},
+    {"publish", "PROJECT.hpj --out DIR [--template NAME.lfc] [--keep-intermediates]",
+     "publish the project as a browsable site in DIR",
+     "Converts the project, runs ProcessFiles and checks every link of the site.\n"
+     "Prints the start page, the counts and what the run wrote.\n"
+     "\n"
+     "  --out DIR             the output folder (created when missing)\n"
+     "  --template NAME.lfc   standard.lfc (default), widemarg.lfc, frames.lfc or\n"
+     "                        htmlhelp.lfc (an HTML Help project; no .chm is built yet)\n"
+     "  --keep-intermediates  keep the marker files (.~tw) beside the topic files\n",
+     -1, -1},
+    {"call", "EXPORT [ARG...]", "call any export of the two libraries by name",
+     "Integers are given as numbers, text buffers as s:TEXT; each argument is checked\n"
+     "against the export's declaration. Prints the result, then each text buffer after\n"
+     "the call. twzhtml:NAME picks the conversion library's export where both libraries\n"
+     "have one.\n"
+     "\n"
+     "  twhost call FixBookmark 's:#1 word'\n",
+     -1, -1},
+    {"help", "[FLOW]", "show this help, or a flow's", "", 0, 1},
+};
+
+}  // namespace
+
+const FlowUsage* find_flow(std::string_view name) {
+  for (const auto& flow : kFlows) {
+    if (flow.name == name) return &flow;
+  }
+  return nullptr;
+}
+
+std::string flow_names() {
+  std::string names;
+  for (const auto& flow : kFlows) {
+    if (!names.empty()) names += ", ";
+    names += flow.name;
+  }
+  return names;
+}
+
+std::string flow_synopsis(const FlowUsage& flow) {
+  std::string line = "usage: twhost [OPTION...] " + std::string(flow.name);
+  if (!flow.synopsis.empty()) line += " " + std::string(flow.synopsis);
+  return line + "\n";
+}
+
+std::string general_usage() {
+  std::string text =
+      "usage: twhost [OPTION...] FLOW [ARG...]\n"
+      "       twhost --help | --version | help FLOW\n"
+      "\n"
+      "Drives the help-authoring libraries the way the word processor's macros do.\n"
+      "\n"
+      "Flows:\n";
+  for (const auto& flow : kFlows) {
+    std::string head = "  " + std::string(flow.name);
+    head.resize(12, ' ');
+    text += head + std::string(flow.summary) + "\n";
+  }
+  text +=
+      "\n"
+      "Options:\n"
+      "  --root DIR          the user's root folder (settings, installation folder);\n"
+      "                      default $TARVENWICK_ROOT, else $XDG_DATA_HOME/tarvenwick\n"
+      "  --script FILE       what the user does in the dialogs, one action a line\n"
+      "  --transcript FILE   write every dialog and message box shown to FILE\n"
+      "  --append            add to the transcript instead of starting it anew\n"
+      "  -h, --help          show this help; FLOW --help shows a flow's\n"
+      "  --version           show the versions of twhost and the libraries\n"
+      "\n"
+      "Exit status: 0 success, 1 the work failed, 2 wrong usage.\n"
+      "See twhost(1) for the script and transcript formats.\n";
+  return text;
+}
+
+std::string flow_usage(const FlowUsage& flow) {
+  std::string summary(flow.summary);
+  if (!summary.empty()) summary[0] = static_cast<char>(std::toupper(static_cast<unsigned char>(summary[0])));
+  std::string text = flow_synopsis(flow) + "\n" + summary + ".\n";
+  if (!flow.details.empty()) text += "\n" + std::string(flow.details);
+  return text;
+}
+
+}  // namespace host

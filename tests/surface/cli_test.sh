@@ -1,0 +1,133 @@
+#!/usr/bin/env bash
+# Runs twhost as a user does, with good and bad command lines, and checks what
+# it prints and its exit status: 0 done, 1 failed, 2 wrong usage.
+# usage: cli_test.sh TWHOST SAMPLE_FOLDER
+set -uo pipefail
+twhost=$1
+sample=$2
+work=$(mktemp -d)
+trap 'chmod -R u+w "$work"; rm -rf "$work"' EXIT
+cd "$work"
+cp -r "$sample" proj
+export TARVENWICK_ROOT="$work/root"
+failures=0 passed=0
+
+fail() { echo "FAILED: $*"; failures=$((failures + 1)); }
+
+# expect STATUS EXPECTED_STDERR -- ARG...: runs twhost, compares its status
+# and its whole standard error.
+expect() {
+  local status=$1 expected=$2; shift 3
+  local err got
+  err=$("$twhost" "$@" 2>&1 >/dev/null); got=$?
+  if [ "$got" != "$status" ]; then fail "twhost $* exited $got, not $status ($err)"; return; fi
+  if [ "$err" != "$expected" ]; then fail "twhost $*: stderr was"$'\n'"$err"$'\n'"not"$'\n'"$expected"; return; fi
+  passed=$((passed + 1))
+}
+
+# expect_out STATUS PATTERN -- ARG...: the status, and stdout matching PATTERN (grep -E).
+expect_out() {
+  local status=$1 pattern=$2; shift 3
+  local out got
+  out=$("$twhost" "$@" 2>/dev/null); got=$?
+  if [ "$got" != "$status" ]; then fail "twhost $* exited $got, not $status"; return; fi
+  if ! grep -Eq -- "$pattern" <<<"$out"; then fail "twhost $*: no '$pattern' in"$'\n'"$out"; return; fi
+  passed=$((passed + 1))
+}
+
+flows="start, sample, build, report, convert, publish, call, help"
+
+# Help and version: stdout, status 0, nothing installed.
+expect_out 0 '^usage: twhost \[OPTION\.\.\.\] FLOW' -- --help
+expect_out 0 '^usage: twhost' -- -h
+expect_out 0 '^usage: twhost \[OPTION\.\.\.\] publish PROJECT\.hpj --out DIR' -- help publish
+expect_out 0 '^usage: twhost \[OPTION\.\.\.\] build PROJECT\.hpj$' -- build --help
+expect_out 0 '^twhost [0-9]+\.[0-9]+\.[0-9]+$' -- --version
+expect_out 0 '^libtrvwck32 ([0-9.]+), libtwzhtml \1$' -- --version
+[ -e "$work/root" ] && fail "help or version wrote into the root folder $work/root"
+
+# Wrong usage.
+expect 2 "twhost: unknown flow 'frob'; the flows are: $flows
+Try 'twhost --help' for more information." -- frob
+expect 2 "twhost: name a flow; the flows are: $flows
+Try 'twhost --help' for more information." --
+expect 2 "twhost: unknown option '--frob'
+Try 'twhost --help' for more information." -- --frob start
+expect 2 "twhost build: missing PROJECT.hpj
+usage: twhost [OPTION...] build PROJECT.hpj
+Try 'twhost build --help' for more information." -- build
+expect 2 "twhost build: unexpected argument 'more.hpj'
+usage: twhost [OPTION...] build PROJECT.hpj
+Try 'twhost build --help' for more information." -- build proj/sample.hpj more.hpj
+expect 2 "twhost publish: missing --out DIR" -- publish proj/sample.hpj
+expect 2 "twhost publish: --out needs a value" -- publish proj/sample.hpj --out
+expect 2 "twhost publish: unexpected argument 'x'" -- publish proj/sample.hpj x --out site
+expect 2 "twhost publish: unknown template 'fancy.lfc'; the templates are: frames.lfc, htmlhelp.lfc, standard.lfc, widemarg.lfc" \
+  -- publish proj/sample.hpj --out site --template fancy.lfc
+[ -e site ] && fail "an unknown template left the output folder behind"
+
+# call: arguments checked against the export's declaration.
+expect 2 "twhost call: argument 1 (text) of FixBookmark must be text (s:TEXT), not '42'" -- call FixBookmark 42
+expect 2 "twhost call: missing argument 1 (text) of FixBookmark(char* text)" -- call FixBookmark
+expect 2 "twhost call: FixBookmark takes 1 argument, not 2: FixBookmark(char* text)" -- call FixBookmark s:a s:b
+expect 2 "twhost call: argument 2 (mode) of InitTW must be a number, not 's:x'" -- call InitTW 0 s:x
+expect 2 "twhost call: no export named NoSuchExport" -- call NoSuchExport
+expect_out 0 $'^1$' -- call TWGetVersion s:
+expect_out 0 '^n1_word$' -- call twzhtml:FixBookmark "s:#1 word"
+
+# Projects that are not help projects leave nothing in the output folder.
+echo "not a project" > proj/notes.hpj
+for project in missing.hpj proj proj/intro.rtf proj/notes.hpj; do
+  expect 1 "twhost publish: not a help project: $project" -- publish "$project" --out out
+  expect 1 "twhost convert: not a help project: $project" -- convert "$project" --out out
+done
+expect 1 "twhost build: not a help project: missing.hpj" -- build missing.hpj
+[ -e out ] && fail "a failed publish left the output folder out behind"
+
+# Output folders and transcripts that cannot be written.
+expect 1 "twhost publish: cannot write to the output folder /proc/twhost-site" \
+  -- publish proj/sample.hpj --out /proc/twhost-site
+touch afile
+expect 1 "twhost publish: the output folder is a file: afile" -- publish proj/sample.hpj --out afile
+if [ "$(id -u)" -ne 0 ]; then
+  mkdir readonly && chmod a-w readonly
+  expect 1 "twhost publish: cannot write to the output folder readonly" -- publish proj/sample.hpj --out readonly
+fi
+expect 1 "twhost: cannot write the transcript /proc/twhost-transcript" -- --transcript /proc/twhost-transcript start
+
+# Scripts: unreadable lines by number; a first dialog that never opens.
+printf '# what the user does\ndialog 21000\nfrobnicate 3\n' > bad.script
+expect 2 "twhost: bad.script:3: unknown action \"frobnicate 3\"" -- --script bad.script start
+printf 'dialog DLG_NEVER\nclick 1\n' > never.script
+expect 1 "twhost: never.script:1: the script's first dialog (DLG_NEVER) never opened; no line of the script was used" \
+  -- --script never.script start
+expect 1 "twhost: cannot read the script none.script" -- --script none.script start
+
+# The transcript starts anew unless --append.
+"$twhost" --transcript t.txt start >/dev/null 2>&1
+"$twhost" --transcript t.txt start >/dev/null 2>&1
+[ "$(grep -c DLG_START t.txt)" = 1 ] || fail "--transcript did not start the transcript anew"
+"$twhost" --transcript t.txt --append start >/dev/null 2>&1
+[ "$(grep -c DLG_START t.txt)" = 2 ] || fail "--append did not add to the transcript"
+
+# The document start returns is a real host path, never the drive form.
+printf 'dialog 21000\nclick 1\ndialog DLG_START\nclick 102\nfile %s/proj/sample.hpj\n' "$work" > open.script
+expect_out 0 '^document: proj/intro\.rtf$' -- --script open.script start
+
+# Publishing leaves the project folder as it was.
+before=$(ls proj)
+expect_out 0 '^1 jump to an unknown topic|, 1 jump to an unknown topic$' -- publish proj/sample.hpj --out site
+[ "$(ls proj)" = "$before" ] || fail "publish left files in the project folder: $(ls proj)"
+grep -rqi 'example\.com' site && fail "the published site points at example.com"
+grep -q '<a href="twztoc.htm"><IMG SRC="home.gif"' site/introp2.htm ||
+  fail "the Home button does not go to the help's own home page"
+expect_out 0 '^kept 3 marker files' -- publish proj/sample.hpj --out site --keep-intermediates
+[ -e proj/intro.~tw ] || fail "--keep-intermediates did not keep proj/intro.~tw"
+out=$("$twhost" publish proj/sample.hpj --out site 2>&1)
+grep -q 'z:\\' <<<"$out" && fail "publish printed a drive path: $out"
+
+# HTML Help: says what it made, that no .chm was built, and does not succeed.
+expect_out 1 '^no \.chm was built' -- publish proj/sample.hpj --out hh --template htmlhelp.lfc
+
+echo "$passed passed, $failures failed"
+[ "$failures" -eq 0 ]
