@@ -5,6 +5,7 @@
 #include <cstring>
 #include <string>
 
+#include "aids/keyword_commands.h"
 #include "core/help_commands.h"
 #include "core/language.h"
 #include "core/library_state.h"
@@ -300,5 +301,17 @@ int32_t ViewErrors(int32_t window, char* topic_file, char* position, char* messa
 int32_t Is30Compiler(void) { return library().compiler_kind == 2 ? 1 : 0; }
 
 int32_t Is95Compiler(int32_t) { return library().win95_compiler; }
+
+// --- Keyword indexes ----------------------------------------------------------------
+
+// The distribution index (ask != 0) is not offered yet: nothing is built.
+int32_t BuildKeywordIndex(int32_t window, int32_t, int32_t ask) {
+  if (ask != 0) return 1;
+  return aids::RebuildKeywordIndexes(library(), window);
+}
+
+int32_t update_keys(char* context, char* title, char* old_keywords, char* new_keywords, int32_t mode) {
+  return aids::UpdateTopicKeys(library(), arg(context), arg(title), arg(old_keywords), arg(new_keywords), mode);
+}
 
 }  // extern "C"

@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "aids/keyword_files.h"
 #include "core/settings.h"
 #include "core/topic_files.h"
 #include "project/project_data.h"
@@ -45,6 +46,7 @@ struct LibraryState {
   ProjectOptions options;
   project::ProjectData data;        // topics, browse sequences, windows, preferences
   project::TopicSession topic_session;  // the group for NextItem, the finder's last list
+  aids::KeywordState keywords;      // which sorted keyword caches are valid
 
   // The compile-progress window of a background compile, 0 when none.
   std::int32_t compile_window = 0;
