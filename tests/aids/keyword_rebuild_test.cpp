@@ -16,7 +16,8 @@ using aids::KeywordKind;
 
 // A word processor's topic file: footnote marks in style groups, split runs,
 // \'xx and \rquote escapes, two K footnotes in one topic, a picture whose
-// data runs over far more than one 64 000-byte read, an embedded object, CR LF.
+// data runs over far more than one 64 000-byte read (one of them inside a
+// keyword footnote), an embedded object, CR LF.
 std::string word_processor_file() {
   std::string hex;
   for (int line = 0; line < 2500; ++line) hex += std::string(64, line % 2 ? 'a' : '7') + "\r\n";
@@ -32,7 +33,8 @@ std::string word_processor_file() {
          "\\page\r\n"
          "{\\cs15\\super #}{\\footnote {\\cs15\\super #} IDH_{\\b print}ing}"
          "{\\cs15\\super $}{\\footnote {\\cs15\\super $} Printing}"
-         "{\\cs15\\super K}{\\footnote {\\cs15\\super K} Print;Print:setup;}Text.\\par\r\n"
+         "{\\cs15\\super K}{\\footnote {\\cs15\\super K} Print;{\\pict\\wmetafile8\r\n" + hex +
+         "}Print:setup;}Text.\\par\r\n"
          "}\r\n";
 }
 
