@@ -3,6 +3,8 @@
 
 #include "aids/keyword_list.h"
 #include "aids/keyword_update.h"
+#include "project/topic_delete.h"
+#include "project/topic_table.h"
 #include "keyword_fixture.h"
 
 namespace {
@@ -100,6 +102,23 @@ TEST_F(KeywordUpdateTest, DamagedDatabaseKeepsEveryOtherByte) {
   update("", "", 8, "IDH_bin");
   expected[expected.find("IDH_bin")] = '@';
   EXPECT_EQ(database(KeywordKind::k), expected);
+}
+
+}  // namespace
+
+namespace {
+
+class TopicDeleteKeywordsTest : public tw_test::KeywordFixture {};
+
+// Deleting a topic marks its records in both databases; other topics keep theirs.
+TEST_F(TopicDeleteKeywordsTest, DelTopicMarksTheTopicInBothDatabases) {
+  project::AddOrUpdateTopic(state.data.topics, {"IDH_print", "", 0});
+  put_database(KeywordKind::k, kBuilt);
+  put_database(KeywordKind::a, "\r\n\r\nIDH_print\tPrinting\tpr;\r\nIDH_other\tOther\tot;");
+  EXPECT_EQ(project::DelTopic(state, "IDH_print"), 1);
+  EXPECT_EQ(database(KeywordKind::k),
+            "\r\n\r\n@DH_print\tPrinting\ta;b;\r\nIDH_other\tOther\ta;b;\r\n@DH_print\tPrinting\ta;");
+  EXPECT_EQ(database(KeywordKind::a), "\r\n\r\n@DH_print\tPrinting\tpr;\r\nIDH_other\tOther\tot;");
 }
 
 }  // namespace
