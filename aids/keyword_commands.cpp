@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "aids/keyword_rebuild.h"
+#include "aids/keyword_search.h"
 #include "aids/keyword_update.h"
 #include "core/library_state.h"
 #include "core/messages.h"
@@ -51,6 +52,31 @@ int UpdateTopicKeys(core::LibraryState& state, std::string_view context, std::st
                     std::string_view old_keywords, std::string_view new_keywords, int mode) {
   if (!state.project_set || state.project_path.empty()) return 1;
   return UpdateKeys(state.project_path, state.keywords, context, title, old_keywords, new_keywords, mode);
+}
+
+int FindTopicsForMacro(core::LibraryState& state, std::string_view keywords, int kind) {
+  if (!keywords.empty() && (keywords.front() == '"' || keywords.front() == '`')) keywords.remove_prefix(1);
+  if (!keywords.empty() && keywords.back() == '\'') keywords.remove_suffix(1);
+  KeywordState& keys = state.keywords;
+  keys.macro_results.clear();
+  keys.next_macro_result = 0;
+  if (state.project_set && !state.project_path.empty())
+    keys.macro_results =
+        FindTopicsByKeywords(state.project_path, kind == 0 ? KeywordKind::a : KeywordKind::k, keywords);
+  return 1;
+}
+
+int NextMacroResult(core::LibraryState& state, std::string& title, std::string& context) {
+  KeywordState& keys = state.keywords;
+  if (keys.next_macro_result >= keys.macro_results.size()) {
+    title.clear();
+    context.clear();
+    return 0;
+  }
+  const FoundTopic& found = keys.macro_results[keys.next_macro_result++];
+  title = found.title;
+  context = found.context;
+  return 1;
 }
 
 void WarnIfIndexOutOfDate(const core::LibraryState& state) {

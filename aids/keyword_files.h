@@ -12,11 +12,21 @@ namespace aids {
 
 enum class KeywordKind { a, k };
 
+// One topic a keyword search found: its title and context string, as the
+// topics-found list shows it ("title TAB context").
+struct FoundTopic {
+  std::string title, context;
+  std::string list_item() const { return title + "\t" + context; }
+};
+
 // Whether each kind's sorted cache may stand in for its database. Both start
 // cleared, so the first list after loading always comes from the database.
+// The macros' topic search keeps its results here for DocWizGetNext.
 struct KeywordState {
   bool cache_valid_a = false;
   bool cache_valid_k = false;
+  std::vector<FoundTopic> macro_results;
+  size_t next_macro_result = 0;
 
   bool& cache_valid(KeywordKind kind) { return kind == KeywordKind::a ? cache_valid_a : cache_valid_k; }
 };

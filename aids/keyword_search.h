@@ -8,13 +8,6 @@
 
 namespace aids {
 
-// One topic found: its title and context string, as the topics-found list
-// shows it ("title TAB context").
-struct FoundTopic {
-  std::string title, context;
-  std::string list_item() const { return title + "\t" + context; }
-};
-
 // The topics of a database text that carry one of the semicolon-separated
 // keywords, each once, in database order.
 std::vector<FoundTopic> FindTopicsInDatabase(std::string_view database, std::string_view keywords);

@@ -314,4 +314,16 @@ int32_t update_keys(char* context, char* title, char* old_keywords, char* new_ke
   return aids::UpdateTopicKeys(library(), arg(context), arg(title), arg(old_keywords), arg(new_keywords), mode);
 }
 
+int32_t DocWizFindTopics(char* keywords, int32_t kind) {
+  return aids::FindTopicsForMacro(library(), arg(keywords), kind);
+}
+
+int32_t DocWizGetNext(char* title, char* context) {
+  std::string found_title, found_context;
+  int32_t result = aids::NextMacroResult(library(), found_title, found_context);
+  put(title, found_title);
+  put(context, found_context);
+  return result;
+}
+
 }  // extern "C"

@@ -87,6 +87,11 @@ TRVWCK32_API int32_t Is95Compiler(int32_t ignored);
 TRVWCK32_API int32_t BuildKeywordIndex(int32_t window, int32_t ignored, int32_t ask);
 TRVWCK32_API int32_t update_keys(char* context, char* title, char* old_keywords, char* new_keywords,
                                  int32_t mode);
+/* The macros' topic search: DocWizFindTopics (kind 0 A, else K) keeps the
+ * topics carrying any of the keywords; each DocWizGetNext hands over the next
+ * title and context string (1), then empties both (0). */
+TRVWCK32_API int32_t DocWizFindTopics(char* keywords, int32_t kind);
+TRVWCK32_API int32_t DocWizGetNext(char* title, char* context);
 
 #ifdef __cplusplus
 }

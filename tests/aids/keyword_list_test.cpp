@@ -1,6 +1,7 @@
 // The sorted keyword list, its cache and the topic search.
 #include <gtest/gtest.h>
 
+#include "aids/keyword_commands.h"
 #include "aids/keyword_list.h"
 #include "aids/keyword_search.h"
 #include "keyword_fixture.h"
@@ -85,6 +86,28 @@ TEST_F(KeywordListTest, SearchFindsEachTopicOnceInDatabaseOrder) {
   EXPECT_EQ(items, (Keywords{"Beta\tIDH_b", "Alpha\tIDH_a"}));
   EXPECT_TRUE(aids::FindTopicsByKeywords(kProject, KeywordKind::k, "a").empty());
   EXPECT_TRUE(aids::FindTopicsByKeywords(kProject, KeywordKind::a, "b").empty());
+}
+
+}  // namespace
+
+namespace {
+
+TEST_F(KeywordListTest, MacroSearchHandsOverOneTopicAtATime) {
+  put_database(KeywordKind::a, "\r\n\r\nIDH_a\tAlpha\tshared;\r\nIDH_b\tBeta\tshared;other;");
+  put_database(KeywordKind::k, "\r\n\r\nIDH_k\tKay\tshared;");
+  EXPECT_EQ(aids::FindTopicsForMacro(state, "\"shared'", 0), 1);
+  std::string title = "old", context = "old";
+  EXPECT_EQ(aids::NextMacroResult(state, title, context), 1);
+  EXPECT_EQ(title + "|" + context, "Alpha|IDH_a");
+  EXPECT_EQ(aids::NextMacroResult(state, title, context), 1);
+  EXPECT_EQ(title + "|" + context, "Beta|IDH_b");
+  EXPECT_EQ(aids::NextMacroResult(state, title, context), 0);
+  EXPECT_EQ(title + "|" + context, "|");
+
+  aids::FindTopicsForMacro(state, "`shared", 5);
+  EXPECT_EQ(aids::NextMacroResult(state, title, context), 1);
+  EXPECT_EQ(context, "IDH_k");
+  EXPECT_EQ(aids::NextMacroResult(state, title, context), 0);
 }
 
 }  // namespace
