@@ -7,10 +7,12 @@
 #include <cstring>
 #include <string>
 
+#include "aids/keyword_commands.h"
 #include "core/help_commands.h"
 #include "core/language.h"
 #include "core/library_state.h"
 #include "core/lifecycle.h"
+#include "core/messages.h"
 #include "core/position_stack.h"
 #include "core/project_paths.h"
 #include "core/settings.h"
@@ -310,6 +312,35 @@ int32_t ViewErrors(int32_t window, char* topic_file, char* position, char* messa
 int32_t Is30Compiler(void) { return library().compiler_kind == 2 ? 1 : 0; }
 
 int32_t Is95Compiler(int32_t) { return library().win95_compiler; }
+
+// --- Keyword indexes ----------------------------------------------------------------
+
+// The distribution index (ask != 0) is not offered yet: the user is told,
+// and the call fails rather than report an index it did not write.
+int32_t BuildKeywordIndex(int32_t window, int32_t, int32_t ask) {
+  if (ask != 0) {
+    core::show_message(library(), "The distribution index cannot be built yet.",
+                       ui::kMbOk | ui::kMbIconInformation);
+    return 0;
+  }
+  return aids::RebuildKeywordIndexes(library(), window);
+}
+
+int32_t update_keys(char* context, char* title, char* old_keywords, char* new_keywords, int32_t mode) {
+  return aids::UpdateTopicKeys(library(), arg(context), arg(title), arg(old_keywords), arg(new_keywords), mode);
+}
+
+int32_t DocWizFindTopics(char* keywords, int32_t kind) {
+  return aids::FindTopicsForMacro(library(), arg(keywords), kind);
+}
+
+int32_t DocWizGetNext(char* title, char* context) {
+  std::string found_title, found_context;
+  int32_t result = aids::NextMacroResult(library(), found_title, found_context);
+  put(title, found_title);
+  put(context, found_context);
+  return result;
+}
 
 // --- Version ----------------------------------------------------------------------
 

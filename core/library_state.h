@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "aids/keyword_files.h"
 #include "core/settings.h"
 #include "core/topic_files.h"
 #include "project/disk_versions.h"
@@ -47,6 +48,7 @@ struct LibraryState {
   project::ProjectData data;        // topics, browse sequences, windows, preferences
   project::TopicSession topic_session;  // the group for NextItem, the finder's last list
   project::DiskVersions disk;       // what was last read of the project's files
+  aids::KeywordState keywords;      // which sorted keyword caches are valid
 
   // The compile-progress window of a background compile, 0 when none.
   std::int32_t compile_window = 0;

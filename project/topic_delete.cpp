@@ -1,5 +1,6 @@
 #include "project/topic_delete.h"
 
+#include "aids/keyword_commands.h"
 #include "core/library_state.h"
 #include "core/messages.h"
 #include "core/project_document.h"
@@ -12,12 +13,21 @@ namespace {
 
 constexpr std::string_view kNothingSelected = "Select the topics to delete.";
 
+// Removes the topic's entry and marks its records in both keyword databases
+// as deleted (A first, then K).
+void remove_topic(core::LibraryState& state, int topic) {
+  const std::string context(state.data.topics[topic].name());
+  RemoveTopicEntry(state.data.topics, topic);
+  aids::UpdateTopicKeys(state, context, "", "", "", 7);
+  aids::UpdateTopicKeys(state, context, "", "", "", 8);
+}
+
 }  // namespace
 
 int DelTopic(core::LibraryState& state, std::string_view context) {
   int topic = FindTopic(state.data.topics, context);
   if (topic < 0) return 0;
-  RemoveTopicEntry(state.data.topics, topic);
+  remove_topic(state, topic);
   state.data_dirty = true;
   return 1;
 }
@@ -41,7 +51,7 @@ void DeleteDialog::on_command(ui::Dialog& dialog, int id, ui::Notify notify) {
   int removed = 0;
   for (int i = 0; i < dialog.item_count(kTopics); ++i) {
     if (!dialog.item_selected(kTopics, i)) continue;
-    RemoveTopicEntry(state_.data.topics, dialog.item_data(kTopics, i));
+    remove_topic(state_, dialog.item_data(kTopics, i));
     ++removed;
   }
   if (removed == 0) {

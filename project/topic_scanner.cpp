@@ -15,11 +15,13 @@ int target_topic(const TopicTable& table, std::string_view target) {
 }  // namespace
 
 bool ScannedTopic::empty() const {
-  return build_tags.empty() && context.empty() && title.empty() && keywords.empty() && browse.empty() &&
+  return build_tags.empty() && context.empty() && title.empty() && keywords.empty() && a_keywords.empty() &&
+         browse.empty() &&
          entry_macro.empty() && hotspots.empty();
 }
 
-TopicScanner::TopicScanner(const TopicTable& table, ScanSink& sink) : table_(table), sink_(sink) {}
+TopicScanner::TopicScanner(const TopicTable& table, ScanSink& sink, std::string_view kinds)
+    : table_(table), sink_(sink), kinds_(kinds) {}
 
 // The reader hands text over in the document's code page, escapes and fonts
 // of other character sets already converted.
@@ -68,7 +70,7 @@ void TopicScanner::footnote_begin() {
   add_hotspot(hotspots_.boundary());
   in_footnote_ = true;
   char kind = mark_.take();
-  footnote_kind_ = kind != 0 && kScannedFootnotes.find(kind) != std::string_view::npos ? kind : 0;
+  footnote_kind_ = kind != 0 && kinds_.find(kind) != std::string_view::npos ? kind : 0;
   footnote_text_.clear();
 }
 
@@ -102,6 +104,10 @@ void TopicScanner::store_footnote(char kind, std::string text) {
       if (!topic_.keywords.empty() && !text.empty()) topic_.keywords += ";";
       topic_.keywords += text;
       break;
+    case 'A':
+      if (!topic_.a_keywords.empty() && !text.empty()) topic_.a_keywords += ";";
+      topic_.a_keywords += text;
+      break;
     case '+': topic_.browse = text; break;
     case '!': topic_.entry_macro = text; break;
     default: return;
@@ -121,18 +127,20 @@ void TopicScanner::finish() {
   if (!stopped_ && !topic_.empty()) end_topic();
 }
 
-ScanResult ScanTopicText(std::string_view rtf, const TopicTable& table, ScanSink& sink) {
+ScanResult ScanTopicText(std::string_view rtf, const TopicTable& table, ScanSink& sink,
+                         std::string_view kinds) {
   rtf::Reader reader(rtf);
-  TopicScanner scanner(table, sink);
+  TopicScanner scanner(table, sink, kinds);
   reader.run(scanner);
   scanner.finish();
   return scanner.stopped() ? ScanResult::stopped : ScanResult::done;
 }
 
-ScanResult ScanTopicFile(std::string_view path, const TopicTable& table, ScanSink& sink) {
+ScanResult ScanTopicFile(std::string_view path, const TopicTable& table, ScanSink& sink,
+                         std::string_view kinds) {
   std::optional<std::string> rtf = platform::read_file(path);
   if (!rtf) return ScanResult::not_opened;
-  return ScanTopicText(*rtf, table, sink);
+  return ScanTopicText(*rtf, table, sink, kinds);
 }
 
 }  // namespace project

@@ -17,6 +17,8 @@ namespace project {
 // The footnote characters the scanner reads: build tags, context string,
 // title, keywords, browse sequence, entry macro.
 inline constexpr std::string_view kScannedFootnotes = "*#$K+!";
+// What the keyword indexes read: context string, title, K and A keywords.
+inline constexpr std::string_view kKeywordFootnotes = "#$KA";
 
 struct ScannedHotspot {
   HotspotKind kind = HotspotKind::jump;
@@ -27,6 +29,7 @@ struct ScannedHotspot {
 // One topic as scanned so far.
 struct ScannedTopic {
   std::string build_tags, context, title, keywords, browse, entry_macro;
+  std::string a_keywords;  // read only when the scan asks for 'A' footnotes
   std::vector<ScannedHotspot> hotspots;
   int number = -1;  // topic number of the context string, -1 when not in the table
 
@@ -50,7 +53,8 @@ class ScanSink {
 // What the RTF reader finds, turned into topics for a ScanSink.
 class TopicScanner : public rtf::Sink {
  public:
-  TopicScanner(const TopicTable& table, ScanSink& sink);
+  // Reads the footnotes whose characters are in kinds.
+  TopicScanner(const TopicTable& table, ScanSink& sink, std::string_view kinds = kScannedFootnotes);
 
   void text(std::string_view bytes, const rtf::CharFormat& format) override;
   void unicode_char(std::uint32_t code_point, const rtf::CharFormat& format) override;
@@ -77,6 +81,7 @@ class TopicScanner : public rtf::Sink {
 
   const TopicTable& table_;
   ScanSink& sink_;
+  std::string_view kinds_;
   ScannedTopic topic_;
   FootnoteMark mark_;
   HotspotReader hotspots_;
@@ -89,8 +94,10 @@ class TopicScanner : public rtf::Sink {
 enum class ScanResult { done, stopped, not_opened };
 
 // Scans the RTF text of a topic file.
-ScanResult ScanTopicText(std::string_view rtf, const TopicTable& table, ScanSink& sink);
+ScanResult ScanTopicText(std::string_view rtf, const TopicTable& table, ScanSink& sink,
+                         std::string_view kinds = kScannedFootnotes);
 // Scans a topic file (a system path).
-ScanResult ScanTopicFile(std::string_view path, const TopicTable& table, ScanSink& sink);
+ScanResult ScanTopicFile(std::string_view path, const TopicTable& table, ScanSink& sink,
+                         std::string_view kinds = kScannedFootnotes);
 
 }  // namespace project

@@ -80,6 +80,19 @@ TRVWCK32_API int32_t ViewErrors(int32_t window, char* topic_file, char* position
 TRVWCK32_API int32_t Is30Compiler(void);
 TRVWCK32_API int32_t Is95Compiler(int32_t ignored);
 
+/* Keyword indexes. BuildKeywordIndex with ask 0 rebuilds the A and K
+ * databases from the topic files. update_keys keeps one database in step
+ * with one topic: mode 0 A, 1-6 K, 7 and 8 delete the topic from the A or
+ * K database; new keywords "**twznew**" register a topic without keywords. */
+TRVWCK32_API int32_t BuildKeywordIndex(int32_t window, int32_t ignored, int32_t ask);
+TRVWCK32_API int32_t update_keys(char* context, char* title, char* old_keywords, char* new_keywords,
+                                 int32_t mode);
+/* The macros' topic search: DocWizFindTopics (kind 0 A, else K) keeps the
+ * topics carrying any of the keywords; each DocWizGetNext hands over the next
+ * title and context string (1), then empties both (0). */
+TRVWCK32_API int32_t DocWizFindTopics(char* keywords, int32_t kind);
+TRVWCK32_API int32_t DocWizGetNext(char* title, char* context);
+
 /* The library's version: copies "MAJOR.MINOR.PATCH" into text; returns 1. */
 TRVWCK32_API int32_t TWGetVersion(char* text);
 

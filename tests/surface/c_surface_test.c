@@ -28,6 +28,19 @@ int main(void) {
     failures += check(fix(buffer) == 1, "FixBookmark returns 1");
     failures += check(strcmp(buffer, "n1_word") == 0, "FixBookmark text");
   }
+  /* The keyword-index exports, by their exact names; without a project they
+   * change nothing and answer 1. */
+  typedef int32_t (*build_fn)(int32_t, int32_t, int32_t);
+  typedef int32_t (*update_fn)(char*, char*, char*, char*, int32_t);
+  build_fn build = (build_fn)dlsym(lib, "BuildKeywordIndex");
+  update_fn update = (update_fn)dlsym(lib, "update_keys");
+  failures += check(build != NULL && update != NULL, "BuildKeywordIndex and update_keys are exported");
+  if (build && update) {
+    char context[256] = " IDH_a ", title[256] = "A", old_keys[256] = "a;b", new_keys[256] = "b;c";
+    failures += check(build(0, 0, 0) == 1, "BuildKeywordIndex returns 1");
+    failures += check(update(context, title, old_keys, new_keys, 1) == 1, "update_keys returns 1");
+    failures += check(strcmp(context, " IDH_a ") == 0, "update_keys leaves its arguments as they were");
+  }
   failures += check(dlsym(lib, "_ZN4core11FixBookmarkESt17basic_string_viewIcSt11char_traitsIcEE") == NULL,
                     "internal C++ names stay hidden");
   dlclose(lib);

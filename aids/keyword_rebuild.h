@@ -1,0 +1,23 @@
+// The full rebuild of a keyword database from the project's topic files.
+#pragma once
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "aids/keyword_files.h"
+#include "project/topic_table.h"
+
+namespace aids {
+
+// The database text for these topic files (system paths, in project order):
+// an empty line, then one record per topic with a context string. A topic
+// file that does not open is skipped.
+std::string KeywordDatabaseText(const std::vector<std::string>& topic_paths, const project::TopicTable& table,
+                                KeywordKind kind);
+
+// Writes the kind's database anew and clears its cache-valid flag. With no
+// topic files nothing happens. False when the database cannot be written.
+bool RebuildKeywordDatabase(std::string_view project_path, const std::vector<std::string>& topic_paths,
+                            const project::TopicTable& table, KeywordKind kind, KeywordState& state);
+
+}  // namespace aids
