@@ -110,6 +110,10 @@ std::optional<NewVersion> write_temporary(const std::string& target, std::string
 
 }  // namespace
 
+void internal::remove_rewrite_leftovers(const std::string& host) {
+  remove_leftovers(rewrite_target(host));
+}
+
 WriteStatus internal::replace_host_file(const std::string& host, std::string_view bytes,
                                         const ReplaceOptions& options,
                                         std::optional<FileStamp>* written) {

@@ -342,7 +342,7 @@ bool ExclusiveFile::write(std::string_view bytes) { return internal::write_all(f
 std::optional<std::string> ExclusiveFile::read_all() { return read_all_from_start(fd_); }
 
 bool ExclusiveFile::replace_all(std::string_view bytes) {
-  if (::lseek(fd_, 0, SEEK_SET) != 0 || !write_all(fd_, bytes)) return false;
+  if (::lseek(fd_, 0, SEEK_SET) != 0 || !internal::write_all(fd_, bytes)) return false;
   return ::ftruncate(fd_, static_cast<off_t>(bytes.size())) == 0;
 }
 

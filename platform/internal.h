@@ -87,6 +87,10 @@ struct ReplaceOptions {
   const StillCurrent* still_current = nullptr;  // none: always replace
   bool lock_held = false;  // the caller holds the writer's lock on host already
 };
+// Removes what killed rewrites of the file left beside it, for a save that
+// finds nothing to change and so writes nothing.
+void remove_rewrite_leftovers(const std::string& host);
+
 // The one way an existing file is rewritten (see write_file).
 WriteStatus replace_host_file(const std::string& host, std::string_view bytes,
                               const ReplaceOptions& options,

@@ -498,7 +498,10 @@ bool ProfileBatch::commit() {
   Pending pending = std::move(found->second);
   c.pending.erase(found);
   if (failed_) return false;
-  if (!pending.changed) return true;
+  if (!pending.changed) {
+    internal::remove_rewrite_leftovers(host_);
+    return true;
+  }
   return store_locked(host_, std::move(*pending.profile), Durability::flushed, pending.lock->locked());
 }
 

@@ -120,11 +120,8 @@ int ReplaceProjectSection(core::LibraryState& state, SectionKind kind) {
       break;
   }
   std::string bytes = formats::remove_section_text(*rewrite.previous(), kSectionNames[static_cast<int>(kind)]);
-  if (!bytes.empty() && bytes.back() != '
-') bytes += '
-';
-  bytes = keep_comment_lines(formats::with_line_ends(bytes, "
-") + section.text, hpj);
+  if (!bytes.empty() && bytes.back() != '\n') bytes += '\n';
+  bytes = keep_comment_lines(formats::with_line_ends(bytes, "\n") + section.text, hpj);
   auto status = rewrite.commit(formats::with_line_ends(bytes, line_end_for(rewrite.previous())));
   if (status == platform::WriteStatus::changed_on_disk) tell_changed_on_disk(state);
   if (status != platform::WriteStatus::written) return 0;

@@ -9,6 +9,7 @@
 
 #include "host/installation.h"
 #include "host/libraries.h"
+#include "host/project_checks.h"
 #include "host/publish_flow.h"
 #include "host/rtf_census.h"
 #include "platform/paths.h"
@@ -80,10 +81,11 @@ TEST_P(FixtureProjects, PublishKeepsEveryJumpTitleAndKeyword) {
   ASSERT_FALSE(hpj.empty());
 
   host::PublishResult result;
+  host::Progress quiet(nullptr, false);
   std::string error;
   ASSERT_TRUE(host::publish_project(libs, platform::to_system_path(hpj),
-                                    platform::to_system_path(file("site")), "standard.lfc",
-                                    result, error))
+                                    platform::to_system_path(file("site")),
+                                    host::template_path("standard.lfc"), quiet, result, error))
       << error;
   SiteCensus site = read_site(file("site"));
 
@@ -134,10 +136,11 @@ class FixtureSite : public FixtureProjects {
     fs::copy(fs::path(TW_SOURCE_DIR) / "tests/data/projects" / name, project,
              fs::copy_options::recursive);
     host::PublishResult result;
+    host::Progress quiet(nullptr, false);
     std::string error;
     EXPECT_TRUE(host::publish_project(libs, platform::to_system_path((project / hpj).string()),
-                                      platform::to_system_path(file("site")), "standard.lfc",
-                                      result, error))
+                                      platform::to_system_path(file("site")),
+                                      host::template_path("standard.lfc"), quiet, result, error))
         << error;
     return file("site");
   }

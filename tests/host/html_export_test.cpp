@@ -89,11 +89,11 @@ TEST(HtmlExport, BlocksNestAndCloseInOrder) {
 TEST(HtmlExport, HugeCellEdgesGiveSaneWidths) {
   EXPECT_EQ(body("{\\rtf1\\trowd\\cellx90009000\\intbl x\\cell\\row}"),
             "<TABLE BORDER CELLSPACING=1 CELLPADDING=7 WIDTH=6000600>\n<TR>\n"
-            "<TD WIDTH=\"100%\" VALIGN=\"TOP\">\n<P>x</P>\n</TD>\n</TR>\n</TABLE>\n");
+            "<TD WIDTH=\"100%\" VALIGN=\"TOP\">\nx\n</TD>\n</TR>\n</TABLE>\n");
   EXPECT_EQ(body("{\\rtf1\\trowd\\cellx1\\cellx900090000\\intbl a\\cell b\\cell\\row}"),
             "<TABLE BORDER CELLSPACING=1 CELLPADDING=7 WIDTH=60006000>\n<TR>\n"
-            "<TD WIDTH=\"1%\" VALIGN=\"TOP\">\n<P>a</P>\n</TD>\n"
-            "<TD WIDTH=\"100%\" VALIGN=\"TOP\">\n<P>b</P>\n</TD>\n</TR>\n</TABLE>\n");
+            "<TD WIDTH=\"1%\" VALIGN=\"TOP\">\na\n</TD>\n"
+            "<TD WIDTH=\"100%\" VALIGN=\"TOP\">\nb\n</TD>\n</TR>\n</TABLE>\n");
 }
 
 TEST(HtmlExport, LongLinesBreakOnlyOutsideTagsAndMarkers) {

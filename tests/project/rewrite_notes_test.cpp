@@ -24,7 +24,7 @@ TEST_F(RewriteNotesTest, ALongTitleAndASemicolonInAFileNameAreReported) {
                           title.substr(0, 48) + "\\\".\" caption=\"Tarvenwick\" icon=information -> OK (default)");
   EXPECT_NE(shown[1].find("The [FILES] line \\\"notes;draft.rtf\\\" names no topic file"),
             std::string::npos);
-  EXPECT_NE(text_of(kHpj).find("TITLE=" + title.substr(0, 48) + "\n"), std::string::npos);
+  EXPECT_NE(text_of(kHpj).find("TITLE=" + title.substr(0, 48) + "\r\n"), std::string::npos);
 
   // The next regeneration has nothing more to say.
   ui().clear_transcript();
