@@ -4,6 +4,7 @@
 #pragma once
 #include <cstdint>
 #include <optional>
+#include <string>
 
 namespace platform {
 
@@ -16,5 +17,8 @@ std::optional<std::uint32_t> unicode_of_byte(unsigned char byte, int code_page);
 
 // True for the single-byte code pages these functions know.
 bool known_code_page(int code_page);
+
+// Appends a Unicode character to out in UTF-8.
+void append_utf8(std::string& out, std::uint32_t code_point);
 
 }  // namespace platform

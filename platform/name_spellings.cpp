@@ -6,19 +6,6 @@ namespace platform {
 
 namespace {
 
-void append_utf8(std::string& out, std::uint32_t c) {
-  if (c < 0x80) {
-    out += static_cast<char>(c);
-  } else if (c < 0x800) {
-    out += static_cast<char>(0xC0 | (c >> 6));
-    out += static_cast<char>(0x80 | (c & 0x3F));
-  } else {
-    out += static_cast<char>(0xE0 | (c >> 12));
-    out += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
-    out += static_cast<char>(0x80 | (c & 0x3F));
-  }
-}
-
 bool is_utf8(std::string_view s) {
   for (std::size_t i = 0; i < s.size();) {
     auto c = static_cast<unsigned char>(s[i]);

@@ -2,6 +2,7 @@
 
 #include <string_view>
 
+#include "platform/code_pages.h"
 #include "rtf/code_page.h"
 #include "rtf/reader.h"
 
@@ -9,23 +10,6 @@ namespace tw_test {
 
 namespace {
 
-void append_utf8(std::string& out, std::uint32_t c) {
-  if (c < 0x80) {
-    out += static_cast<char>(c);
-  } else if (c < 0x800) {
-    out += static_cast<char>(0xC0 | (c >> 6));
-    out += static_cast<char>(0x80 | (c & 0x3F));
-  } else if (c < 0x10000) {
-    out += static_cast<char>(0xE0 | (c >> 12));
-    out += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
-    out += static_cast<char>(0x80 | (c & 0x3F));
-  } else {
-    out += static_cast<char>(0xF0 | (c >> 18));
-    out += static_cast<char>(0x80 | ((c >> 12) & 0x3F));
-    out += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
-    out += static_cast<char>(0x80 | (c & 0x3F));
-  }
-}
 
 std::string trimmed(std::string_view s) {
   std::size_t b = s.find_first_not_of(" \t\r\n");
@@ -52,12 +36,12 @@ class CensusSink : public rtf::Sink {
       int of_font = rtf::code_page_of_charset(font->second.charset);
       if (of_font != 0 && font->second.charset != 0) page = of_font;
     }
-    for (char c : bytes) append_utf8(utf8, rtf::unicode_from_byte(static_cast<unsigned char>(c), page));
+    for (char c : bytes) platform::append_utf8(utf8, rtf::unicode_from_byte(static_cast<unsigned char>(c), page));
     add(utf8, format);
   }
   void unicode_char(std::uint32_t code_point, const rtf::CharFormat& format) override {
     std::string utf8;
-    append_utf8(utf8, code_point);
+    platform::append_utf8(utf8, code_point);
     add(utf8, format);
   }
   void paragraph_end(const rtf::ParaFormat&) override { boundary(" "); }
@@ -168,12 +152,12 @@ std::string html_text_as_utf8(const std::string& html, int code_page) {
       else if (entity == "nbsp") c = 0xA0;
       else if (entity.size() > 1 && entity[0] == '#') c = static_cast<std::uint32_t>(std::atol(std::string(entity.substr(1)).c_str()));
       if (c != 0 && semi != std::string::npos) {
-        append_utf8(out, c);
+        platform::append_utf8(out, c);
         i = semi;
         continue;
       }
     }
-    append_utf8(out, rtf::unicode_from_byte(static_cast<unsigned char>(html[i]), code_page));
+    platform::append_utf8(out, rtf::unicode_from_byte(static_cast<unsigned char>(html[i]), code_page));
   }
   return out;
 }
