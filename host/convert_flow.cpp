@@ -112,6 +112,17 @@ int check_convert_request(const std::string& flow, const ConvertRequest& request
   return kExitSuccess;
 }
 
+int read_convert_request(const std::string& flow, const std::vector<std::string>& args,
+                         ConvertRequest& request, std::string& hpj, std::string& out_dir,
+                         std::string& lfc_template) {
+  std::string error;
+  if (!parse_convert_request(args, request, error)) {
+    std::fprintf(stderr, "twhost %s: %s\n", flow.c_str(), error.c_str());
+    return kExitUsage;
+  }
+  return check_convert_request(flow, request, hpj, out_dir, lfc_template);
+}
+
 bool prepare_wizard_project(const std::string& hpj, const std::string& out_dir,
                             const std::string& template_file, std::string& error) {
   if (!platform::create_directories(out_dir)) {
@@ -169,11 +180,7 @@ void remove_intermediates(const ConvertResult& result) {
 int run_convert(const Libraries& libs, const std::vector<std::string>& args) {
   ConvertRequest request;
   std::string hpj, out_dir, lfc_template, error;
-  if (!parse_convert_request(args, request, error)) {
-    std::fprintf(stderr, "twhost convert: %s\n", error.c_str());
-    return kExitUsage;
-  }
-  if (int code = check_convert_request("convert", request, hpj, out_dir, lfc_template)) return code;
+  if (int code = read_convert_request("convert", args, request, hpj, out_dir, lfc_template)) return code;
   Progress progress(stdout, platform::stdout_is_terminal(), platform::terminal_columns());
   ConvertResult result;
   if (!prepare_wizard_project(hpj, out_dir, lfc_template, error) ||

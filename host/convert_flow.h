@@ -33,6 +33,11 @@ bool parse_convert_request(const std::vector<std::string>& args, ConvertRequest&
 // else 0 with the system paths set.
 int check_convert_request(const std::string& flow, const ConvertRequest& request,
                           std::string& hpj, std::string& out_dir, std::string& lfc_template);
+// Both of the above for a flow's arguments: 0 with the request read and the
+// system paths set, else the exit code after the message.
+int read_convert_request(const std::string& flow, const std::vector<std::string>& args,
+                         ConvertRequest& request, std::string& hpj, std::string& out_dir,
+                         std::string& lfc_template);
 
 // Points the settings at the help project and at a wizard project in the
 // output folder (made from the template file when it has none yet).

@@ -99,11 +99,7 @@ bool publish_project(const Libraries& libs, const std::string& hpj, const std::s
 int run_publish(const Libraries& libs, const std::vector<std::string>& args) {
   ConvertRequest request;
   std::string hpj, out_dir, lfc_template, error;
-  if (!parse_convert_request(args, request, error)) {
-    std::fprintf(stderr, "twhost publish: %s\n", error.c_str());
-    return kExitUsage;
-  }
-  if (int code = check_convert_request("publish", request, hpj, out_dir, lfc_template)) return code;
+  if (int code = read_convert_request("publish", args, request, hpj, out_dir, lfc_template)) return code;
   Progress progress(stdout, platform::stdout_is_terminal(), platform::terminal_columns());
   PublishResult result;
   bool published = publish_project(libs, hpj, out_dir, lfc_template, progress, result, error);
