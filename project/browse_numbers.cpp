@@ -1,6 +1,6 @@
 #include "project/browse_numbers.h"
 
-#include "core/library_state.h"
+#include "project/project_state.h"
 #include "core/messages.h"
 #include "platform/text.h"
 
@@ -85,7 +85,7 @@ bool zero_browse_proposals(const ProjectData& data) {
   return data.preferences.words[kWordZeroBrowseProposal] != 0;
 }
 
-bool ApplyBrowseSettings(core::LibraryState& state, std::string_view width, std::string_view increment) {
+bool ApplyBrowseSettings(ProjectState& state, std::string_view width, std::string_view increment) {
   const long w = digits_value(width);
   if (w < kMinBrowseWidth || w > kMaxBrowseWidth) {
     core::show_message(state, core::resource_string(kMsgBrowseWidth), ui::kMbOk | ui::kMbIconStop);

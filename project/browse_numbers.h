@@ -9,8 +9,8 @@
 #include "project/project_data.h"
 #include "project/topic_table.h"
 
-namespace core {
-struct LibraryState;
+namespace project {
+struct ProjectState;
 }
 
 namespace project {
@@ -48,6 +48,6 @@ bool zero_browse_proposals(const ProjectData& data);
 // Checks and takes the browse settings a dialog holds: width 3 to 6 and an
 // increment of at least 1; a changed width reminds the user to re-import
 // the topic files. False (after the message) when a value is refused.
-bool ApplyBrowseSettings(core::LibraryState& state, std::string_view width, std::string_view increment);
+bool ApplyBrowseSettings(ProjectState& state, std::string_view width, std::string_view increment);
 
 }  // namespace project

@@ -1,8 +1,8 @@
 #include "project/compile_driver.h"
 
-#include "core/library_state.h"
+#include "project/project_state.h"
 #include "core/messages.h"
-#include "core/project_document.h"
+#include "project/project_document.h"
 #include "core/project_paths.h"
 #include "core/settings.h"
 #include "platform/paths.h"
@@ -32,7 +32,7 @@ constexpr int kFirstStartSuccess = 32;
 
 // A new compile: the compiled file is closed in WinHelp so that the
 // compiler can replace it, and the viewer's marks belong to the old log.
-void close_compiled_help(core::LibraryState& state) {
+void close_compiled_help(ProjectState& state) {
   platform::win_help(state.owner_window, platform::replace_extension(state.project_path, ".hlp"),
                      platform::kHelpQuit, 0);
   state.compile_window = 0;
@@ -40,14 +40,14 @@ void close_compiled_help(core::LibraryState& state) {
 }
 
 // The map files and the project file, for a document of the project.
-bool prepare_compile(core::LibraryState& state, std::string_view document) {
-  if (!state.project_set || !core::CheckProjectDocument(state, document)) return false;
+bool prepare_compile(ProjectState& state, std::string_view document) {
+  if (!state.project_set || !project::CheckProjectDocument(state, document)) return false;
   WriteContextMaps(state);
   if (!state.win95_compiler) WriteProjectFile(state, 0, state.project_path);
   return true;
 }
 
-int refuse(const core::LibraryState& state, int text_id) {
+int refuse(const ProjectState& state, int text_id) {
   core::show_message(state, core::resource_string(text_id), ui::kMbOk | ui::kMbIconStop);
   return 0;
 }
@@ -57,7 +57,7 @@ constexpr int kStoredPathRoom = 4096;
 
 // Without a project nothing is prepared. A PROJECT setting too long for the
 // settings to hold leaves no project either; the user is told which.
-bool refuse_without_project(const core::LibraryState& state) {
+bool refuse_without_project(const ProjectState& state) {
   if (state.project_set && !state.project_path.empty()) return false;
   const std::string stored = core::read_setting("PROJECT", "", kStoredPathRoom);
   const int limit = core::kPathMax - 1;
@@ -71,7 +71,7 @@ bool refuse_without_project(const core::LibraryState& state) {
   return true;
 }
 
-int start_compiler(core::LibraryState& state) {
+int start_compiler(ProjectState& state) {
   const CompilerPrograms programs = compiler_programs(state.settings.compilers);
   const CompilerChoice choice = choose_compiler(state.compiler_kind, state.win95_compiler != 0);
   if (choice == CompilerChoice::help_workshop && !compiler_exists(programs.hcw)) {
@@ -88,7 +88,7 @@ int start_compiler(core::LibraryState& state) {
 
 }  // namespace
 
-int GenFiles(core::LibraryState& state, std::string_view document, std::string& directory,
+int GenFiles(ProjectState& state, std::string_view document, std::string& directory,
              std::string& project) {
   directory = core::project_directory(state.project_path);
   if (refuse_without_project(state)) return 0;

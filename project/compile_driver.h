@@ -3,8 +3,8 @@
 #include <string>
 #include <string_view>
 
-namespace core {
-struct LibraryState;
+namespace project {
+struct ProjectState;
 }
 
 namespace project {
@@ -18,7 +18,7 @@ namespace project {
 // started, or when the document is not part of the project (nothing to
 // do); 0 when the project file could not be read or the compiler not be
 // started (the user is told).
-int GenFiles(core::LibraryState& state, std::string_view document, std::string& directory,
+int GenFiles(ProjectState& state, std::string_view document, std::string& directory,
              std::string& project);
 
 }  // namespace project

@@ -2,7 +2,7 @@
 
 #include <memory>
 
-#include "core/library_state.h"
+#include "project/project_state.h"
 #include "core/messages.h"
 #include "platform/clock.h"
 #include "platform/paths.h"
@@ -16,7 +16,7 @@ constexpr int kProjectText = 92;
 
 class CompileProgress : public ui::DialogProc {
  public:
-  CompileProgress(core::LibraryState& state, int process_id) : state_(state), process_id_(process_id) {}
+  CompileProgress(ProjectState& state, int process_id) : state_(state), process_id_(process_id) {}
 
   void on_init(ui::Dialog& dialog) override {
     dialog.set_text(kProjectText, platform::file_name_of(state_.project_path));
@@ -49,14 +49,14 @@ class CompileProgress : public ui::DialogProc {
     dialog.end(0);
   }
 
-  core::LibraryState& state_;
+  ProjectState& state_;
   int process_id_;
   bool armed_ = false;
 };
 
 }  // namespace
 
-std::int32_t OpenCompileProgress(core::LibraryState& state, int process_id) {
+std::int32_t OpenCompileProgress(ProjectState& state, int process_id) {
   auto proc = std::make_unique<CompileProgress>(state, process_id);
   state.compile_window =
       ui::host().create_modeless(core::authoring_module(), "DLG_COMPILE", std::move(proc), state.owner_window);

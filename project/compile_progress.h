@@ -7,8 +7,8 @@
 #pragma once
 #include <cstdint>
 
-namespace core {
-struct LibraryState;
+namespace project {
+struct ProjectState;
 }
 
 namespace project {
@@ -21,6 +21,6 @@ inline constexpr int kCompileHideButton = 90;
 
 // Opens the window for a started compiler; its handle goes into
 // state.compile_window (0 when the window could not be made).
-std::int32_t OpenCompileProgress(core::LibraryState& state, int process_id);
+std::int32_t OpenCompileProgress(ProjectState& state, int process_id);
 
 }  // namespace project

@@ -1,7 +1,7 @@
 // "DLG_MORE_OPT" and "DLG_MORE_OPT2": the help compiler's options.
 #include <algorithm>
 
-#include "core/library_state.h"
+#include "project/project_state.h"
 #include "core/messages.h"
 #include "core/settings.h"
 #include "platform/text.h"
@@ -38,7 +38,7 @@ int checked_index(const ui::Dialog& dialog, int first, int count) {
 
 }  // namespace
 
-CompilerOptionsDialog::CompilerOptionsDialog(core::LibraryState& state, ProjectFileModel& model)
+CompilerOptionsDialog::CompilerOptionsDialog(ProjectState& state, ProjectFileModel& model)
     : state_(state), model_(model) {}
 
 void CompilerOptionsDialog::on_init(ui::Dialog& dialog) {
@@ -71,7 +71,7 @@ void CompilerOptionsDialog::on_command(ui::Dialog& dialog, int id, ui::Notify no
   dialog.end(1);
 }
 
-MoreCompilerOptionsDialog::MoreCompilerOptionsDialog(core::LibraryState& state, ProjectFileModel& model)
+MoreCompilerOptionsDialog::MoreCompilerOptionsDialog(ProjectState& state, ProjectFileModel& model)
     : state_(state), model_(model) {}
 
 void MoreCompilerOptionsDialog::on_init(ui::Dialog& dialog) {

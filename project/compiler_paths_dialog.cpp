@@ -3,7 +3,7 @@
 #include <array>
 #include <string>
 
-#include "core/library_state.h"
+#include "project/project_state.h"
 #include "core/messages.h"
 #include "core/settings.h"
 #include "platform/profile.h"
@@ -33,7 +33,7 @@ constexpr std::array<PathField, 6> kFields{{
 
 class CompilerPathsDialog : public ui::DialogProc {
  public:
-  explicit CompilerPathsDialog(core::LibraryState& state) : state_(state) {}
+  explicit CompilerPathsDialog(ProjectState& state) : state_(state) {}
 
   void on_init(ui::Dialog& dialog) override {
     for (const auto& f : kFields) dialog.set_text(f.field, state_.settings.compilers.*f.value);
@@ -68,12 +68,12 @@ class CompilerPathsDialog : public ui::DialogProc {
     }
   }
 
-  core::LibraryState& state_;
+  ProjectState& state_;
 };
 
 }  // namespace
 
-int EditCompilerPaths(core::LibraryState& state, std::int32_t window) {
+int EditCompilerPaths(ProjectState& state, std::int32_t window) {
   CompilerPathsDialog dialog(state);
   return ui::host().run_modal(core::authoring_module(), "DLG_SET_PATHS", dialog,
                               core::dialog_owner(state, window));

@@ -4,8 +4,8 @@
 #pragma once
 #include <cstdint>
 
-namespace core {
-struct LibraryState;
+namespace project {
+struct ProjectState;
 }
 
 namespace project {
@@ -22,6 +22,6 @@ inline constexpr int kPathsBrowseOffset = 10;
 // Shows the dialog; after OK all six settings are written and the library
 // state takes them (empty values read back as the programs' own names).
 // Returns 1 after OK, 0 after Cancel.
-int EditCompilerPaths(core::LibraryState& state, std::int32_t window);
+int EditCompilerPaths(ProjectState& state, std::int32_t window);
 
 }  // namespace project

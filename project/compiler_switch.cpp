@@ -1,6 +1,6 @@
 #include "project/compiler_switch.h"
 
-#include "core/library_state.h"
+#include "project/project_state.h"
 #include "core/messages.h"
 #include "core/settings.h"
 #include "platform/files.h"
@@ -11,12 +11,12 @@ namespace project {
 namespace {
 
 // The compiler kind lives in the data file: a change of kind must reach it.
-void set_compiler_kind(core::LibraryState& state, int kind) {
+void set_compiler_kind(ProjectState& state, int kind) {
   if (state.compiler_kind != kind) state.data_dirty = true;
   state.compiler_kind = kind;
 }
 
-void choose_compiler(core::LibraryState& state, bool win95) {
+void choose_compiler(ProjectState& state, bool win95) {
   state.win95_compiler = win95 ? 1 : 0;
   state.options.w95 = state.win95_compiler;
   core::write_project_int(core::option_file_path(state.project_path), "W95", state.options.w95);
@@ -26,7 +26,7 @@ void choose_compiler(core::LibraryState& state, bool win95) {
 // Keeps the file of the family being left under keep_ext and brings back
 // the other family's file from restore_ext, or regenerates the project file
 // (from a copy of the old one, so its carried sections survive).
-void exchange_files(core::LibraryState& state, const char* keep_ext, const char* restore_ext) {
+void exchange_files(ProjectState& state, const char* keep_ext, const char* restore_ext) {
   const std::string& path = state.project_path;
   const std::string keep = platform::replace_extension(path, keep_ext);
   const std::string restore = platform::replace_extension(path, restore_ext);
@@ -41,7 +41,7 @@ void exchange_files(core::LibraryState& state, const char* keep_ext, const char*
   WriteProjectFile(state, 0, path);
 }
 
-bool refuse_while_running(core::LibraryState& state, bool running) {
+bool refuse_while_running(ProjectState& state, bool running) {
   if (running) {
     core::show_message(state, core::resource_string(kCloseHelpWorkshopText),
                        ui::kMbOk | ui::kMbIconStop);
@@ -51,7 +51,7 @@ bool refuse_while_running(core::LibraryState& state, bool running) {
 
 }  // namespace
 
-SwitchResult SwitchToWindows95(core::LibraryState& state) {
+SwitchResult SwitchToWindows95(ProjectState& state) {
   if (state.win95_compiler && state.compiler_kind != 2) return SwitchResult::unchanged;
   choose_compiler(state, true);
   exchange_files(state, ".p31", ".p95");
@@ -59,7 +59,7 @@ SwitchResult SwitchToWindows95(core::LibraryState& state) {
   return SwitchResult::switched;
 }
 
-SwitchResult SwitchToWindows31(core::LibraryState& state, bool help_workshop_running) {
+SwitchResult SwitchToWindows31(ProjectState& state, bool help_workshop_running) {
   if (!state.win95_compiler) {
     if (state.compiler_kind != 2) return SwitchResult::unchanged;
     set_compiler_kind(state, 1);
@@ -72,7 +72,7 @@ SwitchResult SwitchToWindows31(core::LibraryState& state, bool help_workshop_run
   return SwitchResult::switched;
 }
 
-SwitchResult SwitchToWindows30(core::LibraryState& state, bool help_workshop_running) {
+SwitchResult SwitchToWindows30(ProjectState& state, bool help_workshop_running) {
   if (state.compiler_kind == 2) return SwitchResult::unchanged;
   if (state.project_set && core::show_message(state, core::resource_string(kHc30WarningText),
                                               ui::kMbOkCancel | ui::kMbIconExclamation) != ui::kIdOk) {

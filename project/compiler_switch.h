@@ -3,8 +3,8 @@
 // ".p95" for the Windows 95 form; the one in use is the ".hpj".
 #pragma once
 
-namespace core {
-struct LibraryState;
+namespace project {
+struct ProjectState;
 }
 
 namespace project {
@@ -18,11 +18,11 @@ enum class SwitchResult { switched, unchanged, refused };
 
 // To Help Workshop: the Windows 3.x file is kept as ".p31", an earlier
 // ".p95" comes back or the project file is regenerated.
-SwitchResult SwitchToWindows95(core::LibraryState& state);
+SwitchResult SwitchToWindows95(ProjectState& state);
 // To the Windows 3.1 compiler; refused (with a message) while Help Workshop
 // runs. From the Windows 3.0 kind only the kind changes.
-SwitchResult SwitchToWindows31(core::LibraryState& state, bool help_workshop_running);
+SwitchResult SwitchToWindows31(ProjectState& state, bool help_workshop_running);
 // To the Windows 3.0 compiler, after the user accepts the warning.
-SwitchResult SwitchToWindows30(core::LibraryState& state, bool help_workshop_running);
+SwitchResult SwitchToWindows30(ProjectState& state, bool help_workshop_running);
 
 }  // namespace project

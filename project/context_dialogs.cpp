@@ -3,9 +3,9 @@
 #include <algorithm>
 #include <memory>
 
-#include "core/library_state.h"
+#include "project/project_state.h"
 #include "core/messages.h"
-#include "core/project_document.h"
+#include "project/project_document.h"
 #include "platform/files.h"
 #include "platform/text.h"
 #include "project/context_map.h"
@@ -23,7 +23,7 @@ constexpr const char* kImportedText = "%d topics were added and %d updated from 
 // The list shows itself; closing it is all it does.
 class ContextListProc : public ui::DialogProc {
  public:
-  explicit ContextListProc(const core::LibraryState& state) : state_(state) {}
+  explicit ContextListProc(const ProjectState& state) : state_(state) {}
   void on_init(ui::Dialog& dialog) override {
     std::vector<std::string> lines;
     for (const auto& t : state_.data.topics) {
@@ -41,10 +41,10 @@ class ContextListProc : public ui::DialogProc {
   }
 
  private:
-  const core::LibraryState& state_;
+  const ProjectState& state_;
 };
 
-std::optional<std::string> read_import(core::LibraryState& state, std::string_view path) {
+std::optional<std::string> read_import(ProjectState& state, std::string_view path) {
   auto bytes = platform::read_file(path);
   if (!bytes) {
     core::show_message(state, text::format(kCannotOpenText, std::string(path).c_str()),
@@ -53,7 +53,7 @@ std::optional<std::string> read_import(core::LibraryState& state, std::string_vi
   return bytes;
 }
 
-bool import_numbers(core::LibraryState& state, ui::Dialog&, std::string_view path) {
+bool import_numbers(ProjectState& state, ui::Dialog&, std::string_view path) {
   if (ImportContextNumbers(state, path) == 1) return true;
   core::show_message(state, text::format(kCannotOpenText, std::string(path).c_str()),
                      ui::kMbOk | ui::kMbIconStop);
@@ -70,7 +70,7 @@ std::int32_t number_for(TopicTable& table, const ContextDefinition& def, int exc
   return table.take_next_number();
 }
 
-bool import_topics(core::LibraryState& state, ui::Dialog& dialog, std::string_view path) {
+bool import_topics(ProjectState& state, ui::Dialog& dialog, std::string_view path) {
   auto bytes = read_import(state, path);
   if (!bytes) return false;
   const bool replace = dialog.check(ImportFileDialog::kReplaceNumbers) == 1;
@@ -96,9 +96,9 @@ bool import_topics(core::LibraryState& state, ui::Dialog& dialog, std::string_vi
   return true;
 }
 
-int run_import(core::LibraryState& state, std::int32_t window, std::string_view document,
+int run_import(ProjectState& state, std::int32_t window, std::string_view document,
                const char* dialog_name, ImportFileDialog::Import import) {
-  if (!core::CheckProjectDocument(state, document)) return 0;
+  if (!project::CheckProjectDocument(state, document)) return 0;
   ImportFileDialog proc(state, import);
   int result = ui::host().run_modal(core::authoring_module(), dialog_name, proc,
                                     core::dialog_owner(state, window));
@@ -125,7 +125,7 @@ void ImportFileDialog::on_command(ui::Dialog& dialog, int id, ui::Notify notify)
   if (import_(state_, dialog, path)) dialog.end(1);
 }
 
-int CxList(core::LibraryState& state, std::int32_t window) {
+int CxList(ProjectState& state, std::int32_t window) {
   auto& host = ui::host();
   if (ui::Handle open = host.find_window("DLG_CX")) host.destroy_window(open);
   ui::Handle list =
@@ -134,11 +134,11 @@ int CxList(core::LibraryState& state, std::int32_t window) {
   return list != 0 ? 1 : 0;
 }
 
-int Import_IDS(core::LibraryState& state, std::int32_t window, std::string_view document) {
+int Import_IDS(ProjectState& state, std::int32_t window, std::string_view document) {
   return run_import(state, window, document, "DLG_IMPORT_IDS", import_numbers);
 }
 
-int TWImport1(core::LibraryState& state, std::int32_t window, std::string_view document) {
+int TWImport1(ProjectState& state, std::int32_t window, std::string_view document) {
   return run_import(state, window, document, "DLG_IMPORT1", import_topics);
 }
 

@@ -9,8 +9,8 @@
 
 #include "project/topic_table.h"
 
-namespace core {
-struct LibraryState;
+namespace project {
+struct ProjectState;
 }
 namespace ui {
 class Dialog;
@@ -38,14 +38,14 @@ std::string render_pascal_map(const TopicTable& table);
 
 // Writes the files the project's map mode asks for into the project
 // folder; 1 when all were written (or none was asked for).
-int WriteContextMaps(core::LibraryState& state);
+int WriteContextMaps(ProjectState& state);
 
 // The name-and-number definitions of a header or text file: "#define name
 // value" (hexadecimal with an "x"), or "name value" lines; comments skipped.
 std::vector<ContextDefinition> parse_context_numbers(std::string_view bytes);
 // Gives every topic that a definition names its number; 1 read, 0 when the
 // file could not be opened.
-int ImportContextNumbers(core::LibraryState& state, std::string_view path);
+int ImportContextNumbers(ProjectState& state, std::string_view path);
 // Applies definitions to the topic table; returns how many topics changed.
 int apply_context_numbers(TopicTable& table, const std::vector<ContextDefinition>& definitions);
 
@@ -54,6 +54,6 @@ std::vector<std::string> parse_map_names(std::string_view bytes);
 // Fills a combo box with the names of the project's map source; a name that
 // the dialog's topic list already holds gets a trailing blank. Returns the
 // number of names.
-int ReadMapNames(const core::LibraryState& state, ui::Dialog& dialog, int combo_id, int topic_list_id);
+int ReadMapNames(const ProjectState& state, ui::Dialog& dialog, int combo_id, int topic_list_id);
 
 }  // namespace project

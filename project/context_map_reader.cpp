@@ -2,7 +2,7 @@
 #include <cstdio>
 #include <limits>
 
-#include "core/library_state.h"
+#include "project/project_state.h"
 #include "platform/files.h"
 #include "platform/text.h"
 #include "platform/ui/dialog.h"
@@ -118,7 +118,7 @@ int apply_context_numbers(TopicTable& table, const std::vector<ContextDefinition
   return changed;
 }
 
-int ImportContextNumbers(core::LibraryState& state, std::string_view path) {
+int ImportContextNumbers(ProjectState& state, std::string_view path) {
   auto bytes = platform::read_file(path);
   if (!bytes) return 0;
   if (apply_context_numbers(state.data.topics, parse_context_numbers(*bytes)) > 0)
@@ -126,7 +126,7 @@ int ImportContextNumbers(core::LibraryState& state, std::string_view path) {
   return 1;
 }
 
-int ReadMapNames(const core::LibraryState& state, ui::Dialog& dialog, int combo_id, int topic_list_id) {
+int ReadMapNames(const ProjectState& state, ui::Dialog& dialog, int combo_id, int topic_list_id) {
   auto bytes = platform::read_file(state.data.map.source);
   if (state.data.map.source.empty() || !bytes) return 0;
   auto names = parse_map_names(*bytes);

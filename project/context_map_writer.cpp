@@ -1,5 +1,5 @@
 // Writing the context-ID map files.
-#include "core/library_state.h"
+#include "project/project_state.h"
 #include "core/messages.h"
 #include "core/project_paths.h"
 #include "platform/files.h"
@@ -21,7 +21,7 @@ std::string map_lines(const TopicTable& table, const char* format) {
   return out;
 }
 
-bool write_map(core::LibraryState& state, const std::string& path, const std::string& bytes) {
+bool write_map(ProjectState& state, const std::string& path, const std::string& bytes) {
   if (platform::write_file(path, bytes)) return true;
   core::show_message(state,
                      text::format(core::resource_string(kUnableToCreateText).c_str(), path.c_str()),
@@ -43,7 +43,7 @@ std::string render_pascal_map(const TopicTable& table) {
   return "CONST" + map_lines(table, "\t%s = %ld;\r\n");
 }
 
-int WriteContextMaps(core::LibraryState& state) {
+int WriteContextMaps(ProjectState& state) {
   const ContextMapSettings& map = state.data.map;
   if (map.mode < kMapHeader || map.mode > kMapAll) return 1;
   const std::string name = map.header.empty() ? std::string(kDefaultMapHeader) : map.header;

@@ -1,6 +1,6 @@
 #include "project/data_file.h"
 
-#include "core/library_state.h"
+#include "project/project_state.h"
 #include "core/messages.h"
 #include "core/project_paths.h"
 #include "core/settings.h"
@@ -18,12 +18,12 @@ constexpr const char* kDamagedText =
 
 // A project whose data file could not be used keeps working without its
 // topic data, but nothing may be written over the files it came from.
-void refuse_data(core::LibraryState& state) {
+void refuse_data(ProjectState& state) {
   reset_project_data(state.data);
   state.data.magic_ok = false;
 }
 
-void adopt(core::LibraryState& state, ProjectData&& data, const DataFileExtras& extras) {
+void adopt(ProjectState& state, ProjectData&& data, const DataFileExtras& extras) {
   state.data = std::move(data);
   state.data.loaded_topic_count = state.data.topics.count();
   state.data.magic_ok = true;
@@ -33,7 +33,7 @@ void adopt(core::LibraryState& state, ProjectData&& data, const DataFileExtras& 
   state.compiler_kind = extras.compiler_kind == 2 ? 2 : 1;
 }
 
-int report(core::LibraryState& state, const std::string& path, const DataReadResult& result) {
+int report(ProjectState& state, const std::string& path, const DataReadResult& result) {
   if (result.status == DataReadStatus::wrong_magic) {
     core::show_message(state, "wrong code", ui::kMbOk, "");
   } else {
@@ -46,7 +46,7 @@ int report(core::LibraryState& state, const std::string& path, const DataReadRes
 
 }  // namespace
 
-int LoadProjectData(core::LibraryState& state) {
+int LoadProjectData(ProjectState& state) {
   core::LoadProjectOptions(state);
   const std::string path = core::companion_file(state.project_path, ".twz");
   std::optional<platform::FileStamp> stamp;
@@ -74,7 +74,7 @@ int LoadProjectData(core::LibraryState& state) {
   return result;
 }
 
-int SaveProjectData(core::LibraryState& state) {
+int SaveProjectData(ProjectState& state) {
   core::SaveProjectOptions(state);
   if (!state.data_dirty) return 1;
   const ProjectData& data = state.data;

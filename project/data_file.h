@@ -1,8 +1,8 @@
 // The project data file (.twz) on disk: the topic data between sessions.
 #pragma once
 
-namespace core {
-struct LibraryState;
+namespace project {
+struct ProjectState;
 }
 
 namespace project {
@@ -11,10 +11,10 @@ namespace project {
 // state, then the project file; 1 loaded, 0 when there is no data file or it
 // could not be used (the user is told, the topic data stays empty, and
 // neither the data file nor the project file is written over afterwards).
-int LoadProjectData(core::LibraryState& state);
+int LoadProjectData(ProjectState& state);
 // Writes the option file, then, when the topic data changed and the data
 // file loaded soundly, the whole data file and (without the Windows 95
 // compiler) the project file. 1 when everything needed was written.
-int SaveProjectData(core::LibraryState& state);
+int SaveProjectData(ProjectState& state);
 
 }  // namespace project

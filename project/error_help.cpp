@@ -2,7 +2,7 @@
 
 #include <array>
 
-#include "core/library_state.h"
+#include "project/project_state.h"
 #include "platform/paths.h"
 #include "platform/winhelp.h"
 #include "project/compiler_command.h"
@@ -40,7 +40,7 @@ std::string_view lookup(const std::array<HelpEntry, N>& table, std::string_view 
 }
 
 // Help Workshop's help file, in the folder of the hcw program.
-std::string help_workshop_file(const core::LibraryState& state) {
+std::string help_workshop_file(const ProjectState& state) {
   std::string program = compiler_program(state.settings.compilers.hcw, "hc31.exe");
   std::string folder(platform::directory_of(program));
   return folder.empty() ? "hcw.hlp" : folder + program[folder.size()] + "hcw.hlp";
@@ -63,12 +63,12 @@ ErrorHelpTarget error_help_target(std::string_view number, bool help_workshop) {
   return target;
 }
 
-void ShowErrorWindow(const core::LibraryState& state, std::int32_t window, int context) {
+void ShowErrorWindow(const ProjectState& state, std::int32_t window, int context) {
   platform::win_help(window, state.settings.help_file + ">error", platform::kHelpContext,
                      static_cast<std::uint32_t>(context));
 }
 
-void ShowErrorHelp(const core::LibraryState& state, std::int32_t window, std::string_view list_line) {
+void ShowErrorHelp(const ProjectState& state, std::int32_t window, std::string_view list_line) {
   if (!is_message_line(list_line)) return;
   const bool help_workshop = state.win95_compiler != 0;
   ErrorHelpTarget target = error_help_target(message_number(list_line, help_workshop), help_workshop);

@@ -6,8 +6,8 @@
 #include <string>
 #include <string_view>
 
-namespace core {
-struct LibraryState;
+namespace project {
+struct ProjectState;
 }
 
 namespace project {
@@ -23,9 +23,9 @@ ErrorHelpTarget error_help_target(std::string_view number, bool help_workshop);
 
 // Opens help on the message of a viewer list line (nothing for a line that
 // is no message).
-void ShowErrorHelp(const core::LibraryState& state, std::int32_t window, std::string_view list_line);
+void ShowErrorHelp(const ProjectState& state, std::int32_t window, std::string_view list_line);
 
 // Opens the product help's "error" window at a context number.
-void ShowErrorWindow(const core::LibraryState& state, std::int32_t window, int context);
+void ShowErrorWindow(const ProjectState& state, std::int32_t window, int context);
 
 }  // namespace project

@@ -4,7 +4,7 @@
 #include <vector>
 
 #include "core/help_commands.h"
-#include "core/library_state.h"
+#include "project/project_state.h"
 #include "core/messages.h"
 #include "core/settings.h"
 #include "platform/paths.h"
@@ -27,7 +27,7 @@ constexpr int kViewerHelpContext = 1070;
 
 class ErrorViewer : public ui::DialogProc {
  public:
-  explicit ErrorViewer(core::LibraryState& state) : state_(state) {}
+  explicit ErrorViewer(ProjectState& state) : state_(state) {}
 
   void on_init(ui::Dialog& dialog) override;
   void on_command(ui::Dialog& dialog, int id, ui::Notify notify) override;
@@ -44,7 +44,7 @@ class ErrorViewer : public ui::DialogProc {
   void close(ui::Dialog& dialog, int result);
   bool help_workshop() const { return state_.win95_compiler != 0; }
 
-  core::LibraryState& state_;
+  ProjectState& state_;
   std::vector<std::string> items_;  // the list's lines, marks included
   ProblemTopic problem_;
   bool run_help_ = false;
@@ -138,7 +138,7 @@ void ErrorViewer::close(ui::Dialog& dialog, int result) {
 
 }  // namespace
 
-int ViewErrors(core::LibraryState& state, std::int32_t window, ProblemTopic& problem) {
+int ViewErrors(ProjectState& state, std::int32_t window, ProblemTopic& problem) {
   if (state.compiler_kind == 2) {
     core::show_message(state, core::resource_string(kWin31OnlyText), ui::kMbOk | ui::kMbIconExclamation);
     return 0;

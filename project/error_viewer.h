@@ -5,8 +5,8 @@
 #include <cstdint>
 #include <string>
 
-namespace core {
-struct LibraryState;
+namespace project {
+struct ProjectState;
 }
 
 namespace project {
@@ -31,6 +31,6 @@ struct ProblemTopic {
 // Shows the viewer over window. 1 when the user chose a message with a topic
 // location (problem is filled and the position stack emptied), else 0; with
 // the Windows 3.0 compiler the command is refused and 0 returned.
-int ViewErrors(core::LibraryState& state, std::int32_t window, ProblemTopic& problem);
+int ViewErrors(ProjectState& state, std::int32_t window, ProblemTopic& problem);
 
 }  // namespace project

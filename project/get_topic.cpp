@@ -1,8 +1,8 @@
 #include "project/get_topic.h"
 
-#include "core/library_state.h"
+#include "project/project_state.h"
 #include "core/messages.h"
-#include "core/project_document.h"
+#include "project/project_document.h"
 #include "platform/text.h"
 
 namespace project {
@@ -72,10 +72,10 @@ std::string entry_macro_footnote(std::string_view macro) {
   return split_long_footnote("!" + std::string(body));
 }
 
-int GetTopic(core::LibraryState& state, std::int32_t window, std::string_view document, TopicTexts& texts) {
+int GetTopic(ProjectState& state, std::int32_t window, std::string_view document, TopicTexts& texts) {
   if (window != kNoDialogWindow) core::dialog_owner(state, window);
   clean_topic_texts(texts);
-  if (!core::CheckProjectDocument(state, document)) return kTopicCancelled;
+  if (!project::CheckProjectDocument(state, document)) return kTopicCancelled;
   if (window == kNoDialogWindow) return CreateTopicWithoutDialog(state, texts);
   if (!texts.footnote.empty() && texts.footnote.front() != '!') texts.footnote.insert(0, "!");
   return RunTopicDialog(state, window, texts);

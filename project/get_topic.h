@@ -6,8 +6,8 @@
 #include <string>
 #include <string_view>
 
-namespace core {
-struct LibraryState;
+namespace project {
+struct ProjectState;
 }
 
 namespace project {
@@ -46,13 +46,13 @@ std::string split_long_footnote(std::string text);
 
 // The whole command: document check, then the dialog or the creation
 // without it. Returns one of the results above.
-int GetTopic(core::LibraryState& state, std::int32_t window, std::string_view document, TopicTexts& texts);
+int GetTopic(ProjectState& state, std::int32_t window, std::string_view document, TopicTexts& texts);
 
 // Window -10: a topic from the title alone (context string from the title,
 // browse number from the counter text). 0 for an empty title.
-int CreateTopicWithoutDialog(core::LibraryState& state, TopicTexts& texts);
+int CreateTopicWithoutDialog(ProjectState& state, TopicTexts& texts);
 
 // The dialog "DLG_INS_TOPIC" over window; 0 when cancelled.
-int RunTopicDialog(core::LibraryState& state, std::int32_t window, TopicTexts& texts);
+int RunTopicDialog(ProjectState& state, std::int32_t window, TopicTexts& texts);
 
 }  // namespace project

@@ -1,7 +1,7 @@
 #include "project/imported_topics.h"
 
-#include "core/library_state.h"
-#include "core/project_document.h"
+#include "project/project_state.h"
+#include "project/project_document.h"
 #include "platform/text.h"
 #include "project/topic_table.h"
 
@@ -20,7 +20,7 @@ std::string clean(std::string_view text, char marker) {
 
 }  // namespace
 
-int AddCX(core::LibraryState& state, std::string& context, std::string& title) {
+int AddCX(ProjectState& state, std::string& context, std::string& title) {
   context = clean(context, '#');
   title = clean(title, '+');
   TopicUpdate update;
@@ -36,9 +36,9 @@ int AddCX(core::LibraryState& state, std::string& context, std::string& title) {
   return 1;
 }
 
-int AddCX2(core::LibraryState& state, std::string& context, std::string& title,
+int AddCX2(ProjectState& state, std::string& context, std::string& title,
            std::string_view document) {
-  if (!core::CheckProjectDocument(state, document)) return 0;
+  if (!project::CheckProjectDocument(state, document)) return 0;
   return AddCX(state, context, title);
 }
 

@@ -1,6 +1,5 @@
 // "DLG_PRJ", the project dialog of SetOptions.
-#include "core/library_state.h"
-#include "core/lifecycle.h"
+#include "project/project_state.h"
 #include "core/messages.h"
 #include "core/settings.h"
 #include "platform/files.h"
@@ -23,7 +22,7 @@ constexpr std::string_view kRemoveFeatureText =
     "make sure this box is CLEARED.";
 
 // The topic files the project file lists now.
-core::TopicFileList listed_files(const core::LibraryState& state) {
+core::TopicFileList listed_files(const ProjectState& state) {
   core::TopicFileList listed;
   ProjectData scratch;
   auto bytes = platform::read_file(state.project_path);
@@ -33,7 +32,7 @@ core::TopicFileList listed_files(const core::LibraryState& state) {
 
 }  // namespace
 
-ProjectDialog::ProjectDialog(core::LibraryState& state) : state_(state), before_(state.data.project) {}
+ProjectDialog::ProjectDialog(ProjectState& state) : state_(state), before_(state.data.project) {}
 
 void ProjectDialog::on_init(ui::Dialog& dialog) { show_state(dialog); }
 
@@ -106,8 +105,8 @@ void ProjectDialog::select_project(ui::Dialog& dialog) {
   if (state_.project_set && state_.data_dirty) SaveProjectData(state_);
   core::write_setting("PROJECT", *path);
   state_.reset_pending = true;
-  core::ResetState(state_);
-  core::LoadProjectState(state_);
+  project::ResetState(state_);
+  project::LoadProjectState(state_);
   before_ = state_.data.project;
   show_state(dialog);
 }
@@ -205,8 +204,8 @@ void ProjectDialog::close(ui::Dialog& dialog) {
   dialog.end(1);
 }
 
-int SetOptions(core::LibraryState& state, std::int32_t window) {
-  core::LoadSettings(state);
+int SetOptions(ProjectState& state, std::int32_t window) {
+  project::LoadSettings(state);
   if (!state.project_set || ReadProjectFile(state) == 0) return 0;
   const bool win95_before = state.win95_compiler != 0;
   const bool emulation_before = state.data.project.emulation;

@@ -7,8 +7,8 @@
 #include "platform/ui/dialog.h"
 #include "project/project_model.h"
 
-namespace core {
-struct LibraryState;
+namespace project {
+struct ProjectState;
 }
 
 namespace project {
@@ -37,7 +37,7 @@ class ProjectDialog : public ui::DialogProc {
   static constexpr int kWin31 = 202;
   static constexpr int kHc30 = 203;
 
-  explicit ProjectDialog(core::LibraryState& state);
+  explicit ProjectDialog(ProjectState& state);
   void on_init(ui::Dialog& dialog) override;
   void on_command(ui::Dialog& dialog, int id, ui::Notify notify) override;
 
@@ -55,7 +55,7 @@ class ProjectDialog : public ui::DialogProc {
   void close(ui::Dialog& dialog);
   void drop_files_help_workshop_removed();
 
-  core::LibraryState& state_;
+  ProjectState& state_;
   ProjectFileModel before_;
   int help_workshop_process_ = 0;
   bool help_workshop_started_ = false;
@@ -74,12 +74,12 @@ class CompilerOptionsDialog : public ui::DialogProc {
   static constexpr int kWarnAll = 201;       // then moderate, severe only
   static constexpr int kCompressNone = 211;  // then medium, high
 
-  CompilerOptionsDialog(core::LibraryState& state, ProjectFileModel& model);
+  CompilerOptionsDialog(ProjectState& state, ProjectFileModel& model);
   void on_init(ui::Dialog& dialog) override;
   void on_command(ui::Dialog& dialog, int id, ui::Notify notify) override;
 
  private:
-  core::LibraryState& state_;
+  ProjectState& state_;
   ProjectFileModel& model_;
 };
 
@@ -98,7 +98,7 @@ class MoreCompilerOptionsDialog : public ui::DialogProc {
   static constexpr int kOldKeyphrase = 109;
   static constexpr int kForceFont = 110;
 
-  MoreCompilerOptionsDialog(core::LibraryState& state, ProjectFileModel& model);
+  MoreCompilerOptionsDialog(ProjectState& state, ProjectFileModel& model);
   void on_init(ui::Dialog& dialog) override;
   void on_command(ui::Dialog& dialog, int id, ui::Notify notify) override;
 
@@ -106,7 +106,7 @@ class MoreCompilerOptionsDialog : public ui::DialogProc {
   void insert_tag(ui::Dialog& dialog);
   void accept(ui::Dialog& dialog);
 
-  core::LibraryState& state_;
+  ProjectState& state_;
   ProjectFileModel& model_;
 };
 
@@ -118,13 +118,13 @@ class PreferencesDialog : public ui::DialogProc {
   static constexpr int kShowErrors = 104;
   static constexpr int kPrefix = 105;
 
-  explicit PreferencesDialog(core::LibraryState& state);
+  explicit PreferencesDialog(ProjectState& state);
   void on_init(ui::Dialog& dialog) override;
   void on_command(ui::Dialog& dialog, int id, ui::Notify notify) override;
 
  private:
   bool accept(ui::Dialog& dialog);
-  core::LibraryState& state_;
+  ProjectState& state_;
 };
 
 // "DLG_APPHLP": which context-map files are written, the map header's
@@ -137,19 +137,19 @@ class AppHelpDialog : public ui::DialogProc {
   static constexpr int kIncludes = 104;
   static constexpr int kModeNone = 201;  // then header, +Basic, +Pascal, all
 
-  explicit AppHelpDialog(core::LibraryState& state);
+  explicit AppHelpDialog(ProjectState& state);
   void on_init(ui::Dialog& dialog) override;
   void on_command(ui::Dialog& dialog, int id, ui::Notify notify) override;
 
  private:
   bool accept(ui::Dialog& dialog);
-  core::LibraryState& state_;
+  ProjectState& state_;
 };
 
 // SetOptions: re-reads the settings and the project file and runs
 // "DLG_PRJ". 0 when the project file cannot be read; after OK 3 when the
 // project left the Windows 95 compiler with emulation or slide shows on, 2
 // when it came to it with (earlier) emulation or slide shows on; else 1.
-int SetOptions(core::LibraryState& state, std::int32_t window);
+int SetOptions(ProjectState& state, std::int32_t window);
 
 }  // namespace project

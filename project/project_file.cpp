@@ -1,7 +1,7 @@
 // The project file on disk: read, regenerate, and check names.
 #include "project/project_file.h"
 
-#include "core/library_state.h"
+#include "project/project_state.h"
 #include "core/messages.h"
 #include "core/project_paths.h"
 #include "formats/hpj_kind.h"
@@ -31,7 +31,7 @@ std::vector<std::string> emulation_lines() {
 
 // The writer adds the sound library's lines itself, and the model then has
 // to learn them from the file.
-bool writes_sound_lines(const core::LibraryState& state, const FormContext& ctx) {
+bool writes_sound_lines(const ProjectState& state, const FormContext& ctx) {
   const auto& m = state.data.project;
   return ctx.form != FileForm::win95 && ctx.form != FileForm::win30 && m.sound &&
          extension_needed(m.config_macros, "sndPlaySound", state.settings.sound);
@@ -39,7 +39,7 @@ bool writes_sound_lines(const core::LibraryState& state, const FormContext& ctx)
 
 // A regeneration must not replace a good project file with one made from data that
 // failed to load or lost topics since.
-bool data_allows_writing(const core::LibraryState& state) {
+bool data_allows_writing(const ProjectState& state) {
   return state.data.magic_ok && state.data.topics.count() >= state.data.loaded_topic_count;
 }
 
@@ -50,7 +50,7 @@ std::string line_end_for(const std::optional<std::string>& previous) {
   return formats::HpjText(*previous).line_end();
 }
 
-bool refuse_foreign_file(const core::LibraryState& state, std::string_view path) {
+bool refuse_foreign_file(const ProjectState& state, std::string_view path) {
   std::optional<std::string> bytes = platform::read_file(path);
   if (!bytes || formats::is_help_project_text(*bytes)) return false;
   const std::string name(platform::file_name_of(path));
@@ -59,7 +59,7 @@ bool refuse_foreign_file(const core::LibraryState& state, std::string_view path)
   return true;
 }
 
-FormContext form_context(const core::LibraryState& state) {
+FormContext form_context(const ProjectState& state) {
   FormContext ctx;
   ctx.project_path = state.project_path;
   if (state.compiler_kind == 2) {
@@ -83,7 +83,7 @@ bool valid_file_name(std::string_view path) {
   return dir.empty() || platform::directory_exists(dir);
 }
 
-int WriteProjectFile(core::LibraryState& state, std::int32_t window, std::string_view path) {
+int WriteProjectFile(ProjectState& state, std::int32_t window, std::string_view path) {
   if (!data_allows_writing(state)) return 0;
   if (window != 0 && !valid_file_name(path)) {
     std::string text =
@@ -120,11 +120,11 @@ int WriteProjectFile(core::LibraryState& state, std::int32_t window, std::string
   return 1;
 }
 
-void tell_changed_on_disk(core::LibraryState& state) {
+void tell_changed_on_disk(ProjectState& state) {
   core::show_message(state, core::resource_string(kCloseProjectFileText), ui::kMbOk | ui::kMbIconStop);
 }
 
-int ReadProjectFile(core::LibraryState& state) {
+int ReadProjectFile(ProjectState& state) {
   if (state.project_path.empty()) return 0;
   platform::OpenStatus status = platform::OpenStatus::ok;
   auto file = platform::ExclusiveFile::open(state.project_path, platform::OpenMode::read, status);

@@ -9,8 +9,8 @@
 
 #include "project/project_file_format.h"
 
-namespace core {
-struct LibraryState;
+namespace project {
+struct ProjectState;
 }
 namespace ui {
 class Dialog;
@@ -31,21 +31,21 @@ inline constexpr int kEmulationLineCount = 15;
 enum class SectionKind { config = 0, files = 1, alias = 2, map = 3, build_tags = 4 };
 
 // The form and context of the current project's file.
-FormContext form_context(const core::LibraryState& state);
+FormContext form_context(const ProjectState& state);
 
 // Writes the whole project file at path from the library state; 1 written,
 // 0 not (the old file is then left in place). A window asks for the file
 // name to be checked first, with a message when it is not valid.
-int WriteProjectFile(core::LibraryState& state, std::int32_t window, std::string_view path);
+int WriteProjectFile(ProjectState& state, std::int32_t window, std::string_view path);
 // Reads the project file named by the state's project path into the state;
 // 1, or 0 when another program holds it locked or it is not a help project
 // file (after telling the user), or no project is set.
-int ReadProjectFile(core::LibraryState& state);
+int ReadProjectFile(ProjectState& state);
 // Tells the user that the project file is held or was changed by another
 // program, so it is neither read nor written over now.
-void tell_changed_on_disk(core::LibraryState& state);
+void tell_changed_on_disk(ProjectState& state);
 // Replaces one section of the project file in place (Windows 95 projects).
-int ReplaceProjectSection(core::LibraryState& state, SectionKind kind);
+int ReplaceProjectSection(ProjectState& state, SectionKind kind);
 // Deletes every section of this name from the file; 1 when the file was rewritten.
 int RemoveSection(std::string_view path, std::string_view section);
 // Copies a section's lines into out (each "\n"-ended); 1 when the section exists.
@@ -60,7 +60,7 @@ std::string line_end_for(const std::optional<std::string>& previous);
 
 // True (after telling the user) when the file at path exists but is not a
 // help project file: such a file is neither read nor written over.
-bool refuse_foreign_file(const core::LibraryState& state, std::string_view path);
+bool refuse_foreign_file(const ProjectState& state, std::string_view path);
 
 // True when path names a file that could be created: a name without the
 // characters file names cannot hold, in an existing folder.

@@ -3,7 +3,7 @@
 // Workshop wrote; only the section at hand is rewritten.
 #include <algorithm>
 
-#include "core/library_state.h"
+#include "project/project_state.h"
 #include "core/settings.h"
 #include "formats/hpj_kind.h"
 #include "platform/files.h"
@@ -39,7 +39,7 @@ void add_extension(NewSection& s, bool wanted, std::string_view macros, std::str
   s.reread = true;
 }
 
-NewSection config_section(core::LibraryState& state, const formats::HpjText& hpj) {
+NewSection config_section(ProjectState& state, const formats::HpjText& hpj) {
   const ProjectFileModel& m = state.data.project;
   NewSection s;
   s.text = "\n[CONFIG]\n" + macros_to_config_lines(m.config_macros) + "\n";
@@ -55,7 +55,7 @@ NewSection config_section(core::LibraryState& state, const formats::HpjText& hpj
   return s;
 }
 
-NewSection files_section(const core::LibraryState& state) {
+NewSection files_section(const ProjectState& state) {
   NewSection s;
   s.text = "\n[FILES]\n" + formats::join_lines(files_section_lines(state.data.project, state.topic_files));
   return s;
@@ -76,7 +76,7 @@ NewSection map_section(const ProjectFileModel& m, const formats::HpjText& hpj) {
   return s;
 }
 
-NewSection build_tags_section(const core::LibraryState& state) {
+NewSection build_tags_section(const ProjectState& state) {
   NewSection s;
   s.text = "\n[BUILDTAGS]\n";
   if (state.options.doc_only_tags != kDocOnlyNone) s.text += "DOC_ONLY\n";
@@ -92,7 +92,7 @@ bool wants_replacement(const ProjectFileModel& m, SectionKind kind) {
 
 }  // namespace
 
-int ReplaceProjectSection(core::LibraryState& state, SectionKind kind) {
+int ReplaceProjectSection(ProjectState& state, SectionKind kind) {
   const std::string& path = state.project_path;
   if (path.empty()) return 0;
   if (!wants_replacement(state.data.project, kind)) return 1;

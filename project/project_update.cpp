@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <functional>
 
-#include "core/library_state.h"
+#include "project/project_state.h"
 #include "formats/hpj_text.h"
 #include "platform/files.h"
 #include "platform/profile.h"
@@ -55,7 +55,7 @@ void write_key(const std::string& path, const char* key, const std::string& valu
 
 // The bitmap roots without the product's stock folder, which Help Workshop
 // finds by itself.
-std::string roots_for_help_workshop(const core::LibraryState& state, const ProjectFileModel& m) {
+std::string roots_for_help_workshop(const ProjectState& state, const ProjectFileModel& m) {
   const std::string stock = form_context(state).stock_bitmaps;
   std::string out;
   for (const auto& piece : text::split(m.bitmap_roots, ',')) {
@@ -67,7 +67,7 @@ std::string roots_for_help_workshop(const core::LibraryState& state, const Proje
   return out;
 }
 
-int store_win95(core::LibraryState& state, const ProjectFileModel& before) {
+int store_win95(ProjectState& state, const ProjectFileModel& before) {
   const ProjectFileModel& m = state.data.project;
   const std::string& path = state.project_path;
   if (refuse_foreign_file(state, path)) return 0;
@@ -83,13 +83,13 @@ int store_win95(core::LibraryState& state, const ProjectFileModel& before) {
 
 }  // namespace
 
-int StoreProjectOptions(core::LibraryState& state, const ProjectFileModel& before) {
+int StoreProjectOptions(ProjectState& state, const ProjectFileModel& before) {
   if (state.project_path.empty()) return 0;
   if (state.win95_compiler && state.compiler_kind != 2) return store_win95(state, before);
   return WriteProjectFile(state, 0, state.project_path);
 }
 
-int AddTAG(core::LibraryState& state, std::string_view tag) {
+int AddTAG(ProjectState& state, std::string_view tag) {
   if (!add_build_tag(state.data, tag)) return 0;
   state.data_dirty = true;
   if (state.project_path.empty()) return 1;

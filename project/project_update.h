@@ -6,8 +6,8 @@
 
 #include "project/project_model.h"
 
-namespace core {
-struct LibraryState;
+namespace project {
+struct ProjectState;
 }
 
 namespace project {
@@ -15,10 +15,10 @@ namespace project {
 // Writes the model to the project file. `before` is the model as it was
 // read: for a Windows 95 project only the [OPTIONS] keys that differ from it
 // are written, and the [CONFIG] section is replaced. 1 when written.
-int StoreProjectOptions(core::LibraryState& state, const ProjectFileModel& before);
+int StoreProjectOptions(ProjectState& state, const ProjectFileModel& before);
 
 // Adds a build tag to the project (AddTAG); 1 when it is listed afterwards,
 // 0 for an empty tag or a full list.
-int AddTAG(core::LibraryState& state, std::string_view tag);
+int AddTAG(ProjectState& state, std::string_view tag);
 
 }  // namespace project

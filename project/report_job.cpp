@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "core/library_state.h"
+#include "project/project_state.h"
 #include "core/project_paths.h"
 #include "platform/files.h"
 #include "platform/paths.h"
@@ -37,7 +37,7 @@ int report_meter_range(int topics, const ReportOptions& options) {
   return std::max(range, 0);
 }
 
-ReportJob::ReportJob(const core::LibraryState& state, const ReportOptions& options)
+ReportJob::ReportJob(const ProjectState& state, const ReportOptions& options)
     : state_(state), options_(options) {
   std::string dir = core::project_directory(state.project_path);
   temp_path_ = platform::join_path(dir, kReportTempFile);

@@ -11,8 +11,8 @@
 #include "project/topic_report.h"
 #include "project/topic_scanner.h"
 
-namespace core {
-struct LibraryState;
+namespace project {
+struct ProjectState;
 }
 
 namespace project {
@@ -32,7 +32,7 @@ struct SortEntry {
 
 class ReportJob {
  public:
-  ReportJob(const core::LibraryState& state, const ReportOptions& options);
+  ReportJob(const ProjectState& state, const ReportOptions& options);
 
   // Creates the output file (the temporary one for a sorted report); false
   // when it, or the report file of a sorted report, is held by another program.
@@ -45,7 +45,7 @@ class ReportJob {
   const std::vector<CrossReference>& cross_references() const { return cross_references_; }
   ReportOutput& output() { return *output_; }
   const ReportOptions& options() const { return options_; }
-  const core::LibraryState& state() const { return state_; }
+  const ProjectState& state() const { return state_; }
   // Records where a finished topic's lines began, under its key.
   void add_sort_entry(std::string key, std::uint64_t offset);
   // Adds the cross references of a scanned topic.
@@ -61,7 +61,7 @@ class ReportJob {
   // A line at the end of the report when cross references were left out.
   void note_limits(ReportOutput& out) const;
 
-  const core::LibraryState& state_;
+  const ProjectState& state_;
   ReportOptions options_;
   std::string temp_path_, report_path_;
   std::unique_ptr<ReportOutput> output_;

@@ -2,7 +2,7 @@
 // markers stand in the file, then the references that lead to it.
 #include <algorithm>
 
-#include "core/library_state.h"
+#include "project/project_state.h"
 #include "core/messages.h"
 #include "platform/paths.h"
 #include "platform/text.h"

@@ -1,6 +1,6 @@
 // "DLG_PREF" and "DLG_APPHLP", the preferences and the application-help
 // (context map) settings of the project dialog.
-#include "core/library_state.h"
+#include "project/project_state.h"
 #include "core/messages.h"
 #include "core/settings.h"
 #include "platform/text.h"
@@ -17,7 +17,7 @@ constexpr std::string_view kHeaderNameText =
 
 }  // namespace
 
-PreferencesDialog::PreferencesDialog(core::LibraryState& state) : state_(state) {}
+PreferencesDialog::PreferencesDialog(ProjectState& state) : state_(state) {}
 
 void PreferencesDialog::on_init(ui::Dialog& dialog) {
   const int rule = state_.settings.long_names;
@@ -54,7 +54,7 @@ bool PreferencesDialog::accept(ui::Dialog& dialog) {
   return true;
 }
 
-AppHelpDialog::AppHelpDialog(core::LibraryState& state) : state_(state) {}
+AppHelpDialog::AppHelpDialog(ProjectState& state) : state_(state) {}
 
 void AppHelpDialog::on_init(ui::Dialog& dialog) {
   const ContextMapSettings& map = state_.data.map;

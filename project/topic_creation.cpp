@@ -1,7 +1,7 @@
 // Topics created without the dialog (GetTopic with window -10): the
 // document wizard names them from their titles and numbers their browse
 // positions from a counter it keeps.
-#include "core/library_state.h"
+#include "project/project_state.h"
 #include "core/messages.h"
 #include "platform/text.h"
 #include "platform/ui/host.h"
@@ -16,7 +16,7 @@ namespace {
 // counter is appended.
 constexpr size_t kCountedContextStem = 18;
 
-std::string context_for_title(const core::LibraryState& state, std::string_view title) {
+std::string context_for_title(const ProjectState& state, std::string_view title) {
   const TopicTable& table = state.data.topics;
   if (text::iequals(title, kContentsTitle)) return text::to_lower(table.prefix + std::string(kContentsTitle));
   return ContextFromTitle(table, title, unique_prefix_length(state.word_version));
@@ -49,7 +49,7 @@ void number_browse_text(const TopicTable& table, TopicTexts& texts) {
 
 }  // namespace
 
-int CreateTopicWithoutDialog(core::LibraryState& state, TopicTexts& texts) {
+int CreateTopicWithoutDialog(ProjectState& state, TopicTexts& texts) {
   if (texts.title.empty()) {
     texts.context.clear();
     return kTopicCancelled;

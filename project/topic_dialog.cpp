@@ -2,7 +2,7 @@
 // proposed from the title, and the further options.
 #include "project/topic_dialog.h"
 
-#include "core/library_state.h"
+#include "project/project_state.h"
 #include "core/messages.h"
 #include "platform/text.h"
 #include "platform/ui/host.h"
@@ -11,7 +11,7 @@
 
 namespace project {
 
-TopicDialog::TopicDialog(core::LibraryState& state, TopicTexts& texts) : state_(state), texts_(texts) {}
+TopicDialog::TopicDialog(ProjectState& state, TopicTexts& texts) : state_(state), texts_(texts) {}
 
 void TopicDialog::on_init(ui::Dialog& dialog) {
   const TopicTable& table = state_.data.topics;
@@ -93,14 +93,14 @@ void TopicDialog::more_options(ui::Dialog& dialog) {
   window_ = window;
 }
 
-int RunTopicDialog(core::LibraryState& state, std::int32_t window, TopicTexts& texts) {
+int RunTopicDialog(ProjectState& state, std::int32_t window, TopicTexts& texts) {
   TopicDialog dialog(state, texts);
   int result = ui::host().run_modal(core::authoring_module(), "DLG_INS_TOPIC", dialog, window);
   if (result == kTopicCancelled || result == kTopicRefused) return result;
   return texts.footnote.empty() ? kTopicAcceptedNoFootnote : kTopicAccepted;
 }
 
-TopicMoreDialog::TopicMoreDialog(const core::LibraryState& state, std::string& build_tags,
+TopicMoreDialog::TopicMoreDialog(const ProjectState& state, std::string& build_tags,
                                  std::string& entry_macro, std::string& window)
     : state_(state), build_tags_(build_tags), entry_macro_(entry_macro), window_(window) {}
 

@@ -43,7 +43,7 @@ class TopicDialog : public ui::DialogProc {
   static constexpr size_t kBrowseTextMax = 26;
   static constexpr size_t kKeywordLineMax = 254;
 
-  TopicDialog(core::LibraryState& state, TopicTexts& texts);
+  TopicDialog(ProjectState& state, TopicTexts& texts);
   void on_init(ui::Dialog& dialog) override;
   void on_command(ui::Dialog& dialog, int id, ui::Notify notify) override;
 
@@ -76,7 +76,7 @@ class TopicDialog : public ui::DialogProc {
   bool refuse(ui::Dialog& dialog, std::string_view message, int focus);
   int store(ui::Dialog& dialog, const std::string& name, long number);
 
-  core::LibraryState& state_;
+  ProjectState& state_;
   TopicTexts& texts_;
   int editing_ = -1;                // topic number of the topic being edited
   std::vector<int> browse_order_;   // topic numbers of the two lists, in list order
@@ -95,13 +95,13 @@ class TopicMoreDialog : public ui::DialogProc {
   static constexpr int kEntryMacro = 103;
   static constexpr int kWindow = 104;
 
-  TopicMoreDialog(const core::LibraryState& state, std::string& build_tags, std::string& entry_macro,
+  TopicMoreDialog(const ProjectState& state, std::string& build_tags, std::string& entry_macro,
                   std::string& window);
   void on_init(ui::Dialog& dialog) override;
   void on_command(ui::Dialog& dialog, int id, ui::Notify notify) override;
 
  private:
-  const core::LibraryState& state_;
+  const ProjectState& state_;
   std::string& build_tags_;
   std::string& entry_macro_;
   std::string& window_;

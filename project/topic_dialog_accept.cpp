@@ -3,7 +3,7 @@
 // texts returned.
 #include <cstdlib>
 
-#include "core/library_state.h"
+#include "project/project_state.h"
 #include "core/messages.h"
 #include "platform/text.h"
 #include "project/browse_numbers.h"

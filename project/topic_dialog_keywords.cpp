@@ -1,7 +1,7 @@
 // The topic dialog's K and A keyword lists. K keywords may have a second
 // level in Windows 95 projects: such an item is a TAB and its text, and
 // belongs to the main keyword above it.
-#include "core/library_state.h"
+#include "project/project_state.h"
 #include "core/messages.h"
 #include "platform/text.h"
 #include "project/topic_dialog.h"

@@ -1,6 +1,6 @@
 // The topic dialog's two topic lists and the browse position proposed from
 // the topic chosen in them.
-#include "core/library_state.h"
+#include "project/project_state.h"
 #include "project/browse_numbers.h"
 #include "project/topic_dialog.h"
 #include "project/topic_lists.h"

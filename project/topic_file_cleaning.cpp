@@ -1,6 +1,6 @@
 #include "project/topic_file_cleaning.h"
 
-#include "core/library_state.h"
+#include "project/project_state.h"
 #include "core/project_paths.h"
 #include "platform/files.h"
 #include "platform/paths.h"
@@ -53,7 +53,7 @@ bool clean_topic_file(std::string_view path) {
   return platform::write_file(path, cleaned);
 }
 
-void CleanTopicFiles(const core::LibraryState& state) {
+void CleanTopicFiles(const ProjectState& state) {
   for (const auto& name : state.topic_files.names()) {
     clean_topic_file(core::topic_file_path(state.project_path, name));
   }

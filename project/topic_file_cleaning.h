@@ -5,8 +5,8 @@
 #include <string>
 #include <string_view>
 
-namespace core {
-struct LibraryState;
+namespace project {
+struct ProjectState;
 }
 
 namespace project {
@@ -30,6 +30,6 @@ std::string clean_topic_text(std::string_view bytes);
 bool clean_topic_file(std::string_view path);
 
 // Cleans every topic file of the project, in list order.
-void CleanTopicFiles(const core::LibraryState& state);
+void CleanTopicFiles(const ProjectState& state);
 
 }  // namespace project

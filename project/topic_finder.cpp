@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <numeric>
 
-#include "core/library_state.h"
+#include "project/project_state.h"
 #include "core/messages.h"
 #include "core/project_paths.h"
 #include "platform/paths.h"
@@ -40,7 +40,7 @@ void sort_lines(std::vector<std::string>& lines, std::vector<int>& topics) {
 
 // A topic file's full path as the word processor opens it: lower case,
 // ".doc" in place of ".rtf".
-std::string document_path(const core::LibraryState& state, int index) {
+std::string document_path(const ProjectState& state, int index) {
   std::string path = text::to_lower(core::topic_file_path(state.project_path, state.topic_files.name(index)));
   if (text::iends_with(path, ".rtf")) path.replace(path.size() - 4, 4, ".doc");
   return path;
@@ -62,7 +62,7 @@ std::string_view search_key(int list, std::string_view line) {
 
 }  // namespace
 
-FinderLines finder_lines(const core::LibraryState& state) {
+FinderLines finder_lines(const ProjectState& state) {
   FinderLines out;
   const TopicTable& table = state.data.topics;
   for (int i = 0; i < table.count(); ++i) {
@@ -82,13 +82,13 @@ FinderLines finder_lines(const core::LibraryState& state) {
   return out;
 }
 
-int GotoTopic(core::LibraryState& state, std::int32_t window, std::string& document, std::string& context) {
+int GotoTopic(ProjectState& state, std::int32_t window, std::string& document, std::string& context) {
   window = core::dialog_owner(state, window);
   FinderDialog dialog(state, document, context);
   return ui::host().run_modal(core::authoring_module(), "DLG_GOTO", dialog, window);
 }
 
-FinderDialog::FinderDialog(core::LibraryState& state, std::string& document, std::string& context)
+FinderDialog::FinderDialog(ProjectState& state, std::string& document, std::string& context)
     : state_(state), document_(document), context_(context) {}
 
 void FinderDialog::on_init(ui::Dialog& dialog) {

@@ -11,8 +11,8 @@
 #include "platform/ui/dialog.h"
 #include "project/topic_session.h"
 
-namespace core {
-struct LibraryState;
+namespace project {
+struct ProjectState;
 }
 
 namespace project {
@@ -25,7 +25,7 @@ inline constexpr size_t kFinderContextMax = 69;
 
 // Runs the finder; 1 with the document (lower case, ".doc") and the context
 // string, 0 when nothing was chosen.
-int GotoTopic(core::LibraryState& state, std::int32_t window, std::string& document, std::string& context);
+int GotoTopic(ProjectState& state, std::int32_t window, std::string& document, std::string& context);
 
 // "Topic ID" and "Document" lines: "context\tfile" and "file\tcontext", the
 // file without folder and extension; sorted without case.
@@ -33,7 +33,7 @@ struct FinderLines {
   std::vector<std::string> id, document;
   std::vector<int> id_topics, document_topics;  // topic number of each line
 };
-FinderLines finder_lines(const core::LibraryState& state);
+FinderLines finder_lines(const ProjectState& state);
 
 class FinderDialog : public ui::DialogProc {
  public:
@@ -51,7 +51,7 @@ class FinderDialog : public ui::DialogProc {
   static constexpr int kPageLabel = 111;
   static constexpr int kSearchLabel = 112;
 
-  FinderDialog(core::LibraryState& state, std::string& document, std::string& context);
+  FinderDialog(ProjectState& state, std::string& document, std::string& context);
   void on_init(ui::Dialog& dialog) override;
   void on_command(ui::Dialog& dialog, int id, ui::Notify notify) override;
   void on_close(ui::Dialog& dialog) override;
@@ -67,7 +67,7 @@ class FinderDialog : public ui::DialogProc {
   void go_to(ui::Dialog& dialog);
   bool take_line(std::string_view line);
 
-  core::LibraryState& state_;
+  ProjectState& state_;
   std::string& document_;
   std::string& context_;
   FinderLines lines_;

@@ -1,8 +1,8 @@
 #include "project/topic_group.h"
 
-#include "core/library_state.h"
+#include "project/project_state.h"
 #include "core/messages.h"
-#include "core/project_document.h"
+#include "project/project_document.h"
 #include "platform/text.h"
 #include "platform/ui/host.h"
 #include "project/browse_numbers.h"
@@ -30,10 +30,10 @@ long digits(std::string_view s) {
 
 }  // namespace
 
-int EditGroup(core::LibraryState& state, std::int32_t window, std::string_view document, std::string& list,
+int EditGroup(ProjectState& state, std::int32_t window, std::string_view document, std::string& list,
               std::string& preference) {
   window = core::dialog_owner(state, window);
-  if (!core::CheckProjectDocument(state, document)) return kGroupCancelled;
+  if (!project::CheckProjectDocument(state, document)) return kGroupCancelled;
   preference.assign(1, state.data.project.browse_buttons ? '1' : '0');
   GroupDialog dialog(state);
   int result = ui::host().run_modal(core::authoring_module(), "DLG_GROUP", dialog, window);
@@ -41,7 +41,7 @@ int EditGroup(core::LibraryState& state, std::int32_t window, std::string_view d
   return result;
 }
 
-int NextItem(core::LibraryState& state, std::string& context, std::string& browse) {
+int NextItem(ProjectState& state, std::string& context, std::string& browse) {
   TopicSession& session = state.topic_session;
   if (session.next_group_item >= session.group.size()) {
     session.group.clear();
@@ -57,7 +57,7 @@ int NextItem(core::LibraryState& state, std::string& context, std::string& brows
   return 1;
 }
 
-GroupDialog::GroupDialog(core::LibraryState& state) : state_(state) {}
+GroupDialog::GroupDialog(ProjectState& state) : state_(state) {}
 
 void GroupDialog::on_init(ui::Dialog& dialog) {
   dialog.set_check(kUnsorted, 1);

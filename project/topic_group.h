@@ -11,8 +11,8 @@
 #include "platform/ui/dialog.h"
 #include "project/topic_session.h"
 
-namespace core {
-struct LibraryState;
+namespace project {
+struct ProjectState;
 }
 
 namespace project {
@@ -27,11 +27,11 @@ inline constexpr std::string_view kListOfPopups = "POP";
 
 // The third text gets the project's browse-buttons preference ("1"/"0");
 // after OK the second text gets the list to insert. Returns a result above.
-int EditGroup(core::LibraryState& state, std::int32_t window, std::string_view document, std::string& list,
+int EditGroup(ProjectState& state, std::int32_t window, std::string_view document, std::string& list,
               std::string& preference);
 // The next group item: 1 with its context string and browse text, 0 at the
 // end (the group is then released).
-int NextItem(core::LibraryState& state, std::string& context, std::string& browse);
+int NextItem(ProjectState& state, std::string& context, std::string& browse);
 
 // "DLG_GROUP" ("Edit Topic Groups and Browse Sequences").
 class GroupDialog : public ui::DialogProc {
@@ -54,7 +54,7 @@ class GroupDialog : public ui::DialogProc {
   static constexpr int kStart = 116;
   static constexpr int kIncrement = 117;
 
-  explicit GroupDialog(core::LibraryState& state);
+  explicit GroupDialog(ProjectState& state);
   void on_init(ui::Dialog& dialog) override;
   void on_command(ui::Dialog& dialog, int id, ui::Notify notify) override;
   // After OK: the list to insert ("YES", "POP" or "").
@@ -68,7 +68,7 @@ class GroupDialog : public ui::DialogProc {
   bool refuse(ui::Dialog& dialog, int message, int focus);
   void store(ui::Dialog& dialog, long start, long increment);
 
-  core::LibraryState& state_;
+  ProjectState& state_;
   std::string list_;
 };
 

@@ -1,6 +1,6 @@
 #include "project/topic_report.h"
 
-#include "core/library_state.h"
+#include "project/project_state.h"
 #include "core/messages.h"
 #include "platform/ui/host.h"
 #include "project/report_dialogs.h"
@@ -10,13 +10,13 @@ namespace {
 
 constexpr int kMsgReportInUse = 10029;
 
-void report_in_use(const core::LibraryState& state) {
+void report_in_use(const ProjectState& state) {
   core::show_message(state, core::resource_string(kMsgReportInUse), ui::kMbOk | ui::kMbIconStop);
 }
 
 }  // namespace
 
-int GenReport(core::LibraryState& state, std::int32_t window, std::string& path) {
+int GenReport(ProjectState& state, std::int32_t window, std::string& path) {
   window = core::dialog_owner(state, window);
   ReportOptionsDialog options;
   if (ui::host().run_modal(core::authoring_module(), "DLG_REPORT", options, window) == 0) return 0;

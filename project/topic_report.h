@@ -8,8 +8,8 @@
 #include <string>
 #include <string_view>
 
-namespace core {
-struct LibraryState;
+namespace project {
+struct ProjectState;
 }
 
 namespace project {
@@ -46,6 +46,6 @@ int report_meter_range(int topics, const ReportOptions& options);
 
 // "DLG_REPORT" for the options, then the report inside "DLG_PROGRESS".
 // path receives the report's path. 1 when the report was written.
-int GenReport(core::LibraryState& state, std::int32_t window, std::string& path);
+int GenReport(ProjectState& state, std::int32_t window, std::string& path);
 
 }  // namespace project

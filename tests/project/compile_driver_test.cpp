@@ -237,7 +237,7 @@ TEST_F(CompileDriverTest, WithoutAUsableProjectTheUserIsToldAndNothingIsWritten)
   const std::string long_hpj = folder + "\\project.hpj";
   use_project(long_hpj, "[OPTIONS]\r\nTITLE=P\r\n[FILES]\r\na.rtf\r\n");
   platform::write_profile_string("TARVENWICK", "PROJECT", long_hpj, "TRVWCK6.INI");
-  core::LoadSettings(state);
+  project::LoadSettings(state);
   ASSERT_FALSE(state.project_set);
   EXPECT_EQ(project::GenFiles(state, "c:\\proj\\a.doc", directory, project), 0);
   EXPECT_EQ(ui().transcript().back(),

@@ -4,7 +4,7 @@
 
 #include <filesystem>
 
-#include "core/library_state.h"
+#include "authoring/library_state.h"
 #include "platform/files.h"
 #include "project/project_file.h"
 #include "project/report_job.h"

@@ -3,7 +3,7 @@
 
 #include <algorithm>
 
-#include "core/library_state.h"
+#include "authoring/library_state.h"
 #include "project/get_topic.h"
 #include "topic_fixture.h"
 

@@ -1,7 +1,7 @@
 // The topic finder (GotoTopic): its lists, search and "Go To".
 #include <gtest/gtest.h>
 
-#include "core/library_state.h"
+#include "authoring/library_state.h"
 #include "project/context_strings.h"
 #include "project/topic_finder.h"
 #include "topic_fixture.h"

@@ -2,7 +2,7 @@
 // GetTopic shares.
 #include <gtest/gtest.h>
 
-#include "core/library_state.h"
+#include "authoring/library_state.h"
 #include "project/get_topic.h"
 #include "topic_fixture.h"
 

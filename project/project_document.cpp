@@ -1,6 +1,6 @@
-#include "core/project_document.h"
+#include "project/project_document.h"
 
-#include "core/library_state.h"
+#include "project/project_state.h"
 #include "core/messages.h"
 #include "core/project_paths.h"
 #include "platform/paths.h"
@@ -8,25 +8,25 @@
 #include "platform/text.h"
 #include "project/project_file.h"
 
-namespace core {
+namespace project {
 namespace {
 
 constexpr int kAddDocumentText = 10005;
 
 // The ROOT folders of the project, in order; the project folder when none.
-std::vector<std::string> root_folders(const LibraryState& state) {
+std::vector<std::string> root_folders(const ProjectState& state) {
   std::string roots = platform::get_profile_string("OPTIONS", "ROOT", "", 1024, state.project_path);
   std::vector<std::string> out;
   for (const auto& piece : text::split(roots, ',')) {
     auto dir = text::trim(piece);
     if (!dir.empty()) out.emplace_back(dir);
   }
-  if (out.empty()) out.push_back(project_directory(state.project_path));
+  if (out.empty()) out.push_back(core::project_directory(state.project_path));
   return out;
 }
 
 // The document path lowered and made relative to the first root it lies in.
-std::string project_entry(const LibraryState& state, std::string_view document) {
+std::string project_entry(const ProjectState& state, std::string_view document) {
   std::string path = text::to_lower(document);
   for (const auto& root : root_folders(state)) {
     std::string prefix = text::to_lower(root);
@@ -39,19 +39,19 @@ std::string project_entry(const LibraryState& state, std::string_view document) 
   return path;
 }
 
-bool ask_to_add(LibraryState& state, std::string_view document) {
+bool ask_to_add(ProjectState& state, std::string_view document) {
   std::string doc_name = platform::replace_extension(platform::file_name_of(document), ".doc");
-  std::string question = text::format(resource_string(kAddDocumentText).c_str(), doc_name.c_str(),
+  std::string question = text::format(core::resource_string(kAddDocumentText).c_str(), doc_name.c_str(),
                                       std::string(platform::file_name_of(state.project_path)).c_str());
   return show_message(state, question, ui::kMbOkCancel | ui::kMbIconQuestion) == ui::kIdOk;
 }
 
-bool add_to_project(LibraryState& state, const std::string& entry) {
+bool add_to_project(ProjectState& state, const std::string& entry) {
   if (!state.topic_files.add(entry)) {
     show_message(state,
                  text::format("The project already has %d topic files, as many as its data file "
                               "can hold. %s was not added to the project.",
-                              TopicFileList::kMaxNames, entry.c_str()),
+                              core::TopicFileList::kMaxNames, entry.c_str()),
                  ui::kMbOk | ui::kMbIconStop);
     return false;
   }
@@ -88,7 +88,7 @@ bool IsLongPath(std::string_view path) {
   return false;
 }
 
-bool AcceptLongPath(LibraryState& state, std::string_view path) {
+bool AcceptLongPath(ProjectState& state, std::string_view path) {
   if (!IsLongPath(path)) return true;
   if (!state.win95_compiler) {
     show_message(state, "Long file and directory names are not allowed in Windows 3.1 help projects.",
@@ -109,7 +109,7 @@ bool AcceptLongPath(LibraryState& state, std::string_view path) {
   }
 }
 
-bool CheckProjectDocument(LibraryState& state, std::string_view document) {
+bool CheckProjectDocument(ProjectState& state, std::string_view document) {
   std::string lowered = text::to_lower(text::trim(document));
   if (lowered.find(".rtf") == std::string::npos) return true;
   int index = state.topic_files.find_by_file_name(platform::file_name_of(lowered));
@@ -127,4 +127,4 @@ bool CheckProjectDocument(LibraryState& state, std::string_view document) {
   return add_to_project(state, entry);
 }
 
-}  // namespace core
+}  // namespace project

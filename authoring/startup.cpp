@@ -1,12 +1,12 @@
-#include "core/startup.h"
+#include "authoring/startup.h"
 
-#include "core/library_state.h"
-#include "core/lifecycle.h"
+#include "authoring/library_state.h"
+#include "authoring/lifecycle.h"
 #include "core/messages.h"
-#include "core/position_stack.h"
+#include "project/position_stack.h"
 #include "core/project_paths.h"
 #include "core/recent_projects.h"
-#include "core/startup_dialogs.h"
+#include "authoring/startup_dialogs.h"
 #include "platform/files.h"
 #include "platform/paths.h"
 #include "platform/process.h"
@@ -14,7 +14,7 @@
 #include "platform/text.h"
 #include "project/project_file.h"
 
-namespace core {
+namespace authoring {
 namespace {
 
 constexpr const char* kFirstTopicFile = "topfile1.rtf";
@@ -27,7 +27,7 @@ void start_quick_help(const LibraryState& state) {
 }
 
 void delete_project_files(std::string_view path) {
-  for (const char* ext : kCompanions) platform::remove_file(companion_file(path, ext));
+  for (const char* ext : kCompanions) platform::remove_file(core::companion_file(path, ext));
 }
 
 // A new project: its old files gone, a fresh project file, its compiler chosen.
@@ -42,28 +42,28 @@ void create_project_files(LibraryState& state, std::int32_t window, const Projec
   state.topic_files.clear();
   state.topic_files.add(kFirstTopicFile);
   project::WriteProjectFile(state, window, choice.path);
-  write_project_int(option_file_path(choice.path), "W95", choice.win95 ? 1 : 0);
+  core::write_project_int(core::option_file_path(choice.path), "W95", choice.win95 ? 1 : 0);
 }
 
 void write_new_project_options(const LibraryState& state) {
-  const std::string opt = option_file_path(state.project_path);
+  const std::string opt = core::option_file_path(state.project_path);
   platform::ProfileBatch batch(opt);
-  platform::write_profile_string(kOptionSection, "Bul Indent", ".15\"", opt);
-  platform::write_profile_string(kOptionSection, "Num Indent", ".15\"", opt);
-  platform::write_profile_string(kOptionSection, "Num Sep", "", opt);
+  platform::write_profile_string(core::kOptionSection, "Bul Indent", ".15\"", opt);
+  platform::write_profile_string(core::kOptionSection, "Num Indent", ".15\"", opt);
+  platform::write_profile_string(core::kOptionSection, "Num Sep", "", opt);
 }
 
 // The option file's last document when it is one of the project's topic
 // files and exists, else the first topic file as a ".DOC" (".RTF") path.
 std::string document_to_open(const LibraryState& state, bool is_new) {
-  const std::string opt = option_file_path(state.project_path);
-  std::string last = platform::get_profile_string(kOptionSection, "last file", "", 256, opt);
+  const std::string opt = core::option_file_path(state.project_path);
+  std::string last = platform::get_profile_string(core::kOptionSection, "last file", "", 256, opt);
   // The option file keeps the ".doc" the author had open; the project lists the ".rtf".
   std::string as_rtf = platform::replace_extension(platform::file_name_of(last), ".rtf");
   if (!last.empty() && state.topic_files.find_by_file_name(as_rtf) >= 0 && platform::file_exists(last)) {
     return last;
   }
-  std::string first = topic_file_path(state.project_path, state.topic_files.name(0));
+  std::string first = core::topic_file_path(state.project_path, state.topic_files.name(0));
   if (is_new) return platform::replace_extension(text::to_upper(first), ".doc");
   std::string doc = topic_document(state, state.topic_files.name(0));
   if (platform::file_exists(doc)) return doc;
@@ -71,22 +71,22 @@ std::string document_to_open(const LibraryState& state, bool is_new) {
 }
 
 void remember_project(const LibraryState& state) {
-  std::string list = read_setting("PROJ LIST", "", kProjectListMax);
-  std::string main_dir = read_setting("main directory", "c:\\trvwck", kPathMax);
-  write_setting("PROJ LIST",
-                project_list_with_first(parse_project_list(list), state.project_path, main_dir));
+  std::string list = core::read_setting("PROJ LIST", "", core::kProjectListMax);
+  std::string main_dir = core::read_setting("main directory", "c:\\trvwck", core::kPathMax);
+  core::write_setting("PROJ LIST",
+                core::project_list_with_first(core::parse_project_list(list), state.project_path, main_dir));
 }
 
 }  // namespace
 
 int OpenChosenProject(LibraryState& state, std::int32_t window, const ProjectChoice& choice,
                       std::string& document) {
-  write_setting("quick_start", choice.quick_start ? "1" : "0");
+  core::write_setting("quick_start", choice.quick_start ? "1" : "0");
   if (choice.quick_start) start_quick_help(state);
   // A file that is no help project is neither opened nor replaced by a new one.
   if (project::refuse_foreign_file(state, choice.path)) return 0;
   if (choice.is_new) create_project_files(state, window, choice);
-  if (!write_setting("PROJECT", choice.path)) {
+  if (!core::write_setting("PROJECT", choice.path)) {
     show_message(state, "INI write failed", ui::kMbOk, "");
   }
   state.reset_pending = true;
@@ -108,11 +108,11 @@ int OpenChosenProject(LibraryState& state, std::int32_t window, const ProjectCho
 }
 
 int TWStartUp(LibraryState& state, std::int32_t window, std::string& document) {
-  state.settings.help_file = read_setting("help file", "c:\\trvwck\\TRVWCK.HLP", kPathMax);
+  state.settings.help_file = core::read_setting("help file", "c:\\trvwck\\TRVWCK.HLP", core::kPathMax);
   StartDialog start(state);
-  int result = ui::host().run_modal(authoring_module(), "DLG_START", start, dialog_owner(state, window));
+  int result = ui::host().run_modal(core::authoring_module(), "DLG_START", start, dialog_owner(state, window));
   if (result != 0) document = start.document();
   return result;
 }
 
-}  // namespace core
+}  // namespace authoring

@@ -2,10 +2,10 @@
 #pragma once
 #include <string>
 
-#include "core/startup.h"
+#include "authoring/startup.h"
 #include "platform/ui/dialog.h"
 
-namespace core {
+namespace authoring {
 
 struct LibraryState;
 
@@ -62,4 +62,4 @@ class CreateProjectDialog : public ui::DialogProc {
   bool win95_ = true;
 };
 
-}  // namespace core
+}  // namespace authoring

@@ -2,7 +2,7 @@
 #pragma once
 #include <cstdint>
 
-namespace core {
+namespace authoring {
 
 struct LibraryState;
 
@@ -12,10 +12,7 @@ bool AttachLibrary(LibraryState& state);
 // Starts or resumes the library state; mode -97 initialises without loading
 // the project. Returns 1.
 int InitTW(LibraryState& state, std::int32_t window, int mode);
-// Reads the settings, the project file and the data file of the project the
-// settings name (after a state reset).
-void LoadProjectState(LibraryState& state);
 // Shows the About box; returns 1.
 int AboutTW(LibraryState& state, std::int32_t window);
 
-}  // namespace core
+}  // namespace authoring

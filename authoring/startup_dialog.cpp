@@ -1,23 +1,23 @@
 // The dialog procedures of "DLG_START" and "DLG_CREPRJ".
-#include "core/startup_dialogs.h"
+#include "authoring/startup_dialogs.h"
 
 #include "core/help_commands.h"
-#include "core/library_state.h"
+#include "authoring/library_state.h"
 #include "core/messages.h"
 #include "core/recent_projects.h"
 #include "platform/files.h"
 #include "platform/paths.h"
 #include "platform/text.h"
 
-namespace core {
+namespace authoring {
 
 StartDialog::StartDialog(LibraryState& state) : state_(state) {}
 
 void StartDialog::on_init(ui::Dialog& dialog) {
-  std::string list = read_setting("PROJ LIST", "", kProjectListMax);
-  std::string main_dir = read_setting("main directory", "c:\\trvwck", kPathMax);
-  for (const auto& entry : parse_project_list(list)) {
-    std::string path = resolve_project_entry(entry, main_dir);
+  std::string list = core::read_setting("PROJ LIST", "", core::kProjectListMax);
+  std::string main_dir = core::read_setting("main directory", "c:\\trvwck", core::kPathMax);
+  for (const auto& entry : core::parse_project_list(list)) {
+    std::string path = core::resolve_project_entry(entry, main_dir);
     if (platform::file_exists(path)) dialog.add_item(kRecentList, path);
   }
   if (dialog.item_count(kRecentList) > 0) dialog.set_selection(kRecentList, 0);
@@ -80,7 +80,7 @@ void StartDialog::browse(ui::Dialog& dialog) {
 
 void StartDialog::create(ui::Dialog& dialog) {
   CreateProjectDialog create(state_);
-  if (ui::host().run_modal(authoring_module(), "DLG_CREPRJ", create, dialog.handle()) != 1) return;
+  if (ui::host().run_modal(core::authoring_module(), "DLG_CREPRJ", create, dialog.handle()) != 1) return;
   choice_.win95 = create.win95();
   finish(dialog, create.path(), true);
 }
@@ -145,4 +145,4 @@ bool CreateProjectDialog::accept(ui::Dialog& dialog) {
   return true;
 }
 
-}  // namespace core
+}  // namespace authoring

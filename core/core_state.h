@@ -1,17 +1,14 @@
-// The authoring library's state: one record per process, built by the first
-// InitTW and kept until the library is unloaded. Only the export layer holds
-// the instance; everything below takes it as a parameter.
+// The library frame's part of the authoring library's state: host, settings,
+// language, messages, the topic-file list and the saved positions. It knows
+// no project format; project/ and aids/ extend it, and the full record the
+// export layer holds lives in authoring/library_state.h.
 #pragma once
 #include <cstdint>
 #include <string>
 #include <vector>
 
-#include "aids/keyword_files.h"
 #include "core/settings.h"
 #include "core/topic_files.h"
-#include "project/disk_versions.h"
-#include "project/project_data.h"
-#include "project/topic_session.h"
 
 namespace core {
 
@@ -20,7 +17,7 @@ inline constexpr int kScratchSize = 1350;
 inline constexpr int kPositionStackMax = 200;
 inline constexpr int kPositionEntryMax = 15;    // characters per entry
 
-struct LibraryState {
+struct CoreState {
   std::int32_t instance = 0;        // module handle: every resource comes from it
   std::int32_t owner_window = 0;    // last parent window given to a dialog export
   std::string project_path;         // current .hpj, empty when none
@@ -45,20 +42,6 @@ struct LibraryState {
 
   Settings settings;
   ProjectOptions options;
-  project::ProjectData data;        // topics, browse sequences, windows, preferences
-  project::TopicSession topic_session;  // the group for NextItem, the finder's last list
-  project::DiskVersions disk;       // what was last read of the project's files
-  aids::KeywordState keywords;      // which sorted keyword caches are valid
-
-  // The compile-progress window of a background compile, 0 when none.
-  std::int32_t compile_window = 0;
-  // Lines of the compiler log the user went to from the message viewer.
-  std::vector<bool> visited_log_lines;
 };
-
-// Runs the state reset when it is pending: topic data, browse sequences,
-// windows and project options back to their defaults, the window "main",
-// compiler kind 1.
-void ResetState(LibraryState& state);
 
 }  // namespace core

@@ -1,12 +1,12 @@
-#include "core/lifecycle.h"
+#include "authoring/lifecycle.h"
 
-#include "core/library_state.h"
+#include "authoring/library_state.h"
 #include "core/messages.h"
 #include "core/settings.h"
 #include "project/data_file.h"
 #include "platform/ui/host.h"
 
-namespace core {
+namespace authoring {
 namespace {
 
 constexpr int kAboutDialog = 21000;
@@ -26,18 +26,10 @@ class AboutProc : public ui::DialogProc {};
 
 }  // namespace
 
-void ResetState(LibraryState& state) {
-  if (!state.reset_pending) return;
-  state.reset_pending = false;
-  project::reset_project_data(state.data);
-  state.options = ProjectOptions{};
-  state.compiler_kind = 1;
-}
-
 bool AttachLibrary(LibraryState& state) {
-  read_setting("main directory", "", kPathMax);
+  core::read_setting("main directory", "", core::kPathMax);
   state.reset_pending = true;
-  state.instance = authoring_module();
+  state.instance = core::authoring_module();
   state.new_shell = true;  // every host we run on is a new shell
   state.init_mode = 0;
   for (const auto& c : kClasses) {
@@ -48,28 +40,19 @@ bool AttachLibrary(LibraryState& state) {
 
 int AboutTW(LibraryState& state, std::int32_t window) {
   AboutProc proc;
-  ui::host().run_modal(state.instance ? state.instance : authoring_module(),
+  ui::host().run_modal(state.instance ? state.instance : core::authoring_module(),
                        std::to_string(kAboutDialog), proc, dialog_owner(state, window));
   state.initialised = true;
   return 1;
 }
 
-void LoadProjectState(LibraryState& state) {
-  LoadSettings(state);
-  state.topic_files.clear();
-  if (!state.project_set) return;
-  // The data load reads the option file first and the project file last,
-  // so that the project's compiler decides the form the file is read in.
-  project::LoadProjectData(state);
-}
-
 int InitTW(LibraryState& state, std::int32_t window, int mode) {
-  state.word97 = read_setting_int("Word 97", 0);
+  state.word97 = core::read_setting_int("Word 97", 0);
   if (state.word_version < 6) state.position_stack.clear();
   state.import_flag = false;
   state.init_mode = mode;
   if (mode == -97) state.reset_pending = true;
-  if (state.scratch.empty()) state.scratch.assign(kScratchSize, '\0');
+  if (state.scratch.empty()) state.scratch.assign(core::kScratchSize, '\0');
   if (state.project_set) {
     state.initialised = true;
     return 1;
@@ -84,4 +67,4 @@ int InitTW(LibraryState& state, std::int32_t window, int mode) {
   return 1;
 }
 
-}  // namespace core
+}  // namespace authoring

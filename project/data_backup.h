@@ -4,9 +4,9 @@
 #include <string>
 #include <string_view>
 
-namespace core {
+namespace project {
 
-struct LibraryState;
+struct ProjectState;
 
 enum class BackupOutcome {
   none,                // no data file and no backup
@@ -24,6 +24,6 @@ BackupOutcome reconcile_data_backup(std::string_view project_path, std::string* 
 
 // The same at a settings load, telling the user when a damaged data file
 // was replaced by its backup.
-void ReconcileDataBackup(LibraryState& state);
+void ReconcileDataBackup(ProjectState& state);
 
-}  // namespace core
+}  // namespace project

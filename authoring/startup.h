@@ -4,7 +4,7 @@
 #include <string>
 #include <string_view>
 
-namespace core {
+namespace authoring {
 
 struct LibraryState;
 
@@ -24,4 +24,4 @@ struct ProjectChoice {
 int OpenChosenProject(LibraryState& state, std::int32_t window, const ProjectChoice& choice,
                       std::string& document);
 
-}  // namespace core
+}  // namespace authoring

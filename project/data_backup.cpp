@@ -1,6 +1,6 @@
-#include "core/data_backup.h"
+#include "project/data_backup.h"
 
-#include "core/library_state.h"
+#include "project/project_state.h"
 #include "core/messages.h"
 #include "core/project_paths.h"
 #include "platform/files.h"
@@ -8,7 +8,7 @@
 #include "platform/text.h"
 #include "project/data_file_format.h"
 
-namespace core {
+namespace project {
 namespace {
 
 constexpr std::uint64_t kShrinkAllowance = 20;
@@ -32,8 +32,8 @@ std::string damage_of(const std::string& path) {
 }  // namespace
 
 BackupOutcome reconcile_data_backup(std::string_view project_path, std::string* damage) {
-  const std::string data = companion_file(project_path, ".twz");
-  const std::string backup = companion_file(project_path, ".twk");
+  const std::string data = core::companion_file(project_path, ".twz");
+  const std::string backup = core::companion_file(project_path, ".twk");
   const bool have_data = platform::file_exists(data);
   const bool have_backup = platform::file_exists(backup);
   if (!have_data) {
@@ -57,15 +57,15 @@ BackupOutcome reconcile_data_backup(std::string_view project_path, std::string* 
                                            : BackupOutcome::left_damaged;
 }
 
-void ReconcileDataBackup(LibraryState& state) {
+void ReconcileDataBackup(ProjectState& state) {
   std::string damage;
   if (reconcile_data_backup(state.project_path, &damage) != BackupOutcome::restored_damaged) return;
-  const std::string data = companion_file(state.project_path, ".twz");
-  const std::string backup = companion_file(state.project_path, ".twk");
+  const std::string data = core::companion_file(state.project_path, ".twz");
+  const std::string backup = core::companion_file(state.project_path, ".twk");
   show_message(state,
                text::format(kRestoredText, platform::to_host_path(data).c_str(), damage.c_str(),
                             platform::to_host_path(backup).c_str()),
                ui::kMbOk | ui::kMbIconExclamation);
 }
 
-}  // namespace core
+}  // namespace project

@@ -10,13 +10,13 @@
 #include "aids/keyword_commands.h"
 #include "core/help_commands.h"
 #include "core/language.h"
-#include "core/library_state.h"
-#include "core/lifecycle.h"
+#include "authoring/library_state.h"
+#include "authoring/lifecycle.h"
 #include "core/messages.h"
-#include "core/position_stack.h"
+#include "project/position_stack.h"
 #include "core/project_paths.h"
 #include "core/settings.h"
-#include "core/startup.h"
+#include "authoring/startup.h"
 #include "core/text_commands.h"
 #include "core/topic_iteration.h"
 #include "platform/text.h"
@@ -27,7 +27,7 @@
 #include "project/data_file.h"
 #include "project/error_viewer.h"
 #include "project/get_topic.h"
-#include "project/topic_delete.h"
+#include "authoring/topic_delete.h"
 #include "project/topic_finder.h"
 #include "project/topic_group.h"
 #include "project/topic_report.h"
@@ -42,10 +42,10 @@ constexpr size_t kCallerRoom = 256;
 // Room of the word processor's localized-name buffers, terminator included.
 constexpr size_t kLanguageNameRoom = 50;
 
-core::LibraryState& library() {
-  static core::LibraryState state = [] {
-    core::LibraryState s;
-    core::AttachLibrary(s);
+authoring::LibraryState& library() {
+  static authoring::LibraryState state = [] {
+    authoring::LibraryState s;
+    authoring::AttachLibrary(s);
     return s;
   }();
   return state;
@@ -79,11 +79,11 @@ extern "C" {
 
 // --- Library state and project -------------------------------------------------
 
-int32_t InitTW(int32_t window, int32_t mode) { return core::InitTW(library(), window, mode); }
+int32_t InitTW(int32_t window, int32_t mode) { return authoring::InitTW(library(), window, mode); }
 
 int32_t TWStartUp(int32_t window, char* document) {
   std::string doc;
-  int32_t result = core::TWStartUp(library(), window, doc);
+  int32_t result = authoring::TWStartUp(library(), window, doc);
   if (result != 0) put(document, doc);
   return result;
 }
@@ -101,7 +101,7 @@ int32_t GetInst(int32_t, int32_t) { return library().instance; }
 int32_t IsProjSet(int32_t window, char* project_path) {
   auto& state = library();
   state.owner_window = window;
-  if (!state.project_set) core::LoadSettings(state);
+  if (!state.project_set) project::LoadSettings(state);
   put(project_path, state.project_set ? state.project_path : std::string());
   return state.project_set ? 1 : 0;
 }
@@ -124,7 +124,7 @@ int32_t TWZSaveAll(int32_t ignored) { return SaveAll(ignored); }
 
 int32_t TWHelp(int32_t window, int32_t) { return core::TWHelp(library(), window); }
 int32_t RunHelp(int32_t window) { return core::RunHelp(library(), window); }
-int32_t AboutTW(int32_t window) { return core::AboutTW(library(), window); }
+int32_t AboutTW(int32_t window) { return authoring::AboutTW(library(), window); }
 
 int32_t FixBookmark(char* text) {
   if (!text) return 0;
@@ -147,12 +147,12 @@ int32_t GetAllFiles(char* document, char* flag) {
 }
 
 int32_t SaveDest(int32_t page, int32_t line, int32_t n) {
-  return core::SaveDest(library(), page, line, n);
+  return project::SaveDest(library(), page, line, n);
 }
 
 int32_t GetDest(char* position, char* number) {
   std::string pos, num;
-  int32_t result = core::GetDest(library(), pos, num);
+  int32_t result = project::GetDest(library(), pos, num);
   if (result) {
     put(position, pos);
     put(number, num);
@@ -161,12 +161,12 @@ int32_t GetDest(char* position, char* number) {
 }
 
 int32_t SaveDest6(int32_t page, int32_t line, char* document) {
-  return core::SaveDest6(library(), page, line, arg(document));
+  return project::SaveDest6(library(), page, line, arg(document));
 }
 
 int32_t GetDest6(char* position, char* document) {
   std::string pos, doc;
-  int32_t result = core::GetDest6(library(), pos, doc);
+  int32_t result = project::GetDest6(library(), pos, doc);
   if (result != 0) put(position, pos);
   if (result == 1) put(document, doc);
   return result;
@@ -174,7 +174,7 @@ int32_t GetDest6(char* position, char* document) {
 
 int32_t GetDestFile6(char* context, char* file_name, char* path) {
   std::string name, full;
-  int32_t result = core::GetDestFile6(library(), arg(context), name, full);
+  int32_t result = project::GetDestFile6(library(), arg(context), name, full);
   if (result == 1) {
     put(file_name, name);
     put(path, full);
@@ -249,7 +249,7 @@ int32_t GetTopic(int32_t window, char* document, char* title, char* context, cha
   return result;
 }
 
-int32_t DelTopic(char* context) { return project::DelTopic(library(), arg(context)); }
+int32_t DelTopic(char* context) { return authoring::DelTopic(library(), arg(context)); }
 
 int32_t GotoTopic(int32_t window, char* document, char* context) {
   std::string doc, name;
@@ -278,7 +278,7 @@ int32_t EditGroup(int32_t window, char* document, char* preference) {
 }
 
 int32_t DeleteItem(int32_t window, char* document) {
-  return project::DeleteItem(library(), window, topic_document(document));
+  return authoring::DeleteItem(library(), window, topic_document(document));
 }
 
 int32_t GenReport(int32_t window, char* path) {

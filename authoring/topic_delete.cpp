@@ -1,48 +1,48 @@
-#include "project/topic_delete.h"
+#include "authoring/topic_delete.h"
 
 #include "aids/keyword_commands.h"
-#include "core/library_state.h"
+#include "authoring/library_state.h"
 #include "core/messages.h"
-#include "core/project_document.h"
+#include "project/project_document.h"
 #include "platform/ui/host.h"
 #include "project/context_strings.h"
 #include "project/topic_lists.h"
 
-namespace project {
+namespace authoring {
 namespace {
 
 constexpr std::string_view kNothingSelected = "Select the topics to delete.";
 
 // Removes the topic's entry and marks its records in both keyword databases
 // as deleted (A first, then K).
-void remove_topic(core::LibraryState& state, int topic) {
+void remove_topic(LibraryState& state, int topic) {
   const std::string context(state.data.topics[topic].name());
-  RemoveTopicEntry(state.data.topics, topic);
+  project::RemoveTopicEntry(state.data.topics, topic);
   aids::UpdateTopicKeys(state, context, "", "", "", 7);
   aids::UpdateTopicKeys(state, context, "", "", "", 8);
 }
 
 }  // namespace
 
-int DelTopic(core::LibraryState& state, std::string_view context) {
-  int topic = FindTopic(state.data.topics, context);
+int DelTopic(LibraryState& state, std::string_view context) {
+  int topic = project::FindTopic(state.data.topics, context);
   if (topic < 0) return 0;
   remove_topic(state, topic);
   state.data_dirty = true;
   return 1;
 }
 
-int DeleteItem(core::LibraryState& state, std::int32_t window, std::string_view document) {
+int DeleteItem(LibraryState& state, std::int32_t window, std::string_view document) {
   window = core::dialog_owner(state, window);
-  if (!core::CheckProjectDocument(state, document)) return 0;
+  if (!project::CheckProjectDocument(state, document)) return 0;
   DeleteDialog dialog(state);
   return ui::host().run_modal(core::authoring_module(), "DLG_DELETE", dialog, window) != 0 ? 1 : 0;
 }
 
-DeleteDialog::DeleteDialog(core::LibraryState& state) : state_(state) {}
+DeleteDialog::DeleteDialog(LibraryState& state) : state_(state) {}
 
 void DeleteDialog::on_init(ui::Dialog& dialog) {
-  for (const TopicLine& line : topics_by_context(state_.data.topics, state_.current_file))
+  for (const project::TopicLine& line : project::topics_by_context(state_.data.topics, state_.current_file))
     dialog.set_item_data(kTopics, dialog.add_item(kTopics, line.text), line.topic);
 }
 
@@ -63,4 +63,4 @@ void DeleteDialog::on_command(ui::Dialog& dialog, int id, ui::Notify notify) {
   dialog.end(1);
 }
 
-}  // namespace project
+}  // namespace authoring

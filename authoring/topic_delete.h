@@ -8,28 +8,28 @@
 
 #include "platform/ui/dialog.h"
 
-namespace core {
+namespace authoring {
 struct LibraryState;
 }
 
-namespace project {
+namespace authoring {
 
 // Removes the topic with this context string; 1 when there was one, else 0.
-int DelTopic(core::LibraryState& state, std::string_view context);
+int DelTopic(LibraryState& state, std::string_view context);
 // "DLG_DELETE" over window; 1 after OK, 0 on Cancel or a failed document check.
-int DeleteItem(core::LibraryState& state, std::int32_t window, std::string_view document);
+int DeleteItem(LibraryState& state, std::int32_t window, std::string_view document);
 
 // "DLG_DELETE": the current document's topics; OK removes the selected ones.
 class DeleteDialog : public ui::DialogProc {
  public:
   static constexpr int kTopics = 101;
 
-  explicit DeleteDialog(core::LibraryState& state);
+  explicit DeleteDialog(LibraryState& state);
   void on_init(ui::Dialog& dialog) override;
   void on_command(ui::Dialog& dialog, int id, ui::Notify notify) override;
 
  private:
-  core::LibraryState& state_;
+  LibraryState& state_;
 };
 
-}  // namespace project
+}  // namespace authoring
