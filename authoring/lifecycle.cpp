@@ -3,7 +3,7 @@
 #include "authoring/library_state.h"
 #include "core/messages.h"
 #include "core/settings.h"
-#include "project/data_file.h"
+#include "project/files/data_file.h"
 #include "platform/ui/host.h"
 
 namespace authoring {

@@ -3,7 +3,7 @@
 #include "authoring/library_state.h"
 #include "authoring/lifecycle.h"
 #include "core/messages.h"
-#include "project/position_stack.h"
+#include "project/topics/position_stack.h"
 #include "core/project_paths.h"
 #include "core/recent_projects.h"
 #include "authoring/startup_dialogs.h"
@@ -12,7 +12,7 @@
 #include "platform/process.h"
 #include "platform/profile.h"
 #include "platform/text.h"
-#include "project/project_file.h"
+#include "project/files/project_file.h"
 
 namespace authoring {
 namespace {

@@ -3,10 +3,10 @@
 #include "aids/keyword_commands.h"
 #include "authoring/library_state.h"
 #include "core/messages.h"
-#include "project/project_document.h"
+#include "project/topics/project_document.h"
 #include "platform/ui/host.h"
-#include "project/context_strings.h"
-#include "project/topic_lists.h"
+#include "project/topics/context_strings.h"
+#include "project/topics/topic_lists.h"
 
 namespace authoring {
 namespace {

@@ -1,7 +1,7 @@
 #include "project/project_state.h"
 
-#include "project/data_backup.h"
-#include "project/data_file.h"
+#include "project/files/data_backup.h"
+#include "project/files/data_file.h"
 
 namespace project {
 

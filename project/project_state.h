@@ -5,9 +5,9 @@
 #include <vector>
 
 #include "core/core_state.h"
-#include "project/disk_versions.h"
-#include "project/project_data.h"
-#include "project/topic_session.h"
+#include "project/files/disk_versions.h"
+#include "project/files/project_data.h"
+#include "project/topics/topic_session.h"
 
 namespace project {
 

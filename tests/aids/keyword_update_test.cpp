@@ -4,7 +4,7 @@
 #include "aids/keyword_list.h"
 #include "aids/keyword_update.h"
 #include "authoring/topic_delete.h"
-#include "project/topic_table.h"
+#include "project/topics/topic_table.h"
 #include "keyword_fixture.h"
 
 namespace {

@@ -1,10 +1,10 @@
 #include "authoring/lifecycle.h"
 
 #include "authoring/library_state.h"
-#include "project/data_backup.h"
+#include "project/files/data_backup.h"
 #include "core/project_paths.h"
 #include "core/settings.h"
-#include "project/data_file_format.h"
+#include "project/files/data_file_format.h"
 #include "core_fixture.h"
 
 namespace {

@@ -1,7 +1,7 @@
 // Topic-file iteration and the position stack.
 #include "authoring/library_state.h"
 #include "authoring/lifecycle.h"
-#include "project/position_stack.h"
+#include "project/topics/position_stack.h"
 #include "core/topic_iteration.h"
 #include "core_fixture.h"
 #include "platform/text.h"

@@ -1,4 +1,4 @@
-#include "project/project_document.h"
+#include "project/topics/project_document.h"
 
 #include "authoring/library_state.h"
 #include "authoring/lifecycle.h"

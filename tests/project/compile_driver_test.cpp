@@ -1,7 +1,7 @@
 // GenFiles: the compiler path rules, the command lines, the Word 97 clean-up
 // and whole compiles through the headless host, its clock and the help
 // compiler stand-in built beside the tests.
-#include "project/compile_driver.h"
+#include "project/compile/compile_driver.h"
 
 #include <chrono>
 #include <thread>
@@ -12,9 +12,9 @@
 #include "platform/process.h"
 #include "platform/profile.h"
 #include "platform/text.h"
-#include "project/compile_progress.h"
-#include "project/compiler_command.h"
-#include "project/topic_file_cleaning.h"
+#include "project/dialogs/compile_progress.h"
+#include "project/compile/compiler_command.h"
+#include "project/topics/topic_file_cleaning.h"
 #include "project_fixture.h"
 
 namespace {

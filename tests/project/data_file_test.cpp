@@ -1,8 +1,8 @@
 // The project data file: its byte layout, round trips, and damaged files.
-#include "project/data_file.h"
+#include "project/files/data_file.h"
 
 #include "core/project_paths.h"
-#include "project/data_file_format.h"
+#include "project/files/data_file_format.h"
 #include "project_fixture.h"
 
 namespace {

@@ -3,9 +3,9 @@
 #include "authoring/lifecycle.h"
 #include "authoring/startup.h"
 #include "platform/files.h"
-#include "project/data_file.h"
-#include "project/imported_topics.h"
-#include "project/project_file.h"
+#include "project/files/data_file.h"
+#include "project/topics/imported_topics.h"
+#include "project/files/project_file.h"
 #include "project_fixture.h"
 
 namespace {

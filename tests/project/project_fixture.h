@@ -4,7 +4,7 @@
 
 #include "authoring/library_state.h"
 #include "platform/paths.h"
-#include "project/project_data.h"
+#include "project/files/project_data.h"
 #include "support/test_support.h"
 
 namespace tw_test {

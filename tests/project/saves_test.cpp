@@ -13,8 +13,8 @@
 #include "core/settings.h"
 #include "platform/files.h"
 #include "platform/profile.h"
-#include "project/data_file.h"
-#include "project/project_file.h"
+#include "project/files/data_file.h"
+#include "project/files/project_file.h"
 #include "project_fixture.h"
 #include "support/kill_rounds.h"
 

@@ -3,8 +3,8 @@
 #include <gtest/gtest.h>
 
 #include "authoring/library_state.h"
-#include "project/browse_numbers.h"
-#include "project/topic_lists.h"
+#include "project/topics/browse_numbers.h"
+#include "project/topics/topic_lists.h"
 #include "support/test_support.h"
 
 namespace {

@@ -2,8 +2,8 @@
 #include <gtest/gtest.h>
 
 #include "authoring/library_state.h"
-#include "project/context_strings.h"
-#include "project/topic_finder.h"
+#include "project/topics/context_strings.h"
+#include "project/dialogs/topic_finder.h"
 #include "topic_fixture.h"
 
 namespace {

@@ -3,7 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "authoring/library_state.h"
-#include "project/get_topic.h"
+#include "project/dialogs/topic_dialog/get_topic.h"
 #include "topic_fixture.h"
 
 namespace {

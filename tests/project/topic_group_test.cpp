@@ -4,7 +4,7 @@
 
 #include "authoring/library_state.h"
 #include "authoring/topic_delete.h"
-#include "project/topic_group.h"
+#include "project/dialogs/topic_group.h"
 #include "topic_fixture.h"
 
 namespace {
