@@ -6,14 +6,14 @@
 #include <string>
 #include <string_view>
 
-#include "html/bookmark_name.h"
-#include "html/conversion_run.h"
-#include "html/finish_index.h"
-#include "html/html_registration.h"
-#include "html/phrases.h"
-#include "html/process_files.h"
-#include "html/publish_summary.h"
-#include "html/rtf_analysis.h"
+#include "html/analysis/bookmark_name.h"
+#include "html/driver/conversion_run.h"
+#include "html/index/finish_index.h"
+#include "html/splitter/html_registration.h"
+#include "html/pages/phrases.h"
+#include "html/driver/process_files.h"
+#include "html/driver/publish_summary.h"
+#include "html/analysis/rtf_analysis.h"
 #include "tarvenwick/twzhtml.h"
 #include "tarvenwick/version.h"
 

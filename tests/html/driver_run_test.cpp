@@ -12,11 +12,11 @@
 #include <set>
 #include <thread>
 
-#include "html/bookmark_name.h"
-#include "html/conversion_run.h"
-#include "html/finish_index.h"
-#include "html/html_registration.h"
-#include "html/process_files.h"
+#include "html/analysis/bookmark_name.h"
+#include "html/driver/conversion_run.h"
+#include "html/index/finish_index.h"
+#include "html/splitter/html_registration.h"
+#include "html/driver/process_files.h"
 #include "support/test_support.h"
 
 namespace html {

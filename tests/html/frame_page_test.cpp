@@ -3,12 +3,12 @@
 // contents and the related-topics block.
 #include <gtest/gtest.h>
 
-#include "html/button_bar.h"
-#include "html/conversion_run.h"
-#include "html/frame_parts.h"
-#include "html/page_framer.h"
-#include "html/related_block.h"
-#include "html/signature.h"
+#include "html/framing/button_bar.h"
+#include "html/driver/conversion_run.h"
+#include "html/framing/frame_parts.h"
+#include "html/framing/page_framer.h"
+#include "html/pages/related_block.h"
+#include "html/pages/signature.h"
 #include "platform/clock.h"
 #include "support/test_support.h"
 

@@ -1,10 +1,10 @@
 // The keyword index: what AddIndexEntry keeps, the sort rule, and the A-Z
 // page with its groups and repeat links.
-#include "html/index_page.h"
+#include "html/index/index_page.h"
 
 #include <gtest/gtest.h>
 
-#include "html/index_entries.h"
+#include "html/index/index_entries.h"
 
 namespace html {
 namespace {

@@ -7,10 +7,10 @@
 #include <algorithm>
 #include <filesystem>
 
-#include "html/conversion_run.h"
-#include "html/process_files.h"
-#include "html/publish_summary.h"
-#include "html/translations.h"
+#include "html/driver/conversion_run.h"
+#include "html/driver/process_files.h"
+#include "html/driver/publish_summary.h"
+#include "html/splitter/translations.h"
 #include "platform/profile.h"
 #include "support/test_support.h"
 

@@ -2,8 +2,8 @@
 #include <gtest/gtest.h>
 
 #include "html/analysis_fixture.h"
-#include "html/keyword_lookup.h"
-#include "html/phrases.h"
+#include "html/pages/keyword_lookup.h"
+#include "html/pages/phrases.h"
 #include "platform/profile.h"
 
 namespace {

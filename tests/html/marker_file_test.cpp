@@ -1,6 +1,6 @@
 // Whole topic files rewritten into marker files, compared with the marker
 // files expected of them.
-#include "html/marker_file.h"
+#include "html/analysis/marker_file.h"
 
 #include <gtest/gtest.h>
 #include <signal.h>

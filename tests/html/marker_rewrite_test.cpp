@@ -1,6 +1,6 @@
 // The marker rewrite of RTF text: pages, footnotes and hotspots, as word
 // processors and people write them.
-#include "html/marker_rewrite.h"
+#include "html/analysis/marker_rewrite.h"
 
 #include <gtest/gtest.h>
 

@@ -2,10 +2,10 @@
 // links, Word 2000 HTML; and the browse map.
 #include <gtest/gtest.h>
 
-#include "html/line_cleanup.h"
-#include "html/link_maps.h"
-#include "html/page_markers.h"
-#include "html/word2000_filter.h"
+#include "html/splitter/line_cleanup.h"
+#include "html/splitter/link_maps.h"
+#include "html/splitter/page_markers.h"
+#include "html/splitter/word2000_filter.h"
 #include "support/test_support.h"
 
 namespace {

@@ -1,15 +1,15 @@
 // The page writer: each per-line step on pages as the splitter leaves them.
-#include "html/page_writer.h"
+#include "html/pages/page_writer.h"
 
 #include <gtest/gtest.h>
 
 #include <filesystem>
 
-#include "html/heading_step.h"
-#include "html/hotspot_step.h"
-#include "html/keyword_step.h"
+#include "html/pages/heading_step.h"
+#include "html/pages/hotspot_step.h"
+#include "html/pages/keyword_step.h"
 #include "html/publish_fixture.h"
-#include "html/table_step.h"
+#include "html/pages/table_step.h"
 
 namespace html {
 namespace {

@@ -1,5 +1,5 @@
 // Reading the help project for the conversion.
-#include "html/project_hpj.h"
+#include "html/analysis/project_hpj.h"
 
 #include <gtest/gtest.h>
 

@@ -4,7 +4,7 @@
 #include <string>
 #include <string_view>
 
-#include "html/conversion_run.h"
+#include "html/driver/conversion_run.h"
 #include "support/test_support.h"
 
 namespace html {

@@ -1,10 +1,10 @@
 // The publish summary names every jump that stayed text, as far as the
 // caller's buffer allows, and counts the rest.
-#include "html/publish_summary.h"
+#include "html/driver/publish_summary.h"
 
 #include <gtest/gtest.h>
 
-#include "html/conversion_run.h"
+#include "html/driver/conversion_run.h"
 #include "include/tarvenwick/twzhtml.h"
 
 namespace {

@@ -1,12 +1,12 @@
 // process_rtf, scan_rtf and get_next_rtf over whole projects.
-#include "html/rtf_analysis.h"
+#include "html/analysis/rtf_analysis.h"
 
 #include <gtest/gtest.h>
 
 #include <algorithm>
 
 #include "html/analysis_fixture.h"
-#include "html/marker_rewrite.h"
+#include "html/analysis/marker_rewrite.h"
 #include "html/rtf_fixtures.h"
 #include "platform/profile.h"
 

@@ -2,12 +2,12 @@
 // control pages, and the frameset page.
 #include <gtest/gtest.h>
 
-#include "html/cnt_toc.h"
-#include "html/context_resolver.h"
-#include "html/frameset_page.h"
-#include "html/hhk_sitemap.h"
-#include "html/htmlhelp_pages.h"
-#include "html/line_reader.h"
+#include "html/index/cnt_toc.h"
+#include "html/pages/context_resolver.h"
+#include "html/framing/frameset_page.h"
+#include "html/index/hhk_sitemap.h"
+#include "html/index/htmlhelp_pages.h"
+#include "html/text/line_reader.h"
 #include "support/test_support.h"
 
 namespace html {

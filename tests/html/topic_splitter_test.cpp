@@ -1,6 +1,6 @@
 // Splitting the word processor's HTML into topic pages, over the sample
 // project's exported files and small hand-written lines.
-#include "html/topic_splitter.h"
+#include "html/splitter/topic_splitter.h"
 
 #include <gtest/gtest.h>
 #include <signal.h>
@@ -12,7 +12,7 @@
 #include <functional>
 
 #include "html/analysis_fixture.h"
-#include "html/html_registration.h"
+#include "html/splitter/html_registration.h"
 #include "html/rtf_fixtures.h"
 #include "platform/profile.h"
 

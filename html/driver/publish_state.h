@@ -1,0 +1,50 @@
+// The page writer's, index's and framer's part of the conversion run state:
+// rebuilt at the start of every ProcessFiles.
+#pragma once
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "html/pages/context_resolver.h"
+#include "html/index/index_entries.h"
+#include "html/framing/page_framer.h"
+#include "html/splitter/page_names.h"
+
+namespace html {
+
+// What a run wrote, for the caller's summary.
+struct PublishCounts {
+  int pages = 0;             // topic pages written
+  int links = 0;             // jumps made into links
+  int unresolved_jumps = 0;  // jumps to context strings in no page (hotspot text kept)
+  int index_entries = 0;     // entries in the finished index
+  // The targets of those jumps, each once, in the order met.
+  std::vector<std::string> unresolved_names;
+  // Counts a jump that stays plain text and names its target.
+  void unresolved(const std::string& target);
+  int failed_files = 0;      // registered files that could not be split into pages
+  int failed_pages = 0;      // pages that could not be written (left as split)
+};
+
+struct PublishState {
+  IndexEntries index;         // AddIndexEntry's entries until FinishIndex
+  int index_anchor = 1;       // the next "IX_" number of the run
+  ContextResolver contexts;   // the context map, indexed for look-ups
+  PageNames names;            // the page list by file name, once the pages are split
+  bool toc_from_cnt = false;  // this run makes its TOC from the contents file
+  bool frameset_written = false;
+  bool contents_page_written = false;  // the HTML Help contents page
+  bool local_toc_at_heading = false;   // the page being written placed its local TOC itself
+  // The local TOC of the page the writer hands to the framer; without one
+  // the framer reads the page's ".toc" file.
+  std::optional<std::string> local_toc;
+  std::string index_page_path;  // the index page FinishIndex wrote ("" when none)
+  // The charset the first registered file's pages declare; the index page
+  // declares it too.
+  std::string page_charset;
+  // The framer's head code, header and footer, read on first use.
+  std::optional<FrameFiles> frame_files;
+  PublishCounts counts;
+};
+
+}  // namespace html
