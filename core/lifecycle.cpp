@@ -3,6 +3,7 @@
 #include "core/library_state.h"
 #include "core/messages.h"
 #include "core/settings.h"
+#include "formats/profile_key_names.h"
 #include "project/data_file.h"
 #include "platform/ui/host.h"
 
@@ -35,7 +36,7 @@ void ResetState(LibraryState& state) {
 }
 
 bool AttachLibrary(LibraryState& state) {
-  read_setting("main directory", "", kPathMax);
+  read_setting(profile_keys::kMainDirectory, "", kPathMax);
   state.reset_pending = true;
   state.instance = authoring_module();
   state.new_shell = true;  // every host we run on is a new shell

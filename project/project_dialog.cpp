@@ -3,6 +3,7 @@
 #include "core/lifecycle.h"
 #include "core/messages.h"
 #include "core/settings.h"
+#include "formats/profile_key_names.h"
 #include "platform/files.h"
 #include "platform/process.h"
 #include "platform/text.h"
@@ -104,7 +105,7 @@ void ProjectDialog::select_project(ui::Dialog& dialog) {
   auto path = ui::host().file_dialog(dialog.handle(), request);
   if (!path || !platform::file_exists(*path)) return;
   if (state_.project_set && state_.data_dirty) SaveProjectData(state_);
-  core::write_setting("PROJECT", *path);
+  core::write_setting(profile_keys::kProject, *path);
   state_.reset_pending = true;
   core::ResetState(state_);
   core::LoadProjectState(state_);
