@@ -3,6 +3,7 @@
 #include "authoring/library_state.h"
 #include "core/messages.h"
 #include "core/settings.h"
+#include "formats/profile_key_names.h"
 #include "project/files/data_file.h"
 #include "platform/ui/host.h"
 
@@ -27,7 +28,7 @@ class AboutProc : public ui::DialogProc {};
 }  // namespace
 
 bool AttachLibrary(LibraryState& state) {
-  core::read_setting("main directory", "", core::kPathMax);
+  core::read_setting(profile_keys::kMainDirectory, "", core::kPathMax);
   state.reset_pending = true;
   state.instance = core::authoring_module();
   state.new_shell = true;  // every host we run on is a new shell

@@ -7,6 +7,8 @@
 #include "core/project_paths.h"
 #include "core/recent_projects.h"
 #include "authoring/startup_dialogs.h"
+#include "formats/installation.h"
+#include "formats/profile_key_names.h"
 #include "platform/files.h"
 #include "platform/paths.h"
 #include "platform/process.h"
@@ -72,7 +74,7 @@ std::string document_to_open(const LibraryState& state, bool is_new) {
 
 void remember_project(const LibraryState& state) {
   std::string list = core::read_setting("PROJ LIST", "", core::kProjectListMax);
-  std::string main_dir = core::read_setting("main directory", "c:\\trvwck", core::kPathMax);
+  std::string main_dir = core::read_setting(profile_keys::kMainDirectory, installation::kDefaultDir, core::kPathMax);
   core::write_setting("PROJ LIST",
                 core::project_list_with_first(core::parse_project_list(list), state.project_path, main_dir));
 }
@@ -86,7 +88,7 @@ int OpenChosenProject(LibraryState& state, std::int32_t window, const ProjectCho
   // A file that is no help project is neither opened nor replaced by a new one.
   if (project::refuse_foreign_file(state, choice.path)) return 0;
   if (choice.is_new) create_project_files(state, window, choice);
-  if (!core::write_setting("PROJECT", choice.path)) {
+  if (!core::write_setting(profile_keys::kProject, choice.path)) {
     show_message(state, "INI write failed", ui::kMbOk, "");
   }
   state.reset_pending = true;
@@ -108,7 +110,7 @@ int OpenChosenProject(LibraryState& state, std::int32_t window, const ProjectCho
 }
 
 int TWStartUp(LibraryState& state, std::int32_t window, std::string& document) {
-  state.settings.help_file = core::read_setting("help file", "c:\\trvwck\\TRVWCK.HLP", core::kPathMax);
+  state.settings.help_file = core::read_setting(profile_keys::kHelpFile, std::string(installation::kDefaultDir) + "\\TRVWCK.HLP", core::kPathMax);
   StartDialog start(state);
   int result = ui::host().run_modal(core::authoring_module(), "DLG_START", start, dialog_owner(state, window));
   if (result != 0) document = start.document();

@@ -5,6 +5,8 @@
 #include "authoring/library_state.h"
 #include "core/messages.h"
 #include "core/recent_projects.h"
+#include "formats/installation.h"
+#include "formats/profile_key_names.h"
 #include "platform/files.h"
 #include "platform/paths.h"
 #include "platform/text.h"
@@ -15,7 +17,7 @@ StartDialog::StartDialog(LibraryState& state) : state_(state) {}
 
 void StartDialog::on_init(ui::Dialog& dialog) {
   std::string list = core::read_setting("PROJ LIST", "", core::kProjectListMax);
-  std::string main_dir = core::read_setting("main directory", "c:\\trvwck", core::kPathMax);
+  std::string main_dir = core::read_setting(profile_keys::kMainDirectory, installation::kDefaultDir, core::kPathMax);
   for (const auto& entry : core::parse_project_list(list)) {
     std::string path = core::resolve_project_entry(entry, main_dir);
     if (platform::file_exists(path)) dialog.add_item(kRecentList, path);

@@ -4,6 +4,7 @@
 
 #include "authoring/startup.h"
 #include "platform/ui/dialog.h"
+#include "resources/trvwck32.h"
 
 namespace authoring {
 
@@ -15,11 +16,11 @@ inline constexpr int kStartHelpContext = 1072;
 // "DLG_START": recent projects, Open..., Create..., quick-start help.
 class StartDialog : public ui::DialogProc {
  public:
-  static constexpr int kRecentList = 101;
-  static constexpr int kOpenButton = 102;
-  static constexpr int kQuickStart = 103;
-  static constexpr int kCreateButton = 580;
-  static constexpr int kHelpButton = 998;
+  static constexpr int kRecentList = IDC_START_RECENT_LIST;
+  static constexpr int kOpenButton = IDC_START_OPEN_BUTTON;
+  static constexpr int kQuickStart = IDC_START_QUICK_START;
+  static constexpr int kCreateButton = IDC_START_CREATE_BUTTON;
+  static constexpr int kHelpButton = IDC_START_HELP_BUTTON;
 
   explicit StartDialog(LibraryState& state);
   void on_init(ui::Dialog& dialog) override;
@@ -42,11 +43,11 @@ class StartDialog : public ui::DialogProc {
 // "DLG_CREPRJ": the new project's file and its compiler.
 class CreateProjectDialog : public ui::DialogProc {
  public:
-  static constexpr int kPathEdit = 101;
-  static constexpr int kBrowseButton = 102;
-  static constexpr int kWin95Radio = 201;
-  static constexpr int kWin31Radio = 202;
-  static constexpr int kHelpButton = 998;
+  static constexpr int kPathEdit = IDC_CREPRJ_PATH_EDIT;
+  static constexpr int kBrowseButton = IDC_CREPRJ_BROWSE_BUTTON;
+  static constexpr int kWin95Radio = IDC_CREPRJ_WIN95_RADIO;
+  static constexpr int kWin31Radio = IDC_CREPRJ_WIN31_RADIO;
+  static constexpr int kHelpButton = IDC_CREPRJ_HELP_BUTTON;
 
   explicit CreateProjectDialog(LibraryState& state);
   void on_init(ui::Dialog& dialog) override;

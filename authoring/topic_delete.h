@@ -7,6 +7,7 @@
 #include <string_view>
 
 #include "platform/ui/dialog.h"
+#include "resources/trvwck32/topics.h"
 
 namespace authoring {
 struct LibraryState;
@@ -22,7 +23,7 @@ int DeleteItem(LibraryState& state, std::int32_t window, std::string_view docume
 // "DLG_DELETE": the current document's topics; OK removes the selected ones.
 class DeleteDialog : public ui::DialogProc {
  public:
-  static constexpr int kTopics = 101;
+  static constexpr int kTopics = IDC_DELETE_TOPICS;
 
   explicit DeleteDialog(LibraryState& state);
   void on_init(ui::Dialog& dialog) override;

@@ -1,14 +1,20 @@
-# tw_embed_resource(OUT_VAR SYMBOL FILES...): generates a C++ source defining
-# `extern const char SYMBOL[]` with the files' bytes, rebuilt when one changes.
+# tw_embed_resource(OUT_VAR SYMBOL BASE DIR SCRIPTS FILES... HEADERS FILES...):
+# generates a C++ source defining `extern const char SYMBOL[]` with the
+# scripts' bytes and `extern const char* const SYMBOL_files[]` with the
+# headers they include, each named by its path under DIR; rebuilt when one
+# changes.
 function(tw_embed_resource out_var symbol)
+  cmake_parse_arguments(PARSE_ARGV 2 arg "" "BASE" "SCRIPTS;HEADERS")
   set(output "${CMAKE_CURRENT_BINARY_DIR}/${symbol}.cpp")
-  # "|" joins the list: an escaped ";" does not survive the command line.
-  string(REPLACE ";" "|" inputs "${ARGN}")
+  # "|" joins the lists: an escaped ";" does not survive the command line.
+  string(REPLACE ";" "|" scripts "${arg_SCRIPTS}")
+  string(REPLACE ";" "|" headers "${arg_HEADERS}")
   add_custom_command(
     OUTPUT "${output}"
-    COMMAND ${CMAKE_COMMAND} "-DINPUTS=${inputs}" -DOUTPUT=${output} -DSYMBOL=${symbol}
+    COMMAND ${CMAKE_COMMAND} "-DINPUTS=${scripts}" "-DHEADERS=${headers}" "-DBASE=${arg_BASE}"
+            -DOUTPUT=${output} -DSYMBOL=${symbol}
             -P "${CMAKE_SOURCE_DIR}/cmake/EmbedFile.cmake"
-    DEPENDS ${ARGN} "${CMAKE_SOURCE_DIR}/cmake/EmbedFile.cmake"
+    DEPENDS ${arg_SCRIPTS} ${arg_HEADERS} "${CMAKE_SOURCE_DIR}/cmake/EmbedFile.cmake"
     VERBATIM)
   set(${out_var} "${output}" PARENT_SCOPE)
 endfunction()

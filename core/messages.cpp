@@ -4,11 +4,12 @@
 #include "platform/ui/resources.h"
 
 extern const char tw_rc_trvwck32[];
+extern const char* const tw_rc_trvwck32_files[];
 
 namespace core {
 
 std::int32_t authoring_module() {
-  static const std::int32_t module = ui::register_module("trvwck32", tw_rc_trvwck32);
+  static const std::int32_t module = ui::register_module("trvwck32", tw_rc_trvwck32, tw_rc_trvwck32_files);
   return module;
 }
 

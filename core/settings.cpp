@@ -53,10 +53,10 @@ void load_bitmap_dir(Settings& s) {
 }
 
 void load_user_settings(Settings& s) {
-  s.project = read_setting("PROJECT", "", kPathMax);
+  s.project = read_setting(profile_keys::kProject, "", kPathMax);
   s.long_names = read_setting_int("Long Names", 1);
-  s.main_directory = read_setting("main directory", "", kPathMax);
-  s.help_file = read_setting("help file", "TRVWCK.HLP", kPathMax);
+  s.main_directory = read_setting(profile_keys::kMainDirectory, "", kPathMax);
+  s.help_file = read_setting(profile_keys::kHelpFile, "TRVWCK.HLP", kPathMax);
   load_bitmap_dir(s);
   s.bullet_type = read_setting("Bullet Type", "", kBulletTypeMax);
   parse_custom_colours(read_setting("Custom Colors1", kColours1, kColoursMax),
@@ -133,7 +133,7 @@ void SaveSettings(CoreState& state) {
   // The keys go to disk in one rewrite, so the PROJECT key fails only
   // when the whole file does.
   platform::ProfileBatch batch(kSettingsFile);
-  bool written = write_setting("PROJECT", state.project_path);
+  bool written = write_setting(profile_keys::kProject, state.project_path);
   write_setting("Custom Colors1", format_custom_colours(s.custom_colours, 0));
   write_setting("Custom Colors2", format_custom_colours(s.custom_colours, 8));
   write_setting("Bullet Type", s.bullet_type);

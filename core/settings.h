@@ -5,13 +5,15 @@
 #include <string>
 #include <string_view>
 
+#include "formats/profile_key_names.h"
+
 namespace core {
 
 struct CoreState;
 
 // Name of the user-wide settings file (bare: it lives in the Windows directory).
-inline constexpr std::string_view kSettingsFile = "TRVWCK6.INI";
-inline constexpr std::string_view kMainSection = "TARVENWICK";
+inline constexpr std::string_view kSettingsFile = profile_keys::kAuthoringFile;
+inline constexpr std::string_view kMainSection = profile_keys::kAuthoringSection;
 inline constexpr std::string_view kCompilersSection = "COMPILERS";
 inline constexpr std::string_view kExtensionsSection = "EXTENSIONS";
 inline constexpr std::string_view kOptionSection = "Project";

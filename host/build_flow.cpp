@@ -4,6 +4,7 @@
 #include <cstdio>
 #include <thread>
 
+#include "formats/profile_key_names.h"
 #include "host/export_call.h"
 #include "host/flows.h"
 #include "host/progress.h"
@@ -66,7 +67,8 @@ void print_log(const std::string& log) {
 int run_build(const Libraries& libs, const std::string& project) {
   std::string path;
   if (!project_argument("build", project, path)) return kExitFailure;
-  platform::write_profile_string("TARVENWICK", "PROJECT", path, "TRVWCK6.INI");
+  platform::write_profile_string(profile_keys::kAuthoringSection, profile_keys::kProject, path,
+                                 profile_keys::kAuthoringFile);
   TW_EXPORT_FUNCTION(libs, InitTW)(ui::host().main_window(), 0);
   // The old log goes, so that the new one shows when the compiler is done.
   const std::string log = platform::replace_extension(path, ".log");

@@ -2,6 +2,8 @@
 
 #include <cstdio>
 
+#include "formats/installation.h"
+#include "formats/profile_key_names.h"
 #include "host/export/html_export.h"
 #include "host/export_call.h"
 #include "host/flows.h"
@@ -29,24 +31,24 @@ bool register_files(const Libraries& libs, const ConvertResult& result) {
 // What choosing the project's button and rule styles in the wizard does: their
 // graphics (and the top-of-page arrow) are copied into the output folder once.
 void copy_navigation_graphics(const std::string& lfc, const std::string& out_dir) {
-  const std::string graphics = "c:\\trvwck\\graphics";
-  auto setting = [&](const char* key) {
-    return platform::get_profile_string("Settings", key, "", 260, lfc);
+  const std::string graphics = std::string(installation::kDefaultDir) + "\\graphics";
+  auto setting = [&](std::string_view key) {
+    return platform::get_profile_string(profile_keys::kSettingsSection, key, "", 260, lfc);
   };
   auto copy_in = [&](const std::string& from, const std::string& name) {
     std::string target = platform::join_path(out_dir, name);
     if (!platform::file_exists(target)) platform::copy_file(platform::join_path(from, name), target);
   };
   copy_in(graphics, "top.gif");
-  std::string rule = setting("rulefrom");
+  std::string rule = setting(profile_keys::kRuleFrom);
   if (!rule.empty() && platform::directory_of(rule).empty()) copy_in(graphics + "\\rules", rule);
-  if (setting("copied graphics") == "1") return;
-  std::string style = setting("butfrom");
+  if (setting(profile_keys::kCopiedGraphics) == "1") return;
+  std::string style = setting(profile_keys::kButtonFrom);
   if (style.empty() || !platform::directory_of(style).empty()) return;
   for (const char* name : {"home.gif", "toc.gif", "indx.gif", "next.gif", "prev.gif", "email.gif"}) {
     copy_in(graphics + "\\buttons\\" + style, name);
   }
-  platform::write_profile_string("Settings", "copied graphics", "1", lfc);
+  platform::write_profile_string(profile_keys::kSettingsSection, profile_keys::kCopiedGraphics, "1", lfc);
 }
 
 std::string joined(const std::vector<std::string>& names) {
@@ -141,10 +143,11 @@ bool prepare_wizard_project(const std::string& hpj, const std::string& out_dir,
                         platform::replace_extension(lfc, ".lfh"));
   }
   copy_navigation_graphics(lfc, out_dir);
-  platform::write_profile_string("TWHTML", "hpj", hpj, lfc);
-  platform::write_profile_string("Project", "proj", lfc, "twzhtml.ini");
-  platform::write_profile_string("VAR", "quick", "0", "twzhtml.ini");
-  platform::write_profile_string("TARVENWICK", "PROJECT", hpj, "TRVWCK6.INI");
+  using namespace profile_keys;
+  platform::write_profile_string(kTwhtmlSection, kHpj, hpj, lfc);
+  platform::write_profile_string(kProjectSection, kConversionProject, lfc, kConversionFile);
+  platform::write_profile_string(kVarSection, kQuick, "0", kConversionFile);
+  platform::write_profile_string(kAuthoringSection, kProject, hpj, kAuthoringFile);
   return true;
 }
 

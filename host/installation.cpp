@@ -1,5 +1,7 @@
 #include "host/installation.h"
 
+#include "formats/installation.h"
+#include "formats/profile_key_names.h"
 #include "platform/files.h"
 #include "platform/paths.h"
 #include "platform/process.h"
@@ -10,7 +12,7 @@
 namespace host {
 namespace {
 
-constexpr const char* kInstallDir = "c:\\trvwck";
+const std::string kInstallDir(installation::kDefaultDir);
 
 // The folders of the shipped data, below the installation directory.
 constexpr const char* kDataFolders[] = {
@@ -38,9 +40,10 @@ void copy_tree(const std::string& from, const std::string& to) {
   }
 }
 
-void default_setting(const char* key, const std::string& value) {
-  if (platform::get_profile_string("TARVENWICK", key, "", 165, "TRVWCK6.INI").empty()) {
-    platform::write_profile_string("TARVENWICK", key, value, "TRVWCK6.INI");
+void default_setting(std::string_view key, const std::string& value) {
+  using namespace profile_keys;
+  if (platform::get_profile_string(kAuthoringSection, key, "", 165, kAuthoringFile).empty()) {
+    platform::write_profile_string(kAuthoringSection, key, value, kAuthoringFile);
   }
 }
 
@@ -60,8 +63,8 @@ void ensure_installation() {
   std::string data = shipped_data_folder();
   if (platform::directory_exists(data)) copy_tree(data, kInstallDir);
   else platform::create_directories(kInstallDir);
-  default_setting("Main Directory", kInstallDir);
-  default_setting("help file", std::string(kInstallDir) + "\\TRVWCK.HLP");
+  default_setting(profile_keys::kMainDirectory, kInstallDir);
+  default_setting(profile_keys::kHelpFile, kInstallDir + "\\TRVWCK.HLP");
 }
 
 std::string program_folder() {

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "formats/installation.h"
 #include "host/installation.h"
 #include "platform/files.h"
 #include "platform/paths.h"
@@ -10,7 +11,7 @@
 namespace host {
 namespace {
 
-constexpr const char* kInstalledTemplates = "c:\\trvwck\\templates";
+const std::string kInstalledTemplates = std::string(installation::kDefaultDir) + "\\templates";
 // Enough of a project file to find its first section header.
 constexpr size_t kSectionSearchBytes = 64 * 1024;
 

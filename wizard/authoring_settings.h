@@ -4,10 +4,12 @@
 #include <string>
 #include <string_view>
 
+#include "formats/profile_key_names.h"
+
 namespace wizard {
 
 // The authoring library's settings file (Windows directory).
-inline constexpr std::string_view kAuthoringSettingsFile = "TRVWCK6.INI";
+inline constexpr std::string_view kAuthoringSettingsFile = profile_keys::kAuthoringFile;
 
 // The keys of TRVWCK6.INI, section "Tarvenwick", this library reads.
 struct AuthoringSettings {

@@ -8,8 +8,8 @@ namespace {
 
 using T = ConverterSettings;
 
-std::span<const KeySpec<T>> settings_keys() {
-  static const KeySpec<T> keys[] = {
+std::span<const KeyField<T>> settings_keys() {
+  static const KeyField<T> keys[] = {
       text_key<T>("main dir", &T::main_dir, kPathCut),
       text_key<T>("project", &T::project, kPathCut),
       number_key<T>("remove_br", &T::remove_br),
@@ -18,8 +18,8 @@ std::span<const KeySpec<T>> settings_keys() {
   return keys;
 }
 
-std::span<const KeySpec<T>> project_keys() {
-  static const KeySpec<T> keys[] = {
+std::span<const KeyField<T>> project_keys() {
+  static const KeyField<T> keys[] = {
       number_key<T>("batchmode", &T::batchmode),
       number_key<T>("uset", &T::uset),
       text_key<T>("tbatchfile", &T::tbatchfile, kPathCut),

@@ -16,9 +16,10 @@ namespace wizard {
 // Whether the save writes a key back; read-only keys keep what the file holds.
 enum class KeyUse { saved, read_only };
 
-// One key of a section and the record member it fills.
+// A key's field description: the key of a section, the record member it
+// fills, and how its value is read and written.
 template <class Record>
-struct KeySpec {
+struct KeyField {
   std::string_view key;
   int Record::*number = nullptr;        // a number key ("%d")
   std::string Record::*text = nullptr;  // a text key
@@ -31,66 +32,66 @@ struct KeySpec {
 
 // Key helpers, so that tables read as lists of keys.
 template <class Record>
-constexpr KeySpec<Record> number_key(std::string_view key, int Record::*member,
+constexpr KeyField<Record> number_key(std::string_view key, int Record::*member,
                                      KeyUse use = KeyUse::saved) {
-  KeySpec<Record> key_spec{key};
-  key_spec.number = member;
-  key_spec.use = use;
-  return key_spec;
+  KeyField<Record> field{key};
+  field.number = member;
+  field.use = use;
+  return field;
 }
 
 template <class Record>
-constexpr KeySpec<Record> text_key(std::string_view key, std::string Record::*member,
+constexpr KeyField<Record> text_key(std::string_view key, std::string Record::*member,
                                    std::size_t cut, KeyUse use = KeyUse::saved) {
-  KeySpec<Record> key_spec{key};
-  key_spec.text = member;
-  key_spec.cut = cut;
-  key_spec.use = use;
-  return key_spec;
+  KeyField<Record> field{key};
+  field.text = member;
+  field.cut = cut;
+  field.use = use;
+  return field;
 }
 
 template <class Record>
-constexpr KeySpec<Record> formatted_key(std::string_view key,
+constexpr KeyField<Record> formatted_key(std::string_view key,
                                         void (*parse)(std::string_view, Record&),
                                         std::string (*format)(const Record&), std::size_t cut,
                                         KeyUse use = KeyUse::saved) {
-  KeySpec<Record> key_spec{key};
-  key_spec.parse = parse;
-  key_spec.format = format;
-  key_spec.cut = cut;
-  key_spec.use = use;
-  return key_spec;
+  KeyField<Record> field{key};
+  field.parse = parse;
+  field.format = format;
+  field.cut = cut;
+  field.use = use;
+  return field;
 }
 
 // Reads every key of the table from section into record (defaults from Record{}).
 template <class Record>
-void read_keys(std::string_view section, std::span<const KeySpec<Record>> table,
+void read_keys(std::string_view section, std::span<const KeyField<Record>> table,
                Record& record, std::string_view file) {
   const Record defaults{};
-  for (const KeySpec<Record>& key_spec : table) {
-    if (key_spec.number) {
-      record.*key_spec.number = read_number(section, key_spec.key, defaults.*key_spec.number, file);
-    } else if (key_spec.text) {
-      record.*key_spec.text = read_text(section, key_spec.key, defaults.*key_spec.text, key_spec.cut, file);
-    } else if (key_spec.parse) {
-      key_spec.parse(read_text(section, key_spec.key, "", key_spec.cut, file), record);
+  for (const KeyField<Record>& field : table) {
+    if (field.number) {
+      record.*field.number = read_number(section, field.key, defaults.*field.number, file);
+    } else if (field.text) {
+      record.*field.text = read_text(section, field.key, defaults.*field.text, field.cut, file);
+    } else if (field.parse) {
+      field.parse(read_text(section, field.key, "", field.cut, file), record);
     }
   }
 }
 
 // Writes every saved key of the table; false when a write failed.
 template <class Record>
-bool write_keys(std::string_view section, std::span<const KeySpec<Record>> table,
+bool write_keys(std::string_view section, std::span<const KeyField<Record>> table,
                 const Record& record, std::string_view file) {
   bool ok = true;
-  for (const KeySpec<Record>& key_spec : table) {
-    if (key_spec.use == KeyUse::read_only) continue;
-    if (key_spec.number) {
-      ok = write_number(section, key_spec.key, record.*key_spec.number, file) && ok;
-    } else if (key_spec.text) {
-      ok = write_text(section, key_spec.key, record.*key_spec.text, file) && ok;
-    } else if (key_spec.format) {
-      ok = write_text(section, key_spec.key, key_spec.format(record), file) && ok;
+  for (const KeyField<Record>& field : table) {
+    if (field.use == KeyUse::read_only) continue;
+    if (field.number) {
+      ok = write_number(section, field.key, record.*field.number, file) && ok;
+    } else if (field.text) {
+      ok = write_text(section, field.key, record.*field.text, file) && ok;
+    } else if (field.format) {
+      ok = write_text(section, field.key, field.format(record), file) && ok;
     }
   }
   return ok;

@@ -1,5 +1,6 @@
 #include "wizard/library_settings.h"
 
+#include "formats/profile_key_names.h"
 #include "wizard/key_table.h"
 
 namespace wizard {
@@ -8,10 +9,10 @@ namespace {
 
 constexpr KeyUse kReadOnly = KeyUse::read_only;
 
-std::span<const KeySpec<ProjectChoice>> project_keys() {
+std::span<const KeyField<ProjectChoice>> project_keys() {
   using T = ProjectChoice;
-  static const KeySpec<T> keys[] = {
-      text_key<T>("proj", &T::proj, kPathCut),
+  static const KeyField<T> keys[] = {
+      text_key<T>(profile_keys::kConversionProject, &T::proj, kPathCut),
       text_key<T>("template", &T::template_path, kPathCut),
       number_key<T>("use template", &T::use_template),
       number_key<T>("batchmode", &T::batchmode),
@@ -21,9 +22,9 @@ std::span<const KeySpec<ProjectChoice>> project_keys() {
   return keys;
 }
 
-std::span<const KeySpec<WizardOptions>> option_keys() {
+std::span<const KeyField<WizardOptions>> option_keys() {
   using T = WizardOptions;
-  static const KeySpec<T> keys[] = {
+  static const KeyField<T> keys[] = {
       number_key<T>("Word 97", &T::word97),
       number_key<T>("language", &T::language),
       text_key<T>("hh_codebase", &T::hh_codebase, kTextCut),
@@ -34,9 +35,9 @@ std::span<const KeySpec<WizardOptions>> option_keys() {
   return keys;
 }
 
-std::span<const KeySpec<Locations>> location_keys() {
+std::span<const KeyField<Locations>> location_keys() {
   using T = Locations;
-  static const KeySpec<T> keys[] = {
+  static const KeyField<T> keys[] = {
       text_key<T>("main dir", &T::main_dir, kPathCut),
       text_key<T>("compiler", &T::compiler, kPathCut),
       number_key<T>("comp msg", &T::comp_msg),
@@ -47,9 +48,9 @@ std::span<const KeySpec<Locations>> location_keys() {
   return keys;
 }
 
-std::span<const KeySpec<BrowserSettings>> browser_keys() {
+std::span<const KeyField<BrowserSettings>> browser_keys() {
   using T = BrowserSettings;
-  static const KeySpec<T> keys[] = {
+  static const KeyField<T> keys[] = {
       number_key<T>("def", &T::def),
       text_key<T>("path1", &T::path1, kPathCut),
       text_key<T>("path2", &T::path2, kPathCut),
@@ -70,9 +71,9 @@ std::span<const KeySpec<BrowserSettings>> browser_keys() {
   return keys;
 }
 
-std::span<const KeySpec<WizardInitLocation>> lfc_keys() {
+std::span<const KeyField<WizardInitLocation>> lfc_keys() {
   using T = WizardInitLocation;
-  static const KeySpec<T> keys[] = {text_key<T>("Main Dir", &T::main_dir, kPathCut, kReadOnly)};
+  static const KeyField<T> keys[] = {text_key<T>("Main Dir", &T::main_dir, kPathCut, kReadOnly)};
   return keys;
 }
 
@@ -80,8 +81,8 @@ std::span<const KeySpec<WizardInitLocation>> lfc_keys() {
 
 LibrarySettings read_library_settings(std::string_view file) {
   LibrarySettings s;
-  read_keys("Project", project_keys(), s.project, file);
-  s.var.quick = read_number("VAR", "quick", QuickSwitch{}.quick, file);
+  read_keys(profile_keys::kProjectSection, project_keys(), s.project, file);
+  s.var.quick = read_number(profile_keys::kVarSection, profile_keys::kQuick, QuickSwitch{}.quick, file);
   read_keys("Settings", option_keys(), s.settings, file);
   read_keys("Locations", location_keys(), s.locations, file);
   read_keys("Browser", browser_keys(), s.browser, file);
@@ -90,8 +91,8 @@ LibrarySettings read_library_settings(std::string_view file) {
 }
 
 bool write_library_settings(const LibrarySettings& s, std::string_view file) {
-  bool ok = write_keys("Project", project_keys(), s.project, file);
-  ok = write_number("VAR", "quick", s.var.quick, file) && ok;
+  bool ok = write_keys(profile_keys::kProjectSection, project_keys(), s.project, file);
+  ok = write_number(profile_keys::kVarSection, profile_keys::kQuick, s.var.quick, file) && ok;
   ok = write_keys("Settings", option_keys(), s.settings, file) && ok;
   ok = write_keys("Locations", location_keys(), s.locations, file) && ok;
   ok = write_keys("Browser", browser_keys(), s.browser, file) && ok;

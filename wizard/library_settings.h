@@ -4,10 +4,12 @@
 #include <string>
 #include <string_view>
 
+#include "formats/profile_key_names.h"
+
 namespace wizard {
 
 // This library's settings file (Windows directory).
-inline constexpr std::string_view kLibrarySettingsFile = "twzhtml.ini";
+inline constexpr std::string_view kLibrarySettingsFile = profile_keys::kConversionFile;
 // The home page address a new installation puts into "home" and into the
 // templates' Home button: none, so the Home button stays on the published
 // help's own home page until the author sets an address.

@@ -1,5 +1,6 @@
 #include "wizard/project_keys.h"
 
+#include "formats/profile_key_names.h"
 #include "platform/text.h"
 #include "wizard/settings_tuples.h"
 
@@ -19,7 +20,7 @@ template <auto Member, auto Parse, auto Format>
 std::string format_member(const S& s) { return (*Format)(s.*Member); }
 
 template <auto Member, auto Parse, auto Format>
-KeySpec<S> tuple_key(std::string_view key, std::size_t cut, KeyUse use = KeyUse::saved) {
+KeyField<S> tuple_key(std::string_view key, std::size_t cut, KeyUse use = KeyUse::saved) {
   return formatted_key<S>(key, &parse_member<Member, Parse, Format>,
                           &format_member<Member, Parse, Format>, cut, use);
 }
@@ -35,52 +36,52 @@ template <ColourTriple S::*Member>
 std::string format_colour_member(const S& s) { return format_colours(s.*Member); }
 
 template <ColourTriple S::*Member>
-KeySpec<S> colour_key(std::string_view key) {
+KeyField<S> colour_key(std::string_view key) {
   return formatted_key<S>(key, &parse_colour_member<Member>, &format_colour_member<Member>,
                           kNumberTupleCut);
 }
 
 template <std::size_t N>
-KeySpec<S> heading_key(std::string_view key) {
+KeyField<S> heading_key(std::string_view key) {
   auto parse = [](std::string_view v, S& s) { s.headings[N] = parse_heading(v); };
   auto format = [](const S& s) { return format_heading(s.headings[N]); };
   return formatted_key<S>(key, parse, format, kTextTupleCut);
 }
 
-KeySpec<S> ctclr_key() {
+KeyField<S> ctclr_key() {
   auto parse = [](std::string_view v, S& s) { s.ctclr = parse_kind_flags(v, S{}.ctclr); };
   auto format = [](const S& s) { return format_kind_flags(s.ctclr); };
   return formatted_key<S>("ctclr", parse, format, kNumberTupleCut);
 }
 
-KeySpec<S> longdoc_key() {
+KeyField<S> longdoc_key() {
   auto parse = [](std::string_view v, S& s) { s.longdoc = parse_longdoc(v); };
   return formatted_key<S>("longdoc", parse, nullptr, kNumberTupleCut, kReadOnly);
 }
 
 // "stylecode" is saved as whether "bodystyle" holds anything.
-KeySpec<S> stylecode_key() {
+KeyField<S> stylecode_key() {
   auto parse = [](std::string_view v, S& s) { s.stylecode = static_cast<int>(text::parse_int(v)); };
   auto format = [](const S& s) { return std::string(s.bodystyle.empty() ? "0" : "1"); };
   return formatted_key<S>("stylecode", parse, format, kNumberTupleCut);
 }
 
 // An empty TOC page name means the standard one.
-KeySpec<S> tcfn_key() {
+KeyField<S> tcfn_key() {
   auto parse = [](std::string_view v, S& s) { s.tcfn = v.empty() ? S{}.tcfn : std::string(v); };
   auto format = [](const S& s) { return s.tcfn; };
   return formatted_key<S>("tcfn", parse, format, kPageNameCut);
 }
 
 // The signature keeps its line breaks as "~~" in the file.
-KeySpec<S> sig_key() {
+KeyField<S> sig_key() {
   auto parse = [](std::string_view v, S& s) { s.sig = signature_from_stored(v); };
   auto format = [](const S& s) { return signature_to_stored(s.sig); };
   return formatted_key<S>("sig", parse, format, kTextCut);
 }
 
 // File naming, links, frames and the engine's switches.
-void add_naming_and_link_keys(std::vector<KeySpec<S>>& keys) {
+void add_naming_and_link_keys(std::vector<KeyField<S>>& keys) {
   keys.insert(keys.end(), {
       tuple_key<&S::xref, parse_xref, format_xref>("xref", kTextTupleCut),
       text_key<S>("link_target", &S::link_target, kTextCut),
@@ -94,7 +95,7 @@ void add_naming_and_link_keys(std::vector<KeySpec<S>>& keys) {
       number_key<S>("lnkcaps", &S::lnkcaps, kReadOnly),
       number_key<S>("dothmb", &S::dothmb, kReadOnly),
       number_key<S>("noix", &S::noix, kReadOnly),
-      number_key<S>("copied graphics", &S::copied_graphics),
+      number_key<S>(profile_keys::kCopiedGraphics, &S::copied_graphics),
       number_key<S>("tocbuls", &S::tocbuls),
       number_key<S>("doreltopics", &S::doreltopics),
       text_key<S>("reltopicshead", &S::reltopicshead, kRelTopicsHeadCut),
@@ -102,7 +103,7 @@ void add_naming_and_link_keys(std::vector<KeySpec<S>>& keys) {
 }
 
 // TOC and index pages, heading formats and tables.
-void add_toc_and_heading_keys(std::vector<KeySpec<S>>& keys) {
+void add_toc_and_heading_keys(std::vector<KeyField<S>>& keys) {
   keys.insert(keys.end(), {
       tuple_key<&S::tocset, parse_tocset, format_tocset>("tocset", kNumberTupleCut),
       number_key<S>("ixaz", &S::ixaz),
@@ -123,7 +124,7 @@ void add_toc_and_heading_keys(std::vector<KeySpec<S>>& keys) {
 }
 
 // Clean-up of the word processor's HTML, master page and extra page code.
-void add_cleanup_and_page_code_keys(std::vector<KeySpec<S>>& keys) {
+void add_cleanup_and_page_code_keys(std::vector<KeyField<S>>& keys) {
   keys.insert(keys.end(), {
       number_key<S>("rmcss", &S::rmcss),
       number_key<S>("precss", &S::precss),
@@ -157,7 +158,7 @@ void add_cleanup_and_page_code_keys(std::vector<KeySpec<S>>& keys) {
 }
 
 // Page layout, titles, colours, backgrounds, buttons, rules and signature.
-void add_layout_and_look_keys(std::vector<KeySpec<S>>& keys) {
+void add_layout_and_look_keys(std::vector<KeyField<S>>& keys) {
   keys.insert(keys.end(), {
       number_key<S>("ltoc", &S::ltoc),
       text_key<S>("hlo", &S::hlo, kLayoutCut),
@@ -181,8 +182,8 @@ void add_layout_and_look_keys(std::vector<KeySpec<S>>& keys) {
       tuple_key<&S::bg_ix, parse_background, format_background>("bg_ix", kTextTupleCut),
       tuple_key<&S::bg, parse_background, format_background>("bg", kTextTupleCut),
       text_key<S>("cbutloc", &S::cbutloc, kPathCut),
-      text_key<S>("butfrom", &S::butfrom, kPathCut),
-      text_key<S>("rulefrom", &S::rulefrom, kPathCut),
+      text_key<S>(profile_keys::kButtonFrom, &S::butfrom, kPathCut),
+      text_key<S>(profile_keys::kRuleFrom, &S::rulefrom, kPathCut),
       tuple_key<&S::navbuts, parse_navbuts, format_navbuts>("navbuts", kNumberTupleCut),
       tuple_key<&S::rule0, parse_rule0, format_rule0>("rule0", kTextTupleCut),
       sig_key(),
@@ -192,8 +193,8 @@ void add_layout_and_look_keys(std::vector<KeySpec<S>>& keys) {
   });
 }
 
-std::vector<KeySpec<S>> make_page_setting_keys() {
-  std::vector<KeySpec<S>> keys;
+std::vector<KeyField<S>> make_page_setting_keys() {
+  std::vector<KeyField<S>> keys;
   add_naming_and_link_keys(keys);
   add_toc_and_heading_keys(keys);
   add_cleanup_and_page_code_keys(keys);
@@ -203,10 +204,10 @@ std::vector<KeySpec<S>> make_page_setting_keys() {
 
 }  // namespace
 
-std::span<const KeySpec<SourceOptions>> source_keys() {
+std::span<const KeyField<SourceOptions>> source_keys() {
   using T = SourceOptions;
-  static const KeySpec<T> keys[] = {
-      text_key<T>("hpj", &T::hpj, kPathCut),
+  static const KeyField<T> keys[] = {
+      text_key<T>(profile_keys::kHpj, &T::hpj, kPathCut),
       text_key<T>("bmroot", &T::bmroot, kTextCut),
       number_key<T>("use_brws_order", &T::use_brws_order),
       number_key<T>("cnt_type", &T::cnt_type, kReadOnly),
@@ -216,9 +217,9 @@ std::span<const KeySpec<SourceOptions>> source_keys() {
   return keys;
 }
 
-std::span<const KeySpec<HtmlHelpOptions>> html_help_keys() {
+std::span<const KeyField<HtmlHelpOptions>> html_help_keys() {
   using T = HtmlHelpOptions;
-  static const KeySpec<T> keys[] = {
+  static const KeyField<T> keys[] = {
       number_key<T>("use_htmlhelp", &T::use_htmlhelp, kReadOnly),
       number_key<T>("use_nethelp", &T::use_nethelp, kReadOnly),
       number_key<T>("java_htmlhelp", &T::java_htmlhelp),
@@ -229,9 +230,9 @@ std::span<const KeySpec<HtmlHelpOptions>> html_help_keys() {
   return keys;
 }
 
-std::span<const KeySpec<ExtensionOptions>> extension_keys() {
+std::span<const KeyField<ExtensionOptions>> extension_keys() {
   using T = ExtensionOptions;
-  static const KeySpec<T> keys[] = {
+  static const KeyField<T> keys[] = {
       number_key<T>("run_pre", &T::run_pre),
       text_key<T>("pre_name", &T::pre_name, kTextCut),
       number_key<T>("run_post", &T::run_post),
@@ -240,8 +241,8 @@ std::span<const KeySpec<ExtensionOptions>> extension_keys() {
   return keys;
 }
 
-std::span<const KeySpec<PageSettings>> page_setting_keys() {
-  static const std::vector<KeySpec<PageSettings>> keys = make_page_setting_keys();
+std::span<const KeyField<PageSettings>> page_setting_keys() {
+  static const std::vector<KeyField<PageSettings>> keys = make_page_setting_keys();
   return keys;
 }
 

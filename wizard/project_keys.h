@@ -4,28 +4,29 @@
 #include <span>
 #include <string_view>
 
+#include "formats/profile_key_names.h"
 #include "wizard/key_table.h"
 #include "wizard/project_settings.h"
 
 namespace wizard {
 
 // Sections of the options this library loads and saves.
-inline constexpr std::string_view kTwhtmlSection = "TWHTML";
+inline constexpr std::string_view kTwhtmlSection = profile_keys::kTwhtmlSection;
 inline constexpr std::string_view kHtmlHelpSection = "HTMLHELP";
 inline constexpr std::string_view kExtensionsSection = "Extensions";
-inline constexpr std::string_view kSettingsSection = "Settings";
+inline constexpr std::string_view kSettingsSection = profile_keys::kSettingsSection;
 // Sections owned by the conversion driver and the batch control.
 inline constexpr std::string_view kFilesSection = "Files";
 inline constexpr std::string_view kHtmlSection = "HTML";
 inline constexpr std::string_view kTranslationsSection = "Translations";
 
 // [TWHTML]
-std::span<const KeySpec<SourceOptions>> source_keys();
+std::span<const KeyField<SourceOptions>> source_keys();
 // [HTMLHELP]
-std::span<const KeySpec<HtmlHelpOptions>> html_help_keys();
+std::span<const KeyField<HtmlHelpOptions>> html_help_keys();
 // [Extensions]
-std::span<const KeySpec<ExtensionOptions>> extension_keys();
+std::span<const KeyField<ExtensionOptions>> extension_keys();
 // [Settings]
-std::span<const KeySpec<PageSettings>> page_setting_keys();
+std::span<const KeyField<PageSettings>> page_setting_keys();
 
 }  // namespace wizard

@@ -3,11 +3,12 @@
 #include "platform/ui/resources.h"
 
 extern const char tw_rc_twzhtml[];
+extern const char* const tw_rc_twzhtml_files[];
 
 namespace html {
 
 std::int32_t conversion_module() {
-  static const std::int32_t module = ui::register_module("twzhtml", tw_rc_twzhtml);
+  static const std::int32_t module = ui::register_module("twzhtml", tw_rc_twzhtml, tw_rc_twzhtml_files);
   return module;
 }
 

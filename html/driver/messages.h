@@ -5,6 +5,7 @@
 #include <string_view>
 
 #include "platform/ui/host.h"
+#include "resources/twzhtml/analysis.h"
 
 namespace html {
 
@@ -17,7 +18,7 @@ inline constexpr int kStrKeywordDbMissing = 5202;  // "cannot open Tarvenwick ke
 
 // The progress window shared by the long passes, and its meter.
 inline constexpr std::string_view kProgressTemplate = "DLG_HTML_PROGRESS";
-inline constexpr int kProgressMeterId = 101;
+inline constexpr int kProgressMeterId = IDC_PROGRESS_METER;
 
 // The module handle of the library's resources (registered on first use).
 std::int32_t conversion_module();

@@ -3,6 +3,7 @@
 #include <memory>
 #include <mutex>
 
+#include "platform/text.h"
 #include "platform/ui/resources.h"
 
 namespace ui {
@@ -28,6 +29,16 @@ Registry& registry() {
   return *r;
 }
 
+// The embedded headers as the reader asks for them: by path, without regard
+// to case, as the files were found on Windows.
+IncludeFiles embedded_files(const char* const* files) {
+  return [files](std::string_view path) -> std::optional<std::string> {
+    for (const char* const* f = files; f && f[0] && f[1]; f += 2)
+      if (text::iequals(f[0], path)) return std::string(f[1]);
+    return std::nullopt;
+  };
+}
+
 const Module* find(std::int32_t handle) {
   Registry& r = registry();
   std::lock_guard lock(r.mutex);
@@ -37,7 +48,8 @@ const Module* find(std::int32_t handle) {
 
 }  // namespace
 
-std::int32_t register_module(std::string_view name, std::string_view script) {
+std::int32_t register_module(std::string_view name, std::string_view script,
+                             const char* const* files) {
   Registry& r = registry();
   std::lock_guard lock(r.mutex);
   for (size_t i = r.modules.size(); i-- > 0;)
@@ -46,7 +58,7 @@ std::int32_t register_module(std::string_view name, std::string_view script) {
   auto m = std::make_unique<Module>();
   m->name = std::string(name);
   m->script = std::string(script);
-  m->resources = ResourceSet::parse(script, &m->errors);
+  m->resources = ResourceSet::parse(script, &m->errors, embedded_files(files));
   r.modules.push_back(std::move(m));
   return static_cast<std::int32_t>(r.modules.size());
 }

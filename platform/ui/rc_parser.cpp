@@ -38,8 +38,8 @@ bool is_resource_type(const Token& t) {
 }
 
 // Preprocessor lines that need no action here.
-constexpr std::array<std::string_view, 10> kIgnoredDirectives = {
-    "include", "pragma", "if", "ifdef", "ifndef", "else", "elif", "endif", "line", "error"};
+constexpr std::array<std::string_view, 8> kIgnoredDirectives = {
+    "pragma", "if", "ifdef", "ifndef", "else", "elif", "endif", "error"};
 
 }  // namespace
 
@@ -49,8 +49,14 @@ bool starts_resource(const Statement& s) {
   return is_keyword(s[0], "STRINGTABLE") || (s.size() >= 2 && is_resource_type(s[1]));
 }
 
-Parser::Parser(std::vector<Statement> statements, Diagnostics& diagnostics, ResourceSet& out)
-    : statements_(std::move(statements)), diagnostics_(diagnostics), out_(out) {}
+Parser::Parser(std::vector<Statement> statements, Diagnostics& diagnostics, ResourceSet& out,
+               Symbols& symbols, IncludeChain& chain, std::string file)
+    : statements_(std::move(statements)),
+      diagnostics_(diagnostics),
+      out_(out),
+      symbols_(symbols),
+      chain_(chain),
+      file_(std::move(file)) {}
 
 void Parser::run() {
   while (!done()) statement(next());
@@ -122,6 +128,10 @@ void Parser::directive(const Statement& s) {
     define(rest, s.line());
   } else if (word == "undef") {
     symbols_.undefine(rest);
+  } else if (word == "include") {
+    include(rest, s.line());
+  } else if (word == "line") {
+    line_marker(rest);
   } else if (!in(kIgnoredDirectives, word)) {
     error(s.line(), "unknown directive #" + word);
   }

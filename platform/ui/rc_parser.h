@@ -11,9 +11,19 @@
 
 namespace ui::rc {
 
+// The files an #include may read, and the files being read now (outermost
+// first), so that a file including itself is refused instead of read forever.
+struct IncludeChain {
+  const IncludeFiles* files = nullptr;
+  std::vector<std::string> open;
+};
+
 class Parser {
  public:
-  Parser(std::vector<Statement> statements, Diagnostics& diagnostics, ResourceSet& out);
+  // `file` names the script for the includes it makes ("" for a script read
+  // on its own, until a #line names it).
+  Parser(std::vector<Statement> statements, Diagnostics& diagnostics, ResourceSet& out,
+         Symbols& symbols, IncludeChain& chain, std::string file = {});
   void run();
 
  private:
@@ -36,6 +46,9 @@ class Parser {
   void statement(const Statement& s);
   void directive(const Statement& s);
   void define(const std::string& rest, int line);
+  void include(const std::string& rest, int line);
+  void line_marker(const std::string& rest);
+  void read_included(const std::string& name, const std::string& path, int line);
   void string_table(const Statement& s);
   void string_entry(const Statement& s);
   void resource(const Statement& s);
@@ -56,7 +69,9 @@ class Parser {
   size_t pos_ = 0;
   Diagnostics& diagnostics_;
   ResourceSet& out_;
-  Symbols symbols_;
+  Symbols& symbols_;
+  IncludeChain& chain_;
+  std::string file_;
 };
 
 // Memory options that may follow a resource type (PRELOAD, DISCARDABLE, ...).

@@ -15,10 +15,14 @@ std::string DialogTemplate::identifier() const {
   return name.empty() ? std::to_string(number) : name;
 }
 
-ResourceSet ResourceSet::parse(std::string_view script, std::vector<std::string>* errors) {
+ResourceSet ResourceSet::parse(std::string_view script, std::vector<std::string>* errors,
+                               const IncludeFiles& files) {
   ResourceSet set;
   rc::Diagnostics diagnostics;
-  rc::Parser parser(rc::group_statements(rc::tokenize(script, diagnostics)), diagnostics, set);
+  rc::Symbols symbols;
+  rc::IncludeChain chain{&files, {}};
+  rc::Parser parser(rc::group_statements(rc::tokenize(script, diagnostics)), diagnostics, set,
+                    symbols, chain);
   parser.run();
   if (errors)
     for (std::string& m : diagnostics.messages()) errors->push_back(std::move(m));

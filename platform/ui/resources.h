@@ -3,6 +3,7 @@
 // embeds its scripts and registers them as a module at load time.
 #pragma once
 #include <cstdint>
+#include <functional>
 #include <map>
 #include <memory>
 #include <optional>
@@ -48,12 +49,23 @@ struct DialogTemplate {
   std::string menu;            // MENU, "" when none
 };
 
+// The files a script may #include, by path: "trvwck32/project.h" is the
+// header beside "trvwck32/project.rc". Returns nullopt for a file that is not
+// there. The reader asks with the path already made relative to the top of
+// the set ('/' separators, no "." or ".." left).
+using IncludeFiles = std::function<std::optional<std::string>(std::string_view path)>;
+
 // A parsed resource script. Symbolic ids are resolved through #define lines.
 class ResourceSet {
  public:
   // Parses script text; problems are appended to errors as "line N: message"
-  // and the rest of the script is still read.
-  static ResourceSet parse(std::string_view script, std::vector<std::string>* errors = nullptr);
+  // and the rest of the script is still read. `#include "file"` reads the
+  // file from `files`, relative to the including script: the top script is
+  // named by `#line N "path"` lines (the build writes one before each
+  // embedded script), "" before the first. `#include <file>` names a system
+  // header, whose constants the reader knows already.
+  static ResourceSet parse(std::string_view script, std::vector<std::string>* errors = nullptr,
+                           const IncludeFiles& files = {});
 
   const std::string* string(int id) const;
   // By name ("DLG_START", case-insensitive) or by number written as text ("21000").
@@ -84,7 +96,10 @@ class ResourceSet {
 // handle (the module handle of GetInst). Handles are small positive numbers.
 // Registering the same name with the same script again returns the same
 // handle; a different script gets a new handle (earlier sets stay valid).
-std::int32_t register_module(std::string_view name, std::string_view script);
+// `files` are the headers the scripts include, embedded with them: name and
+// text pairs ("trvwck32/project.h", "#define ..."), ended by a null pointer.
+std::int32_t register_module(std::string_view name, std::string_view script,
+                             const char* const* files = nullptr);
 // The module's resources; an empty set for an unknown handle.
 const ResourceSet& module_resources(std::int32_t module);
 // What the reader could not read in the module's script ("line N: message").

@@ -5,6 +5,7 @@
 #include "project/topics/project_document.h"
 #include "core/project_paths.h"
 #include "core/settings.h"
+#include "formats/profile_key_names.h"
 #include "platform/paths.h"
 #include "platform/process.h"
 #include "platform/text.h"
@@ -59,7 +60,7 @@ constexpr int kStoredPathRoom = 4096;
 // settings to hold leaves no project either; the user is told which.
 bool refuse_without_project(const ProjectState& state) {
   if (state.project_set && !state.project_path.empty()) return false;
-  const std::string stored = core::read_setting("PROJECT", "", kStoredPathRoom);
+  const std::string stored = core::read_setting(profile_keys::kProject, "", kStoredPathRoom);
   const int limit = core::kPathMax - 1;
   if (stored.size() > static_cast<size_t>(limit)) {
     std::string shown = platform::to_host_path(stored);

@@ -8,11 +8,12 @@
 #include "platform/paths.h"
 #include "platform/process.h"
 #include "platform/ui/host.h"
+#include "resources/trvwck32/compile.h"
 
 namespace project {
 namespace {
 
-constexpr int kProjectText = 92;
+constexpr int kProjectText = IDC_COMPILE_PROJECT_TEXT;
 
 class CompileProgress : public ui::DialogProc {
  public:

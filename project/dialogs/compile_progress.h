@@ -7,6 +7,8 @@
 #pragma once
 #include <cstdint>
 
+#include "resources/trvwck32/compile.h"
+
 namespace project {
 struct ProjectState;
 }
@@ -17,7 +19,7 @@ namespace project {
 inline constexpr int kCompileTimerId = 1;
 inline constexpr int kCompilePollMilliseconds = 1500;
 // The button that closes the window without waiting for the compiler.
-inline constexpr int kCompileHideButton = 90;
+inline constexpr int kCompileHideButton = IDC_COMPILE_HIDE_BUTTON;
 
 // Opens the window for a started compiler; its handle goes into
 // state.compile_window (0 when the window could not be made).

@@ -4,6 +4,8 @@
 #pragma once
 #include <cstdint>
 
+#include "resources/trvwck32/compile.h"
+
 namespace project {
 struct ProjectState;
 }
@@ -11,13 +13,13 @@ struct ProjectState;
 namespace project {
 
 // Edit fields, in the order shown; each has a Browse button at its id + 10.
-inline constexpr int kPathsHelpWorkshopField = 101;
-inline constexpr int kPathsHcpField = 102;
-inline constexpr int kPathsHc30Field = 103;
-inline constexpr int kPathsBitmapEditorField = 104;
-inline constexpr int kPathsMetafileEditorField = 105;
-inline constexpr int kPathsHotspotEditorField = 106;
-inline constexpr int kPathsBrowseOffset = 10;
+inline constexpr int kPathsHelpWorkshopField = IDC_PATHS_HELP_WORKSHOP_FIELD;
+inline constexpr int kPathsHcpField = IDC_PATHS_HCP_FIELD;
+inline constexpr int kPathsHc30Field = IDC_PATHS_HC30_FIELD;
+inline constexpr int kPathsBitmapEditorField = IDC_PATHS_BITMAP_EDITOR_FIELD;
+inline constexpr int kPathsMetafileEditorField = IDC_PATHS_METAFILE_EDITOR_FIELD;
+inline constexpr int kPathsHotspotEditorField = IDC_PATHS_HOTSPOT_EDITOR_FIELD;
+inline constexpr int kPathsBrowseOffset = IDC_PATHS_BROWSE_OFFSET;
 
 // Shows the dialog; after OK all six settings are written and the library
 // state takes them (empty values read back as the programs' own names).

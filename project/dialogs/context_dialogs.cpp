@@ -11,11 +11,12 @@
 #include "project/files/context_map.h"
 #include "project/files/context_rules.h"
 #include "project/topics/topic_table.h"
+#include "resources/trvwck32/project.h"
 
 namespace project {
 namespace {
 
-constexpr int kContextList = 101;
+constexpr int kContextList = IDC_CX_CONTEXT_LIST;
 constexpr std::string_view kNoFileText = "Enter the name of the file to import.";
 constexpr const char* kCannotOpenText = "Unable to open %s.";
 constexpr const char* kImportedText = "%d topics were added and %d updated from %s.";

@@ -6,6 +6,7 @@
 #include <string_view>
 
 #include "platform/ui/dialog.h"
+#include "resources/trvwck32/project.h"
 
 namespace project {
 struct ProjectState;
@@ -27,9 +28,9 @@ int TWImport1(ProjectState& state, std::int32_t window, std::string_view documen
 // The file field, browse button and (DLG_IMPORT1) replace box of both imports.
 class ImportFileDialog : public ui::DialogProc {
  public:
-  static constexpr int kFile = 101;
-  static constexpr int kBrowse = 102;
-  static constexpr int kReplaceNumbers = 103;
+  static constexpr int kFile = IDC_IMPORT_FILE;
+  static constexpr int kBrowse = IDC_IMPORT_BROWSE;
+  static constexpr int kReplaceNumbers = IDC_IMPORT_REPLACE_NUMBERS;
 
   // Runs the import on OK; returns false (dialog stays) when it failed.
   using Import = bool (*)(ProjectState&, ui::Dialog&, std::string_view path);

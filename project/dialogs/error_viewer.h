@@ -5,6 +5,8 @@
 #include <cstdint>
 #include <string>
 
+#include "resources/trvwck32/compile.h"
+
 namespace project {
 struct ProjectState;
 }
@@ -12,14 +14,14 @@ struct ProjectState;
 namespace project {
 
 // Controls of "DLG_ERRORS".
-inline constexpr int kErrorsProjectText = 101;
-inline constexpr int kErrorsGoToButton = 107;
-inline constexpr int kErrorsHelpOnErrorButton = 106;
-inline constexpr int kErrorsList = 150;
-inline constexpr int kErrorsAutoHelpCheck = 155;
-inline constexpr int kErrorsCloseButton = 760;
-inline constexpr int kErrorsRunHelpButton = 840;
-inline constexpr int kErrorsHelpButton = 998;
+inline constexpr int kErrorsProjectText = IDC_ERRORS_PROJECT_TEXT;
+inline constexpr int kErrorsGoToButton = IDC_ERRORS_GO_TO_BUTTON;
+inline constexpr int kErrorsHelpOnErrorButton = IDC_ERRORS_HELP_ON_ERROR_BUTTON;
+inline constexpr int kErrorsList = IDC_ERRORS_LIST;
+inline constexpr int kErrorsAutoHelpCheck = IDC_ERRORS_AUTO_HELP_CHECK;
+inline constexpr int kErrorsCloseButton = IDC_ERRORS_CLOSE_BUTTON;
+inline constexpr int kErrorsRunHelpButton = IDC_ERRORS_RUN_HELP_BUTTON;
+inline constexpr int kErrorsHelpButton = IDC_ERRORS_HELP_BUTTON;
 
 // What "Go to Problem Topic" hands the caller.
 struct ProblemTopic {

@@ -2,6 +2,7 @@
 #include "project/project_state.h"
 #include "core/messages.h"
 #include "core/settings.h"
+#include "formats/profile_key_names.h"
 #include "platform/files.h"
 #include "platform/process.h"
 #include "platform/text.h"
@@ -103,7 +104,7 @@ void ProjectDialog::select_project(ui::Dialog& dialog) {
   auto path = ui::host().file_dialog(dialog.handle(), request);
   if (!path || !platform::file_exists(*path)) return;
   if (state_.project_set && state_.data_dirty) SaveProjectData(state_);
-  core::write_setting("PROJECT", *path);
+  core::write_setting(profile_keys::kProject, *path);
   state_.reset_pending = true;
   project::ResetState(state_);
   project::LoadProjectState(state_);

@@ -6,6 +6,7 @@
 
 #include "platform/ui/dialog.h"
 #include "project/files/project_model.h"
+#include "resources/trvwck32/project.h"
 
 namespace project {
 struct ProjectState;
@@ -17,25 +18,25 @@ namespace project {
 // extension check boxes and the related-projects file.
 class ProjectDialog : public ui::DialogProc {
  public:
-  static constexpr int kProjectPath = 101;
-  static constexpr int kSelectProject = 102;
-  static constexpr int kCompilerOptions = 110;
-  static constexpr int kPaths = 111;
-  static constexpr int kPreferences = 112;
-  static constexpr int kHelpWorkshop = 113;
-  static constexpr int kButtonBar = 120;
-  static constexpr int kMacros = 121;
-  static constexpr int kWindows = 122;
-  static constexpr int kAppHelp = 123;
-  static constexpr int kEmulation = 130;
-  static constexpr int kSlideShows = 131;
-  static constexpr int kSound = 132;
-  static constexpr int kRelatedFile = 140;
-  static constexpr int kSelectRelated = 141;
-  static constexpr int kEditRelated = 142;
-  static constexpr int kWin95 = 201;
-  static constexpr int kWin31 = 202;
-  static constexpr int kHc30 = 203;
+  static constexpr int kProjectPath = IDC_PRJ_PROJECT_PATH;
+  static constexpr int kSelectProject = IDC_PRJ_SELECT_PROJECT;
+  static constexpr int kCompilerOptions = IDC_PRJ_COMPILER_OPTIONS;
+  static constexpr int kPaths = IDC_PRJ_PATHS;
+  static constexpr int kPreferences = IDC_PRJ_PREFERENCES;
+  static constexpr int kHelpWorkshop = IDC_PRJ_HELP_WORKSHOP;
+  static constexpr int kButtonBar = IDC_PRJ_BUTTON_BAR;
+  static constexpr int kMacros = IDC_PRJ_MACROS;
+  static constexpr int kWindows = IDC_PRJ_WINDOWS;
+  static constexpr int kAppHelp = IDC_PRJ_APP_HELP;
+  static constexpr int kEmulation = IDC_PRJ_EMULATION;
+  static constexpr int kSlideShows = IDC_PRJ_SLIDE_SHOWS;
+  static constexpr int kSound = IDC_PRJ_SOUND;
+  static constexpr int kRelatedFile = IDC_PRJ_RELATED_FILE;
+  static constexpr int kSelectRelated = IDC_PRJ_SELECT_RELATED;
+  static constexpr int kEditRelated = IDC_PRJ_EDIT_RELATED;
+  static constexpr int kWin95 = IDC_PRJ_WIN95;
+  static constexpr int kWin31 = IDC_PRJ_WIN31;
+  static constexpr int kHc30 = IDC_PRJ_HC30;
 
   explicit ProjectDialog(ProjectState& state);
   void on_init(ui::Dialog& dialog) override;
@@ -65,14 +66,14 @@ class ProjectDialog : public ui::DialogProc {
 // roots and the compile settings, edited in a copy of the model.
 class CompilerOptionsDialog : public ui::DialogProc {
  public:
-  static constexpr int kTitle = 101;
-  static constexpr int kContents = 102;
-  static constexpr int kBitmapRoots = 103;
-  static constexpr int kBackground = 104;
-  static constexpr int kBeep = 105;
-  static constexpr int kMoreOptions = 110;
-  static constexpr int kWarnAll = 201;       // then moderate, severe only
-  static constexpr int kCompressNone = 211;  // then medium, high
+  static constexpr int kTitle = IDC_MORE_OPT_TITLE;
+  static constexpr int kContents = IDC_MORE_OPT_CONTENTS;
+  static constexpr int kBitmapRoots = IDC_MORE_OPT_BITMAP_ROOTS;
+  static constexpr int kBackground = IDC_MORE_OPT_BACKGROUND;
+  static constexpr int kBeep = IDC_MORE_OPT_BEEP;
+  static constexpr int kMoreOptions = IDC_MORE_OPT_MORE_OPTIONS;
+  static constexpr int kWarnAll = IDC_MORE_OPT_WARN_ALL;       // then moderate, severe only
+  static constexpr int kCompressNone = IDC_MORE_OPT_COMPRESS_NONE;  // then medium, high
 
   CompilerOptionsDialog(ProjectState& state, ProjectFileModel& model);
   void on_init(ui::Dialog& dialog) override;
@@ -87,16 +88,16 @@ class CompilerOptionsDialog : public ui::DialogProc {
 // language, multikey letters, CD-ROM, old key phrases, forced font.
 class MoreCompilerOptionsDialog : public ui::DialogProc {
  public:
-  static constexpr int kCopyright = 101;
-  static constexpr int kCitation = 102;
-  static constexpr int kBuild = 103;
-  static constexpr int kBuildTags = 104;
-  static constexpr int kIcon = 105;
-  static constexpr int kLanguage = 106;
-  static constexpr int kMultikey = 107;
-  static constexpr int kCdrom = 108;
-  static constexpr int kOldKeyphrase = 109;
-  static constexpr int kForceFont = 110;
+  static constexpr int kCopyright = IDC_MORE_OPT2_COPYRIGHT;
+  static constexpr int kCitation = IDC_MORE_OPT2_CITATION;
+  static constexpr int kBuild = IDC_MORE_OPT2_BUILD;
+  static constexpr int kBuildTags = IDC_MORE_OPT2_BUILD_TAGS;
+  static constexpr int kIcon = IDC_MORE_OPT2_ICON;
+  static constexpr int kLanguage = IDC_MORE_OPT2_LANGUAGE;
+  static constexpr int kMultikey = IDC_MORE_OPT2_MULTIKEY;
+  static constexpr int kCdrom = IDC_MORE_OPT2_CDROM;
+  static constexpr int kOldKeyphrase = IDC_MORE_OPT2_OLD_KEYPHRASE;
+  static constexpr int kForceFont = IDC_MORE_OPT2_FORCE_FONT;
 
   MoreCompilerOptionsDialog(ProjectState& state, ProjectFileModel& model);
   void on_init(ui::Dialog& dialog) override;
@@ -114,9 +115,9 @@ class MoreCompilerOptionsDialog : public ui::DialogProc {
 // prefix proposed for new context strings.
 class PreferencesDialog : public ui::DialogProc {
  public:
-  static constexpr int kLongNamesRefuse = 201;  // then ask, allow
-  static constexpr int kShowErrors = 104;
-  static constexpr int kPrefix = 105;
+  static constexpr int kLongNamesRefuse = IDC_PREF_LONG_NAMES_REFUSE;  // then ask, allow
+  static constexpr int kShowErrors = IDC_PREF_SHOW_ERRORS;
+  static constexpr int kPrefix = IDC_PREF_PREFIX;
 
   explicit PreferencesDialog(ProjectState& state);
   void on_init(ui::Dialog& dialog) override;
@@ -131,11 +132,11 @@ class PreferencesDialog : public ui::DialogProc {
 // name, the map the alias editor offers names from, further [MAP] includes.
 class AppHelpDialog : public ui::DialogProc {
  public:
-  static constexpr int kHeader = 101;
-  static constexpr int kSource = 102;
-  static constexpr int kBrowseSource = 103;
-  static constexpr int kIncludes = 104;
-  static constexpr int kModeNone = 201;  // then header, +Basic, +Pascal, all
+  static constexpr int kHeader = IDC_APPHLP_HEADER;
+  static constexpr int kSource = IDC_APPHLP_SOURCE;
+  static constexpr int kBrowseSource = IDC_APPHLP_BROWSE_SOURCE;
+  static constexpr int kIncludes = IDC_APPHLP_INCLUDES;
+  static constexpr int kModeNone = IDC_APPHLP_MODE_NONE;  // then header, +Basic, +Pascal, all
 
   explicit AppHelpDialog(ProjectState& state);
   void on_init(ui::Dialog& dialog) override;

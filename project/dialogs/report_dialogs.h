@@ -3,15 +3,16 @@
 #pragma once
 #include "platform/ui/dialog.h"
 #include "project/report/report_job.h"
+#include "resources/trvwck32/topics.h"
 
 namespace project {
 
 // "DLG_REPORT" ("Help Topic Report").
 class ReportOptionsDialog : public ui::DialogProc {
  public:
-  static constexpr int kJumpsTo = 101;
-  static constexpr int kJumpsFrom = 102;
-  static constexpr int kActualOrder = 103;  // then context string, title, browse sequence
+  static constexpr int kJumpsTo = IDC_REPORT_JUMPS_TO;
+  static constexpr int kJumpsFrom = IDC_REPORT_JUMPS_FROM;
+  static constexpr int kActualOrder = IDC_REPORT_ACTUAL_ORDER;  // then context string, title, browse sequence
 
   void on_init(ui::Dialog& dialog) override;
   void on_command(ui::Dialog& dialog, int id, ui::Notify notify) override;
@@ -25,7 +26,7 @@ class ReportOptionsDialog : public ui::DialogProc {
 // meter after each topic; Cancel stops the job after the topic at hand.
 class ReportProgressDialog : public ui::DialogProc, public ReportProgress {
  public:
-  static constexpr int kMeter = 101;
+  static constexpr int kMeter = IDC_PROGRESS_METER;
 
   ReportProgressDialog(ReportJob& job, int range);
   void on_init(ui::Dialog& dialog) override;

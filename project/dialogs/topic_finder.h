@@ -10,6 +10,7 @@
 
 #include "platform/ui/dialog.h"
 #include "project/topics/topic_session.h"
+#include "resources/trvwck32/topics.h"
 
 namespace project {
 struct ProjectState;
@@ -37,19 +38,19 @@ FinderLines finder_lines(const ProjectState& state);
 
 class FinderDialog : public ui::DialogProc {
  public:
-  static constexpr int kTabs = 100;
-  static constexpr int kShowTitles = 101;
-  static constexpr int kShowIds = 102;
-  static constexpr int kShowDocuments = 103;
-  static constexpr int kTitleList = 104;
-  static constexpr int kIdList = 105;
-  static constexpr int kDocumentList = 106;
-  static constexpr int kSearchText = 107;
-  static constexpr int kSearch = 108;
-  static constexpr int kFirst = 109;
-  static constexpr int kAutoSearch = 110;
-  static constexpr int kPageLabel = 111;
-  static constexpr int kSearchLabel = 112;
+  static constexpr int kTabs = IDC_GOTO_TABS;
+  static constexpr int kShowTitles = IDC_GOTO_SHOW_TITLES;
+  static constexpr int kShowIds = IDC_GOTO_SHOW_IDS;
+  static constexpr int kShowDocuments = IDC_GOTO_SHOW_DOCUMENTS;
+  static constexpr int kTitleList = IDC_GOTO_TITLE_LIST;
+  static constexpr int kIdList = IDC_GOTO_ID_LIST;
+  static constexpr int kDocumentList = IDC_GOTO_DOCUMENT_LIST;
+  static constexpr int kSearchText = IDC_GOTO_SEARCH_TEXT;
+  static constexpr int kSearch = IDC_GOTO_SEARCH;
+  static constexpr int kFirst = IDC_GOTO_FIRST;
+  static constexpr int kAutoSearch = IDC_GOTO_AUTO_SEARCH;
+  static constexpr int kPageLabel = IDC_GOTO_PAGE_LABEL;
+  static constexpr int kSearchLabel = IDC_GOTO_SEARCH_LABEL;
 
   FinderDialog(ProjectState& state, std::string& document, std::string& context);
   void on_init(ui::Dialog& dialog) override;

@@ -10,6 +10,7 @@
 
 #include "platform/ui/dialog.h"
 #include "project/topics/topic_session.h"
+#include "resources/trvwck32/topics.h"
 
 namespace project {
 struct ProjectState;
@@ -36,23 +37,23 @@ int NextItem(ProjectState& state, std::string& context, std::string& browse);
 // "DLG_GROUP" ("Edit Topic Groups and Browse Sequences").
 class GroupDialog : public ui::DialogProc {
  public:
-  static constexpr int kTopics = 101;
-  static constexpr int kUnsorted = 102;
-  static constexpr int kByBrowse = 103;
-  static constexpr int kByContext = 104;
-  static constexpr int kAdd = 105;
-  static constexpr int kRemove = 106;
-  static constexpr int kClear = 107;
-  static constexpr int kGroup = 108;
-  static constexpr int kMoveUp = 109;
-  static constexpr int kMoveDown = 110;
-  static constexpr int kJumpList = 111;
-  static constexpr int kPopupList = 112;
-  static constexpr int kNoList = 113;
-  static constexpr int kNumber = 114;
-  static constexpr int kSequence = 115;
-  static constexpr int kStart = 116;
-  static constexpr int kIncrement = 117;
+  static constexpr int kTopics = IDC_GROUP_TOPICS;
+  static constexpr int kUnsorted = IDC_GROUP_UNSORTED;
+  static constexpr int kByBrowse = IDC_GROUP_BY_BROWSE;
+  static constexpr int kByContext = IDC_GROUP_BY_CONTEXT;
+  static constexpr int kAdd = IDC_GROUP_ADD;
+  static constexpr int kRemove = IDC_GROUP_REMOVE;
+  static constexpr int kClear = IDC_GROUP_CLEAR;
+  static constexpr int kGroup = IDC_GROUP_GROUP;
+  static constexpr int kMoveUp = IDC_GROUP_MOVE_UP;
+  static constexpr int kMoveDown = IDC_GROUP_MOVE_DOWN;
+  static constexpr int kJumpList = IDC_GROUP_JUMP_LIST;
+  static constexpr int kPopupList = IDC_GROUP_POPUP_LIST;
+  static constexpr int kNoList = IDC_GROUP_NO_LIST;
+  static constexpr int kNumber = IDC_GROUP_NUMBER;
+  static constexpr int kSequence = IDC_GROUP_SEQUENCE;
+  static constexpr int kStart = IDC_GROUP_START;
+  static constexpr int kIncrement = IDC_GROUP_INCREMENT;
 
   explicit GroupDialog(ProjectState& state);
   void on_init(ui::Dialog& dialog) override;

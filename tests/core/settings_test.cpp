@@ -2,6 +2,7 @@
 
 #include "authoring/library_state.h"
 #include "authoring/lifecycle.h"
+#include "core/language.h"
 #include "core_fixture.h"
 #include "platform/profile.h"
 
@@ -80,6 +81,12 @@ TEST_F(SettingsTest, GarbageAndOverlongValuesFallBackOrAreCut) {
   project::LoadSettings(state);
   EXPECT_EQ(state.settings.goto_tab, 0);
   EXPECT_EQ(state.settings.bullet_type.size(), 12u);
+  // A language out of range is kept as written, and the field names the
+  // library hands out are then the English ones.
+  EXPECT_EQ(state.settings.language, -5);
+  EXPECT_EQ(core::GetLang(state)[0], "MACROBUTTON ");
+  authoring::LibraryState english;
+  EXPECT_EQ(core::GetLang2(state), core::GetLang2(english));
 }
 
 TEST_F(SettingsTest, FailedProjectWriteIsReportedAndTheOtherKeysStillWritten) {

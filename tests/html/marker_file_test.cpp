@@ -3,10 +3,6 @@
 #include "html/analysis/marker_file.h"
 
 #include <gtest/gtest.h>
-#include <signal.h>
-#include <sys/resource.h>
-#include <sys/wait.h>
-#include <unistd.h>
 
 #include "html/rtf_fixtures.h"
 #include "support/test_support.h"
@@ -50,21 +46,11 @@ TEST_F(MarkerFile, AMarkerFileCutShortIsNotLeft) {
   while (rtf.size() < 200000) rtf += "\\pard Some text of a topic.\\par\r\n";
   tw_test::write_file(file("big.rtf"), rtf + "}");
   // A file size limit makes the marker file's writes fail part way.
-  pid_t pid = fork();
-  ASSERT_GE(pid, 0);
-  if (pid == 0) {
-    signal(SIGXFSZ, SIG_IGN);
-    rlimit limit{};
-    getrlimit(RLIMIT_FSIZE, &limit);
-    limit.rlim_cur = 100000;
-    setrlimit(RLIMIT_FSIZE, &limit);
+  int code = tw_test::with_file_size_limit(100000, [&] {
     auto outcome = html::write_marker_file(file("big.rtf"), file("big.~tw"), nullptr);
-    _exit(outcome == html::MarkerOutcome::not_written ? 0 : 1);
-  }
-  int status = 0;
-  waitpid(pid, &status, 0);
-  ASSERT_TRUE(WIFEXITED(status));
-  EXPECT_EQ(WEXITSTATUS(status), 0) << "the cut-short marker file was reported as written";
+    return outcome == html::MarkerOutcome::not_written ? 0 : 1;
+  });
+  EXPECT_EQ(code, 0) << "the cut-short marker file was reported as written";
   EXPECT_FALSE(tw_test::exists(file("big.~tw")));
 }
 

@@ -3,10 +3,6 @@
 #include "html/splitter/topic_splitter.h"
 
 #include <gtest/gtest.h>
-#include <signal.h>
-#include <sys/resource.h>
-#include <sys/wait.h>
-#include <unistd.h>
 
 #include <filesystem>
 #include <functional>
@@ -19,23 +15,6 @@
 namespace {
 
 using Lines = std::vector<std::string>;
-
-// Runs body in a child process whose files may not grow beyond limit bytes;
-// returns the child's exit code.
-int with_file_size_limit(rlim_t limit, const std::function<int()>& body) {
-  pid_t pid = fork();
-  if (pid == 0) {
-    signal(SIGXFSZ, SIG_IGN);
-    rlimit r{};
-    getrlimit(RLIMIT_FSIZE, &r);
-    r.rlim_cur = limit;
-    setrlimit(RLIMIT_FSIZE, &r);
-    _exit(body());
-  }
-  int status = 0;
-  waitpid(pid, &status, 0);
-  return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-}
 
 class TopicSplitter : public tw_test::AnalysisFixture {
  protected:
@@ -236,7 +215,7 @@ TEST_F(TopicSplitter, APageThatCannotBeWrittenWholeFailsAndKeepsTheInput) {
   html::add_html_file(run, "INIT", "");
   html::add_html_file(run, "c:\\proj\\t.htm", "T");
   // The first topic's page outgrows the limit; the split must not pass for done.
-  EXPECT_EQ(with_file_size_limit(2000, [&] { return split_registered(); }), 1);
+  EXPECT_EQ(tw_test::with_file_size_limit(2000, [&] { return split_registered(); }), 1);
   std::string input = tw_test::read_file(proj_file("t.htb"));
   EXPECT_NE(input.find("paragraph 199 of the first topic"), std::string::npos);
   EXPECT_NE(input.find("<P>rest</P>"), std::string::npos);

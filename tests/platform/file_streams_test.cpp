@@ -1,9 +1,5 @@
 // Files written and read in pieces.
 #include <gtest/gtest.h>
-#include <signal.h>
-#include <sys/resource.h>
-#include <sys/wait.h>
-#include <unistd.h>
 
 #include <filesystem>
 #include <functional>
@@ -16,23 +12,6 @@ namespace {
 namespace fs = std::filesystem;
 
 class FileStreams : public tw_test::Fixture {};
-
-// Runs body in a child process whose files may not grow beyond limit bytes;
-// returns the child's exit code.
-int with_file_size_limit(rlim_t limit, const std::function<int()>& body) {
-  pid_t pid = fork();
-  if (pid == 0) {
-    signal(SIGXFSZ, SIG_IGN);
-    rlimit r{};
-    getrlimit(RLIMIT_FSIZE, &r);
-    r.rlim_cur = limit;
-    setrlimit(RLIMIT_FSIZE, &r);
-    _exit(body());
-  }
-  int status = 0;
-  waitpid(pid, &status, 0);
-  return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-}
 
 TEST_F(FileStreams, WriterCreatesEmptiesAndWritesInPieces) {
   std::string expected;
@@ -73,7 +52,7 @@ TEST_F(FileStreams, WriterFailures) {
 
 TEST_F(FileStreams, AWriteThatFailsIsReportedByClose) {
   std::string path = file("big.htm");
-  int code = with_file_size_limit(1000, [&] {
+  int code = tw_test::with_file_size_limit(1000, [&] {
     platform::FileWriter out;
     if (!out.open(path)) return 2;
     out.write(std::string(3 * platform::FileWriter::kBufferBytes, 'x'));

@@ -1,10 +1,7 @@
 #include "platform/files.h"
 
 #include <gtest/gtest.h>
-#include <signal.h>
-#include <sys/resource.h>
 #include <sys/stat.h>
-#include <sys/wait.h>
 #include <unistd.h>
 
 #include <filesystem>
@@ -64,21 +61,10 @@ TEST_F(Files, RewriteThroughASymbolicLinkKeepsTheLink) {
 TEST_F(Files, FailedRewriteKeepsTheOldContent) {
   // A file size limit makes the write of the new content fail half-way.
   tw_test::write_file(file("data.twz"), "precious");
-  pid_t pid = fork();
-  ASSERT_GE(pid, 0);
-  if (pid == 0) {
-    signal(SIGXFSZ, SIG_IGN);
-    rlimit limit{};
-    getrlimit(RLIMIT_FSIZE, &limit);
-    limit.rlim_cur = 4;
-    setrlimit(RLIMIT_FSIZE, &limit);
-    bool ok = platform::write_file(file("data.twz"), std::string(100, 'x'));
-    _exit(ok ? 1 : 0);
-  }
-  int status = 0;
-  waitpid(pid, &status, 0);
-  ASSERT_TRUE(WIFEXITED(status));
-  EXPECT_EQ(WEXITSTATUS(status), 0) << "the write should have failed";
+  int code = tw_test::with_file_size_limit(4, [&] {
+    return platform::write_file(file("data.twz"), std::string(100, 'x')) ? 1 : 0;
+  });
+  EXPECT_EQ(code, 0) << "the write should have failed";
   EXPECT_EQ(tw_test::read_file(file("data.twz")), "precious");
   EXPECT_EQ(tree(), (std::vector<std::string>{"data.twz"}));
 }

@@ -1,5 +1,10 @@
 #include "support/test_support.h"
 
+#include <signal.h>
+#include <sys/resource.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
 #include <filesystem>
 #include <fstream>
 #include <random>
@@ -66,5 +71,21 @@ void write_file(const std::string& host_path, std::string_view bytes) {
 }
 
 bool exists(const std::string& host_path) { return fs::exists(host_path); }
+
+int with_file_size_limit(std::size_t limit, const std::function<int()>& body) {
+  pid_t pid = fork();
+  if (pid < 0) return -1;
+  if (pid == 0) {
+    signal(SIGXFSZ, SIG_IGN);
+    rlimit r{};
+    getrlimit(RLIMIT_FSIZE, &r);
+    r.rlim_cur = static_cast<rlim_t>(limit);
+    setrlimit(RLIMIT_FSIZE, &r);
+    _exit(body());
+  }
+  int status = 0;
+  if (waitpid(pid, &status, 0) != pid) return -1;
+  return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+}
 
 }  // namespace tw_test

@@ -2,6 +2,8 @@
 #pragma once
 #include <gtest/gtest.h>
 
+#include <cstddef>
+#include <functional>
 #include <string>
 #include <string_view>
 
@@ -44,5 +46,11 @@ class Fixture : public ::testing::Test {
 std::string read_file(const std::string& host_path);
 void write_file(const std::string& host_path, std::string_view bytes);
 bool exists(const std::string& host_path);
+
+// A disk that fills up part way: runs body in a child process whose files
+// may not grow beyond limit bytes (writes past it fail, no signal), and
+// returns the child's exit code, -1 when it did not exit normally. The
+// child ends without running the parent's exit handlers.
+int with_file_size_limit(std::size_t limit, const std::function<int()>& body);
 
 }  // namespace tw_test

@@ -20,7 +20,7 @@ TEST(ResourceScript, StringTablesResolveIdsAndEscapes) {
 // texts
 #define IDS_BASE 10000
 #define IDS_QUOTE (IDS_BASE + 3)   /* an expression */
-#include "resource.h"
+#include <winres.h>
 STRINGTABLE DISCARDABLE
 BEGIN
   IDS_BASE, "hypertext jump"
@@ -232,10 +232,15 @@ TEST(ResourceScript, ModulesKeepTheirResources) {
 }
 
 // The scripts the binaries embed are read without a single complaint, joined
-// the way the build joins them.
+// the way the build joins them, each naming itself for its #include lines.
 TEST(ResourceScript, ShippedScriptsReadCleanly) {
   namespace fs = std::filesystem;
   const fs::path resources = fs::path(TW_SOURCE_DIR) / "resources";
+  ui::IncludeFiles from_disk = [&](std::string_view path) -> std::optional<std::string> {
+    fs::path file = resources / path;
+    if (!fs::is_regular_file(file)) return std::nullopt;
+    return tw_test::read_file(file.string());
+  };
   for (const char* binary : {"trvwck32", "twzhtml", "pointip"}) {
     std::vector<fs::path> parts;
     if (fs::exists(resources / (std::string(binary) + ".rc"))) parts.push_back(resources / (std::string(binary) + ".rc"));
@@ -246,11 +251,80 @@ TEST(ResourceScript, ShippedScriptsReadCleanly) {
     std::sort(folder.begin(), folder.end());
     parts.insert(parts.end(), folder.begin(), folder.end());
     std::string joined;
-    for (const fs::path& p : parts) joined += tw_test::read_file(p.string()) + "\n";
+    for (const fs::path& p : parts)
+      joined += "#line 1 \"" + fs::relative(p, resources).string() + "\"\n" + tw_test::read_file(p.string()) + "\n";
     Errors errors;
-    ui::ResourceSet::parse(joined, &errors);
+    ui::ResourceSet::parse(joined, &errors, from_disk);
     EXPECT_EQ(errors, Errors{}) << binary;
   }
+}
+
+// Headers as the build embeds them: name and text pairs.
+const char* const kHeaders[] = {
+    "app/ids.h", "#pragma once\n#include \"../common/base.h\"\n#define IDC_LIST (IDC_BASE + 1)\n",
+    "common/base.h", "#define IDC_BASE 100\n",
+    "app/loop_a.h", "#define A 1\n#include \"loop_b.h\"\n",
+    "app/loop_b.h", "#include \"LOOP_A.H\"\n",
+    "app/self.h", "#include \"./self.h\"\n",
+    "app/broken.h", "#define OK_ID 7\n#bogus\n",
+    nullptr};
+
+// An include is read relative to the script that makes it, its defines name
+// the controls of the script, and the includes nest.
+TEST(ResourceScript, IncludeReadsTheHeaderBesideTheScript) {
+  std::int32_t module = ui::register_module("include_test", R"rc(#line 1 "app/dialogs.rc"
+#include "ids.h"
+D DIALOG 0, 0, 100, 100
+BEGIN
+  LISTBOX IDC_LIST, 0, 0, 50, 60
+END
+#line 1 "other.rc"
+#include "common\base.h"
+STRINGTABLE { IDC_BASE "base" }
+)rc", kHeaders);
+  EXPECT_EQ(ui::module_errors(module), Errors{});
+  const ui::ResourceSet& set = ui::module_resources(module);
+  ASSERT_NE(set.dialog("D"), nullptr);
+  EXPECT_NE(set.dialog("D")->control(101), nullptr);
+  EXPECT_EQ(set.symbol("IDC_LIST"), std::optional<std::int64_t>(101));
+  EXPECT_EQ(*set.string(100), "base");
+}
+
+// A missing file, a loop and a broken header each give one clear report at
+// the #include line, and the rest of the script is still read.
+TEST(ResourceScript, IncludeProblemsAreReportedAndNeverHang) {
+  std::int32_t module = ui::register_module("include_problems", R"rc(#line 1 "app/main.rc"
+#include "missing.h"
+#include "loop_a.h"
+#include "self.h"
+#include "broken.h"
+#include "../../outside.h"
+#include missing_quotes.h
+STRINGTABLE { OK_ID "still read" }
+)rc", kHeaders);
+  EXPECT_EQ(ui::module_errors(module),
+            (Errors{"line 2: cannot find include file \"missing.h\"",
+                    "line 3: in \"app/loop_a.h\", line 2: in \"app/loop_b.h\", line 1: #include loop: "
+                    "\"app/LOOP_A.H\" includes itself",
+                    "line 4: in \"app/self.h\", line 1: #include loop: \"app/self.h\" includes itself",
+                    "line 5: in \"app/broken.h\", line 2: unknown directive #bogus",
+                    "line 6: cannot find include file \"../../outside.h\"",
+                    "line 7: #include needs a file name in quotes: missing_quotes.h"}));
+  EXPECT_EQ(*ui::module_resources(module).string(7), "still read");
+
+  // A script read on its own has no files to include.
+  Errors errors;
+  ui::ResourceSet::parse("#include \"ids.h\"\n", &errors);
+  EXPECT_EQ(errors, Errors{"line 1: cannot find include file \"ids.h\""});
+
+  // Files that make up a new name at every level stop at a fixed depth.
+  ui::IncludeFiles endless = [](std::string_view) -> std::optional<std::string> {
+    return "#include \"deeper/next.h\"\n";
+  };
+  errors.clear();
+  ui::ResourceSet::parse("#include \"next.h\"\n", &errors, endless);
+  ASSERT_EQ(errors.size(), 1u);
+  EXPECT_NE(errors[0].find("nested too deep"), std::string::npos) << errors[0];
 }
 
 }  // namespace

@@ -7,36 +7,37 @@
 
 #include "platform/ui/dialog.h"
 #include "project/dialogs/topic_dialog/get_topic.h"
+#include "resources/trvwck32/topics.h"
 
 namespace project {
 
 class TopicDialog : public ui::DialogProc {
  public:
-  static constexpr int kTitle = 101;
-  static constexpr int kContext = 102;
-  static constexpr int kNumber = 103;
-  static constexpr int kBrowseList = 104;   // topics by browse position
-  static constexpr int kContextList = 105;  // topics by context string
-  static constexpr int kShowBrowse = 106;
-  static constexpr int kShowContext = 107;
-  static constexpr int kBrowseText = 108;
-  static constexpr int kAfter = 109;
-  static constexpr int kBefore = 110;
-  static constexpr int kKeywordLine = 111;
-  static constexpr int kKeywordTabs = 112;  // "K-Keywords;A-Keywords"
-  static constexpr int kKList = 113;
-  static constexpr int kAList = 114;
-  static constexpr int kAddMain = 115;
-  static constexpr int kAddSub = 116;
-  static constexpr int kRemove = 117;
-  static constexpr int kPromote = 118;
-  static constexpr int kDemote = 119;
-  static constexpr int kMoveUp = 120;
-  static constexpr int kMoveDown = 121;
-  static constexpr int kGlobalKeywords = 122;
-  static constexpr int kAlias = 123;
-  static constexpr int kMore = 124;
-  static constexpr int kPopupOnly = 125;
+  static constexpr int kTitle = IDC_INS_TOPIC_TITLE;
+  static constexpr int kContext = IDC_INS_TOPIC_CONTEXT;
+  static constexpr int kNumber = IDC_INS_TOPIC_NUMBER;
+  static constexpr int kBrowseList = IDC_INS_TOPIC_BROWSE_LIST;   // topics by browse position
+  static constexpr int kContextList = IDC_INS_TOPIC_CONTEXT_LIST;  // topics by context string
+  static constexpr int kShowBrowse = IDC_INS_TOPIC_SHOW_BROWSE;
+  static constexpr int kShowContext = IDC_INS_TOPIC_SHOW_CONTEXT;
+  static constexpr int kBrowseText = IDC_INS_TOPIC_BROWSE_TEXT;
+  static constexpr int kAfter = IDC_INS_TOPIC_AFTER;
+  static constexpr int kBefore = IDC_INS_TOPIC_BEFORE;
+  static constexpr int kKeywordLine = IDC_INS_TOPIC_KEYWORD_LINE;
+  static constexpr int kKeywordTabs = IDC_INS_TOPIC_KEYWORD_TABS;  // "K-Keywords;A-Keywords"
+  static constexpr int kKList = IDC_INS_TOPIC_KLIST;
+  static constexpr int kAList = IDC_INS_TOPIC_ALIST;
+  static constexpr int kAddMain = IDC_INS_TOPIC_ADD_MAIN;
+  static constexpr int kAddSub = IDC_INS_TOPIC_ADD_SUB;
+  static constexpr int kRemove = IDC_INS_TOPIC_REMOVE;
+  static constexpr int kPromote = IDC_INS_TOPIC_PROMOTE;
+  static constexpr int kDemote = IDC_INS_TOPIC_DEMOTE;
+  static constexpr int kMoveUp = IDC_INS_TOPIC_MOVE_UP;
+  static constexpr int kMoveDown = IDC_INS_TOPIC_MOVE_DOWN;
+  static constexpr int kGlobalKeywords = IDC_INS_TOPIC_GLOBAL_KEYWORDS;
+  static constexpr int kAlias = IDC_INS_TOPIC_ALIAS;
+  static constexpr int kMore = IDC_INS_TOPIC_MORE;
+  static constexpr int kPopupOnly = IDC_INS_TOPIC_POPUP_ONLY;
 
   static constexpr size_t kTitleMax = 128;
   static constexpr size_t kContextFieldMax = 68;
@@ -90,10 +91,10 @@ class TopicDialog : public ui::DialogProc {
 // macro and window of the topic.
 class TopicMoreDialog : public ui::DialogProc {
  public:
-  static constexpr int kBuildTags = 101;
-  static constexpr int kProjectTags = 102;
-  static constexpr int kEntryMacro = 103;
-  static constexpr int kWindow = 104;
+  static constexpr int kBuildTags = IDC_TOPIC_MORE_BUILD_TAGS;
+  static constexpr int kProjectTags = IDC_TOPIC_MORE_PROJECT_TAGS;
+  static constexpr int kEntryMacro = IDC_TOPIC_MORE_ENTRY_MACRO;
+  static constexpr int kWindow = IDC_TOPIC_MORE_WINDOW;
 
   TopicMoreDialog(const ProjectState& state, std::string& build_tags, std::string& entry_macro,
                   std::string& window);

@@ -1,0 +1,81 @@
+// Control ids of the dialogs in topics.rc, named once for the script and for
+// the dialog code that includes this header.
+#pragma once
+
+// DLG_INS_TOPIC
+#define IDC_INS_TOPIC_TITLE           101
+#define IDC_INS_TOPIC_CONTEXT         102
+#define IDC_INS_TOPIC_NUMBER          103
+#define IDC_INS_TOPIC_BROWSE_LIST     104
+#define IDC_INS_TOPIC_CONTEXT_LIST    105
+#define IDC_INS_TOPIC_SHOW_BROWSE     106
+#define IDC_INS_TOPIC_SHOW_CONTEXT    107
+#define IDC_INS_TOPIC_BROWSE_TEXT     108
+#define IDC_INS_TOPIC_AFTER           109
+#define IDC_INS_TOPIC_BEFORE          110
+#define IDC_INS_TOPIC_KEYWORD_LINE    111
+#define IDC_INS_TOPIC_KEYWORD_TABS    112
+#define IDC_INS_TOPIC_KLIST           113
+#define IDC_INS_TOPIC_ALIST           114
+#define IDC_INS_TOPIC_ADD_MAIN        115
+#define IDC_INS_TOPIC_ADD_SUB         116
+#define IDC_INS_TOPIC_REMOVE          117
+#define IDC_INS_TOPIC_PROMOTE         118
+#define IDC_INS_TOPIC_DEMOTE          119
+#define IDC_INS_TOPIC_MOVE_UP         120
+#define IDC_INS_TOPIC_MOVE_DOWN       121
+#define IDC_INS_TOPIC_GLOBAL_KEYWORDS 122
+#define IDC_INS_TOPIC_ALIAS           123
+#define IDC_INS_TOPIC_MORE            124
+#define IDC_INS_TOPIC_POPUP_ONLY      125
+
+// DLG_TOPIC_MORE
+#define IDC_TOPIC_MORE_BUILD_TAGS   101
+#define IDC_TOPIC_MORE_PROJECT_TAGS 102
+#define IDC_TOPIC_MORE_ENTRY_MACRO  103
+#define IDC_TOPIC_MORE_WINDOW       104
+
+// DLG_GROUP
+#define IDC_GROUP_TOPICS     101
+#define IDC_GROUP_UNSORTED   102
+#define IDC_GROUP_BY_BROWSE  103
+#define IDC_GROUP_BY_CONTEXT 104
+#define IDC_GROUP_ADD        105
+#define IDC_GROUP_REMOVE     106
+#define IDC_GROUP_CLEAR      107
+#define IDC_GROUP_GROUP      108
+#define IDC_GROUP_MOVE_UP    109
+#define IDC_GROUP_MOVE_DOWN  110
+#define IDC_GROUP_JUMP_LIST  111
+#define IDC_GROUP_POPUP_LIST 112
+#define IDC_GROUP_NO_LIST    113
+#define IDC_GROUP_NUMBER     114
+#define IDC_GROUP_SEQUENCE   115
+#define IDC_GROUP_START      116
+#define IDC_GROUP_INCREMENT  117
+
+// DLG_DELETE
+#define IDC_DELETE_TOPICS 101
+
+// DLG_GOTO
+#define IDC_GOTO_TABS           100
+#define IDC_GOTO_SHOW_TITLES    101
+#define IDC_GOTO_SHOW_IDS       102
+#define IDC_GOTO_SHOW_DOCUMENTS 103
+#define IDC_GOTO_TITLE_LIST     104
+#define IDC_GOTO_ID_LIST        105
+#define IDC_GOTO_DOCUMENT_LIST  106
+#define IDC_GOTO_SEARCH_TEXT    107
+#define IDC_GOTO_SEARCH         108
+#define IDC_GOTO_FIRST          109
+#define IDC_GOTO_AUTO_SEARCH    110
+#define IDC_GOTO_PAGE_LABEL     111
+#define IDC_GOTO_SEARCH_LABEL   112
+
+// DLG_REPORT
+#define IDC_REPORT_JUMPS_TO     101
+#define IDC_REPORT_JUMPS_FROM   102
+#define IDC_REPORT_ACTUAL_ORDER 103
+
+// DLG_PROGRESS
+#define IDC_PROGRESS_METER 101
