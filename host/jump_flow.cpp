@@ -107,6 +107,9 @@ int run_jump(const Libraries& libs, ScriptSession& script, const std::vector<std
     return kExitFailure;
   }
   std::printf("wrote %s\n", shown_path(document).c_str());
+  // The macro ends its session with SaveAll: a document the command added to
+  // the project stays in it.
+  if (auto save_all = TW_EXPORT_FUNCTION(libs, SaveAll)) save_all(0);
   return kExitSuccess;
 }
 

@@ -110,13 +110,15 @@ class MoreCompilerOptionsDialog : public ui::DialogProc {
   ProjectFileModel& model_;
 };
 
-// "DLG_PREF": the long-name rule, the compiler message viewer, and the
-// prefix proposed for new context strings.
+// "DLG_PREF": the long-name rule, the compiler message viewer, the prefix
+// proposed for new context strings, and the jump preferences.
 class PreferencesDialog : public ui::DialogProc {
  public:
   static constexpr int kLongNamesRefuse = 201;  // then ask, allow
   static constexpr int kShowErrors = 104;
   static constexpr int kPrefix = 105;
+  static constexpr int kTestButtons = 106;
+  static constexpr int kUndefinedJumps = 107;
 
   explicit PreferencesDialog(core::LibraryState& state);
   void on_init(ui::Dialog& dialog) override;

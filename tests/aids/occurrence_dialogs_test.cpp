@@ -6,11 +6,17 @@
 #include "aids/document_import.h"
 #include "aids/jump_commands.h"
 #include "aids/prompt_dialog.h"
+#include "core/messages.h"
 #include "jump_fixture.h"
+#include "platform/ui/resources.h"
 
 namespace {
 
 class OccurrenceDialogTest : public tw_test::JumpFixture {};
+
+TEST_F(OccurrenceDialogTest, TheDialogResourcesParse) {
+  EXPECT_TRUE(ui::module_errors(core::authoring_module()).empty());
+}
 
 TEST_F(OccurrenceDialogTest, ThePromptAsksAboutEachKindAndAnswersThreeWays) {
   ui().queue_script("dialog DLG_PROMPT\nclick 6\ndialog DLG_PROMPT\nclick 7\ndialog DLG_PROMPT\nclick 2\n");
