@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <memory>
 
-#include "core/library_state.h"
+#include "aids/aids_state.h"
 #include "core/messages.h"
 #include "platform/text.h"
 #include "platform/ui/host.h"
@@ -17,7 +17,7 @@ constexpr int kTargetContext = 102;  // the target dialog's context field
 
 class ContextFinder : public ui::DialogProc {
  public:
-  ContextFinder(const core::LibraryState& state, ui::Handle target) : state_(state), target_(target) {}
+  ContextFinder(const AidsState& state, ui::Handle target) : state_(state), target_(target) {}
 
   void on_init(ui::Dialog& dialog) override { refill(dialog); }
 
@@ -49,7 +49,7 @@ class ContextFinder : public ui::DialogProc {
     else target->set_text(kTargetContext, context);
   }
 
-  const core::LibraryState& state_;
+  const AidsState& state_;
   ui::Handle target_;
 };
 
@@ -65,7 +65,7 @@ std::vector<std::string> MatchingContexts(const project::TopicTable& topics, std
   return found;
 }
 
-ui::Handle OpenContextFinder(core::LibraryState& state, ui::Handle target) {
+ui::Handle OpenContextFinder(AidsState& state, ui::Handle target) {
   if (ui::Handle open = ui::host().find_window("DLG_CX_FIND"); open != 0) ui::host().destroy_window(open);
   return ui::host().create_modeless(core::authoring_module(), "DLG_CX_FIND",
                                     std::make_unique<ContextFinder>(state, target), target);

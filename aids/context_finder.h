@@ -8,8 +8,8 @@
 
 #include "platform/ui/dialog.h"
 
-namespace core {
-struct LibraryState;
+namespace aids {
+struct AidsState;
 }
 namespace project {
 class TopicTable;
@@ -23,6 +23,6 @@ std::vector<std::string> MatchingContexts(const project::TopicTable& topics, std
 
 // Opens (or brings back) the finder over the dialog `target`, whose
 // control 102 receives the chosen context string. 0 when it cannot open.
-ui::Handle OpenContextFinder(core::LibraryState& state, ui::Handle target);
+ui::Handle OpenContextFinder(AidsState& state, ui::Handle target);
 
 }  // namespace aids

@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "core/library_state.h"
+#include "aids/aids_state.h"
 #include "core/messages.h"
 #include "platform/text.h"
 #include "platform/ui/host.h"
@@ -38,7 +38,7 @@ class ConvertDialog : public ui::DialogProc {
 
 class LocalizeDialog : public ui::DialogProc {
  public:
-  LocalizeDialog(const core::LibraryState& state, std::string& file) : state_(state), file_(file) {}
+  LocalizeDialog(const AidsState& state, std::string& file) : state_(state), file_(file) {}
   void on_init(ui::Dialog& dialog) override {
     const bool every = file_ == "*";
     dialog.set_check(kEveryFile, every ? 1 : 0);
@@ -49,7 +49,7 @@ class LocalizeDialog : public ui::DialogProc {
     if (id == kEveryFile) return dialog.enable(kLocalFile, dialog.check(kEveryFile) != 1);
     if (id != ui::kIdOk) return ui::DialogProc::on_command(dialog, id, notify);
     if (dialog.check(kEveryFile) == 1) {
-      file_ = "*";
+      file_.assign(1, '*');
       return dialog.end(1);
     }
     std::string name(text::trim(dialog.text(kLocalFile)));
@@ -62,7 +62,7 @@ class LocalizeDialog : public ui::DialogProc {
   }
 
  private:
-  const core::LibraryState& state_;
+  const AidsState& state_;
   std::string& file_;
 };
 
@@ -75,7 +75,7 @@ std::string ConvertStartChoices(std::string_view given) {
   return std::string(digits ? given : kStandardChoices);
 }
 
-int ConvertCommand(core::LibraryState& state, std::int32_t window, std::string& choices) {
+int ConvertCommand(AidsState& state, std::int32_t window, std::string& choices) {
   std::string chosen = ConvertStartChoices(choices);
   ConvertDialog dialog(chosen);
   if (ui::host().run_modal(core::authoring_module(), "DLG_CNV_TO_DOC", dialog, core::dialog_owner(state, window)) != 1)
@@ -84,7 +84,7 @@ int ConvertCommand(core::LibraryState& state, std::int32_t window, std::string& 
   return 1;
 }
 
-int LocalizeLinksCommand(core::LibraryState& state, std::int32_t window, std::string& file) {
+int LocalizeLinksCommand(AidsState& state, std::int32_t window, std::string& file) {
   std::string chosen(text::trim(file));
   LocalizeDialog dialog(state, chosen);
   if (ui::host().run_modal(core::authoring_module(), "DLG_LOCAL", dialog, core::dialog_owner(state, window)) != 1)

@@ -7,8 +7,8 @@
 #include <string>
 #include <string_view>
 
-namespace core {
-struct LibraryState;
+namespace aids {
+struct AidsState;
 }
 
 namespace aids {
@@ -18,7 +18,7 @@ inline constexpr int kConvertChoices = 15;
 // Convert: the fifteen choices as fifteen digits ("1" chosen, "0" not), in
 // the order of the dialog's boxes 101-115. choices, when it holds fifteen
 // digits on entry, is the dialog's first state. 1 after OK, 0 on Cancel.
-int ConvertCommand(core::LibraryState& state, std::int32_t window, std::string& choices);
+int ConvertCommand(AidsState& state, std::int32_t window, std::string& choices);
 
 // The first state of the conversion dialog: the given digits, or the
 // standard choices when they are not fifteen digits.
@@ -26,6 +26,6 @@ std::string ConvertStartChoices(std::string_view given);
 
 // LocalizeLinks: file, on entry a proposal, receives the help file whose
 // jumps become local ("*" for every other help file). 1 after OK, 0 on Cancel.
-int LocalizeLinksCommand(core::LibraryState& state, std::int32_t window, std::string& file);
+int LocalizeLinksCommand(AidsState& state, std::int32_t window, std::string& file);
 
 }  // namespace aids

@@ -1,8 +1,8 @@
 #include "aids/document_import.h"
 
-#include "core/library_state.h"
+#include "aids/aids_state.h"
 #include "core/messages.h"
-#include "core/project_document.h"
+#include "project/topics/project_document.h"
 #include "core/settings.h"
 #include "platform/files.h"
 #include "platform/text.h"
@@ -23,7 +23,7 @@ constexpr std::string_view kStandardChoices = "1101";
 
 class ImportDialog : public ui::DialogProc {
  public:
-  ImportDialog(const core::LibraryState& state, ImportRequest& request) : state_(state), request_(request) {}
+  ImportDialog(const AidsState& state, ImportRequest& request) : state_(state), request_(request) {}
 
   void on_init(ui::Dialog& dialog) override {
     dialog.set_text(kDocument, request_.document);
@@ -63,7 +63,7 @@ class ImportDialog : public ui::DialogProc {
     return true;
   }
 
-  const core::LibraryState& state_;
+  const AidsState& state_;
   ImportRequest& request_;
 };
 
@@ -76,7 +76,7 @@ std::string rtf_copy(std::string path) {
 
 }  // namespace
 
-int ImportDocumentCommand(core::LibraryState& state, std::int32_t window, ImportRequest& request) {
+int ImportDocumentCommand(AidsState& state, std::int32_t window, ImportRequest& request) {
   ImportRequest chosen;
   chosen.document = std::string(text::trim(request.document));
   ImportDialog dialog(state, chosen);
@@ -84,7 +84,7 @@ int ImportDocumentCommand(core::LibraryState& state, std::int32_t window, Import
     return 0;
   // While the flag is set, the project-document check adds without asking.
   state.import_flag = true;
-  if (!core::CheckProjectDocument(state, rtf_copy(chosen.document))) return 0;
+  if (!project::CheckProjectDocument(state, rtf_copy(chosen.document))) return 0;
   state.options.invalid_index = true;
   core::SaveProjectOptions(state);
   request = chosen;

@@ -8,8 +8,8 @@
 #include <cstdint>
 #include <string>
 
-namespace core {
-struct LibraryState;
+namespace aids {
+struct AidsState;
 }
 
 namespace aids {
@@ -24,6 +24,6 @@ struct ImportRequest {
 };
 
 // 1 after OK with the request filled, 0 on Cancel.
-int ImportDocumentCommand(core::LibraryState& state, std::int32_t window, ImportRequest& request);
+int ImportDocumentCommand(AidsState& state, std::int32_t window, ImportRequest& request);
 
 }  // namespace aids

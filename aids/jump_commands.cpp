@@ -2,13 +2,13 @@
 
 #include "aids/jump_dialog.h"
 #include "core/help_commands.h"
-#include "core/library_state.h"
+#include "aids/aids_state.h"
 #include "core/messages.h"
-#include "core/project_document.h"
+#include "project/topics/project_document.h"
 #include "core/text_commands.h"
 #include "platform/text.h"
-#include "project/context_rules.h"
-#include "project/topic_table.h"
+#include "project/files/context_rules.h"
+#include "project/topics/topic_table.h"
 
 namespace aids {
 namespace {
@@ -24,7 +24,7 @@ std::string first_word(std::string_view s) {
 
 }  // namespace
 
-int InsertJumpCommand(core::LibraryState& state, std::int32_t window, bool jump, std::string_view document,
+int InsertJumpCommand(AidsState& state, std::int32_t window, bool jump, std::string_view document,
                       std::string& click_text, std::string& target, std::string& format) {
   JumpRequest request;
   request.jump = jump;
@@ -33,7 +33,7 @@ int InsertJumpCommand(core::LibraryState& state, std::int32_t window, bool jump,
   if (request.target.empty()) request.colour = static_cast<int>(static_cast<short>(text::parse_int(format)));
   click_text = request.click_text;
   target = request.target;
-  if (!core::CheckProjectDocument(state, document)) return 0;
+  if (!project::CheckProjectDocument(state, document)) return 0;
   if (RunJumpDialog(state, window, request) == 0) return 0;
   click_text = request.click_text;
   target = request.target;
@@ -75,9 +75,9 @@ bool MidTopicDialog::accept(ui::Dialog& dialog) {
   return true;
 }
 
-int InsertMidTopCommand(core::LibraryState& state, std::int32_t window, std::string_view document,
+int InsertMidTopCommand(AidsState& state, std::int32_t window, std::string_view document,
                         std::string& context) {
-  if (!core::CheckProjectDocument(state, document)) return 0;
+  if (!project::CheckProjectDocument(state, document)) return 0;
   std::string chosen = std::string(text::trim(text::cut(context, kClickTextMax)));
   MidTopicDialog dialog(state, chosen);
   if (ui::host().run_modal(core::authoring_module(), "DLG_MID_TOP", dialog, core::dialog_owner(state, window)) != 1)

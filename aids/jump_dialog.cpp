@@ -8,12 +8,12 @@
 #include "aids/jump_target.h"
 #include "aids/keyword_commands.h"
 #include "core/help_commands.h"
-#include "core/library_state.h"
+#include "aids/aids_state.h"
 #include "core/messages.h"
 #include "core/project_paths.h"
 #include "platform/text.h"
-#include "project/context_rules.h"
-#include "project/topic_titles.h"
+#include "project/files/context_rules.h"
+#include "project/topics/topic_titles.h"
 
 namespace aids {
 namespace {
@@ -29,7 +29,7 @@ std::string message(int id, std::string_view argument) {
   return text::format(core::resource_string(id).c_str(), std::string(argument).c_str());
 }
 
-bool window_defined(const core::LibraryState& state, std::string_view name) {
+bool window_defined(const AidsState& state, std::string_view name) {
   return std::any_of(state.data.windows.begin(), state.data.windows.end(),
                      [&](const auto& w) { return text::iequals(w.name, name); });
 }
@@ -221,7 +221,7 @@ bool JumpDialog::accept(ui::Dialog& dialog) {
   return true;
 }
 
-int RunJumpDialog(core::LibraryState& state, std::int32_t window, JumpRequest& request) {
+int RunJumpDialog(AidsState& state, std::int32_t window, JumpRequest& request) {
   JumpDialog dialog(state, request);
   const char* name = request.jump ? "DLG_INS_JUMP" : "DLG_INS_DEF";
   return ui::host().run_modal(core::authoring_module(), name, dialog, core::dialog_owner(state, window));

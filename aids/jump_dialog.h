@@ -8,8 +8,8 @@
 
 #include "platform/ui/dialog.h"
 
-namespace core {
-struct LibraryState;
+namespace aids {
+struct AidsState;
 }
 
 namespace aids {
@@ -48,7 +48,7 @@ class JumpDialog : public ui::DialogProc {
   static constexpr int kByTitle = 636;
   static constexpr int kHelp = 998;
 
-  JumpDialog(core::LibraryState& state, JumpRequest& request) : state_(state), request_(request) {}
+  JumpDialog(AidsState& state, JumpRequest& request) : state_(state), request_(request) {}
   void on_init(ui::Dialog& dialog) override;
   void on_command(ui::Dialog& dialog, int id, ui::Notify notify) override;
 
@@ -62,7 +62,7 @@ class JumpDialog : public ui::DialogProc {
   bool refuse(ui::Dialog& dialog, const std::string& text, int focus);
   std::string typed_context(const ui::Dialog& dialog) const;
 
-  core::LibraryState& state_;
+  AidsState& state_;
   JumpRequest& request_;
   bool had_target_ = false;
   bool had_click_text_ = false;
@@ -70,6 +70,6 @@ class JumpDialog : public ui::DialogProc {
 };
 
 // Runs the dialog; the scope code after OK (request filled), 0 on Cancel.
-int RunJumpDialog(core::LibraryState& state, std::int32_t window, JumpRequest& request);
+int RunJumpDialog(AidsState& state, std::int32_t window, JumpRequest& request);
 
 }  // namespace aids

@@ -1,23 +1,15 @@
-// The author's jump preferences, kept among the project's preference words
-// in the data file, and the hotspot defaults of TRVWCK6.INI.
+// The author's jump preferences (preference words of the data file) and the
+// hotspot defaults of TRVWCK6.INI.
 #pragma once
-#include <cstdint>
 
-#include "project/project_data.h"
+#include "project/files/preference_words.h"
 
 namespace aids {
 
-// Preference words: "Insert &Test Buttons" after new jumps, and "Allow jumps
-// to topics which haven't yet been defined".
-inline constexpr int kWordTestButtons = 1;
-inline constexpr int kWordUndefinedJumps = 2;
-
-inline bool InsertTestButtons(const project::ProjectData& data) {
-  return data.preferences.words[kWordTestButtons] != 0;
-}
-inline bool AllowUndefinedJumps(const project::ProjectData& data) {
-  return data.preferences.words[kWordUndefinedJumps] != 0;
-}
+using project::AllowUndefinedJumps;
+using project::InsertTestButtons;
+using project::kWordTestButtons;
+using project::kWordUndefinedJumps;
 
 // Colour and underline new hotspots start with; a negative colour is none.
 struct HotspotDefaults {

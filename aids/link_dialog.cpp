@@ -8,9 +8,9 @@
 #include "aids/keyword_search.h"
 #include "aids/link_options.h"
 #include "core/help_commands.h"
-#include "core/library_state.h"
+#include "aids/aids_state.h"
 #include "core/messages.h"
-#include "core/project_document.h"
+#include "project/topics/project_document.h"
 #include "core/settings.h"
 #include "platform/text.h"
 
@@ -188,20 +188,20 @@ bool LinkDialog::accept(ui::Dialog& dialog) {
   return true;
 }
 
-int RunLinkDialog(core::LibraryState& state, std::int32_t window, LinkRequest& request) {
+int RunLinkDialog(AidsState& state, std::int32_t window, LinkRequest& request) {
   LinkDialog dialog(state, request);
   return ui::host().run_modal(core::authoring_module(), "DLG_LINK", dialog, core::dialog_owner(state, window)) == 1
              ? 1
              : 0;
 }
 
-int InsertLinkCommand(core::LibraryState& state, std::int32_t window, std::string_view document,
+int InsertLinkCommand(AidsState& state, std::int32_t window, std::string_view document,
                       LinkRequest& request) {
   if (!state.win95_compiler && !state.data.project.emulation) {
     core::show_message(state, kNeedsWin95Text, ui::kMbOk | ui::kMbIconStop);
     return 0;
   }
-  if (!core::CheckProjectDocument(state, document)) return 0;
+  if (!project::CheckProjectDocument(state, document)) return 0;
   WarnIfIndexOutOfDate(state);
   request.link_text = printable(request.link_text);
   request.click_text = printable(request.click_text);

@@ -10,8 +10,8 @@
 #include "aids/link_text.h"
 #include "platform/ui/dialog.h"
 
-namespace core {
-struct LibraryState;
+namespace aids {
+struct AidsState;
 }
 
 namespace aids {
@@ -45,7 +45,7 @@ class LinkDialog : public ui::DialogProc {
   static constexpr int kRelatedProjects = 295;
   static constexpr int kHelp = 998;
 
-  LinkDialog(core::LibraryState& state, LinkRequest& request) : state_(state), request_(request) {}
+  LinkDialog(AidsState& state, LinkRequest& request) : state_(state), request_(request) {}
   void on_init(ui::Dialog& dialog) override;
   void on_command(ui::Dialog& dialog, int id, ui::Notify notify) override;
 
@@ -61,7 +61,7 @@ class LinkDialog : public ui::DialogProc {
   bool accept(ui::Dialog& dialog);
   bool refuse(ui::Dialog& dialog, int message, int focus);
 
-  core::LibraryState& state_;
+  AidsState& state_;
   LinkRequest& request_;
   KeywordLink link_;
   int colour_ = 0;
@@ -70,12 +70,12 @@ class LinkDialog : public ui::DialogProc {
 };
 
 // The dialog alone: 1 after OK (request filled), 0 on Cancel.
-int RunLinkDialog(core::LibraryState& state, std::int32_t window, LinkRequest& request);
+int RunLinkDialog(AidsState& state, std::int32_t window, LinkRequest& request);
 
 // InsertLink: the project must use the Windows 95 compiler or the emulation
 // library; the document becomes a topic file; the out-of-date warning shows
 // when needed. 0 on Cancel or refusal, else 1 (2 with the Windows 95 compiler).
-int InsertLinkCommand(core::LibraryState& state, std::int32_t window, std::string_view document,
+int InsertLinkCommand(AidsState& state, std::int32_t window, std::string_view document,
                       LinkRequest& request);
 
 }  // namespace aids

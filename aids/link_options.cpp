@@ -4,7 +4,7 @@
 
 #include "aids/jump_target.h"
 #include "core/help_commands.h"
-#include "core/library_state.h"
+#include "aids/aids_state.h"
 #include "core/messages.h"
 #include "core/settings.h"
 #include "platform/profile.h"
@@ -93,7 +93,8 @@ void LinkOptionsDialog::accept(ui::Dialog& dialog) {
   link.not_found = text::cut(text::trim(dialog.text(kNotFound)), kNotFoundMax);
   link.window = text::cut(text::trim(dialog.text(kWindow)), kLinkWindowMax);
   const bool custom = dialog.check(kCustomColour) == 1;
-  link.prefix = !custom ? "" : dialog.check(kUnderline) == 1 ? "*" : "%";
+  link.prefix.clear();
+  if (custom) link.prefix.push_back(dialog.check(kUnderline) == 1 ? '*' : '%');
   options_.colour = custom ? std::max(dialog.selection(kColour), 0) : -1;
   if (dialog.check(kAsDefaults) != 1) return;
   LinkDefaults d;

@@ -9,8 +9,8 @@
 #include "aids/link_text.h"
 #include "platform/ui/dialog.h"
 
-namespace core {
-struct LibraryState;
+namespace aids {
+struct AidsState;
 }
 
 namespace aids {
@@ -53,14 +53,14 @@ class LinkOptionsDialog : public ui::DialogProc {
   static constexpr int kColour = 550;
   static constexpr int kHelp = 998;
 
-  LinkOptionsDialog(core::LibraryState& state, LinkOptions& options) : state_(state), options_(options) {}
+  LinkOptionsDialog(AidsState& state, LinkOptions& options) : state_(state), options_(options) {}
   void on_init(ui::Dialog& dialog) override;
   void on_command(ui::Dialog& dialog, int id, ui::Notify notify) override;
 
  private:
   void show_custom(ui::Dialog& dialog);
   void accept(ui::Dialog& dialog);
-  core::LibraryState& state_;
+  AidsState& state_;
   LinkOptions& options_;
 };
 

@@ -1,6 +1,6 @@
 #include "aids/prompt_dialog.h"
 
-#include "core/library_state.h"
+#include "aids/aids_state.h"
 #include "core/messages.h"
 #include "platform/text.h"
 #include "platform/ui/host.h"
@@ -39,7 +39,7 @@ std::string PromptQuestion(int kind) {
   return text::format(core::resource_string(kMsgQuestion).c_str(), name.c_str());
 }
 
-int PromptCommand(core::LibraryState& state, std::int32_t window, int kind, std::string_view occurrence) {
+int PromptCommand(AidsState& state, std::int32_t window, int kind, std::string_view occurrence) {
   std::string question = PromptQuestion(kind);
   if (question.empty()) return 0;
   PromptDialog dialog(std::move(question), text::trim(occurrence));

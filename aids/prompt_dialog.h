@@ -5,8 +5,8 @@
 #include <string>
 #include <string_view>
 
-namespace core {
-struct LibraryState;
+namespace aids {
+struct AidsState;
 }
 
 namespace aids {
@@ -20,6 +20,6 @@ std::string PromptQuestion(int kind);
 
 // Asks "Make this occurrance into a ...?" over the occurrence text: 1 Yes,
 // 2 No, 0 Cancel (and for an unknown kind).
-int PromptCommand(core::LibraryState& state, std::int32_t window, int kind, std::string_view occurrence);
+int PromptCommand(AidsState& state, std::int32_t window, int kind, std::string_view occurrence);
 
 }  // namespace aids

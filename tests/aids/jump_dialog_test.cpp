@@ -22,7 +22,7 @@ class JumpDialogTest : public tw_test::JumpFixture {
 // Runs the dialog over a request and lets a test look at it after its start.
 class Probe : public aids::JumpDialog {
  public:
-  Probe(core::LibraryState& state, aids::JumpRequest& request, std::function<void(ui::Dialog&)> look)
+  Probe(aids::AidsState& state, aids::JumpRequest& request, std::function<void(ui::Dialog&)> look)
       : JumpDialog(state, request), look_(std::move(look)) {}
   void on_init(ui::Dialog& dialog) override {
     JumpDialog::on_init(dialog);

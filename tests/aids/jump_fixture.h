@@ -8,7 +8,7 @@
 #include "core/settings.h"
 #include "platform/profile.h"
 #include "project/project_fixture.h"
-#include "project/topic_table.h"
+#include "project/topics/topic_table.h"
 
 namespace tw_test {
 
