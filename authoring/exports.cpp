@@ -7,7 +7,12 @@
 #include <cstring>
 #include <string>
 
+#include "aids/convert_dialogs.h"
+#include "aids/document_import.h"
+#include "aids/jump_commands.h"
 #include "aids/keyword_commands.h"
+#include "aids/link_dialog.h"
+#include "aids/prompt_dialog.h"
 #include "core/help_commands.h"
 #include "core/language.h"
 #include "authoring/library_state.h"
@@ -71,6 +76,17 @@ std::string topic_document(const char* document) {
   std::string path = arg(document);
   if (text::iends_with(path, ".doc")) path.replace(path.size() - 4, 4, ".rtf");
   return path;
+}
+
+// InsertJump and InsertDef: the click text and target go back trimmed even
+// after Cancel; the format only after OK.
+int32_t insert_jump(int32_t window, bool jump, char* document, char* click_text, char* target, char* format) {
+  std::string click = click_text ? click_text : "", goal = target ? target : "", form = format ? format : "";
+  int32_t result = aids::InsertJumpCommand(library(), window, jump, topic_document(document), click, goal, form);
+  put(click_text, click);
+  put(target, goal);
+  if (result != 0) put(format, form);
+  return result;
 }
 
 }  // namespace
@@ -339,6 +355,67 @@ int32_t DocWizGetNext(char* title, char* context) {
   int32_t result = aids::NextMacroResult(library(), found_title, found_context);
   put(title, found_title);
   put(context, found_context);
+  return result;
+}
+
+// --- Jumps, pop-ups and keyword jumps ----------------------------------------------
+
+int32_t InsertJump(int32_t window, char* document, char* click_text, char* target, char* format) {
+  return insert_jump(window, true, document, click_text, target, format);
+}
+
+int32_t InsertDef(int32_t window, char* document, char* click_text, char* target, char* format) {
+  return insert_jump(window, false, document, click_text, target, format);
+}
+
+int32_t InsertMidTop(int32_t window, char* document, char* context) {
+  std::string name = arg(context);
+  int32_t result = aids::InsertMidTopCommand(library(), window, topic_document(document), name);
+  if (result != 0) put(context, name);
+  return result;
+}
+
+int32_t InsertLink(int32_t window, char* link_text, char* click_text, char* format, char* document) {
+  aids::LinkRequest request;
+  request.link_text = link_text ? link_text : "";
+  request.click_text = click_text ? click_text : "";
+  request.format = format ? format : "";
+  int32_t result = aids::InsertLinkCommand(library(), window, topic_document(document), request);
+  if (result != 0) {
+    put(link_text, request.link_text);
+    put(click_text, request.click_text);
+    put(format, request.format);
+  }
+  return result;
+}
+
+int32_t Prompt(int32_t window, int32_t kind, char* occurrence) {
+  return aids::PromptCommand(library(), window, kind, arg(occurrence));
+}
+
+int32_t Convert(int32_t window, char* choices) {
+  std::string digits = arg(choices);
+  int32_t result = aids::ConvertCommand(library(), window, digits);
+  if (result != 0) put(choices, digits);
+  return result;
+}
+
+int32_t LocalizeLinks(int32_t window, char* help_file) {
+  std::string file = arg(help_file);
+  int32_t result = aids::LocalizeLinksCommand(library(), window, file);
+  if (result != 0) put(help_file, file);
+  return result;
+}
+
+int32_t ImpDoc(int32_t window, char* document, char* style, char* choices) {
+  aids::ImportRequest request;
+  request.document = arg(document);
+  int32_t result = aids::ImportDocumentCommand(library(), window, request);
+  if (result != 0) {
+    put(document, request.document);
+    put(style, request.style);
+    put_cut(choices, request.choices, aids::kImportChoices);
+  }
   return result;
 }
 

@@ -6,6 +6,7 @@
 #include "host/convert_flow.h"
 #include "host/flows.h"
 #include "host/installation.h"
+#include "host/jump_flow.h"
 #include "host/libraries.h"
 #include "host/options.h"
 #include "host/publish_flow.h"
@@ -51,6 +52,8 @@ int run_flow(const host::Libraries& libs, host::ScriptSession& script, const hos
   if (o.flow == "publish") return host::run_publish(libs, o.args);
   if (o.flow == "build") return host::run_build(libs, o.args[0]);
   if (o.flow == "report") return host::run_report(libs, script, o.args[0]);
+  if (o.flow == "jump") return host::run_jump(libs, script, o.args, true);
+  if (o.flow == "popup") return host::run_jump(libs, script, o.args, false);
   return usage_error("", "unknown flow '" + o.flow + "'");
 }
 

@@ -19,6 +19,17 @@ constexpr FlowUsage kFlows[] = {
      "then ViewErrors, and prints the compiler's log.\n",
      1, 1},
     {"report", "PROJECT.hpj", "write the topic report (twz_rpt.txt) and print it", "", 1, 1},
+    {"jump", "PROJECT.hpj TOPICFILE.rtf TARGET [CLICK-TEXT]", "make a jump hotspot in a topic file with InsertJump",
+     "Opens the project, runs InsertJump on the topic file (one of the project's) with\n"
+     "TARGET (context string, \">\" window, \"@\" help file; \"%\" or \"*\" in front for a\n"
+     "custom appearance) and writes the hotspot into the file: the first occurrence\n"
+     "of CLICK-TEXT becomes it, or, without CLICK-TEXT, a new last paragraph holds it\n"
+     "with the click text made from the target. Prints what InsertJump returned.\n"
+     "\n"
+     "  twhost jump guide.hpj guide.rtf IDH_Print_Setup 'printer setup'\n",
+     3, 4},
+    {"popup", "PROJECT.hpj TOPICFILE.rtf TARGET [CLICK-TEXT]", "make a pop-up hotspot in a topic file with InsertDef",
+     "As jump, with InsertDef: the hotspot is underlined once and has no window.\n", 3, 4},
     {"convert", "PROJECT.hpj --out DIR [--template NAME.lfc] [--keep-intermediates]",
      "marker files, their HTML export into DIR, registration",
      "The first half of publish: the HTML files in DIR are registered for ProcessFiles.\n", -1, -1},

@@ -93,6 +93,35 @@ TRVWCK32_API int32_t update_keys(char* context, char* title, char* old_keywords,
 TRVWCK32_API int32_t DocWizFindTopics(char* keywords, int32_t kind);
 TRVWCK32_API int32_t DocWizGetNext(char* title, char* context);
 
+/* Jumps and pop-ups. click_text is the selected text (in) and the click
+ * text (out); target an existing hotspot's target (in, may be empty) and the
+ * new one (out): "%" or "*" for a custom appearance, the context string,
+ * ">" window (jumps only), "@" help file. format holds the colour of the
+ * hotspot being edited (in) and the test-button flag "1"/"0" followed by the
+ * colour index (out). Result: 0 Cancel, else the scope code: 1 the selection,
+ * 2 every occurrence, +2 asking at each, +1 matching case. */
+TRVWCK32_API int32_t InsertJump(int32_t window, char* document, char* click_text, char* target, char* format);
+TRVWCK32_API int32_t InsertDef(int32_t window, char* document, char* click_text, char* target, char* format);
+/* A jump target in the middle of a topic: context is the selected text (in)
+ * and the new context string for the "#" footnote (out); 1 OK, 0 Cancel. */
+TRVWCK32_API int32_t InsertMidTop(int32_t window, char* document, char* context);
+/* A keyword jump (KLink or ALink macro hotspot): link_text and click_text in
+ * and out ("TWZ_718" for a picture), format in "colour decorations" when a
+ * link is edited, out test-button flag, decoration digit (1 bullet button,
+ * +2 top border) and colour index. 0 Cancel, 1 OK, 2 OK in a Windows 95 project. */
+TRVWCK32_API int32_t InsertLink(int32_t window, char* link_text, char* click_text, char* format, char* document);
+/* Asks about one occurrence (kind 1 jump, 2 pop-up, 3 macro hotspot) of the
+ * text: 1 Yes, 2 No, 0 Cancel. */
+TRVWCK32_API int32_t Prompt(int32_t window, int32_t kind, char* occurrence);
+/* The conversion of topic files into a document: fifteen "1"/"0" choices. */
+TRVWCK32_API int32_t Convert(int32_t window, char* choices);
+/* The help file whose jumps become local ("*" for every one). */
+TRVWCK32_API int32_t LocalizeLinks(int32_t window, char* help_file);
+/* Imports a document: document in and out, style out (the heading style that
+ * starts topics), choices out (four digits; a 5-character buffer). Marks the
+ * keyword indexes out of date. */
+TRVWCK32_API int32_t ImpDoc(int32_t window, char* document, char* style, char* choices);
+
 /* The library's version: copies "MAJOR.MINOR.PATCH" into text; returns 1. */
 TRVWCK32_API int32_t TWGetVersion(char* text);
 

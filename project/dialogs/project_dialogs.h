@@ -111,13 +111,15 @@ class MoreCompilerOptionsDialog : public ui::DialogProc {
   ProjectFileModel& model_;
 };
 
-// "DLG_PREF": the long-name rule, the compiler message viewer, and the
-// prefix proposed for new context strings.
+// "DLG_PREF": the long-name rule, the compiler message viewer, the prefix
+// proposed for new context strings, and the jump preferences.
 class PreferencesDialog : public ui::DialogProc {
  public:
   static constexpr int kLongNamesRefuse = IDC_PREF_LONG_NAMES_REFUSE;  // then ask, allow
   static constexpr int kShowErrors = IDC_PREF_SHOW_ERRORS;
   static constexpr int kPrefix = IDC_PREF_PREFIX;
+  static constexpr int kTestButtons = IDC_PREF_TEST_BUTTONS;
+  static constexpr int kUndefinedJumps = IDC_PREF_UNDEFINED_JUMPS;
 
   explicit PreferencesDialog(ProjectState& state);
   void on_init(ui::Dialog& dialog) override;

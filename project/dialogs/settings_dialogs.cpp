@@ -1,6 +1,9 @@
 // "DLG_PREF" and "DLG_APPHLP", the preferences and the application-help
 // (context map) settings of the project dialog.
+#include <utility>
+
 #include "project/project_state.h"
+#include "project/files/preference_words.h"
 #include "core/messages.h"
 #include "core/settings.h"
 #include "platform/text.h"
@@ -24,6 +27,8 @@ void PreferencesDialog::on_init(ui::Dialog& dialog) {
   for (int i = 0; i < 3; ++i) dialog.set_check(kLongNamesRefuse + i, i == rule ? 1 : 0);
   dialog.set_check(kShowErrors, core::read_setting_int("show errors", 1) != 0 ? 1 : 0);
   dialog.set_text(kPrefix, state_.data.topics.prefix);
+  dialog.set_check(kTestButtons, InsertTestButtons(state_.data) ? 1 : 0);
+  dialog.set_check(kUndefinedJumps, AllowUndefinedJumps(state_.data) ? 1 : 0);
 }
 
 void PreferencesDialog::on_command(ui::Dialog& dialog, int id, ui::Notify notify) {
@@ -47,6 +52,16 @@ bool PreferencesDialog::accept(ui::Dialog& dialog) {
   state_.settings.long_names = rule;
   core::write_setting("Long Names", text::format("%d", rule));
   core::write_setting("show errors", dialog.check(kShowErrors) == 1 ? "1" : "0");
+  auto& words = state_.data.preferences.words;
+  const std::pair<int, int> jump_boxes[] = {{kTestButtons, kWordTestButtons},
+                                            {kUndefinedJumps, kWordUndefinedJumps}};
+  for (auto [id, word] : jump_boxes) {
+    const std::int16_t value = dialog.check(id) == 1 ? 1 : 0;
+    if (words[word] != value) {
+      words[word] = value;
+      state_.data_dirty = true;
+    }
+  }
   if (prefix != state_.data.topics.prefix) {
     state_.data.topics.prefix = prefix;
     state_.data_dirty = true;

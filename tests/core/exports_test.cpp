@@ -212,3 +212,31 @@ TEST_F(ExportsTest, FixedRoomBuffersAreCutToTheirRoom) {
 }
 
 }  // namespace
+
+namespace {
+
+TEST_F(ExportsTest, JumpCommandsFillTheCallersBuffers) {
+  Buffer cx("IDH_Print_Setup"), title("Print Setup");
+  ASSERT_EQ(AddCX2(cx.data, title.data, Buffer(file("proj/intro.doc")).data), 1);
+  Buffer click, target, format("3");
+  ui().queue_script("dialog DLG_INS_JUMP\nset 102 IDH_Print_Setup\nclick 1\n");
+  EXPECT_EQ(InsertJump(0, Buffer(file("proj/INTRO.DOC")).data, click.data, target.data, format.data), 1);
+  EXPECT_EQ(click.str(), "Print Setup");
+  EXPECT_EQ(target.str(), "IDH_Print_Setup");
+  EXPECT_EQ(format.str(), "00");
+
+  // Cancel hands back the trimmed texts and leaves the format.
+  Buffer selection("  a word  "), old("*IDH_Print_Setup  rest"), kept("4");
+  ui().queue_script("dialog DLG_INS_DEF\nclick 2\n");
+  EXPECT_EQ(InsertDef(0, Buffer(file("proj/intro.doc")).data, selection.data, old.data, kept.data), 0);
+  EXPECT_EQ(selection.str(), "a word");
+  EXPECT_EQ(old.str(), "*IDH_Print_Setup");
+  EXPECT_EQ(kept.str(), "4");
+
+  Buffer digits;
+  ui().queue_script("dialog DLG_CNV_TO_DOC\nclick 1\n");
+  EXPECT_EQ(Convert(0, digits.data), 1);
+  EXPECT_EQ(std::strlen(digits.data), 15u);
+}
+
+}  // namespace

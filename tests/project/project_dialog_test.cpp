@@ -135,11 +135,15 @@ TEST_F(ProjectDialogTest, WhileHelpWorkshopRunsTheEditorsAndCloseWait) {
 TEST_F(ProjectDialogTest, PreferencesKeepTheSettingsAndAValidPrefix) {
   ui().queue_script(
       "dialog DLG_PRJ\nclick 112\ndialog DLG_PREF\nclick 203\nset 105 a b\nclick 1\n"
-      "set 105 HLP_\nclick 1\nclick 2\n");
+      "set 105 HLP_\ncheck 107 1\nclick 1\nclick 2\n");
   project::SetOptions(state, 5);
   EXPECT_TRUE(transcript_has("Context strings may contain only letters, digits and underscores."));
   EXPECT_EQ(platform::get_profile_string("TARVENWICK", "Long Names", "", 10, "TRVWCK6.INI"), "2");
   EXPECT_EQ(state.data.topics.prefix, "HLP_");
+  // The jump preferences live in the data file's preference words.
+  EXPECT_EQ(state.data.preferences.words[1], 0);
+  EXPECT_EQ(state.data.preferences.words[2], 1);
+  EXPECT_TRUE(state.data_dirty);
 }
 
 TEST_F(ProjectDialogTest, ApplicationHelpSetsTheMapFiles) {

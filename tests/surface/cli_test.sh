@@ -35,7 +35,7 @@ expect_out() {
   passed=$((passed + 1))
 }
 
-flows="start, sample, build, report, convert, publish, call, help"
+flows="start, sample, build, report, jump, popup, convert, publish, call, help"
 
 # Help and version: stdout, status 0, nothing installed.
 expect_out 0 '^usage: twhost \[OPTION\.\.\.\] FLOW' -- --help
@@ -128,6 +128,16 @@ grep -q 'z:\\' <<<"$out" && fail "publish printed a drive path: $out"
 
 # HTML Help: says what it made, that no .chm was built, and does not succeed.
 expect_out 1 '^no \.chm was built' -- publish proj/sample.hpj --out hh --template htmlhelp.lfc
+
+# Jumps and pop-ups written into a topic file through InsertJump and InsertDef.
+expect_out 0 '^target: welcome@other\.hlp$' -- jump proj/sample.hpj proj/intro.rtf 'welcome@other.hlp' 'Welcome to the'
+grep -qF '{\uldb Welcome to the}{\v welcome@other.hlp}' proj/intro.rtf || fail "jump did not write the hotspot"
+expect_out 0 '^click text: glossary$' -- popup proj/sample.hpj proj/intro.rtf '%glossary@other.hlp'
+grep -qF '\par {\ul glossary}{\v %glossary@other.hlp}' proj/intro.rtf || fail "popup did not add the hotspot"
+expect 1 'twhost jump: "no such words" is not in proj/intro.rtf' -- jump proj/sample.hpj proj/intro.rtf 'x@other.hlp' 'no such words'
+expect 2 "twhost jump: missing PROJECT.hpj TOPICFILE.rtf TARGET [CLICK-TEXT]
+usage: twhost [OPTION...] jump PROJECT.hpj TOPICFILE.rtf TARGET [CLICK-TEXT]
+Try 'twhost jump --help' for more information." -- jump proj/sample.hpj
 
 echo "$passed passed, $failures failed"
 [ "$failures" -eq 0 ]

@@ -1,0 +1,81 @@
+// The keyword-jump dialog "DLG_LINK" ("Insert Keyword Jump (A- or KLink
+// Macro)"): the author collects keywords from the project's K or A list,
+// names the hotspot text and the decorations, and gets a KLink or ALink
+// macro hotspot back.
+#pragma once
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+#include "aids/link_text.h"
+#include "platform/ui/dialog.h"
+
+namespace aids {
+struct AidsState;
+}
+
+namespace aids {
+
+// Hotspot text that stands for a selected picture or button.
+inline constexpr std::string_view kPictureHotspot = "TWZ_718";
+
+struct LinkRequest {
+  std::string link_text;   // an existing keyword jump, or empty; after OK the new one
+  std::string click_text;  // the visible text; kPictureHotspot for a picture or button
+  std::string format;      // on entry "colour decorations" when a link is edited; after OK the format
+  bool button = false;     // the picture is a button ("<BUTTON>" instead of "<GRAPHIC>")
+};
+
+class LinkDialog : public ui::DialogProc {
+ public:
+  static constexpr int kKeywords = 101;
+  static constexpr int kTypeAhead = 102;
+  static constexpr int kTopics = 103;
+  static constexpr int kKLink = 104;
+  static constexpr int kALink = 105;
+  static constexpr int kBorder = 106;
+  static constexpr int kShowTopics = 120;
+  static constexpr int kAdd = 130;
+  static constexpr int kRemove = 131;
+  static constexpr int kChosen = 150;
+  static constexpr int kTest = 152;
+  static constexpr int kOptions = 153;
+  static constexpr int kBullet = 160;
+  static constexpr int kClickText = 165;
+  static constexpr int kRelatedProjects = 295;
+  static constexpr int kHelp = 998;
+
+  LinkDialog(AidsState& state, LinkRequest& request) : state_(state), request_(request) {}
+  void on_init(ui::Dialog& dialog) override;
+  void on_command(ui::Dialog& dialog, int id, ui::Notify notify) override;
+
+ private:
+  bool picture() const { return request_.click_text == kPictureHotspot; }
+  void start_values();
+  void load_keywords(ui::Dialog& dialog);
+  void type_ahead(ui::Dialog& dialog);
+  void add_keyword(ui::Dialog& dialog);
+  void show_topics(ui::Dialog& dialog, const std::string& keywords);
+  std::string chosen_keywords(const ui::Dialog& dialog) const;
+  void open_options(ui::Dialog& dialog);
+  bool accept(ui::Dialog& dialog);
+  bool refuse(ui::Dialog& dialog, int message, int focus);
+
+  AidsState& state_;
+  LinkRequest& request_;
+  KeywordLink link_;
+  int colour_ = 0;
+  bool bullet_ = true;
+  bool border_ = true;
+};
+
+// The dialog alone: 1 after OK (request filled), 0 on Cancel.
+int RunLinkDialog(AidsState& state, std::int32_t window, LinkRequest& request);
+
+// InsertLink: the project must use the Windows 95 compiler or the emulation
+// library; the document becomes a topic file; the out-of-date warning shows
+// when needed. 0 on Cancel or refusal, else 1 (2 with the Windows 95 compiler).
+int InsertLinkCommand(AidsState& state, std::int32_t window, std::string_view document,
+                      LinkRequest& request);
+
+}  // namespace aids
