@@ -1,7 +1,8 @@
 #include "html/index/cnt_toc.h"
 
-#include "html/pages/context_resolver.h"
+#include "formats/cnt_file.h"
 #include "html/driver/conversion_run.h"
+#include "html/pages/context_resolver.h"
 #include "html/text/line_reader.h"
 #include "html/text/markup.h"
 #include "platform/files.h"
@@ -20,21 +21,15 @@ struct CntEntry {
   std::string context;  // topics: cut at ">"
 };
 
+// The level and the title/target split come from the shared contents reader.
 CntEntry parse_entry(std::string_view line) {
+  const formats::CntEntry entry = formats::parse_cnt_entry(line);
   CntEntry e;
-  long level = text::parse_int(line);
-  e.level = (level < 1 || level > kCntDeepestLevel) ? 1 : static_cast<int>(level);
-  std::size_t blank = line.find(' ');
-  std::string_view rest =
-      blank == std::string_view::npos ? std::string_view() : line.substr(blank + 1);
-  std::size_t equals = rest.find('=');
-  if (equals == std::string_view::npos) {
-    e.title = std::string(rest);
-    return e;
-  }
-  e.is_topic = true;
-  e.title = std::string(rest.substr(0, equals));
-  std::string_view context = text::trim_left(rest.substr(equals + 1));
+  e.level = entry.level;
+  e.title = std::string(entry.title());
+  e.is_topic = entry.is_topic();
+  if (!e.is_topic) return e;
+  std::string_view context = text::trim_left(entry.target());
   e.context = std::string(context.substr(0, context.find('>')));
   return e;
 }
@@ -133,9 +128,7 @@ void TocWriter::line(std::string_view raw) {
 // Only HTML Help uses a command: ":include" merges another file's contents.
 void TocWriter::command(std::string_view line) {
   if (!o_.html_help) return;
-  bool include = line.find(":include") != std::string_view::npos ||
-                 line.find(":Include") != std::string_view::npos ||
-                 line.find(":INCLUDE") != std::string_view::npos;
+  const bool include = formats::is_cnt_include(line);
   std::size_t blank = line.find(' ');
   if (!include || blank == std::string_view::npos) return;
   std::string_view file = text::trim(line.substr(blank + 1));

@@ -12,8 +12,6 @@ class LineReader;
 
 // The longest contents line read.
 inline constexpr std::size_t kCntLineBytes = 7999;
-// Contents levels run from 1 to this; others count as level 1.
-inline constexpr int kCntDeepestLevel = 16;
 
 // How the contents are written.
 struct CntTocOptions {
