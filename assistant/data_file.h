@@ -1,0 +1,28 @@
+// The assistant's data file (".ptd"): the mode, the include file path, then
+// one entry a line with every CR and LF inside an entry written as a TAB.
+// Lines end with CR LF.
+#pragma once
+#include <string>
+#include <string_view>
+
+#include "assistant/model.h"
+
+namespace assistant {
+
+// The file's bytes for the model.
+std::string data_file_text(const Model& model);
+// Empties the model and fills it from the file's bytes. Lines are read
+// whole, however long.
+void read_data_text(std::string_view bytes, Model& model);
+
+// Reads a data file (a system path); false when it cannot be read (the
+// model is then left as it was).
+bool read_data_file(std::string_view path, Model& model);
+// Writes the data file through the safe rewrite; false when it failed.
+bool write_data_file(std::string_view path, const Model& model);
+
+// The data file of a kept path ("x.rtf" -> "x.ptd") and back.
+std::string data_path_of(std::string_view kept_path);
+std::string kept_path_of(std::string_view data_path);
+
+}  // namespace assistant
