@@ -148,6 +148,7 @@ bool App::choose_save_path() {
   std::optional<std::string> chosen = choose_file(panel, FileChoice::save_data, data_path_of(model.path));
   if (!chosen) return false;
   model.path = kept_path_of(*chosen);
+  data_stamp_.reset();  // the author agreed to replace what is there
   return true;
 }
 
@@ -155,7 +156,13 @@ bool App::save() {
   if (!commit(kCommit)) return false;
   if (model.path.empty() && !choose_save_path()) return false;
   std::string path = data_path_of(model.path);
-  if (!write_data_file(path, model)) {
+  SaveStatus status = write_data_file(path, model, data_stamp_);
+  if (status == SaveStatus::changed_on_disk) {
+    show_message(panel, path + " was changed by another program since it was opened. Save your work under another name.",
+                 ui::kMbOk | ui::kMbIconStop);
+    return false;
+  }
+  if (status == SaveStatus::failed) {
     show_message(panel, "Cannot write " + path + ".", ui::kMbOk | ui::kMbIconStop);
     return false;
   }
@@ -165,7 +172,7 @@ bool App::save() {
 }
 
 void App::open_file(const std::string& data_path) {
-  if (!read_data_file(data_path, model)) {
+  if (!read_data_file(data_path, model, &data_stamp_)) {
     show_message(panel, "Cannot open " + data_path + ".", ui::kMbOk | ui::kMbIconStop);
     return;
   }

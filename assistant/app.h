@@ -12,6 +12,7 @@
 #include "assistant/settings.h"
 #include "assistant/tab_strip.h"
 #include "assistant/test_run.h"
+#include "platform/files.h"
 #include "platform/ui/dialog.h"
 
 namespace assistant {
@@ -75,12 +76,16 @@ class App {
   // Asks for a data file name; false when cancelled.
   bool choose_save_path();
   void open_file(const std::string& data_path);
+  void forget_data_file() { data_stamp_.reset(); }
   void start_test();
   void test_tick();
 
  private:
   friend class FormPage;
   FormValues stored_form_;
+  // The version of the data file last read or written; a save does not
+  // write over a file another program replaced since.
+  std::optional<platform::FileStamp> data_stamp_;
   std::optional<long> committed_context_;
 };
 

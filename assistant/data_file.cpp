@@ -69,15 +69,22 @@ void read_data_text(std::string_view bytes, Model& model) {
   model.test_stale = true;
 }
 
-bool read_data_file(std::string_view path, Model& model) {
-  std::optional<std::string> bytes = platform::read_file(path);
+bool read_data_file(std::string_view path, Model& model, std::optional<platform::FileStamp>* stamp) {
+  std::optional<std::string> bytes = platform::read_file(path, stamp);
   if (!bytes) return false;
   read_data_text(*bytes, model);
   return true;
 }
 
-bool write_data_file(std::string_view path, const Model& model) {
-  return platform::write_file(path, data_file_text(model));
+SaveStatus write_data_file(std::string_view path, const Model& model, std::optional<platform::FileStamp>& known) {
+  auto still_current = [&](const std::optional<platform::FileStamp>& on_disk) {
+    return !known || on_disk == known || platform::changed_only_here(path, known);
+  };
+  switch (platform::write_file_if(path, data_file_text(model), still_current, &known)) {
+    case platform::WriteStatus::written: return SaveStatus::saved;
+    case platform::WriteStatus::changed_on_disk: return SaveStatus::changed_on_disk;
+    default: return SaveStatus::failed;
+  }
 }
 
 std::string data_path_of(std::string_view kept_path) {

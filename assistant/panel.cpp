@@ -76,6 +76,7 @@ void Panel::new_file() {
   app_.model.clear();
   app_.model.path.clear();
   app_.model.changed = false;
+  app_.forget_data_file();
   app_.clear_form();
   app_.set_caption();
 }

@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <chrono>
+#include <filesystem>
 #include <thread>
 
 #include "assistant/data_file.h"
@@ -255,6 +256,34 @@ TEST_F(AssistantTest, AMissingCompilerIsReported) {
                              "caption=\"\\\"Pointip\\\" Assistant\" icon=stop -> OK (default)"))
       << transcript();
   EXPECT_EQ(transcript().find("winhelp"), std::string::npos);
+}
+
+}  // namespace
+
+namespace {
+
+TEST_F(AssistantTest, SaveLeavesAFileAnotherProgramReplacedAlone) {
+  tw_test::write_file(file("w.ptd"), "0\r\n\r\nA_B=1|x\r\n");
+  platform::write_profile_string("PT ASSISTANT", "last file", "c:\\w.rtf", assistant::kSettingsFile);
+  App app;
+  open_panel(app);
+  assistant::FormValues v = app.form_values();
+  v.popup = "changed here";
+  app.set_form(v);
+  press(app, assistant::kCommitInPlace);
+  ASSERT_TRUE(app.model.changed);
+  // Another program replaces the file while the assistant has it open.
+  tw_test::write_file(file("w.ptd.new"), "0\r\n\r\nA_B=1|theirs\r\n");
+  std::filesystem::rename(file("w.ptd.new"), file("w.ptd"));
+  press(app, assistant::kSave);
+  EXPECT_EQ(tw_test::read_file(file("w.ptd")), "0\r\n\r\nA_B=1|theirs\r\n");
+  EXPECT_NE(transcript().find("was changed by another program"), std::string::npos) << transcript();
+  EXPECT_TRUE(app.model.changed);
+  // Saved under another name, it is the author's again.
+  ui().queue_script("file c:\\mine.ptd\n");
+  ASSERT_TRUE(app.choose_save_path());
+  press(app, assistant::kSave);
+  EXPECT_EQ(tw_test::read_file(file("mine.ptd")), "0\r\n\r\nA_B=1|changed here\r\n");
 }
 
 }  // namespace
