@@ -23,7 +23,9 @@ bool TestRun::start_compile(Model& model, const Settings& settings, std::int32_t
   write_outputs(model, paths.rtf);
   platform::write_file(paths.project, test_project_text(paths.rtf, paths.header),
                        platform::Durability::unflushed);
-  std::string command = text::format("%s /c/e %s", settings.compiler.c_str(), paths.project.c_str());
+  // Quoted only where a blank would split them.
+  std::string command = text::format("%s /c/e %s", platform::quote_argument(settings.compiler).c_str(),
+                                     platform::quote_argument(paths.project).c_str());
   platform::StartResult started =
       platform::start_program(command, platform::kShowNormal, settings.main_directory);
   if (started.code < 32) {

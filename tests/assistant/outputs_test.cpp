@@ -9,7 +9,7 @@
 #include "assistant/outputs.h"
 #include "html/marker_file.h"
 #include "platform/files.h"
-#include "project/topic_scanner.h"
+#include "project/topics/topic_scanner.h"
 #include "support/test_support.h"
 #include "tools/helpc/compiler_run.h"
 
