@@ -6,8 +6,9 @@ install(DIRECTORY include/tarvenwick DESTINATION ${CMAKE_INSTALL_INCLUDEDIR})
 install(FILES ${TW_GENERATED_INCLUDE}/tarvenwick/version.h
         DESTINATION ${CMAKE_INSTALL_INCLUDEDIR}/tarvenwick)
 
-# twhost, the platform library and the program stand-ins are installed by
-# their own folders' CMakeLists (host/, platform/, tools/).
+# twhost, pointip, the platform library and the program stand-ins are
+# installed by their own folders' CMakeLists (host/, assistant/, platform/,
+# tools/).
 
 # Shipped data, the manual page, and the sample project to try.
 install(DIRECTORY data/ DESTINATION ${TW_DATADIR})

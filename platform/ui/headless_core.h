@@ -46,6 +46,9 @@ class HeadlessCore : public WindowSite {
   // Windows and timers (headless_windows.cpp).
   Handle new_handle() { return next_handle_++; }
   HeadlessDialog* dialog(Handle window);
+  // The newest open modeless window owned by owner that has control id (a
+  // child dialog of a window: the user's action there reaches it), or nullptr.
+  HeadlessDialog* child_with_control(Handle owner, int id);
   bool is_window(Handle window) const;
   // Closes a modeless window (on_close, transcript) or ends a modal one with 0.
   void close_dialog(Handle window);

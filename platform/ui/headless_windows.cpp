@@ -25,6 +25,14 @@ HeadlessDialog* HeadlessCore::dialog(Handle window) {
   return it == dialogs_.end() ? nullptr : it->second.get();
 }
 
+HeadlessDialog* HeadlessCore::child_with_control(Handle owner, int id) {
+  for (auto it = dialogs_.rbegin(); it != dialogs_.rend(); ++it) {
+    HeadlessDialog& d = *it->second;
+    if (d.owner() == owner && !d.modal() && !d.ended() && d.has_control(id)) return &d;
+  }
+  return nullptr;
+}
+
 bool HeadlessCore::is_window(Handle window) const {
   return window == kMainWindow || dialogs_.count(window) > 0 || windows_.count(window) > 0;
 }

@@ -17,7 +17,9 @@
 // Action words and message answers are read without regard to case. Control
 // ids are numbers, or names the dialog's resource script #defines. A dialog
 // line is followed by the actions for that dialog; dialogs and boxes that
-// its actions open take their own lines at that point of the script.
+// its actions open take their own lines at that point of the script. An
+// action on a control the running dialog lacks goes to the newest modeless
+// window it owns that has the control (a page of a main window's panel).
 #pragma once
 #include <cstdint>
 #include <deque>

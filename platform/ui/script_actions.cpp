@@ -31,7 +31,12 @@ class ActionRunner {
     if (line_.action == Action::click && (*id == kIdOk || *id == kIdCancel) && !dialog_.has_control(*id))
       return dialog_.run_command(*id, Notify::clicked);  // Enter and Escape need no button
     ControlState* c = dialog_.control_state(*id);
-    if (!c) return ignore("no control " + std::to_string(*id));
+    if (!c) {
+      // A control of a child window (a page of a main window's panel).
+      if (HeadlessDialog* child = core_.child_with_control(dialog_.handle(), *id))
+        return ActionRunner(core_, *child, line_).run();
+      return ignore("no control " + std::to_string(*id));
+    }
     if (!c->visible) return ignore("control " + std::to_string(*id) + " is hidden");
     if (!c->enabled) return ignore("control " + std::to_string(*id) + " is disabled");
     act(*id, *c);

@@ -11,7 +11,7 @@ cmake --install "$build" --prefix "$prefix" >/dev/null
 failures=0
 fail() { echo "FAILED: $*"; failures=$((failures + 1)); }
 
-for f in bin/twhost lib/libtrvwck32.so lib/libtwzhtml.so lib/tarvenwick/libtw_platform.so \
+for f in bin/twhost bin/pointip lib/libtrvwck32.so lib/libtwzhtml.so lib/tarvenwick/libtw_platform.so \
          lib/tarvenwick/bin/hcw.exe lib/tarvenwick/bin/hc.exe lib/tarvenwick/bin/hcp.exe \
          lib/tarvenwick/bin/hc31.exe lib/tarvenwick/bin/hcrtf.exe \
          include/tarvenwick/trvwck32.h include/tarvenwick/twzhtml.h include/tarvenwick/version.h \
@@ -20,9 +20,12 @@ for f in bin/twhost lib/libtrvwck32.so lib/libtwzhtml.so lib/tarvenwick/libtw_pl
          lib/cmake/Tarvenwick/TarvenwickConfig.cmake lib/cmake/Tarvenwick/TarvenwickConfigVersion.cmake; do
   [ -e "$prefix/$f" ] || fail "not installed: $f"
 done
-# Nothing but twhost in the user's PATH; the platform library is private.
-[ "$(ls "$prefix/bin")" = twhost ] || fail "bin/ holds more than twhost: $(ls "$prefix/bin")"
+# Nothing but twhost and pointip in the user's PATH; the platform library is private.
+[ "$(ls "$prefix/bin" | tr '\n' ' ')" = "pointip twhost " ] ||
+  fail "bin/ holds more than twhost and pointip: $(ls "$prefix/bin")"
 [ -e "$prefix/lib/libtw_platform.so" ] && fail "libtw_platform.so is in the public library folder"
+# The installed pointip starts, and ends when its (empty) script is done.
+"$prefix/bin/pointip" --root "$prefix/pointip-root" </dev/null || fail "pointip did not run"
 version=$("$prefix/bin/twhost" --version | head -1 | cut -d' ' -f2)
 [ -e "$prefix/lib/libtrvwck32.so.$version" ] || fail "libtrvwck32.so.$version is missing"
 

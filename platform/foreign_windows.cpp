@@ -1,0 +1,9 @@
+#include "platform/foreign_windows.h"
+
+namespace platform {
+
+std::optional<ForeignWindow> find_foreign_window(std::string_view) { return std::nullopt; }
+
+bool paste_into_foreign_window(std::string_view, std::string_view) { return false; }
+
+}  // namespace platform

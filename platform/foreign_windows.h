@@ -1,0 +1,22 @@
+// Windows of other programs, found by their window class (the Visual Basic
+// 4.0 properties window). Linux has no such windows: nothing is found, and
+// the callers' commands then do nothing.
+#pragma once
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace platform {
+
+struct ForeignWindow {
+  std::string caption;     // the window's caption
+  std::string combo_item;  // the current item of its first "ComboBox" child
+};
+
+// The first top-level window of the class, or nullopt.
+std::optional<ForeignWindow> find_foreign_window(std::string_view class_name);
+// Replaces the text of the first "edit" child of that window with text and
+// brings the window to the front; false when there is no such window.
+bool paste_into_foreign_window(std::string_view class_name, std::string_view text);
+
+}  // namespace platform
