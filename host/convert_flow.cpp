@@ -7,8 +7,11 @@
 #include "host/flows.h"
 #include "host/project_checks.h"
 #include "platform/files.h"
+#include "platform/output_folder.h"
 #include "platform/paths.h"
+#include "platform/process.h"
 #include "platform/profile.h"
+#include "platform/profile_pins.h"
 #include "platform/terminal.h"
 #include "platform/text.h"
 
@@ -123,6 +126,25 @@ int read_convert_request(const std::string& flow, const std::vector<std::string>
   return check_convert_request(flow, request, hpj, out_dir, lfc_template);
 }
 
+namespace {
+
+bool names_same_file(const std::string& a, const std::string& b) {
+  return platform::to_host_path(a) == platform::to_host_path(b);
+}
+
+// A wizard project found in the output folder may have been put there by
+// anyone who can write to it: the programs it names start only when this
+// run made it or the author named it (--template).
+void trust_wizard_project(const std::string& lfc, bool trusted) {
+  platform::set_project_programs_allowed(trusted);
+  if (trusted || platform::get_profile_int("Extensions", "run_post", 0, lfc) == 0) return;
+  std::printf("twhost: %s was not made by this run: its post-conversion script is not run "
+              "(name it with --template to run it)\n",
+              shown_path(lfc).c_str());
+}
+
+}  // namespace
+
 bool prepare_wizard_project(const std::string& hpj, const std::string& out_dir,
                             const std::string& template_file, std::string& error) {
   if (!platform::create_directories(out_dir)) {
@@ -132,7 +154,11 @@ bool prepare_wizard_project(const std::string& hpj, const std::string& out_dir,
   std::string stem(platform::file_name_of(platform::replace_extension(hpj, "")));
   if (!stem.empty() && stem.back() == '.') stem.pop_back();
   const std::string lfc = platform::join_path(out_dir, stem + ".lfc");
-  if (!platform::file_exists(lfc)) {
+  // Everything this run writes into the output folder replaces what stands
+  // there; a link planted there is not written through.
+  platform::set_output_folder(out_dir);
+  const bool made_here = !platform::file_exists(lfc);
+  if (made_here) {
     if (!platform::copy_file(template_file, lfc)) {
       error = "cannot write " + shown_path(lfc);
       return false;
@@ -140,11 +166,14 @@ bool prepare_wizard_project(const std::string& hpj, const std::string& out_dir,
     platform::copy_file(platform::replace_extension(template_file, ".lfh"),
                         platform::replace_extension(lfc, ".lfh"));
   }
+  trust_wizard_project(lfc, made_here || names_same_file(template_file, lfc));
   copy_navigation_graphics(lfc, out_dir);
-  platform::write_profile_string("TWHTML", "hpj", hpj, lfc);
-  platform::write_profile_string("Project", "proj", lfc, "twzhtml.ini");
-  platform::write_profile_string("VAR", "quick", "0", "twzhtml.ini");
-  platform::write_profile_string("TARVENWICK", "PROJECT", hpj, "TRVWCK6.INI");
+  // Another run in this root folder writes the same keys: this run keeps
+  // its own values to its end.
+  platform::write_pinned_profile_string("TWHTML", "hpj", hpj, lfc);
+  platform::write_pinned_profile_string("Project", "proj", lfc, "twzhtml.ini");
+  platform::write_pinned_profile_string("VAR", "quick", "0", "twzhtml.ini");
+  platform::write_pinned_profile_string("TARVENWICK", "PROJECT", hpj, "TRVWCK6.INI");
   return true;
 }
 
