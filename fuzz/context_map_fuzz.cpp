@@ -4,8 +4,8 @@
 #include <string>
 
 #include "fuzz/fuzz_support.h"
-#include "project/context_map.h"
-#include "project/topic_table.h"
+#include "project/files/context_map.h"
+#include "project/topics/topic_table.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   const std::string_view bytes = fuzz::as_text(data, size);

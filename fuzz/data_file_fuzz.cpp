@@ -4,7 +4,7 @@
 #include <cstdlib>
 
 #include "fuzz/fuzz_support.h"
-#include "project/data_file_format.h"
+#include "project/files/data_file_format.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   project::ProjectData read;

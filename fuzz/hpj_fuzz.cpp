@@ -5,8 +5,8 @@
 #include "fuzz/fuzz_support.h"
 #include "html/conversion_run.h"
 #include "html/project_hpj.h"
-#include "project/project_data.h"
-#include "project/project_file_format.h"
+#include "project/files/project_data.h"
+#include "project/files/project_file_format.h"
 
 namespace {
 

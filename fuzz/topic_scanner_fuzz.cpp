@@ -1,7 +1,7 @@
 // The topic scanner: footnotes and hotspots of every topic of an RTF topic
 // file, looked up in a topic table.
 #include "fuzz/fuzz_support.h"
-#include "project/topic_scanner.h"
+#include "project/topics/topic_scanner.h"
 
 namespace {
 
