@@ -9,8 +9,11 @@
 #include "host/flows.h"
 #include "host/project_checks.h"
 #include "platform/files.h"
+#include "platform/output_folder.h"
 #include "platform/paths.h"
+#include "platform/process.h"
 #include "platform/profile.h"
+#include "platform/profile_pins.h"
 #include "platform/terminal.h"
 #include "platform/text.h"
 
@@ -125,6 +128,25 @@ int read_convert_request(const std::string& flow, const std::vector<std::string>
   return check_convert_request(flow, request, hpj, out_dir, lfc_template);
 }
 
+namespace {
+
+bool names_same_file(const std::string& a, const std::string& b) {
+  return platform::to_host_path(a) == platform::to_host_path(b);
+}
+
+// A wizard project found in the output folder may have been put there by
+// anyone who can write to it: the programs it names start only when this
+// run made it or the author named it (--template).
+void trust_wizard_project(const std::string& lfc, bool trusted) {
+  platform::set_project_programs_allowed(trusted);
+  if (trusted || platform::get_profile_int("Extensions", "run_post", 0, lfc) == 0) return;
+  std::printf("twhost: %s was not made by this run: its post-conversion script is not run "
+              "(name it with --template to run it)\n",
+              shown_path(lfc).c_str());
+}
+
+}  // namespace
+
 bool prepare_wizard_project(const std::string& hpj, const std::string& out_dir,
                             const std::string& template_file, std::string& error) {
   if (!platform::create_directories(out_dir)) {
@@ -134,7 +156,11 @@ bool prepare_wizard_project(const std::string& hpj, const std::string& out_dir,
   std::string stem(platform::file_name_of(platform::replace_extension(hpj, "")));
   if (!stem.empty() && stem.back() == '.') stem.pop_back();
   const std::string lfc = platform::join_path(out_dir, stem + ".lfc");
-  if (!platform::file_exists(lfc)) {
+  // Everything this run writes into the output folder replaces what stands
+  // there; a link planted there is not written through.
+  platform::set_output_folder(out_dir);
+  const bool made_here = !platform::file_exists(lfc);
+  if (made_here) {
     if (!platform::copy_file(template_file, lfc)) {
       error = "cannot write " + shown_path(lfc);
       return false;
@@ -142,12 +168,15 @@ bool prepare_wizard_project(const std::string& hpj, const std::string& out_dir,
     platform::copy_file(platform::replace_extension(template_file, ".lfh"),
                         platform::replace_extension(lfc, ".lfh"));
   }
+  trust_wizard_project(lfc, made_here || names_same_file(template_file, lfc));
   copy_navigation_graphics(lfc, out_dir);
+  // Another run in this root folder writes the same keys: this run keeps
+  // its own values to its end.
   using namespace profile_keys;
-  platform::write_profile_string(kTwhtmlSection, kHpj, hpj, lfc);
-  platform::write_profile_string(kProjectSection, kConversionProject, lfc, kConversionFile);
-  platform::write_profile_string(kVarSection, kQuick, "0", kConversionFile);
-  platform::write_profile_string(kAuthoringSection, kProject, hpj, kAuthoringFile);
+  platform::write_pinned_profile_string(kTwhtmlSection, kHpj, hpj, lfc);
+  platform::write_pinned_profile_string(kProjectSection, kConversionProject, lfc, kConversionFile);
+  platform::write_pinned_profile_string(kVarSection, kQuick, "0", kConversionFile);
+  platform::write_pinned_profile_string(kAuthoringSection, kProject, hpj, kAuthoringFile);
   return true;
 }
 

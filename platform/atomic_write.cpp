@@ -44,10 +44,11 @@ std::string temporary_name(const std::string& host) {
 }
 
 // The file a rewrite replaces: for a symbolic link, the file it points to,
-// so that the link stays a link.
+// so that the link stays a link; a link in the output folder is replaced.
 std::string rewrite_target(const std::string& host) {
   struct stat st;
   if (::lstat(host.c_str(), &st) != 0 || !S_ISLNK(st.st_mode)) return host;
+  if (internal::is_output_link(host)) return host;
   char* real = ::realpath(host.c_str(), nullptr);
   if (!real) return host;
   std::string out = real;

@@ -142,7 +142,8 @@ bool append_file(std::string_view path, std::string_view bytes) {
   std::string host = to_host_path(path);
   if (host.empty()) return false;
   auto change = FolderChange::of_entry(host);
-  Fd fd(::open(host.c_str(), O_WRONLY | O_APPEND | O_CREAT | O_CLOEXEC, 0666));
+  const int no_follow = internal::is_output_link(host) ? O_NOFOLLOW : 0;
+  Fd fd(::open(host.c_str(), O_WRONLY | O_APPEND | O_CREAT | O_CLOEXEC | no_follow, 0666));
   if (!fd.valid()) return false;
   change.added(change.entry());
   change.commit();
@@ -297,6 +298,12 @@ std::unique_ptr<ExclusiveFile> ExclusiveFile::open(std::string_view path, OpenMo
     case OpenMode::write_truncate: flags |= O_WRONLY | O_CREAT; break;
     case OpenMode::read_write: flags |= O_RDWR; break;
     case OpenMode::append: flags |= O_WRONLY | O_APPEND | O_CREAT; break;
+  }
+  // A link in the output folder is replaced by the new file, and a page
+  // rewritten there is never one reached through a link.
+  if (mode != OpenMode::read && internal::is_output_link(host)) {
+    if (mode == OpenMode::write_truncate) ::unlink(host.c_str());
+    else flags |= O_NOFOLLOW;
   }
   // A file the open creates is an entry the folder's listing must show.
   std::optional<FolderChange> change;

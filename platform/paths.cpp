@@ -10,6 +10,7 @@
 #include <cerrno>
 #include <array>
 #include <cstdlib>
+#include <filesystem>
 #include <mutex>
 #include <optional>
 #include <vector>
@@ -214,6 +215,30 @@ std::string replace_extension(std::string_view path, std::string_view ext) {
   std::string out(path.substr(0, path.size() - old.size()));
   out += ext;
   return out;
+}
+
+namespace {
+
+// The real path as far as it exists, the rest made lexically normal.
+std::filesystem::path resolved(std::string_view path) {
+  std::filesystem::path host(to_host_path(path));
+  if (host.is_relative()) host = std::filesystem::path(current_directory()) / host;
+  std::error_code ec;
+  std::filesystem::path real = std::filesystem::weakly_canonical(host, ec);
+  return (ec ? host : real).lexically_normal();
+}
+
+}  // namespace
+
+bool is_within(std::string_view folder, std::string_view path) {
+  if (folder.empty() || path.empty()) return false;
+  const std::filesystem::path base = resolved(folder);
+  const std::filesystem::path target = resolved(path);
+  auto b = base.begin(), t = target.begin();
+  for (; b != base.end() && !b->empty(); ++b, ++t) {
+    if (t == target.end() || *b != *t) return false;
+  }
+  return true;
 }
 
 bool is_absolute(std::string_view path) {

@@ -43,6 +43,10 @@ std::string to_host_path(std::string_view path);
 // "z:\..." otherwise for absolute paths; relative paths keep their text).
 std::string to_system_path(std::string_view host_path);
 
+// True when path (system or host form) names folder itself or something
+// inside it, after ".." and symbolic links are resolved.
+bool is_within(std::string_view folder, std::string_view path);
+
 std::string current_directory();  // host form
 bool set_current_directory(std::string_view path);
 

@@ -9,6 +9,7 @@
 #include <unistd.h>
 
 #include <algorithm>
+#include <atomic>
 #include <cerrno>
 #include <cstdlib>
 #include <map>
@@ -326,6 +327,13 @@ StartResult start_program(std::string_view command_line, int show,
 int win_exec(std::string_view command_line, int show) {
   return start_program(command_line, show).code;
 }
+
+namespace {
+std::atomic<bool> project_programs{true};
+}  // namespace
+
+void set_project_programs_allowed(bool allowed) { project_programs = allowed; }
+bool project_programs_allowed() { return project_programs; }
 
 bool process_running(int process_id) {
   if (process_id <= 0) return false;

@@ -47,6 +47,12 @@ std::string find_program_path(std::string_view name);
 // WinExec: start_program's code only.
 int win_exec(std::string_view command_line, int show);
 
+// Whether programs a project's settings name (the post-conversion script)
+// may start in this process; a caller that cannot vouch for the settings
+// file turns this off. On by default.
+void set_project_programs_allowed(bool allowed);
+bool project_programs_allowed();
+
 // True while a started program is still running (reaps it when it ended).
 bool process_running(int process_id);
 // Exit status of an ended program, nullopt while it runs or when unknown.

@@ -1,10 +1,12 @@
 // The Windows private-profile (INI) functions.
 #include "platform/profile.h"
+#include "platform/profile_pins.h"
 
 #include <sys/stat.h>
 #include <time.h>
 
 #include <memory>
+#include <optional>
 #include <mutex>
 #include <unordered_map>
 #include <vector>
@@ -276,6 +278,8 @@ struct Cache {
   std::mutex mutex;
   std::unordered_map<std::string, CacheEntry> entries;
   std::unordered_map<std::string, Pending> pending;
+  // Pinned values by "host\0section\0key" (section and key lowered).
+  std::unordered_map<std::string, std::string> pins;
 };
 
 Cache& cache() {
@@ -388,7 +392,54 @@ std::optional<bool> edit_pending(const std::string& host, Edit edit) {
   return true;
 }
 
+std::string pin_name(const std::string& host, std::string_view section, std::string_view key) {
+  return host + '\0' + text::to_lower(trim_blanks(section)) + '\0' + text::to_lower(trim_blanks(key));
+}
+
+// The value this process pinned for the key, if any.
+std::optional<std::string> pinned(const std::string& host, std::string_view section, std::string_view key) {
+  Cache& c = cache();
+  std::lock_guard lock(c.mutex);
+  if (c.pins.empty()) return std::nullopt;
+  auto found = c.pins.find(pin_name(host, section, key));
+  if (found == c.pins.end()) return std::nullopt;
+  return found->second;
+}
+
+// A write of a pinned key moves the pin (a deleted key or section drops it).
+void move_pin(const std::string& host, Nullable section, Nullable key, Nullable value) {
+  Cache& c = cache();
+  std::lock_guard lock(c.mutex);
+  if (c.pins.empty() || !section) return;
+  if (key) {
+    auto found = c.pins.find(pin_name(host, *section, *key));
+    if (found == c.pins.end()) return;
+    if (value) found->second = std::string(*value);
+    else c.pins.erase(found);
+    return;
+  }
+  const std::string prefix = pin_name(host, *section, "");
+  std::erase_if(c.pins, [&](const auto& pin) { return pin.first.starts_with(prefix); });
+}
+
 }  // namespace
+
+bool write_pinned_profile_string(std::string_view section, std::string_view key,
+                                 std::string_view value, std::string_view file) {
+  const std::string host = profile_file_path(file);
+  if (host.empty() || trim_blanks(key).empty()) return false;
+  {
+    Cache& c = cache();
+    std::lock_guard lock(c.mutex);
+    c.pins[pin_name(host, section, key)] = std::string(value);
+  }
+  return write_profile_string(section, key, value, file);
+}
+
+void clear_profile_pins() {
+  std::lock_guard lock(cache().mutex);
+  cache().pins.clear();
+}
 
 std::string profile_file_path(std::string_view file) {
   if (file.empty()) return {};
@@ -412,6 +463,8 @@ int get_profile_string(Nullable section, Nullable key, std::string_view default_
     return put_list(keys, out, size);
   }
   std::string_view k = trim_blanks(*key);
+  if (auto own = k.empty() ? std::nullopt : pinned(profile_file_path(file), name, k))
+    return put_value(unquote(*own), out, size);
   const std::string* value = k.empty() ? nullptr : find_value(*profile, name, k);
   return put_value(value ? unquote(*value) : fallback, out, size);
 }
@@ -427,7 +480,8 @@ int get_profile_int(std::string_view section, std::string_view key, int default_
                     std::string_view file) {
   auto profile = load(profile_file_path(file));
   std::string_view k = trim_blanks(key);
-  const std::string* value = k.empty() ? nullptr : find_value(*profile, trim_blanks(section), k);
+  std::optional<std::string> own = k.empty() ? std::nullopt : pinned(profile_file_path(file), trim_blanks(section), k);
+  const std::string* value = own ? &*own : k.empty() ? nullptr : find_value(*profile, trim_blanks(section), k);
   if (!value) return default_value;
   std::string_view v = unquote(*value);
   if (v.empty()) return default_value;
@@ -445,6 +499,7 @@ bool write_profile_string(Nullable section, Nullable key, Nullable value,
   if (key && trim_blanks(*key).empty()) return false;
   std::string host = profile_file_path(file);
   if (host.empty()) return false;
+  move_pin(host, section, key, value);
   auto edit = [&](Profile& p) {
     std::string_view name = trim_blanks(*section);
     if (!key) return delete_section(p, name);

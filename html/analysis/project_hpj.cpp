@@ -34,7 +34,7 @@ void read_topic_files(ConversionRun& run, const formats::HpjText& hpj, const std
     ResolvedPath file = resolve_project_path(dir, entry);
     if (file.exists) run.project.total_size += platform::file_size(file.path).value_or(0);
     std::string name = text::to_lower(file.path);
-    if (name.find(".rtf") != std::string::npos) run.rtf_files.add(name);
+    if (name.find(".rtf") != std::string::npos) run.rtf_files.add(name, dir);
   }
 }
 

@@ -36,8 +36,7 @@ int scan_rtf(ConversionRun& run) {
   int code_page = project_code_page(run.project.hpj_path);
   for (const RtfFileEntry& entry : run.rtf_files.entries()) {
     std::string rtf = with_last_extension(entry.path, ".rtf");
-    std::string marker = with_last_extension(entry.path, kMarkerExtension);
-    if (write_marker_file(rtf, marker, progress.get(), code_page) == MarkerOutcome::rtf_missing) {
+    if (write_marker_file(rtf, entry.marker, progress.get(), code_page) == MarkerOutcome::rtf_missing) {
       report_missing(rtf);
       none_missing = false;
     }
@@ -56,8 +55,7 @@ int process_rtf(ConversionRun& run) {
 
 std::optional<std::string> get_next_rtf(const ConversionRun& run, int index) {
   if (index < 0 || static_cast<std::size_t>(index) >= run.rtf_files.size()) return std::nullopt;
-  return with_last_extension(run.rtf_files.entries()[static_cast<std::size_t>(index)].path,
-                             kMarkerExtension);
+  return run.rtf_files.entries()[static_cast<std::size_t>(index)].marker;
 }
 
 }  // namespace html

@@ -16,6 +16,7 @@
 #include "html/pages/related_block.h"
 #include "platform/files.h"
 #include "platform/paths.h"
+#include "platform/process.h"
 
 namespace html {
 
@@ -71,7 +72,8 @@ int progress_steps(const ConversionRun& run) {
 }
 
 void write_pages(ConversionRun& run, Progress& progress) {
-  bool post = run.settings.project.extensions.run_post != 0;
+  // The caller may not vouch for the wizard project that names the script.
+  bool post = run.settings.project.extensions.run_post != 0 && platform::project_programs_allowed();
   prepare_page_writing(run);
   settle_home_page(run);
   for (std::size_t i = 0; i < run.page_list.size(); ++i) {

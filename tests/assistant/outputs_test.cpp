@@ -7,7 +7,7 @@
 
 #include "assistant/data_file.h"
 #include "assistant/outputs.h"
-#include "html/marker_file.h"
+#include "html/analysis/marker_file.h"
 #include "platform/files.h"
 #include "project/topics/topic_scanner.h"
 #include "support/test_support.h"

@@ -1,5 +1,10 @@
 // Publishing the bundled sample through both libraries, as twhost does: the
 // site must hold every topic, and every link must reach a page and anchor.
+#include <signal.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <algorithm>
 #include <filesystem>
 
 #include "host/installation.h"
@@ -9,6 +14,7 @@
 #include "host/publish_flow.h"
 #include "platform/files.h"
 #include "platform/paths.h"
+#include "platform/profile.h"
 #include "support/test_support.h"
 
 namespace {
@@ -64,6 +70,84 @@ TEST_F(PublishTest, WideMarginTemplatePublishesWithoutBrokenLinks) {
   host::PublishResult r = publish("widemarg.lfc");
   EXPECT_EQ(r.pages, 6);
   EXPECT_TRUE(r.broken_links.empty()) << r.broken_links.front();
+}
+
+// Links planted in the output folder, to files outside it or to nothing,
+// are replaced by the pages; nothing outside the folder changes.
+TEST_F(PublishTest, LinksInTheOutputFolderAreReplacedNotWrittenThrough) {
+  const std::vector<std::string> names = {"introp2.htm", "usingp3.htm", "lfcindx.htm",
+                                          "twztoc.htm", "intro.htm", "using.htm", "home.gif"};
+  fs::create_directories(file("site"));
+  for (const std::string& name : names) {
+    tw_test::write_file(file("victims/" + name), "victim " + name);
+    fs::create_symlink(file("victims/" + name), file("site/" + name));
+  }
+  fs::create_symlink(file("victims/nothing.htm"), file("site/introp3.htm"));
+  host::PublishResult r = publish("standard.lfc");
+  EXPECT_TRUE(r.broken_links.empty()) << r.broken_links.front();
+  for (const std::string& name : names) {
+    EXPECT_EQ(tw_test::read_file(file("victims/" + name)), "victim " + name) << name;
+  }
+  EXPECT_FALSE(tw_test::exists(file("victims/nothing.htm")));
+  for (const char* page : {"introp2.htm", "introp3.htm", "usingp3.htm", "lfcindx.htm"}) {
+    EXPECT_FALSE(fs::is_symlink(file(std::string("site/") + page))) << page;
+    EXPECT_NE(tw_test::read_file(file(std::string("site/") + page)).find("<HTML>"), std::string::npos)
+        << page;
+  }
+}
+
+// A wizard project found in the output folder does not start the programs
+// it names; the same file named as the template does.
+TEST_F(PublishTest, PostScriptOfAFoundWizardProjectRunsOnlyWhenNamed) {
+  tw_test::write_file(file("post.sh"), "#!/bin/sh\necho \"$1\" >> \"" + file("ran.txt") + "\"\n");
+  fs::permissions(file("post.sh"), fs::perms::owner_all);
+  std::string lfc = platform::read_file(host::template_path("standard.lfc")).value_or("");
+  lfc.replace(lfc.find("run_post=0"), 10, "run_post=1");
+  lfc.insert(lfc.find("post_name=") + 10, "c:\\post.sh");
+  tw_test::write_file(file("site/sample.lfc"), lfc);
+  publish("standard.lfc");
+
+  host::PublishResult result;
+  host::Progress quiet(nullptr, false);
+  std::string error;
+  EXPECT_TRUE(host::publish_project(libs, project, platform::to_system_path(file("site")),
+                                    platform::to_system_path(file("site/sample.lfc")), quiet,
+                                    result, error))
+      << error;
+  // The script runs once per page, beside the run: wait for its lines.
+  auto lines = [&] {
+    std::string ran = tw_test::read_file(file("ran.txt"));
+    return std::count(ran.begin(), ran.end(), '\n');
+  };
+  for (int wait = 0; wait < 100 && lines() < result.pages; ++wait) usleep(100000);
+  usleep(300000);
+  EXPECT_EQ(lines(), result.pages);
+}
+
+// Another process that names its own project in the shared twzhtml.ini
+// while this run publishes does not turn this run to that project.
+TEST_F(PublishTest, ARunKeepsItsProjectWhileAnotherNamesItsOwn) {
+  fs::copy(file("sample"), file("other"), fs::copy_options::recursive);
+  tw_test::write_file(file("othersite/sample.lfc"),
+                      platform::read_file(host::template_path("standard.lfc")).value_or("") +
+                          "\r\n[TWHTML]\r\nhpj=" + platform::to_system_path(file("other/sample.hpj")) +
+                          "\r\n");
+  const std::string other_lfc = platform::to_system_path(file("othersite/sample.lfc"));
+  pid_t other = fork();
+  ASSERT_GE(other, 0);
+  if (other == 0) {
+    for (;;) {
+      platform::write_profile_string("Project", "proj", other_lfc, "twzhtml.ini");
+      usleep(1000);
+    }
+  }
+  host::PublishResult r = publish("standard.lfc");
+  kill(other, SIGKILL);
+  waitpid(other, nullptr, 0);
+  EXPECT_EQ(r.pages, 6);
+  EXPECT_TRUE(r.broken_links.empty()) << r.broken_links.front();
+  EXPECT_TRUE(tw_test::exists(file("site/introp2.htm")));
+  EXPECT_FALSE(tw_test::exists(file("othersite/introp2.htm")));
 }
 
 TEST_F(PublishTest, LinkCheckFindsMissingPagesAndAnchors) {

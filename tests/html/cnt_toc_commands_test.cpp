@@ -2,9 +2,9 @@
 // include line merges another file, in whatever case it is written.
 #include <gtest/gtest.h>
 
-#include "html/cnt_toc.h"
-#include "html/context_resolver.h"
-#include "html/line_reader.h"
+#include "html/index/cnt_toc.h"
+#include "html/pages/context_resolver.h"
+#include "html/text/line_reader.h"
 #include "support/test_support.h"
 
 namespace html {

@@ -78,6 +78,31 @@ TEST_F(RtfAnalysis, MissingFileIsReportedAndTheOthersConverted) {
   EXPECT_EQ(html::scan_rtf(run), 0);
 }
 
+// Topic files outside the project folder are read where they are, but their
+// marker files go into the project folder, each under a name of its own.
+TEST_F(RtfAnalysis, MarkersOfOutsideTopicFilesStayInTheProjectFolder) {
+  use_sample_project();
+  const std::string topic = "{\\rtf1\\ansi {\\cs15\\super #{\\footnote #IDH_x}}";
+  tw_test::write_file(file("shared/intro.rtf"), topic + "Shared text\\par}");
+  tw_test::write_file(file("other/intro.rtf"), topic + "Other text\\par}");
+  tw_test::write_file(file("elsewhere/b.rtf"), topic + "Far text\\par}");
+  write_proj_file("sample.hpj", "[FILES]\r\n..\\shared\\intro.rtf\r\nc:\\other\\intro.rtf\r\n"
+                                "intro.rtf\r\nz:" + file("elsewhere/b.rtf") + "\r\n");
+  EXPECT_EQ(html::process_rtf(run), 1);
+
+  EXPECT_EQ(html::get_next_rtf(run, 0), "c:\\proj\\intro-3.~tw");
+  EXPECT_EQ(html::get_next_rtf(run, 1), "c:\\proj\\intro-2.~tw");
+  EXPECT_EQ(html::get_next_rtf(run, 2), "c:\\proj\\intro.~tw");
+  EXPECT_EQ(html::get_next_rtf(run, 3), "c:\\proj\\b.~tw");
+  EXPECT_NE(tw_test::read_file(proj_file("intro-3.~tw")).find("Shared text"), std::string::npos);
+  EXPECT_NE(tw_test::read_file(proj_file("intro-2.~tw")).find("Other text"), std::string::npos);
+  EXPECT_NE(tw_test::read_file(proj_file("intro.~tw")).find("Welcome to the Sample Help"),
+            std::string::npos);
+  EXPECT_NE(tw_test::read_file(proj_file("b.~tw")).find("Far text"), std::string::npos);
+  for (const char* outside : {"shared/intro.~tw", "other/intro.~tw", "elsewhere/b.~tw"})
+    EXPECT_FALSE(tw_test::exists(file(outside))) << outside;
+}
+
 TEST_F(RtfAnalysis, NoHelpProjectConvertsNothing) {
   use_help_project("absent.hpj");
   EXPECT_EQ(html::process_rtf(run), 1);

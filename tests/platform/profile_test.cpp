@@ -1,10 +1,14 @@
 #include "platform/profile.h"
+#include "platform/profile_pins.h"
 
 #include <gtest/gtest.h>
 
 #include <chrono>
 #include <filesystem>
 #include <thread>
+
+#include <sys/wait.h>
+#include <unistd.h>
 
 #include "platform/files.h"
 #include "platform/paths.h"
@@ -325,4 +329,26 @@ TEST_F(Profile, ManyReadsAndWritesStayQuick) {
   }
 }
 
+// A pinned value is what this process reads, whatever another process
+// writes into the file; this process's own writes move the pin.
+TEST_F(Profile, PinnedValuesOutlastAnotherProcesssWrites) {
+  ASSERT_TRUE(platform::write_pinned_profile_string("Project", "proj", "c:\\mine.lfc", sys()));
+  pid_t other = fork();
+  ASSERT_GE(other, 0);
+  if (other == 0) _exit(write_profile_string("project", "PROJ", "c:\\theirs.lfc", sys()) ? 0 : 1);
+  int status = 0;
+  waitpid(other, &status, 0);
+  ASSERT_EQ(WEXITSTATUS(status), 0);
+  EXPECT_NE(tw_test::read_file(ini()).find("theirs"), std::string::npos);
+  EXPECT_EQ(get("PROJECT", " proj "), "c:\\mine.lfc");
+  EXPECT_EQ(get("Project", "other", "d"), "d");
+
+  EXPECT_TRUE(write_profile_string("Project", "proj", "c:\\next.lfc", sys()));
+  EXPECT_EQ(get("Project", "proj"), "c:\\next.lfc");
+  EXPECT_TRUE(write_profile_string("Project", nullopt, nullopt, sys()));
+  EXPECT_EQ(get("Project", "proj", "gone"), "gone");
+  platform::clear_profile_pins();
+}
+
 }  // namespace
+

@@ -1,0 +1,59 @@
+#include "fuzz/fuzz_support.h"
+
+#include <unistd.h>
+
+#include <chrono>
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <memory>
+
+#include "platform/files.h"
+#include "platform/paths.h"
+#include "platform/ui/host.h"
+
+namespace fs = std::filesystem;
+
+namespace fuzz {
+namespace {
+
+std::string make_root() {
+  std::string pattern = (fs::temp_directory_path() / "tw-fuzz-XXXXXX").string();
+  if (!mkdtemp(pattern.data())) std::abort();
+  return pattern;
+}
+
+void remove_root() {
+  std::error_code ec;
+  fs::current_path(fs::temp_directory_path(), ec);
+  fs::remove_all(root(), ec);
+}
+
+}  // namespace
+
+const std::string& root() {
+  static const std::string folder = [] {
+    std::string r = make_root();
+    platform::set_root_folder(r);
+    // Nothing else holds our files: a lock conflict is a finding, not a wait.
+    platform::set_lock_wait(std::chrono::milliseconds(10));
+    fs::current_path(r);
+    return r;
+  }();
+  static const bool cleanup_registered = [] { return std::atexit(remove_root) == 0; }();
+  (void)cleanup_registered;
+  return folder;
+}
+
+std::string in_root(std::string_view relative) { return root() + "/" + std::string(relative); }
+
+void put_file(std::string_view relative, std::string_view bytes) {
+  const fs::path p = in_root(relative);
+  fs::create_directories(p.parent_path());
+  std::ofstream out(p, std::ios::binary | std::ios::trunc);
+  out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+}
+
+void fresh_host() { ui::set_host(std::make_unique<ui::HeadlessHost>()); }
+
+}  // namespace fuzz

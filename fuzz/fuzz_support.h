@@ -1,0 +1,26 @@
+// What every harness shares: a temporary root folder the process owns (the
+// Windows directory and drive c:, also the current directory), a headless UI
+// host, and whole-file helpers inside that folder. Nothing is written
+// outside it; it is removed when the harness exits.
+#pragma once
+#include <cstddef>
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+namespace fuzz {
+
+// Sets up the root folder once; returns its host path.
+const std::string& root();
+// root() + "/" + relative
+std::string in_root(std::string_view relative);
+// Writes bytes to a file under the root (folders made as needed).
+void put_file(std::string_view relative, std::string_view bytes);
+// A fresh headless host, so that transcripts do not grow run after run.
+void fresh_host();
+// The input as text.
+inline std::string_view as_text(const std::uint8_t* data, std::size_t size) {
+  return {reinterpret_cast<const char*>(data), size};
+}
+
+}  // namespace fuzz

@@ -1,0 +1,2 @@
+IDH_one	One	**twznew**
+IDH_two	Two	x;y

@@ -1,0 +1,52 @@
+// The page splitter and page writer on the word processor's HTML: an
+// exported file split into topic pages, and each page then written.
+#include <filesystem>
+
+#include "fuzz/fuzz_support.h"
+#include "html/driver/conversion_run.h"
+#include "html/splitter/html_registration.h"
+#include "html/pages/page_writer.h"
+#include "platform/profile.h"
+
+namespace {
+
+void use_help_project() {
+  static const bool done = [] {
+    platform::write_profile_string("Project", "proj", "c:\\proj\\conv.lfc", "twzhtml.ini");
+    platform::write_profile_string("TWHTML", "hpj", "c:\\proj\\fuzz.hpj", "c:\\proj\\conv.lfc");
+    return true;
+  }();
+  (void)done;
+}
+
+// Pages of the last input go; the project file stays.
+void clear_pages() {
+  std::error_code ec;
+  for (const auto& entry : std::filesystem::directory_iterator(fuzz::in_root("proj"), ec)) {
+    if (entry.path().extension() != ".lfc") std::filesystem::remove(entry.path(), ec);
+  }
+}
+
+}  // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+  fuzz::root();
+  fuzz::fresh_host();
+  std::filesystem::create_directories(fuzz::in_root("proj"));
+  use_help_project();
+  clear_pages();
+  fuzz::put_file("proj/t.htm", fuzz::as_text(data, size));
+
+  html::ConversionRun run;
+  html::add_html_file(run, "INIT", "");
+  html::add_html_file(run, "c:\\proj\\t.htm", "T");
+  html::prepare_page_split(run);
+  html::split_registered_files(run);
+
+  run.settings.location.project_file = "c:\\proj\\conv.lfc";
+  run.settings.derived.output_directory = "c:\\proj";
+  html::prepare_page_writing(run);
+  const std::size_t pages = run.page_list.in_order().size();
+  for (std::size_t i = 0; i < pages && i < 64; ++i) html::write_topic_page(run, i);
+  return 0;
+}

@@ -1,0 +1,20 @@
+// Wizard projects (.lfc): every setting read from a damaged file, then
+// saved back into it.
+#include "fuzz/fuzz_support.h"
+#include "platform/profile.h"
+#include "wizard/head_code.h"
+#include "wizard/nav_buttons.h"
+#include "wizard/project_file.h"
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+  fuzz::root();
+  const char* project = "c:\\pubs\\fuzz.lfc";
+  fuzz::put_file("pubs/fuzz.lfc", fuzz::as_text(data, size));
+  platform::write_profile_string(std::nullopt, std::nullopt, std::nullopt, project);
+  const wizard::ProjectSettings settings = wizard::read_project_settings(project);
+  wizard::read_head_code(project);
+  wizard::read_buttons(project);
+  wizard::write_project_settings(settings, project);
+  wizard::read_project_settings(project);
+  return 0;
+}
