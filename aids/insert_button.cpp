@@ -114,7 +114,8 @@ int InsertButton(core::LibraryState& state, std::int32_t window, std::string_vie
   out.field = button_field(dialog.text(), action, state.win95_compiler != 0);
   out.text = state.options.wys_picts ? caption : std::string();
   const bool other_file = !split_target(dialog.target()).file.empty();
-  out.test_flag = core::read_setting_int(kTestButtonsKey, 0) != 0 && !other_file ? "1" : "0";
+  const bool test_buttons = core::read_setting_int(kTestButtonsKey, 0) != 0 && !other_file;
+  out.test_flag = std::string(1, test_buttons ? '1' : '0');
   return dialog.kind();
 }
 
@@ -125,7 +126,8 @@ int InsertShortcut(core::LibraryState& state, std::int32_t window, std::string_v
   std::string edited = printable(macro);
   if (!edited.empty() && edited.front() != '!') edited = edited.substr(0, edited.find(' '));
   if (EditMacros(state, window, MacroMode::shortcut, edited) != 1) return 0;
-  macro = edited.empty() || edited.front() == '!' ? edited : "!" + edited;
+  if (!edited.empty() && edited.front() != '!') edited.insert(0, 1, '!');
+  macro = edited;
   std::string folder = state.settings.bitmap_dir;
   if (!folder.empty() && folder.back() != '\\') folder += '\\';
   picture = state.options.wys_picts ? folder + "std_bmps\\shortcut.bmp" : std::string("shortcut.bmp");
