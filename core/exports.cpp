@@ -7,6 +7,7 @@
 #include <cstring>
 #include <string>
 
+#include "aids/embedded_window.h"
 #include "aids/insert_button.h"
 #include "aids/keyword_commands.h"
 #include "aids/wizard_answers.h"
@@ -364,6 +365,13 @@ int32_t InsertShortcut(int32_t window, char* document, char* text, char* macro, 
   put(flag, "0");
   put(picture, path);
   put(text, "");
+  return result;
+}
+
+int32_t InsertEmbWindow(int32_t window, char* document, char* text) {
+  std::string edited = arg(text);
+  const int32_t result = aids::InsertEmbWindow(library(), window, topic_document(document), edited);
+  if (result == 1) put(text, edited);
   return result;
 }
 

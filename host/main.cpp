@@ -4,6 +4,7 @@
 
 #include "host/build_flow.h"
 #include "host/convert_flow.h"
+#include "host/editor_flows.h"
 #include "host/flows.h"
 #include "host/installation.h"
 #include "host/libraries.h"
@@ -51,6 +52,8 @@ int run_flow(const host::Libraries& libs, host::ScriptSession& script, const hos
   if (o.flow == "publish") return host::run_publish(libs, o.args);
   if (o.flow == "build") return host::run_build(libs, o.args[0]);
   if (o.flow == "report") return host::run_report(libs, script, o.args[0]);
+  if (o.flow == "macros") return host::run_macros(libs, script, o.args);
+  if (o.flow == "buttons") return host::run_buttons(libs, script, o.args);
   return usage_error("", "unknown flow '" + o.flow + "'");
 }
 

@@ -19,6 +19,18 @@ constexpr FlowUsage kFlows[] = {
      "then ViewErrors, and prints the compiler's log.\n",
      1, 1},
     {"report", "PROJECT.hpj", "write the topic report (twz_rpt.txt) and print it", "", 1, 1},
+    {"macros", "PROJECT.hpj [MACRO...]", "add start-up macros in the Macro Editor",
+     "Opens the project dialog's Macro Editor, adds each MACRO as a line and saves;\n"
+     "prints the project's [CONFIG] section. Without macros it only prints it.\n"
+     "\n"
+     "  twhost macros help.hpj 'About()' 'EP(`notepad.exe readme.txt',1)'\n",
+     1, 999},
+    {"buttons", "PROJECT.hpj [ID CAPTION MACRO]...", "add buttons to the button bar in the Button Editor",
+     "Opens the project dialog's Button Editor and adds each button (always visible\n"
+     "and enabled) with a macro as its action; prints the project's [CONFIG] section.\n"
+     "\n"
+     "  twhost buttons help.hpj btn_web '&Web' 'EP(`browser.exe',1)'\n",
+     1, 999},
     {"convert", "PROJECT.hpj --out DIR [--template NAME.lfc] [--keep-intermediates]",
      "marker files, their HTML export into DIR, registration",
      "The first half of publish: the HTML files in DIR are registered for ProcessFiles.\n", -1, -1},

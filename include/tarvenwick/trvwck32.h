@@ -104,6 +104,9 @@ TRVWCK32_API int32_t InsertButton(int32_t window, char* document, char* text, ch
                                   char* ignored, char* test, char* ignored2);
 TRVWCK32_API int32_t InsertShortcut(int32_t window, char* document, char* text, char* macro,
                                     char* ignored, char* flag, char* picture);
+/* InsertEmbWindow: text holds an existing "{ew...}" text or nothing; on OK
+ * (1) it receives the embedded-window text. */
+TRVWCK32_API int32_t InsertEmbWindow(int32_t window, char* document, char* text);
 
 /* The document wizard. InitWizard forgets every answer; returns 1.
  * WizardLoad reads the answers from the [Wizard] section of the named

@@ -11,11 +11,10 @@ using tw_test::CoreFixture;
 class WizardExportsTest : public CoreFixture {
  protected:
   char text[4096] = {};
-  std::string arg(const std::string& s) { return s; }
 };
 
 TEST_F(WizardExportsTest, AnswersComeFromTheWizardSectionWithoutRegardToCase) {
-  write_file(file("answers.ini"), "[Other]\r\nTitle=No\r\n[wizard]\r\nTitle = \"My Guide\"\r\nPages=12\r\n");
+  tw_test::write_file(file("answers.ini"), "[Other]\r\nTitle=No\r\n[wizard]\r\nTitle = \"My Guide\"\r\nPages=12\r\n");
   std::string path = "c:\\answers.ini";
   EXPECT_EQ(InitWizard(5), 1);
   EXPECT_EQ(WizardLoad(path.data()), 1);
@@ -36,14 +35,14 @@ TEST_F(WizardExportsTest, AnswersComeFromTheWizardSectionWithoutRegardToCase) {
 
 TEST_F(WizardExportsTest, DocumentWizardGetsItsStartingDocumentOnce) {
   write_settings("[TARVENWICK]\r\nMain Directory=c:\\trvwck\r\n");
-  write_file(file("trvwck/wiz_init.mst"), "master");
+  tw_test::write_file(file("trvwck/wiz_init.mst"), "master");
   std::string doc = "c:\\work\\report.doc";
-  write_file(file("work/keep.txt"), "");
+  tw_test::write_file(file("work/keep.txt"), "");
   EXPECT_EQ(InitDocWiz(0, doc.data(), -2), 0);
   EXPECT_FALSE(tw_test::exists(file("work/wiz_init.doc")));
   EXPECT_EQ(InitDocWiz(0, doc.data(), 4), 1);
   EXPECT_EQ(tw_test::read_file(file("work/wiz_init.doc")), "master");
-  write_file(file("work/wiz_init.doc"), "edited");
+  tw_test::write_file(file("work/wiz_init.doc"), "edited");
   EXPECT_EQ(InitDocWiz(0, doc.data(), 4), 1);
   EXPECT_EQ(tw_test::read_file(file("work/wiz_init.doc")), "edited");
 }
