@@ -3,15 +3,15 @@
 
 #include "aids/macro_editor.h"
 #include "aids/macro_text.h"
-#include "core/library_state.h"
+#include "project/project_state.h"
 #include "core/messages.h"
 #include "core/settings.h"
 #include "platform/paths.h"
 #include "platform/profile.h"
 #include "platform/text.h"
 #include "platform/ui/host.h"
-#include "project/project_file.h"
-#include "project/project_update.h"
+#include "project/files/project_file.h"
+#include "project/files/project_update.h"
 
 namespace aids {
 
@@ -22,7 +22,7 @@ constexpr std::string_view kWorkshopButtonsText = "You must use Help Workshop to
 
 int slot_of(int id) { return id - ButtonEditor::kFirstSlot; }
 
-std::string project_help_file(const core::LibraryState& state) {
+std::string project_help_file(const project::ProjectState& state) {
   return std::string(platform::file_name_of(platform::replace_extension(state.project_path, ".hlp")));
 }
 
@@ -104,7 +104,7 @@ std::string button_action_macro(const ButtonTarget& t, std::string_view project_
   return {};
 }
 
-ButtonEditor::ButtonEditor(core::LibraryState& state, bool topic_mode, std::string startup, std::string entry)
+ButtonEditor::ButtonEditor(project::ProjectState& state, bool topic_mode, std::string startup, std::string entry)
     : state_(state), topic_mode_(topic_mode), startup_(std::move(startup)), entry_(std::move(entry)) {}
 
 bool ButtonEditor::editable(int index) const {
@@ -310,7 +310,7 @@ void ButtonEditor::accept(ui::Dialog& dialog) {
   dialog.end(1);
 }
 
-NewButtonDialog::NewButtonDialog(core::LibraryState& state, project::Button& button,
+NewButtonDialog::NewButtonDialog(project::ProjectState& state, project::Button& button,
                                  std::vector<std::string> used_ids)
     : state_(state), button_(button), used_ids_(std::move(used_ids)) {}
 
@@ -347,12 +347,12 @@ void NewButtonDialog::on_command(ui::Dialog& dialog, int id, ui::Notify notify) 
   dialog.end(1);
 }
 
-std::string default_entry_macros(const core::LibraryState& state) {
+std::string default_entry_macros(const project::ProjectState& state) {
   return platform::get_profile_string("Project", kEntryMacrosKey, "", 1 << 16,
                                       core::option_file_path(state.project_path));
 }
 
-int EditButtonBar(core::LibraryState& state, std::int32_t window) {
+int EditButtonBar(project::ProjectState& state, std::int32_t window) {
   if (!state.project_set || state.project_path.empty()) return 0;
   const project::ProjectFileModel before = state.data.project;
   const std::string entry = default_entry_macros(state);

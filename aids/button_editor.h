@@ -8,8 +8,8 @@
 #include "aids/button_macros.h"
 #include "platform/ui/dialog.h"
 
-namespace core {
-struct LibraryState;
+namespace project {
+struct ProjectState;
 }
 
 namespace aids {
@@ -49,12 +49,12 @@ class NewButtonDialog : public ui::DialogProc {
   static constexpr int kSameAction = 130;
   static constexpr int kTopicAction = 131;
 
-  NewButtonDialog(core::LibraryState& state, project::Button& button, std::vector<std::string> used_ids);
+  NewButtonDialog(project::ProjectState& state, project::Button& button, std::vector<std::string> used_ids);
   void on_init(ui::Dialog& dialog) override;
   void on_command(ui::Dialog& dialog, int id, ui::Notify notify) override;
 
  private:
-  core::LibraryState& state_;
+  project::ProjectState& state_;
   project::Button& button_;
   std::vector<std::string> used_ids_;
 };
@@ -81,7 +81,7 @@ class ButtonEditor : public ui::DialogProc {
 
   // Topic mode edits one topic's entry macros; project mode the start-up
   // macros and the default entry macros of new topics.
-  ButtonEditor(core::LibraryState& state, bool topic_mode, std::string startup, std::string entry);
+  ButtonEditor(project::ProjectState& state, bool topic_mode, std::string startup, std::string entry);
   void on_init(ui::Dialog& dialog) override;
   void on_command(ui::Dialog& dialog, int id, ui::Notify notify) override;
 
@@ -102,7 +102,7 @@ class ButtonEditor : public ui::DialogProc {
   bool editable(int index) const;
   std::vector<std::string> ids() const;
 
-  core::LibraryState& state_;
+  project::ProjectState& state_;
   bool topic_mode_;
   std::string startup_, entry_;
   std::vector<project::Button> buttons_;
@@ -117,9 +117,9 @@ class ButtonEditor : public ui::DialogProc {
 // after OK the buttons, the browse-buttons flag and the start-up macros are
 // the project's, the default entry macros go to the option file, and a
 // Windows 3.x project file is rewritten. 1 after OK, else 0.
-int EditButtonBar(core::LibraryState& state, std::int32_t window);
+int EditButtonBar(project::ProjectState& state, std::int32_t window);
 
 // The default entry macros of new topics, kept in the project's option file.
-std::string default_entry_macros(const core::LibraryState& state);
+std::string default_entry_macros(const project::ProjectState& state);
 
 }  // namespace aids

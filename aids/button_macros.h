@@ -6,7 +6,7 @@
 #include <string_view>
 #include <vector>
 
-#include "project/project_data.h"
+#include "project/files/project_data.h"
 
 namespace aids {
 

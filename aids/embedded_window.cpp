@@ -2,9 +2,9 @@
 
 #include "aids/macro_catalogue.h"
 #include "core/help_commands.h"
-#include "core/library_state.h"
+#include "project/project_state.h"
 #include "core/messages.h"
-#include "core/project_document.h"
+#include "project/topics/project_document.h"
 #include "platform/text.h"
 #include "platform/ui/host.h"
 
@@ -74,7 +74,7 @@ std::vector<WindowClass> parse_window_classes(std::string_view comment_lines) {
   return classes;
 }
 
-EmbeddedWindowDialog::EmbeddedWindowDialog(core::LibraryState& state, EmbeddedWindow window)
+EmbeddedWindowDialog::EmbeddedWindowDialog(project::ProjectState& state, EmbeddedWindow window)
     : state_(state), window_(std::move(window)) {}
 
 void EmbeddedWindowDialog::on_init(ui::Dialog& dialog) {
@@ -118,13 +118,13 @@ void EmbeddedWindowDialog::accept(ui::Dialog& dialog) {
   dialog.end(1);
 }
 
-int InsertEmbWindow(core::LibraryState& state, std::int32_t window, std::string_view document,
+int InsertEmbWindow(project::ProjectState& state, std::int32_t window, std::string_view document,
                     std::string& text) {
   if (state.compiler_kind == 2) {
     core::show_message(state, kWin31OnlyText, ui::kMbOk | ui::kMbIconExclamation);
     return 0;
   }
-  if (!document.empty() && !core::CheckProjectDocument(state, document)) return 0;
+  if (!document.empty() && !project::CheckProjectDocument(state, document)) return 0;
   EmbeddedWindow existing;
   parse_embedded_window(text, existing);
   EmbeddedWindowDialog dialog(state, existing);

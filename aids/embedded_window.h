@@ -9,8 +9,8 @@
 
 #include "platform/ui/dialog.h"
 
-namespace core {
-struct LibraryState;
+namespace project {
+struct ProjectState;
 }
 
 namespace aids {
@@ -47,20 +47,20 @@ class EmbeddedWindowDialog : public ui::DialogProc {
   static constexpr int kLeft = 110;  // then right margin, insertion point
   static constexpr int kHelpButton = 998;
 
-  EmbeddedWindowDialog(core::LibraryState& state, EmbeddedWindow window);
+  EmbeddedWindowDialog(project::ProjectState& state, EmbeddedWindow window);
   void on_init(ui::Dialog& dialog) override;
   void on_command(ui::Dialog& dialog, int id, ui::Notify notify) override;
   const EmbeddedWindow& window() const { return window_; }
 
  private:
   void accept(ui::Dialog& dialog);
-  core::LibraryState& state_;
+  project::ProjectState& state_;
   EmbeddedWindow window_;
   std::vector<WindowClass> classes_;
 };
 
 // InsertEmbWindow: 1 with the embedded-window text in text, 0 otherwise.
-int InsertEmbWindow(core::LibraryState& state, std::int32_t window, std::string_view document,
+int InsertEmbWindow(project::ProjectState& state, std::int32_t window, std::string_view document,
                     std::string& text);
 
 }  // namespace aids

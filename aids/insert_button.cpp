@@ -2,13 +2,13 @@
 
 #include "aids/button_fields.h"
 #include "aids/macro_editor.h"
-#include "core/library_state.h"
+#include "project/project_state.h"
 #include "core/messages.h"
-#include "core/project_document.h"
+#include "project/topics/project_document.h"
 #include "core/settings.h"
 #include "platform/text.h"
 #include "platform/ui/host.h"
-#include "project/project_file.h"
+#include "project/files/project_file.h"
 
 namespace aids {
 
@@ -17,7 +17,7 @@ namespace {
 // The preference that puts test buttons after jumps (TRVWCK6.INI).
 constexpr std::string_view kTestButtonsKey = "Test Buttons";
 
-bool offers_buttons(core::LibraryState& state) {
+bool offers_buttons(project::ProjectState& state) {
   if (state.win95_compiler || state.data.project.emulation) return true;
   core::show_message(state, kNeedsWin95Text, ui::kMbOk | ui::kMbIconExclamation);
   return false;
@@ -33,7 +33,7 @@ std::string printable(std::string_view s) {
 
 }  // namespace
 
-InsertButtonDialog::InsertButtonDialog(core::LibraryState& state, std::string text, std::string existing)
+InsertButtonDialog::InsertButtonDialog(project::ProjectState& state, std::string text, std::string existing)
     : state_(state), text_(std::move(text)) {
   if (existing.find('(') != std::string::npos) {
     ParsedButton parsed = parse_button_action(existing);
@@ -101,10 +101,10 @@ void InsertButtonDialog::accept(ui::Dialog& dialog) {
   dialog.end(1);
 }
 
-int InsertButton(core::LibraryState& state, std::int32_t window, std::string_view document,
+int InsertButton(project::ProjectState& state, std::int32_t window, std::string_view document,
                  std::string_view text, std::string_view existing, InsertButtonResult& out) {
   if (!offers_buttons(state)) return 0;
-  if (!document.empty() && !core::CheckProjectDocument(state, document)) return 0;
+  if (!document.empty() && !project::CheckProjectDocument(state, document)) return 0;
   InsertButtonDialog dialog(state, printable(text), printable(existing));
   if (ui::host().run_modal(core::authoring_module(), "DLG_INS_BUTTON", dialog, core::dialog_owner(state, window)) != 1)
     return 0;
@@ -119,10 +119,10 @@ int InsertButton(core::LibraryState& state, std::int32_t window, std::string_vie
   return dialog.kind();
 }
 
-int InsertShortcut(core::LibraryState& state, std::int32_t window, std::string_view document,
+int InsertShortcut(project::ProjectState& state, std::int32_t window, std::string_view document,
                    std::string& macro, std::string& picture) {
   if (!offers_buttons(state)) return 0;
-  if (!document.empty() && !core::CheckProjectDocument(state, document)) return 0;
+  if (!document.empty() && !project::CheckProjectDocument(state, document)) return 0;
   std::string edited = printable(macro);
   if (!edited.empty() && edited.front() != '!') edited = edited.substr(0, edited.find(' '));
   if (EditMacros(state, window, MacroMode::shortcut, edited) != 1) return 0;

@@ -6,8 +6,8 @@
 
 #include "platform/ui/dialog.h"
 
-namespace core {
-struct LibraryState;
+namespace project {
+struct ProjectState;
 }
 
 namespace aids {
@@ -28,7 +28,7 @@ class InsertButtonDialog : public ui::DialogProc {
   static constexpr int kOtherFile = 511;
   static constexpr int kFile = 513;
 
-  InsertButtonDialog(core::LibraryState& state, std::string text, std::string existing);
+  InsertButtonDialog(project::ProjectState& state, std::string text, std::string existing);
   void on_init(ui::Dialog& dialog) override;
   void on_command(ui::Dialog& dialog, int id, ui::Notify notify) override;
 
@@ -41,7 +41,7 @@ class InsertButtonDialog : public ui::DialogProc {
   void show_kind(ui::Dialog& dialog);
   void accept(ui::Dialog& dialog);
 
-  core::LibraryState& state_;
+  project::ProjectState& state_;
   std::string text_, target_, macro_;
   int kind_ = 2;
 };
@@ -53,12 +53,12 @@ struct InsertButtonResult {
 };
 
 // InsertButton: 2 jump, 3 pop-up, 4 macro, 0 cancelled or refused.
-int InsertButton(core::LibraryState& state, std::int32_t window, std::string_view document,
+int InsertButton(project::ProjectState& state, std::int32_t window, std::string_view document,
                  std::string_view text, std::string_view existing, InsertButtonResult& out);
 
 // InsertShortcut: 4 with the hotspot macro in macro, 0 otherwise; picture
 // receives the ShortCut picture's path.
-int InsertShortcut(core::LibraryState& state, std::int32_t window, std::string_view document,
+int InsertShortcut(project::ProjectState& state, std::int32_t window, std::string_view document,
                    std::string& macro, std::string& picture);
 
 }  // namespace aids

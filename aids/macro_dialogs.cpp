@@ -1,14 +1,14 @@
 // The dialogs the Macro Editor opens, and the commands that run it.
 #include "aids/macro_editor.h"
 #include "core/help_commands.h"
-#include "core/library_state.h"
+#include "project/project_state.h"
 #include "core/messages.h"
 #include "core/settings.h"
 #include "platform/process.h"
 #include "platform/text.h"
 #include "platform/winhelp.h"
 #include "platform/ui/host.h"
-#include "project/project_update.h"
+#include "project/files/project_update.h"
 
 namespace aids {
 
@@ -19,7 +19,7 @@ constexpr std::string_view kShortcutBitsKey = "SC Bits";
 
 }  // namespace
 
-TestMacrosDialog::TestMacrosDialog(core::LibraryState& state, std::string help_file,
+TestMacrosDialog::TestMacrosDialog(project::ProjectState& state, std::string help_file,
                                    std::vector<std::string> macros, bool viewer)
     : state_(state), help_file_(std::move(help_file)), macros_(std::move(macros)), viewer_(viewer) {}
 
@@ -99,7 +99,7 @@ void ShortcutDialog::accept(ui::Dialog& dialog) {
   dialog.end(1);
 }
 
-int EditMacros(core::LibraryState& state, std::int32_t window, MacroMode mode, std::string& macros) {
+int EditMacros(project::ProjectState& state, std::int32_t window, MacroMode mode, std::string& macros) {
   MacroEditor editor(state, mode, macros);
   const int result =
       ui::host().run_modal(core::authoring_module(), "DLG_MACROS", editor, core::dialog_owner(state, window));
@@ -108,7 +108,7 @@ int EditMacros(core::LibraryState& state, std::int32_t window, MacroMode mode, s
   return 1;
 }
 
-int EditStartupMacros(core::LibraryState& state, std::int32_t window) {
+int EditStartupMacros(project::ProjectState& state, std::int32_t window) {
   if (!state.project_set || state.project_path.empty()) return 0;
   const project::ProjectFileModel before = state.data.project;
   std::string macros = before.config_macros;

@@ -4,7 +4,7 @@
 #include "aids/macro_text.h"
 #include "aids/url_capture.h"
 #include "core/help_commands.h"
-#include "core/library_state.h"
+#include "project/project_state.h"
 #include "core/messages.h"
 #include "platform/files.h"
 #include "platform/paths.h"
@@ -33,7 +33,7 @@ bool is_shortcut(std::string_view syntax) {
 
 }  // namespace
 
-MacroEditor::MacroEditor(core::LibraryState& state, MacroMode mode, std::string macros)
+MacroEditor::MacroEditor(project::ProjectState& state, MacroMode mode, std::string macros)
     : state_(state), mode_(mode), macros_(std::move(macros)) {}
 
 bool MacroEditor::viewer() const { return text::iends_with(state_.project_path, ".mvp"); }

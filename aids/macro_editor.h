@@ -8,8 +8,8 @@
 #include "aids/macro_catalogue.h"
 #include "platform/ui/dialog.h"
 
-namespace core {
-struct LibraryState;
+namespace project {
+struct ProjectState;
 }
 
 namespace aids {
@@ -51,7 +51,7 @@ class MacroEditor : public ui::DialogProc {
   static constexpr int kUrl = 90;
   static constexpr int kHelpButton = 998;
 
-  MacroEditor(core::LibraryState& state, MacroMode mode, std::string macros);
+  MacroEditor(project::ProjectState& state, MacroMode mode, std::string macros);
   void on_init(ui::Dialog& dialog) override;
   void on_command(ui::Dialog& dialog, int id, ui::Notify notify) override;
 
@@ -76,7 +76,7 @@ class MacroEditor : public ui::DialogProc {
   std::vector<std::string> lines(const ui::Dialog& dialog) const;
   bool viewer() const;
 
-  core::LibraryState& state_;
+  project::ProjectState& state_;
   MacroMode mode_;
   std::string macros_;
   std::string result_;
@@ -96,7 +96,7 @@ class TestMacrosDialog : public ui::DialogProc {
   static constexpr int kStep = 103;
   static constexpr int kHelpButton = 998;
 
-  TestMacrosDialog(core::LibraryState& state, std::string help_file, std::vector<std::string> macros,
+  TestMacrosDialog(project::ProjectState& state, std::string help_file, std::vector<std::string> macros,
                    bool viewer);
   void on_init(ui::Dialog& dialog) override;
   void on_command(ui::Dialog& dialog, int id, ui::Notify notify) override;
@@ -104,7 +104,7 @@ class TestMacrosDialog : public ui::DialogProc {
  private:
   void send(ui::Dialog& dialog, int index);
 
-  core::LibraryState& state_;
+  project::ProjectState& state_;
   std::string help_file_;
   std::vector<std::string> macros_;
   bool viewer_;
@@ -120,21 +120,21 @@ class ShortcutDialog : public ui::DialogProc {
   static constexpr int kProgram = 120;
   static constexpr int kHelpButton = 998;
 
-  explicit ShortcutDialog(core::LibraryState& state) : state_(state) {}
+  explicit ShortcutDialog(project::ProjectState& state) : state_(state) {}
   void on_init(ui::Dialog& dialog) override;
   void on_command(ui::Dialog& dialog, int id, ui::Notify notify) override;
 
  private:
   void accept(ui::Dialog& dialog);
-  core::LibraryState& state_;
+  project::ProjectState& state_;
 };
 
 // Runs the Macro Editor on macros; 1 with the edited text in macros after
 // OK, 0 after Cancel (macros unchanged).
-int EditMacros(core::LibraryState& state, std::int32_t window, MacroMode mode, std::string& macros);
+int EditMacros(project::ProjectState& state, std::int32_t window, MacroMode mode, std::string& macros);
 
 // The project's start-up macros: edits them and, when they changed,
 // rewrites the project file. 1 after OK, 0 after Cancel or without a project.
-int EditStartupMacros(core::LibraryState& state, std::int32_t window);
+int EditStartupMacros(project::ProjectState& state, std::int32_t window);
 
 }  // namespace aids

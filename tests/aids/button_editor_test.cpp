@@ -5,8 +5,8 @@
 #include "aids/button_editor.h"
 #include "core/settings.h"
 #include "platform/profile.h"
-#include "project/project_dialogs.h"
-#include "project/project_file.h"
+#include "project/dialogs/project_dialogs.h"
+#include "project/files/project_file.h"
 #include "project/project_fixture.h"
 
 namespace {

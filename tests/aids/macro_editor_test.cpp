@@ -7,8 +7,8 @@
 #include "aids/macro_editor.h"
 #include "platform/browser_query.h"
 #include "platform/profile.h"
-#include "project/project_dialogs.h"
-#include "project/project_file.h"
+#include "project/dialogs/project_dialogs.h"
+#include "project/files/project_file.h"
 #include "core/settings.h"
 #include "project/project_fixture.h"
 
