@@ -13,6 +13,9 @@
 #include "aids/keyword_commands.h"
 #include "aids/link_dialog.h"
 #include "aids/prompt_dialog.h"
+#include "aids/embedded_window.h"
+#include "aids/insert_button.h"
+#include "aids/wizard_answers.h"
 #include "core/help_commands.h"
 #include "core/language.h"
 #include "authoring/library_state.h"
@@ -418,6 +421,79 @@ int32_t ImpDoc(int32_t window, char* document, char* style, char* choices) {
   }
   return result;
 }
+
+// --- Buttons and macros ------------------------------------------------------------
+
+int32_t InsertButton(int32_t window, char* document, char* text, char* target, char*, char* test, char*) {
+  aids::InsertButtonResult out;
+  const int32_t result = aids::InsertButton(library(), window, topic_document(document), arg(text), arg(target), out);
+  if (result == 0) return 0;
+  put(text, out.field);
+  put(target, out.text);
+  put(test, out.test_flag);
+  return result;
+}
+
+int32_t InsertShortcut(int32_t window, char* document, char* text, char* macro, char*, char* flag, char* picture) {
+  std::string edited = macro ? std::string(macro) : std::string(), path;
+  const int32_t result = aids::InsertShortcut(library(), window, topic_document(document), edited, path);
+  if (result == 0) return 0;
+  put(macro, edited);
+  put(flag, "0");
+  put(picture, path);
+  put(text, "");
+  return result;
+}
+
+int32_t InsertEmbWindow(int32_t window, char* document, char* text) {
+  std::string edited = arg(text);
+  const int32_t result = aids::InsertEmbWindow(library(), window, topic_document(document), edited);
+  if (result == 1) put(text, edited);
+  return result;
+}
+
+// --- Document wizard ---------------------------------------------------------------
+
+namespace {
+
+aids::WizardAnswers& wizard_answers() {
+  static aids::WizardAnswers answers;
+  return answers;
+}
+
+ui::ProgressCounter& wizard_progress() {
+  static ui::ProgressCounter counter(aids::wizard_progress_template());
+  return counter;
+}
+
+}  // namespace
+
+int32_t InitWizard(int32_t) {
+  aids::reset_answers(wizard_answers());
+  return 1;
+}
+
+int32_t WizardLoad(char* path) { return aids::load_answers(wizard_answers(), arg(path)) ? 1 : 0; }
+
+int32_t WizardRead(char* key, char* text) {
+  const std::string value = aids::answer(wizard_answers(), arg(key));
+  put_cut(text, value, aids::kWizardAnswerMax);
+  return static_cast<int32_t>(std::min<size_t>(value.size(), aids::kWizardAnswerMax));
+}
+
+int32_t InitDocWiz(int32_t, char* path, int32_t count) {
+  const std::string main_directory = core::read_setting("main directory", "", core::kPathMax);
+  if (aids::prepare_document_wizard(main_directory, arg(path), count) == 0) return 0;
+  wizard_progress().reset(count);
+  return 1;
+}
+
+int32_t InitWizProgress(int32_t, int32_t maximum) {
+  wizard_progress().reset(maximum);
+  return 1;
+}
+
+int32_t WizProgress(int32_t step) { return wizard_progress().advance(step); }
 
 // --- Version ----------------------------------------------------------------------
 

@@ -4,6 +4,7 @@
 
 #include "host/build_flow.h"
 #include "host/convert_flow.h"
+#include "host/editor_flows.h"
 #include "host/flows.h"
 #include "host/installation.h"
 #include "host/jump_flow.h"
@@ -54,6 +55,8 @@ int run_flow(const host::Libraries& libs, host::ScriptSession& script, const hos
   if (o.flow == "report") return host::run_report(libs, script, o.args[0]);
   if (o.flow == "jump") return host::run_jump(libs, script, o.args, true);
   if (o.flow == "popup") return host::run_jump(libs, script, o.args, false);
+  if (o.flow == "macros") return host::run_macros(libs, script, o.args);
+  if (o.flow == "buttons") return host::run_buttons(libs, script, o.args);
   return usage_error("", "unknown flow '" + o.flow + "'");
 }
 

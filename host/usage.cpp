@@ -30,6 +30,18 @@ constexpr FlowUsage kFlows[] = {
      3, 4},
     {"popup", "PROJECT.hpj TOPICFILE.rtf TARGET [CLICK-TEXT]", "make a pop-up hotspot in a topic file with InsertDef",
      "As jump, with InsertDef: the hotspot is underlined once and has no window.\n", 3, 4},
+    {"macros", "PROJECT.hpj [MACRO...]", "add start-up macros in the Macro Editor",
+     "Opens the project dialog's Macro Editor, adds each MACRO as a line and saves;\n"
+     "prints the project's [CONFIG] section. Without macros it only prints it.\n"
+     "\n"
+     "  twhost macros help.hpj 'About()' 'EP(`notepad.exe readme.txt',1)'\n",
+     1, 999},
+    {"buttons", "PROJECT.hpj [ID CAPTION MACRO]...", "add buttons to the button bar in the Button Editor",
+     "Opens the project dialog's Button Editor and adds each button (always visible\n"
+     "and enabled) with a macro as its action; prints the project's [CONFIG] section.\n"
+     "\n"
+     "  twhost buttons help.hpj btn_web '&Web' 'EP(`browser.exe',1)'\n",
+     1, 999},
     {"convert", "PROJECT.hpj --out DIR [--template NAME.lfc] [--keep-intermediates]",
      "marker files, their HTML export into DIR, registration",
      "The first half of publish: the HTML files in DIR are registered for ProcessFiles.\n", -1, -1},

@@ -1,10 +1,10 @@
-// The progress window of the long passes: a meter in a small captioned
-// window that the pass advances one step at a time.
+// The progress window of the long passes: the shared progress window with
+// the conversion library's template.
 #pragma once
 #include <memory>
 #include <string_view>
 
-#include "platform/ui/dialog.h"
+#include "platform/ui/progress_window.h"
 
 namespace html {
 
@@ -12,24 +12,13 @@ namespace html {
 inline constexpr std::string_view kAnalyzingCaption = "Analyzing RTF Files...";
 inline constexpr std::string_view kProcessingCaption = "Processing...";
 
-class ProgressWindow {
+// The conversion library's progress template.
+ui::ProgressTemplate progress_template();
+
+class ProgressWindow : public ui::ProgressWindow {
  public:
-  // Opens the window with the meter at 0 of range steps.
-  ProgressWindow(std::string_view caption, int range);
-  // Removes the window.
-  ~ProgressWindow();
-  ProgressWindow(const ProgressWindow&) = delete;
-  ProgressWindow& operator=(const ProgressWindow&) = delete;
-
-  // Advances the meter one step (it stays full past the end of its range).
-  void step();
-  int position() const { return position_; }
-  ui::Handle handle() const { return window_; }
-
- private:
-  ui::Handle window_ = 0;
-  int range_ = 0;
-  int position_ = 0;
+  ProgressWindow(std::string_view caption, int range)
+      : ui::ProgressWindow(progress_template(), caption, range) {}
 };
 
 // The window when steps exceeds the threshold, else nothing.

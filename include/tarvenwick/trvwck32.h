@@ -122,6 +122,40 @@ TRVWCK32_API int32_t LocalizeLinks(int32_t window, char* help_file);
  * keyword indexes out of date. */
 TRVWCK32_API int32_t ImpDoc(int32_t window, char* document, char* style, char* choices);
 
+/* Buttons and macros. InsertButton: on OK (2 jump, 3 pop-up, 4 macro) text
+ * receives the field text to write ("{button ...}" or the emulation
+ * library's "{ewc ...}"), target the button text (one blank for a bullet
+ * button; empty when pictures show as references), test "1" or "0". An
+ * existing button's macro comes in target. InsertShortcut: on OK (4) macro
+ * receives the hotspot macro, flag "0", picture the ShortCut picture's path,
+ * and text is emptied. */
+TRVWCK32_API int32_t InsertButton(int32_t window, char* document, char* text, char* target,
+                                  char* ignored, char* test, char* ignored2);
+TRVWCK32_API int32_t InsertShortcut(int32_t window, char* document, char* text, char* macro,
+                                    char* ignored, char* flag, char* picture);
+/* InsertEmbWindow: text holds an existing "{ew...}" text or nothing; on OK
+ * (1) it receives the embedded-window text. */
+TRVWCK32_API int32_t InsertEmbWindow(int32_t window, char* document, char* text);
+
+/* The document wizard. InitWizard forgets every answer; returns 1.
+ * WizardLoad reads the answers from the [Wizard] section of the named
+ * profile file (one key per answer); 1, or 0 when the file cannot be read.
+ * WizardRead copies the answer for key into text ("" when there is none);
+ * returns its length. The caller gives text room for 4096 bytes.
+ * InitDocWiz puts "wiz_init.doc" beside path (a copy of "wiz_init.mst" from
+ * the main directory) unless it is there, and resets the progress counter
+ * with maximum count; 1, or 0 (and nothing done) when count is -2.
+ * InitWizProgress resets the progress counter with that maximum; returns 1.
+ * WizProgress(step): 0 resets the counter, a negative step closes the
+ * progress window, any other step advances the counter (wrapping at the
+ * maximum) and shows it; returns step + 1. */
+TRVWCK32_API int32_t InitWizard(int32_t window);
+TRVWCK32_API int32_t WizardLoad(char* path);
+TRVWCK32_API int32_t WizardRead(char* key, char* text);
+TRVWCK32_API int32_t InitDocWiz(int32_t ignored, char* path, int32_t count);
+TRVWCK32_API int32_t InitWizProgress(int32_t ignored, int32_t maximum);
+TRVWCK32_API int32_t WizProgress(int32_t step);
+
 /* The library's version: copies "MAJOR.MINOR.PATCH" into text; returns 1. */
 TRVWCK32_API int32_t TWGetVersion(char* text);
 

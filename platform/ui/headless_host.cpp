@@ -3,9 +3,14 @@
 #include "platform/ui/headless_core.h"
 #include "platform/ui/host.h"
 
+#include <map>
+#include <utility>
+
 namespace ui {
 
-struct HeadlessHost::Impl : detail::HeadlessCore {};
+struct HeadlessHost::Impl : detail::HeadlessCore {
+  std::map<std::pair<Handle, int>, std::vector<std::string>> paintings;
+};
 
 HeadlessHost::HeadlessHost() : impl_(std::make_unique<Impl>()) {}
 HeadlessHost::~HeadlessHost() = default;
@@ -80,6 +85,17 @@ void HeadlessHost::set_window_title(Handle window, std::string_view title) {
 std::string HeadlessHost::window_title(Handle window) const {
   const detail::PlainWindow* w = impl_->plain_window(window);
   return w ? w->title : std::string();
+}
+
+void HeadlessHost::paint(Handle window, int control, const PaintFn& draw) {
+  RecordingPainter painter;
+  if (draw) draw(painter);
+  impl_->paintings[{window, control}] = painter.record();
+}
+
+std::vector<std::string> HeadlessHost::paint_record(Handle window, int control) const {
+  auto it = impl_->paintings.find({window, control});
+  return it == impl_->paintings.end() ? std::vector<std::string>{} : it->second;
 }
 
 ScreenSize HeadlessHost::screen_size() const { return impl_->screen; }

@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "platform/ui/dialog.h"
+#include "platform/ui/painter.h"
 #include "platform/ui/resources.h"
 
 namespace ui {
@@ -86,6 +87,9 @@ class Host {
   // The title of such a window.
   virtual void set_window_title(Handle window, std::string_view title) {}
   virtual std::string window_title(Handle window) const { return {}; }
+  // Paints a window (control 0) or an owner-drawn control of a dialog now:
+  // draw runs against the host's painter for that area.
+  virtual void paint(Handle window, int control, const PaintFn& draw) {}
 
   virtual ScreenSize screen_size() const = 0;
   // A handle that stands for the caller's main window.
@@ -144,6 +148,10 @@ class HeadlessHost : public Host {
   void set_window_rect(Handle window, WindowRect rect) override;
   void set_window_title(Handle window, std::string_view title) override;
   std::string window_title(Handle window) const override;
+  void paint(Handle window, int control, const PaintFn& draw) override;
+  // What the last paint of that window or control drew (RecordingPainter
+  // lines), empty when it was never painted.
+  std::vector<std::string> paint_record(Handle window, int control = 0) const;
   ScreenSize screen_size() const override;
   Handle main_window() override;
   void note(std::string_view line) override;

@@ -1,4 +1,6 @@
 // "DLG_PRJ", the project dialog of SetOptions.
+#include "aids/button_editor.h"
+#include "aids/macro_editor.h"
 #include "project/project_state.h"
 #include "core/messages.h"
 #include "core/settings.h"
@@ -153,12 +155,17 @@ void ProjectDialog::extension_box(ui::Dialog& dialog, int id) {
   flag = on;
 }
 
-// The button bar, macro and window editors come with their own commands;
-// here they only wait for Help Workshop like the others.
+// The child dialogs other than the compiler options and preferences wait
+// for Help Workshop to close. The macro and button-bar editors write the
+// project file themselves when the start-up macros changed.
 void ProjectDialog::open_child(ui::Dialog& dialog, int id) {
   if (id != kCompilerOptions && id != kPreferences && refused_while_help_workshop_runs()) return;
   const auto module = core::authoring_module();
-  if (id == kCompilerOptions) {
+  if (id == kMacros || id == kButtonBar) {
+    const int edited = id == kMacros ? aids::EditStartupMacros(state_, dialog.handle())
+                                     : aids::EditButtonBar(state_, dialog.handle());
+    if (edited == 1) before_ = state_.data.project;
+  } else if (id == kCompilerOptions) {
     ProjectFileModel edited = state_.data.project;
     CompilerOptionsDialog options(state_, edited);
     if (ui::host().run_modal(module, "DLG_MORE_OPT", options, dialog.handle()) != 1) return;

@@ -35,7 +35,7 @@ expect_out() {
   passed=$((passed + 1))
 }
 
-flows="start, sample, build, report, jump, popup, convert, publish, call, help"
+flows="start, sample, build, report, jump, popup, macros, buttons, convert, publish, call, help"
 
 # Help and version: stdout, status 0, nothing installed.
 expect_out 0 '^usage: twhost \[OPTION\.\.\.\] FLOW' -- --help
@@ -125,6 +125,18 @@ expect_out 0 '^kept 3 marker files' -- publish proj/sample.hpj --out site --keep
 [ -e proj/intro.~tw ] || fail "--keep-intermediates did not keep proj/intro.~tw"
 out=$("$twhost" publish proj/sample.hpj --out site 2>&1)
 grep -q 'z:\\' <<<"$out" && fail "publish printed a drive path: $out"
+
+# The start-up macros and the button bar, edited as an author does; the
+# project file is shown in the form the user typed its path.
+cp -r "$sample" edit
+expect_out 0 '^EP\(`notepad\.exe a:b'"'"',1\)$' -- macros edit/sample.hpj 'About()' 'EP(`notepad.exe a;b'"'"',1)'
+expect_out 0 '^About\(\)$' -- macros edit/sample.hpj
+expect_out 0 '^\[CONFIG\] of edit/sample\.hpj:$' -- macros edit/sample.hpj
+expect_out 0 "^CB\(\`btn_web', \`&Web', \`About\(\)'\)$" -- buttons edit/sample.hpj btn_web '&Web' 'About()'
+expect 2 "twhost buttons: give each button as ID CAPTION MACRO" -- buttons edit/sample.hpj btn_x '&X'
+expect 2 "twhost macros: missing PROJECT.hpj [MACRO...]
+usage: twhost [OPTION...] macros PROJECT.hpj [MACRO...]
+Try 'twhost macros --help' for more information." -- macros
 
 # HTML Help: says what it made, that no .chm was built, and does not succeed.
 expect_out 1 '^no \.chm was built' -- publish proj/sample.hpj --out hh --template htmlhelp.lfc
