@@ -79,8 +79,14 @@ bool publish_project(const Libraries& libs, const std::string& hpj, const std::s
     error = "the conversion library lacks ProcessFiles or PublishSummary";
     return false;
   }
-  progress.stage("processing " + counted(result.converted.html_files.size(), "HTML file") + " into pages");
-  if (process() == 0) {
+  progress.stage("processing " + counted(result.converted.html_files.size(), "HTML file") + " into pages",
+                 0, "%");
+  int processed = 0;
+  {
+    LibraryMeter meter(progress);
+    processed = process();
+  }
+  if (processed == 0) {
     error = "nothing was published: no HTML file was registered";
     return false;
   }

@@ -39,10 +39,6 @@ int drive_index(char letter) {
   return (letter | 0x20) - 'a';
 }
 
-bool has_drive(std::string_view path) {
-  return path.size() >= 2 && path[1] == ':' && is_drive_letter(path[0]);
-}
-
 size_t last_separator(std::string_view path) { return path.find_last_of("\\/"); }
 
 bool exists_host(const std::string& host) {
@@ -173,6 +169,10 @@ std::string resolve_components(std::string base, std::string_view rest) {
 }
 
 }  // namespace
+
+bool has_drive(std::string_view path) {
+  return path.size() >= 2 && path[1] == ':' && is_drive_letter(path[0]);
+}
 
 bool internal::make_host_directories(const std::string& host) {
   if (is_dir_host(host)) return true;
