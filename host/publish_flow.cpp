@@ -56,9 +56,8 @@ std::int64_t now_seconds() {
 // Files of the folder written since the run began.
 std::vector<std::string> written_since(const std::string& folder, std::int64_t since) {
   std::vector<std::string> names;
-  for (const auto& name : platform::find_files(folder + "\\*")) {
-    auto mtime = platform::file_mtime(platform::join_path(folder, name));
-    if (mtime && *mtime >= since) names.push_back(name);
+  for (auto& file : platform::find_files_with_times(folder + "\\*")) {
+    if (file.modified >= since) names.push_back(std::move(file.name));
   }
   return names;
 }

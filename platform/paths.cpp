@@ -317,9 +317,10 @@ std::string to_host_path(std::string_view path) {
     size_t slash = direct.rfind('/');
     if (slash != std::string::npos && slash + 1 < direct.size()) {
       std::string folder = direct.substr(0, slash == 0 ? 1 : slash);
-      if (is_dir_host(folder)) {
-        std::string_view name = std::string_view(direct).substr(slash + 1);
-        auto found = internal::find_entry_nocase(folder, name);
+      std::string_view name = std::string_view(direct).substr(slash + 1);
+      bool folder_seen = false;
+      auto found = internal::find_entry_nocase(folder, name, &folder_seen);
+      if (folder_seen) {
         if (!found) found = find_legacy_spelling(folder, name);
         if (found) direct.replace(slash + 1, std::string::npos, *found);
         return direct;
