@@ -58,7 +58,7 @@ void print_log(const std::string& log) {
   if (!bytes) return;
   std::printf("compiler messages (%s):\n", shown_path(log).c_str());
   for (const auto& line : text::split_lines(*bytes)) {
-    if (!line.empty()) std::printf("  %s\n", line.c_str());
+    if (!line.empty()) std::printf("  %s\n", shown_paths_in(line).c_str());
   }
 }
 

@@ -188,8 +188,11 @@ bool convert_project(const Libraries& libs, const std::string& hpj, const std::s
     error = "the conversion library lacks process_rtf or get_next_rtf";
     return false;
   }
-  progress.stage("analyzing the topic files of " + shown_path(hpj));
-  result.all_topic_files_found = analyze() != 0;
+  progress.stage("analyzing the topic files of " + shown_path(hpj), 0, "%");
+  {
+    LibraryMeter meter(progress);
+    result.all_topic_files_found = analyze() != 0;
+  }
   char marker[kTextBufferSize];
   for (int32_t i = 0; next_rtf(i, marker) != 0; ++i) result.marker_files.push_back(marker);
   progress.stage("exporting to HTML", static_cast<int>(result.marker_files.size()), "files");

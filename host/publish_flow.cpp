@@ -56,9 +56,8 @@ std::int64_t now_seconds() {
 // Files of the folder written since the run began.
 std::vector<std::string> written_since(const std::string& folder, std::int64_t since) {
   std::vector<std::string> names;
-  for (const auto& name : platform::find_files(folder + "\\*")) {
-    auto mtime = platform::file_mtime(platform::join_path(folder, name));
-    if (mtime && *mtime >= since) names.push_back(name);
+  for (auto& file : platform::find_files_with_times(folder + "\\*")) {
+    if (file.modified >= since) names.push_back(std::move(file.name));
   }
   return names;
 }
@@ -79,8 +78,14 @@ bool publish_project(const Libraries& libs, const std::string& hpj, const std::s
     error = "the conversion library lacks ProcessFiles or PublishSummary";
     return false;
   }
-  progress.stage("processing " + counted(result.converted.html_files.size(), "HTML file") + " into pages");
-  if (process() == 0) {
+  progress.stage("processing " + counted(result.converted.html_files.size(), "HTML file") + " into pages",
+                 0, "%");
+  int processed = 0;
+  {
+    LibraryMeter meter(progress);
+    processed = process();
+  }
+  if (processed == 0) {
     error = "nothing was published: no HTML file was registered";
     return false;
   }

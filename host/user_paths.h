@@ -18,5 +18,10 @@ std::string argument_path(const std::string& path);
 // A system path as the user sees it: the host path of the file (with the case
 // it has on disk), relative to the user's folder when it lies inside it.
 std::string shown_path(std::string_view system_path);
+// A line of text (a compiler message) with every drive-form path in it
+// shown as shown_path shows it. Such a path starts a word ("c:\...") and runs
+// to the next colon or quote, less trailing blanks, so names with blanks
+// stay whole.
+std::string shown_paths_in(std::string_view line);
 
 }  // namespace host

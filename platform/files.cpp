@@ -52,12 +52,6 @@ std::optional<struct stat> lstat_of(const std::string& host) {
   return st;
 }
 
-// Whether an open file has no content (as far as fstat can tell).
-bool is_empty(int fd) {
-  struct stat st;
-  return ::fstat(fd, &st) == 0 && S_ISREG(st.st_mode) && st.st_size == 0;
-}
-
 // Case-insensitive match of '*' and '?' wildcards.
 bool wildcard_match(std::string_view pattern, std::string_view name) {
   size_t p = 0, n = 0, star = std::string_view::npos, resume = 0;
@@ -247,7 +241,12 @@ bool remove_directory_tree(std::string_view path) {
   return true;
 }
 
-std::vector<std::string> find_files(std::string_view pattern) {
+namespace {
+
+// The files matching pattern, with their modification times when asked:
+// one look at each entry that the listing does not describe, or whose time
+// is wanted.
+std::vector<FoundFile> list_files(std::string_view pattern, bool with_times) {
   size_t sep = pattern.find_last_of("\\/");
   std::string folder;
   std::string_view name = pattern;
@@ -259,7 +258,7 @@ std::vector<std::string> find_files(std::string_view pattern) {
     name = pattern.substr(2);
   }
   std::string host_dir = folder.empty() ? std::string(".") : to_host_path(folder);
-  std::vector<std::string> found;
+  std::vector<FoundFile> found;
   if (name.empty()) return found;
   DIR* dir = ::opendir(host_dir.c_str());
   if (!dir) return found;
@@ -269,18 +268,32 @@ std::vector<std::string> find_files(std::string_view pattern) {
     // The listing says what most entries are; only links and file systems
     // that do not say need a look at the entry itself.
     bool regular = e->d_type == DT_REG;
-    if (e->d_type == DT_UNKNOWN || e->d_type == DT_LNK) {
-      auto st = stat_of(host_dir + "/" + std::string(entry));
-      regular = st && S_ISREG(st->st_mode);
+    std::int64_t modified = 0;
+    if (with_times || e->d_type == DT_UNKNOWN || e->d_type == DT_LNK) {
+      struct stat st;
+      regular = ::fstatat(::dirfd(dir), e->d_name, &st, 0) == 0 && S_ISREG(st.st_mode);
+      modified = regular ? static_cast<std::int64_t>(st.st_mtim.tv_sec) : 0;
     }
-    if (regular) found.emplace_back(entry);
+    if (regular) found.push_back(FoundFile{std::string(entry), modified});
   }
   ::closedir(dir);
-  std::sort(found.begin(), found.end(), [](const std::string& a, const std::string& b) {
-    std::string la = text::to_lower(a), lb = text::to_lower(b);
-    return la != lb ? la < lb : a < b;
+  std::sort(found.begin(), found.end(), [](const FoundFile& a, const FoundFile& b) {
+    std::string la = text::to_lower(a.name), lb = text::to_lower(b.name);
+    return la != lb ? la < lb : a.name < b.name;
   });
   return found;
+}
+
+}  // namespace
+
+std::vector<std::string> find_files(std::string_view pattern) {
+  std::vector<std::string> names;
+  for (auto& file : list_files(pattern, false)) names.push_back(std::move(file.name));
+  return names;
+}
+
+std::vector<FoundFile> find_files_with_times(std::string_view pattern) {
+  return list_files(pattern, true);
 }
 
 ExclusiveFile::~ExclusiveFile() {
@@ -320,20 +333,23 @@ std::unique_ptr<ExclusiveFile> ExclusiveFile::open(std::string_view path, OpenMo
       change->commit();
       change.reset();
     }
+    // The file is looked at once, under the lock: what it is and whether the
+    // name still stands for it.
+    if (!internal::lock_descriptor(fd.get(), LockKind::exclusive)) {
+      status = errno == EWOULDBLOCK ? OpenStatus::sharing_violation : OpenStatus::failed;
+      return nullptr;
+    }
     struct stat opened;
     if (::fstat(fd.get(), &opened) != 0 || S_ISDIR(opened.st_mode)) {
       status = OpenStatus::failed;
-      return nullptr;
-    }
-    if (!internal::lock_descriptor(fd.get(), LockKind::exclusive)) {
-      status = errno == EWOULDBLOCK ? OpenStatus::sharing_violation : OpenStatus::failed;
       return nullptr;
     }
     auto current = stat_of(host);
     if (!current || current->st_ino != opened.st_ino || current->st_dev != opened.st_dev) continue;
     // A file that is empty already is left alone: truncating it would make
     // some file systems write it out at close as if it had been replaced.
-    if (mode == OpenMode::write_truncate && !is_empty(fd.get()) && ::ftruncate(fd.get(), 0) != 0) {
+    bool empty = S_ISREG(opened.st_mode) && opened.st_size == 0;
+    if (mode == OpenMode::write_truncate && !empty && ::ftruncate(fd.get(), 0) != 0) {
       status = OpenStatus::failed;
       return nullptr;
     }

@@ -80,6 +80,12 @@ bool remove_directory_tree(std::string_view path);
 // Names (without folder) of the regular files in pattern's folder whose names
 // match the pattern's last component: '*' and '?' wildcards, case-insensitive.
 std::vector<std::string> find_files(std::string_view pattern);
+// find_files with each file's modification time (seconds since 1970).
+struct FoundFile {
+  std::string name;
+  std::int64_t modified = 0;
+};
+std::vector<FoundFile> find_files_with_times(std::string_view pattern);
 
 // An open file held with an exclusive advisory lock, as our own writers hold
 // it. Opening a file another holder keeps locked for longer than lock_wait()

@@ -120,9 +120,11 @@ std::optional<std::string> first_match(const Listing& listing, std::string_view 
 
 }  // namespace
 
-std::optional<std::string> find_entry_nocase(const std::string& folder, std::string_view name) {
+std::optional<std::string> find_entry_nocase(const std::string& folder, std::string_view name,
+                                             bool* folder_seen) {
   std::string key = folder_key(folder);
   std::optional<Stamp> stamp = stamp_of(key);
+  if (folder_seen) *folder_seen = stamp.has_value();
   Cache& c = cache();
   if (!stamp) {
     std::lock_guard lock(c.mutex);

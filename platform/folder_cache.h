@@ -19,7 +19,10 @@ inline constexpr std::size_t kFolderListingLimit = 256;
 // do; nullopt when there is none or the folder cannot be read. Answers from
 // the kept listing while the folder is the same one with the same
 // modification time, else lists the folder anew.
-std::optional<std::string> find_entry_nocase(const std::string& folder, std::string_view name);
+// folder_seen (when given) tells whether the folder exists as a folder, so
+// that the caller needs no look of its own.
+std::optional<std::string> find_entry_nocase(const std::string& folder, std::string_view name,
+                                             bool* folder_seen = nullptr);
 
 // A change the platform itself makes to the entries of one folder. Construct
 // it before the change, note the names added and removed, and commit once the

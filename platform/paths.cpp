@@ -40,10 +40,6 @@ int drive_index(char letter) {
   return (letter | 0x20) - 'a';
 }
 
-bool has_drive(std::string_view path) {
-  return path.size() >= 2 && path[1] == ':' && is_drive_letter(path[0]);
-}
-
 size_t last_separator(std::string_view path) { return path.find_last_of("\\/"); }
 
 bool exists_host(const std::string& host) {
@@ -174,6 +170,10 @@ std::string resolve_components(std::string base, std::string_view rest) {
 }
 
 }  // namespace
+
+bool has_drive(std::string_view path) {
+  return path.size() >= 2 && path[1] == ':' && is_drive_letter(path[0]);
+}
 
 bool internal::make_host_directories(const std::string& host) {
   if (is_dir_host(host)) return true;
@@ -342,9 +342,10 @@ std::string to_host_path(std::string_view path) {
     size_t slash = direct.rfind('/');
     if (slash != std::string::npos && slash + 1 < direct.size()) {
       std::string folder = direct.substr(0, slash == 0 ? 1 : slash);
-      if (is_dir_host(folder)) {
-        std::string_view name = std::string_view(direct).substr(slash + 1);
-        auto found = internal::find_entry_nocase(folder, name);
+      std::string_view name = std::string_view(direct).substr(slash + 1);
+      bool folder_seen = false;
+      auto found = internal::find_entry_nocase(folder, name, &folder_seen);
+      if (folder_seen) {
         if (!found) found = find_legacy_spelling(folder, name);
         if (found) direct.replace(slash + 1, std::string::npos, *found);
         return direct;

@@ -15,6 +15,8 @@ std::string_view file_name_of(std::string_view path);
 std::string_view extension_of(std::string_view path);
 // path with its extension replaced by ext (which starts with a dot).
 std::string replace_extension(std::string_view path, std::string_view ext);
+// True for "c:..." (the drive form).
+bool has_drive(std::string_view path);
 // True for "c:..." and for paths starting with a separator.
 bool is_absolute(std::string_view path);
 // dir + separator + name, using the separator dir already uses ('\' by default).

@@ -5,6 +5,7 @@
 
 #include <algorithm>
 
+#include "platform/ui/host.h"
 #include "platform/ui/radio_groups.h"
 
 namespace ui::detail {
@@ -194,6 +195,7 @@ void HeadlessDialog::set_progress(int id, int position, int range) {
   if (ControlState* c = control_state(id)) {
     c->progress_position = position;
     c->progress_range = range;
+    report_progress(caption_, position, range);
   }
 }
 

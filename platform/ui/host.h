@@ -5,6 +5,7 @@
 #pragma once
 #include <array>
 #include <cstdint>
+#include <functional>
 #include <memory>
 #include <optional>
 #include <string>
@@ -160,6 +161,15 @@ class HeadlessHost : public Host {
   struct Impl;
   std::unique_ptr<Impl> impl_;
 };
+
+// Told of every move of a progress meter in a dialog: the dialog's caption,
+// the position and the range. A caller without windows shows the libraries'
+// progress windows its own way through it (twhost draws them on the
+// terminal). An empty function stops the telling.
+using ProgressObserver = std::function<void(std::string_view caption, int position, int range)>;
+void set_progress_observer(ProgressObserver observer);
+// Tells the observer, when there is one (the dialogs call this).
+void report_progress(std::string_view caption, int position, int range);
 
 // The headless host when it is the current host, else nullptr (for tests).
 HeadlessHost* headless();

@@ -35,7 +35,18 @@ std::unique_ptr<Host> host_from_environment() {
   return host;
 }
 
+ProgressObserver& progress_observer() {
+  static ProgressObserver observer;
+  return observer;
+}
+
 }  // namespace
+
+void set_progress_observer(ProgressObserver observer) { progress_observer() = std::move(observer); }
+
+void report_progress(std::string_view caption, int position, int range) {
+  if (progress_observer()) progress_observer()(caption, position, range);
+}
 
 Host& host() {
   if (!current()) current() = host_from_environment();

@@ -10,6 +10,8 @@
 #include "host/options.h"
 #include "host/progress.h"
 #include "host/script_session.h"
+#include "host/user_paths.h"
+#include "platform/paths.h"
 #include "platform/ui/host.h"
 #include "support/test_support.h"
 
@@ -128,6 +130,59 @@ TEST(ProgressTest, BarShowsCountsStageAndElapsedTime) {
   host::Progress narrow(nullptr, true, 20);
   narrow.stage("a very long stage name indeed");
   EXPECT_EQ(narrow.bar_line(0).size(), 19u);
+}
+
+// A long export call moves the bar through the library's progress window:
+// as a percentage redrawn in place on a terminal, as a line now and then
+// in a log, and not at all once the call is over.
+TEST(ProgressTest, LibraryProgressWindowMovesTheStage) {
+  std::FILE* log = std::tmpfile();
+  ASSERT_NE(log, nullptr);
+  auto now = std::chrono::steady_clock::time_point{};
+  host::Progress progress(log, false);
+  progress.set_clock([&now] { return now; });
+  progress.stage("processing 3 HTML files into pages", 0, "%");
+  {
+    host::LibraryMeter meter(progress);
+    ui::report_progress("Processing...", 1, 8);  // too soon for a line
+    now += std::chrono::seconds(6);
+    ui::report_progress("Processing...", 2, 8);
+    EXPECT_EQ(progress.bar_line(6), "[######..................] 25%  processing 3 HTML files into pages  0:06");
+    now += std::chrono::seconds(6);
+    ui::report_progress("Processing...", 8, 8);  // the end has a line of its own
+  }
+  now += std::chrono::seconds(6);
+  ui::report_progress("Processing...", 3, 8);
+  std::rewind(log);
+  char text[512] = "";
+  std::size_t size = std::fread(text, 1, sizeof text - 1, log);
+  std::fclose(log);
+  EXPECT_EQ(std::string(text, size),
+            "processing 3 HTML files into pages\n"
+            "  processing 3 HTML files into pages: 25%, 0:06\n");
+}
+
+class UserPathsTest : public tw_test::Fixture {};
+
+TEST_F(UserPathsTest, CompilerMessagesShowHostPaths) {
+  tw_test::write_file(file("proj/One File.rtf"), "{\\rtf1}");
+  tw_test::write_file(file("proj/p.hpj"), "[FILES]\r\n");
+  const std::string started_in = host::user_folder();
+  host::remember_user_folder();  // the fixture's folder
+  EXPECT_EQ(host::shown_paths_in("Warning 4113: topic #2 of c:\\PROJ\\one file.rtf : Jump to 'x'"),
+            "Warning 4113: topic #2 of proj/One File.rtf : Jump to 'x'");
+  EXPECT_EQ(host::shown_paths_in("HC6101: Error: c:\\proj\\p.hpj :"), "HC6101: Error: proj/p.hpj :");
+  EXPECT_EQ(host::shown_paths_in("c:\\proj\\p.hpj: 1 topic, 0 jumps"), "proj/p.hpj: 1 topic, 0 jumps");
+  EXPECT_EQ(host::shown_paths_in("The project file 'c:\\proj\\gone.hpj' cannot be read"),
+            "The project file 'proj/gone.hpj' cannot be read");
+  EXPECT_EQ(host::shown_paths_in("Project z:\\tmp"), "Project /tmp");
+  // Host paths, colons in text and drive-like pieces inside words stay as they are.
+  for (const char* line : {"Project /home/a/p.hpj", "Error 6001: abc:\\d", "time 10:30", "c:"}) {
+    EXPECT_EQ(host::shown_paths_in(line), line);
+  }
+  platform::set_current_directory(started_in);
+  host::remember_user_folder();
+  platform::set_current_directory(root());
 }
 
 TEST(ProgressTest, CountsReadAsEnglish) {

@@ -138,6 +138,21 @@ TEST_F(Files, FindFilesWithWildcards) {
   EXPECT_EQ(platform::find_files("*.TXT"), (Names{"notes.txt"}));
 }
 
+TEST_F(Files, FindFilesWithTimesGivesEachFilesModificationTime) {
+  tw_test::write_file(file("out/b.htm"), "x");
+  tw_test::write_file(file("out/A.htm"), "x");
+  fs::create_directories(file("out/dir.htm"));
+  const auto old_time = fs::last_write_time(file("out/b.htm")) - std::chrono::hours(48);
+  fs::last_write_time(file("out/b.htm"), old_time);
+  auto found = platform::find_files_with_times("c:\\OUT\\*.htm");
+  ASSERT_EQ(found.size(), 2u);  // not the folder
+  EXPECT_EQ(found[0].name, "A.htm");
+  EXPECT_EQ(found[1].name, "b.htm");
+  EXPECT_EQ(found[0].modified, *platform::file_mtime("c:\\out\\a.htm"));
+  EXPECT_EQ(found[1].modified, *platform::file_mtime("c:\\out\\b.htm"));
+  EXPECT_LT(found[1].modified + 47 * 3600, found[0].modified);
+}
+
 TEST_F(Files, ExclusiveOpenReportsASharingViolation) {
   tw_test::write_file(file("Data.twz"), "content");
   OpenStatus status;

@@ -138,6 +138,12 @@ expect 2 "twhost macros: missing PROJECT.hpj [MACRO...]
 usage: twhost [OPTION...] macros PROJECT.hpj [MACRO...]
 Try 'twhost macros --help' for more information." -- macros
 
+# The compiler's messages name the files as the user sees them.
+out=$("$twhost" build proj/sample.hpj 2>&1)
+grep -qE "(^|[ '])[a-zA-Z]:\\\\" <<<"$out" && fail "build printed a drive path: $out"
+grep -q '^compiler messages (proj/sample\.log):$' <<<"$out" || fail "build did not show proj/sample.log: $out"
+grep -q '^  Project proj/sample\.hpj' <<<"$out" || fail "build did not show proj/sample.hpj: $out"
+
 # HTML Help: says what it made, that no .chm was built, and does not succeed.
 expect_out 1 '^no \.chm was built' -- publish proj/sample.hpj --out hh --template htmlhelp.lfc
 

@@ -105,6 +105,18 @@ TEST_F(HelpcCheck, CleanProjectExitsWithoutErrorsAndReplacesTheOldLog) {
   EXPECT_FALSE(tw_test::exists(file("proj/p.log.tmp")));
 }
 
+// The driver names the project in drive form and reads the log back; the
+// person at the terminal sees the summary with the host path.
+TEST_F(HelpcCheck, TerminalSummaryShowsHostPathsWhileTheLogKeepsTheFormGiven) {
+  write_file(file("proj/p.hpj"), "[FILES]\r\n");
+  helpc::RunResult result = helpc::run_compile(helpc::parse_invocation({"hcp", "c:\\PROJ\\p.hpj"}));
+  EXPECT_EQ(result.summary.rfind(file("proj/p.hpj") + ": 0 topics, ", 0), 0u) << result.summary;
+  EXPECT_NE(read_file(file("proj/p.log")).find("\r\nc:\\PROJ\\p.hpj: 0 topics, "), std::string::npos);
+  result = helpc::run_compile(helpc::parse_invocation({"hcp", "proj/p"}));
+  EXPECT_EQ(result.summary.rfind("proj/p.hpj: 0 topics, ", 0), 0u) << result.summary;
+  EXPECT_NE(read_file(file("proj/p.log")).find("\r\nproj/p.hpj: 0 topics, "), std::string::npos);
+}
+
 TEST_F(HelpcCheck, MissingProjectIsNotChecked) {
   helpc::RunResult result = helpc::run_compile(helpc::parse_invocation({"hcp", "c:\\proj\\none"}));
   EXPECT_EQ(result.exit_status, helpc::kExitNotChecked);

@@ -22,6 +22,15 @@ bool write_log(const std::string& log_path, const std::string& text) {
   return written;
 }
 
+namespace {
+
+// The project as the user sees it on the terminal: never the drive form.
+std::string shown_project(const std::string& project_path) {
+  return platform::has_drive(project_path) ? platform::to_host_path(project_path) : project_path;
+}
+
+}  // namespace
+
 RunResult run_compile(const Invocation& invocation) {
   RunResult result;
   if (!invocation.error.empty()) {
@@ -34,7 +43,7 @@ RunResult run_compile(const Invocation& invocation) {
   check_project(project_path, log);
   std::string program = invocation.program.empty() ? "hcp" : invocation.program;
   std::string text = render_log(log, invocation.family, project_path, program + ".exe");
-  result.summary = summary_line(log, project_path);
+  result.summary = summary_line(log, shown_project(project_path));
   result.exit_status = project ? log.exit_status() : kExitNotChecked;
   if (write_log(log_path_of(project_path), text)) result.log_path = log_path_of(project_path);
   return result;

@@ -16,7 +16,10 @@ inline constexpr int kExitNotChecked = 2;
 struct RunResult {
   int exit_status = kExitNotChecked;
   std::string log_path;  // "" when no log was written
-  std::string summary;   // the log's last line, or what went wrong
+  // The log's last line, or what went wrong, for the terminal: the project
+  // as a host path even when the caller named it in drive form (the log
+  // keeps the form it was given, which the message viewer reads).
+  std::string summary;
 };
 
 RunResult run_compile(const Invocation& invocation);

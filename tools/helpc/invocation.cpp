@@ -42,11 +42,6 @@ bool asks_for_help_workshop(std::string_view flags) {
   return lower.find_first_of("xce") != std::string::npos;
 }
 
-bool has_drive(std::string_view path) {
-  return path.size() >= 2 && path[1] == ':' &&
-         ((path[0] >= 'a' && path[0] <= 'z') || (path[0] >= 'A' && path[0] <= 'Z'));
-}
-
 std::vector<std::string> components(std::string_view path) {
   std::vector<std::string> out;
   size_t i = 0;
@@ -113,7 +108,7 @@ std::optional<std::string> locate_project(std::string_view argument) {
   std::string path(argument);
   if (platform::extension_of(path).empty()) path += ".hpj";
   if (platform::file_exists(path)) return path;
-  if (has_drive(path) && map_drive_to_current_folder(path) && platform::file_exists(path)) {
+  if (platform::has_drive(path) && map_drive_to_current_folder(path) && platform::file_exists(path)) {
     return path;
   }
   return std::nullopt;
