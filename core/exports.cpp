@@ -337,8 +337,10 @@ int32_t DocWizFindTopics(char* keywords, int32_t kind) {
 int32_t DocWizGetNext(char* title, char* context) {
   std::string found_title, found_context;
   int32_t result = aids::NextMacroResult(library(), found_title, found_context);
-  put(title, found_title);
-  put(context, found_context);
+  // The texts come from a database file, which may hold anything: they are
+  // cut to the room every caller gives.
+  put_cut(title, found_title, kCallerRoom - 1);
+  put_cut(context, found_context, kCallerRoom - 1);
   return result;
 }
 
