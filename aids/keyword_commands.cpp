@@ -17,13 +17,6 @@ namespace {
 
 constexpr int kMsgIndexOutOfDate = 59;
 
-std::vector<std::string> topic_paths(const core::LibraryState& state) {
-  std::vector<std::string> paths;
-  for (const std::string& name : state.topic_files.names())
-    paths.push_back(core::topic_file_path(state.project_path, name));
-  return paths;
-}
-
 bool rebuild(core::LibraryState& state, const std::vector<std::string>& paths, KeywordKind kind) {
   if (RebuildKeywordDatabase(state.project_path, paths, state.data.topics, kind, state.keywords)) return true;
   const std::string text =
@@ -34,10 +27,17 @@ bool rebuild(core::LibraryState& state, const std::vector<std::string>& paths, K
 
 }  // namespace
 
+std::vector<std::string> ProjectTopicPaths(const core::LibraryState& state) {
+  std::vector<std::string> paths;
+  for (const std::string& name : state.topic_files.names())
+    paths.push_back(core::topic_file_path(state.project_path, name));
+  return paths;
+}
+
 int RebuildKeywordIndexes(core::LibraryState& state, std::int32_t window) {
   core::dialog_owner(state, window);
   if (!state.project_set || state.project_path.empty()) return 1;
-  const std::vector<std::string> paths = topic_paths(state);
+  const std::vector<std::string> paths = ProjectTopicPaths(state);
   if (paths.empty()) return 1;
   const bool a_written = rebuild(state, paths, KeywordKind::a);
   const bool k_written = rebuild(state, paths, KeywordKind::k);

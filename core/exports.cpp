@@ -7,6 +7,7 @@
 #include <cstring>
 #include <string>
 
+#include "aids/distribution_build.h"
 #include "aids/keyword_commands.h"
 #include "core/help_commands.h"
 #include "core/language.h"
@@ -315,14 +316,10 @@ int32_t Is95Compiler(int32_t) { return library().win95_compiler; }
 
 // --- Keyword indexes ----------------------------------------------------------------
 
-// The distribution index (ask != 0) is not offered yet: the user is told,
-// and the call fails rather than report an index it did not write.
+// ask = 0 rebuilds the keyword databases; otherwise the distribution index
+// is built after its dialog.
 int32_t BuildKeywordIndex(int32_t window, int32_t, int32_t ask) {
-  if (ask != 0) {
-    core::show_message(library(), "The distribution index cannot be built yet.",
-                       ui::kMbOk | ui::kMbIconInformation);
-    return 0;
-  }
+  if (ask != 0) return aids::BuildDistributionIndex(library(), window);
   return aids::RebuildKeywordIndexes(library(), window);
 }
 

@@ -89,8 +89,8 @@ TEST_F(KeywordRebuildTest, FootnoteWithoutClosingBraceEndsAtItsTopic) {
                  "#{\\footnote # IDH_last}K{\\footnote K tail\\par\r\nBody\\par\r\n");
   aids::RebuildKeywordIndexes(state, 0);
   EXPECT_EQ(database(KeywordKind::k),
-            "\r\n\r\nIDH_first\tFirst\ta;b;\r\nIDH_second\t\topen ;\r\nIDH_third\tThird\tc;"
-            "\r\nIDH_last\t\ttail Body ;");
+            "\r\n\r\nIDH_first\tFirst\ta;b;\r\nIDH_second\t\topen;\r\nIDH_third\tThird\tc;"
+            "\r\nIDH_last\t\ttail Body;");
 }
 
 TEST_F(KeywordRebuildTest, RebuildClearsCacheFlagAndOutOfDateFlag) {
