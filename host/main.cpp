@@ -9,6 +9,7 @@
 #include "host/libraries.h"
 #include "host/options.h"
 #include "host/publish_flow.h"
+#include "host/keyword_flow.h"
 #include "host/report_flow.h"
 #include "host/script_session.h"
 #include "host/session_setup.h"
@@ -51,6 +52,9 @@ int run_flow(const host::Libraries& libs, host::ScriptSession& script, const hos
   if (o.flow == "publish") return host::run_publish(libs, o.args);
   if (o.flow == "build") return host::run_build(libs, o.args[0]);
   if (o.flow == "report") return host::run_report(libs, script, o.args[0]);
+  if (o.flow == "keywords") return host::run_keywords(libs, script, o.args[0]);
+  if (o.flow == "distribute") return host::run_distribute(libs, script, o.args);
+  if (o.flow == "find") return host::run_find(libs, script, o.args);
   return usage_error("", "unknown flow '" + o.flow + "'");
 }
 
