@@ -9,6 +9,7 @@
 
 #include "aids/distribution_build.h"
 #include "aids/keyword_commands.h"
+#include "aids/keyword_entry.h"
 #include "core/help_commands.h"
 #include "core/language.h"
 #include "core/library_state.h"
@@ -338,6 +339,14 @@ int32_t DocWizGetNext(char* title, char* context) {
   // cut to the room every caller gives.
   put_cut(title, found_title, kCallerRoom - 1);
   put_cut(context, found_context, kCallerRoom - 1);
+  return result;
+}
+
+int32_t InsertKey(int32_t window, char* text, char* kind) {
+  if (!text) return 0;
+  std::string keywords = text;
+  int32_t result = aids::InsertKeyword(library(), window, keywords, kind ? kind : "");
+  if (result == 1) put_cut(text, keywords, aids::kKeyTextMax + 1);
   return result;
 }
 

@@ -81,7 +81,8 @@ TRVWCK32_API int32_t Is30Compiler(void);
 TRVWCK32_API int32_t Is95Compiler(int32_t ignored);
 
 /* Keyword indexes. BuildKeywordIndex with ask 0 rebuilds the A and K
- * databases from the topic files. update_keys keeps one database in step
+ * databases from the topic files; otherwise it asks which sections of the
+ * distribution index (.xtw) to write and writes them. update_keys keeps one database in step
  * with one topic: mode 0 A, 1-6 K, 7 and 8 delete the topic from the A or
  * K database; new keywords "**twznew**" register a topic without keywords. */
 TRVWCK32_API int32_t BuildKeywordIndex(int32_t window, int32_t ignored, int32_t ask);
@@ -92,6 +93,11 @@ TRVWCK32_API int32_t update_keys(char* context, char* title, char* old_keywords,
  * title and context string (1), then empties both (0). */
 TRVWCK32_API int32_t DocWizFindTopics(char* keywords, int32_t kind);
 TRVWCK32_API int32_t DocWizGetNext(char* title, char* context);
+/* The mid-topic keyword dialog over text (the selection, or the keyword
+ * footnote being edited; room for 501 bytes): OK writes the chosen footnote
+ * letter and the keywords back and returns 1, Cancel 0, Delete -7. The kind
+ * text preselects A when it begins with "A", else K. */
+TRVWCK32_API int32_t InsertKey(int32_t window, char* text, char* kind);
 
 /* The library's version: copies "MAJOR.MINOR.PATCH" into text; returns 1. */
 TRVWCK32_API int32_t TWGetVersion(char* text);
