@@ -76,6 +76,17 @@ KeywordList LoadKeywordList(std::string_view project_path, bool current_project,
   return list;
 }
 
+int TypeAheadIndex(const std::vector<std::string>& entries, std::string_view typed) {
+  for (size_t i = 0; i < entries.size(); ++i) {
+    std::string_view entry = entries[i];
+    size_t n = 0;
+    while (n < entry.size() && n < typed.size() && upper(entry[n]) == upper(typed[n])) ++n;
+    bool not_less = n == typed.size() || (n < entry.size() && upper(entry[n]) > upper(typed[n]));
+    if (not_less) return static_cast<int>(i);
+  }
+  return -1;
+}
+
 bool SaveKeywordCache(const KeywordList& list, KeywordState& state) {
   if (list.entries.empty() || !list.current_project || state.cache_valid(list.kind)) return false;
   if (platform::file_stamp(database_path(list.project_path, list.kind)) != list.database_stamp) return false;

@@ -44,6 +44,10 @@ KeywordList LoadKeywordList(std::string_view project_path, bool current_project,
 // it would hide the change, and the next list reads the database instead.
 bool SaveKeywordCache(const KeywordList& list, KeywordState& state);
 
+// Type-ahead: the index of the first entry that is not less than typed,
+// without regard to case; -1 when every entry is less (or none).
+int TypeAheadIndex(const std::vector<std::string>& entries, std::string_view typed);
+
 // free_keyword_list.
 inline void FreeKeywordList(KeywordList& list) { list.entries.clear(); }
 

@@ -9,6 +9,7 @@
 
 #include "aids/distribution_build.h"
 #include "aids/keyword_commands.h"
+#include "aids/keyword_dialogs.h"
 #include "aids/keyword_entry.h"
 #include "core/help_commands.h"
 #include "core/language.h"
@@ -347,6 +348,16 @@ int32_t InsertKey(int32_t window, char* text, char* kind) {
   std::string keywords = text;
   int32_t result = aids::InsertKeyword(library(), window, keywords, kind ? kind : "");
   if (result == 1) put_cut(text, keywords, aids::kKeyTextMax + 1);
+  return result;
+}
+
+int32_t ShowKeyList(int32_t window, int32_t which, int32_t) { return aids::ShowKeyList(library(), window, which); }
+
+int32_t DoKLink(int32_t window, char* keywords, int32_t kind) {
+  if (!keywords) return 0;
+  std::string text = keywords;
+  int32_t result = aids::TestKeywordLink(library(), window, text, kind);
+  if (result == 1) put_cut(keywords, text, kCallerRoom - 1);
   return result;
 }
 
