@@ -7,7 +7,7 @@
 #include "aids/keyword_rebuild.h"
 #include "aids/keyword_search.h"
 #include "aids/keyword_update.h"
-#include "core/library_state.h"
+#include "aids/aids_state.h"
 #include "core/messages.h"
 #include "core/project_paths.h"
 #include "core/settings.h"
@@ -19,7 +19,7 @@ namespace {
 
 constexpr int kMsgIndexOutOfDate = 59;
 
-bool rebuild(core::LibraryState& state, const std::vector<std::string>& paths, KeywordKind kind) {
+bool rebuild(AidsState& state, const std::vector<std::string>& paths, KeywordKind kind) {
   bool written = false;
   {
     ScanProgress progress(core::authoring_module(), kind == KeywordKind::k ? kBuildKProgress : kBuildAProgress,
@@ -37,14 +37,14 @@ bool rebuild(core::LibraryState& state, const std::vector<std::string>& paths, K
 
 }  // namespace
 
-std::vector<std::string> ProjectTopicPaths(const core::LibraryState& state) {
+std::vector<std::string> ProjectTopicPaths(const AidsState& state) {
   std::vector<std::string> paths;
   for (const std::string& name : state.topic_files.names())
     paths.push_back(core::topic_file_path(state.project_path, name));
   return paths;
 }
 
-int RebuildKeywordIndexes(core::LibraryState& state, std::int32_t window) {
+int RebuildKeywordIndexes(AidsState& state, std::int32_t window) {
   core::dialog_owner(state, window);
   if (!state.project_set || state.project_path.empty()) return 1;
   const std::vector<std::string> paths = ProjectTopicPaths(state);
@@ -58,13 +58,13 @@ int RebuildKeywordIndexes(core::LibraryState& state, std::int32_t window) {
   return 1;
 }
 
-int UpdateTopicKeys(core::LibraryState& state, std::string_view context, std::string_view title,
+int UpdateTopicKeys(AidsState& state, std::string_view context, std::string_view title,
                     std::string_view old_keywords, std::string_view new_keywords, int mode) {
   if (!state.project_set || state.project_path.empty()) return 1;
   return UpdateKeys(state.project_path, state.keywords, context, title, old_keywords, new_keywords, mode);
 }
 
-int FindTopicsForMacro(core::LibraryState& state, std::string_view keywords, int kind) {
+int FindTopicsForMacro(AidsState& state, std::string_view keywords, int kind) {
   if (!keywords.empty() && (keywords.front() == '"' || keywords.front() == '`')) keywords.remove_prefix(1);
   if (!keywords.empty() && keywords.back() == '\'') keywords.remove_suffix(1);
   KeywordState& keys = state.keywords;
@@ -76,7 +76,7 @@ int FindTopicsForMacro(core::LibraryState& state, std::string_view keywords, int
   return 1;
 }
 
-int NextMacroResult(core::LibraryState& state, std::string& title, std::string& context) {
+int NextMacroResult(AidsState& state, std::string& title, std::string& context) {
   KeywordState& keys = state.keywords;
   if (keys.next_macro_result >= keys.macro_results.size()) {
     title.clear();
@@ -89,7 +89,7 @@ int NextMacroResult(core::LibraryState& state, std::string& title, std::string& 
   return 1;
 }
 
-void WarnIfIndexOutOfDate(const core::LibraryState& state) {
+void WarnIfIndexOutOfDate(const AidsState& state) {
   if (!state.options.invalid_index) return;
   core::show_message(state, core::resource_string(kMsgIndexOutOfDate), ui::kMbOk | ui::kMbIconExclamation);
 }

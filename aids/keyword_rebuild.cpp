@@ -3,7 +3,7 @@
 #include <optional>
 
 #include "platform/files.h"
-#include "project/topic_scanner.h"
+#include "project/topics/topic_scanner.h"
 
 namespace aids {
 namespace {

@@ -6,7 +6,7 @@
 #include <vector>
 
 #include "aids/keyword_files.h"
-#include "project/topic_table.h"
+#include "project/topics/topic_table.h"
 
 namespace aids {
 

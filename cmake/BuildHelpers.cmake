@@ -13,12 +13,12 @@ function(tw_embed_resource out_var symbol)
   set(${out_var} "${output}" PARENT_SCOPE)
 endfunction()
 
-# tw_sources(VAR FOLDERS...): every .cpp of the folders but exports.cpp, which
-# belongs to the shared library of that folder group.
+# tw_sources(VAR FOLDERS...): every .cpp of the folders and their subfolders
+# but exports.cpp, which belongs to the shared library of that folder group.
 function(tw_sources out)
   set(all)
   foreach(folder ${ARGN})
-    file(GLOB sources CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/${folder}/*.cpp)
+    file(GLOB_RECURSE sources CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/${folder}/*.cpp)
     list(FILTER sources EXCLUDE REGEX "/exports\\.cpp$")
     list(APPEND all ${sources})
   endforeach()

@@ -1,6 +1,6 @@
 #include "core/help_commands.h"
 
-#include "core/library_state.h"
+#include "core/core_state.h"
 #include "core/messages.h"
 #include "platform/files.h"
 #include "platform/paths.h"
@@ -8,7 +8,7 @@
 
 namespace core {
 
-int RunHelp(LibraryState& state, std::int32_t window) {
+int RunHelp(CoreState& state, std::int32_t window) {
   if (window == 0) window = state.owner_window;
   const std::string& path = state.project_path;
   if (platform::extension_of(path).empty()) return 0;
@@ -18,12 +18,12 @@ int RunHelp(LibraryState& state, std::int32_t window) {
                             0);
 }
 
-int TWHelp(LibraryState& state, std::int32_t window) {
+int TWHelp(CoreState& state, std::int32_t window) {
   return platform::win_help(dialog_owner(state, window), state.settings.help_file,
                             platform::kHelpFinder, 0);
 }
 
-int ProductHelpContext(LibraryState& state, std::int32_t window, int context) {
+int ProductHelpContext(CoreState& state, std::int32_t window, int context) {
   return platform::win_help(window, state.settings.help_file, platform::kHelpContext,
                             static_cast<std::uint32_t>(context));
 }

@@ -1,6 +1,6 @@
 #include "core/language.h"
 
-#include "core/library_state.h"
+#include "core/core_state.h"
 #include "core/messages.h"
 #include "platform/text.h"
 
@@ -12,14 +12,14 @@ constexpr int kPictureField = 50500;
 constexpr int kCommandNames = 60000;
 constexpr int kNameLength = 49;  // buffers of 50 characters
 
-int language_of(const LibraryState& state) {
+int language_of(const CoreState& state) {
   int lang = state.settings.language;
   return lang >= 0 && lang < kLanguageCount ? lang : 0;
 }
 
 }  // namespace
 
-std::array<std::string, 7> GetLang(const LibraryState& state) {
+std::array<std::string, 7> GetLang(const CoreState& state) {
   const int lang = language_of(state);
   std::array<std::string, 7> names;
   for (int k = 0; k < 6; ++k) names[k] = resource_string(kFieldNames + 6 * lang + k);
@@ -33,7 +33,7 @@ std::array<std::string, 7> GetLang(const LibraryState& state) {
   return names;
 }
 
-std::array<std::string, 6> GetLang2(const LibraryState& state) {
+std::array<std::string, 6> GetLang2(const CoreState& state) {
   const int lang = language_of(state);
   std::array<std::string, 6> names;
   for (int k = 0; k < 6; ++k) {

@@ -1,6 +1,6 @@
 #include "core/messages.h"
 
-#include "core/library_state.h"
+#include "core/core_state.h"
 #include "platform/ui/resources.h"
 
 extern const char tw_rc_trvwck32[];
@@ -14,12 +14,12 @@ std::int32_t authoring_module() {
 
 std::string resource_string(int id) { return ui::load_string(authoring_module(), id); }
 
-int show_message(const LibraryState& state, std::string_view text, std::uint32_t flags,
+int show_message(const CoreState& state, std::string_view text, std::uint32_t flags,
                  std::string_view caption) {
   return ui::host().message_box(state.owner_window, text, caption, flags);
 }
 
-std::int32_t dialog_owner(LibraryState& state, std::int32_t window) {
+std::int32_t dialog_owner(CoreState& state, std::int32_t window) {
   if (window != 0) state.owner_window = window;
   return state.owner_window;
 }

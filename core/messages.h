@@ -8,7 +8,7 @@
 
 namespace core {
 
-struct LibraryState;
+struct CoreState;
 
 // The product name: the caption of every message box of the library.
 inline constexpr std::string_view kProductName = "Tarvenwick";
@@ -19,9 +19,9 @@ std::int32_t authoring_module();
 std::string resource_string(int id);
 
 // Shows a message box over the owner window; returns the button pressed.
-int show_message(const LibraryState& state, std::string_view text, std::uint32_t flags,
+int show_message(const CoreState& state, std::string_view text, std::uint32_t flags,
                  std::string_view caption = kProductName);
 // The window a dialog of this call opens over: the given one, else the owner.
-std::int32_t dialog_owner(LibraryState& state, std::int32_t window);
+std::int32_t dialog_owner(CoreState& state, std::int32_t window);
 
 }  // namespace core

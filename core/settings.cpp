@@ -2,8 +2,7 @@
 
 #include <cstdio>
 
-#include "core/data_backup.h"
-#include "core/library_state.h"
+#include "core/core_state.h"
 #include "core/messages.h"
 #include "core/project_paths.h"
 #include "formats/hpj_kind.h"
@@ -73,7 +72,7 @@ void load_user_settings(Settings& s) {
 
 // PROJECT names the current project only when it is a ".hpj" that exists
 // (a file another program holds locked counts as existing).
-void decide_project(LibraryState& state) {
+void decide_project(CoreState& state) {
   std::string path = state.settings.project;
   if (!text::icontains(path, ".hpj")) path.clear();
   state.settings.project = path;
@@ -119,7 +118,7 @@ bool write_setting(std::string_view key, std::string_view value) {
   return platform::write_profile_string(kMainSection, key, value, kSettingsFile);
 }
 
-void LoadSettings(LibraryState& state) {
+void load_frame_settings(CoreState& state) {
   Settings& s = state.settings;
   s.custom_colours = default_custom_colours();
   load_user_settings(s);
@@ -127,10 +126,9 @@ void LoadSettings(LibraryState& state) {
   load_extensions(s);
   state.word_version = s.word_version;
   decide_project(state);
-  if (state.project_set) ReconcileDataBackup(state);
 }
 
-void SaveSettings(LibraryState& state) {
+void SaveSettings(CoreState& state) {
   const Settings& s = state.settings;
   // The keys go to disk in one rewrite, so the PROJECT key fails only
   // when the whole file does.
@@ -159,7 +157,7 @@ bool write_project_int(std::string_view option_file, std::string_view key, int v
                                         option_file);
 }
 
-void LoadProjectOptions(LibraryState& state) {
+void LoadProjectOptions(CoreState& state) {
   const std::string file = option_file_path(state.project_path);
   auto get = [&](std::string_view key, int def) {
     return platform::get_profile_int(kOptionSection, key, def, file);
@@ -175,7 +173,7 @@ void LoadProjectOptions(LibraryState& state) {
   DecideCompiler(state);
 }
 
-void SaveProjectOptions(LibraryState& state) {
+void SaveProjectOptions(CoreState& state) {
   const std::string file = option_file_path(state.project_path);
   const ProjectOptions& o = state.options;
   platform::ProfileBatch batch(file);  // one rewrite: the old options or the new
@@ -193,7 +191,7 @@ void SaveProjectOptions(LibraryState& state) {
 // A project without an LCID entry in [OPTIONS] is a Windows 3.x project; one
 // with it uses the Windows 95 compiler and gets its error log named (an
 // ERRORLOG that already names that log is left as the author wrote it).
-void DecideCompiler(LibraryState& state) {
+void DecideCompiler(CoreState& state) {
   if (state.options.w95 != -7) {
     state.win95_compiler = state.options.w95 == 1 ? 1 : 0;
     return;

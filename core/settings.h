@@ -7,7 +7,7 @@
 
 namespace core {
 
-struct LibraryState;
+struct CoreState;
 
 // Name of the user-wide settings file (bare: it lives in the Windows directory).
 inline constexpr std::string_view kSettingsFile = "TRVWCK6.INI";
@@ -77,23 +77,24 @@ void parse_custom_colours(std::string_view first, std::string_view second, Custo
 std::string format_custom_colours(const CustomColours& colours, int offset);
 
 // Reads every key of the state load into state.settings, applies the
-// replacements and the BITMAP_DIR default, decides projectSet and reconciles
-// the data file with its backup.
-void LoadSettings(LibraryState& state);
+// replacements and the BITMAP_DIR default and decides projectSet. The full
+// settings load, project::LoadSettings, also reconciles the data file with
+// its backup.
+void load_frame_settings(CoreState& state);
 // Writes PROJECT, the colours, Bullet Type, Goto Tab, COMPILE IN BKGRND,
 // COMPILE BEEP and srch auto, in that order.
-void SaveSettings(LibraryState& state);
+void SaveSettings(CoreState& state);
 
 // The option file of a project: its path with extension ".opt".
 std::string option_file_path(std::string_view project_path);
-void LoadProjectOptions(LibraryState& state);
-void SaveProjectOptions(LibraryState& state);
+void LoadProjectOptions(CoreState& state);
+void SaveProjectOptions(CoreState& state);
 // One integer key of section Project (read default 0; written "%d").
 int read_project_int(std::string_view option_file, std::string_view key);
 bool write_project_int(std::string_view option_file, std::string_view key, int value);
 
 // Decides win95Compiler from W95, asking the project file when undecided.
-void DecideCompiler(LibraryState& state);
+void DecideCompiler(CoreState& state);
 
 // Reads or writes one key of TRVWCK6.INI section TARVENWICK.
 std::string read_setting(std::string_view key, std::string_view default_value, int size);

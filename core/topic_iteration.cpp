@@ -1,6 +1,6 @@
 #include "core/topic_iteration.h"
 
-#include "core/library_state.h"
+#include "core/core_state.h"
 #include "core/project_paths.h"
 #include "platform/files.h"
 #include "platform/paths.h"
@@ -9,7 +9,7 @@
 namespace core {
 namespace {
 
-void restart(LibraryState& state, std::string_view current_document) {
+void restart(CoreState& state, std::string_view current_document) {
   std::string name = text::to_lower(platform::file_name_of(current_document));
   name = platform::replace_extension(name, ".rtf");
   state.iteration_next = 0;
@@ -18,7 +18,7 @@ void restart(LibraryState& state, std::string_view current_document) {
 
 }  // namespace
 
-int GetAllFiles(LibraryState& state, std::string& text, std::string_view flag) {
+int GetAllFiles(CoreState& state, std::string& text, std::string_view flag) {
   state.data_dirty = true;
   if (flag.find('Y') != std::string_view::npos) restart(state, text);
   while (state.iteration_next < state.topic_files.count()) {

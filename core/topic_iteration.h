@@ -5,11 +5,11 @@
 
 namespace core {
 
-struct LibraryState;
+struct CoreState;
 
 // flag containing "Y" restarts the iteration and skips the current document.
 // Returns 1 with the ".doc" path, 2 with the ".rtf" path, 0 at the end (with
 // an empty text).
-int GetAllFiles(LibraryState& state, std::string& text, std::string_view flag);
+int GetAllFiles(CoreState& state, std::string& text, std::string_view flag);
 
 }  // namespace core

@@ -3,8 +3,8 @@
 
 #include "aids/keyword_list.h"
 #include "aids/keyword_update.h"
-#include "project/topic_delete.h"
-#include "project/topic_table.h"
+#include "authoring/topic_delete.h"
+#include "project/topics/topic_table.h"
 #include "keyword_fixture.h"
 
 namespace {
@@ -115,7 +115,7 @@ TEST_F(TopicDeleteKeywordsTest, DelTopicMarksTheTopicInBothDatabases) {
   project::AddOrUpdateTopic(state.data.topics, {"IDH_print", "", 0});
   put_database(KeywordKind::k, kBuilt);
   put_database(KeywordKind::a, "\r\n\r\nIDH_print\tPrinting\tpr;\r\nIDH_other\tOther\tot;");
-  EXPECT_EQ(project::DelTopic(state, "IDH_print"), 1);
+  EXPECT_EQ(authoring::DelTopic(state, "IDH_print"), 1);
   EXPECT_EQ(database(KeywordKind::k),
             "\r\n\r\n@DH_print\tPrinting\ta;b;\r\nIDH_other\tOther\ta;b;\r\n@DH_print\tPrinting\ta;");
   EXPECT_EQ(database(KeywordKind::a), "\r\n\r\n@DH_print\tPrinting\tpr;\r\nIDH_other\tOther\tot;");

@@ -2,14 +2,14 @@
 #pragma once
 #include <string>
 
-#include "core/library_state.h"
+#include "authoring/library_state.h"
 #include "support/test_support.h"
 
 namespace tw_test {
 
 class CoreFixture : public Fixture {
  protected:
-  core::LibraryState state;
+  authoring::LibraryState state;
 
   // Writes TRVWCK6.INI in the Windows directory.
   void write_settings(const std::string& content) { write_file(root() + "/windows/TRVWCK6.INI", content); }

@@ -11,8 +11,8 @@
 #include "core_fixture.h"
 #include "platform/profile.h"
 #include "platform/text.h"
-#include "project/data_file_format.h"
-#include "project/project_data.h"
+#include "project/files/data_file_format.h"
+#include "project/files/project_data.h"
 
 namespace {
 

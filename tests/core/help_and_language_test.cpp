@@ -1,6 +1,6 @@
 #include "core/help_commands.h"
 #include "core/language.h"
-#include "core/library_state.h"
+#include "authoring/library_state.h"
 #include "core_fixture.h"
 
 namespace {

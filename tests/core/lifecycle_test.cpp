@@ -1,10 +1,10 @@
-#include "core/lifecycle.h"
+#include "authoring/lifecycle.h"
 
-#include "core/library_state.h"
-#include "core/data_backup.h"
+#include "authoring/library_state.h"
+#include "project/files/data_backup.h"
 #include "core/project_paths.h"
 #include "core/settings.h"
-#include "project/data_file_format.h"
+#include "project/files/data_file_format.h"
 #include "core_fixture.h"
 
 namespace {
@@ -22,7 +22,7 @@ class LifecycleTest : public CoreFixture {
 };
 
 TEST_F(LifecycleTest, FirstInitShowsTheAboutBoxAndLoadsTheProject) {
-  EXPECT_EQ(core::InitTW(state, 5, 0), 1);
+  EXPECT_EQ(authoring::InitTW(state, 5, 0), 1);
   EXPECT_TRUE(state.initialised);
   EXPECT_TRUE(state.project_set);
   EXPECT_EQ(state.project_path, project);
@@ -34,7 +34,7 @@ TEST_F(LifecycleTest, FirstInitShowsTheAboutBoxAndLoadsTheProject) {
 }
 
 TEST_F(LifecycleTest, ModeMinus97InitialisesWithoutReadingTheProject) {
-  core::InitTW(state, 5, -97);
+  authoring::InitTW(state, 5, -97);
   EXPECT_TRUE(state.initialised);
   EXPECT_FALSE(state.project_set);
   EXPECT_TRUE(state.topic_files.empty());
@@ -43,11 +43,11 @@ TEST_F(LifecycleTest, ModeMinus97InitialisesWithoutReadingTheProject) {
 }
 
 TEST_F(LifecycleTest, SecondInitWithAProjectOnlyMarksInitialised) {
-  core::InitTW(state, 5, 0);
+  authoring::InitTW(state, 5, 0);
   state.topic_files.add("added.rtf");
   state.initialised = false;
   ui().clear_transcript();
-  core::InitTW(state, 5, 0);
+  authoring::InitTW(state, 5, 0);
   EXPECT_TRUE(state.initialised);
   EXPECT_EQ(state.topic_files.count(), 2);
   EXPECT_TRUE(ui().transcript().empty());
@@ -82,23 +82,23 @@ class BackupTest : public CoreFixture {
 TEST_F(BackupTest, ShrunkenDataFileIsReplacedByItsBackup) {
   tw_test::write_file(data, data_file(1));
   tw_test::write_file(backup, data_file(3));
-  EXPECT_EQ(core::reconcile_data_backup(project), core::BackupOutcome::restored);
+  EXPECT_EQ(project::reconcile_data_backup(project), project::BackupOutcome::restored);
   EXPECT_EQ(tw_test::read_file(data), data_file(3));
 }
 
 TEST_F(BackupTest, BackupIsRefreshedWhenTheDataFileDidNotShrinkMuch) {
   tw_test::write_file(data, data_file(2));
   tw_test::write_file(backup, data_file(2) + std::string(15, 'x'));
-  EXPECT_EQ(core::reconcile_data_backup(project), core::BackupOutcome::refreshed);
+  EXPECT_EQ(project::reconcile_data_backup(project), project::BackupOutcome::refreshed);
   EXPECT_EQ(tw_test::read_file(backup), data_file(2));
 }
 
 TEST_F(BackupTest, MissingBackupIsMadeAndMissingDataIsRestored) {
   tw_test::write_file(data, data_file(1));
-  core::reconcile_data_backup(project);
+  project::reconcile_data_backup(project);
   EXPECT_EQ(tw_test::read_file(backup), data_file(1));
   std::remove(data.c_str());
-  core::reconcile_data_backup(project);
+  project::reconcile_data_backup(project);
   EXPECT_EQ(tw_test::read_file(data), data_file(1));
   EXPECT_EQ(tw_test::read_file(backup), data_file(1));
 }
@@ -109,7 +109,7 @@ TEST_F(BackupTest, ADamagedDataFileNeverReplacesAGoodBackup) {
   tw_test::write_file(backup, good);
   tw_test::write_file(data, good.substr(0, good.size() - 5));
   write_settings("[TARVENWICK]\r\nPROJECT=" + project + "\r\n");
-  core::LoadSettings(state);
+  project::LoadSettings(state);
   EXPECT_EQ(tw_test::read_file(data), good);
   EXPECT_EQ(tw_test::read_file(backup), good);
   ASSERT_EQ(ui().transcript().size(), 1u);
@@ -118,7 +118,7 @@ TEST_F(BackupTest, ADamagedDataFileNeverReplacesAGoodBackup) {
   // Both damaged: neither is touched, and the load reports the damage.
   tw_test::write_file(backup, "JUNK");
   tw_test::write_file(data, "JUNK2");
-  EXPECT_EQ(core::reconcile_data_backup(project), core::BackupOutcome::left_damaged);
+  EXPECT_EQ(project::reconcile_data_backup(project), project::BackupOutcome::left_damaged);
   EXPECT_EQ(tw_test::read_file(backup), "JUNK");
   EXPECT_EQ(tw_test::read_file(data), "JUNK2");
 }

@@ -1,7 +1,7 @@
 // Topic-file iteration and the position stack.
-#include "core/library_state.h"
-#include "core/lifecycle.h"
-#include "core/position_stack.h"
+#include "authoring/library_state.h"
+#include "authoring/lifecycle.h"
+#include "project/topics/position_stack.h"
 #include "core/topic_iteration.h"
 #include "core_fixture.h"
 #include "platform/text.h"
@@ -17,7 +17,7 @@ class NavigationTest : public CoreFixture {
     CoreFixture::SetUp();
     project = make_project("help.hpj", "one.rtf\r\ntwo.rtf\r\nthree.rtf\r\nfour.rtf\r\n");
     write_settings("[TARVENWICK]\r\nPROJECT=" + project + "\r\n");
-    core::InitTW(state, 5, 0);
+    authoring::InitTW(state, 5, 0);
     tw_test::write_file(file("proj/one.doc"), "");
     tw_test::write_file(file("proj/two.rtf"), "");
     tw_test::write_file(file("proj/four.doc"), "");
@@ -37,33 +37,33 @@ TEST_F(NavigationTest, GetAllFilesVisitsTheOtherTopicFiles) {
 }
 
 TEST_F(NavigationTest, SaveDestStopsAtTwentyEntries) {
-  for (int i = 0; i < 20; ++i) EXPECT_EQ(core::SaveDest(state, i, 2, 3), 1);
-  EXPECT_EQ(core::SaveDest(state, 99, 2, 3), 0);
+  for (int i = 0; i < 20; ++i) EXPECT_EQ(project::SaveDest(state, i, 2, 3), 1);
+  EXPECT_EQ(project::SaveDest(state, 99, 2, 3), 0);
   std::string position, number;
-  EXPECT_EQ(core::GetDest(state, position, number), 1);
+  EXPECT_EQ(project::GetDest(state, position, number), 1);
   EXPECT_EQ(position, "P19L2");
   EXPECT_EQ(number, "3");
 }
 
 TEST_F(NavigationTest, SaveDest6StopsAt199Entries) {
-  for (int i = 0; i < 199; ++i) ASSERT_EQ(core::SaveDest6(state, 1, i, file("proj/two.doc")), 1);
-  EXPECT_EQ(core::SaveDest6(state, 1, 1, file("proj/two.doc")), 0);
+  for (int i = 0; i < 199; ++i) ASSERT_EQ(project::SaveDest6(state, 1, i, file("proj/two.doc")), 1);
+  EXPECT_EQ(project::SaveDest6(state, 1, 1, file("proj/two.doc")), 0);
 }
 
 TEST_F(NavigationTest, GetDest6ReturnsThePositionAndTheTopicDocument) {
-  core::SaveDest6(state, 4, 12, file("proj/three.doc"));
+  project::SaveDest6(state, 4, 12, file("proj/three.doc"));
   std::string position, document;
-  EXPECT_EQ(core::GetDest6(state, position, document), 1);
+  EXPECT_EQ(project::GetDest6(state, position, document), 1);
   EXPECT_EQ(position, "P4L12");
   EXPECT_EQ(state.current_file, 2);
   EXPECT_EQ(document, text::to_upper(file("proj/three.DOC")));
-  EXPECT_EQ(core::GetDest6(state, position, document), 0);
+  EXPECT_EQ(project::GetDest6(state, position, document), 0);
 }
 
 TEST_F(NavigationTest, GetDest6ReportsEntriesWithoutATopicFile) {
-  core::SaveDest(state, 1, 1, -7);
+  project::SaveDest(state, 1, 1, -7);
   std::string position, document;
-  EXPECT_EQ(core::GetDest6(state, position, document), -7);
+  EXPECT_EQ(project::GetDest6(state, position, document), -7);
 }
 
 TEST_F(NavigationTest, GetDestFile6FindsTheTopicsDocument) {
@@ -72,10 +72,10 @@ TEST_F(NavigationTest, GetDestFile6FindsTheTopicsDocument) {
   topic.file = 1;
   state.data.topics.push_back(topic);
   std::string name, path;
-  EXPECT_EQ(core::GetDestFile6(state, "idh_printing", name, path), 1);
+  EXPECT_EQ(project::GetDestFile6(state, "idh_printing", name, path), 1);
   EXPECT_EQ(name, "TWO.DOC");
   EXPECT_EQ(path, text::to_upper(file("proj/two.doc")));
-  EXPECT_EQ(core::GetDestFile6(state, "IDH_missing", name, path), 0);
+  EXPECT_EQ(project::GetDestFile6(state, "IDH_missing", name, path), 0);
 }
 
 }  // namespace

@@ -1,7 +1,7 @@
-#include "core/project_document.h"
+#include "project/topics/project_document.h"
 
-#include "core/library_state.h"
-#include "core/lifecycle.h"
+#include "authoring/library_state.h"
+#include "authoring/lifecycle.h"
 #include "core_fixture.h"
 
 namespace {
@@ -15,21 +15,21 @@ class ProjectDocumentTest : public CoreFixture {
     CoreFixture::SetUp();
     project = make_project("help.hpj", "intro.rtf\r\nsub\\detail.rtf\r\n");
     write_settings("[TARVENWICK]\r\nPROJECT=" + project + "\r\n");
-    core::InitTW(state, 5, 0);
+    authoring::InitTW(state, 5, 0);
     ui().clear_transcript();
   }
 };
 
 TEST_F(ProjectDocumentTest, DocumentsOfTheProjectAndNonRtfDocumentsPass) {
-  EXPECT_TRUE(core::CheckProjectDocument(state, file("proj/sub/DETAIL.RTF")));
+  EXPECT_TRUE(project::CheckProjectDocument(state, file("proj/sub/DETAIL.RTF")));
   EXPECT_EQ(state.current_file, 1);
-  EXPECT_TRUE(core::CheckProjectDocument(state, file("proj/letter.doc")));
+  EXPECT_TRUE(project::CheckProjectDocument(state, file("proj/letter.doc")));
   EXPECT_TRUE(ui().transcript().empty());
 }
 
 TEST_F(ProjectDocumentTest, NewDocumentIsAddedRelativeToTheProjectWhenTheUserAgrees) {
   ui().queue_script("message OK\n");
-  EXPECT_TRUE(core::CheckProjectDocument(state, file("proj/more.rtf")));
+  EXPECT_TRUE(project::CheckProjectDocument(state, file("proj/more.rtf")));
   ASSERT_EQ(state.topic_files.count(), 3);
   EXPECT_EQ(state.topic_files.name(2), "more.rtf");
   EXPECT_EQ(state.current_file, 2);
@@ -41,13 +41,13 @@ TEST_F(ProjectDocumentTest, NewDocumentIsAddedRelativeToTheProjectWhenTheUserAgr
 
 TEST_F(ProjectDocumentTest, CancelKeepsTheDocumentOut) {
   ui().queue_script("message Cancel\n");
-  EXPECT_FALSE(core::CheckProjectDocument(state, file("proj/more.rtf")));
+  EXPECT_FALSE(project::CheckProjectDocument(state, file("proj/more.rtf")));
   EXPECT_EQ(state.topic_files.count(), 2);
 }
 
 TEST_F(ProjectDocumentTest, LongNamesAreRefusedInWindows3Projects) {
   ui().queue_script("message OK\n");
-  EXPECT_FALSE(core::CheckProjectDocument(state, file("proj/a long chapter.rtf")));
+  EXPECT_FALSE(project::CheckProjectDocument(state, file("proj/a long chapter.rtf")));
   EXPECT_NE(ui().transcript().back().find(
                 "Long file and directory names are not allowed in Windows 3.1 help projects."),
             std::string::npos);
@@ -57,27 +57,27 @@ TEST_F(ProjectDocumentTest, LongNamesFollowTheSettingInWindows95Projects) {
   state.win95_compiler = 1;
   state.settings.long_names = 1;
   ui().queue_script("message OK\nmessage No\n");
-  EXPECT_FALSE(core::CheckProjectDocument(state, file("proj/chapter-one.rtf")));
+  EXPECT_FALSE(project::CheckProjectDocument(state, file("proj/chapter-one.rtf")));
   ui().queue_script("message OK\nmessage Yes\n");
-  EXPECT_TRUE(core::CheckProjectDocument(state, file("proj/chapter-one.rtf")));
+  EXPECT_TRUE(project::CheckProjectDocument(state, file("proj/chapter-one.rtf")));
   state.settings.long_names = 2;
   ui().queue_script("message OK\n");
-  EXPECT_TRUE(core::CheckProjectDocument(state, file("proj/chapter-two.rtf")));
+  EXPECT_TRUE(project::CheckProjectDocument(state, file("proj/chapter-two.rtf")));
 }
 
 TEST_F(ProjectDocumentTest, ImportAddsWithoutAsking) {
   state.import_flag = true;
-  EXPECT_TRUE(core::CheckProjectDocument(state, file("proj/imported.rtf")));
+  EXPECT_TRUE(project::CheckProjectDocument(state, file("proj/imported.rtf")));
   EXPECT_TRUE(ui().transcript().empty());
 }
 
 TEST(LongPath, FollowsTheShortNameRules) {
-  EXPECT_FALSE(core::IsLongPath("c:\\help\\intro.rtf"));
-  EXPECT_FALSE(core::IsLongPath("sub\\12345678.123"));
-  EXPECT_TRUE(core::IsLongPath("123456789.rtf"));
-  EXPECT_TRUE(core::IsLongPath("intro.rtff"));
-  EXPECT_TRUE(core::IsLongPath("my docs\\a.rtf"));
-  EXPECT_TRUE(core::IsLongPath("folder.long1\\a.rtf"));
+  EXPECT_FALSE(project::IsLongPath("c:\\help\\intro.rtf"));
+  EXPECT_FALSE(project::IsLongPath("sub\\12345678.123"));
+  EXPECT_TRUE(project::IsLongPath("123456789.rtf"));
+  EXPECT_TRUE(project::IsLongPath("intro.rtff"));
+  EXPECT_TRUE(project::IsLongPath("my docs\\a.rtf"));
+  EXPECT_TRUE(project::IsLongPath("folder.long1\\a.rtf"));
 }
 
 }  // namespace

@@ -1,7 +1,7 @@
 #include "core/settings.h"
 
-#include "core/library_state.h"
-#include "core/lifecycle.h"
+#include "authoring/library_state.h"
+#include "authoring/lifecycle.h"
 #include "core_fixture.h"
 #include "platform/profile.h"
 
@@ -11,7 +11,7 @@ using tw_test::CoreFixture;
 class SettingsTest : public CoreFixture {};
 
 TEST_F(SettingsTest, DefaultsWhenTheFileIsMissing) {
-  core::LoadSettings(state);
+  project::LoadSettings(state);
   const auto& s = state.settings;
   EXPECT_EQ(s.long_names, 1);
   EXPECT_EQ(s.help_file, "TRVWCK.HLP");
@@ -26,32 +26,32 @@ TEST_F(SettingsTest, DefaultsWhenTheFileIsMissing) {
 
 TEST_F(SettingsTest, EmptyBitmapDirectoryBecomesTheMainDirectorysAndIsWrittenBack) {
   write_settings("[TARVENWICK]\r\nMain Directory=c:\\trvwck\r\nBITMAP_DIR=\r\n");
-  core::LoadSettings(state);
+  project::LoadSettings(state);
   EXPECT_EQ(state.settings.bitmap_dir, "c:\\trvwck\\TW_BMAPS");
   EXPECT_NE(settings_text().find("BITMAP_DIR=c:\\trvwck\\TW_BMAPS"), std::string::npos);
 }
 
 TEST_F(SettingsTest, EmptyCompilerPathsReadAsLowerCaseNames) {
   write_settings("[COMPILERS]\r\nhc30=\r\nhcw=\r\nhcp=c:\\tools\\hcp.exe\r\n");
-  core::LoadSettings(state);
+  project::LoadSettings(state);
   EXPECT_EQ(state.settings.compilers.hc30, "hc.exe");
   EXPECT_EQ(state.settings.compilers.hcw, "hcw.exe");
   EXPECT_EQ(state.settings.compilers.hcp, "c:\\tools\\hcp.exe");
 }
 
 TEST_F(SettingsTest, CustomColoursSurviveTheirTwoFormats) {
-  core::LoadSettings(state);
+  project::LoadSettings(state);
   state.settings.custom_colours[3] = 0x123456;
   core::SaveSettings(state);
   EXPECT_NE(settings_text().find("Custom Colors1=A3D0F1 E7FDB7 C9D6EB  123456 D5C4FB DFDFDF D2F5C9 5966FD"),
             std::string::npos);
-  core::LibraryState again;
-  core::LoadSettings(again);
+  authoring::LibraryState again;
+  project::LoadSettings(again);
   EXPECT_EQ(again.settings.custom_colours, state.settings.custom_colours);
 }
 
 TEST_F(SettingsTest, SaveWritesItsKeysInOrder) {
-  core::LoadSettings(state);
+  project::LoadSettings(state);
   core::SaveSettings(state);
   std::string text = settings_text();
   size_t last = 0;
@@ -67,7 +67,7 @@ TEST_F(SettingsTest, SaveWritesItsKeysInOrder) {
 TEST_F(SettingsTest, ProjectWithoutHpjIsNoProjectAndIsSavedEmpty) {
   tw_test::write_file(file("proj/notes.txt"), "x");
   write_settings("[TARVENWICK]\r\nPROJECT=" + file("proj/notes.txt") + "\r\n");
-  core::LoadSettings(state);
+  project::LoadSettings(state);
   EXPECT_FALSE(state.project_set);
   EXPECT_EQ(state.project_path, "");
   core::SaveSettings(state);
@@ -77,7 +77,7 @@ TEST_F(SettingsTest, ProjectWithoutHpjIsNoProjectAndIsSavedEmpty) {
 TEST_F(SettingsTest, GarbageAndOverlongValuesFallBackOrAreCut) {
   write_settings("garbage without section\r\n[TARVENWICK\r\n=\r\n[TARVENWICK]\r\nGoto Tab=abc\r\n"
                  "Bullet Type=" + std::string(400, 'b') + "\r\nLanguage=-5\r\n");
-  core::LoadSettings(state);
+  project::LoadSettings(state);
   EXPECT_EQ(state.settings.goto_tab, 0);
   EXPECT_EQ(state.settings.bullet_type.size(), 12u);
 }
@@ -116,7 +116,7 @@ TEST_F(SettingsTest, ProjectOptionsRoundTripInTheirOrder) {
   EXPECT_EQ(tw_test::read_file(file("proj/p.opt")),
             "[Project]\r\nInvalid index=1\r\nwys picts=1\r\nW95=1\r\nhelp only color=0\r\n"
             "doc only color=0\r\ndoc only tags=0\r\nNB=1\r\nNL=0\r\nJUT=1\r\n");
-  core::LibraryState again;
+  authoring::LibraryState again;
   again.project_path = state.project_path;
   core::LoadProjectOptions(again);
   EXPECT_TRUE(again.options.invalid_index);

@@ -1,7 +1,7 @@
-#include "core/startup.h"
+#include "authoring/startup.h"
 
-#include "core/library_state.h"
-#include "core/lifecycle.h"
+#include "authoring/library_state.h"
+#include "authoring/lifecycle.h"
 #include "core_fixture.h"
 #include "platform/paths.h"
 #include "platform/profile.h"
@@ -16,7 +16,7 @@ class StartupTest : public CoreFixture {
   std::string document;
   void SetUp() override {
     CoreFixture::SetUp();
-    core::InitTW(state, 5, -97);
+    authoring::InitTW(state, 5, -97);
     ui().clear_transcript();
   }
   std::string opt(const std::string& key, const std::string& project) {
@@ -29,7 +29,7 @@ TEST_F(StartupTest, CreatesANewProject) {
   const std::string hpj = file("new/guide.hpj");
   ui().queue_script("dialog DLG_START\nclick 580\ndialog DLG_CREPRJ\nset 101 " + hpj +
                     "\ncheck 202 1\nclick 1\n");
-  EXPECT_EQ(core::TWStartUp(state, 5, document), 2);
+  EXPECT_EQ(authoring::TWStartUp(state, 5, document), 2);
   EXPECT_EQ(document, text::to_upper(file("new/topfile1")) + ".doc");
   EXPECT_TRUE(tw_test::exists(hpj));
   EXPECT_TRUE(state.project_set);
@@ -47,7 +47,7 @@ TEST_F(StartupTest, CreatingOverAnExistingProjectAsksFirst) {
   const std::string before = tw_test::read_file(hpj);
   ui().queue_script("dialog DLG_START\nclick 580\ndialog DLG_CREPRJ\nset 101 " + hpj +
                     "\nclick 1\nmessage No\nclick 2\nclick 2\n");
-  EXPECT_EQ(core::TWStartUp(state, 5, document), 0);
+  EXPECT_EQ(authoring::TWStartUp(state, 5, document), 0);
   EXPECT_EQ(tw_test::read_file(hpj), before);
 }
 
@@ -58,7 +58,7 @@ TEST_F(StartupTest, OpensARecentProjectAndReturnsItsFirstTopicFile) {
   write_settings("[TARVENWICK]\r\nPROJ LIST=" + other + ";" + file("gone.hpj") + ";" + hpj + ";\r\n");
   // The list shows only the projects that exist; the script picks one by its text.
   ui().queue_script("dialog DLG_START\nselect 101 " + hpj + "\nclick 1\n");
-  EXPECT_EQ(core::TWStartUp(state, 5, document), 1);
+  EXPECT_EQ(authoring::TWStartUp(state, 5, document), 1);
   EXPECT_EQ(document, text::to_upper(file("proj/intro")) + ".RTF");
   EXPECT_EQ(platform::get_profile_string("TARVENWICK", "PROJ LIST", "", 1000, "TRVWCK6.INI"),
             hpj + ";" + other + ";" + file("gone.hpj") + ";");
@@ -70,21 +70,21 @@ TEST_F(StartupTest, LastFileOfTheOptionFileIsReopened) {
   tw_test::write_file(second, "doc");
   tw_test::write_file(file("proj/help.opt"), "[Project]\r\nlast file=" + second + "\r\n");
   ui().queue_script("dialog DLG_START\nclick 102\nfile " + hpj + "\n");
-  EXPECT_EQ(core::TWStartUp(state, 5, document), 1);
+  EXPECT_EQ(authoring::TWStartUp(state, 5, document), 1);
   EXPECT_EQ(document, second);
 }
 
 TEST_F(StartupTest, ProjectWithoutTopicFilesIsTreatedAsNew) {
   const std::string hpj = make_project("empty.hpj", "");
   ui().queue_script("dialog DLG_START\nclick 102\nfile " + hpj + "\n");
-  EXPECT_EQ(core::TWStartUp(state, 5, document), 2);
+  EXPECT_EQ(authoring::TWStartUp(state, 5, document), 2);
   EXPECT_EQ(state.topic_files.name(0), "topfile1.rtf");
   EXPECT_NE(tw_test::read_file(hpj).find("topfile1.rtf"), std::string::npos);
 }
 
 TEST_F(StartupTest, CancelReturnsZeroAndChangesNothing) {
   ui().queue_script("dialog DLG_START\nclick 2\n");
-  EXPECT_EQ(core::TWStartUp(state, 5, document), 0);
+  EXPECT_EQ(authoring::TWStartUp(state, 5, document), 0);
   EXPECT_FALSE(state.project_set);
   EXPECT_EQ(ui().transcript().back(), "dialog DLG_START \"Tarvenwick\" -> 0");
 }
@@ -92,7 +92,7 @@ TEST_F(StartupTest, CancelReturnsZeroAndChangesNothing) {
 TEST_F(StartupTest, QuickStartIsRememberedAndStartsItsHelp) {
   const std::string hpj = make_project("help.hpj", "intro.rtf\r\n");
   ui().queue_script("dialog DLG_START\ncheck 103 1\nclick 102\nfile " + hpj + "\n");
-  core::TWStartUp(state, 5, document);
+  authoring::TWStartUp(state, 5, document);
   EXPECT_EQ(platform::get_profile_string("TARVENWICK", "quick_start", "", 10, "TRVWCK6.INI"), "1");
   bool started = false;
   for (const auto& line : ui().transcript()) {

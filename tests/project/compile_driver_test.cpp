@@ -1,7 +1,7 @@
 // GenFiles: the compiler path rules, the command lines, the Word 97 clean-up
 // and whole compiles through the headless host, its clock and the help
 // compiler stand-in built beside the tests.
-#include "project/compile_driver.h"
+#include "project/compile/compile_driver.h"
 
 #include <chrono>
 #include <thread>
@@ -12,9 +12,9 @@
 #include "platform/process.h"
 #include "platform/profile.h"
 #include "platform/text.h"
-#include "project/compile_progress.h"
-#include "project/compiler_command.h"
-#include "project/topic_file_cleaning.h"
+#include "project/dialogs/compile_progress.h"
+#include "project/compile/compiler_command.h"
+#include "project/topics/topic_file_cleaning.h"
 #include "project_fixture.h"
 
 namespace {
@@ -237,7 +237,7 @@ TEST_F(CompileDriverTest, WithoutAUsableProjectTheUserIsToldAndNothingIsWritten)
   const std::string long_hpj = folder + "\\project.hpj";
   use_project(long_hpj, "[OPTIONS]\r\nTITLE=P\r\n[FILES]\r\na.rtf\r\n");
   platform::write_profile_string("TARVENWICK", "PROJECT", long_hpj, "TRVWCK6.INI");
-  core::LoadSettings(state);
+  project::LoadSettings(state);
   ASSERT_FALSE(state.project_set);
   EXPECT_EQ(project::GenFiles(state, "c:\\proj\\a.doc", directory, project), 0);
   EXPECT_EQ(ui().transcript().back(),

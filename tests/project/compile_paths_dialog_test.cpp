@@ -1,5 +1,5 @@
 // The compiler paths dialog writes all six programs of section COMPILERS.
-#include "project/compiler_paths_dialog.h"
+#include "project/dialogs/compiler_paths_dialog.h"
 
 #include "core/settings.h"
 #include "platform/profile.h"

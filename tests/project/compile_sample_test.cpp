@@ -6,11 +6,11 @@
 #include <thread>
 
 #include "platform/files.h"
-#include "project/compile_driver.h"
-#include "project/compile_progress.h"
-#include "project/compiler_log.h"
-#include "project/error_viewer.h"
-#include "project/project_file.h"
+#include "project/compile/compile_driver.h"
+#include "project/dialogs/compile_progress.h"
+#include "project/compile/compiler_log.h"
+#include "project/dialogs/error_viewer.h"
+#include "project/files/project_file.h"
 #include "project_fixture.h"
 
 namespace {

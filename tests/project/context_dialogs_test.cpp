@@ -1,8 +1,8 @@
 // The context-ID commands with dialogs: importing numbers, importing a
 // map's names as topics, and the modeless context-string list.
-#include "project/context_dialogs.h"
+#include "project/dialogs/context_dialogs.h"
 
-#include "project/imported_topics.h"
+#include "project/topics/imported_topics.h"
 #include "project_fixture.h"
 
 namespace {

@@ -1,9 +1,9 @@
 // Context-ID maps: the three written forms, numbers read back, and topics
 // registered by the document import.
-#include "project/context_map.h"
+#include "project/files/context_map.h"
 
-#include "project/context_rules.h"
-#include "project/imported_topics.h"
+#include "project/files/context_rules.h"
+#include "project/topics/imported_topics.h"
 #include "project_fixture.h"
 
 namespace {

@@ -2,7 +2,7 @@
 // file reads back whole and the texts come back with their line breaks as LF.
 #include <random>
 
-#include "project/data_file_format.h"
+#include "project/files/data_file_format.h"
 #include "project_fixture.h"
 
 namespace {

@@ -1,8 +1,8 @@
 // The project data file: its byte layout, round trips, and damaged files.
-#include "project/data_file.h"
+#include "project/files/data_file.h"
 
 #include "core/project_paths.h"
-#include "project/data_file_format.h"
+#include "project/files/data_file_format.h"
 #include "project_fixture.h"
 
 namespace {
@@ -222,7 +222,7 @@ TEST_F(DataFileDiskTest, SaveWritesTheDataAndTheProjectFileThenLoadBringsThemBac
   // The project file was written with LF line ends: it keeps them.
   EXPECT_NE(text_of(hpj).find("[FILES]\nintro.rtf\ntasks.rtf\n"), std::string::npos);
 
-  core::LibraryState fresh;
+  authoring::LibraryState fresh;
   fresh.project_path = hpj;
   project::reset_project_data(fresh.data);
   ASSERT_EQ(project::LoadProjectData(fresh), 1);

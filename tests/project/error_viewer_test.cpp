@@ -1,10 +1,10 @@
 // The compiler message viewer: reading the log's lines, help on messages of
 // both compiler families, and "Go to Problem Topic" through the dialog.
-#include "project/error_viewer.h"
+#include "project/dialogs/error_viewer.h"
 
 #include "core/settings.h"
-#include "project/compiler_log.h"
-#include "project/error_help.h"
+#include "project/compile/compiler_log.h"
+#include "project/compile/error_help.h"
 #include "project_fixture.h"
 
 namespace {

@@ -1,11 +1,11 @@
 // A project made by the start dialog: its project and data files round-trip
 // through a save and a fresh load.
-#include "core/lifecycle.h"
-#include "core/startup.h"
+#include "authoring/lifecycle.h"
+#include "authoring/startup.h"
 #include "platform/files.h"
-#include "project/data_file.h"
-#include "project/imported_topics.h"
-#include "project/project_file.h"
+#include "project/files/data_file.h"
+#include "project/topics/imported_topics.h"
+#include "project/files/project_file.h"
 #include "project_fixture.h"
 
 namespace {
@@ -18,7 +18,7 @@ class NewProjectTest : public ProjectFixture {
     ui().queue_script("dialog DLG_START\nclick 580\ndialog DLG_CREPRJ\nset 101 " + hpj + "\n" +
                       (win95 ? "" : "click 202\n") + "click 1\n");
     std::string document;
-    EXPECT_EQ(core::TWStartUp(state, 5, document), 2);
+    EXPECT_EQ(authoring::TWStartUp(state, 5, document), 2);
     return document;
   }
 };
@@ -39,8 +39,8 @@ TEST_F(NewProjectTest, Windows31ProjectSavesAndLoadsBack) {
   const std::string saved = text_of(hpj);
   const std::string data = text_of("c:\\guide\\guide.twz");
 
-  core::LibraryState fresh;
-  core::InitTW(fresh, 5, 0);
+  authoring::LibraryState fresh;
+  authoring::InitTW(fresh, 5, 0);
   EXPECT_TRUE(fresh.project_set);
   ASSERT_GE(fresh.data.topics.find("IDH_welcome"), 0);
   EXPECT_EQ(fresh.data.topics[0].browse_number, 3000);

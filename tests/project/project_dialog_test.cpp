@@ -5,9 +5,9 @@
 #include "platform/profile.h"
 #include "platform/ui/resources.h"
 #include "core/messages.h"
-#include "project/project_dialogs.h"
-#include "project/project_file.h"
-#include "project/project_update.h"
+#include "project/dialogs/project_dialogs.h"
+#include "project/files/project_file.h"
+#include "project/files/project_update.h"
 #include "project_fixture.h"
 
 namespace {

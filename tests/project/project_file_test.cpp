@@ -1,6 +1,6 @@
 // Reading and writing help project files: the three forms, real projects
 // written by hand and by Help Workshop, and what a regeneration keeps.
-#include "project/project_file.h"
+#include "project/files/project_file.h"
 
 #include "platform/files.h"
 #include "platform/text.h"

@@ -2,16 +2,16 @@
 #pragma once
 #include <string>
 
-#include "core/library_state.h"
+#include "authoring/library_state.h"
 #include "platform/paths.h"
-#include "project/project_data.h"
+#include "project/files/project_data.h"
 #include "support/test_support.h"
 
 namespace tw_test {
 
 class ProjectFixture : public Fixture {
  protected:
-  core::LibraryState state;
+  authoring::LibraryState state;
 
   void SetUp() override {
     Fixture::SetUp();

@@ -3,8 +3,8 @@
 #include "core/messages.h"
 #include "platform/profile.h"
 #include "platform/text.h"
-#include "project/project_file.h"
-#include "project/project_update.h"
+#include "project/files/project_file.h"
+#include "project/files/project_update.h"
 #include "project_fixture.h"
 
 namespace {

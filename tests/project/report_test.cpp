@@ -4,11 +4,11 @@
 
 #include <filesystem>
 
-#include "core/library_state.h"
+#include "authoring/library_state.h"
 #include "platform/files.h"
-#include "project/project_file.h"
-#include "project/report_job.h"
-#include "project/topic_report.h"
+#include "project/files/project_file.h"
+#include "project/report/report_job.h"
+#include "project/report/topic_report.h"
 #include "topic_fixture.h"
 
 namespace {

@@ -1,5 +1,5 @@
 // A regeneration that cuts the author's text says so, once.
-#include "project/project_file.h"
+#include "project/files/project_file.h"
 #include "project_fixture.h"
 
 namespace {

@@ -8,13 +8,13 @@
 #include <functional>
 #include <set>
 
-#include "core/library_state.h"
+#include "authoring/library_state.h"
 #include "core/project_paths.h"
 #include "core/settings.h"
 #include "platform/files.h"
 #include "platform/profile.h"
-#include "project/data_file.h"
-#include "project/project_file.h"
+#include "project/files/data_file.h"
+#include "project/files/project_file.h"
 #include "project_fixture.h"
 #include "support/kill_rounds.h"
 
@@ -28,7 +28,7 @@ constexpr const char* kTwz = "c:\\proj\\help.twz";
 constexpr const char* kOpt = "c:\\proj\\help.opt";
 constexpr const char* kClosePrompt = "You must close the help project file before proceeding.";
 
-void add_topic(core::LibraryState& state, const std::string& name) {
+void add_topic(authoring::LibraryState& state, const std::string& name) {
   project::Topic t;
   t.context = project::stored_context(name);
   t.number = state.data.topics.take_next_number();
@@ -47,8 +47,8 @@ class SavesTest : public ProjectFixture {
     ASSERT_EQ(project::SaveProjectData(state), 1);
   }
   // Loads the project into a fresh state, as another session would.
-  static void load(core::LibraryState& s) {
-    s = core::LibraryState{};
+  static void load(authoring::LibraryState& s) {
+    s = authoring::LibraryState{};
     project::reset_project_data(s.data);
     s.project_path = kHpj;
     s.project_set = true;
@@ -71,10 +71,10 @@ class SavesTest : public ProjectFixture {
 };
 
 TEST_F(SavesTest, FilesAnotherProgramReplacedAreNotWrittenOver) {
-  core::LibraryState mine;
+  authoring::LibraryState mine;
   load(mine);
   ASSERT_EQ(elsewhere([] {
-              core::LibraryState theirs;
+              authoring::LibraryState theirs;
               load(theirs);
               add_topic(theirs, "IDH_theirs");
               theirs.data.project.title = "Their title";
@@ -95,14 +95,14 @@ TEST_F(SavesTest, FilesAnotherProgramReplacedAreNotWrittenOver) {
   load(mine);
   add_topic(mine, "IDH_mine");
   EXPECT_EQ(project::SaveProjectData(mine), 1);
-  core::LibraryState after;
+  authoring::LibraryState after;
   load(after);
   EXPECT_GE(after.data.topics.find("IDH_theirs"), 0);
   EXPECT_GE(after.data.topics.find("IDH_mine"), 0);
 }
 
 TEST_F(SavesTest, OwnWritesThroughTheProfileFunctionsDoNotBlockASave) {
-  core::LibraryState mine;
+  authoring::LibraryState mine;
   load(mine);
   // As the options of a Windows 95 project are stored, key by key.
   ASSERT_TRUE(platform::write_profile_string("OPTIONS", "ERRORLOG", "c:\\proj\\help.log", kHpj));
@@ -130,7 +130,7 @@ struct SavedVersion {
   std::string hpj, twz, opt;
 };
 
-void save_version(core::LibraryState& s, int which) {
+void save_version(authoring::LibraryState& s, int which) {
   s.data.topics.clear();
   for (int i = 0; i < (which ? 900 : 400); ++i)
     add_topic(s, (which ? "IDH_new_" : "IDH_old_") + std::to_string(i));
@@ -157,7 +157,7 @@ TEST_F(SavesTest, KilledSavesLeaveEachFileOldOrNewAndWhole) {
   int rounds = tw_test::kill_rounds(
       30, std::chrono::milliseconds(40), std::chrono::seconds(5),
       [&](int) {
-        core::LibraryState session;
+        authoring::LibraryState session;
         load(session);
         for (int i = 0;; ++i) save_version(session, i % 2);
       },
@@ -190,7 +190,7 @@ TEST_F(SavesTest, TwoProcessesSavingOneProjectLoseNothing) {
     for (int i = 0; i < kTopicsEach; ++i) {
       const std::string name = "IDH_p" + std::to_string(p) + "_" + std::to_string(i);
       for (int attempt = 0; attempt < 200; ++attempt) {
-        core::LibraryState s;
+        authoring::LibraryState s;
         load(s);
         if (s.data.topics.find(name) < 0) add_topic(s, name);
         s.data_dirty = true;
@@ -208,7 +208,7 @@ TEST_F(SavesTest, TwoProcessesSavingOneProjectLoseNothing) {
     ASSERT_TRUE(WIFEXITED(status));
     EXPECT_EQ(WEXITSTATUS(status), kTopicsEach);
   }
-  core::LibraryState after;
+  authoring::LibraryState after;
   load(after);
   ASSERT_TRUE(after.data.magic_ok);
   for (int p = 0; p < 2; ++p)

@@ -6,7 +6,7 @@
 #include <vector>
 
 #include "platform/files.h"
-#include "project/topic_scanner.h"
+#include "project/topics/topic_scanner.h"
 #include "support/test_support.h"
 
 namespace {

@@ -2,9 +2,9 @@
 // the browse settings.
 #include <gtest/gtest.h>
 
-#include "core/library_state.h"
-#include "project/browse_numbers.h"
-#include "project/topic_lists.h"
+#include "authoring/library_state.h"
+#include "project/topics/browse_numbers.h"
+#include "project/topics/topic_lists.h"
 #include "support/test_support.h"
 
 namespace {
@@ -88,7 +88,7 @@ TEST(TopicLists, LineFormatsOrderAndHiddenTopics) {
 class BrowseSettings : public tw_test::Fixture {};
 
 TEST_F(BrowseSettings, WidthAndIncrementChecks) {
-  core::LibraryState state;
+  authoring::LibraryState state;
   EXPECT_FALSE(project::ApplyBrowseSettings(state, "7", "5"));
   EXPECT_FALSE(project::ApplyBrowseSettings(state, "4", "0"));
   EXPECT_FALSE(project::ApplyBrowseSettings(state, "4", "x"));

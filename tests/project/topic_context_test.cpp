@@ -2,7 +2,7 @@
 // typed context strings go through.
 #include <gtest/gtest.h>
 
-#include "project/context_strings.h"
+#include "project/topics/context_strings.h"
 
 namespace {
 

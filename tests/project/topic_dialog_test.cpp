@@ -3,8 +3,8 @@
 
 #include <algorithm>
 
-#include "core/library_state.h"
-#include "project/get_topic.h"
+#include "authoring/library_state.h"
+#include "project/dialogs/topic_dialog/get_topic.h"
 #include "topic_fixture.h"
 
 namespace {

@@ -1,9 +1,9 @@
 // The topic finder (GotoTopic): its lists, search and "Go To".
 #include <gtest/gtest.h>
 
-#include "core/library_state.h"
-#include "project/context_strings.h"
-#include "project/topic_finder.h"
+#include "authoring/library_state.h"
+#include "project/topics/context_strings.h"
+#include "project/dialogs/topic_finder.h"
 #include "topic_fixture.h"
 
 namespace {

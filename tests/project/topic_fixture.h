@@ -2,8 +2,8 @@
 #pragma once
 #include <string>
 
-#include "project/project_data.h"
-#include "project/topic_table.h"
+#include "project/files/project_data.h"
+#include "project/topics/topic_table.h"
 #include "project_fixture.h"
 
 namespace tw_test {

@@ -2,8 +2,8 @@
 // GetTopic shares.
 #include <gtest/gtest.h>
 
-#include "core/library_state.h"
-#include "project/get_topic.h"
+#include "authoring/library_state.h"
+#include "project/dialogs/topic_dialog/get_topic.h"
 #include "topic_fixture.h"
 
 namespace {

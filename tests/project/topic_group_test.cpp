@@ -2,9 +2,9 @@
 // DeleteItem).
 #include <gtest/gtest.h>
 
-#include "core/library_state.h"
-#include "project/topic_delete.h"
-#include "project/topic_group.h"
+#include "authoring/library_state.h"
+#include "authoring/topic_delete.h"
+#include "project/dialogs/topic_group.h"
 #include "topic_fixture.h"
 
 namespace {
@@ -90,12 +90,12 @@ TEST_F(TopicGroups, ThreeTopicsNumberedFromStartByIncrement) {
 }
 
 TEST_F(TopicGroups, DelTopicAndDeleteItem) {
-  EXPECT_EQ(project::DelTopic(state, "idh_B"), 1);
-  EXPECT_EQ(project::DelTopic(state, "IDH_b"), 0);
+  EXPECT_EQ(authoring::DelTopic(state, "idh_B"), 1);
+  EXPECT_EQ(authoring::DelTopic(state, "IDH_b"), 0);
   EXPECT_EQ(table()[1].context, "#IDH_b");
 
   ui().queue_script("dialog DLG_DELETE\nclick 1\nselect# 101 1\nclick 1\n");
-  EXPECT_EQ(project::DeleteItem(state, ui().main_window(), document), 1);
+  EXPECT_EQ(authoring::DeleteItem(state, ui().main_window(), document), 1);
   EXPECT_EQ(ui().transcript()[0],
             "message \"Select the topics to delete.\" caption=\"Tarvenwick\" icon=information -> OK (default)");
   EXPECT_EQ(table()[2].context, "#IDH_c");
@@ -103,7 +103,7 @@ TEST_F(TopicGroups, DelTopicAndDeleteItem) {
   EXPECT_TRUE(table()[3].live());
 
   ui().queue_script("dialog DLG_DELETE\nselect# 101 0\nclick 2\n");
-  EXPECT_EQ(project::DeleteItem(state, ui().main_window(), document), 0);
+  EXPECT_EQ(authoring::DeleteItem(state, ui().main_window(), document), 0);
   EXPECT_TRUE(table()[0].live());
 }
 

@@ -4,7 +4,7 @@
 #include "platform/files.h"
 #include "platform/paths.h"
 #include "platform/text.h"
-#include "project/window_records.h"
+#include "project/files/window_records.h"
 
 namespace helpc {
 namespace {

@@ -7,7 +7,7 @@
 #include <string_view>
 #include <vector>
 
-#include "project/context_map.h"
+#include "project/files/context_map.h"
 
 namespace helpc {
 
