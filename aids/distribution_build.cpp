@@ -6,7 +6,7 @@
 #include "aids/distribution_topics.h"
 #include "aids/keyword_commands.h"
 #include "aids/keyword_progress.h"
-#include "core/library_state.h"
+#include "aids/aids_state.h"
 #include "core/messages.h"
 #include "core/settings.h"
 #include "platform/files.h"
@@ -78,7 +78,7 @@ bool SaveDistributionOptions(const std::string& project_path, const Distribution
   return batch.commit();
 }
 
-int AskDistribution(core::LibraryState& state, std::int32_t owner) {
+int AskDistribution(AidsState& state, std::int32_t owner) {
   DistributionOptions options = LoadDistributionOptions(state.project_path);
   DistributionDialog dialog(options);
   int code = ui::host().run_modal(core::authoring_module(), "DLG_DIST_INX", dialog, owner);
@@ -86,7 +86,7 @@ int AskDistribution(core::LibraryState& state, std::int32_t owner) {
   return code;
 }
 
-int BuildDistributionIndex(core::LibraryState& state, std::int32_t window) {
+int BuildDistributionIndex(AidsState& state, std::int32_t window) {
   const std::int32_t owner = core::dialog_owner(state, window);
   if (!state.project_set || state.project_path.empty()) return 1;
   const DistributionChoice choice = ChoiceFromCode(AskDistribution(state, owner));

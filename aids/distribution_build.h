@@ -5,8 +5,8 @@
 #include <cstdint>
 #include <string>
 
-namespace core {
-struct LibraryState;
+namespace aids {
+struct AidsState;
 }
 
 namespace aids {
@@ -30,10 +30,10 @@ DistributionOptions LoadDistributionOptions(const std::string& project_path);
 bool SaveDistributionOptions(const std::string& project_path, const DistributionOptions& options);
 
 // Shows "DLG_DIST_INX"; its result code, 0 on Cancel. OK stores the choice.
-int AskDistribution(core::LibraryState& state, std::int32_t owner);
+int AskDistribution(AidsState& state, std::int32_t owner);
 
 // The whole command: ask, then build the chosen sections. Cancel builds
 // nothing; a file that cannot be written is reported. Returns 1.
-int BuildDistributionIndex(core::LibraryState& state, std::int32_t window);
+int BuildDistributionIndex(AidsState& state, std::int32_t window);
 
 }  // namespace aids

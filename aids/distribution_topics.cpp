@@ -1,7 +1,7 @@
 #include "aids/distribution_topics.h"
 
 #include "platform/text.h"
-#include "project/topic_scanner.h"
+#include "project/topics/topic_scanner.h"
 
 namespace aids {
 namespace {

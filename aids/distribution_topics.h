@@ -8,7 +8,7 @@
 #include <vector>
 
 #include "aids/distribution_index.h"
-#include "project/topic_table.h"
+#include "project/topics/topic_table.h"
 
 namespace aids {
 

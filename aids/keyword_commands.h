@@ -13,7 +13,7 @@ struct AidsState;
 namespace aids {
 
 // The system paths of the current project's topic files, in project order.
-std::vector<std::string> ProjectTopicPaths(const core::LibraryState& state);
+std::vector<std::string> ProjectTopicPaths(const AidsState& state);
 
 // BuildKeywordIndex with ask = 0: rebuilds the A database, then the K
 // database, from every topic file; a complete rebuild clears the

@@ -5,7 +5,7 @@
 #include "aids/keyword_commands.h"
 #include "aids/keyword_list.h"
 #include "aids/keyword_search.h"
-#include "core/library_state.h"
+#include "aids/aids_state.h"
 #include "core/messages.h"
 #include "core/text_commands.h"
 #include "platform/text.h"
@@ -28,7 +28,7 @@ void fill_topics(ui::Dialog& dialog, int list, const std::vector<FoundTopic>& to
 
 class KeywordSearchDialog : public ui::DialogProc {
  public:
-  explicit KeywordSearchDialog(core::LibraryState& state) : state_(state) {}
+  explicit KeywordSearchDialog(AidsState& state) : state_(state) {}
 
   void on_init(ui::Dialog& dialog) override {
     dialog.set_check(kSearchKRadio, 1);
@@ -98,7 +98,7 @@ class KeywordSearchDialog : public ui::DialogProc {
     dialog.end(1);
   }
 
-  core::LibraryState& state_;
+  AidsState& state_;
   KeywordList list_;
   bool keyword_chosen_ = true;  // OK shows topics until a topic search ran
 };
@@ -128,7 +128,7 @@ class TopicsFoundDialog : public ui::DialogProc {
 
 }  // namespace
 
-int ShowKeyList(core::LibraryState& state, std::int32_t window, int which) {
+int ShowKeyList(AidsState& state, std::int32_t window, int which) {
   if (which != 0 && which != 1) return which - 1;
   const std::int32_t owner = core::dialog_owner(state, window);
   if (which == 0) {
@@ -140,7 +140,7 @@ int ShowKeyList(core::LibraryState& state, std::int32_t window, int which) {
   return ui::host().run_modal(core::authoring_module(), "DLG_KEY_SEARCH", dialog, owner) == 1 ? 1 : 0;
 }
 
-int TestKeywordLink(core::LibraryState& state, std::int32_t window, std::string& keywords, int kind) {
+int TestKeywordLink(AidsState& state, std::int32_t window, std::string& keywords, int kind) {
   const std::int32_t owner = core::dialog_owner(state, window);
   while (!keywords.empty() && (keywords.back() == ' ' || keywords.back() == '\t')) keywords.pop_back();
   WarnIfIndexOutOfDate(state);

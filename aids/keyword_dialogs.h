@@ -6,8 +6,8 @@
 #include <string>
 #include <string_view>
 
-namespace core {
-struct LibraryState;
+namespace aids {
+struct AidsState;
 }
 
 namespace aids {
@@ -28,11 +28,11 @@ inline constexpr int kFoundInstruction = 105;
 // string is kept in state.keywords.chosen_context and 1 returned, Cancel 0.
 // which = 0 (the modeless keyword list) is not offered yet: the user is told
 // and 0 returned. Any other value returns which - 1 and shows nothing.
-int ShowKeyList(core::LibraryState& state, std::int32_t window, int which);
+int ShowKeyList(AidsState& state, std::int32_t window, int which);
 
 // DoKLink: the topics carrying any of the keywords (kind 0 A, else K) in
 // "DLG_TOPICS_FND"; on OK the chosen topic's context string, made a bookmark
 // name, replaces keywords and 1 is returned; Cancel 0.
-int TestKeywordLink(core::LibraryState& state, std::int32_t window, std::string& keywords, int kind);
+int TestKeywordLink(AidsState& state, std::int32_t window, std::string& keywords, int kind);
 
 }  // namespace aids

@@ -1,7 +1,7 @@
 #include "aids/keyword_entry.h"
 
 #include "core/help_commands.h"
-#include "core/library_state.h"
+#include "aids/aids_state.h"
 #include "core/messages.h"
 #include "platform/text.h"
 #include "platform/ui/host.h"
@@ -14,7 +14,7 @@ constexpr size_t kExtraLettersMax = 5;
 
 class KeywordEntryDialog : public ui::DialogProc {
  public:
-  KeywordEntryDialog(core::LibraryState& state, std::string& text, char letter)
+  KeywordEntryDialog(AidsState& state, std::string& text, char letter)
       : state_(state), text_(text), letter_(letter) {}
 
   void on_init(ui::Dialog& dialog) override {
@@ -50,7 +50,7 @@ class KeywordEntryDialog : public ui::DialogProc {
     dialog.end(1);
   }
 
-  core::LibraryState& state_;
+  AidsState& state_;
   std::string& text_;
   char letter_;
 };
@@ -64,7 +64,7 @@ std::string KeywordSelection(std::string_view selection) {
   return std::string(text::trim(selection.substr(0, end)));
 }
 
-int InsertKeyword(core::LibraryState& state, std::int32_t window, std::string& text, std::string_view kind_text) {
+int InsertKeyword(AidsState& state, std::int32_t window, std::string& text, std::string_view kind_text) {
   const std::int32_t owner = core::dialog_owner(state, window);
   std::string edited = KeywordSelection(text);
   KeywordEntryDialog dialog(state, edited, !kind_text.empty() && kind_text.front() == 'A' ? 'A' : 'K');

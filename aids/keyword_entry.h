@@ -6,8 +6,8 @@
 #include <string>
 #include <string_view>
 
-namespace core {
-struct LibraryState;
+namespace aids {
+struct AidsState;
 }
 
 namespace aids {
@@ -33,6 +33,6 @@ std::string KeywordSelection(std::string_view selection);
 // kind_text starting with "A" preselects A, else K. On OK (1) text becomes
 // the chosen letter followed by the edited keywords; Cancel gives 0 and
 // "&Delete" kKeyDeleted, leaving text as it was.
-int InsertKeyword(core::LibraryState& state, std::int32_t window, std::string& text, std::string_view kind_text);
+int InsertKeyword(AidsState& state, std::int32_t window, std::string& text, std::string_view kind_text);
 
 }  // namespace aids
