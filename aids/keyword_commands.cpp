@@ -3,6 +3,7 @@
 #include <string>
 #include <vector>
 
+#include "aids/keyword_progress.h"
 #include "aids/keyword_rebuild.h"
 #include "aids/keyword_search.h"
 #include "aids/keyword_update.h"
@@ -10,6 +11,7 @@
 #include "core/messages.h"
 #include "core/project_paths.h"
 #include "core/settings.h"
+#include "platform/paths.h"
 #include "platform/text.h"
 
 namespace aids {
@@ -17,27 +19,35 @@ namespace {
 
 constexpr int kMsgIndexOutOfDate = 59;
 
-std::vector<std::string> topic_paths(const AidsState& state) {
-  std::vector<std::string> paths;
-  for (const std::string& name : state.topic_files.names())
-    paths.push_back(core::topic_file_path(state.project_path, name));
-  return paths;
-}
-
 bool rebuild(AidsState& state, const std::vector<std::string>& paths, KeywordKind kind) {
-  if (RebuildKeywordDatabase(state.project_path, paths, state.data.topics, kind, state.keywords)) return true;
+  bool written = false;
+  {
+    ScanProgress progress(core::authoring_module(), kind == KeywordKind::k ? kBuildKProgress : kBuildAProgress,
+                          state.owner_window);
+    written = RebuildKeywordDatabase(state.project_path, paths, state.data.topics, kind, state.keywords,
+                                     [&] { progress.advance(); });
+  }
+  if (written) return true;
   const std::string text =
-      text::format("The keyword index %s could not be written.", database_path(state.project_path, kind).c_str());
+      text::format("The keyword index %s could not be written.",
+                   platform::to_host_path(database_path(state.project_path, kind)).c_str());
   core::show_message(state, text, ui::kMbOk | ui::kMbIconStop);
   return false;
 }
 
 }  // namespace
 
+std::vector<std::string> ProjectTopicPaths(const AidsState& state) {
+  std::vector<std::string> paths;
+  for (const std::string& name : state.topic_files.names())
+    paths.push_back(core::topic_file_path(state.project_path, name));
+  return paths;
+}
+
 int RebuildKeywordIndexes(AidsState& state, std::int32_t window) {
   core::dialog_owner(state, window);
   if (!state.project_set || state.project_path.empty()) return 1;
-  const std::vector<std::string> paths = topic_paths(state);
+  const std::vector<std::string> paths = ProjectTopicPaths(state);
   if (paths.empty()) return 1;
   const bool a_written = rebuild(state, paths, KeywordKind::a);
   const bool k_written = rebuild(state, paths, KeywordKind::k);

@@ -2,13 +2,18 @@
 // databases, the update of one topic's keywords and the out-of-date warning.
 #pragma once
 #include <cstdint>
+#include <string>
 #include <string_view>
+#include <vector>
 
 namespace aids {
 struct AidsState;
 }
 
 namespace aids {
+
+// The system paths of the current project's topic files, in project order.
+std::vector<std::string> ProjectTopicPaths(const AidsState& state);
 
 // BuildKeywordIndex with ask = 0: rebuilds the A database, then the K
 // database, from every topic file; a complete rebuild clears the

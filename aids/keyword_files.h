@@ -27,6 +27,8 @@ struct KeywordState {
   bool cache_valid_k = false;
   std::vector<FoundTopic> macro_results;
   size_t next_macro_result = 0;
+  // The context string of the topic the keyword search chose last.
+  std::string chosen_context;
 
   bool& cache_valid(KeywordKind kind) { return kind == KeywordKind::a ? cache_valid_a : cache_valid_k; }
 };

@@ -63,7 +63,8 @@ std::vector<std::string> DatabaseKeywords(std::string_view database) {
 
 KeywordList LoadKeywordList(std::string_view project_path, bool current_project, KeywordKind kind,
                             const KeywordState& state) {
-  KeywordList list{kind, std::string(project_path), current_project, {}};
+  KeywordList list{kind, std::string(project_path), current_project, {}, {}};
+  list.database_stamp = platform::file_stamp(database_path(project_path, kind));
   const bool cache_valid = kind == KeywordKind::a ? state.cache_valid_a : state.cache_valid_k;
   std::optional<std::string> cache;
   if (cache_valid) cache = platform::read_file(cache_path(project_path, kind));
@@ -75,8 +76,20 @@ KeywordList LoadKeywordList(std::string_view project_path, bool current_project,
   return list;
 }
 
+int TypeAheadIndex(const std::vector<std::string>& entries, std::string_view typed) {
+  for (size_t i = 0; i < entries.size(); ++i) {
+    std::string_view entry = entries[i];
+    size_t n = 0;
+    while (n < entry.size() && n < typed.size() && upper(entry[n]) == upper(typed[n])) ++n;
+    bool not_less = n == typed.size() || (n < entry.size() && upper(entry[n]) > upper(typed[n]));
+    if (not_less) return static_cast<int>(i);
+  }
+  return -1;
+}
+
 bool SaveKeywordCache(const KeywordList& list, KeywordState& state) {
   if (list.entries.empty() || !list.current_project || state.cache_valid(list.kind)) return false;
+  if (platform::file_stamp(database_path(list.project_path, list.kind)) != list.database_stamp) return false;
   std::string bytes;
   for (const std::string& entry : list.entries) bytes += entry + "\r\n";
   if (!platform::write_file(cache_path(list.project_path, list.kind), bytes)) return false;

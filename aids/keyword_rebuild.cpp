@@ -12,11 +12,13 @@ namespace {
 // kind, and writes its record when the topic ends.
 class RecordWriter : public project::ScanSink {
  public:
-  RecordWriter(char letter, std::string& out) : letter_(letter), out_(out) {}
+  RecordWriter(char letter, std::string& out, const std::function<void()>& counter)
+      : letter_(letter), out_(out), counter_(counter) {}
 
   void on_footnote(char kind, std::string_view text, const project::ScannedTopic&) override {
     if (kind == '#' && !topic_.context) {
       topic_.context = std::string(text);
+      if (counter_) counter_();
     } else if (kind == '$' && !topic_.title) {
       topic_.title = std::string(text);
     } else if (kind == letter_) {
@@ -50,26 +52,29 @@ class RecordWriter : public project::ScanSink {
 
   char letter_;
   std::string& out_;
+  const std::function<void()>& counter_;
   Topic topic_;
 };
 
 }  // namespace
 
 std::string KeywordDatabaseText(const std::vector<std::string>& topic_paths, const project::TopicTable& table,
-                                KeywordKind kind) {
+                                KeywordKind kind, const std::function<void()>& counter) {
   std::string out = "\r\n";
   for (const std::string& path : topic_paths) {
-    RecordWriter writer(kind == KeywordKind::k ? 'K' : 'A', out);
+    RecordWriter writer(kind == KeywordKind::k ? 'K' : 'A', out, counter);
     project::ScanTopicFile(path, table, writer, project::kKeywordFootnotes);
   }
   return out;
 }
 
 bool RebuildKeywordDatabase(std::string_view project_path, const std::vector<std::string>& topic_paths,
-                            const project::TopicTable& table, KeywordKind kind, KeywordState& state) {
+                            const project::TopicTable& table, KeywordKind kind, KeywordState& state,
+                            const std::function<void()>& counter) {
   if (topic_paths.empty()) return true;
   state.cache_valid(kind) = false;
-  return platform::write_file(database_path(project_path, kind), KeywordDatabaseText(topic_paths, table, kind));
+  return platform::write_file(database_path(project_path, kind),
+                              KeywordDatabaseText(topic_paths, table, kind, counter));
 }
 
 }  // namespace aids

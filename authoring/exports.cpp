@@ -16,6 +16,9 @@
 #include "aids/embedded_window.h"
 #include "aids/insert_button.h"
 #include "aids/wizard_answers.h"
+#include "aids/distribution_build.h"
+#include "aids/keyword_dialogs.h"
+#include "aids/keyword_entry.h"
 #include "core/help_commands.h"
 #include "core/language.h"
 #include "authoring/library_state.h"
@@ -334,14 +337,10 @@ int32_t Is95Compiler(int32_t) { return library().win95_compiler; }
 
 // --- Keyword indexes ----------------------------------------------------------------
 
-// The distribution index (ask != 0) is not offered yet: the user is told,
-// and the call fails rather than report an index it did not write.
+// ask = 0 rebuilds the keyword databases; otherwise the distribution index
+// is built after its dialog.
 int32_t BuildKeywordIndex(int32_t window, int32_t, int32_t ask) {
-  if (ask != 0) {
-    core::show_message(library(), "The distribution index cannot be built yet.",
-                       ui::kMbOk | ui::kMbIconInformation);
-    return 0;
-  }
+  if (ask != 0) return aids::BuildDistributionIndex(library(), window);
   return aids::RebuildKeywordIndexes(library(), window);
 }
 
@@ -356,8 +355,28 @@ int32_t DocWizFindTopics(char* keywords, int32_t kind) {
 int32_t DocWizGetNext(char* title, char* context) {
   std::string found_title, found_context;
   int32_t result = aids::NextMacroResult(library(), found_title, found_context);
-  put(title, found_title);
-  put(context, found_context);
+  // The texts come from a database file, which may hold anything: they are
+  // cut to the room every caller gives.
+  put_cut(title, found_title, kCallerRoom - 1);
+  put_cut(context, found_context, kCallerRoom - 1);
+  return result;
+}
+
+int32_t InsertKey(int32_t window, char* text, char* kind) {
+  if (!text) return 0;
+  std::string keywords = text;
+  int32_t result = aids::InsertKeyword(library(), window, keywords, kind ? kind : "");
+  if (result == 1) put_cut(text, keywords, aids::kKeyTextMax + 1);
+  return result;
+}
+
+int32_t ShowKeyList(int32_t window, int32_t which, int32_t) { return aids::ShowKeyList(library(), window, which); }
+
+int32_t DoKLink(int32_t window, char* keywords, int32_t kind) {
+  if (!keywords) return 0;
+  std::string text = keywords;
+  int32_t result = aids::TestKeywordLink(library(), window, text, kind);
+  if (result == 1) put_cut(keywords, text, kCallerRoom - 1);
   return result;
 }
 

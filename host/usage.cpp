@@ -42,6 +42,19 @@ constexpr FlowUsage kFlows[] = {
      "\n"
      "  twhost buttons help.hpj btn_web '&Web' 'EP(`browser.exe',1)'\n",
      1, 999},
+    {"keywords", "PROJECT.hpj", "rebuild the K and A keyword indexes and list each topic's keywords",
+     "Opens PROJECT.hpj, calls BuildKeywordIndex without its dialog (the .kdb and .adb\n"
+     "databases are written anew from the topic files) and prints every topic's keywords.\n",
+     1, 1},
+    {"distribute", "PROJECT.hpj [SECTIONS]", "write the distribution index (.xtw) of the project",
+     "Calls BuildKeywordIndex with its dialog and prints where each section starts.\n"
+     "SECTIONS names them by letters: A (A keywords), K (K keywords), F (full text),\n"
+     "e.g. AKF; without it the project's options stand (A and F unless changed).\n",
+     1, 2},
+    {"find", "PROJECT.hpj KEYWORDS [K|A]", "list the topics that carry any of the keywords",
+     "KEYWORDS is a list separated by semicolons; K (default) searches the K keywords,\n"
+     "A the A keywords. Prints one \"title TAB context string\" line per topic.\n",
+     2, 3},
     {"convert", "PROJECT.hpj --out DIR [--template NAME.lfc] [--keep-intermediates]",
      "marker files, their HTML export into DIR, registration",
      "The first half of publish: the HTML files in DIR are registered for ProcessFiles.\n", -1, -1},
@@ -100,7 +113,7 @@ std::string general_usage() {
       "Flows:\n";
   for (const auto& flow : kFlows) {
     std::string head = "  " + std::string(flow.name);
-    head.resize(12, ' ');
+    head.resize(14, ' ');
     text += head + std::string(flow.summary) + "\n";
   }
   text +=

@@ -115,6 +115,15 @@ void Reader::close_group(Sink& sink) {
   if (was_footnote && !state().footnote) sink.footnote_end();
 }
 
+// Footnotes never hold a page break, so a \page inside one means the
+// footnote's "}" is missing: the footnote ends here instead of swallowing
+// every topic that follows. Its groups stay open for the braces to come.
+void Reader::end_unclosed_footnote(std::size_t at, Sink& sink) {
+  for (GroupState& group : stack_) group.footnote = false;
+  problems_.push_back({at, "footnote not closed before \\page"});
+  sink.footnote_end();
+}
+
 // A destination reader consumed the group through its "}".
 void Reader::drop_consumed_group() {
   if (untracked_groups_ > 0) {
@@ -230,6 +239,7 @@ bool Reader::structure_word(const Token& word, Sink& sink) {
   } else if (name == "line") {
     sink.line_break(state().chars);
   } else if (name == "page") {
+    if (state().footnote) end_unclosed_footnote(word.offset, sink);
     sink.page_break();
   } else {
     return false;

@@ -60,7 +60,8 @@ class Sink {
   virtual void row_end(const RowFormat& row) {}
   // \page: in WinHelp files, the end of a topic.
   virtual void page_break() {}
-  // A {\footnote ...} group starts; its text follows until footnote_end.
+  // A {\footnote ...} group starts; its text follows until footnote_end
+  // (the group's "}", or a \page when that brace is missing).
   virtual void footnote_begin() {}
   virtual void footnote_end() {}
   // A {\pict ...} group (the data can be decoded with decode_picture_data).
@@ -108,6 +109,7 @@ class Reader {
   void open_group(std::size_t at);
   void close_group(Sink& sink);
   void drop_consumed_group();
+  void end_unclosed_footnote(std::size_t at, Sink& sink);
   bool start_destination(const Token& word, Sink& sink);
   bool read_declaration(std::string_view name, GroupCursor& cursor);
   void control_word(const Token& word, Sink& sink);

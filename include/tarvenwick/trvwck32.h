@@ -81,7 +81,8 @@ TRVWCK32_API int32_t Is30Compiler(void);
 TRVWCK32_API int32_t Is95Compiler(int32_t ignored);
 
 /* Keyword indexes. BuildKeywordIndex with ask 0 rebuilds the A and K
- * databases from the topic files. update_keys keeps one database in step
+ * databases from the topic files; otherwise it asks which sections of the
+ * distribution index (.xtw) to write and writes them. update_keys keeps one database in step
  * with one topic: mode 0 A, 1-6 K, 7 and 8 delete the topic from the A or
  * K database; new keywords "**twznew**" register a topic without keywords. */
 TRVWCK32_API int32_t BuildKeywordIndex(int32_t window, int32_t ignored, int32_t ask);
@@ -92,6 +93,18 @@ TRVWCK32_API int32_t update_keys(char* context, char* title, char* old_keywords,
  * title and context string (1), then empties both (0). */
 TRVWCK32_API int32_t DocWizFindTopics(char* keywords, int32_t kind);
 TRVWCK32_API int32_t DocWizGetNext(char* title, char* context);
+/* The mid-topic keyword dialog over text (the selection, or the keyword
+ * footnote being edited; room for 501 bytes): OK writes the chosen footnote
+ * letter and the keywords back and returns 1, Cancel 0, Delete -7. The kind
+ * text preselects A when it begins with "A", else K. */
+TRVWCK32_API int32_t InsertKey(int32_t window, char* text, char* kind);
+/* ShowKeyList with which 1 runs the keyword search (1 when a topic was
+ * chosen, 0 on Cancel); which 0, the keyword list window, is not offered
+ * yet (0); other values return which - 1. DoKLink tests a KLink (kind != 0)
+ * or ALink (kind 0): on OK the chosen topic's context string, made a
+ * bookmark name, replaces the keywords and 1 is returned; Cancel 0. */
+TRVWCK32_API int32_t ShowKeyList(int32_t window, int32_t which, int32_t ignored);
+TRVWCK32_API int32_t DoKLink(int32_t window, char* keywords, int32_t kind);
 
 /* Jumps and pop-ups. click_text is the selected text (in) and the click
  * text (out); target an existing hotspot's target (in, may be empty) and the

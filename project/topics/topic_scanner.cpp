@@ -42,6 +42,7 @@ void TopicScanner::decoded_text(const std::string& bytes, const rtf::CharFormat&
     return;
   }
   if (!format.hidden) mark_.body_text(bytes);
+  sink_.on_body_text(bytes, format.hidden, topic_);
   add_hotspot(hotspots_.text(bytes, format));
 }
 
@@ -54,6 +55,7 @@ void TopicScanner::boundary(std::string_view in_footnote) {
     return;
   }
   mark_.clear();
+  if (!in_footnote.empty()) sink_.on_body_text(in_footnote, false, topic_);
   add_hotspot(hotspots_.boundary());
 }
 

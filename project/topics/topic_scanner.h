@@ -44,6 +44,9 @@ class ScanSink {
   // A footnote of kind ('*', '#', '$', 'K', '+', '!') with this text was
   // read into topic.
   virtual void on_footnote(char kind, std::string_view text, const ScannedTopic& topic) {}
+  // Text of the topic itself (not of a footnote), hidden or not; breaks
+  // between paragraphs, cells and lines come as one blank.
+  virtual void on_body_text(std::string_view bytes, bool hidden, const ScannedTopic& topic) {}
   // A hotspot was read (it is already the last of topic.hotspots).
   virtual void on_hotspot(const ScannedHotspot& hotspot, const ScannedTopic& topic) {}
   // The topic ended; false stops the scan.

@@ -1,9 +1,12 @@
 // The sorted keyword list, its cache and the topic search.
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include "aids/keyword_commands.h"
 #include "aids/keyword_list.h"
 #include "aids/keyword_search.h"
+#include "aids/keyword_update.h"
 #include "keyword_fixture.h"
 
 namespace {
@@ -71,6 +74,48 @@ TEST_F(KeywordListTest, ListGrowsPastTheOldLimit) {
   EXPECT_EQ(list.entries.back(), "key116099");
   ASSERT_TRUE(aids::SaveKeywordCache(list, state.keywords));
   EXPECT_EQ(aids::LoadKeywordList(kProject, true, KeywordKind::k, state.keywords).entries, list.entries);
+}
+
+// A database damaged by hand or by a disk: a line of a megabyte of binary
+// bytes (NUL, CR alone, high bytes) between good records.
+TEST_F(KeywordListTest, BinaryAndOverlongLinesLeaveTheOtherRecordsAlone) {
+  std::string junk;
+  for (unsigned i = 0; i < (1u << 20); ++i) junk += static_cast<char>((i * 7919u) % 251u);
+  std::string bytes = "\r\n\r\nIDH_a\tA\tbefore;" + std::string("\r\nIDH_j\tJ\tx") + junk +
+                      ";\r\nIDH_b\tB\tafter;" + std::string(300000, 'w') + ";";
+  put_database(KeywordKind::k, bytes);
+  aids::KeywordList list = aids::LoadKeywordList(kProject, true, KeywordKind::k, state.keywords);
+  ASSERT_GE(list.entries.size(), 3u);
+  EXPECT_NE(std::find(list.entries.begin(), list.entries.end(), "after"), list.entries.end());
+  EXPECT_NE(std::find(list.entries.begin(), list.entries.end(), "before"), list.entries.end());
+  EXPECT_NE(std::find(list.entries.begin(), list.entries.end(), std::string(300000, 'w')), list.entries.end());
+
+  // The cache keeps every entry as it was loaded.
+  ASSERT_TRUE(aids::SaveKeywordCache(list, state.keywords));
+  EXPECT_EQ(aids::LoadKeywordList(kProject, true, KeywordKind::k, state.keywords).entries, list.entries);
+  ASSERT_EQ(aids::FindTopicsByKeywords(kProject, KeywordKind::k, "after").size(), 1u);
+  EXPECT_EQ(aids::FindTopicsByKeywords(kProject, KeywordKind::k, "after")[0].context, "IDH_b");
+  EXPECT_EQ(database(KeywordKind::k), bytes);
+}
+
+// The topic dialog changes keywords while the keyword list is open: the
+// list that closes afterwards must not become a cache that hides them.
+TEST_F(KeywordListTest, ListThatWentStaleWhileOpenIsNotCached) {
+  put_database(KeywordKind::k, "\r\n\r\nIDH_a\tA\told;gone;");
+  aids::KeywordList list = aids::LoadKeywordList(kProject, true, KeywordKind::k, state.keywords);
+  aids::UpdateKeys(kProject, state.keywords, "IDH_a", "A", "old;gone;", "old;fresh;", 1);
+  EXPECT_FALSE(aids::SaveKeywordCache(list, state.keywords));
+  EXPECT_FALSE(state.keywords.cache_valid_k);
+  EXPECT_EQ(aids::LoadKeywordList(kProject, true, KeywordKind::k, state.keywords).entries,
+            (Keywords{"fresh", "old"}));
+
+  // The same when another program rewrites the database.
+  list = aids::LoadKeywordList(kProject, true, KeywordKind::k, state.keywords);
+  put_database(KeywordKind::k, "\r\n\r\nIDH_a\tA\tother;");
+  EXPECT_FALSE(aids::SaveKeywordCache(list, state.keywords));
+  list = aids::LoadKeywordList(kProject, true, KeywordKind::k, state.keywords);
+  EXPECT_TRUE(aids::SaveKeywordCache(list, state.keywords));
+  EXPECT_EQ(cache(KeywordKind::k), "other\r\n");
 }
 
 TEST_F(KeywordListTest, SearchFindsEachTopicOnceInDatabaseOrder) {

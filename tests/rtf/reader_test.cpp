@@ -177,6 +177,20 @@ TEST(RtfReader, WinHelpTopicConventions) {
             "[]#<fn>[]# IDH_B</fn><par>");
 }
 
+// A footnote whose "}" is missing ends at the topic's \page: the topics
+// after it keep their own footnotes, and the late brace closes nothing new.
+TEST(RtfReader, UnclosedFootnoteEndsAtThePage) {
+  rtf::Reader reader("{\\rtf1 #{\\footnote # IDH_A}K{\\footnote K open\\par\r\nBody\\par\\page\r\n"
+                     "#{\\footnote # IDH_B}Text\\par\\page}}");
+  Recorder recorder;
+  reader.run(recorder);
+  EXPECT_EQ(recorder.out,
+            "[]#<fn>[]# IDH_A</fn>[]K<fn>[]K open<par>[]Body<par></fn><page>"
+            "[]#<fn>[]# IDH_B</fn>[]Text<par><page>");
+  ASSERT_EQ(reader.problems().size(), 1u);
+  EXPECT_EQ(reader.problems()[0].message, "footnote not closed before \\page");
+}
+
 TEST(RtfReader, MalformedInputNeverStopsTheReader) {
   std::string nested = std::string(5000, '{') + "\\b x" + std::string(5000, '}') + "y";
   rtf::Reader deep(nested);

@@ -41,6 +41,14 @@ int main(void) {
     failures += check(update(context, title, old_keys, new_keys, 1) == 1, "update_keys returns 1");
     failures += check(strcmp(context, " IDH_a ") == 0, "update_keys leaves its arguments as they were");
   }
+  typedef int32_t (*insert_key_fn)(int32_t, char*, char*);
+  insert_key_fn insert_key = (insert_key_fn)dlsym(lib, "InsertKey");
+  failures += check(insert_key != NULL, "InsertKey is exported");
+  if (insert_key) {
+    char keys[501] = "print;setup", kind[8] = "A";
+    failures += check(insert_key(0, keys, kind) == 0 && strcmp(keys, "print;setup") == 0,
+                      "InsertKey cancelled leaves the text as it was");
+  }
   failures += check(dlsym(lib, "_ZN4core11FixBookmarkESt17basic_string_viewIcSt11char_traitsIcEE") == NULL,
                     "internal C++ names stay hidden");
   dlclose(lib);

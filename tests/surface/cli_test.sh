@@ -35,7 +35,7 @@ expect_out() {
   passed=$((passed + 1))
 }
 
-flows="start, sample, build, report, jump, popup, macros, buttons, convert, publish, call, help"
+flows="start, sample, build, report, jump, popup, macros, buttons, keywords, distribute, find, convert, publish, call, help"
 
 # Help and version: stdout, status 0, nothing installed.
 expect_out 0 '^usage: twhost \[OPTION\.\.\.\] FLOW' -- --help
@@ -156,6 +156,17 @@ expect 1 'twhost jump: "no such words" is not in proj/intro.rtf' -- jump proj/sa
 expect 2 "twhost jump: missing PROJECT.hpj TOPICFILE.rtf TARGET [CLICK-TEXT]
 usage: twhost [OPTION...] jump PROJECT.hpj TOPICFILE.rtf TARGET [CLICK-TEXT]
 Try 'twhost jump --help' for more information." -- jump proj/sample.hpj
+
+# Keyword indexes: rebuilt from the topic files, distributed, searched.
+expect_out 0 '^  IDH_printing  Printing a Document: printing;documents:printing;print setup;$' -- keywords proj/sample.hpj
+expect_out 0 '^  full text   at [0-9]+$' -- distribute proj/sample.hpj
+[ -e proj/sample.xtw ] || fail "distribute did not write proj/sample.xtw"
+expect_out 0 '^  K keywords  at 12$' -- distribute proj/sample.hpj K
+expect 2 "twhost distribute: the sections are letters of A, K and F, not 'AX'" -- distribute proj/sample.hpj AX
+expect_out 0 $'^Printing a Document\tIDH_printing$' -- find proj/sample.hpj 'printing;index'
+expect_out 0 '^0 topics found$' -- find proj/sample.hpj printing A
+expect 2 "twhost find: the keyword kind is K or A, not 'X'" -- find proj/sample.hpj printing X
+expect 1 "twhost keywords: not a help project: missing.hpj" -- keywords missing.hpj
 
 echo "$passed passed, $failures failed"
 [ "$failures" -eq 0 ]
