@@ -239,7 +239,7 @@ bool Reader::structure_word(const Token& word, Sink& sink) {
   } else if (name == "line") {
     sink.line_break(state().chars);
   } else if (name == "page") {
-    if (state().footnote) end_unclosed_footnote(word.offset, sink);
+    if (state().footnote && footnotes_end_at_page_) end_unclosed_footnote(word.offset, sink);
     sink.page_break();
   } else {
     return false;

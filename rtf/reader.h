@@ -77,6 +77,11 @@ class Reader {
   void run(Sink& sink);
   // The code page of a document that names none with \ansicpg (set before run).
   void assume_code_page(int code_page) { header_.code_page = code_page; }
+  // Readers of topics (set before run): a \page inside a footnote means the
+  // footnote's "}" is missing, and the footnote ends there instead of
+  // swallowing every topic that follows. Rewriters that keep the input's
+  // groups as they stand leave this off.
+  void end_footnotes_at_page(bool on) { footnotes_end_at_page_ = on; }
 
   // The declarations read so far.
   const Header& header() const { return header_; }
@@ -125,6 +130,7 @@ class Reader {
   RowFormat row_;
   std::vector<GroupState> stack_;
   std::size_t untracked_groups_ = 0;
+  bool footnotes_end_at_page_ = false;
   bool group_start_ = false;     // the last token opened a group
   bool starred_ = false;         // ... and was followed by \*
   std::size_t group_offset_ = 0;

@@ -132,6 +132,7 @@ void TopicScanner::finish() {
 ScanResult ScanTopicText(std::string_view rtf, const TopicTable& table, ScanSink& sink,
                          std::string_view kinds) {
   rtf::Reader reader(rtf);
+  reader.end_footnotes_at_page(true);
   TopicScanner scanner(table, sink, kinds);
   reader.run(scanner);
   scanner.finish();

@@ -182,6 +182,7 @@ TEST(RtfReader, WinHelpTopicConventions) {
 TEST(RtfReader, UnclosedFootnoteEndsAtThePage) {
   rtf::Reader reader("{\\rtf1 #{\\footnote # IDH_A}K{\\footnote K open\\par\r\nBody\\par\\page\r\n"
                      "#{\\footnote # IDH_B}Text\\par\\page}}");
+  reader.end_footnotes_at_page(true);
   Recorder recorder;
   reader.run(recorder);
   EXPECT_EQ(recorder.out,
