@@ -22,13 +22,13 @@ out=$(check) || fail "a tree within the rules was refused: $out"
 # library's; a tool a dialog; the platform a subsystem.
 printf '  #  include "project/model.h"\n' >> "$tree/host/main.cpp"
 printf '#include "project/model.h"\n' > "$tree/html/page.cpp"
-printf '#include "project/topic_dialog.h"\n' >> "$tree/tools/helpc.cpp"
+printf '#include "project/dialogs/topic_dialog.h"\n' >> "$tree/tools/helpc.cpp"
 printf '#include "html/page.h"\n' > "$tree/platform/paths.cpp"
 out=$(check) && fail "forbidden includes passed the check"
 for expected in \
   "host/main.cpp includes project/model.h: the host reaches the libraries only through include/tarvenwick and dlopen" \
   "html/page.cpp includes project/model.h: the two libraries never include each other's folders" \
-  "tools/helpc.cpp includes project/topic_dialog.h: tools/ use rtf/, formats/ and the project model, never the dialogs" \
+  "tools/helpc.cpp includes project/dialogs/topic_dialog.h: tools/ use rtf/, formats/ and the project model, never the dialogs" \
   "platform/paths.cpp includes html/page.h: platform/ includes no subsystem" \
   "4 include(s) cross a layer"; do
   [[ $out == *"$expected"* ]] || fail "missing \"$expected\" in: $out"
