@@ -8,6 +8,9 @@
 #include <string>
 
 #include "aids/convert_dialogs.h"
+#include "contents/contents_file.h"
+#include "contents/dialogs/contents_editor.h"
+#include "contents/title_updates.h"
 #include "aids/document_import.h"
 #include "aids/jump_commands.h"
 #include "aids/keyword_commands.h"
@@ -301,6 +304,27 @@ int32_t EditGroup(int32_t window, char* document, char* preference) {
 
 int32_t DeleteItem(int32_t window, char* document) {
   return authoring::DeleteItem(library(), window, topic_document(document));
+}
+
+int32_t EditContents(int32_t window, int32_t) {
+  return contents::EditContents(library(), library().contents, window);
+}
+
+int32_t GetContentsPath(char* path) {
+  constexpr size_t kPathRoom = 260;
+  put_cut(path, contents::GetContentsPath(library().project_path), kPathRoom - 1);
+  return 1;
+}
+
+int32_t update_title_or_cx(char* old_context, char* new_context, char* new_title) {
+  authoring::LibraryState& state = library();
+  if (state.project_path.empty()) return 1;
+  // The preview reads the file afresh next time.
+  state.contents.model.loaded = false;
+  return contents::update_title_or_cx(contents::contents_path(state.project_path), arg(old_context),
+                                      arg(new_context), arg(new_title))
+             ? 1
+             : 0;
 }
 
 int32_t GenReport(int32_t window, char* path) {

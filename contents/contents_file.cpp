@@ -9,6 +9,12 @@ std::string contents_path(std::string_view project_path) {
   return platform::replace_extension(project_path, ".cnt");
 }
 
+std::string GetContentsPath(std::string_view project_path) {
+  if (project_path.empty()) return {};
+  std::string path = contents_path(project_path);
+  return platform::file_exists(path) ? path : std::string();
+}
+
 bool load_contents(ContentsModel& model, std::string_view path) {
   start_model(model);
   const auto bytes = platform::read_file(path);

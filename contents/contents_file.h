@@ -12,6 +12,9 @@ namespace contents {
 // has none, so that the project file itself is never the contents file).
 std::string contents_path(std::string_view project_path);
 
+// GetContentsPath: the contents path when that file exists, else "".
+std::string GetContentsPath(std::string_view project_path);
+
 // Fills a fresh model from the file; a missing or unreadable file leaves it
 // empty and not loaded. Returns the loaded flag.
 bool load_contents(ContentsModel& model, std::string_view path);

@@ -69,6 +69,15 @@ TRVWCK32_API int32_t NextItem(int32_t ignored, char* context, char* browse);
 /* preference receives "1"/"0" first; after OK document receives "YES", "POP" or "". */
 TRVWCK32_API int32_t EditGroup(int32_t window, char* document, char* preference);
 TRVWCK32_API int32_t DeleteItem(int32_t window, char* document);
+/* The contents file. EditContents shows the editor and returns 1.
+ * GetContentsPath writes the project's ".cnt" path into a buffer of at least
+ * 260 characters, or "" when that file does not exist. update_title_or_cx
+ * keeps the contents in step with a topic: entries naming old_context take
+ * new_context (when not empty) and new_title (when not empty); 1, or 0 when
+ * the contents file could not be rewritten. */
+TRVWCK32_API int32_t EditContents(int32_t window, int32_t ignored);
+TRVWCK32_API int32_t GetContentsPath(char* path);
+TRVWCK32_API int32_t update_title_or_cx(char* old_context, char* new_context, char* new_title);
 /* The topic report; path receives the report file's path. */
 TRVWCK32_API int32_t GenReport(int32_t window, char* path);
 

@@ -49,6 +49,17 @@ int main(void) {
     failures += check(insert_key(0, keys, kind) == 0 && strcmp(keys, "print;setup") == 0,
                       "InsertKey cancelled leaves the text as it was");
   }
+  /* The contents exports; without a project the path is empty. */
+  typedef int32_t (*retarget_fn)(char*, char*, char*);
+  text_fn contents_path = (text_fn)dlsym(lib, "GetContentsPath");
+  retarget_fn retarget = (retarget_fn)dlsym(lib, "update_title_or_cx");
+  failures += check(contents_path != NULL && retarget != NULL && dlsym(lib, "EditContents") != NULL,
+                    "EditContents, GetContentsPath and update_title_or_cx are exported");
+  if (contents_path && retarget) {
+    char path[260] = "x", old_context[256] = "a", new_context[256] = "b", title[256] = "";
+    failures += check(contents_path(path) == 1 && path[0] == '\0', "GetContentsPath without a project");
+    failures += check(retarget(old_context, new_context, title) == 1, "update_title_or_cx without a project");
+  }
   failures += check(dlsym(lib, "_ZN4core11FixBookmarkESt17basic_string_viewIcSt11char_traitsIcEE") == NULL,
                     "internal C++ names stay hidden");
   dlclose(lib);

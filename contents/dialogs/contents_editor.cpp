@@ -1,0 +1,108 @@
+// The editor's frame: opening, the command table, OK and Cancel.
+#include "contents/dialogs/contents_editor.h"
+
+#include "contents/contents_file.h"
+#include "core/help_commands.h"
+#include "core/messages.h"
+#include "platform/paths.h"
+#include "platform/text.h"
+#include "platform/ui/host.h"
+#include "project/project_state.h"
+
+namespace contents {
+namespace {
+
+constexpr int kMsgIndexOutOfDate = 59;
+constexpr int kMsgNotWritten = 10101;
+constexpr int kLargeScreenWidth = 745;
+// The horizontal dialog base unit of the system font, in pixels.
+constexpr int kDialogBaseUnitX = 8;
+
+}  // namespace
+
+bool use_large_layout(int screen_width) {
+  return screen_width >= kLargeScreenWidth && 100 * kDialogBaseUnitX < screen_width + 5;
+}
+
+int EditContents(project::ProjectState& state, ContentsSession& session, std::int32_t window) {
+  if (state.options.invalid_index)
+    core::show_message(state, core::resource_string(kMsgIndexOutOfDate), ui::kMbOk | ui::kMbIconExclamation);
+  ContentsEditor editor(state, session);
+  const char* name = use_large_layout(ui::host().screen_size().width) ? "DLG_CNT_B" : "DLG_CNT";
+  ui::host().run_modal(core::authoring_module(), name, editor, core::dialog_owner(state, window));
+  return 1;
+}
+
+ContentsEditor::ContentsEditor(project::ProjectState& state, ContentsSession& session)
+    : state_(state), session_(session), model_(session.model), path_(contents_path(state.project_path)) {}
+
+void ContentsEditor::on_init(ui::Dialog& dialog) {
+  fill_topics(dialog);
+  fill_windows(dialog, kTopicWindow);
+  fill_windows(dialog, kDefaultWindow);
+  dialog.set_text(kTopicWindow, "");
+  dialog.set_text(kHelpFile, std::string(platform::file_name_of(platform::replace_extension(state_.project_path, ".hlp"))));
+  dialog.set_text(kPath, path_);
+  // The related-projects list is not part of the library yet.
+  dialog.enable(kRelated, false);
+  load_contents(model_, path_);
+  show_header(dialog);
+  refill_entries(dialog, entry_count(model_) > 0 ? Selection{0} : Selection{});
+  if (dialog.item_count(kTopics) > 0) dialog.set_selection(kTopics, 0);
+}
+
+void ContentsEditor::on_command(ui::Dialog& dialog, int id, ui::Notify notify) {
+  switch (id) {
+    case kBookText:
+      if (notify == ui::Notify::changed) enable_buttons(dialog);
+      return;
+    case kAddBook: return add_book(dialog);
+    case kTopics:
+      if (notify == ui::Notify::double_clicked) add_topics(dialog);
+      return;
+    case kAddTopic: return add_topics(dialog);
+    case kAddMacro: return add_macro(dialog);
+    case kEntries:
+      if (notify == ui::Notify::double_clicked) edit(dialog);
+      else if (notify == ui::Notify::selection) repaint(dialog);
+      return;
+    case kEdit: return edit(dialog);
+    case kDelete: return remove(dialog);
+    case kShiftLeft: return shift(dialog, -1);
+    case kShiftRight: return shift(dialog, +1);
+    case kLevelOne: return level_one(dialog);
+    case kMoveUp: return move(dialog, Direction::up);
+    case kMoveDown: return move(dialog, Direction::down);
+    case kIndexLinks: return index_links(dialog);
+    case kSort: return fill_topics(dialog);
+    case kHelp:
+      core::ProductHelpContext(state_, dialog.handle(), kContentsEditorHelp);
+      return;
+    case ui::kIdOk: return accept(dialog);
+    case ui::kIdCancel: return close(dialog, 0);
+    default: ui::DialogProc::on_command(dialog, id, notify);
+  }
+}
+
+// A file that cannot be written leaves the dialog open and the old file as
+// it was; the author is told, so the edits are not lost unawares.
+void ContentsEditor::accept(ui::Dialog& dialog) {
+  model_.file.title = dialog.text(kTitle);
+  model_.file.base = std::string(text::trim(dialog.text(kHelpFile)));
+  model_.file.default_window = std::string(text::trim(dialog.text(kDefaultWindow)));
+  model_.file.base_line = true;
+  model_.file.title_line = true;
+  if (!save_contents(model_, path_)) {
+    core::show_message(state_, text::format(core::resource_string(kMsgNotWritten).c_str(), path_.c_str()),
+                       ui::kMbOk | ui::kMbIconStop);
+    return;
+  }
+  close(dialog, 1);
+}
+
+void ContentsEditor::close(ui::Dialog& dialog, int result) {
+  start_model(model_);
+  dialog.end(result);
+}
+
+}  // namespace contents

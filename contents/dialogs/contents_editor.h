@@ -1,0 +1,96 @@
+// The contents file editor "DLG_CNT" / "DLG_CNT_B" (EditContents): the
+// project's topics on the left, the owner-drawn contents list on the right,
+// the header values below. OK writes the project's ".cnt".
+#pragma once
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "contents/contents_edit.h"
+#include "contents/contents_session.h"
+#include "platform/ui/dialog.h"
+#include "resources/trvwck32/contents.h"
+
+namespace project {
+struct ProjectState;
+}
+
+namespace contents {
+
+inline constexpr int kContentsEditorHelp = 1409;
+
+// The large layout needs a screen at least 745 pixels wide on which 100
+// horizontal dialog base units fit.
+bool use_large_layout(int screen_width);
+
+// Shows the editor modally; always 1.
+int EditContents(project::ProjectState& state, ContentsSession& session, std::int32_t window);
+
+// A topic the topic list offers: its title (or "# {context}") and context.
+struct TopicChoice {
+  std::string title;
+  std::string context;
+};
+// The project's listed topics with their titles from the keyword database,
+// in the topic table's order, or sorted by title without case.
+std::vector<TopicChoice> topic_choices(const project::ProjectState& state, bool sorted);
+
+class ContentsEditor : public ui::DialogProc {
+ public:
+  static constexpr int kTopics = IDC_CNT_TOPICS;
+  static constexpr int kEntries = IDC_CNT_ENTRIES;
+  static constexpr int kBookText = IDC_CNT_BOOK_TEXT;
+  static constexpr int kAddBook = IDC_CNT_ADD_BOOK;
+  static constexpr int kSort = IDC_CNT_SORT;
+  static constexpr int kAddTopic = IDC_CNT_ADD_TOPIC;
+  static constexpr int kDelete = IDC_CNT_DELETE;
+  static constexpr int kDefaultWindow = IDC_CNT_DEFAULT_WINDOW;
+  static constexpr int kIndexLinks = IDC_CNT_INDEX_LINKS;
+  static constexpr int kTitle = IDC_CNT_TITLE;
+  static constexpr int kEdit = IDC_CNT_EDIT;
+  static constexpr int kTopicWindow = IDC_CNT_TOPIC_WINDOW;
+  static constexpr int kAddMacro = IDC_CNT_ADD_MACRO;
+  static constexpr int kHelpFile = IDC_CNT_HELP_FILE;
+  static constexpr int kPath = IDC_CNT_PATH;
+  static constexpr int kRelated = IDC_CNT_RELATED;
+  static constexpr int kShiftLeft = IDC_CNT_SHIFT_LEFT;
+  static constexpr int kLevelOne = IDC_CNT_LEVEL_ONE;
+  static constexpr int kShiftRight = IDC_CNT_SHIFT_RIGHT;
+  static constexpr int kMoveUp = IDC_CNT_MOVE_UP;
+  static constexpr int kMoveDown = IDC_CNT_MOVE_DOWN;
+  static constexpr int kHelp = IDC_CNT_HELP;
+
+  ContentsEditor(project::ProjectState& state, ContentsSession& session);
+  void on_init(ui::Dialog& dialog) override;
+  void on_command(ui::Dialog& dialog, int id, ui::Notify notify) override;
+
+ private:
+  // Lists
+  void fill_topics(ui::Dialog& dialog);
+  void fill_windows(ui::Dialog& dialog, int id);
+  void show_header(ui::Dialog& dialog);
+  void refill_entries(ui::Dialog& dialog, const Selection& selection);
+  void repaint(ui::Dialog& dialog);
+  Selection selected_entries(const ui::Dialog& dialog) const;
+  void enable_buttons(ui::Dialog& dialog);
+  // Actions
+  void add_book(ui::Dialog& dialog);
+  void add_topics(ui::Dialog& dialog);
+  void add_macro(ui::Dialog& dialog);
+  void edit(ui::Dialog& dialog);
+  void remove(ui::Dialog& dialog);
+  void shift(ui::Dialog& dialog, int by);
+  void level_one(ui::Dialog& dialog);
+  void move(ui::Dialog& dialog, Direction direction);
+  void index_links(ui::Dialog& dialog);
+  void accept(ui::Dialog& dialog);
+  void close(ui::Dialog& dialog, int result);
+
+  project::ProjectState& state_;
+  ContentsSession& session_;
+  ContentsModel& model_;
+  std::string path_;
+  std::vector<TopicChoice> topics_;
+};
+
+}  // namespace contents
