@@ -3,7 +3,6 @@
 #include "formats/cnt_file.h"
 #include "html/driver/conversion_run.h"
 #include "html/pages/context_resolver.h"
-#include "html/text/line_reader.h"
 #include "html/text/markup.h"
 #include "platform/files.h"
 #include "platform/paths.h"
@@ -22,8 +21,7 @@ struct CntEntry {
 };
 
 // The level and the title/target split come from the shared contents reader.
-CntEntry parse_entry(std::string_view line) {
-  const formats::CntEntry entry = formats::parse_cnt_entry(line);
+CntEntry toc_entry(const formats::CntEntry& entry) {
   CntEntry e;
   e.level = entry.level;
   e.title = std::string(entry.title());
@@ -74,7 +72,7 @@ class TocWriter {
       : out_(out), o_(options), contexts_(contexts), nesting_(out) {}
 
   void head();
-  void line(std::string_view line);
+  void entry(const formats::CntEntry& entry);
   void tail();
 
  private:
@@ -110,14 +108,12 @@ void TocWriter::tail() {
   out_ += o_.html_help ? "\r\n</HTML>\r\n" : "\r\n</BODY>\r\n</HTML>\r\n";
 }
 
-void TocWriter::line(std::string_view raw) {
-  std::string_view line = text::trim_left(without_line_end(raw));
-  if (line.empty()) return;
-  if (line.front() == ':') {
-    command(line);
+void TocWriter::entry(const formats::CntEntry& entry) {
+  if (entry.include) {
+    command(entry.text);
     return;
   }
-  CntEntry e = parse_entry(line);
+  CntEntry e = toc_entry(entry);
   if (e.is_topic) {
     topic(e);
   } else {
@@ -201,12 +197,13 @@ void TocWriter::topic(const CntEntry& e) {
 
 }  // namespace
 
-std::string contents_from_cnt(LineReader& reader, const CntTocOptions& options,
+std::string contents_from_cnt(std::string_view cnt, const CntTocOptions& options,
                               const ContextResolver& contexts) {
   std::string out;
   TocWriter writer(out, options, contexts);
   writer.head();
-  while (std::optional<std::string> line = reader.read_cut_line(kCntLineBytes)) writer.line(*line);
+  // Header lines other than includes have no place in the TOC.
+  for (const formats::CntEntry& entry : formats::read_cnt(cnt).entries) writer.entry(entry);
   writer.tail();
   return out;
 }
@@ -238,10 +235,9 @@ std::string cnt_toc_path(const ConversionRun& run) {
 }
 
 int write_cnt_toc(ConversionRun& run, std::string_view cnt_path) {
-  LineReader& reader = run.line_reader;
-  if (!reader.open(cnt_path)) return 0;
-  std::string toc = contents_from_cnt(reader, cnt_toc_options(run), run.publish.contexts);
-  reader.close();
+  const std::optional<std::string> cnt = platform::read_file(cnt_path);
+  if (!cnt) return 0;
+  std::string toc = contents_from_cnt(*cnt, cnt_toc_options(run), run.publish.contexts);
   return platform::write_file(cnt_toc_path(run), toc) ? 1 : 0;
 }
 

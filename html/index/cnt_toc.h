@@ -8,10 +8,6 @@ namespace html {
 
 struct ConversionRun;
 class ContextResolver;
-class LineReader;
-
-// The longest contents line read.
-inline constexpr std::size_t kCntLineBytes = 7999;
 
 // How the contents are written.
 struct CntTocOptions {
@@ -27,9 +23,9 @@ struct CntTocOptions {
   std::string page_extension;  // of the pages in other help files
 };
 
-// The whole TOC page or sitemap for the contents file open in reader. Topics
-// whose context string is in no converted page are left out.
-std::string contents_from_cnt(LineReader& reader, const CntTocOptions& options,
+// The whole TOC page or sitemap for the contents file's bytes, lines of any
+// length. Topics whose context string is in no converted page are left out.
+std::string contents_from_cnt(std::string_view cnt, const CntTocOptions& options,
                               const ContextResolver& contexts);
 
 // The options of a run's settings.

@@ -7,7 +7,6 @@
 #include "html/framing/frameset_page.h"
 #include "html/index/hhk_sitemap.h"
 #include "html/index/htmlhelp_pages.h"
-#include "html/text/line_reader.h"
 #include "support/test_support.h"
 
 namespace html {
@@ -21,10 +20,7 @@ class CntTocTest : public tw_test::Fixture {
     contexts.add("guidep4.htm#IDH_keys#");
   }
   std::string toc(std::string_view cnt, const CntTocOptions& options) {
-    tw_test::write_file(file("guide.cnt"), cnt);
-    LineReader reader;
-    EXPECT_TRUE(reader.open("guide.cnt"));
-    return contents_from_cnt(reader, options, contexts);
+    return contents_from_cnt(cnt, options, contexts);
   }
   ContextResolver contexts;
 };
