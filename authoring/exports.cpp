@@ -5,11 +5,13 @@
 
 #include <algorithm>
 #include <cstring>
+#include <memory>
 #include <string>
 
 #include "aids/convert_dialogs.h"
 #include "contents/contents_file.h"
 #include "contents/dialogs/contents_editor.h"
+#include "contents/dialogs/preview_page.h"
 #include "contents/title_updates.h"
 #include "aids/document_import.h"
 #include "aids/jump_commands.h"
@@ -63,6 +65,13 @@ authoring::LibraryState& library() {
     return s;
   }();
   return state;
+}
+
+// The contents model the editor and the finder's preview share, kept while
+// the library is loaded.
+contents::ContentsSession& contents_session() {
+  static contents::ContentsSession session;
+  return session;
 }
 
 // Text arguments arrive with blanks around them; most exports drop those.
@@ -278,7 +287,15 @@ int32_t DelTopic(char* context) { return authoring::DelTopic(library(), arg(cont
 
 int32_t GotoTopic(int32_t window, char* document, char* context) {
   std::string doc, name;
-  int32_t result = project::GotoTopic(library(), window, doc, name);
+  authoring::LibraryState& state = library();
+  project::FinderPages pages;
+  pages.contents = [&state](project::FinderPageHooks hooks) -> std::unique_ptr<ui::DialogProc> {
+    contents::PreviewHooks preview{std::move(hooks.set_caption),
+                                   [go_to = std::move(hooks.go_to)](std::string context) { go_to(context); }};
+    return std::make_unique<contents::PreviewPage>(state, contents_session(), contents::contents_path(state.project_path),
+                                                   std::move(preview));
+  };
+  int32_t result = project::GotoTopic(state, window, doc, name, pages);
   if (result != 0) {
     put(document, doc);
     put(context, name);
@@ -307,7 +324,7 @@ int32_t DeleteItem(int32_t window, char* document) {
 }
 
 int32_t EditContents(int32_t window, int32_t) {
-  return contents::EditContents(library(), library().contents, window);
+  return contents::EditContents(library(), contents_session(), window);
 }
 
 int32_t GetContentsPath(char* path) {
@@ -320,7 +337,7 @@ int32_t update_title_or_cx(char* old_context, char* new_context, char* new_title
   authoring::LibraryState& state = library();
   if (state.project_path.empty()) return 1;
   // The preview reads the file afresh next time.
-  state.contents.model.loaded = false;
+  contents_session().model.loaded = false;
   return contents::update_title_or_cx(contents::contents_path(state.project_path), arg(old_context),
                                       arg(new_context), arg(new_title))
              ? 1

@@ -5,12 +5,9 @@
 #pragma once
 
 #include "aids/aids_state.h"
-#include "contents/contents_session.h"
 
 namespace authoring {
 
-struct LibraryState : aids::AidsState {
-  contents::ContentsSession contents;  // the contents editor's and preview's model
-};
+struct LibraryState : aids::AidsState {};
 
 }  // namespace authoring

@@ -55,6 +55,13 @@ constexpr FlowUsage kFlows[] = {
      "KEYWORDS is a list separated by semicolons; K (default) searches the K keywords,\n"
      "A the A keywords. Prints one \"title TAB context string\" line per topic.\n",
      2, 3},
+    {"contents", "PROJECT.hpj [book:TITLE|topic:TITLE]...", "list the contents file, or add books and topics to it",
+     "Without entries prints the project's contents file (.cnt). With entries runs\n"
+     "EditContents, adds each one after the last entry (book:TITLE a book, topic:TITLE\n"
+     "the topic the editor's topic list shows with that title), saves and prints it.\n"
+     "\n"
+     "  twhost contents help.hpj 'book:Getting Started' 'topic:Printing a Document'\n",
+     1, 999},
     {"convert", "PROJECT.hpj --out DIR [--template NAME.lfc] [--keep-intermediates]",
      "marker files, their HTML export into DIR, registration",
      "The first half of publish: the HTML files in DIR are registered for ProcessFiles.\n", -1, -1},

@@ -82,14 +82,15 @@ FinderLines finder_lines(const ProjectState& state) {
   return out;
 }
 
-int GotoTopic(ProjectState& state, std::int32_t window, std::string& document, std::string& context) {
+int GotoTopic(ProjectState& state, std::int32_t window, std::string& document, std::string& context,
+              const FinderPages& pages) {
   window = core::dialog_owner(state, window);
-  FinderDialog dialog(state, document, context);
+  FinderDialog dialog(state, document, context, pages);
   return ui::host().run_modal(core::authoring_module(), "DLG_GOTO", dialog, window);
 }
 
-FinderDialog::FinderDialog(ProjectState& state, std::string& document, std::string& context)
-    : state_(state), document_(document), context_(context) {}
+FinderDialog::FinderDialog(ProjectState& state, std::string& document, std::string& context, FinderPages pages)
+    : state_(state), document_(document), context_(context), pages_(std::move(pages)) {}
 
 void FinderDialog::on_init(ui::Dialog& dialog) {
   lines_ = finder_lines(state_);
@@ -134,6 +135,7 @@ void FinderDialog::on_command(ui::Dialog& dialog, int id, ui::Notify notify) {
 void FinderDialog::on_close(ui::Dialog& dialog) {
   int tab = dialog.selection(kTabs);
   if (tab >= 0) state_.settings.goto_tab = tab;
+  show_contents_page(dialog, false);
 }
 
 // The other tabs' pages belong to the keyword search and the contents
@@ -143,7 +145,41 @@ void FinderDialog::show_tab(ui::Dialog& dialog, int tab) {
   const bool topic_page = tab == kTopicTab;
   for (int id : kPageControls) dialog.show(id, topic_page);
   if (topic_page) show_current_list(dialog);
+  show_contents_page(dialog, tab == kContentsTab);
   state_.settings.goto_tab = tab;
+}
+
+void FinderDialog::show_contents_page(ui::Dialog& dialog, bool on) {
+  ui::Host& host = ui::host();
+  if (!on || !pages_.contents) {
+    if (contents_page_ != 0 && host.is_window(contents_page_)) host.destroy_window(contents_page_);
+    contents_page_ = 0;
+    return;
+  }
+  if (contents_page_ != 0) return;
+  FinderPageHooks hooks;
+  hooks.set_caption = [&dialog](std::string_view caption) { dialog.set_caption(caption); };
+  hooks.go_to = [this, &dialog](std::string_view context) { go_to_context(dialog, context); };
+  contents_page_ = host.create_modeless(core::authoring_module(), "DLG_CNT_C", pages_.contents(std::move(hooks)),
+                                        dialog.handle());
+}
+
+// A topic the contents preview chose: its document, when the topic is in one.
+void FinderDialog::go_to_context(ui::Dialog& dialog, std::string_view context) {
+  const TopicTable& table = state_.data.topics;
+  for (int i = 0; i < table.count(); ++i) {
+    if (!listed_topic(table[i]) || !text::iequals(table[i].name(), context)) continue;
+    const int file = state_.topic_files.find_by_number(table[i].file);
+    if (file < 0) break;
+    document_ = document_path(state_, file);
+    context_ = std::string(table[i].name());
+    return dialog.end(1);
+  }
+  // A context string no topic file holds: the project's first document, as
+  // for a title whose topic is not in the table; the macro looks for it there.
+  document_ = state_.topic_files.empty() ? std::string() : document_path(state_, 0);
+  context_ = std::string(context);
+  dialog.end(1);
 }
 
 void FinderDialog::show_list(ui::Dialog& dialog, FinderList list) {

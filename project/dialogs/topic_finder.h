@@ -5,7 +5,10 @@
 // open and the context string to find in it.
 #pragma once
 #include <cstdint>
+#include <functional>
+#include <memory>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "platform/ui/dialog.h"
@@ -20,13 +23,28 @@ namespace project {
 
 inline constexpr std::string_view kFinderTabs = "Topic;Keyword Search;Contents File";
 inline constexpr int kTopicTab = 0;
+inline constexpr int kContentsTab = 2;
 inline constexpr int kFinderTabCount = 3;
 // Characters of the stored context string an ID-list line shows.
 inline constexpr size_t kFinderContextMax = 69;
 
+// What a page of the finder made elsewhere in the library (the contents
+// preview) may ask of the finder: a new caption, or to go to a topic.
+struct FinderPageHooks {
+  std::function<void(std::string_view caption)> set_caption;
+  std::function<void(std::string_view context)> go_to;
+};
+// Makes such a page's procedure; the finder shows it on entering its tab
+// and closes it on leaving.
+using FinderPageMaker = std::function<std::unique_ptr<ui::DialogProc>(FinderPageHooks hooks)>;
+struct FinderPages {
+  FinderPageMaker contents;  // "DLG_CNT_C"
+};
+
 // Runs the finder; 1 with the document (lower case, ".doc") and the context
 // string, 0 when nothing was chosen.
-int GotoTopic(ProjectState& state, std::int32_t window, std::string& document, std::string& context);
+int GotoTopic(ProjectState& state, std::int32_t window, std::string& document, std::string& context,
+              const FinderPages& pages = {});
 
 // "Topic ID" and "Document" lines: "context\tfile" and "file\tcontext", the
 // file without folder and extension; sorted without case.
@@ -52,7 +70,7 @@ class FinderDialog : public ui::DialogProc {
   static constexpr int kPageLabel = IDC_GOTO_PAGE_LABEL;
   static constexpr int kSearchLabel = IDC_GOTO_SEARCH_LABEL;
 
-  FinderDialog(ProjectState& state, std::string& document, std::string& context);
+  FinderDialog(ProjectState& state, std::string& document, std::string& context, FinderPages pages = {});
   void on_init(ui::Dialog& dialog) override;
   void on_command(ui::Dialog& dialog, int id, ui::Notify notify) override;
   void on_close(ui::Dialog& dialog) override;
@@ -67,12 +85,16 @@ class FinderDialog : public ui::DialogProc {
   void keep_topic_selected(ui::Dialog& dialog, int from_list);
   void go_to(ui::Dialog& dialog);
   bool take_line(std::string_view line);
+  void show_contents_page(ui::Dialog& dialog, bool on);
+  void go_to_context(ui::Dialog& dialog, std::string_view context);
 
   ProjectState& state_;
   std::string& document_;
   std::string& context_;
   FinderLines lines_;
   bool titles_loaded_ = false;
+  FinderPages pages_;
+  ui::Handle contents_page_ = 0;
 };
 
 }  // namespace project

@@ -48,6 +48,7 @@
 #define IDC_INDEX_TITLE_LABEL   108
 #define IDC_INDEX_HELP          998
 
-// DLG_CNT_C: the preview page of the topic finder
-#define IDC_CNTC_ENTRIES        102
-#define IDC_CNTC_ACTION         103
+// DLG_CNT_C: the preview page of the topic finder (ids apart from the
+// finder's own, which share its script actions)
+#define IDC_CNTC_ENTRIES        130
+#define IDC_CNTC_ACTION         131

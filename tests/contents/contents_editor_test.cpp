@@ -10,6 +10,8 @@
 #include "contents/dialogs/preview_page.h"
 #include "contents/title_updates.h"
 #include "core/messages.h"
+#include "project/dialogs/topic_finder.h"
+#include "project/project_state.h"
 #include "project/project_fixture.h"
 #include "project/topics/topic_table.h"
 
@@ -19,6 +21,7 @@ using contents::ContentsEditor;
 
 class ContentsEditorTest : public tw_test::ProjectFixture {
  protected:
+  contents::ContentsSession session;
   static constexpr const char* kProject = "c:\\help\\guide.hpj";
   static constexpr const char* kContents = "c:\\help\\guide.cnt";
 
@@ -36,7 +39,7 @@ class ContentsEditorTest : public tw_test::ProjectFixture {
   }
   int edit(const std::string& script) {
     ui().queue_script(script);
-    return contents::EditContents(state, state.contents, 0);
+    return contents::EditContents(state, session, 0);
   }
   std::vector<std::string> messages() {
     std::vector<std::string> out;
@@ -49,8 +52,8 @@ class ContentsEditorTest : public tw_test::ProjectFixture {
 // Runs the editor and lets a test look at the dialog after its start.
 class Probe : public ContentsEditor {
  public:
-  Probe(authoring::LibraryState& state, std::function<void(ui::Dialog&)> look)
-      : ContentsEditor(state, state.contents), look_(std::move(look)) {}
+  Probe(authoring::LibraryState& state, contents::ContentsSession& session, std::function<void(ui::Dialog&)> look)
+      : ContentsEditor(state, session), look_(std::move(look)) {}
   void on_init(ui::Dialog& dialog) override {
     ContentsEditor::on_init(dialog);
     handle = dialog.handle();
@@ -75,7 +78,7 @@ constexpr const char* kRealFile =
 
 TEST_F(ContentsEditorTest, ARealFileShowsItsHeaderAndComesBackUnchanged) {
   tw_test::write_file(host(kContents), kRealFile);
-  Probe probe(state, [](ui::Dialog& d) {
+  Probe probe(state, session, [](ui::Dialog& d) {
     EXPECT_EQ(d.text(ContentsEditor::kTitle), "Guide Help");
     EXPECT_EQ(d.text(ContentsEditor::kHelpFile), "guide.hlp");
     EXPECT_EQ(d.text(ContentsEditor::kDefaultWindow), "second");
@@ -89,7 +92,7 @@ TEST_F(ContentsEditorTest, ARealFileShowsItsHeaderAndComesBackUnchanged) {
   ui().queue_script("dialog DLG_CNT\nclick 1\n");
   EXPECT_EQ(ui().run_modal(core::authoring_module(), "DLG_CNT", probe, 0), 1);
   EXPECT_EQ(tw_test::read_file(host(kContents)), kRealFile);
-  EXPECT_FALSE(state.contents.model.loaded);
+  EXPECT_FALSE(session.model.loaded);
 
   // Books open, topics and macros as pages, deeper levels indented by 30,
   // the include in green, the selected first item in the highlight colours.
@@ -240,8 +243,9 @@ TEST_F(ContentsEditorTest, TopicsFollowTheirContextAndTitle) {
 // The finder's preview page over its own template, with the hooks it gives.
 class PreviewProbe : public contents::PreviewPage {
  public:
-  PreviewProbe(authoring::LibraryState& state, std::string path, std::vector<std::string>& told)
-      : PreviewPage(state, state.contents, std::move(path),
+  PreviewProbe(authoring::LibraryState& state, contents::ContentsSession& session, std::string path,
+               std::vector<std::string>& told)
+      : PreviewPage(state, session, std::move(path),
                     {[&told](std::string_view caption) { told.push_back("caption " + std::string(caption)); },
                      [&told](std::string context) { told.push_back("go to " + context); }}) {}
   void on_init(ui::Dialog& dialog) override {
@@ -257,13 +261,12 @@ TEST_F(ContentsEditorTest, ThePreviewOpensBooksAndGoesOnlyToTopicsOfThisFile) {
                       "1 Guide\r\n2 Intro=IDH intro>second\r\n2 Parts\r\n3 Bolt=bolt\r\n"
                       "2 Elsewhere=saw@shop.hlp\r\n1 Mail=!Mail()\r\n");
   std::vector<std::string> told;
-  PreviewProbe page(state, kContents, told);
+  PreviewProbe page(state, session, kContents, told);
   ui().queue_script("dialog DLG_CNT_C\n"
-                    "dblclick 102 0\n"            // Guide opens: its level-2 entries appear
-                    "select# 102 1\nclick 103\n"  // Intro: a bookmark name of this file
-                    "dblclick 102 3\n"            // another help file
-                    "dblclick 102 4\n"            // a macro
-                    "click 2\n");
+                    "dblclick 130 0\n"            // Guide opens: its level-2 entries appear
+                    "select# 130 1\nclick 131\n"  // Intro: a bookmark name of this file
+                    "dblclick 130 3\n"            // another help file
+                    "dblclick 130 4\n");          // a macro
   ui().run_modal(core::authoring_module(), "DLG_CNT_C", page, 0);
   EXPECT_EQ(told, (std::vector<std::string>{"caption Contents: A contents title that runs on well past ",
                                             "go to IDH_intro"}));
@@ -271,13 +274,32 @@ TEST_F(ContentsEditorTest, ThePreviewOpensBooksAndGoesOnlyToTopicsOfThisFile) {
   ASSERT_EQ(shown.size(), 2u);
   EXPECT_NE(shown[0].find("linked to a topic in another help file"), std::string::npos);
   EXPECT_EQ(shown[1].rfind("message \"!Mail()\" caption=\"Macro\"", 0), 0u) << shown[1];
-  EXPECT_EQ(state.contents.preview_item, 4u);
+  EXPECT_EQ(session.preview_item, 4u);
 
   const auto drawn = ui().paint_record(page.handle, contents::PreviewPage::kEntries);
   ASSERT_EQ(drawn.size(), 15u);
   EXPECT_EQ(drawn[1], "bitmap 5 2 16 16 \"OPEN\"");
   EXPECT_EQ(drawn[7], "bitmap 35 42 16 16 \"CLOSED\"");
   EXPECT_EQ(drawn[13], "bitmap 5 82 16 16 \"TOPIC\"");
+}
+
+// The finder's third tab shows the preview; a topic chosen there closes the
+// finder with its document.
+TEST_F(ContentsEditorTest, TheFinderGoesToATopicChosenInThePreview) {
+  tw_test::write_file(host(kContents), "1 Guide\r\n2 Saws=IDH_saw>second\r\n");
+  project::FinderPages pages;
+  pages.contents = [this](project::FinderPageHooks hooks) -> std::unique_ptr<ui::DialogProc> {
+    contents::PreviewHooks preview{std::move(hooks.set_caption),
+                                   [go_to = std::move(hooks.go_to)](std::string context) { go_to(context); }};
+    return std::make_unique<contents::PreviewPage>(state, session, kContents, std::move(preview));
+  };
+  std::string document, context;
+  ui().queue_script("dialog DLG_GOTO\nselect 100 Contents File\ndblclick 130 0\ndblclick 130 1\n");
+  EXPECT_EQ(project::GotoTopic(state, 0, document, context, pages), 1);
+  EXPECT_EQ(document, "c:\\help\\guide.doc");
+  EXPECT_EQ(context, "IDH_saw");
+  EXPECT_EQ(state.settings.goto_tab, 2);
+  EXPECT_TRUE(ui().pending_script().empty());
 }
 
 }  // namespace

@@ -2,6 +2,7 @@
 // an author would, with the libraries loaded as the caller loads them.
 #include <filesystem>
 
+#include "host/contents_flow.h"
 #include "host/editor_flows.h"
 #include "host/installation.h"
 #include "host/libraries.h"
@@ -42,6 +43,16 @@ TEST_F(EditorFlows, ButtonsAreAddedToTheButtonBar) {
   ASSERT_EQ(host::run_buttons(libs, script, {hpj, "btn_web", "&Web", "EP(`web.exe',1)"}), 0);
   EXPECT_NE(project_text().find("CB(`btn_web', `&Web', `EP(`web.exe',1)')"), std::string::npos) << project_text();
   EXPECT_EQ(host::run_buttons(libs, script, {hpj, "btn_x", "&X"}), 2);
+}
+
+TEST_F(EditorFlows, BooksGoAtTheEndOfTheContentsAndTheRestStays) {
+  const std::string before = tw_test::read_file(file("sample/sample.cnt"));
+  ASSERT_EQ(host::run_contents(libs, script, {hpj}), 0);
+  EXPECT_EQ(tw_test::read_file(file("sample/sample.cnt")), before);
+  ASSERT_EQ(host::run_contents(libs, script, {hpj, "book:Extras", "book:More"}), 0);
+  // A book after a topic goes one level out; the next book follows it.
+  EXPECT_EQ(tw_test::read_file(file("sample/sample.cnt")), before + "1 Extras\r\n1 More\r\n");
+  EXPECT_EQ(host::run_contents(libs, script, {hpj, "chapter:Extras"}), 2);
 }
 
 }  // namespace

@@ -35,7 +35,7 @@ expect_out() {
   passed=$((passed + 1))
 }
 
-flows="start, sample, build, report, jump, popup, macros, buttons, keywords, distribute, find, convert, publish, call, help"
+flows="start, sample, build, report, jump, popup, macros, buttons, keywords, distribute, find, contents, convert, publish, call, help"
 
 # Help and version: stdout, status 0, nothing installed.
 expect_out 0 '^usage: twhost \[OPTION\.\.\.\] FLOW' -- --help
@@ -137,6 +137,11 @@ expect 2 "twhost buttons: give each button as ID CAPTION MACRO" -- buttons edit/
 expect 2 "twhost macros: missing PROJECT.hpj [MACRO...]
 usage: twhost [OPTION...] macros PROJECT.hpj [MACRO...]
 Try 'twhost macros --help' for more information." -- macros
+
+# The contents file, listed and added to in the contents editor.
+expect_out 0 '^contents of edit/sample\.cnt:$' -- contents edit/sample.hpj
+expect_out 0 '^1 Extras' -- contents edit/sample.hpj 'book:Extras'
+expect 2 "twhost contents: 'Extras' is neither book:TITLE nor topic:TITLE" -- contents edit/sample.hpj Extras
 
 # The compiler's messages name the files as the user sees them.
 out=$("$twhost" build proj/sample.hpj 2>&1)
