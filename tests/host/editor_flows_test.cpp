@@ -47,8 +47,6 @@ TEST_F(EditorFlows, ButtonsAreAddedToTheButtonBar) {
 
 TEST_F(EditorFlows, BooksGoAtTheEndOfTheContentsAndTheRestStays) {
   const std::string before = tw_test::read_file(file("sample/sample.cnt"));
-  ASSERT_EQ(host::run_contents(libs, script, {hpj}), 0);
-  EXPECT_EQ(tw_test::read_file(file("sample/sample.cnt")), before);
   ASSERT_EQ(host::run_contents(libs, script, {hpj, "book:Extras", "book:More"}), 0);
   // A book after a topic goes one level out; the next book follows it.
   EXPECT_EQ(tw_test::read_file(file("sample/sample.cnt")), before + "1 Extras\r\n1 More\r\n");
