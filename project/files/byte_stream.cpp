@@ -65,6 +65,10 @@ std::string ByteReader::line(size_t max) {
   }
   std::string_view text = in_.substr(pos_, lf - pos_);
   pos_ = lf + 1;
+  // The writer ends every text at its first line break, so a stored line
+  // ends at a CR too (a file carried through a text-mode copy has CR LF):
+  // what was read is what a save writes back, never a longer name.
+  text = text.substr(0, text.find('\r'));
   return std::string(text.substr(0, max));
 }
 

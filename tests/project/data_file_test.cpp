@@ -89,6 +89,23 @@ TEST_F(DataFileTest, EveryFieldRoundTrips) {
 // Offset of the topic count: it follows the last browse-sequence name.
 size_t topic_count_offset(const std::string& bytes) { return bytes.find("tasks\n") + 6; }
 
+// A data file copied in text mode has CR LF line ends; a name must not keep
+// the CR, or the next save writes a different name than the load showed.
+TEST_F(DataFileTest, StoredLinesEndAtTheirFirstCarriageReturn) {
+  std::string bytes = render(2);
+  for (const char* name : {"intro.rtf\n", "tasks.rtf\n", "HLP_\n"}) {
+    auto at = bytes.find(name);
+    ASSERT_NE(at, std::string::npos) << name;
+    bytes.insert(at + std::string(name).size() - 1, "\r");
+  }
+  project::ProjectData back;
+  project::DataFileExtras extras;
+  ASSERT_EQ(parse(bytes, back, extras).status, project::DataReadStatus::ok);
+  EXPECT_EQ(extras.topic_files, (std::vector<std::string>{"intro.rtf", "tasks.rtf"}));
+  EXPECT_EQ(back.topics.prefix, "HLP_");
+  EXPECT_EQ(project::render_data_file(back, state.topic_files, extras.compiler_kind), render(2));
+}
+
 TEST_F(DataFileTest, NarrowRecordsStartWithTheirMarkers) {
   const std::string bytes = render();
   const size_t first = topic_count_offset(bytes) + 2;
