@@ -24,6 +24,7 @@
 #include "aids/distribution_build.h"
 #include "aids/keyword_dialogs.h"
 #include "aids/keyword_entry.h"
+#include "contents/outline_command.h"
 #include "core/help_commands.h"
 #include "core/language.h"
 #include "authoring/library_state.h"
@@ -554,6 +555,33 @@ int32_t InitWizProgress(int32_t, int32_t maximum) {
 }
 
 int32_t WizProgress(int32_t step) { return wizard_progress().advance(step); }
+
+// --- Document outline ------------------------------------------------------------
+
+namespace {
+
+// Room of get_outline's title and target buffers, terminator included.
+constexpr size_t kOutlineTextRoom = 5000;
+
+contents::OutlineReader& outline_reader() {
+  static contents::OutlineReader reader;
+  return reader;
+}
+
+}  // namespace
+
+int32_t EditOutline(int32_t window, char* path) { return contents::EditOutline(library(), window, arg(path)); }
+
+int32_t get_outline(char* project_path, char* target, char* title, char* level) {
+  contents::OutlineItem item;
+  const int32_t result = contents::GetOutline(outline_reader(), arg(project_path), arg(level), item);
+  if (item.delivered) {
+    put_cut(target, item.target, kOutlineTextRoom - 1);
+    put_cut(title, item.title, kOutlineTextRoom - 1);
+    put_cut(level, item.level, kCallerRoom - 1);
+  }
+  return result;
+}
 
 // --- Version ----------------------------------------------------------------------
 

@@ -13,6 +13,7 @@
 #include "host/publish_flow.h"
 #include "host/keyword_flow.h"
 #include "host/contents_flow.h"
+#include "host/outline_flow.h"
 #include "host/report_flow.h"
 #include "host/script_session.h"
 #include "host/session_setup.h"
@@ -63,6 +64,7 @@ int run_flow(const host::Libraries& libs, host::ScriptSession& script, const hos
   if (o.flow == "distribute") return host::run_distribute(libs, script, o.args);
   if (o.flow == "find") return host::run_find(libs, script, o.args);
   if (o.flow == "contents") return host::run_contents(libs, script, o.args);
+  if (o.flow == "outline") return host::run_outline(libs, script, o.args);
   return usage_error("", "unknown flow '" + o.flow + "'");
 }
 

@@ -62,6 +62,14 @@ constexpr FlowUsage kFlows[] = {
      "\n"
      "  twhost contents help.hpj 'book:Getting Started' 'topic:Printing a Document'\n",
      1, 999},
+    {"outline", "PROJECT.hpj [--from-contents | --edit]", "rebuild or edit the document outline and list it",
+     "Opens the project; --from-contents rebuilds the outline (.out) from the contents\n"
+     "file (.cnt) in the Outline Editor and saves it, --edit runs the Outline Editor as\n"
+     "the --script says. Then lists the outline through get_outline, one entry a line,\n"
+     "indented by level: documents, headings and \"-> context string\" for a topic.\n"
+     "\n"
+     "  twhost outline guide.hpj --from-contents\n",
+     1, 2},
     {"convert", "PROJECT.hpj --out DIR [--template NAME.lfc] [--keep-intermediates]",
      "marker files, their HTML export into DIR, registration",
      "The first half of publish: the HTML files in DIR are registered for ProcessFiles.\n", -1, -1},

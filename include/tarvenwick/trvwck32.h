@@ -178,6 +178,16 @@ TRVWCK32_API int32_t InitDocWiz(int32_t ignored, char* path, int32_t count);
 TRVWCK32_API int32_t InitWizProgress(int32_t ignored, int32_t maximum);
 TRVWCK32_API int32_t WizProgress(int32_t step);
 
+/* The document outline. EditOutline edits the outline file beside path
+ * (".out"; the project's when path is empty); always 1. get_outline hands
+ * the project's outline over one entry a call: level "1" starts over (1,
+ * nothing delivered); after that each call fills target (after "="), title
+ * (empty for an untitled topic) and level and returns 1, leaves them as they
+ * are for a blank line (1), and returns 0 at the end or without a file.
+ * The caller gives title and target room for 5000 bytes. */
+TRVWCK32_API int32_t EditOutline(int32_t window, char* path);
+TRVWCK32_API int32_t get_outline(char* project_path, char* target, char* title, char* level);
+
 /* The library's version: copies "MAJOR.MINOR.PATCH" into text; returns 1. */
 TRVWCK32_API int32_t TWGetVersion(char* text);
 

@@ -6,6 +6,7 @@
 #include "host/editor_flows.h"
 #include "host/installation.h"
 #include "host/libraries.h"
+#include "host/outline_flow.h"
 #include "platform/paths.h"
 #include "support/test_support.h"
 
@@ -51,6 +52,16 @@ TEST_F(EditorFlows, BooksGoAtTheEndOfTheContentsAndTheRestStays) {
   // A book after a topic goes one level out; the next book follows it.
   EXPECT_EQ(tw_test::read_file(file("sample/sample.cnt")), before + "1 Extras\r\n1 More\r\n");
   EXPECT_EQ(host::run_contents(libs, script, {hpj, "chapter:Extras"}), 2);
+}
+
+TEST_F(EditorFlows, TheOutlineIsRebuiltFromTheContentsFile) {
+  ASSERT_EQ(host::run_outline(libs, script, {hpj, "--from-contents"}), 0);
+  EXPECT_EQ(tw_test::read_file(file("sample/sample.out")),
+            "[OUTLINE]\r\n1 main.doc=\r\n2 Sample Help\r\n3 Welcome to the Sample Help=IDH_welcome\r\n"
+            "3 Getting Started=IDH_getting_started\r\n2 Using the Program\r\n3 Printing a Document=IDH_printing\r\n"
+            "3 Keyboard Shortcuts=IDH_shortcuts\r\n");
+  EXPECT_EQ(tw_test::read_file(file("sample/sample.dw")), "[Settings]\r\nnum entries=7\r\nuse_master_doc=0\r\n");
+  EXPECT_EQ(host::run_outline(libs, script, {hpj, "--fast"}), 2);
 }
 
 }  // namespace

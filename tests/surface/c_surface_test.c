@@ -60,6 +60,17 @@ int main(void) {
     failures += check(contents_path(path) == 1 && path[0] == '\0', "GetContentsPath without a project");
     failures += check(retarget(old_context, new_context, title) == 1, "update_title_or_cx without a project");
   }
+  /* The outline's exports; get_outline without an outline file ends at once. */
+  typedef int32_t (*edit_outline_fn)(int32_t, char*);
+  typedef int32_t (*get_outline_fn)(char*, char*, char*, char*);
+  edit_outline_fn edit_outline = (edit_outline_fn)dlsym(lib, "EditOutline");
+  get_outline_fn outline = (get_outline_fn)dlsym(lib, "get_outline");
+  failures += check(edit_outline != NULL && outline != NULL, "EditOutline and get_outline are exported");
+  if (outline) {
+    char project[260] = "/nonexistent/none.hpj", target[5000] = "t", title[5000] = "x", level[256] = "1";
+    failures += check(outline(project, target, title, level) == 0 && strcmp(title, "x") == 0,
+                      "get_outline without an outline file delivers nothing");
+  }
   failures += check(dlsym(lib, "_ZN4core11FixBookmarkESt17basic_string_viewIcSt11char_traitsIcEE") == NULL,
                     "internal C++ names stay hidden");
   dlclose(lib);

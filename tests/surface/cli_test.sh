@@ -35,7 +35,7 @@ expect_out() {
   passed=$((passed + 1))
 }
 
-flows="start, sample, build, report, jump, popup, macros, buttons, keywords, distribute, find, contents, convert, publish, call, help"
+flows="start, sample, build, report, jump, popup, macros, buttons, keywords, distribute, find, contents, outline, convert, publish, call, help"
 
 # Help and version: stdout, status 0, nothing installed.
 expect_out 0 '^usage: twhost \[OPTION\.\.\.\] FLOW' -- --help
@@ -172,6 +172,15 @@ expect_out 0 $'^Printing a Document\tIDH_printing$' -- find proj/sample.hpj 'pri
 expect_out 0 '^0 topics found$' -- find proj/sample.hpj printing A
 expect 2 "twhost find: the keyword kind is K or A, not 'X'" -- find proj/sample.hpj printing X
 expect 1 "twhost keywords: not a help project: missing.hpj" -- keywords missing.hpj
+
+# The document outline: rebuilt from the contents file, then listed.
+cp -r "$sample" book
+expect_out 0 '^no outline book/sample\.out$' -- outline book/sample.hpj
+expect_out 0 '^      Printing a Document  -> IDH_printing$' -- outline book/sample.hpj --from-contents
+printf '[OUTLINE]\r\n1 main.doc=\r\n2 Sample Help\r\n3 Welcome to the Sample Help=IDH_welcome\r\n3 Getting Started=IDH_getting_started\r\n2 Using the Program\r\n3 Printing a Document=IDH_printing\r\n3 Keyboard Shortcuts=IDH_shortcuts\r\n' > expected.out
+cmp -s expected.out book/sample.out || fail "outline --from-contents wrote another book/sample.out"
+expect_out 0 '^outline book/sample\.out:$' -- outline book/sample.hpj
+expect 2 "twhost outline: unknown choice '--fast' (--from-contents or --edit)" -- outline book/sample.hpj --fast
 
 echo "$passed passed, $failures failed"
 [ "$failures" -eq 0 ]
