@@ -11,7 +11,7 @@
 #include "project/compile/compiler_log.h"
 #include "project/dialogs/error_viewer.h"
 #include "project/files/project_file.h"
-#include "project_fixture.h"
+#include "project/project_fixture.h"
 
 namespace {
 

@@ -5,7 +5,7 @@
 #include "authoring/library_state.h"
 #include "authoring/topic_delete.h"
 #include "project/dialogs/topic_group.h"
-#include "topic_fixture.h"
+#include "project/topic_fixture.h"
 
 namespace {
 

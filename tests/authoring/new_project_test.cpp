@@ -6,7 +6,7 @@
 #include "project/files/data_file.h"
 #include "project/topics/imported_topics.h"
 #include "project/files/project_file.h"
-#include "project_fixture.h"
+#include "project/project_fixture.h"
 
 namespace {
 

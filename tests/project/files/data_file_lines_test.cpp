@@ -3,7 +3,7 @@
 #include <random>
 
 #include "project/files/data_file_format.h"
-#include "project_fixture.h"
+#include "project/project_fixture.h"
 
 namespace {
 

@@ -5,7 +5,7 @@
 #include "core/project_paths.h"
 #include "core/settings.h"
 #include "project/files/data_file_format.h"
-#include "core_fixture.h"
+#include "support/core_fixture.h"
 
 namespace {
 

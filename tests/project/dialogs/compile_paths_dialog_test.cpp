@@ -3,7 +3,7 @@
 
 #include "core/settings.h"
 #include "platform/profile.h"
-#include "project_fixture.h"
+#include "project/project_fixture.h"
 
 namespace {
 

@@ -5,7 +5,7 @@
 #include "core/settings.h"
 #include "project/compile/compiler_log.h"
 #include "project/compile/error_help.h"
-#include "project_fixture.h"
+#include "project/project_fixture.h"
 
 namespace {
 

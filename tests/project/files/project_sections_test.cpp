@@ -5,7 +5,7 @@
 #include "platform/text.h"
 #include "project/files/project_file.h"
 #include "project/files/project_update.h"
-#include "project_fixture.h"
+#include "project/project_fixture.h"
 
 namespace {
 

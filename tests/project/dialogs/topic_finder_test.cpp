@@ -4,7 +4,7 @@
 #include "authoring/library_state.h"
 #include "project/topics/context_strings.h"
 #include "project/dialogs/topic_finder.h"
-#include "topic_fixture.h"
+#include "project/topic_fixture.h"
 
 namespace {
 

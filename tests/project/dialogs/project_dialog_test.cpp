@@ -8,7 +8,7 @@
 #include "project/dialogs/project_dialogs.h"
 #include "project/files/project_file.h"
 #include "project/files/project_update.h"
-#include "project_fixture.h"
+#include "project/project_fixture.h"
 
 namespace {
 

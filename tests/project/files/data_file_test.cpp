@@ -3,7 +3,7 @@
 
 #include "core/project_paths.h"
 #include "project/files/data_file_format.h"
-#include "project_fixture.h"
+#include "project/project_fixture.h"
 
 namespace {
 

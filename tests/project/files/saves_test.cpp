@@ -15,7 +15,7 @@
 #include "platform/profile.h"
 #include "project/files/data_file.h"
 #include "project/files/project_file.h"
-#include "project_fixture.h"
+#include "project/project_fixture.h"
 #include "support/kill_rounds.h"
 
 namespace {

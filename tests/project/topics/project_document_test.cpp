@@ -2,7 +2,7 @@
 
 #include "authoring/library_state.h"
 #include "authoring/lifecycle.h"
-#include "core_fixture.h"
+#include "support/core_fixture.h"
 
 namespace {
 

@@ -9,7 +9,7 @@
 #include "project/files/project_file.h"
 #include "project/report/report_job.h"
 #include "project/report/topic_report.h"
-#include "topic_fixture.h"
+#include "project/topic_fixture.h"
 
 namespace {
 

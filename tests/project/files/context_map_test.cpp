@@ -4,7 +4,7 @@
 
 #include "project/files/context_rules.h"
 #include "project/topics/imported_topics.h"
-#include "project_fixture.h"
+#include "project/project_fixture.h"
 
 namespace {
 

@@ -3,7 +3,7 @@
 #include "project/dialogs/context_dialogs.h"
 
 #include "project/topics/imported_topics.h"
-#include "project_fixture.h"
+#include "project/project_fixture.h"
 
 namespace {
 

@@ -4,7 +4,7 @@
 
 #include "platform/files.h"
 #include "platform/text.h"
-#include "project_fixture.h"
+#include "project/project_fixture.h"
 
 namespace {
 

@@ -8,7 +8,7 @@
 #include <cstring>
 #include <map>
 
-#include "core_fixture.h"
+#include "support/core_fixture.h"
 #include "platform/profile.h"
 #include "platform/text.h"
 #include "project/files/data_file_format.h"

@@ -3,7 +3,7 @@
 #include "authoring/lifecycle.h"
 #include "project/topics/position_stack.h"
 #include "core/topic_iteration.h"
-#include "core_fixture.h"
+#include "support/core_fixture.h"
 #include "platform/text.h"
 
 namespace {

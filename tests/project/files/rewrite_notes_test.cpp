@@ -1,6 +1,6 @@
 // A regeneration that cuts the author's text says so, once.
 #include "project/files/project_file.h"
-#include "project_fixture.h"
+#include "project/project_fixture.h"
 
 namespace {
 

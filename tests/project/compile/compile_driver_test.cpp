@@ -15,7 +15,7 @@
 #include "project/dialogs/compile_progress.h"
 #include "project/compile/compiler_command.h"
 #include "project/topics/topic_file_cleaning.h"
-#include "project_fixture.h"
+#include "project/project_fixture.h"
 
 namespace {
 

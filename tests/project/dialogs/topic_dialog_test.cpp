@@ -5,7 +5,7 @@
 
 #include "authoring/library_state.h"
 #include "project/dialogs/topic_dialog/get_topic.h"
-#include "topic_fixture.h"
+#include "project/topic_fixture.h"
 
 namespace {
 

@@ -2,7 +2,7 @@
 // progress counter the macros drive.
 #include "tarvenwick/trvwck32.h"
 
-#include "core_fixture.h"
+#include "support/core_fixture.h"
 
 namespace {
 
