@@ -86,6 +86,7 @@ void App::show_tab(int tab) {
   }
   tabs.select(tab);
   if (ui::Dialog* p = window(panel)) p->set_selection(kTabs, tab);
+  host.paint(panel, kTabs, [this](ui::Painter& painter) { tabs.paint(painter); });
 }
 
 void App::refresh() {
