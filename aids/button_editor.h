@@ -7,6 +7,7 @@
 
 #include "aids/button_macros.h"
 #include "platform/ui/dialog.h"
+#include "resources/trvwck32/macros.h"
 
 namespace project {
 struct ProjectState;
@@ -42,12 +43,12 @@ std::string button_action_macro(const ButtonTarget& target, std::string_view pro
 // "DLG_NEW_BUTTON": fills or edits one record; ids in use are refused.
 class NewButtonDialog : public ui::DialogProc {
  public:
-  static constexpr int kCaption = 101;
-  static constexpr int kId = 102;
-  static constexpr int kVisibleFirst = 110;  // always, usually visible, usually hidden
-  static constexpr int kEnabledFirst = 120;  // always, usually enabled, usually dimmed
-  static constexpr int kSameAction = 130;
-  static constexpr int kTopicAction = 131;
+  static constexpr int kCaption = IDC_NEW_BUTTON_CAPTION;
+  static constexpr int kId = IDC_NEW_BUTTON_ID;
+  static constexpr int kVisibleFirst = IDC_NEW_BUTTON_VISIBLE_FIRST;  // always, usually visible, usually hidden
+  static constexpr int kEnabledFirst = IDC_NEW_BUTTON_ENABLED_FIRST;  // always, usually enabled, usually dimmed
+  static constexpr int kSameAction = IDC_NEW_BUTTON_SAME_ACTION;
+  static constexpr int kTopicAction = IDC_NEW_BUTTON_TOPIC_ACTION;
 
   NewButtonDialog(project::ProjectState& state, project::Button& button, std::vector<std::string> used_ids);
   void on_init(ui::Dialog& dialog) override;
@@ -61,23 +62,23 @@ class NewButtonDialog : public ui::DialogProc {
 
 class ButtonEditor : public ui::DialogProc {
  public:
-  static constexpr int kFirstSlot = 201;
-  static constexpr int kAddButton = 103;
-  static constexpr int kDeleteButton = 104;
-  static constexpr int kEditButton = 105;
-  static constexpr int kBrowseButtons = 109;
-  static constexpr int kHelpFile = 112;
-  static constexpr int kContext = 114;
-  static constexpr int kStandardAction = 120;
-  static constexpr int kJumpAction = 121;
-  static constexpr int kPopupAction = 122;
-  static constexpr int kMacroAction = 123;
-  static constexpr int kEditMacro = 124;
-  static constexpr int kTopicVisible = 130;
-  static constexpr int kTopicEnabled = 131;
-  static constexpr int kWindow = 137;
-  static constexpr int kWorkshopNote = 140;
-  static constexpr int kHelpButton = 998;
+  static constexpr int kFirstSlot = IDC_BUTTONS_FIRST_SLOT;
+  static constexpr int kAddButton = IDC_BUTTONS_ADD_BUTTON;
+  static constexpr int kDeleteButton = IDC_BUTTONS_DELETE_BUTTON;
+  static constexpr int kEditButton = IDC_BUTTONS_EDIT_BUTTON;
+  static constexpr int kBrowseButtons = IDC_BUTTONS_BROWSE_BUTTONS;
+  static constexpr int kHelpFile = IDC_BUTTONS_HELP_FILE;
+  static constexpr int kContext = IDC_BUTTONS_CONTEXT;
+  static constexpr int kStandardAction = IDC_BUTTONS_STANDARD_ACTION;
+  static constexpr int kJumpAction = IDC_BUTTONS_JUMP_ACTION;
+  static constexpr int kPopupAction = IDC_BUTTONS_POPUP_ACTION;
+  static constexpr int kMacroAction = IDC_BUTTONS_MACRO_ACTION;
+  static constexpr int kEditMacro = IDC_BUTTONS_EDIT_MACRO;
+  static constexpr int kTopicVisible = IDC_BUTTONS_TOPIC_VISIBLE;
+  static constexpr int kTopicEnabled = IDC_BUTTONS_TOPIC_ENABLED;
+  static constexpr int kWindow = IDC_BUTTONS_WINDOW;
+  static constexpr int kWorkshopNote = IDC_BUTTONS_WORKSHOP_NOTE;
+  static constexpr int kHelpButton = IDC_BUTTONS_HELP_BUTTON;
 
   // Topic mode edits one topic's entry macros; project mode the start-up
   // macros and the default entry macros of new topics.

@@ -7,13 +7,14 @@
 #include "core/messages.h"
 #include "platform/text.h"
 #include "platform/ui/host.h"
+#include "resources/trvwck32/jumps.h"
 
 namespace aids {
 namespace {
 
-constexpr int kPiece = 101;
-constexpr int kMatches = 102;
-constexpr int kTargetContext = 102;  // the target dialog's context field
+constexpr int kPiece = IDC_CX_FIND_PIECE;
+constexpr int kMatches = IDC_CX_FIND_MATCHES;
+constexpr int kTargetContext = IDC_JUMP_CONTEXT;  // the jump dialog's context field
 
 class ContextFinder : public ui::DialogProc {
  public:

@@ -6,17 +6,18 @@
 #include "core/messages.h"
 #include "platform/text.h"
 #include "platform/ui/host.h"
+#include "resources/trvwck32/jumps.h"
 
 namespace aids {
 namespace {
 
-constexpr int kFirstChoice = 101;
+constexpr int kFirstChoice = IDC_CNV_TO_DOC_FIRST_CHOICE;
 // Hotspot formatting, hidden targets and the help footnotes go; page breaks
 // and pictures stay, help-only text goes.
 constexpr std::string_view kStandardChoices = "111111111100100";
 
-constexpr int kLocalFile = 101;
-constexpr int kEveryFile = 102;
+constexpr int kLocalFile = IDC_LOCAL_FILE;
+constexpr int kEveryFile = IDC_LOCAL_EVERY_FILE;
 constexpr int kMsgNoHelpFile = 10017;  // "Specify a help file."
 
 class ConvertDialog : public ui::DialogProc {

@@ -4,6 +4,7 @@
 #pragma once
 #include <cstdint>
 #include <string>
+#include "resources/trvwck32/keywords.h"
 
 namespace aids {
 struct AidsState;
@@ -12,10 +13,10 @@ struct AidsState;
 namespace aids {
 
 // Controls of "DLG_DIST_INX".
-inline constexpr int kDistAField = 101;
-inline constexpr int kDistKField = 102;
-inline constexpr int kDistFullTextField = 103;
-inline constexpr int kDistExcludedField = 104;
+inline constexpr int kDistAField = IDC_DIST_INX_A_KEYWORDS;
+inline constexpr int kDistKField = IDC_DIST_INX_K_KEYWORDS;
+inline constexpr int kDistFullTextField = IDC_DIST_INX_FULL_TEXT;
+inline constexpr int kDistExcludedField = IDC_DIST_INX_EXCLUDED;
 // "Dist FT Excl" holds at most this many characters.
 inline constexpr size_t kDistExcludedMax = 255;
 

@@ -7,14 +7,15 @@
 #include "platform/files.h"
 #include "platform/text.h"
 #include "platform/ui/host.h"
+#include "resources/trvwck32/jumps.h"
 
 namespace aids {
 namespace {
 
-constexpr int kDocument = 101;
-constexpr int kBrowse = 102;
-constexpr int kStyle = 103;
-constexpr int kFirstChoice = 104;
+constexpr int kDocument = IDC_IMPORT_DOC_DOCUMENT;
+constexpr int kBrowse = IDC_IMPORT_DOC_BROWSE;
+constexpr int kStyle = IDC_IMPORT_DOC_STYLE;
+constexpr int kFirstChoice = IDC_IMPORT_DOC_FIRST_CHOICE;
 constexpr const char* kCannotOpenText = "Unable to open %s.";
 constexpr std::string_view kNoDocumentText = "Enter the name of the document to import.";
 // Topics from titles get context strings and keywords; no browse sequence;

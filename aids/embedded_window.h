@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "platform/ui/dialog.h"
+#include "resources/trvwck32/macros.h"
 
 namespace project {
 struct ProjectState;
@@ -41,11 +42,11 @@ std::vector<WindowClass> parse_window_classes(std::string_view comment_lines);
 
 class EmbeddedWindowDialog : public ui::DialogProc {
  public:
-  static constexpr int kClass = 102;
-  static constexpr int kData = 105;
-  static constexpr int kDll = 109;
-  static constexpr int kLeft = 110;  // then right margin, insertion point
-  static constexpr int kHelpButton = 998;
+  static constexpr int kClass = IDC_EMBWIN_CLASS;
+  static constexpr int kData = IDC_EMBWIN_DATA;
+  static constexpr int kDll = IDC_EMBWIN_DLL;
+  static constexpr int kLeft = IDC_EMBWIN_LEFT;  // then right margin, insertion point
+  static constexpr int kHelpButton = IDC_EMBWIN_HELP_BUTTON;
 
   EmbeddedWindowDialog(project::ProjectState& state, EmbeddedWindow window);
   void on_init(ui::Dialog& dialog) override;

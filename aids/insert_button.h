@@ -5,6 +5,7 @@
 #include <string>
 
 #include "platform/ui/dialog.h"
+#include "resources/trvwck32/macros.h"
 
 namespace project {
 struct ProjectState;
@@ -20,13 +21,13 @@ inline constexpr std::string_view kEnterValueText = "You must enter a value for 
 
 class InsertButtonDialog : public ui::DialogProc {
  public:
-  static constexpr int kText = 36;
-  static constexpr int kContext = 102;
-  static constexpr int kWindow = 137;
-  static constexpr int kJump = 190;  // then pop-up, macro, keyword jump
-  static constexpr int kEditMacro = 194;
-  static constexpr int kOtherFile = 511;
-  static constexpr int kFile = 513;
+  static constexpr int kText = IDC_INS_BUTTON_TEXT;
+  static constexpr int kContext = IDC_INS_BUTTON_CONTEXT;
+  static constexpr int kWindow = IDC_INS_BUTTON_WINDOW;
+  static constexpr int kJump = IDC_INS_BUTTON_JUMP;  // then pop-up, macro, keyword jump
+  static constexpr int kEditMacro = IDC_INS_BUTTON_EDIT_MACRO;
+  static constexpr int kOtherFile = IDC_INS_BUTTON_OTHER_FILE;
+  static constexpr int kFile = IDC_INS_BUTTON_FILE;
 
   InsertButtonDialog(project::ProjectState& state, std::string text, std::string existing);
   void on_init(ui::Dialog& dialog) override;

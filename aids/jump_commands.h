@@ -5,6 +5,7 @@
 #include <string_view>
 
 #include "platform/ui/dialog.h"
+#include "resources/trvwck32/jumps.h"
 
 namespace aids {
 struct AidsState;
@@ -32,7 +33,7 @@ int InsertMidTopCommand(AidsState& state, std::int32_t window, std::string_view 
 // The "DLG_MID_TOP" dialog: edit 101 holds the new context string.
 class MidTopicDialog : public ui::DialogProc {
  public:
-  static constexpr int kContext = 101;
+  static constexpr int kContext = IDC_MID_TOP_CONTEXT;
   MidTopicDialog(AidsState& state, std::string& context) : state_(state), context_(context) {}
   void on_init(ui::Dialog& dialog) override;
   void on_command(ui::Dialog& dialog, int id, ui::Notify notify) override;

@@ -7,6 +7,7 @@
 #include <string>
 
 #include "platform/ui/dialog.h"
+#include "resources/trvwck32/jumps.h"
 
 namespace aids {
 struct AidsState;
@@ -26,27 +27,27 @@ struct JumpRequest {
 
 class JumpDialog : public ui::DialogProc {
  public:
-  static constexpr int kClickText = 101;
-  static constexpr int kContext = 102;
-  static constexpr int kAllOccurrences = 111;
-  static constexpr int kSelectedOnly = 110;
-  static constexpr int kPromptEach = 112;
-  static constexpr int kMatchCase = 113;
-  static constexpr int kWindow = 137;
-  static constexpr int kEditWindows = 138;
-  static constexpr int kFindContext = 189;
-  static constexpr int kRelatedProjects = 295;
-  static constexpr int kUnderline = 509;
-  static constexpr int kCustomColour = 510;
-  static constexpr int kOtherFile = 511;
-  static constexpr int kFileName = 513;
-  static constexpr int kTitleContext = 514;
-  static constexpr int kUseAsDefault = 525;
-  static constexpr int kColour = 550;
-  static constexpr int kTitleList = 601;
-  static constexpr int kByContext = 635;
-  static constexpr int kByTitle = 636;
-  static constexpr int kHelp = 998;
+  static constexpr int kClickText = IDC_JUMP_CLICK_TEXT;
+  static constexpr int kContext = IDC_JUMP_CONTEXT;
+  static constexpr int kAllOccurrences = IDC_JUMP_ALL_OCCURRENCES;
+  static constexpr int kSelectedOnly = IDC_JUMP_SELECTED_ONLY;
+  static constexpr int kPromptEach = IDC_JUMP_PROMPT_EACH;
+  static constexpr int kMatchCase = IDC_JUMP_MATCH_CASE;
+  static constexpr int kWindow = IDC_JUMP_WINDOW;
+  static constexpr int kEditWindows = IDC_JUMP_EDIT_WINDOWS;
+  static constexpr int kFindContext = IDC_JUMP_FIND_CONTEXT;
+  static constexpr int kRelatedProjects = IDC_JUMP_RELATED_PROJECTS;
+  static constexpr int kUnderline = IDC_JUMP_UNDERLINE;
+  static constexpr int kCustomColour = IDC_JUMP_CUSTOM_COLOUR;
+  static constexpr int kOtherFile = IDC_JUMP_OTHER_FILE;
+  static constexpr int kFileName = IDC_JUMP_FILE_NAME;
+  static constexpr int kTitleContext = IDC_JUMP_TITLE_CONTEXT;
+  static constexpr int kUseAsDefault = IDC_JUMP_USE_AS_DEFAULT;
+  static constexpr int kColour = IDC_JUMP_COLOUR;
+  static constexpr int kTitleList = IDC_JUMP_TITLE_LIST;
+  static constexpr int kByContext = IDC_JUMP_BY_CONTEXT;
+  static constexpr int kByTitle = IDC_JUMP_BY_TITLE;
+  static constexpr int kHelp = IDC_JUMP_HELP;
 
   JumpDialog(AidsState& state, JumpRequest& request) : state_(state), request_(request) {}
   void on_init(ui::Dialog& dialog) override;

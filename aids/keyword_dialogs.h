@@ -5,6 +5,7 @@
 #include <cstdint>
 #include <string>
 #include <string_view>
+#include "resources/trvwck32/keywords.h"
 
 namespace aids {
 struct AidsState;
@@ -13,16 +14,16 @@ struct AidsState;
 namespace aids {
 
 // Controls of "DLG_KEY_SEARCH".
-inline constexpr int kSearchKeywordList = 101;
-inline constexpr int kSearchTypeAhead = 102;
-inline constexpr int kSearchTopicList = 103;
-inline constexpr int kSearchKRadio = 110;
-inline constexpr int kSearchARadio = 111;
-inline constexpr int kSearchShowTopics = 120;
-inline constexpr int kSearchGoTo = 121;
+inline constexpr int kSearchKeywordList = IDC_KEY_SEARCH_KEYWORD_LIST;
+inline constexpr int kSearchTypeAhead = IDC_KEY_SEARCH_TYPE_AHEAD;
+inline constexpr int kSearchTopicList = IDC_KEY_SEARCH_TOPIC_LIST;
+inline constexpr int kSearchKRadio = IDC_KEY_SEARCH_K_RADIO;
+inline constexpr int kSearchARadio = IDC_KEY_SEARCH_A_RADIO;
+inline constexpr int kSearchShowTopics = IDC_KEY_SEARCH_SHOW_TOPICS;
+inline constexpr int kSearchGoTo = IDC_KEY_SEARCH_GO_TO;
 // Controls of "DLG_TOPICS_FND".
-inline constexpr int kFoundTopicList = 103;
-inline constexpr int kFoundInstruction = 105;
+inline constexpr int kFoundTopicList = IDC_TOPICS_FND_TOPIC_LIST;
+inline constexpr int kFoundInstruction = IDC_TOPICS_FND_INSTRUCTION;
 
 // ShowKeyList: which = 1 runs the keyword search; its chosen topic's context
 // string is kept in state.keywords.chosen_context and 1 returned, Cancel 0.

@@ -5,6 +5,7 @@
 #include <cstdint>
 #include <string>
 #include <string_view>
+#include "resources/trvwck32/keywords.h"
 
 namespace aids {
 struct AidsState;
@@ -13,11 +14,11 @@ struct AidsState;
 namespace aids {
 
 // Controls of "DLG_KEY".
-inline constexpr int kKeyTextField = 101;
-inline constexpr int kKeyTypeList = 802;
-inline constexpr int kKeyDeleteButton = 110;
-inline constexpr int kKeyGlobalListButton = 50;
-inline constexpr int kKeyHelpButton = 998;
+inline constexpr int kKeyTextField = IDC_KEY_TEXT;
+inline constexpr int kKeyTypeList = IDC_KEY_TYPE_LIST;
+inline constexpr int kKeyDeleteButton = IDC_KEY_DELETE_BUTTON;
+inline constexpr int kKeyGlobalListButton = IDC_KEY_GLOBAL_LIST_BUTTON;
+inline constexpr int kKeyHelpButton = IDC_KEY_HELP_BUTTON;
 inline constexpr int kKeyHelpContext = 1055;
 // The keyword text handed back holds at most this many characters after
 // its letter.

@@ -3,6 +3,7 @@
 #pragma once
 #include <cstdint>
 #include <string_view>
+#include "resources/trvwck32/keywords.h"
 
 namespace aids {
 
@@ -10,7 +11,7 @@ namespace aids {
 inline constexpr std::string_view kBuildKProgress = "DLG_BUILDK_IDX";
 inline constexpr std::string_view kBuildAProgress = "DLG_BUILDA_IDX";
 inline constexpr std::string_view kBuildFullTextProgress = "DLG_BUILD_FTX";
-inline constexpr int kProgressText = 101;
+inline constexpr int kProgressText = IDC_BUILD_PROGRESS_TEXT;
 
 // Opens the window on construction and closes it on destruction.
 class ScanProgress {

@@ -9,6 +9,7 @@
 
 #include "aids/link_text.h"
 #include "platform/ui/dialog.h"
+#include "resources/trvwck32/jumps.h"
 
 namespace aids {
 struct AidsState;
@@ -28,22 +29,22 @@ struct LinkRequest {
 
 class LinkDialog : public ui::DialogProc {
  public:
-  static constexpr int kKeywords = 101;
-  static constexpr int kTypeAhead = 102;
-  static constexpr int kTopics = 103;
-  static constexpr int kKLink = 104;
-  static constexpr int kALink = 105;
-  static constexpr int kBorder = 106;
-  static constexpr int kShowTopics = 120;
-  static constexpr int kAdd = 130;
-  static constexpr int kRemove = 131;
-  static constexpr int kChosen = 150;
-  static constexpr int kTest = 152;
-  static constexpr int kOptions = 153;
-  static constexpr int kBullet = 160;
-  static constexpr int kClickText = 165;
-  static constexpr int kRelatedProjects = 295;
-  static constexpr int kHelp = 998;
+  static constexpr int kKeywords = IDC_LINK_KEYWORDS;
+  static constexpr int kTypeAhead = IDC_LINK_TYPE_AHEAD;
+  static constexpr int kTopics = IDC_LINK_TOPICS;
+  static constexpr int kKLink = IDC_LINK_KLINK;
+  static constexpr int kALink = IDC_LINK_ALINK;
+  static constexpr int kBorder = IDC_LINK_BORDER;
+  static constexpr int kShowTopics = IDC_LINK_SHOW_TOPICS;
+  static constexpr int kAdd = IDC_LINK_ADD;
+  static constexpr int kRemove = IDC_LINK_REMOVE;
+  static constexpr int kChosen = IDC_LINK_CHOSEN;
+  static constexpr int kTest = IDC_LINK_TEST;
+  static constexpr int kOptions = IDC_LINK_OPTIONS;
+  static constexpr int kBullet = IDC_LINK_BULLET;
+  static constexpr int kClickText = IDC_LINK_CLICK_TEXT;
+  static constexpr int kRelatedProjects = IDC_LINK_RELATED_PROJECTS;
+  static constexpr int kHelp = IDC_LINK_HELP;
 
   LinkDialog(AidsState& state, LinkRequest& request) : state_(state), request_(request) {}
   void on_init(ui::Dialog& dialog) override;

@@ -8,6 +8,7 @@
 
 #include "aids/link_text.h"
 #include "platform/ui/dialog.h"
+#include "resources/trvwck32/jumps.h"
 
 namespace aids {
 struct AidsState;
@@ -43,15 +44,15 @@ struct LinkOptions {
 
 class LinkOptionsDialog : public ui::DialogProc {
  public:
-  static constexpr int kJumpIfOne = 101;
-  static constexpr int kShowTitle = 102;
-  static constexpr int kAsDefaults = 103;
-  static constexpr int kNotFound = 104;
-  static constexpr int kWindow = 151;
-  static constexpr int kUnderline = 509;
-  static constexpr int kCustomColour = 510;
-  static constexpr int kColour = 550;
-  static constexpr int kHelp = 998;
+  static constexpr int kJumpIfOne = IDC_LINK_OPT_JUMP_IF_ONE;
+  static constexpr int kShowTitle = IDC_LINK_OPT_SHOW_TITLE;
+  static constexpr int kAsDefaults = IDC_LINK_OPT_AS_DEFAULTS;
+  static constexpr int kNotFound = IDC_LINK_OPT_NOT_FOUND;
+  static constexpr int kWindow = IDC_LINK_OPT_WINDOW;
+  static constexpr int kUnderline = IDC_LINK_OPT_UNDERLINE;
+  static constexpr int kCustomColour = IDC_LINK_OPT_CUSTOM_COLOUR;
+  static constexpr int kColour = IDC_LINK_OPT_COLOUR;
+  static constexpr int kHelp = IDC_LINK_OPT_HELP;
 
   LinkOptionsDialog(AidsState& state, LinkOptions& options) : state_(state), options_(options) {}
   void on_init(ui::Dialog& dialog) override;

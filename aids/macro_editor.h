@@ -7,6 +7,7 @@
 
 #include "aids/macro_catalogue.h"
 #include "platform/ui/dialog.h"
+#include "resources/trvwck32/macros.h"
 
 namespace project {
 struct ProjectState;
@@ -30,26 +31,26 @@ inline constexpr int kShortcutHelp = 1402;
 
 class MacroEditor : public ui::DialogProc {
  public:
-  static constexpr int kCatalogue = 101;
-  static constexpr int kChosen = 102;
-  static constexpr int kEditLine = 103;
-  static constexpr int kMacroList = 104;
-  static constexpr int kAdd = 105;
-  static constexpr int kEdit = 106;
-  static constexpr int kDelete = 107;
-  static constexpr int kShowNames = 110;
-  static constexpr int kShowDescriptions = 111;
-  static constexpr int kHelpOn = 115;
-  static constexpr int kDescriptions = 120;
-  static constexpr int kDescription = 177;
-  static constexpr int kCustom = 188;
-  static constexpr int kLibrary = 318;
-  static constexpr int kPositionWindow = 319;
-  static constexpr int kTest = 389;
-  static constexpr int kUndo = 87;
-  static constexpr int kShortcut = 89;
-  static constexpr int kUrl = 90;
-  static constexpr int kHelpButton = 998;
+  static constexpr int kCatalogue = IDC_MACROS_CATALOGUE;
+  static constexpr int kChosen = IDC_MACROS_CHOSEN;
+  static constexpr int kEditLine = IDC_MACROS_EDIT_LINE;
+  static constexpr int kMacroList = IDC_MACROS_MACRO_LIST;
+  static constexpr int kAdd = IDC_MACROS_ADD;
+  static constexpr int kEdit = IDC_MACROS_EDIT;
+  static constexpr int kDelete = IDC_MACROS_DELETE;
+  static constexpr int kShowNames = IDC_MACROS_SHOW_NAMES;
+  static constexpr int kShowDescriptions = IDC_MACROS_SHOW_DESCRIPTIONS;
+  static constexpr int kHelpOn = IDC_MACROS_HELP_ON;
+  static constexpr int kDescriptions = IDC_MACROS_DESCRIPTIONS;
+  static constexpr int kDescription = IDC_MACROS_DESCRIPTION;
+  static constexpr int kCustom = IDC_MACROS_CUSTOM;
+  static constexpr int kLibrary = IDC_MACROS_LIBRARY;
+  static constexpr int kPositionWindow = IDC_MACROS_POSITION_WINDOW;
+  static constexpr int kTest = IDC_MACROS_TEST;
+  static constexpr int kUndo = IDC_MACROS_UNDO;
+  static constexpr int kShortcut = IDC_MACROS_SHORTCUT;
+  static constexpr int kUrl = IDC_MACROS_URL;
+  static constexpr int kHelpButton = IDC_MACROS_HELP_BUTTON;
 
   MacroEditor(project::ProjectState& state, MacroMode mode, std::string macros);
   void on_init(ui::Dialog& dialog) override;
@@ -91,10 +92,10 @@ class MacroEditor : public ui::DialogProc {
 // "DLG_TEST_MACROS": sends the macros to the help viewer one by one.
 class TestMacrosDialog : public ui::DialogProc {
  public:
-  static constexpr int kList = 101;
-  static constexpr int kRun = 102;
-  static constexpr int kStep = 103;
-  static constexpr int kHelpButton = 998;
+  static constexpr int kList = IDC_TEST_MACROS_LIST;
+  static constexpr int kRun = IDC_TEST_MACROS_RUN;
+  static constexpr int kStep = IDC_TEST_MACROS_STEP;
+  static constexpr int kHelpButton = IDC_TEST_MACROS_HELP_BUTTON;
 
   TestMacrosDialog(project::ProjectState& state, std::string help_file, std::vector<std::string> macros,
                    bool viewer);
@@ -114,11 +115,11 @@ class TestMacrosDialog : public ui::DialogProc {
 // ShortCut program on it.
 class ShortcutDialog : public ui::DialogProc {
  public:
-  static constexpr int kSelect = 101;
-  static constexpr int kBits16 = 103;
-  static constexpr int kBits32 = 104;
-  static constexpr int kProgram = 120;
-  static constexpr int kHelpButton = 998;
+  static constexpr int kSelect = IDC_SHORTCUT_SELECT;
+  static constexpr int kBits16 = IDC_SHORTCUT_BITS16;
+  static constexpr int kBits32 = IDC_SHORTCUT_BITS32;
+  static constexpr int kProgram = IDC_SHORTCUT_PROGRAM;
+  static constexpr int kHelpButton = IDC_SHORTCUT_HELP_BUTTON;
 
   explicit ShortcutDialog(project::ProjectState& state) : state_(state) {}
   void on_init(ui::Dialog& dialog) override;

@@ -4,12 +4,13 @@
 #include "core/messages.h"
 #include "platform/text.h"
 #include "platform/ui/host.h"
+#include "resources/trvwck32/jumps.h"
 
 namespace aids {
 namespace {
 
-constexpr int kQuestion = 101;
-constexpr int kOccurrence = 102;
+constexpr int kQuestion = IDC_PROMPT_QUESTION;
+constexpr int kOccurrence = IDC_PROMPT_OCCURRENCE;
 constexpr int kMsgQuestion = 10003;  // "Make this occurrance into a %s?"
 constexpr int kFirstKindName = 10000;
 

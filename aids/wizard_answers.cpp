@@ -5,6 +5,7 @@
 #include "platform/paths.h"
 #include "platform/profile.h"
 #include "platform/text.h"
+#include "resources/trvwck32/macros.h"
 
 namespace aids {
 
@@ -46,7 +47,7 @@ std::string answer(const WizardAnswers& answers, std::string_view key) {
 }
 
 ui::ProgressTemplate wizard_progress_template() {
-  return {core::authoring_module(), "DLG_WIZ_PROGRESS", 101};
+  return {core::authoring_module(), "DLG_WIZ_PROGRESS", IDC_WIZ_PROGRESS_METER};
 }
 
 int prepare_document_wizard(std::string_view main_directory, std::string_view path, int count) {

@@ -13,6 +13,7 @@
 #include "platform/ui/host.h"
 
 extern const char tw_rc_pointip[];
+extern const char* const tw_rc_pointip_files[];
 
 namespace assistant {
 
@@ -39,7 +40,7 @@ FormValues values_of_entry(std::string_view entry, IdSource mode) {
 }  // namespace
 
 std::int32_t pointip_module() {
-  static const std::int32_t module = ui::register_module("pointip", tw_rc_pointip);
+  static const std::int32_t module = ui::register_module("pointip", tw_rc_pointip, tw_rc_pointip_files);
   return module;
 }
 
@@ -85,6 +86,7 @@ void App::show_tab(int tab) {
   }
   tabs.select(tab);
   if (ui::Dialog* p = window(panel)) p->set_selection(kTabs, tab);
+  host.paint(panel, kTabs, [this](ui::Painter& painter) { tabs.paint(painter); });
 }
 
 void App::refresh() {

@@ -14,22 +14,42 @@
 #include "assistant/test_run.h"
 #include "platform/files.h"
 #include "platform/ui/dialog.h"
+#include "resources/pointip.h"
 
 namespace assistant {
 
 // Panel commands (dialog 1000).
 enum PanelCommand : int {
-  kAlwaysOnTop = 10,
-  kFirst = 91, kPrevious = 92, kCommit = 93, kLast = 94, kCommitInPlace = 95, kDelete = 96, kHelp = 97,
-  kNew = 115, kOpen = 116, kSave = 117, kOptions = 118, kGenerate = 119,
-  kTest = 370,
-  kTabs = 990,
+  kAlwaysOnTop = IDC_PANEL_ALWAYS_ON_TOP,
+  kFirst = IDC_PANEL_FIRST,
+  kPrevious = IDC_PANEL_PREVIOUS,
+  kCommit = IDC_PANEL_COMMIT,
+  kLast = IDC_PANEL_LAST,
+  kCommitInPlace = IDC_PANEL_COMMIT_IN_PLACE,
+  kDelete = IDC_PANEL_DELETE,
+  kHelp = IDC_PANEL_HELP,
+  kNew = IDC_PANEL_NEW,
+  kOpen = IDC_PANEL_OPEN,
+  kSave = IDC_PANEL_SAVE,
+  kOptions = IDC_PANEL_OPTIONS,
+  kGenerate = IDC_PANEL_GENERATE,
+  kTest = IDC_PANEL_TEST,
+  kTabs = IDC_PANEL_TABS,
 };
 
 // Page controls: the form (1001) and the list view (1002).
 enum PageControl : int {
-  kIdLabel = 501, kListIdLabel = 502, kPosition = 106, kReadVb = 98, kPasteVb = 99,
-  kEntryList = 101, kSearchText = 109, kSearch = 88, kArrange = 105, kMoveUp = 363, kMoveDown = 364,
+  kIdLabel = IDC_FORM_ID_LABEL,
+  kListIdLabel = IDC_FORM_LIST_ID_LABEL,
+  kPosition = IDC_FORM_POSITION,
+  kReadVb = IDC_FORM_READ_VB,
+  kPasteVb = IDC_FORM_PASTE_VB,
+  kEntryList = IDC_LIST_ENTRIES,
+  kSearchText = IDC_LIST_SEARCH_TEXT,
+  kSearch = IDC_LIST_SEARCH,
+  kArrange = IDC_LIST_ARRANGE,
+  kMoveUp = IDC_LIST_MOVE_UP,
+  kMoveDown = IDC_LIST_MOVE_DOWN,
 };
 
 std::int32_t pointip_module();

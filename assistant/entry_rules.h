@@ -7,16 +7,17 @@
 #include <string_view>
 
 #include "assistant/model.h"
+#include "resources/pointip.h"
 
 namespace assistant {
 
 // The entry form's fields (control ids of dialog 1001).
 enum FormField : int {
-  kDialogField = 101,
-  kControlField = 102,
-  kContextField = 103,
-  kPopupField = 105,
-  kTopicIdList = 318,
+  kDialogField = IDC_FORM_DIALOG_FIELD,
+  kControlField = IDC_FORM_CONTROL_FIELD,
+  kContextField = IDC_FORM_CONTEXT_FIELD,
+  kPopupField = IDC_FORM_POPUP_FIELD,
+  kTopicIdList = IDC_FORM_TOPIC_ID_LIST,
 };
 
 // What the author typed or chose in the entry form.

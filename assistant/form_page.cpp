@@ -1,3 +1,4 @@
+#include "assistant/field_keys.h"
 #include "assistant/include_scan.h"
 #include "assistant/pages.h"
 #include "platform/foreign_windows.h"
@@ -69,6 +70,17 @@ void FormPage::on_command(ui::Dialog& dialog, int id, ui::Notify notify) {
   } else if (id == kPasteVb && notify == ui::Notify::clicked) {
     paste_to_visual_basic(dialog);
   }
+}
+
+// Tab and Shift+Tab walk the fields (Tab from the text commits the form);
+// the TAB itself never reaches a field.
+bool FormPage::on_key(ui::Dialog&, int id, ui::KeyPress key) {
+  if (key.key != ui::Key::tab) return false;
+  KeyResult r = tab_key(id, key.shift, app_.model.mode);
+  if (r.focus < 0) return false;  // not one of the fields
+  if (r.action == KeyAction::commit && !app_.commit(kCommit)) return true;  // the refusal set the focus
+  app_.focus_field(r.focus);
+  return true;
 }
 
 // The dialog identifier is the properties window's caption after "- ", the

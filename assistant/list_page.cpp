@@ -32,6 +32,13 @@ void ListPage::on_command(ui::Dialog& dialog, int id, ui::Notify notify) {
   }
 }
 
+// Enter in the search field searches.
+bool ListPage::on_key(ui::Dialog& dialog, int id, ui::KeyPress key) {
+  if (id != kSearchText || key.key != ui::Key::enter) return false;
+  search(dialog);
+  return true;
+}
+
 // From the line after the selected one to the end, without wrapping round.
 void ListPage::search(ui::Dialog& dialog) {
   std::string wanted = text::to_upper(dialog.text(kSearchText));

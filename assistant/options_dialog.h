@@ -3,6 +3,7 @@
 #pragma once
 #include "assistant/app.h"
 #include "platform/ui/dialog.h"
+#include "resources/pointip.h"
 
 namespace assistant {
 
@@ -10,7 +11,13 @@ inline constexpr std::string_view kNeedIncludeText = "You must specify an includ
 
 class OptionsDialog : public ui::DialogProc {
  public:
-  enum Control : int { kManual = 11, kVisualBasic = 12, kIncludeFile = 15, kIncludePath = 13, kBrowse = 14 };
+  enum Control : int {
+    kManual = IDC_OPTIONS_MANUAL,
+    kVisualBasic = IDC_OPTIONS_VISUAL_BASIC,
+    kIncludeFile = IDC_OPTIONS_INCLUDE_FILE,
+    kIncludePath = IDC_OPTIONS_INCLUDE_PATH,
+    kBrowse = IDC_OPTIONS_BROWSE,
+  };
 
   explicit OptionsDialog(App& app) : app_(app) {}
   void on_init(ui::Dialog& dialog) override;

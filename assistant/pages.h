@@ -5,15 +5,17 @@
 
 #include "assistant/app.h"
 #include "platform/ui/dialog.h"
+#include "platform/ui/keys.h"
 
 namespace assistant {
 
-class FormPage : public ui::DialogProc {
+class FormPage : public ui::DialogProc, public ui::KeyHook {
  public:
   explicit FormPage(App& app) : app_(app) {}
   void on_init(ui::Dialog& dialog) override;
   void on_command(ui::Dialog& dialog, int id, ui::Notify notify) override;
   void on_close(ui::Dialog& dialog) override;
+  bool on_key(ui::Dialog& dialog, int id, ui::KeyPress key) override;
 
   // Shows the fields of the mode and fills the topic ID list.
   static void arrange_fields(ui::Dialog& dialog, const App& app);
@@ -26,11 +28,12 @@ class FormPage : public ui::DialogProc {
   App& app_;
 };
 
-class ListPage : public ui::DialogProc {
+class ListPage : public ui::DialogProc, public ui::KeyHook {
  public:
   explicit ListPage(App& app) : app_(app) {}
   void on_init(ui::Dialog& dialog) override;
   void on_command(ui::Dialog& dialog, int id, ui::Notify notify) override;
+  bool on_key(ui::Dialog& dialog, int id, ui::KeyPress key) override;
 
   static void fill(ui::Dialog& dialog, const App& app);
 

@@ -9,6 +9,7 @@
 #include "platform/files.h"
 #include "platform/text.h"
 #include "platform/ui/host.h"
+#include "platform/ui/window_state.h"
 #include "platform/winhelp.h"
 
 namespace assistant {
@@ -34,6 +35,7 @@ void Panel::on_init(ui::Dialog& dialog) {
     app_.set_caption();
   }
   dialog.set_check(kAlwaysOnTop, app_.settings.on_top ? 1 : 0);
+  if (app_.settings.on_top) ui::set_topmost(app_.main_window, true);
 }
 
 void Panel::on_command(ui::Dialog& dialog, int id, ui::Notify notify) {
@@ -50,7 +52,7 @@ void Panel::on_command(ui::Dialog& dialog, int id, ui::Notify notify) {
     case kOptions: return options();
     case kGenerate: return generate();
     case kTest: return app_.start_test();
-    case kAlwaysOnTop: app_.settings.on_top = dialog.check(kAlwaysOnTop) == 1; return;
+    case kAlwaysOnTop: return always_on_top(dialog.check(kAlwaysOnTop) == 1);
     case kFirst: return app_.show_entry(0);
     case kPrevious: return previous();
     case kCommit:
@@ -116,8 +118,15 @@ void Panel::remove() {
   app_.show_entry(at > 0 ? at - 1 : 0);
 }
 
+void Panel::always_on_top(bool on) {
+  app_.settings.on_top = on;
+  ui::set_topmost(app_.main_window, on);
+}
+
+// The help finder opens over the program, which gets out of its way.
 void Panel::help() {
   platform::win_help(app_.main_window, program_help_path(app_.settings), platform::kHelpFinder, 0);
+  ui::minimise(app_.main_window);
 }
 
 void Panel::close(ui::Dialog& dialog) {

@@ -22,6 +22,7 @@ class Panel : public ui::DialogProc {
   void previous();
   void remove();
   void help();
+  void always_on_top(bool on);
   void close(ui::Dialog& dialog);
   App& app_;
 };

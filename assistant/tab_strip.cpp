@@ -10,6 +10,7 @@ constexpr int kBackgroundBitmap = 1509;
 constexpr int kLabelTop = 7;
 constexpr int kTwoTabWidth = 244;
 constexpr int kThreeTabWidth = 420;
+constexpr int kStripHeight = 23;
 constexpr int kCheckWidth = 16;
 
 }  // namespace
@@ -30,20 +31,20 @@ bool TabStrip::select(int tab) {
   return true;
 }
 
-void TabStrip::paint(Painter& painter) const {
-  painter.bitmap(std::to_string(kBackgroundBitmap), 0, 0);
-  painter.bitmap(std::to_string(bitmap_base_ + selected_), 0, 0);
+void TabStrip::paint(ui::Painter& painter) const {
   int width = count() >= 3 ? kThreeTabWidth : kTwoTabWidth;
+  painter.bitmap({0, 0, width, kStripHeight}, std::to_string(kBackgroundBitmap));
+  painter.bitmap({0, 0, width, kStripHeight}, std::to_string(bitmap_base_ + selected_));
   int share = count() > 0 ? width / count() : width;
   for (int i = 0; i < count(); ++i) {
-    Painter::Font font = i == selected_ ? Painter::Font::panel : Painter::Font::normal;
-    painter.centred_text(labels_[i], share * i + share / 2, kLabelTop, font);
+    ui::select_font(painter, i == selected_ ? ui::Font::dialog : ui::Font::system);
+    painter.text({share * i, kLabelTop, share, kStripHeight - kLabelTop}, labels_[i], ui::kBlack, ui::Align::centre);
   }
 }
 
-void paint_topic_item(Painter& painter, std::string_view name, bool in_use, int y) {
-  if (in_use) painter.bitmap("BIT_CHECK", 0, y);
-  painter.text(name, kCheckWidth, y);
+void paint_topic_item(ui::Painter& painter, std::string_view name, bool in_use, ui::Rect item) {
+  if (in_use) painter.bitmap({item.x, item.y, kCheckWidth, item.cy}, "BIT_CHECK");
+  painter.text({item.x + kCheckWidth, item.y, item.cx - kCheckWidth, item.cy}, name, ui::kBlack, ui::Align::left);
 }
 
 }  // namespace assistant

@@ -1,25 +1,15 @@
 // The "TWTab" tab strip of the main window: two or three labelled tabs drawn
 // from bitmaps, the selected one chosen by where the user clicks. Drawing
-// goes through a painter the window host provides.
+// goes through the painter of the window host.
 #pragma once
 #include <string>
 #include <string_view>
 #include <vector>
 
-namespace assistant {
+#include "platform/ui/fonts.h"
+#include "platform/ui/painter.h"
 
-// What the tab strip and the owner-drawn topic list need to draw.
-// TODO(painter): replace with the UI host's painter once it exists.
-class Painter {
- public:
-  enum class Font { normal, panel };
-  virtual ~Painter() = default;
-  virtual void bitmap(std::string_view name, int x, int y) = 0;
-  // Text centred on x, top at y.
-  virtual void centred_text(std::string_view text, int x, int y, Font font) = 0;
-  // Text starting at x, top at y.
-  virtual void text(std::string_view text, int x, int y) = 0;
-};
+namespace assistant {
 
 class TabStrip {
  public:
@@ -34,8 +24,9 @@ class TabStrip {
   // Selects a tab; true when that changed the selection (the strip is then
   // repainted and the command sent).
   bool select(int tab);
-  // Background, the selected tab's bitmap, and the labels.
-  void paint(Painter& painter) const;
+  // Background, the selected tab's bitmap, and the labels (the selected one
+  // in the dialog's font).
+  void paint(ui::Painter& painter) const;
 
  private:
   std::vector<std::string> labels_;
@@ -44,7 +35,8 @@ class TabStrip {
   int selected_ = 0;
 };
 
-// An item of the topic ID list: the check bitmap for names in use, then the name.
-void paint_topic_item(Painter& painter, std::string_view name, bool in_use, int y);
+// An item of the topic ID list in its rectangle: the check bitmap for names
+// in use, then the name.
+void paint_topic_item(ui::Painter& painter, std::string_view name, bool in_use, ui::Rect item);
 
 }  // namespace assistant

@@ -6,6 +6,7 @@
 #include "fuzz/fuzz_support.h"
 #include "platform/ui/dialog.h"
 #include "platform/ui/host.h"
+#include "platform/ui/keys.h"
 #include "platform/ui/resources.h"
 
 namespace {
@@ -16,6 +17,7 @@ DLG_F DIALOG 10, 10, 240, 160
 CAPTION "Fuzz"
 BEGIN
   EDITTEXT IDC_TITLE, 50, 5, 100, 12
+  EDITTEXT 103, 5, 30, 100, 24, ES_MULTILINE | ES_WANTRETURN
   AUTOCHECKBOX "&Browse", 102, 5, 20, 60, 10
   AUTORADIOBUTTON "A", 201, 5, 42, 30, 10
   AUTORADIOBUTTON "B", 202, 40, 42, 30, 10
@@ -30,13 +32,19 @@ BEGIN
 END
 )rc";
 
-class Proc : public ui::DialogProc {
+class Proc : public ui::DialogProc, public ui::KeyHook {
  public:
   explicit Proc(std::int32_t module, int depth) : module_(module), depth_(depth) {}
   void on_init(ui::Dialog& d) override {
     for (const char* item : {"Printing", "Editing", "Saving"}) d.add_item(401, item);
     d.add_item(402, "IDH_print");
     d.add_item(403, "Tab");
+  }
+  // Takes Tab in the title, as a form walks its fields.
+  bool on_key(ui::Dialog& d, int id, ui::KeyPress key) override {
+    if (id != 101 || key.key != ui::Key::tab) return false;
+    d.set_focus(key.shift ? 402 : 103);
+    return true;
   }
   void on_command(ui::Dialog& d, int id, ui::Notify notify) override {
     if (id == 501) {

@@ -67,6 +67,20 @@ void HeadlessDialog::run_window_moved(Handle window) {
   proc_.on_window_moved(*this, window);
 }
 
+bool HeadlessDialog::run_key(int id, KeyPress key) {
+  auto* hook = dynamic_cast<KeyHook*>(&proc_);
+  if (!hook) return false;
+  Dispatch d(site_);
+  return hook->on_key(*this, id, key);
+}
+
+int HeadlessDialog::default_button() const {
+  constexpr std::uint32_t kButtonType = 0xF, kDefault = 0x1;  // BS_TYPEMASK, BS_DEFPUSHBUTTON
+  for (const ControlState& c : controls_)
+    if (c.kind() == ControlKind::push_button && (c.source().style & kButtonType) == kDefault) return c.id();
+  return kIdOk;
+}
+
 const ControlState* HeadlessDialog::find(int id) const {
   for (const ControlState& c : controls_)
     if (c.id() == id) return &c;

@@ -9,6 +9,7 @@
 
 #include "platform/ui/controls.h"
 #include "platform/ui/dialog.h"
+#include "platform/ui/keys.h"
 #include "platform/ui/resources.h"
 
 namespace ui::detail {
@@ -46,6 +47,10 @@ class HeadlessDialog final : public Dialog {
   void run_timer(int timer_id);
   void run_close();
   void run_window_moved(Handle window);
+  // The procedure's keystroke hook (when it is a KeyHook); true when it took the key.
+  bool run_key(int id, KeyPress key);
+  // The default push button's id, or OK when the template has none.
+  int default_button() const;
 
   bool modal() const { return modal_; }
   int result() const { return result_; }

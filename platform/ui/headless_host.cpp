@@ -1,5 +1,6 @@
 // HeadlessHost: the Host calls, forwarded to the headless core, and the
 // script, transcript and clock controls tests and twhost use.
+#include "platform/ui/fonts.h"
 #include "platform/ui/headless_core.h"
 #include "platform/ui/host.h"
 
@@ -88,7 +89,7 @@ std::string HeadlessHost::window_title(Handle window) const {
 }
 
 void HeadlessHost::paint(Handle window, int control, const PaintFn& draw) {
-  RecordingPainter painter;
+  RecordingFontPainter painter;  // RecordingPainter's lines and the font choices
   if (draw) draw(painter);
   impl_->paintings[{window, control}] = painter.record();
 }

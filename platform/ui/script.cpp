@@ -103,6 +103,18 @@ bool window_rect(ScriptLine& s, std::string_view rest) {
   return !s.target.empty() && rest.empty();
 }
 
+bool key_press(ScriptLine& s, std::string_view rest) {
+  s.target = std::string(first_word(rest));
+  std::string_view name = first_word(rest);
+  s.key.shift = name.size() > 6 && text::iequals(name.substr(0, 6), "shift+");
+  if (s.key.shift) name.remove_prefix(6);
+  if (text::iequals(name, "tab")) s.key.key = Key::tab;
+  else if (text::iequals(name, "enter")) s.key.key = Key::enter;
+  else if (text::iequals(name, "escape")) s.key.key = Key::escape;
+  else return false;
+  return !s.target.empty() && rest.empty();
+}
+
 bool read_operands(ScriptLine& s, std::string_view rest) {
   switch (s.action) {
     case Action::dialog:
@@ -116,6 +128,7 @@ bool read_operands(ScriptLine& s, std::string_view rest) {
     case Action::file: return file_answer(s, rest);
     case Action::colour: return colour_answer(s, rest);
     case Action::rect: return window_rect(s, rest);
+    case Action::key: return key_press(s, rest);
   }
   return false;
 }
@@ -125,11 +138,12 @@ struct ActionWord {
   Action action;
 };
 
-constexpr std::array<ActionWord, 12> kActions = {{
+constexpr std::array<ActionWord, 13> kActions = {{
     {"dialog", Action::dialog}, {"set", Action::set}, {"check", Action::check},
     {"select", Action::select}, {"select#", Action::select_index}, {"dblclick", Action::dblclick},
     {"click", Action::click}, {"message", Action::message}, {"file", Action::file},
     {"colour", Action::colour}, {"color", Action::colour}, {"rect", Action::rect},
+    {"key", Action::key},
 }};
 
 }  // namespace

@@ -13,6 +13,12 @@
 //   file proj/new.hpj        answer the next file dialog with this path ("file cancel" cancels)
 //   colour 0x00FF00          answer the next colour dialog ("colour cancel" cancels)
 //   rect WndEd 0 0 512 384   move/size the newest top-level window of this class (pixels)
+//   key 105 shift+tab        press a key in a control (it gets the focus first): tab,
+//                            shift+tab, enter, escape. The procedure sees it first
+//                            (ui::KeyHook, platform/ui/keys.h); a key it leaves does what the
+//                            control does with it: a TAB goes into a multi-line edit
+//                            field, Enter into one that wants returns, else Enter
+//                            presses OK and Escape Cancel
 //
 // Action words and message answers are read without regard to case. Control
 // ids are numbers, or names the dialog's resource script #defines. A dialog
@@ -29,10 +35,11 @@
 #include <vector>
 
 #include "platform/ui/host.h"
+#include "platform/ui/keys.h"
 
 namespace ui::detail {
 
-enum class Action { dialog, set, check, select, select_index, dblclick, click, message, file, colour, rect };
+enum class Action { dialog, set, check, select, select_index, dblclick, click, message, file, colour, rect, key };
 
 struct ScriptLine {
   Action action = Action::click;
@@ -43,6 +50,7 @@ struct ScriptLine {
   bool cancel = false;  // "file cancel", "colour cancel"
   std::uint32_t colour = 0;
   WindowRect rect;
+  KeyPress key;
 
   // Lines that act on the dialog that is running (set ... rect).
   bool is_dialog_action() const;

@@ -15,6 +15,8 @@ constexpr std::uint32_t kReadOnly = 0x800;   // ES_READONLY
 constexpr std::uint32_t kUpper = 0x8;        // ES_UPPERCASE
 constexpr std::uint32_t kLower = 0x10;       // ES_LOWERCASE
 constexpr std::uint32_t kComboType = 0x3;    // CBS_DROPDOWNLIST when all set
+constexpr std::uint32_t kMultiLine = 0x4;    // ES_MULTILINE
+constexpr std::uint32_t kWantReturn = 0x1000;  // ES_WANTRETURN
 
 class ActionRunner {
  public:
@@ -67,6 +69,7 @@ class ActionRunner {
       case Action::select_index: return select(id, c, line_.value, false);
       case Action::dblclick: return select(id, c, line_.value, true);
       case Action::click: return click(id, c);
+      case Action::key: return key(id, c);
       default: return;
     }
   }
@@ -117,6 +120,24 @@ class ActionRunner {
     }
     dialog_.set_focus(id);
     dialog_.run_command(id, Notify::clicked);
+  }
+
+  // The procedure sees the key first; one it leaves does what the control
+  // or the dialog does with it.
+  void key(int id, ControlState& c) {
+    dialog_.set_focus(id);
+    if (dialog_.run_key(id, line_.key) || dialog_.ended()) return;
+    bool multi_line = c.kind() == ControlKind::edit && c.has_style(kMultiLine);
+    if (line_.key.key == Key::tab && multi_line) return type_into(id, c, "\t");
+    if (line_.key.key == Key::enter && multi_line && c.has_style(kWantReturn)) return type_into(id, c, "\r\n");
+    if (line_.key.key == Key::enter) return dialog_.run_command(dialog_.default_button(), Notify::clicked);
+    if (line_.key.key == Key::escape) return dialog_.run_command(kIdCancel, Notify::clicked);
+  }
+
+  void type_into(int id, ControlState& c, std::string_view typed) {
+    if (c.has_style(kReadOnly)) return;
+    c.text += typed;
+    dialog_.run_command(id, Notify::changed);
   }
 
   HeadlessCore& core_;

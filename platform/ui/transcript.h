@@ -21,7 +21,8 @@
 //       a script action that could not be done (no such control, item or
 //       window; a disabled or hidden control)
 //   script line 3: unknown action "jump 5"       a script line that cannot be read
-// Platform services add their own lines (winhelp, exec, beep).
+// Platform services add their own lines (winhelp, exec, beep; topmost and
+// minimise, platform/ui/window_state.h).
 //
 // Quoted texts are written between double quotes with a double quote inside
 // written \" , a line feed \n and a carriage return \r; nothing else is

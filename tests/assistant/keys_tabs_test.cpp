@@ -4,26 +4,12 @@
 #include "assistant/entry_rules.h"
 #include "assistant/field_keys.h"
 #include "assistant/tab_strip.h"
+#include "platform/ui/fonts.h"
 
 namespace {
 
 using assistant::KeyAction;
 using assistant::TabStrip;
-
-class RecordingPainter : public assistant::Painter {
- public:
-  std::vector<std::string> calls;
-  void bitmap(std::string_view name, int x, int y) override {
-    calls.push_back("bitmap " + std::string(name) + " " + std::to_string(x) + "," + std::to_string(y));
-  }
-  void centred_text(std::string_view text, int x, int y, Font font) override {
-    calls.push_back("centred " + std::string(text) + " " + std::to_string(x) + "," + std::to_string(y) +
-                    (font == Font::panel ? " panel" : ""));
-  }
-  void text(std::string_view text, int x, int y) override {
-    calls.push_back("text " + std::string(text) + " " + std::to_string(x) + "," + std::to_string(y));
-  }
-};
 
 TEST(AssistantTabStrip, ClicksChooseByShareOfTheWidth) {
   TabStrip two("Entry Form;List View", 1500, 990);
@@ -41,14 +27,22 @@ TEST(AssistantTabStrip, ClicksChooseByShareOfTheWidth) {
 TEST(AssistantTabStrip, PaintsBackgroundSelectedTabAndLabels) {
   TabStrip strip("Entry Form;List View", 1500, 990);
   strip.select(1);
-  RecordingPainter p;
+  ui::RecordingFontPainter p;
   strip.paint(p);
-  std::vector<std::string> expected = {"bitmap 1509 0,0", "bitmap 1501 0,0", "centred Entry Form 61,7",
-                                       "centred List View 183,7 panel"};
-  EXPECT_EQ(p.calls, expected);
-  RecordingPainter item;
-  assistant::paint_topic_item(item, "IDC_NAME", true, 32);
-  EXPECT_EQ(item.calls.front(), "bitmap BIT_CHECK 0,32");
+  std::vector<std::string> expected = {
+      "bitmap 0 0 244 23 \"1509\"",
+      "bitmap 0 0 244 23 \"1501\"",
+      "font system",
+      "text 0 7 122 16 0x000000 centre \"Entry Form\"",
+      "font dialog",
+      "text 122 7 122 16 0x000000 centre \"List View\"",
+  };
+  EXPECT_EQ(p.record(), expected);
+  ui::RecordingFontPainter item;
+  assistant::paint_topic_item(item, "IDC_NAME", true, {0, 32, 180, 16});
+  std::vector<std::string> item_expected = {"bitmap 0 32 16 16 \"BIT_CHECK\"",
+                                            "text 16 32 164 16 0x000000 left \"IDC_NAME\""};
+  EXPECT_EQ(item.record(), item_expected);
 }
 
 TEST(AssistantFieldKeys, TabWalksTheFieldsAndCommitsFromTheText) {

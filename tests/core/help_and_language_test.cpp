@@ -1,7 +1,7 @@
 #include "core/help_commands.h"
 #include "core/language.h"
 #include "authoring/library_state.h"
-#include "core_fixture.h"
+#include "support/core_fixture.h"
 
 namespace {
 

@@ -3,7 +3,7 @@
 #include "authoring/library_state.h"
 #include "authoring/lifecycle.h"
 #include "core/language.h"
-#include "core_fixture.h"
+#include "support/core_fixture.h"
 #include "platform/profile.h"
 
 namespace {

@@ -36,6 +36,7 @@ expected=$'0\r\n\r\nPrint_Copies=20005|How many copies\r\nPrint_Range=20006|Whic
 printf '%s' "$expected" | cmp -s - "$work/root/help/print.ptd" || fail "print.ptd: $(cat -A "$work/root/help/print.ptd")"
 grep -qxF 'exec "HCW.EXE /c/e c:\trvwck\pta_test.tst" show=1 -> 33' "$work/t1.txt" ||
   fail "no compile in the transcript: $(cat "$work/t1.txt")"
+grep -qxE 'topmost window [0-9]+ on' "$work/t1.txt" || fail "the window is not on top at start (the default)"
 grep -qF $'#define IDH_Print_Range\t20006' "$work/root/trvwck/pta_test.h" || fail "pta_test.h: $(cat "$work/root/trvwck/pta_test.h")"
 # The compiler stand-in runs on its own; its log shows up once it ends.
 for _ in $(seq 50); do [ -e "$work/root/trvwck/pta_test.log" ] && break; sleep 0.1; done

@@ -1,0 +1,40 @@
+#include "platform/ui/fonts.h"
+
+namespace ui {
+
+void select_font(Painter& painter, Font font) {
+  if (auto* choice = dynamic_cast<FontChoice*>(&painter)) choice->select_font(font);
+}
+
+void RecordingFontPainter::keep_last() { record_.push_back(lines_.record().back()); }
+
+void RecordingFontPainter::fill(Rect area, Colour colour) {
+  lines_.fill(area, colour);
+  keep_last();
+}
+
+void RecordingFontPainter::frame(Rect area, Colour colour) {
+  lines_.frame(area, colour);
+  keep_last();
+}
+
+void RecordingFontPainter::line(int x1, int y1, int x2, int y2, Colour colour) {
+  lines_.line(x1, y1, x2, y2, colour);
+  keep_last();
+}
+
+void RecordingFontPainter::text(Rect area, std::string_view text, Colour colour, Align align) {
+  lines_.text(area, text, colour, align);
+  keep_last();
+}
+
+void RecordingFontPainter::bitmap(Rect area, std::string_view source) {
+  lines_.bitmap(area, source);
+  keep_last();
+}
+
+void RecordingFontPainter::select_font(Font font) {
+  record_.push_back(font == Font::dialog ? "font dialog" : "font system");
+}
+
+}  // namespace ui
