@@ -1,5 +1,7 @@
 #include "aids/embedded_window.h"
 
+#include <algorithm>
+
 #include "aids/macro_catalogue.h"
 #include "core/help_commands.h"
 #include "project/project_state.h"
@@ -16,6 +18,46 @@ constexpr std::string_view kWin31OnlyText =
     "This command is available only while using the Windows 3.1 Help Compilers.";
 
 std::string trimmed(std::string_view s) { return std::string(text::trim(s)); }
+
+constexpr size_t kNumberItemMax = 15;
+constexpr size_t kTextItemMax = 255;
+
+// "Title:s,Seconds:b": a type letter that is none of n, s, c, b reads as text.
+std::vector<DataItem> parse_data_items(std::string_view list) {
+  std::vector<DataItem> items;
+  for (const std::string& piece : text::split(list, ',')) {
+    const std::string_view entry = text::trim(piece);
+    if (entry.empty()) continue;
+    const size_t colon = entry.rfind(':');
+    DataItem item;
+    item.name = trimmed(entry.substr(0, colon));
+    if (colon != std::string_view::npos) {
+      const std::string type = text::to_lower(text::trim(entry.substr(colon + 1)));
+      if (type == "n" || type == "c" || type == "b") item.type = type[0];
+    }
+    if (!item.name.empty()) items.push_back(std::move(item));
+  }
+  return items;
+}
+
+constexpr std::string_view kTypeWords[] = {"number", "text", "character", "yes/no"};
+std::string_view type_word(char type) {
+  return type == 'n' ? kTypeWords[0] : type == 'c' ? kTypeWords[2] : type == 'b' ? kTypeWords[3] : kTypeWords[1];
+}
+
+// A window's data split into the values of a class's items; what is left
+// over stays in the last value, so nothing of the text is lost.
+std::vector<std::string> split_values(std::string_view data, const WindowClass& c) {
+  std::vector<std::string> values(c.items.size());
+  if (data.empty() || values.empty()) return values;
+  std::vector<std::string> parts = text::split(data, c.separator);
+  for (size_t i = 0; i < parts.size(); ++i) {
+    const size_t at = std::min(i, values.size() - 1);
+    if (i >= values.size()) values[at] += c.separator;
+    values[at] += parts[i];
+  }
+  return values;
+}
 
 }  // namespace
 
@@ -64,14 +106,44 @@ std::vector<WindowClass> parse_window_classes(std::string_view comment_lines) {
     start = end + 1;
   }
   std::vector<WindowClass> classes;
-  // DLL names hold a "." themselves: the class is what follows the last one.
   for (const CustomMacro& m : parse_custom_macros(as_macros)) {
-    const std::string whole = m.library.empty() ? m.syntax : m.library + "." + m.syntax;
+    std::string whole = m.library.empty() ? m.syntax : m.library + "." + m.syntax;
+    WindowClass c;
+    c.description = m.description;
+    if (const size_t open = whole.find('('); open != std::string::npos) {
+      const size_t close = whole.find(')', open);
+      c.items = parse_data_items(whole.substr(open + 1, close == std::string::npos ? std::string::npos : close - open - 1));
+      if (close != std::string::npos && close + 1 < whole.size() && whole[close + 1] != ' ')
+        c.separator = whole[close + 1];
+      whole.erase(open);
+    }
+    // DLL names hold a "." themselves: the class is what follows the last one.
     const size_t dot = whole.rfind('.');
-    if (dot == std::string::npos) classes.push_back({std::string(), whole, m.description});
-    else classes.push_back({whole.substr(0, dot), whole.substr(dot + 1), m.description});
+    c.name = trimmed(dot == std::string::npos ? whole : whole.substr(dot + 1));
+    if (dot != std::string::npos) c.dll = trimmed(whole.substr(0, dot));
+    classes.push_back(std::move(c));
   }
   return classes;
+}
+
+std::string data_item_prompt(const DataItem& item) {
+  switch (item.type) {
+    case 'n': return item.name + " (Enter a number)";
+    case 'c': return item.name + " (Enter a single character)";
+    case 'b': return item.name + " (Enter 1 = Yes, 0 = No)";
+    default: return item.name + " (Enter text)";
+  }
+}
+
+int refuse_data_item(const DataItem& item, std::string_view value) {
+  if (item.type == 'b' && value != "0" && value != "1") return kMustBeBinaryText;
+  if (item.type == 'n' && (value.size() > kNumberItemMax || value.find_first_not_of("0123456789-.") != std::string_view::npos))
+    return kInvalidNumberText;
+  return 0;
+}
+
+std::string fit_data_item(const DataItem& item, std::string_view value) {
+  return text::cut(value, item.type == 'c' ? 1 : item.type == 's' ? kTextItemMax : value.size());
 }
 
 EmbeddedWindowDialog::EmbeddedWindowDialog(project::ProjectState& state, EmbeddedWindow window)
@@ -85,14 +157,85 @@ void EmbeddedWindowDialog::on_init(ui::Dialog& dialog) {
   dialog.set_text(kData, window_.data);
   const int chosen = window_.position == 'r' ? 1 : window_.position == 'c' ? 2 : 0;
   for (int i = 0; i < 3; ++i) dialog.set_check(kLeft + i, i == chosen ? 1 : 0);
+  show_class(dialog, window_.data);
+}
+
+const WindowClass* EmbeddedWindowDialog::declared(const std::string& name) const {
+  for (const WindowClass& c : classes_)
+    if (!c.items.empty() && text::iequals(c.name, name)) return &c;
+  return nullptr;
+}
+
+// A declared class with data items gets the item list, any other class the
+// free data field.
+void EmbeddedWindowDialog::show_class(ui::Dialog& dialog, std::string_view data) {
+  items_class_ = declared(trimmed(dialog.text(kClass)));
+  const bool items = items_class_ != nullptr;
+  dialog.show(kData, !items);
+  for (int id : {kItems, kItemPrompt, kItemValue}) dialog.show(id, items);
+  dialog.clear_items(kItems);
+  item_ = -1;
+  values_.clear();
+  if (!items) return;
+  values_ = split_values(data, *items_class_);
+  for (size_t i = 0; i < values_.size(); ++i) dialog.add_item(kItems, item_row(i));
+  show_item(dialog, 0);
+}
+
+std::string EmbeddedWindowDialog::item_row(size_t index) const {
+  const DataItem& item = items_class_->items[index];
+  return item.name + "\t" + std::string(type_word(item.type)) + "\t" + values_[index];
+}
+
+void EmbeddedWindowDialog::show_item(ui::Dialog& dialog, int index) {
+  item_ = index;
+  dialog.set_selection(kItems, index);
+  const DataItem& item = items_class_->items[static_cast<size_t>(index)];
+  dialog.set_text(kItemPrompt, data_item_prompt(item));
+  dialog.set_text(kItemValue, values_[static_cast<size_t>(index)]);
+}
+
+// The value field back into its item; false (with the message) when the
+// value does not suit the item.
+bool EmbeddedWindowDialog::store_item(ui::Dialog& dialog) {
+  if (!items_class_ || item_ < 0) return true;
+  const DataItem& item = items_class_->items[static_cast<size_t>(item_)];
+  const std::string value = fit_data_item(item, trimmed(dialog.text(kItemValue)));
+  if (const int refusal = refuse_data_item(item, value); refusal != 0) {
+    core::show_message(state_, core::resource_string(refusal), ui::kMbOk | ui::kMbIconExclamation);
+    dialog.set_selection(kItems, item_);
+    dialog.set_focus(kItemValue);
+    return false;
+  }
+  values_[static_cast<size_t>(item_)] = value;
+  dialog.delete_item(kItems, item_);
+  dialog.insert_item(kItems, item_, item_row(static_cast<size_t>(item_)));
+  return true;
+}
+
+void EmbeddedWindowDialog::choose_item(ui::Dialog& dialog) {
+  const int chosen = dialog.selection(kItems);
+  if (chosen < 0 || chosen == item_) return;
+  if (!store_item(dialog)) return;
+  show_item(dialog, chosen);
 }
 
 void EmbeddedWindowDialog::on_command(ui::Dialog& dialog, int id, ui::Notify notify) {
   if (id == kClass && notify == ui::Notify::selection) {
     const int index = dialog.selection(kClass);
-    if (index >= 0 && index < static_cast<int>(classes_.size())) dialog.set_text(kDll, classes_[index].dll);
+    if (index >= 0 && index < static_cast<int>(classes_.size())) {
+      dialog.set_text(kDll, classes_[index].dll);
+      dialog.set_text(kClass, classes_[index].name);
+    }
+    show_class(dialog, "");
     return;
   }
+  if (id == kClass && notify == ui::Notify::changed) {
+    // A typed class name switches between the item list and the free data.
+    if (declared(trimmed(dialog.text(kClass))) != items_class_) show_class(dialog, "");
+    return;
+  }
+  if (id == kItems && notify == ui::Notify::selection) return choose_item(dialog);
   if (id == kHelpButton) {
     core::ProductHelpContext(state_, dialog.handle(), kEmbeddedWindowHelp);
     return;
@@ -113,6 +256,18 @@ void EmbeddedWindowDialog::accept(ui::Dialog& dialog) {
   };
   if (w.dll.empty()) return refuse(kNoDllText, kDll);
   if (w.window_class.empty()) return refuse(kNoClassText, kClass);
+  if (items_class_) {
+    if (!store_item(dialog)) return;
+    w.data.clear();
+    for (size_t i = 0; i < values_.size(); ++i) {
+      if (values_[i].empty()) {
+        show_item(dialog, static_cast<int>(i));
+        return refuse(kMissingItemText, kItemValue);
+      }
+      if (i > 0) w.data += items_class_->separator;
+      w.data += values_[i];
+    }
+  }
   if (w.data.empty()) return refuse(kNoWindowDataText, kData);
   window_ = w;
   dialog.end(1);

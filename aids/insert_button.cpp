@@ -1,6 +1,7 @@
 #include "aids/insert_button.h"
 
 #include "aids/button_fields.h"
+#include "aids/macro_text.h"
 #include "aids/macro_editor.h"
 #include "project/project_state.h"
 #include "core/messages.h"
@@ -21,14 +22,6 @@ bool offers_buttons(project::ProjectState& state) {
   if (state.win95_compiler || state.data.project.emulation) return true;
   core::show_message(state, kNeedsWin95Text, ui::kMbOk | ui::kMbIconExclamation);
   return false;
-}
-
-// Control characters become blanks; the text is trimmed.
-std::string printable(std::string_view s) {
-  std::string out(s);
-  for (char& c : out)
-    if (static_cast<unsigned char>(c) < 32) c = ' ';
-  return std::string(text::trim(out));
 }
 
 }  // namespace
@@ -105,7 +98,7 @@ int InsertButton(project::ProjectState& state, std::int32_t window, std::string_
                  std::string_view text, std::string_view existing, InsertButtonResult& out) {
   if (!offers_buttons(state)) return 0;
   if (!document.empty() && !project::CheckProjectDocument(state, document)) return 0;
-  InsertButtonDialog dialog(state, printable(text), printable(existing));
+  InsertButtonDialog dialog(state, printable_text(text), printable_text(existing));
   if (ui::host().run_modal(core::authoring_module(), "DLG_INS_BUTTON", dialog, core::dialog_owner(state, window)) != 1)
     return 0;
   const std::string action = button_action(dialog.kind(), dialog.target(), dialog.macro(), state.project_path);
@@ -123,7 +116,7 @@ int InsertShortcut(project::ProjectState& state, std::int32_t window, std::strin
                    std::string& macro, std::string& picture) {
   if (!offers_buttons(state)) return 0;
   if (!document.empty() && !project::CheckProjectDocument(state, document)) return 0;
-  std::string edited = printable(macro);
+  std::string edited = printable_text(macro);
   if (!edited.empty() && edited.front() != '!') edited = edited.substr(0, edited.find(' '));
   if (EditMacros(state, window, MacroMode::shortcut, edited) != 1) return 0;
   if (!edited.empty() && edited.front() != '!') edited.insert(0, 1, '!');

@@ -3,6 +3,7 @@
 
 #include "aids/macro_text.h"
 #include "aids/url_capture.h"
+#include "aids/window_editor.h"
 #include "core/help_commands.h"
 #include "project/project_state.h"
 #include "core/messages.h"
@@ -128,7 +129,7 @@ void MacroEditor::on_command(ui::Dialog& dialog, int id, ui::Notify notify) {
       return;
     }
     case kPositionWindow:
-      return;  // the window editor is not part of the library yet
+      return position_window(dialog);
     case kHelpButton:
       core::ProductHelpContext(state_, dialog.handle(), kMacroEditorHelp);
       return;
@@ -237,6 +238,25 @@ void MacroEditor::url(ui::Dialog& dialog) {
   undo_.push_back(dialog.text(kEditLine));
   dialog.set_text(kEditLine, url_macro(*page, state_.win95_compiler != 0));
   dialog.enable(kAdd, true);
+}
+
+// The window editor's PW macro takes the place of the PositionWindow calls
+// of the edit line, or of the whole line when it holds none.
+void MacroEditor::position_window(ui::Dialog& dialog) {
+  std::string placed;
+  if (PositionWindowMacro(state_, dialog.handle(), placed) != 1) return;
+  const std::string current = dialog.text(kEditLine);
+  std::vector<std::string> macros = split_macros(current);
+  bool replaced = false;
+  for (auto& m : macros) {
+    if (!is_position_window(m)) continue;
+    m = placed;
+    replaced = true;
+  }
+  undo_.push_back(current);
+  dialog.set_text(kEditLine, replaced ? join_macros(macros) : placed);
+  dialog.enable(kAdd, true);
+  dialog.set_focus(kEditLine);
 }
 
 void MacroEditor::accept(ui::Dialog& dialog) {

@@ -73,6 +73,7 @@ class MacroEditor : public ui::DialogProc {
   void help_on(ui::Dialog& dialog);
   void test(ui::Dialog& dialog);
   void url(ui::Dialog& dialog);
+  void position_window(ui::Dialog& dialog);
   void accept(ui::Dialog& dialog);
   std::vector<std::string> lines(const ui::Dialog& dialog) const;
   bool viewer() const;

@@ -177,4 +177,11 @@ std::vector<std::string> macro_arguments(std::string_view macro) {
   return args;
 }
 
+std::string printable_text(std::string_view s) {
+  std::string out(s);
+  for (char& c : out)
+    if (static_cast<unsigned char>(c) < 32) c = ' ';
+  return std::string(text::trim(out));
+}
+
 }  // namespace aids

@@ -48,4 +48,8 @@ std::string macro_name(std::string_view macro);
 // quoted arguments and trimmed.
 std::vector<std::string> macro_arguments(std::string_view macro);
 
+// Control characters become blanks and the text is trimmed: what the
+// insert commands make of the texts the word processor passes.
+std::string printable_text(std::string_view s);
+
 }  // namespace aids

@@ -20,6 +20,7 @@
 #include "aids/prompt_dialog.h"
 #include "aids/embedded_window.h"
 #include "aids/insert_button.h"
+#include "aids/insert_macro.h"
 #include "aids/wizard_answers.h"
 #include "aids/distribution_build.h"
 #include "aids/keyword_dialogs.h"
@@ -484,6 +485,15 @@ int32_t ImpDoc(int32_t window, char* document, char* style, char* choices) {
 }
 
 // --- Buttons and macros ------------------------------------------------------------
+
+int32_t InsertMacro(int32_t window, char* document, char* text, char* macro, char* format) {
+  std::string edited = arg(macro), form = arg(format);
+  const int32_t result = aids::InsertMacro(library(), window, topic_document(document), arg(text), edited, form);
+  if (result == 0) return 0;
+  put(macro, edited);
+  put(format, form);
+  return result;
+}
 
 int32_t InsertButton(int32_t window, char* document, char* text, char* target, char*, char* test, char*) {
   aids::InsertButtonResult out;

@@ -60,6 +60,7 @@ int run_flow(const host::Libraries& libs, host::ScriptSession& script, const hos
   if (o.flow == "popup") return host::run_jump(libs, script, o.args, false);
   if (o.flow == "macros") return host::run_macros(libs, script, o.args);
   if (o.flow == "buttons") return host::run_buttons(libs, script, o.args);
+  if (o.flow == "windows") return host::run_windows(libs, script, o.args);
   if (o.flow == "keywords") return host::run_keywords(libs, script, o.args[0]);
   if (o.flow == "distribute") return host::run_distribute(libs, script, o.args);
   if (o.flow == "find") return host::run_find(libs, script, o.args);

@@ -42,6 +42,14 @@ constexpr FlowUsage kFlows[] = {
      "\n"
      "  twhost buttons help.hpj btn_web '&Web' 'EP(`browser.exe',1)'\n",
      1, 999},
+    {"windows", "PROJECT.hpj [NAME CAPTION X Y WIDTH HEIGHT]...", "define windows in the Window Editor",
+     "Opens the project dialog's Window Editor (Windows 3.x projects) and adds or\n"
+     "changes each window: its caption and its place in WinHelp's 0-1023 units of\n"
+     "the screen; prints the project's [WINDOWS] section. A project holds the main\n"
+     "window and up to five others.\n"
+     "\n"
+     "  twhost windows help.hpj main 'My Help' 0 0 700 1023 note 'Notes' 700 0 323 500\n",
+     1, 999},
     {"keywords", "PROJECT.hpj", "rebuild the K and A keyword indexes and list each topic's keywords",
      "Opens PROJECT.hpj, calls BuildKeywordIndex without its dialog (the .kdb and .adb\n"
      "databases are written anew from the topic files) and prints every topic's keywords.\n",

@@ -151,6 +151,12 @@ TRVWCK32_API int32_t ImpDoc(int32_t window, char* document, char* style, char* c
  * existing button's macro comes in target. InsertShortcut: on OK (4) macro
  * receives the hotspot macro, flag "0", picture the ShortCut picture's path,
  * and text is emptied. */
+/* InsertMacro: a hotspot that runs macros. text is the selected click text,
+ * macro an existing hotspot macro ("!..." with an optional "%" or "*" in
+ * front) or anything else (ignored), format the hotspot's colour index. On
+ * OK it returns the scope code (as InsertJump), macro receives the hotspot
+ * macro and format "0" followed by the colour index; 0 otherwise. */
+TRVWCK32_API int32_t InsertMacro(int32_t window, char* document, char* text, char* macro, char* format);
 TRVWCK32_API int32_t InsertButton(int32_t window, char* document, char* text, char* target,
                                   char* ignored, char* test, char* ignored2);
 TRVWCK32_API int32_t InsertShortcut(int32_t window, char* document, char* text, char* macro,

@@ -1,6 +1,8 @@
 // "DLG_PRJ", the project dialog of SetOptions.
 #include "aids/button_editor.h"
 #include "aids/macro_editor.h"
+#include "aids/related_dialogs.h"
+#include "aids/window_editor.h"
 #include "project/project_state.h"
 #include "core/messages.h"
 #include "core/settings.h"
@@ -47,6 +49,7 @@ void ProjectDialog::show_state(ui::Dialog& dialog) {
   dialog.set_check(kSlideShows, m.slide_shows ? 1 : 0);
   dialog.set_check(kSound, m.sound ? 1 : 0);
   dialog.set_text(kRelatedFile, state_.settings.work_group_file);
+  dialog.enable(kEditRelated, !text::trim(state_.settings.work_group_file).empty());
 }
 
 void ProjectDialog::show_compiler(ui::Dialog& dialog) {
@@ -64,6 +67,9 @@ void ProjectDialog::on_command(ui::Dialog& dialog, int id, ui::Notify notify) {
       return select_project(dialog);
     case kSelectRelated:
       return select_related(dialog);
+    case kEditRelated:
+      aids::EditRelatedProjects(state_, dialog.handle(), text::trim(dialog.text(kRelatedFile)));
+      return;
     case kPaths:
       EditCompilerPaths(state_, dialog.handle());
       return;
@@ -78,6 +84,7 @@ void ProjectDialog::on_command(ui::Dialog& dialog, int id, ui::Notify notify) {
     case kAppHelp:
     case kButtonBar:
     case kMacros:
+    case kWindows:
       return open_child(dialog, id);
     case ui::kIdOk:
       return close(dialog);
@@ -118,8 +125,10 @@ void ProjectDialog::select_related(ui::Dialog& dialog) {
   ui::FileDialogRequest request;
   request.filter = "*.rpj";
   request.title = "Related Help Projects";
-  if (auto path = ui::host().file_dialog(dialog.handle(), request))
+  if (auto path = ui::host().file_dialog(dialog.handle(), request)) {
     dialog.set_text(kRelatedFile, *path);
+    dialog.enable(kEditRelated, !text::trim(*path).empty());
+  }
 }
 
 void ProjectDialog::start_help_workshop() {
@@ -165,6 +174,11 @@ void ProjectDialog::open_child(ui::Dialog& dialog, int id) {
     const int edited = id == kMacros ? aids::EditStartupMacros(state_, dialog.handle())
                                      : aids::EditButtonBar(state_, dialog.handle());
     if (edited == 1) before_ = state_.data.project;
+  } else if (id == kWindows) {
+    // Help Workshop owns the window definitions of Windows 95 projects.
+    if (state_.win95_compiler && state_.compiler_kind != 2) return start_help_workshop();
+    std::string name = "main";
+    if (aids::EditWindows(state_, dialog.handle(), name) == 1) before_ = state_.data.project;
   } else if (id == kCompilerOptions) {
     ProjectFileModel edited = state_.data.project;
     CompilerOptionsDialog options(state_, edited);

@@ -55,7 +55,7 @@ struct Preferences {
 struct ProjectData {
   TopicTable topics;
   ProjectFileModel project;
-  std::vector<WindowRecord> windows;  // at most kMaxWindows, "main" first
+  std::vector<WindowRecord> windows;  // "main" first
   std::vector<Button> buttons;
   std::vector<std::string> build_tags;  // at most kMaxBuildTags
   ContextMapSettings map;

@@ -17,7 +17,6 @@ inline constexpr int kForceFontMax = 58;
 inline constexpr int kMapHeaderMax = 11;
 inline constexpr int kWindowNameMax = 8;
 inline constexpr int kWindowCaptionMax = 50;
-inline constexpr int kMaxWindows = 7;
 inline constexpr int kMaxBuildTags = 30;
 inline constexpr int kBuildTagMax = 32;
 

@@ -123,7 +123,7 @@ void read_windows_section(const std::vector<std::string>& lines, std::vector<Win
         windows.push_back(*w);
       else
         windows[0] = *w;
-    } else if (static_cast<int>(windows.size()) < kMaxWindows) {
+    } else {
       windows.push_back(*w);
     }
   }
@@ -135,7 +135,6 @@ void read_window_names(const std::vector<std::string>& lines, std::vector<Window
     if (line.empty() || line.front() == ';' || line.front() == '#') continue;
     std::string name = text::cut(window_name_of(line), kWindowNameMax);
     if (name.empty() || text::iequals(name, "main")) continue;
-    if (static_cast<int>(windows.size()) >= kMaxWindows) break;
     WindowRecord w;
     w.name = name;
     windows.push_back(w);

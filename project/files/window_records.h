@@ -17,7 +17,9 @@ std::optional<WindowRecord> parse_window_line(std::string_view line);
 std::string format_window_line(const WindowRecord& window);
 
 // Reads a [WINDOWS] section into records: "main" takes the first record,
-// the others follow in order, at most kMaxWindows in all.
+// the others follow in order, every one of them (the window editor
+// refuses to add more than a Windows 3.x compiler takes, but keeps what the
+// file holds).
 void read_windows_section(const std::vector<std::string>& lines, std::vector<WindowRecord>& windows);
 // Only the window names (projects of the Windows 95 compiler, whose window
 // lines Help Workshop owns).

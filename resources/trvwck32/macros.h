@@ -82,4 +82,7 @@
 #define IDC_EMBWIN_DATA        105
 #define IDC_EMBWIN_DLL         109
 #define IDC_EMBWIN_LEFT        110
+#define IDC_EMBWIN_ITEMS       170  // the class's data items, when it names them
+#define IDC_EMBWIN_ITEM_PROMPT 171
+#define IDC_EMBWIN_ITEM_VALUE  172
 #define IDC_EMBWIN_HELP_BUTTON 998

@@ -63,4 +63,34 @@ TEST_F(EmbeddedWindowTest, DialogRefusesMissingPartsAndComposesTheText) {
   EXPECT_EQ(aids::InsertEmbWindow(state, 5, "", text), 0);
 }
 
+TEST_F(EmbeddedWindowTest, DeclaredDataItemsAreEditedOneByOne) {
+  state.data.project.window_comments +=
+      ";@DW [clock.dll.Clock(Title:s, Seconds:b, Size:n, Mark:c)|]{A clock}<clock.hlp>;\n";
+  const auto classes = aids::parse_window_classes(state.data.project.window_comments);
+  ASSERT_EQ(classes.size(), 3u);
+  EXPECT_EQ(classes[2].dll, "clock.dll");
+  EXPECT_EQ(classes[2].name, "Clock");
+  EXPECT_EQ(classes[2].separator, '|');
+  ASSERT_EQ(classes[2].items.size(), 4u);
+  EXPECT_EQ(aids::data_item_prompt(classes[2].items[2]), "Size (Enter a number)");
+
+  std::string text;
+  ui().queue_script(
+      "dialog DLG_EMBWIN\nselect 102 Clock\nset 172 Noon\nselect# 170 1\nset 172 yes\nselect# 170 2\n"
+      "message OK\nset 172 1\nselect# 170 2\nset 172 12pt\nclick 1\nmessage OK\nset 172 -1.5\nclick 1\n"
+      "message OK\nset 172 xyz\nclick 1\n");
+  EXPECT_EQ(aids::InsertEmbWindow(state, 5, "", text), 1);
+  EXPECT_EQ(text, "{ewl clock.dll,Clock,Noon|1|-1.5|x}");
+  EXPECT_EQ(shown("Must be 1 or 0."), 1u);
+  EXPECT_EQ(shown("Invalid Number."), 1u);
+  EXPECT_EQ(shown("Missing data item."), 1u);
+
+  // An existing text fills the items; what the items do not take stays in
+  // the last one.
+  text = "{ewr clock.dll,Clock,A|0|2|z|extra}";
+  ui().queue_script("dialog DLG_EMBWIN\nclick 1\n");
+  EXPECT_EQ(aids::InsertEmbWindow(state, 5, "", text), 1);
+  EXPECT_EQ(text, "{ewr clock.dll,Clock,A|0|2|z|extra}");
+}
+
 }  // namespace

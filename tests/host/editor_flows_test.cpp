@@ -1,4 +1,4 @@
-// twhost macros and twhost buttons: the project dialog's editors driven as
+// twhost macros, buttons and windows: the project dialog's editors driven as
 // an author would, with the libraries loaded as the caller loads them.
 #include <filesystem>
 
@@ -62,6 +62,18 @@ TEST_F(EditorFlows, TheOutlineIsRebuiltFromTheContentsFile) {
             "3 Keyboard Shortcuts=IDH_shortcuts\r\n");
   EXPECT_EQ(tw_test::read_file(file("sample/sample.dw")), "[Settings]\r\nnum entries=7\r\nuse_master_doc=0\r\n");
   EXPECT_EQ(host::run_outline(libs, script, {hpj, "--fast"}), 2);
+}
+
+TEST_F(EditorFlows, WindowsAreDefinedInTheWindowEditor) {
+  ASSERT_EQ(host::run_windows(libs, script, {hpj, "main", "Sample", "0", "0", "700", "1023", "note", "Notes",
+                                             "700", "0", "323", "500"}),
+            0);
+  const std::string text = project_text();
+  EXPECT_NE(text.find("main=\"Sample\",(0, 0, 700, 1023),0,(255, 255, 255),(192, 192, 192),0"), std::string::npos)
+      << text;
+  EXPECT_NE(text.find("note=\"Notes\",(700, 0, 323, 500),0,,,0"), std::string::npos) << text;
+  EXPECT_EQ(host::run_windows(libs, script, {hpj, "note", "Notes", "700", "0", "323"}), 2);
+  EXPECT_EQ(host::run_windows(libs, script, {hpj, "note", "Notes", "1024", "0", "323", "5"}), 2);
 }
 
 }  // namespace

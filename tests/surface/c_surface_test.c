@@ -41,6 +41,7 @@ int main(void) {
     failures += check(update(context, title, old_keys, new_keys, 1) == 1, "update_keys returns 1");
     failures += check(strcmp(context, " IDH_a ") == 0, "update_keys leaves its arguments as they were");
   }
+  failures += check(dlsym(lib, "InsertMacro") != NULL, "InsertMacro is exported");
   typedef int32_t (*insert_key_fn)(int32_t, char*, char*);
   insert_key_fn insert_key = (insert_key_fn)dlsym(lib, "InsertKey");
   failures += check(insert_key != NULL, "InsertKey is exported");

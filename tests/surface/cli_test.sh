@@ -35,7 +35,7 @@ expect_out() {
   passed=$((passed + 1))
 }
 
-flows="start, sample, build, report, jump, popup, macros, buttons, keywords, distribute, find, contents, outline, convert, publish, call, help"
+flows="start, sample, build, report, jump, popup, macros, buttons, windows, keywords, distribute, find, contents, outline, convert, publish, call, help"
 
 # Help and version: stdout, status 0, nothing installed.
 expect_out 0 '^usage: twhost \[OPTION\.\.\.\] FLOW' -- --help
@@ -134,6 +134,9 @@ expect_out 0 '^About\(\)$' -- macros edit/sample.hpj
 expect_out 0 '^\[CONFIG\] of edit/sample\.hpj:$' -- macros edit/sample.hpj
 expect_out 0 "^CB\(\`btn_web', \`&Web', \`About\(\)'\)$" -- buttons edit/sample.hpj btn_web '&Web' 'About()'
 expect 2 "twhost buttons: give each button as ID CAPTION MACRO" -- buttons edit/sample.hpj btn_x '&X'
+expect_out 0 '^note="Notes",\(700, 0, 323, 500\),0,,,0$' -- windows edit/sample.hpj note Notes 700 0 323 500
+expect_out 0 '^\[WINDOWS\] of edit/sample\.hpj:$' -- windows edit/sample.hpj
+expect 2 "twhost windows: '1024' is no coordinate from 0 to 1023" -- windows edit/sample.hpj note Notes 1024 0 1 1
 expect 2 "twhost macros: missing PROJECT.hpj [MACRO...]
 usage: twhost [OPTION...] macros PROJECT.hpj [MACRO...]
 Try 'twhost macros --help' for more information." -- macros

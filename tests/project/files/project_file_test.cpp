@@ -64,10 +64,10 @@ TEST_F(ProjectFileTest, ConfigLinesBecomeMacrosFlagsAndComments) {
   EXPECT_EQ(m.format_comments, "; @DF [sndplay.Play(file)] {plays a sound} <snd.hlp>;\n");
 }
 
-TEST_F(ProjectFileTest, WindowsKeepPositionsColoursAndAtMostSeven) {
+TEST_F(ProjectFileTest, WindowsKeepPositionsColoursAndEveryDefinition) {
   load_legacy();
   const auto& w = state.data.windows;
-  ASSERT_EQ(w.size(), 7u);  // the eighth definition is ignored
+  ASSERT_EQ(w.size(), 8u);  // more than the window editor adds, none dropped
   EXPECT_EQ(w[0].name, "main");
   EXPECT_EQ(w[0].caption, "Widget Manager Help");
   EXPECT_EQ(w[0].width, 1023);
@@ -80,6 +80,7 @@ TEST_F(ProjectFileTest, WindowsKeepPositionsColoursAndAtMostSeven) {
   EXPECT_EQ(w[2].x, project::kNoPosition);
   EXPECT_EQ(w[2].main_colour, 255 | (255 << 8));
   EXPECT_EQ(w[6].name, "w7");
+  EXPECT_EQ(w[7].name, "w8");
 }
 
 TEST_F(ProjectFileTest, RegenerationKeepsCarriedSectionsAndRoundTrips) {
