@@ -15,9 +15,9 @@ class BitPathTest : public tw_test::ProjectFixture {
     use_project("c:\\help\\guide.hpj", "[OPTIONS]\r\nBMROOT=art, shared\r\n");
     state.data.project.bitmap_roots = "art, ..\\shared";
     state.settings.bitmap_dir = "c:\\trvwck\\TW_BMAPS";
-    write_file(file("shared/arrow.bmp"), "BM");
-    write_file(file("trvwck/TW_BMAPS/std_bmps/bullet.bmp"), "BM");
-    write_file(file("trvwck/TW_BMAPS/std_bmps/blsquare.bmp"), "BM");
+    tw_test::write_file(file("shared/arrow.bmp"), "BM");
+    tw_test::write_file(file("trvwck/TW_BMAPS/std_bmps/bullet.bmp"), "BM");
+    tw_test::write_file(file("trvwck/TW_BMAPS/std_bmps/blsquare.bmp"), "BM");
   }
   int bit_path(std::string_view code, std::string& path) { return aids::GetBitPath(state, code, path); }
 };
@@ -41,7 +41,7 @@ TEST_F(BitPathTest, StockPicturesAndTheBulletOnlyWithTheWindows95Compiler) {
   EXPECT_EQ(bit_path("bmc blsquare.bmp", path), aids::kBitmapIsBullet);
 
   // The stock button picture shows only with WYSIWYG pictures.
-  write_file(file("help/art/twbtn1.bmp"), "BM");
+  tw_test::write_file(file("help/art/twbtn1.bmp"), "BM");
   EXPECT_EQ(bit_path("bmc twbtn1.bmp", path), aids::kBitmapFound);
   state.options.wys_picts = false;
   EXPECT_EQ(bit_path("bmc twbtn1.bmp", path), aids::kBitmapNotFound);
