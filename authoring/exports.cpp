@@ -21,6 +21,11 @@
 #include "aids/embedded_window.h"
 #include "aids/insert_button.h"
 #include "aids/insert_macro.h"
+#include "aids/bitmap_path.h"
+#include "aids/insert_bitmap.h"
+#include "aids/multimedia_dialog.h"
+#include "aids/bullet_dialog.h"
+#include "aids/styles_dialog.h"
 #include "aids/wizard_answers.h"
 #include "aids/distribution_build.h"
 #include "aids/keyword_dialogs.h"
@@ -513,6 +518,64 @@ int32_t InsertShortcut(int32_t window, char* document, char* text, char* macro, 
   put(flag, "0");
   put(picture, path);
   put(text, "");
+  return result;
+}
+
+// --- Pictures ---------------------------------------------------------------------
+
+int32_t InsertBitmap(int32_t window, char* document, char* graphic_file, char* target, char* alignment,
+                     char* test, char* display_path) {
+  aids::InsertBitmapResult out;
+  const int32_t result =
+      aids::InsertBitmap(library(), window, topic_document(document), arg(graphic_file), arg(target), out);
+  if (result == 0) return 0;
+  put(graphic_file, out.graphic_file);
+  put(target, out.target);
+  put(alignment, out.alignment);
+  put(test, out.test_flag);
+  put(display_path, out.display_path);
+  return result;
+}
+
+int32_t GetBitPath(char* code, char* path) {
+  std::string found;
+  const int32_t result = aids::GetBitPath(library(), arg(code), found);
+  // A path the caller's buffer cannot hold whole is no use to it.
+  if (found.size() >= kCallerRoom) {
+    put(path, "");
+    return 0;
+  }
+  put(path, found);
+  return result;
+}
+
+int32_t UpdatePictures(int32_t window, char* document) {
+  return aids::UpdatePictures(library(), window, topic_document(document));
+}
+
+int32_t InsertMultiMedia(int32_t window, char* element, char* document) {
+  std::string text = arg(element), path = document ? std::string(document) : std::string();
+  const int32_t result = aids::InsertMultiMedia(library(), window, text, path);
+  if (result == 1) put(element, text);
+  put(document, path);
+  return result;
+}
+
+int32_t SelectBullet(int32_t window) { return aids::SelectBullet(library(), window); }
+
+int32_t GetBullet(char* name) {
+  std::string chosen;
+  const int32_t result = aids::GetBullet(library(), chosen);
+  put(name, chosen);
+  return result;
+}
+
+int32_t TWStyles(int32_t window, char* sizes, char* separator, char* document) {
+  std::string text = arg(sizes), sep;
+  const int32_t result = aids::TWStyles(library(), window, text, sep, topic_document(document));
+  if (result == 0) return 0;
+  put(sizes, text);
+  put(separator, sep);
   return result;
 }
 

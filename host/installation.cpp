@@ -16,7 +16,7 @@ const std::string kInstallDir(installation::kDefaultDir);
 
 // The folders of the shipped data, below the installation directory.
 constexpr const char* kDataFolders[] = {
-    "templates", "TW_BMAPS", "graphics", "graphics/rules", "graphics/buttons",
+    "templates", "TW_BMAPS", "TW_BMAPS/std_bmps", "graphics", "graphics/rules", "graphics/buttons",
     "graphics/buttons/bluesq", "graphics/buttons/ltgrysq", "graphics/buttons/ltblusq",
     "graphics/buttons/redrnd", "graphics/buttons/woodrnd", "graphics/buttons/blutxt",
     "graphics/buttons/multi", "graphics/buttons/grntxt"};

@@ -31,6 +31,9 @@ void read_summary(const std::string& summary, PublishResult& result) {
     else if (key == "unknown_more") result.unknown_not_listed = static_cast<int>(text::parse_int(value));
     else if (key == "failed_files") result.failed_files = static_cast<int>(text::parse_int(value));
     else if (key == "failed_pages") result.failed_pages = static_cast<int>(text::parse_int(value));
+    else if (key == "pictures") result.pictures = static_cast<int>(text::parse_int(value));
+    else if (key == "missing_pictures") result.missing_pictures = static_cast<int>(text::parse_int(value));
+    else if (key == "failed_pictures") result.failed_pictures = static_cast<int>(text::parse_int(value));
   }
 }
 

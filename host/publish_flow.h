@@ -17,6 +17,8 @@ struct PublishResult {
   std::vector<std::string> unknown_jumps;  // targets of jumps to no page, by name
   int unknown_not_listed = 0;              // further ones the summary had no room for
   int failed_files = 0, failed_pages = 0;  // what the library could not publish
+  int pictures = 0;                        // "{bm...}" references made into pictures
+  int missing_pictures = 0, failed_pictures = 0;  // bitmaps not found, or not converted
   int checked_links = 0;
   std::vector<std::string> broken_links;
   bool html_help = false;             // the template makes HTML Help, not a site

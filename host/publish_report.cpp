@@ -22,6 +22,10 @@ void print_counts(const PublishResult& r) {
   if (r.failed_files > 0 || r.failed_pages > 0)
     std::printf("NOT PUBLISHED: %s could not be split, %s could not be written\n",
                 counted(r.failed_files, "HTML file").c_str(), counted(r.failed_pages, "page").c_str());
+  if (r.missing_pictures > 0 || r.failed_pictures > 0)
+    std::printf("pictures: %d converted, %s, %s (their references left as text)\n", r.pictures,
+                counted(r.missing_pictures, "bitmap not found", "bitmaps not found").c_str(),
+                counted(r.failed_pictures, "bitmap not converted", "bitmaps not converted").c_str());
   std::printf("link check: %s, %zu broken\n", counted(r.checked_links, "local link").c_str(),
               r.broken_links.size());
   for (size_t i = 0; i < r.broken_links.size() && i < kBrokenLinksShown; ++i) {

@@ -213,6 +213,7 @@ std::span<const KeyField<SourceOptions>> source_keys() {
       number_key<T>("cnt_type", &T::cnt_type, kReadOnly),
       text_key<T>("template", &T::template_path, kPathCut),
       number_key<T>("use template", &T::use_template),
+      number_key<T>("pngimages", &T::pngimages, kReadOnly),
   };
   return keys;
 }

@@ -33,6 +33,7 @@ struct SourceOptions {
   int cnt_type = 0;           // 0: TOC from the .cnt; 1: the Contents topic
   std::string template_path;  // key "template"
   int use_template = 0;       // key "use template"
+  int pngimages = 0;          // pictures as PNG (every colour kept) instead of GIF
   bool operator==(const SourceOptions&) const = default;
 };
 

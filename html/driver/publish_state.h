@@ -24,6 +24,9 @@ struct PublishCounts {
   void unresolved(const std::string& target);
   int failed_files = 0;      // registered files that could not be split into pages
   int failed_pages = 0;      // pages that could not be written (left as split)
+  int pictures = 0;          // "{bm...}" references made into pictures
+  int failed_pictures = 0;   // references whose bitmap was found but not converted
+  int missing_pictures = 0;  // references whose bitmap is nowhere (text kept)
 };
 
 struct PublishState {
@@ -44,6 +47,8 @@ struct PublishState {
   std::string page_charset;
   // The framer's head code, header and footer, read on first use.
   std::optional<FrameFiles> frame_files;
+  // The folders pictures are looked for in, found on first use.
+  std::optional<std::vector<std::string>> bitmap_folders;
   PublishCounts counts;
 };
 

@@ -27,9 +27,10 @@ std::string publish_summary(const ConversionRun& run) {
                           ? frameset_path(run)
                           : platform::join_path(run.settings.derived.output_directory, run.home_page);
   std::string out = text::format(
-      "start=%s\npages=%d\nlinks=%d\nunresolved=%d\nindex=%d\nfailed_files=%d\nfailed_pages=%d\n",
+      "start=%s\npages=%d\nlinks=%d\nunresolved=%d\nindex=%d\nfailed_files=%d\nfailed_pages=%d\n"
+      "pictures=%d\nmissing_pictures=%d\nfailed_pictures=%d\n",
       start.c_str(), c.pages, c.links, c.unresolved_jumps, c.index_entries, c.failed_files,
-      c.failed_pages);
+      c.failed_pages, c.pictures, c.missing_pictures, c.failed_pictures);
   // Each unknown target by name while they fit; the rest as a count.
   std::size_t listed = 0;
   for (const std::string& name : c.unresolved_names) {

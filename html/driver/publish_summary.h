@@ -7,7 +7,8 @@ namespace html {
 struct ConversionRun;
 
 // "start=PAGE", "pages=N", "links=N", "unresolved=N", "index=N",
-// "failed_files=N", "failed_pages=N", one a line: the page a reader opens
+// "failed_files=N", "failed_pages=N", "pictures=N", "missing_pictures=N",
+// "failed_pictures=N", one a line: the page a reader opens
 // first (the frameset when there is one) and the run's counts, including
 // what could not be published; then "unknown=TARGET" for each target of an
 // unresolved jump (as many as fit the caller's buffer, the rest counted in

@@ -9,6 +9,8 @@
 #include "html/text/page_rewrite.h"
 #include "html/framing/run_pages.h"
 #include "html/pages/table_step.h"
+#include "html/pictures/bitmap_step.h"
+#include "html/pictures/caption_step.h"
 #include "platform/text.h"
 
 namespace html {
@@ -132,12 +134,13 @@ bool PageWriter::process(std::string buffer) {
   if (contains_nocase(buffer, "<META") && contains_nocase(buffer, "GENER"))
     buffer = std::string(kWriterGenerator) + "\r\n";
   body_step(buffer);
-  // Captions and thumbnails (lnkcaps, dothmb) belong to the graphics pass.
+  if (s_.lnkcaps != 0) link_captions(buffer, *this);
+  if (s_.dothmb != 0) link_thumbnails(buffer, *this);
   tables_.apply(buffer, *this);
   headings_.apply(buffer, *this);
   remove_winhelp_references(buffer);
   convert_keywords(buffer, page_.name, run_.publish.index, run_.publish.index_anchor, *this);
-  // "{bm...}" references stay in the page until the graphics pass converts them.
+  convert_bitmap_references(run_, buffer, *this);
   if (s_.xref.convert != 0) convert_hotspots(run_, page_, buffer, *this);
   rewrite_->write(buffer);
   if (last) rewrite_->write("</HTML>\r\n");

@@ -165,6 +165,31 @@ TRVWCK32_API int32_t InsertShortcut(int32_t window, char* document, char* text, 
  * (1) it receives the embedded-window text. */
 TRVWCK32_API int32_t InsertEmbWindow(int32_t window, char* document, char* text);
 
+/* Pictures. InsertBitmap: graphic_file and target in (an existing picture
+ * and hotspot target) and out; on OK alignment receives "0" left margin, "1"
+ * right margin, "2" insertion point, plus 10 for a transparent background,
+ * test "1" or "0", display_path the picture to show ("" when WYSIWYG
+ * pictures are off or it does not exist). 1 plain picture, 2 jump, 3 pop-up,
+ * 4 macro, 0 Cancel. GetBitPath: path receives where the picture code's
+ * file lies; 0 not found, 1 found, 2 the chosen bullet picture, 3 a stock
+ * picture. UpdatePictures: 1 refresh this document's pictures, 2 show its
+ * codes, 3 and 4 the same for every project document, 0 Cancel.
+ * InsertMultiMedia: element in and out ("{mci...}" or "{ew...}"), document
+ * emptied when WYSIWYG pictures are off; 1 OK, 0 Cancel. */
+TRVWCK32_API int32_t InsertBitmap(int32_t window, char* document, char* graphic_file, char* target,
+                                  char* alignment, char* test, char* display_path);
+TRVWCK32_API int32_t GetBitPath(char* code, char* path);
+TRVWCK32_API int32_t UpdatePictures(int32_t window, char* document);
+TRVWCK32_API int32_t InsertMultiMedia(int32_t window, char* element, char* document);
+/* SelectBullet: the bullet dialog; 1 OK, 0 Cancel. GetBullet: name receives
+ * the chosen bullet picture (lower case; "" for standard bullets); 1.
+ * TWStyles: sizes in "topic popup normal section", out the same followed by
+ * the bullet and number indents; separator out (one character); 1 apply to
+ * this document, 2 to every project document, 0 Cancel. */
+TRVWCK32_API int32_t SelectBullet(int32_t window);
+TRVWCK32_API int32_t GetBullet(char* name);
+TRVWCK32_API int32_t TWStyles(int32_t window, char* sizes, char* separator, char* document);
+
 /* The document wizard. InitWizard forgets every answer; returns 1.
  * WizardLoad reads the answers from the [Wizard] section of the named
  * profile file (one key per answer); 1, or 0 when the file cannot be read.

@@ -6,6 +6,7 @@
 
 #include <algorithm>
 #include <filesystem>
+#include <regex>
 
 #include "host/installation.h"
 #include "host/libraries.h"
@@ -122,6 +123,35 @@ TEST_F(PublishTest, PostScriptOfAFoundWizardProjectRunsOnlyWhenNamed) {
   for (int wait = 0; wait < 100 && lines() < result.pages; ++wait) usleep(100000);
   usleep(300000);
   EXPECT_EQ(lines(), result.pages);
+}
+
+// The sample's pictures (24-bit, 4-bit in a table cell, RLE, a hotspot
+// graphic): no reference is left as text, and every IMG names a picture
+// beside the pages with that picture's size.
+TEST_F(PublishTest, EveryPictureBecomesAnImageOfItsSize) {
+  host::PublishResult r = publish("standard.lfc");
+  EXPECT_EQ(r.pictures, 4);
+  EXPECT_EQ(r.missing_pictures + r.failed_pictures, 0);
+  const std::regex img(R"re(<IMG SRC="([^"]+)"[^>]* HEIGHT=(\d+) WIDTH=(\d+))re");
+  int images = 0, maps = 0;
+  for (const auto& entry : fs::directory_iterator(file("site"))) {
+    if (entry.path().extension() != ".htm") continue;
+    const std::string page = tw_test::read_file(entry.path().string());
+    EXPECT_EQ(page.find("{bm"), std::string::npos) << entry.path();
+    maps += page.find("<MAP NAME=\"screen\">") != std::string::npos;
+    for (std::sregex_iterator m(page.begin(), page.end(), img), end; m != end; ++m) {
+      const std::string gif = tw_test::read_file(file("site/" + (*m)[1].str()));
+      ++images;
+      ASSERT_EQ(gif.substr(0, 4), "GIF8") << (*m)[1];
+      const int width = static_cast<unsigned char>(gif[6]) | static_cast<unsigned char>(gif[7]) << 8;
+      const int height = static_cast<unsigned char>(gif[8]) | static_cast<unsigned char>(gif[9]) << 8;
+      EXPECT_EQ(std::to_string(height), (*m)[2].str()) << (*m)[1];
+      EXPECT_EQ(std::to_string(width), (*m)[3].str()) << (*m)[1];
+    }
+  }
+  EXPECT_GE(images, 4);
+  EXPECT_EQ(maps, 1);
+  EXPECT_TRUE(r.broken_links.empty()) << r.broken_links.front();
 }
 
 // Another process that names its own project in the shared twzhtml.ini

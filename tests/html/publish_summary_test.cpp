@@ -16,7 +16,7 @@ TEST(PublishSummary, UnknownTargetsByNameOnceEach) {
   run.publish.counts.unresolved("EXT@other.hlp");
   run.publish.counts.unresolved("T_GONE");
   std::string summary = html::publish_summary(run);
-  EXPECT_NE(summary.find("unresolved=3\nindex=0\nfailed_files=0\nfailed_pages=0\nunknown=T_GONE\nunknown=EXT@other.hlp\n"),
+  EXPECT_NE(summary.find("unresolved=3\nindex=0\nfailed_files=0\nfailed_pages=0\npictures=0\nmissing_pictures=0\nfailed_pictures=0\nunknown=T_GONE\nunknown=EXT@other.hlp\n"),
             std::string::npos)
       << summary;
   EXPECT_EQ(summary.find("unknown_more"), std::string::npos);

@@ -1,0 +1,245 @@
+#include "aids/graphic_dialog.h"
+
+#include "aids/bitmap_path.h"
+#include "aids/graphic_preview.h"
+#include "aids/insert_bitmap.h"
+#include "aids/insert_button.h"
+#include "aids/jump_target.h"
+#include "aids/macro_editor.h"
+#include "core/messages.h"
+#include "formats/bitmap_roots.h"
+#include "platform/files.h"
+#include "platform/paths.h"
+#include "platform/process.h"
+#include "platform/text.h"
+#include "platform/ui/host.h"
+#include "platform/ui/resources.h"
+#include "project/files/project_file.h"
+#include "project/project_state.h"
+
+namespace aids {
+
+namespace {
+
+constexpr int kStockCount = static_cast<int>(kStockPictures.size());
+using ui::kIdNo;
+using ui::kIdYes;
+
+// The files the dialog accepts as pictures.
+bool is_picture_file(std::string_view path) {
+  for (std::string_view ext : {".bmp", ".wmf", ".mrb", ".dib", ".shg"})
+    if (text::iends_with(path, ext)) return true;
+  return false;
+}
+
+bool has_folder(std::string_view file) {
+  return file.find('\\') != std::string_view::npos || file.find('/') != std::string_view::npos;
+}
+
+std::string message_text(int id) { return ui::load_string(core::authoring_module(), id); }
+
+// The Yes/No copy offer of DLG_ROOT.
+class CopyOfferDialog : public ui::DialogProc {
+ public:
+  explicit CopyOfferDialog(std::string file) : file_(std::move(file)) {}
+  void on_init(ui::Dialog& dialog) override { dialog.set_text(IDC_ROOT_FILE_TEXT, file_); }
+  void on_command(ui::Dialog& dialog, int id, ui::Notify notify) override {
+    if (id == kIdYes || id == kIdNo) return dialog.end(id);
+    ui::DialogProc::on_command(dialog, id, notify);
+  }
+
+ private:
+  std::string file_;
+};
+
+// True when a file of that name lies in one of the bitmap roots.
+bool in_bitmap_roots(const project::ProjectState& state, const std::string& path) {
+  std::optional<std::string> found =
+      formats::find_bitmap(project_bitmap_folders(state), platform::file_name_of(path));
+  return found && text::iequals(platform::to_host_path(*found), platform::to_host_path(path));
+}
+
+}  // namespace
+
+std::string picture_path(const project::ProjectState& state, const std::string& file, bool stock) {
+  if (stock) return platform::join_path(formats::stock_bitmap_folder(state.settings.bitmap_dir), file);
+  if (has_folder(file)) return file;
+  return formats::find_bitmap(project_bitmap_folders(state), file).value_or("");
+}
+
+GraphicDialog::GraphicDialog(project::ProjectState& state, std::string file, std::string target)
+    : state_(state), file_(std::move(file)), target_(std::move(target)) {
+  for (int i = 0; i < kStockCount; ++i)
+    if (!file_.empty() && text::icontains(file_, kStockPictures[static_cast<std::size_t>(i)])) stock_ = i;
+  if (stock_ >= 0) file_ = std::string(kStockPictures[static_cast<std::size_t>(stock_)]);
+  if (!target_.empty() && target_.front() == '!') {
+    kind_ = kPictureMacro;
+    macro_ = target_;
+  } else if (!target_.empty()) {
+    kind_ = kPictureJump;
+  }
+}
+
+void GraphicDialog::on_init(ui::Dialog& dialog) {
+  for (const auto& topic : state_.data.topics)
+    if (topic.live()) dialog.add_item(IDC_GRAPHIC_CONTEXT_COMBO, topic.name());
+  project::ListWindowNames(dialog, IDC_GRAPHIC_WINDOW_COMBO, state_.project_path, 0);
+  if (kind_ == kPictureJump) {
+    const JumpTarget parts = ParseJumpTarget(target_);
+    dialog.set_text(IDC_GRAPHIC_CONTEXT_COMBO, parts.context);
+    dialog.set_text(IDC_GRAPHIC_WINDOW_COMBO, parts.window);
+  }
+  dialog.set_check(IDC_GRAPHIC_HOTSPOT_CHECK, target_.empty() ? 0 : 1);
+  for (int i = 0; i < 4; ++i)
+    dialog.set_check(IDC_GRAPHIC_JUMP_RADIO + i, i == std::max(0, kind_ - kPictureJump) ? 1 : 0);
+  // The keyword jump comes with the keyword-jump dialog.
+  dialog.enable(IDC_GRAPHIC_JUMP_RADIO + 3, false);
+  dialog.set_check(IDC_GRAPHIC_LEFT_RADIO + 2, 1);
+  // An empty name offers the stock pictures first.
+  dialog.set_check(IDC_GRAPHIC_STANDARD_CHECK, stock_ >= 0 || file_.empty() ? 1 : 0);
+  dialog.set_text(IDC_GRAPHIC_FILE_TEXT, file_);
+  show_state(dialog);
+}
+
+void GraphicDialog::show_state(ui::Dialog& dialog) {
+  const bool standard = dialog.check(IDC_GRAPHIC_STANDARD_CHECK) == 1;
+  for (int i = 0; i < kStockCount; ++i) dialog.show(IDC_GRAPHIC_FIRST_STOCK + i, standard);
+  dialog.show(IDC_GRAPHIC_PREVIEW, !standard);
+  dialog.show(IDC_GRAPHIC_CREATE_BUTTON, file_.empty());
+  dialog.show(IDC_GRAPHIC_EDIT_BUTTON, !file_.empty());
+  dialog.enable(IDC_GRAPHIC_EDIT_BUTTON, !file_.empty() && !text::iends_with(file_, ".shg"));
+  dialog.enable(IDC_GRAPHIC_HOTSPOT_EDITOR,
+                text::iends_with(file_, ".shg") || text::iends_with(file_, ".bmp"));
+  const bool hotspot = dialog.check(IDC_GRAPHIC_HOTSPOT_CHECK) == 1;
+  for (int i = 0; i < 3; ++i) dialog.enable(IDC_GRAPHIC_JUMP_RADIO + i, hotspot);
+  const bool jump = dialog.check(IDC_GRAPHIC_JUMP_RADIO) == 1;
+  const bool needs_context = jump || dialog.check(IDC_GRAPHIC_JUMP_RADIO + 1) == 1;
+  dialog.enable(IDC_GRAPHIC_CONTEXT_COMBO, hotspot && needs_context);
+  dialog.enable(IDC_GRAPHIC_WINDOW_COMBO, hotspot && jump);
+  dialog.enable(IDC_GRAPHIC_EDIT_MACRO_BUTTON, hotspot && dialog.check(IDC_GRAPHIC_JUMP_RADIO + 2) == 1);
+  if (!standard) paint_preview(dialog);
+}
+
+void GraphicDialog::paint_preview(ui::Dialog& dialog) {
+  const std::string path = file_.empty() ? std::string() : picture_path(state_, file_, stock_ >= 0);
+  ui::host().paint(dialog.handle(), IDC_GRAPHIC_PREVIEW,
+                   [&path](ui::Painter& painter) { paint_graphic_preview(painter, path); });
+}
+
+void GraphicDialog::select_file(ui::Dialog& dialog) {
+  ui::FileDialogRequest request;
+  request.filter = "*.bmp";
+  request.initial_dir = std::string(platform::directory_of(state_.project_path));
+  std::optional<std::string> chosen = ui::host().file_dialog(dialog.handle(), request);
+  if (!chosen || !is_picture_file(*chosen)) return;
+  std::string path = *chosen;
+  if (!in_bitmap_roots(state_, path)) {
+    CopyOfferDialog offer(path);
+    const int answer = ui::host().run_modal(core::authoring_module(), "DLG_ROOT", offer, dialog.handle());
+    if (answer == kIdYes) {
+      const std::string copy = platform::join_path(platform::directory_of(state_.project_path),
+                                                   platform::file_name_of(path));
+      if (platform::copy_file(path, copy)) path = std::string(platform::file_name_of(path));
+    }
+  } else {
+    path = std::string(platform::file_name_of(path));
+  }
+  file_ = text::to_lower(path);
+  stock_ = -1;
+  dialog.set_text(IDC_GRAPHIC_FILE_TEXT, file_);
+  dialog.set_check(IDC_GRAPHIC_STANDARD_CHECK, 0);
+  show_state(dialog);
+}
+
+void GraphicDialog::choose_stock(ui::Dialog& dialog, int index) {
+  stock_ = index;
+  file_ = std::string(kStockPictures[static_cast<std::size_t>(index)]);
+  dialog.set_text(IDC_GRAPHIC_FILE_TEXT, file_);
+  show_state(dialog);
+}
+
+void GraphicDialog::start_graphics_editor(ui::Dialog& dialog) {
+  const bool metafile = text::iends_with(file_, ".wmf");
+  const std::string& editor = metafile ? state_.settings.compilers.wmf : state_.settings.compilers.bmp;
+  if (text::trim(editor).empty()) {
+    core::show_message(state_, message_text(kStrNoGraphicsEditor), ui::kMbOk | ui::kMbIconExclamation);
+    return;
+  }
+  const std::string path = file_.empty() ? std::string() : picture_path(state_, file_, stock_ >= 0);
+  platform::win_exec(text::format("%s %s", editor.c_str(), platform::quote_argument(path).c_str()), 1);
+}
+
+void GraphicDialog::start_hotspot_editor(ui::Dialog& dialog) {
+  std::string path = picture_path(state_, file_, stock_ >= 0);
+  if (path.empty()) return;
+  if (!text::iends_with(path, ".shg")) {
+    if (core::show_message(state_, message_text(kStrMakeShg), ui::kMbYesNo | ui::kMbIconQuestion) != kIdYes)
+      return;
+    const std::string shg = platform::replace_extension(path, ".shg");
+    if (!platform::file_exists(shg) && !platform::copy_file(path, shg)) return;
+    path = shg;
+    file_ = has_folder(file_) ? text::to_lower(shg) : platform::replace_extension(file_, ".shg");
+    stock_ = -1;
+    dialog.set_text(IDC_GRAPHIC_FILE_TEXT, file_);
+  }
+  const std::string command =
+      text::format("%s %s", state_.settings.compilers.shed.c_str(), platform::quote_argument(path).c_str());
+  if (platform::win_exec(command, 1) < 32)
+    core::show_message(state_, message_text(kStrNoHotspotEditor), ui::kMbOk | ui::kMbIconExclamation);
+  show_state(dialog);
+}
+
+void GraphicDialog::on_command(ui::Dialog& dialog, int id, ui::Notify notify) {
+  if (id >= IDC_GRAPHIC_FIRST_STOCK && id < IDC_GRAPHIC_FIRST_STOCK + kStockCount)
+    return choose_stock(dialog, id - IDC_GRAPHIC_FIRST_STOCK);
+  switch (id) {
+    case IDC_GRAPHIC_SELECT_BUTTON: return select_file(dialog);
+    case IDC_GRAPHIC_EDIT_BUTTON:
+    case IDC_GRAPHIC_CREATE_BUTTON: return start_graphics_editor(dialog);
+    case IDC_GRAPHIC_HOTSPOT_EDITOR: return start_hotspot_editor(dialog);
+    case IDC_GRAPHIC_EDIT_MACRO_BUTTON:
+      EditMacros(state_, dialog.handle(), MacroMode::hotspot, macro_);
+      return;
+    case IDC_GRAPHIC_STANDARD_CHECK:
+    case IDC_GRAPHIC_HOTSPOT_CHECK:
+    case IDC_GRAPHIC_JUMP_RADIO:
+    case IDC_GRAPHIC_JUMP_RADIO + 1:
+    case IDC_GRAPHIC_JUMP_RADIO + 2: return show_state(dialog);
+    case ui::kIdOk: return accept(dialog);
+    default: break;
+  }
+  ui::DialogProc::on_command(dialog, id, notify);
+}
+
+void GraphicDialog::accept(ui::Dialog& dialog) {
+  if (text::trim(file_).empty()) {
+    core::show_message(state_, message_text(kStrSelectBitmap), ui::kMbOk | ui::kMbIconExclamation);
+    return;
+  }
+  for (int i = 0; i < 3; ++i)
+    if (dialog.check(IDC_GRAPHIC_LEFT_RADIO + i) == 1) position_ = i;
+  transparent_ = dialog.check(IDC_GRAPHIC_TRANSPARENT_CHECK) == 1;
+  kind_ = kPicturePlain;
+  target_.clear();
+  if (dialog.check(IDC_GRAPHIC_HOTSPOT_CHECK) == 1) {
+    for (int i = 0; i < 3; ++i)
+      if (dialog.check(IDC_GRAPHIC_JUMP_RADIO + i) == 1) kind_ = kPictureJump + i;
+    JumpTarget parts;
+    parts.context = std::string(text::trim(dialog.text(IDC_GRAPHIC_CONTEXT_COMBO)));
+    parts.window = std::string(text::trim(dialog.text(IDC_GRAPHIC_WINDOW_COMBO)));
+    const bool macro = kind_ == kPictureMacro;
+    const bool missing = macro ? text::trim(macro_).empty() || macro_ == "!" : parts.context.empty();
+    if (missing) {
+      core::show_message(state_, text::format(std::string(kEnterValueText).c_str(),
+                                              macro ? "macro" : "context string"),
+                         ui::kMbOk | ui::kMbIconExclamation);
+      dialog.set_focus(macro ? IDC_GRAPHIC_EDIT_MACRO_BUTTON : IDC_GRAPHIC_CONTEXT_COMBO);
+      return;
+    }
+    target_ = macro ? macro_ : ComposeJumpTarget(parts, kind_ == kPictureJump);
+    if (macro && target_.front() != '!') target_.insert(0, 1, '!');
+  }
+  dialog.end(1);
+}
+
+}  // namespace aids

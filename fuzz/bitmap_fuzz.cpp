@@ -1,0 +1,15 @@
+// Windows bitmaps as the picture conversion and the preview read them: the
+// header check, then the decoder on whatever the header let through.
+#include "fuzz/fuzz_support.h"
+#include "platform/images.h"
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+  namespace img = platform::images;
+  const std::string_view bytes = fuzz::as_text(data, size);
+  std::optional<img::ImageInfo> info = img::bmp_info_from_bytes(bytes);
+  if (!info) return 0;
+  img::Image image;
+  if (!img::alloc_image(image, *info)) return 0;
+  if (img::load_bmp_from_bytes(bytes, image)) img::scaled_to_fit(image, 120, 120);
+  return 0;
+}
