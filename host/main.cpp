@@ -8,6 +8,7 @@
 #include "host/flows.h"
 #include "host/installation.h"
 #include "host/jump_flow.h"
+#include "host/keyword_insert_flow.h"
 #include "host/libraries.h"
 #include "host/options.h"
 #include "host/publish_flow.h"
@@ -61,6 +62,7 @@ int run_flow(const host::Libraries& libs, host::ScriptSession& script, const hos
   if (o.flow == "keywords") return host::run_keywords(libs, script, o.args[0]);
   if (o.flow == "distribute") return host::run_distribute(libs, script, o.args);
   if (o.flow == "find") return host::run_find(libs, script, o.args);
+  if (o.flow == "keyword") return host::run_keyword(libs, script, o.args);
   return usage_error("", "unknown flow '" + o.flow + "'");
 }
 

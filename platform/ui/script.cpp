@@ -106,6 +106,7 @@ bool window_rect(ScriptLine& s, std::string_view rest) {
 bool read_operands(ScriptLine& s, std::string_view rest) {
   switch (s.action) {
     case Action::dialog:
+    case Action::window:
     case Action::click: return single_word(s, rest);
     case Action::set:
     case Action::select: return control_and_text(s, rest);
@@ -125,11 +126,12 @@ struct ActionWord {
   Action action;
 };
 
-constexpr std::array<ActionWord, 12> kActions = {{
+constexpr std::array<ActionWord, 13> kActions = {{
     {"dialog", Action::dialog}, {"set", Action::set}, {"check", Action::check},
     {"select", Action::select}, {"select#", Action::select_index}, {"dblclick", Action::dblclick},
     {"click", Action::click}, {"message", Action::message}, {"file", Action::file},
     {"colour", Action::colour}, {"color", Action::colour}, {"rect", Action::rect},
+    {"window", Action::window},
 }};
 
 }  // namespace

@@ -20,6 +20,7 @@ namespace project {
 
 inline constexpr std::string_view kFinderTabs = "Topic;Keyword Search;Contents File";
 inline constexpr int kTopicTab = 0;
+inline constexpr int kKeywordTab = 1;
 inline constexpr int kFinderTabCount = 3;
 // Characters of the stored context string an ID-list line shows.
 inline constexpr size_t kFinderContextMax = 69;
@@ -66,13 +67,16 @@ class FinderDialog : public ui::DialogProc {
   void select_first(ui::Dialog& dialog);
   void keep_topic_selected(ui::Dialog& dialog, int from_list);
   void go_to(ui::Dialog& dialog);
-  bool take_line(std::string_view line);
+  bool take_line(std::string_view line, bool by_document);
+  bool go_to_context(ui::Dialog& dialog, std::string_view context);
+  void show_keyword_page(ui::Dialog& dialog, bool shown);
 
   ProjectState& state_;
   std::string& document_;
   std::string& context_;
   FinderLines lines_;
   bool titles_loaded_ = false;
+  ui::Handle keyword_page_ = 0;
 };
 
 }  // namespace project

@@ -49,6 +49,13 @@ int main(void) {
     failures += check(insert_key(0, keys, kind) == 0 && strcmp(keys, "print;setup") == 0,
                       "InsertKey cancelled leaves the text as it was");
   }
+  text_fn key_result = (text_fn)dlsym(lib, "GetKeySearchResult");
+  failures += check(key_result != NULL, "GetKeySearchResult is exported");
+  if (key_result) {
+    char context[256] = "stale";
+    failures += check(key_result(context) == 0 && context[0] == '\0',
+                      "GetKeySearchResult before any search empties the buffer");
+  }
   failures += check(dlsym(lib, "_ZN4core11FixBookmarkESt17basic_string_viewIcSt11char_traitsIcEE") == NULL,
                     "internal C++ names stay hidden");
   dlclose(lib);

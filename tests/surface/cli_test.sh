@@ -35,7 +35,7 @@ expect_out() {
   passed=$((passed + 1))
 }
 
-flows="start, sample, build, report, jump, popup, macros, buttons, keywords, distribute, find, convert, publish, call, help"
+flows="start, sample, build, report, jump, popup, macros, buttons, keywords, distribute, find, keyword, convert, publish, call, help"
 
 # Help and version: stdout, status 0, nothing installed.
 expect_out 0 '^usage: twhost \[OPTION\.\.\.\] FLOW' -- --help
@@ -167,6 +167,15 @@ expect_out 0 $'^Printing a Document\tIDH_printing$' -- find proj/sample.hpj 'pri
 expect_out 0 '^0 topics found$' -- find proj/sample.hpj printing A
 expect 2 "twhost find: the keyword kind is K or A, not 'X'" -- find proj/sample.hpj printing X
 expect 1 "twhost keywords: not a help project: missing.hpj" -- keywords missing.hpj
+
+# A mid-topic keyword through InsertKey: the footnote lands in the file and the
+# rebuilt index reads it back.
+expect_out 0 '^keywords: welcome;first steps$' -- keyword proj/sample.hpj proj/intro.rtf K 'welcome;first steps' 'This sample help project'
+grep -qF '{\cs16\super K}{\footnote \pard\plain \s15\fs20 {\cs16\super K} welcome;first steps}' proj/intro.rtf ||
+  fail "keyword did not write the footnote"
+expect_out 0 '^  IDH_welcome  Welcome to the Sample Help: welcome;introduction;overview;welcome;first steps;$' -- keywords proj/sample.hpj
+expect 1 'twhost keyword: "no such words" is not in proj/intro.rtf' -- keyword proj/sample.hpj proj/intro.rtf A x 'no such words'
+expect 2 "twhost keyword: the kind is K or A, not 'Q'" -- keyword proj/sample.hpj proj/intro.rtf Q x
 
 echo "$passed passed, $failures failed"
 [ "$failures" -eq 0 ]
