@@ -1,11 +1,13 @@
 #include "aids/keyword_dialogs.h"
 
+#include <memory>
 #include <vector>
 
+#include "aids/aids_state.h"
 #include "aids/keyword_commands.h"
 #include "aids/keyword_list.h"
+#include "aids/keyword_list_window.h"
 #include "aids/keyword_search.h"
-#include "aids/aids_state.h"
 #include "core/messages.h"
 #include "core/text_commands.h"
 #include "platform/text.h"
@@ -13,6 +15,9 @@
 
 namespace aids {
 namespace {
+
+constexpr int kPageControls[] = {kSearchKeywordList, kSearchTypeAhead, kSearchTopicList, kSearchKRadio,
+                                 kSearchARadio,      kSearchShowTopics, kSearchGoTo};
 
 // The context string of a topics-list item ("title TAB context").
 std::string context_of(std::string_view item) {
@@ -26,9 +31,12 @@ void fill_topics(ui::Dialog& dialog, int list, const std::vector<FoundTopic>& to
   if (!topics.empty()) dialog.set_selection(list, 0);
 }
 
-class KeywordSearchDialog : public ui::DialogProc {
+// The keyword search, as a dialog of its own or as the finder's page; going
+// to a topic hands its context string to go_to.
+class KeywordSearch : public ui::DialogProc {
  public:
-  explicit KeywordSearchDialog(AidsState& state) : state_(state) {}
+  using GoTo = std::function<void(ui::Dialog&, const std::string& context)>;
+  KeywordSearch(AidsState& state, GoTo go_to) : state_(state), go_to_(std::move(go_to)) {}
 
   void on_init(ui::Dialog& dialog) override {
     dialog.set_check(kSearchKRadio, 1);
@@ -47,10 +55,12 @@ class KeywordSearchDialog : public ui::DialogProc {
     if ((id == kSearchTopicList && notify == ui::Notify::double_clicked) || id == kSearchGoTo)
       return go_to(dialog);
     if (id == ui::kIdOk) return keyword_chosen_ ? show_topics(dialog) : go_to(dialog);
-    if (id == ui::kIdCancel) {
-      close();
-      dialog.end(0);
-    }
+    if (id == ui::kIdCancel) dialog.end(0);
+  }
+
+  void on_close(ui::Dialog&) override {
+    SaveKeywordCache(list_, state_.keywords);
+    FreeKeywordList(list_);
   }
 
  private:
@@ -65,14 +75,9 @@ class KeywordSearchDialog : public ui::DialogProc {
     keyword_chosen_ = true;
   }
 
-  void close() {
-    SaveKeywordCache(list_, state_.keywords);
-    FreeKeywordList(list_);
-  }
-
   void switch_kind(ui::Dialog& dialog, KeywordKind kind) {
     if (kind == list_.kind) return;
-    close();
+    on_close(dialog);
     load(dialog, kind);
   }
 
@@ -93,22 +98,24 @@ class KeywordSearchDialog : public ui::DialogProc {
   void go_to(ui::Dialog& dialog) {
     int selected = dialog.selection(kSearchTopicList);
     if (selected < 0) return;
-    state_.keywords.chosen_context = context_of(dialog.item_text(kSearchTopicList, selected));
-    close();
-    dialog.end(1);
+    go_to_(dialog, context_of(dialog.item_text(kSearchTopicList, selected)));
   }
 
   AidsState& state_;
+  GoTo go_to_;
   KeywordList list_;
   bool keyword_chosen_ = true;  // OK shows topics until a topic search ran
 };
 
 class TopicsFoundDialog : public ui::DialogProc {
  public:
-  TopicsFoundDialog(std::vector<FoundTopic> topics, std::string& chosen)
-      : topics_(std::move(topics)), chosen_(chosen) {}
+  TopicsFoundDialog(std::vector<FoundTopic> topics, std::string& chosen, bool instruction)
+      : topics_(std::move(topics)), chosen_(chosen), instruction_(instruction) {}
 
-  void on_init(ui::Dialog& dialog) override { fill_topics(dialog, kFoundTopicList, topics_); }
+  void on_init(ui::Dialog& dialog) override {
+    if (!instruction_) dialog.set_text(kFoundInstruction, "");
+    fill_topics(dialog, kFoundTopicList, topics_);
+  }
 
   void on_command(ui::Dialog& dialog, int id, ui::Notify notify) override {
     if (id == ui::kIdOk || (id == kFoundTopicList && notify == ui::Notify::double_clicked)) {
@@ -124,6 +131,7 @@ class TopicsFoundDialog : public ui::DialogProc {
  private:
   std::vector<FoundTopic> topics_;
   std::string& chosen_;
+  bool instruction_;
 };
 
 }  // namespace
@@ -132,12 +140,22 @@ int ShowKeyList(AidsState& state, std::int32_t window, int which) {
   if (which != 0 && which != 1) return which - 1;
   const std::int32_t owner = core::dialog_owner(state, window);
   if (which == 0) {
-    core::show_message(state, "The keyword list cannot be shown yet.", ui::kMbOk | ui::kMbIconInformation);
-    return 0;
+    core::KeywordListRequest request;
+    request.owner = owner;
+    return OpenKeywordList(state, request) != 0 ? 1 : 0;
   }
   WarnIfIndexOutOfDate(state);
-  KeywordSearchDialog dialog(state);
+  state.keywords.chosen_context.clear();  // a cancelled search leaves no result behind
+  KeywordSearch dialog(state, [&state](ui::Dialog& d, const std::string& context) {
+    state.keywords.chosen_context = context;
+    d.end(1);
+  });
   return ui::host().run_modal(core::authoring_module(), "DLG_KEY_SEARCH", dialog, owner) == 1 ? 1 : 0;
+}
+
+int ShowTopicsFound(ui::Handle owner, std::vector<FoundTopic> topics, std::string& chosen, bool instruction) {
+  TopicsFoundDialog dialog(std::move(topics), chosen, instruction);
+  return ui::host().run_modal(core::authoring_module(), "DLG_TOPICS_FND", dialog, owner) == 1 ? 1 : 0;
 }
 
 int TestKeywordLink(AidsState& state, std::int32_t window, std::string& keywords, int kind) {
@@ -148,10 +166,30 @@ int TestKeywordLink(AidsState& state, std::int32_t window, std::string& keywords
   if (state.project_set && !state.project_path.empty())
     topics = FindTopicsByKeywords(state.project_path, kind == 0 ? KeywordKind::a : KeywordKind::k, keywords);
   std::string chosen;
-  TopicsFoundDialog dialog(std::move(topics), chosen);
-  if (ui::host().run_modal(core::authoring_module(), "DLG_TOPICS_FND", dialog, owner) != 1) return 0;
+  if (ShowTopicsFound(owner, std::move(topics), chosen, true) != 1) return 0;
   keywords = core::FixBookmark(chosen);
   return 1;
+}
+
+ui::Handle OpenKeywordPage(AidsState& state, ui::Handle parent, std::function<void(const std::string&)> chosen) {
+  auto page = std::make_unique<KeywordSearch>(
+      state, [chosen = std::move(chosen)](ui::Dialog&, const std::string& context) {
+        if (chosen) chosen(context);
+      });
+  return ui::host().create_modeless(core::authoring_module(), "DLG_KEY_C", std::move(page), parent);
+}
+
+void ShowKeywordPage(ui::Handle page, bool shown) {
+  ui::Dialog* dialog = ui::host().find_dialog(page);
+  if (!dialog) return;
+  for (int id : kPageControls) dialog->show(id, shown);
+}
+
+std::string KeywordPageChoice(ui::Handle page) {
+  ui::Dialog* dialog = ui::host().find_dialog(page);
+  if (!dialog) return {};
+  int selected = dialog->selection(kSearchTopicList);
+  return selected < 0 ? std::string() : context_of(dialog->item_text(kSearchTopicList, selected));
 }
 
 }  // namespace aids

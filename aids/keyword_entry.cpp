@@ -1,7 +1,8 @@
 #include "aids/keyword_entry.h"
 
-#include "core/help_commands.h"
 #include "aids/aids_state.h"
+#include "aids/keyword_list_window.h"
+#include "core/help_commands.h"
 #include "core/messages.h"
 #include "platform/text.h"
 #include "platform/ui/host.h"
@@ -28,8 +29,6 @@ class KeywordEntryDialog : public ui::DialogProc {
       ++extra;
     }
     dialog.set_selection(kKeyTypeList, letter_ == 'A' ? 1 : 0);
-    // The keyword list window is not offered from this dialog yet.
-    dialog.enable(kKeyGlobalListButton, false);
   }
 
   void on_command(ui::Dialog& dialog, int id, ui::Notify) override {
@@ -38,6 +37,7 @@ class KeywordEntryDialog : public ui::DialogProc {
       case ui::kIdCancel: dialog.end(0); break;
       case kKeyDeleteButton: dialog.end(kKeyDeleted); break;
       case kKeyHelpButton: core::ProductHelpContext(state_, dialog.handle(), kKeyHelpContext); break;
+      case kKeyGlobalListButton: open_keyword_list(dialog); break;
       default: break;
     }
   }
@@ -48,6 +48,17 @@ class KeywordEntryDialog : public ui::DialogProc {
     std::string letter = chosen < 0 ? std::string(1, letter_) : dialog.item_text(kKeyTypeList, chosen);
     text_ = letter + text::cut(dialog.text(kKeyTextField), kKeyTextMax);
     dialog.end(1);
+  }
+
+  // The list adds to this dialog's keywords; it takes the chosen letter's kind.
+  void open_keyword_list(ui::Dialog& dialog) {
+    int chosen = dialog.selection(kKeyTypeList);
+    core::KeywordListRequest request;
+    request.owner = dialog.handle();
+    request.target_window = dialog.handle();
+    request.target_control = kKeyTextField;
+    request.a_kind = chosen >= 0 ? dialog.item_text(kKeyTypeList, chosen) == "A" : letter_ == 'A';
+    OpenKeywordList(state_, request);
   }
 
   AidsState& state_;

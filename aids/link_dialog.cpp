@@ -4,6 +4,7 @@
 
 #include "aids/jump_preferences.h"
 #include "aids/keyword_commands.h"
+#include "aids/keyword_dialogs.h"
 #include "aids/keyword_list.h"
 #include "aids/keyword_search.h"
 #include "aids/link_options.h"
@@ -121,6 +122,16 @@ void LinkDialog::show_topics(ui::Dialog& dialog, const std::string& keywords) {
     dialog.add_item(kTopics, topic.list_item());
 }
 
+// What the jump would find, in the topics-found dialog the KLink test uses;
+// the topic chosen there leads nowhere from here.
+void LinkDialog::test_link(ui::Dialog& dialog) {
+  WarnIfIndexOutOfDate(state_);
+  const KeywordKind kind = dialog.check(kALink) == 1 ? KeywordKind::a : KeywordKind::k;
+  std::string chosen;
+  ShowTopicsFound(dialog.handle(), FindTopicsByKeywords(state_.project_path, kind, chosen_keywords(dialog)), chosen,
+                  true);
+}
+
 void LinkDialog::open_options(ui::Dialog& dialog) {
   LinkOptions options{&link_, colour_, picture()};
   LinkOptionsDialog options_dialog(state_, options);
@@ -148,9 +159,7 @@ void LinkDialog::on_command(ui::Dialog& dialog, int id, ui::Notify notify) {
       if (int at = dialog.selection(kKeywords); at >= 0) show_topics(dialog, dialog.item_text(kKeywords, at));
       return;
     case kTest:
-      // What the jump would find, shown in the topics list.
-      WarnIfIndexOutOfDate(state_);
-      return show_topics(dialog, chosen_keywords(dialog));
+      return test_link(dialog);
     case kOptions:
       return open_options(dialog);
     case kRelatedProjects:

@@ -57,6 +57,7 @@ class LinkDialog : public ui::DialogProc {
   void type_ahead(ui::Dialog& dialog);
   void add_keyword(ui::Dialog& dialog);
   void show_topics(ui::Dialog& dialog, const std::string& keywords);
+  void test_link(ui::Dialog& dialog);
   std::string chosen_keywords(const ui::Dialog& dialog) const;
   void open_options(ui::Dialog& dialog);
   bool accept(ui::Dialog& dialog);

@@ -420,6 +420,13 @@ int32_t InsertKey(int32_t window, char* text, char* kind) {
 
 int32_t ShowKeyList(int32_t window, int32_t which, int32_t) { return aids::ShowKeyList(library(), window, which); }
 
+int32_t GetKeySearchResult(char* context) {
+  if (!context) return 0;
+  const std::string& chosen = library().keywords.chosen_context;
+  put_cut(context, chosen, kCallerRoom - 1);
+  return chosen.empty() ? 0 : 1;
+}
+
 int32_t DoKLink(int32_t window, char* keywords, int32_t kind) {
   if (!keywords) return 0;
   std::string text = keywords;

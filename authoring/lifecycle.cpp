@@ -1,5 +1,7 @@
 #include "authoring/lifecycle.h"
 
+#include "aids/keyword_dialogs.h"
+#include "aids/keyword_list_window.h"
 #include "authoring/library_state.h"
 #include "core/messages.h"
 #include "core/settings.h"
@@ -27,7 +29,20 @@ class AboutProc : public ui::DialogProc {};
 
 }  // namespace
 
+void ConnectAidHooks(LibraryState& state) {
+  core::AidHooks& hooks = state.aid_hooks;
+  hooks.open_keyword_list = [&state](const core::KeywordListRequest& request) {
+    return aids::OpenKeywordList(state, request);
+  };
+  hooks.open_keyword_page = [&state](std::int32_t parent, std::function<void(const std::string&)> chosen) {
+    return aids::OpenKeywordPage(state, parent, std::move(chosen));
+  };
+  hooks.show_keyword_page = aids::ShowKeywordPage;
+  hooks.keyword_page_choice = aids::KeywordPageChoice;
+}
+
 bool AttachLibrary(LibraryState& state) {
+  ConnectAidHooks(state);
   core::read_setting(profile_keys::kMainDirectory, "", core::kPathMax);
   state.reset_pending = true;
   state.instance = core::authoring_module();

@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "core/aid_hooks.h"
 #include "core/settings.h"
 #include "core/topic_files.h"
 
@@ -42,6 +43,7 @@ struct CoreState {
 
   Settings settings;
   ProjectOptions options;
+  AidHooks aid_hooks;  // set by the export layer
 };
 
 }  // namespace core

@@ -10,10 +10,7 @@
 #include "platform/ui/host.h"
 
 namespace host {
-namespace {
 
-// Text as an RTF body holds it: braces and backslashes escaped, bytes from
-// 0x80 up as \'xx.
 std::string rtf_text(std::string_view text) {
   std::string out;
   for (char c : text) {
@@ -24,6 +21,8 @@ std::string rtf_text(std::string_view text) {
   }
   return out;
 }
+
+namespace {
 
 // Answers for the About box, the start dialog (the project opened) and the
 // jump dialog, OK'd as it opens with the target given.

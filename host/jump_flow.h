@@ -13,6 +13,10 @@
 
 namespace host {
 
+// Text as an RTF body holds it: braces and backslashes escaped, bytes from
+// 0x80 up as \'xx.
+std::string rtf_text(std::string_view text);
+
 // The RTF of a hotspot: the click text double-underlined (a jump) or
 // underlined (a pop-up), then the target as hidden text.
 std::string hotspot_rtf(std::string_view click_text, std::string_view target, bool jump);

@@ -8,6 +8,7 @@
 #include "host/flows.h"
 #include "host/installation.h"
 #include "host/jump_flow.h"
+#include "host/keyword_insert_flow.h"
 #include "host/libraries.h"
 #include "host/options.h"
 #include "host/publish_flow.h"
@@ -66,6 +67,7 @@ int run_flow(const host::Libraries& libs, host::ScriptSession& script, const hos
   if (o.flow == "find") return host::run_find(libs, script, o.args);
   if (o.flow == "contents") return host::run_contents(libs, script, o.args);
   if (o.flow == "outline") return host::run_outline(libs, script, o.args);
+  if (o.flow == "keyword") return host::run_keyword(libs, script, o.args);
   return usage_error("", "unknown flow '" + o.flow + "'");
 }
 

@@ -78,6 +78,14 @@ constexpr FlowUsage kFlows[] = {
      "\n"
      "  twhost outline guide.hpj --from-contents\n",
      1, 2},
+    {"keyword", "PROJECT.hpj TOPICFILE.rtf K|A KEYWORDS [AT-TEXT]", "put a keyword footnote into a topic file with InsertKey",
+     "Opens the project, runs InsertKey on KEYWORDS (separated by semicolons) with\n"
+     "the kind K or A and writes the footnote it hands back into the topic file (one of\n"
+     "the project's): before the first occurrence of AT-TEXT, or, without AT-TEXT, as a\n"
+     "new last paragraph. Run keywords afterwards to bring the indexes up to date.\n"
+     "\n"
+     "  twhost keyword guide.hpj guide.rtf K 'printing;paper size' 'Paper sizes'\n",
+     4, 5},
     {"convert", "PROJECT.hpj --out DIR [--template NAME.lfc] [--keep-intermediates]",
      "marker files, their HTML export into DIR, registration",
      "The first half of publish: the HTML files in DIR are registered for ProcessFiles.\n", -1, -1},

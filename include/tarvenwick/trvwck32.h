@@ -107,12 +107,18 @@ TRVWCK32_API int32_t DocWizGetNext(char* title, char* context);
  * letter and the keywords back and returns 1, Cancel 0, Delete -7. The kind
  * text preselects A when it begins with "A", else K. */
 TRVWCK32_API int32_t InsertKey(int32_t window, char* text, char* kind);
-/* ShowKeyList with which 1 runs the keyword search (1 when a topic was
- * chosen, 0 on Cancel); which 0, the keyword list window, is not offered
- * yet (0); other values return which - 1. DoKLink tests a KLink (kind != 0)
- * or ALink (kind 0): on OK the chosen topic's context string, made a
- * bookmark name, replaces the keywords and 1 is returned; Cancel 0. */
+/* ShowKeyList with which 0 opens the keyword list window, modeless and
+ * topmost over window, and returns 1 at once (0 when it cannot open); it
+ * stays open while the caller works and keeps its place in "Key Pos". With
+ * which 1 it runs the keyword search: 1 when a topic was chosen, 0 on
+ * Cancel; other values return which - 1. GetKeySearchResult copies the
+ * context string of the topic the last keyword search chose into context
+ * (room for 256 bytes) and returns 1, or empties it and returns 0 when that
+ * search chose none. DoKLink tests a KLink (kind != 0) or ALink (kind 0):
+ * on OK the chosen topic's context string, made a bookmark name, replaces
+ * the keywords and 1 is returned; Cancel 0. */
 TRVWCK32_API int32_t ShowKeyList(int32_t window, int32_t which, int32_t ignored);
+TRVWCK32_API int32_t GetKeySearchResult(char* context);
 TRVWCK32_API int32_t DoKLink(int32_t window, char* keywords, int32_t kind);
 
 /* Jumps and pop-ups. click_text is the selected text (in) and the click

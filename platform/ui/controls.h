@@ -6,6 +6,7 @@
 #include <string_view>
 #include <vector>
 
+#include "platform/ui/dialog.h"
 #include "platform/ui/resources.h"
 
 namespace ui::detail {
@@ -47,6 +48,7 @@ class ControlState {
   bool visible = true;
   int progress_position = 0;
   int progress_range = 0;
+  WindowRect rect;  // pixels within the dialog
 
   // Sets the text; a tab strip takes "A;B;C" as its tabs.
   void set_text(std::string_view value);

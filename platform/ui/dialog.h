@@ -28,6 +28,10 @@ enum class Notify {
 
 using Handle = std::int32_t;
 
+// A window's or a control's place and size in pixels (a control's place is
+// within its dialog).
+struct WindowRect { int x = 0, y = 0, cx = 0, cy = 0; };
+
 // A running dialog (or modeless window) as its procedure sees it.
 class Dialog {
  public:
@@ -69,6 +73,10 @@ class Dialog {
   virtual bool item_selected(int id, int index) const = 0;
   virtual void select_item(int id, int index, bool on) = 0;
 
+  // Where a control sits in the dialog; moving one notifies nobody.
+  virtual WindowRect control_rect(int id) const { return {}; }
+  virtual void move_control(int id, WindowRect rect) {}
+
   // Progress meters ("ProgMeter"): position out of range.
   virtual void set_progress(int id, int position, int range) = 0;
   // What the meter shows now (0 for a control that is not a meter).
@@ -96,6 +104,9 @@ class DialogProc {
   // The user moved or sized a top-level window this dialog owns (see
   // Host::create_window); the new rectangle is Host::window_rect(window).
   virtual void on_window_moved(Dialog& dialog, Handle window) {}
+  // The user resized this dialog (a sizable modeless window); width and
+  // height are its new size in pixels.
+  virtual void on_size(Dialog& dialog, int width, int height) {}
 };
 
 }  // namespace ui

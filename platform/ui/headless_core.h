@@ -46,6 +46,7 @@ class HeadlessCore : public WindowSite {
   // Windows and timers (headless_windows.cpp).
   Handle new_handle() { return next_handle_++; }
   HeadlessDialog* dialog(Handle window);
+  const HeadlessDialog* dialog(Handle window) const;
   // The newest open modeless window owned by owner that has control id (a
   // child dialog of a window: the user's action there reaches it), or nullptr.
   HeadlessDialog* child_with_control(Handle owner, int id);
@@ -59,8 +60,18 @@ class HeadlessCore : public WindowSite {
   Handle create_window(std::string_view class_name, WindowRect rect, Handle owner);
   PlainWindow* plain_window(Handle window);
   const PlainWindow* plain_window(Handle window) const;
-  // The user moves the newest window of a class; false when there is none.
+  // The user moves the newest window of a class, or else the open modeless
+  // dialog of that template; false when there is neither.
   bool user_moves_window(std::string_view class_name, WindowRect rect);
+  // The modeless window a "window" line chose for the actions after it
+  // (nullptr: the running dialog).
+  HeadlessDialog* action_window();
+  // A "window NAME" line: later actions go to that open modeless window; the
+  // running dialog's own name (or one not open) brings them back to it.
+  void choose_action_window(const HeadlessDialog* running, const ScriptLine& line);
+  // Applies the script's "window" lines and their actions while no modal
+  // dialog runs.
+  void pump();
   bool register_class(std::string_view name, std::uint32_t background);
   bool class_registered(std::string_view name) const;
 
@@ -91,6 +102,7 @@ class HeadlessCore : public WindowSite {
   std::map<std::string, std::uint32_t> classes_;  // upper-cased name -> background
   std::int64_t clock_ = 0;
   int depth_ = 0;
+  Handle action_window_ = 0;
   Handle next_handle_ = kMainWindow + 1;
 };
 

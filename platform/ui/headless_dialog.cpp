@@ -14,6 +14,12 @@ namespace {
 
 constexpr std::uint32_t kTabStop = 0x00010000;  // WS_TABSTOP
 
+// Dialog units to pixels with the base units of the templates' 8-point font
+// (4 horizontal units a 6-pixel average character, 8 vertical a 13-pixel line).
+WindowRect to_pixels(int x, int y, int cx, int cy) {
+  return {x * 6 / 4, y * 13 / 8, cx * 6 / 4, cy * 13 / 8};
+}
+
 // Marks a call into a procedure for the host.
 class Dispatch {
  public:
@@ -31,9 +37,13 @@ class Dispatch {
 HeadlessDialog::HeadlessDialog(WindowSite& site, Handle handle, Handle owner, const DialogTemplate& t,
                                const ResourceSet& resources, DialogProc& proc, bool modal)
     : site_(site), handle_(handle), owner_(owner), template_(t), resources_(resources), proc_(proc),
-      modal_(modal), identifier_(t.identifier()), caption_(t.caption) {
+      modal_(modal), identifier_(t.identifier()), caption_(t.caption),
+      rect_(to_pixels(t.x, t.y, t.cx, t.cy)) {
   controls_.reserve(t.controls.size());
-  for (const ControlTemplate& c : t.controls) controls_.emplace_back(c);
+  for (const ControlTemplate& c : t.controls) {
+    controls_.emplace_back(c);
+    controls_.back().rect = to_pixels(c.x, c.y, c.cx, c.cy);
+  }
   for (const ControlState& c : controls_) {
     if (c.has_style(kTabStop) && c.visible && c.enabled) {
       focus_ = c.id();
@@ -79,6 +89,19 @@ int HeadlessDialog::default_button() const {
   for (const ControlState& c : controls_)
     if (c.kind() == ControlKind::push_button && (c.source().style & kButtonType) == kDefault) return c.id();
   return kIdOk;
+void HeadlessDialog::run_size(WindowRect rect) {
+  rect_ = rect;
+  Dispatch d(site_);
+  proc_.on_size(*this, rect.cx, rect.cy);
+}
+
+WindowRect HeadlessDialog::control_rect(int id) const {
+  const ControlState* c = find(id);
+  return c ? c->rect : WindowRect{};
+}
+
+void HeadlessDialog::move_control(int id, WindowRect rect) {
+  if (ControlState* c = control_state(id)) c->rect = rect;
 }
 
 const ControlState* HeadlessDialog::find(int id) const {

@@ -51,6 +51,8 @@ class HeadlessDialog final : public Dialog {
   bool run_key(int id, KeyPress key);
   // The default push button's id, or OK when the template has none.
   int default_button() const;
+  // The user gave the window this rectangle.
+  void run_size(WindowRect rect);
 
   bool modal() const { return modal_; }
   int result() const { return result_; }
@@ -65,6 +67,8 @@ class HeadlessDialog final : public Dialog {
   const ResourceSet& resources() const { return resources_; }
   ControlState* control_state(int id);
   std::map<int, Timer>& timers() { return timers_; }
+  WindowRect rect() const { return rect_; }
+  void set_rect(WindowRect rect) { rect_ = rect; }
 
   Handle handle() const override { return handle_; }
   Handle owner() const override { return owner_; }
@@ -98,6 +102,9 @@ class HeadlessDialog final : public Dialog {
   bool item_selected(int id, int index) const override;
   void select_item(int id, int index, bool on) override;
 
+  WindowRect control_rect(int id) const override;
+  void move_control(int id, WindowRect rect) override;
+
   void set_progress(int id, int position, int range) override;
   int progress_position(int id) const override;
   int progress_range(int id) const override;
@@ -125,6 +132,7 @@ class HeadlessDialog final : public Dialog {
   std::string caption_;
   std::vector<ControlState> controls_;
   std::map<int, Timer> timers_;
+  WindowRect rect_;
   int focus_ = -1;
   bool ended_ = false;
   bool closing_ = false;

@@ -71,12 +71,14 @@ Handle HeadlessHost::create_window(std::string_view class_name, WindowRect rect,
 }
 
 WindowRect HeadlessHost::window_rect(Handle window) const {
-  const detail::PlainWindow* w = impl_->plain_window(window);
-  return w ? w->rect : WindowRect{};
+  if (const detail::PlainWindow* w = impl_->plain_window(window)) return w->rect;
+  const detail::HeadlessDialog* d = impl_->dialog(window);
+  return d ? d->rect() : WindowRect{};
 }
 
 void HeadlessHost::set_window_rect(Handle window, WindowRect rect) {
   if (detail::PlainWindow* w = impl_->plain_window(window)) w->rect = rect;
+  else if (detail::HeadlessDialog* d = impl_->dialog(window)) d->set_rect(rect);
 }
 
 void HeadlessHost::set_window_title(Handle window, std::string_view title) {
@@ -98,6 +100,8 @@ std::vector<std::string> HeadlessHost::paint_record(Handle window, int control) 
   auto it = impl_->paintings.find({window, control});
   return it == impl_->paintings.end() ? std::vector<std::string>{} : it->second;
 }
+
+void HeadlessHost::pump() { impl_->pump(); }
 
 ScreenSize HeadlessHost::screen_size() const { return impl_->screen; }
 Handle HeadlessHost::main_window() { return detail::HeadlessCore::kMainWindow; }

@@ -65,11 +65,14 @@ int HeadlessCore::run_modal(std::int32_t module, std::string_view name, DialogPr
 // Applies the script's actions until the dialog ends or the next line is not
 // an action (it belongs to whatever opens next).
 void HeadlessCore::drive(HeadlessDialog& dialog) {
+  const Handle saved = action_window_;  // a dialog opened from a window acts on itself
+  action_window_ = 0;
   while (!dialog.ended() && !script_.empty() && script_.front().is_dialog_action()) {
     ScriptLine line = script_.front();
     script_.pop();
     apply_action(*this, dialog, line);
   }
+  action_window_ = saved;
 }
 
 void HeadlessCore::finish_modal(HeadlessDialog& dialog, bool cancelled) {

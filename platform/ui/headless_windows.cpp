@@ -25,6 +25,11 @@ HeadlessDialog* HeadlessCore::dialog(Handle window) {
   return it == dialogs_.end() ? nullptr : it->second.get();
 }
 
+const HeadlessDialog* HeadlessCore::dialog(Handle window) const {
+  auto it = dialogs_.find(window);
+  return it == dialogs_.end() ? nullptr : it->second.get();
+}
+
 HeadlessDialog* HeadlessCore::child_with_control(Handle owner, int id) {
   for (auto it = dialogs_.rbegin(); it != dialogs_.rend(); ++it) {
     HeadlessDialog& d = *it->second;
@@ -145,7 +150,46 @@ bool HeadlessCore::user_moves_window(std::string_view class_name, WindowRect rec
       owner->run_window_moved(window);
     return true;
   }
-  return false;
+  HeadlessDialog* d = dialog(find_window(class_name));
+  if (!d) return false;
+  enter();
+  d->run_size(rect);
+  leave();
+  return true;
+}
+
+HeadlessDialog* HeadlessCore::action_window() {
+  HeadlessDialog* d = dialog(action_window_);
+  return d && !d->ended() ? d : nullptr;
+}
+
+void HeadlessCore::choose_action_window(const HeadlessDialog* running, const ScriptLine& line) {
+  const Handle chosen = find_window(line.target);
+  action_window_ = running && chosen == running->handle() ? 0 : chosen;
+  if (chosen == 0 && !(running && text::iequals(running->identifier(), line.target)))
+    transcript_.add(ignored_line(line.source, running ? running->identifier() : "", "no window " + line.target));
+}
+
+void HeadlessCore::pump() {
+  const Handle saved = action_window_;
+  action_window_ = 0;
+  while (!script_.empty() && script_.front().is_dialog_action()) {
+    ScriptLine line = script_.front();
+    script_.pop();
+    if (line.action == Action::window) {
+      choose_action_window(nullptr, line);
+      continue;
+    }
+    HeadlessDialog* target = action_window();
+    if (!target) {
+      transcript_.add(ignored_line(line.source, "", "no window chosen"));
+      continue;
+    }
+    enter();
+    apply_action(*this, *target, line);
+    leave();
+  }
+  action_window_ = saved;
 }
 
 bool HeadlessCore::register_class(std::string_view name, std::uint32_t background) {

@@ -44,10 +44,6 @@ using CustomColours = std::array<std::uint32_t, 16>;
 
 struct ScreenSize { int width = 1024, height = 768; };
 
-// A top-level window of a registered class that the user moves and sizes
-// (the window editor's preview).
-struct WindowRect { int x = 0, y = 0, cx = 0, cy = 0; };
-
 class Host {
  public:
   virtual ~Host() = default;
@@ -82,8 +78,11 @@ class Host {
   virtual bool class_registered(std::string_view name) const = 0;
   // Top-level windows of a registered class with a user-movable rectangle.
   virtual Handle create_window(std::string_view class_name, WindowRect rect, Handle owner) = 0;
+  // The rectangle of such a window or of a dialog (modeless windows keep
+  // theirs while they are open).
   virtual WindowRect window_rect(Handle window) const = 0;
-  // Moves or sizes such a window from the program's side (no notification).
+  // Moves or sizes such a window or a dialog from the program's side (no
+  // notification).
   virtual void set_window_rect(Handle window, WindowRect rect) {}
   // The title of such a window.
   virtual void set_window_title(Handle window, std::string_view title) {}
@@ -91,6 +90,11 @@ class Host {
   // Paints a window (control 0) or an owner-drawn control of a dialog now:
   // draw runs against the host's painter for that area.
   virtual void paint(Handle window, int control, const PaintFn& draw) {}
+
+  // Lets the user act in the open modeless windows now, as the caller's
+  // message loop does between two commands (the headless host applies the
+  // script's "window" lines and the actions after them).
+  virtual void pump() {}
 
   virtual ScreenSize screen_size() const = 0;
   // A handle that stands for the caller's main window.
@@ -153,6 +157,7 @@ class HeadlessHost : public Host {
   // What the last paint of that window or control drew (RecordingPainter
   // lines), empty when it was never painted.
   std::vector<std::string> paint_record(Handle window, int control = 0) const;
+  void pump() override;
   ScreenSize screen_size() const override;
   Handle main_window() override;
   void note(std::string_view line) override;

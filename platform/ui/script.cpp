@@ -118,6 +118,7 @@ bool key_press(ScriptLine& s, std::string_view rest) {
 bool read_operands(ScriptLine& s, std::string_view rest) {
   switch (s.action) {
     case Action::dialog:
+    case Action::window:
     case Action::click: return single_word(s, rest);
     case Action::set:
     case Action::select: return control_and_text(s, rest);
@@ -138,12 +139,12 @@ struct ActionWord {
   Action action;
 };
 
-constexpr std::array<ActionWord, 13> kActions = {{
+constexpr std::array<ActionWord, 14> kActions = {{
     {"dialog", Action::dialog}, {"set", Action::set}, {"check", Action::check},
     {"select", Action::select}, {"select#", Action::select_index}, {"dblclick", Action::dblclick},
     {"click", Action::click}, {"message", Action::message}, {"file", Action::file},
     {"colour", Action::colour}, {"color", Action::colour}, {"rect", Action::rect},
-    {"key", Action::key},
+    {"key", Action::key}, {"window", Action::window},
 }};
 
 }  // namespace

@@ -12,13 +12,19 @@
 //   message Yes              answer the next message box: OK Cancel Yes No Retry Abort Ignore
 //   file proj/new.hpj        answer the next file dialog with this path ("file cancel" cancels)
 //   colour 0x00FF00          answer the next colour dialog ("colour cancel" cancels)
-//   rect WndEd 0 0 512 384   move/size the newest top-level window of this class (pixels)
+//   rect WndEd 0 0 512 384   move/size the newest top-level window of this class, or
+//                            the open modeless dialog of this template (pixels)
 //   key 105 shift+tab        press a key in a control (it gets the focus first): tab,
 //                            shift+tab, enter, escape. The procedure sees it first
 //                            (ui::KeyHook, platform/ui/keys.h); a key it leaves does what the
 //                            control does with it: a TAB goes into a multi-line edit
 //                            field, Enter into one that wants returns, else Enter
 //                            presses OK and Escape Cancel
+//   window DLG_KEY_LIST      the actions after it go to this open modeless window,
+//                            until the next window line ("window" with the running
+//                            dialog's name goes back to it); twhost and tests let the
+//                            user act in modeless windows between commands with
+//                            Host::pump, which reads these lines
 //
 // Action words and message answers are read without regard to case. Control
 // ids are numbers, or names the dialog's resource script #defines. A dialog
@@ -39,7 +45,7 @@
 
 namespace ui::detail {
 
-enum class Action { dialog, set, check, select, select_index, dblclick, click, message, file, colour, rect, key };
+enum class Action { dialog, set, check, select, select_index, dblclick, click, message, file, colour, rect, key, window };
 
 struct ScriptLine {
   Action action = Action::click;

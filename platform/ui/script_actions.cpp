@@ -33,11 +33,13 @@ class ActionRunner {
     if (line_.action == Action::click && (*id == kIdOk || *id == kIdCancel) && !dialog_.has_control(*id))
       return dialog_.run_command(*id, Notify::clicked);  // Enter and Escape need no button
     ControlState* c = dialog_.control_state(*id);
-    if (!c) {
-      // A control of a child window (a page of a main window's panel).
-      if (HeadlessDialog* child = core_.child_with_control(dialog_.handle(), *id))
+    if (!c || !c->visible) {
+      // A control of a child window (a page of a main window's panel), which
+      // may stand where a hidden control of the dialog has the same id.
+      if (HeadlessDialog* child = core_.child_with_control(dialog_.handle(), *id);
+          child && (!c || child->visible(*id)))
         return ActionRunner(core_, *child, line_).run();
-      return ignore("no control " + std::to_string(*id));
+      if (!c) return ignore("no control " + std::to_string(*id));
     }
     if (!c->visible) return ignore("control " + std::to_string(*id) + " is hidden");
     if (!c->enabled) return ignore("control " + std::to_string(*id) + " is disabled");
@@ -148,7 +150,9 @@ class ActionRunner {
 }  // namespace
 
 void apply_action(HeadlessCore& core, HeadlessDialog& dialog, const ScriptLine& line) {
-  ActionRunner(core, dialog, line).run();
+  if (line.action == Action::window) return core.choose_action_window(&dialog, line);
+  HeadlessDialog* chosen = core.action_window();
+  ActionRunner(core, chosen ? *chosen : dialog, line).run();
 }
 
 }  // namespace ui::detail

@@ -146,6 +146,7 @@ void FinderDialog::show_tab(ui::Dialog& dialog, int tab) {
   for (int id : kPageControls) dialog.show(id, topic_page);
   if (topic_page) show_current_list(dialog);
   show_contents_page(dialog, tab == kContentsTab);
+  show_keyword_page(dialog, tab == kKeywordTab);
   state_.settings.goto_tab = tab;
 }
 
@@ -159,22 +160,14 @@ void FinderDialog::show_contents_page(ui::Dialog& dialog, bool on) {
   if (contents_page_ != 0) return;
   FinderPageHooks hooks;
   hooks.set_caption = [&dialog](std::string_view caption) { dialog.set_caption(caption); };
-  hooks.go_to = [this, &dialog](std::string_view context) { go_to_context(dialog, context); };
+  hooks.go_to = [this, &dialog](std::string_view context) { go_to_contents_topic(dialog, context); };
   contents_page_ = host.create_modeless(core::authoring_module(), "DLG_CNT_C", pages_.contents(std::move(hooks)),
                                         dialog.handle());
 }
 
 // A topic the contents preview chose: its document, when the topic is in one.
-void FinderDialog::go_to_context(ui::Dialog& dialog, std::string_view context) {
-  const TopicTable& table = state_.data.topics;
-  for (int i = 0; i < table.count(); ++i) {
-    if (!listed_topic(table[i]) || !text::iequals(table[i].name(), context)) continue;
-    const int file = state_.topic_files.find_by_number(table[i].file);
-    if (file < 0) break;
-    document_ = document_path(state_, file);
-    context_ = std::string(table[i].name());
-    return dialog.end(1);
-  }
+void FinderDialog::go_to_contents_topic(ui::Dialog& dialog, std::string_view context) {
+  if (go_to_context(dialog, context)) return;
   // A context string no topic file holds: the project's first document, as
   // for a title whose topic is not in the table; the macro looks for it there.
   document_ = state_.topic_files.empty() ? std::string() : document_path(state_, 0);
@@ -239,27 +232,51 @@ void FinderDialog::select_first(ui::Dialog& dialog) {
 }
 
 void FinderDialog::go_to(ui::Dialog& dialog) {
+  if (dialog.selection(kTabs) == kKeywordTab) {
+    const core::AidHooks& hooks = state_.aid_hooks;
+    if (keyword_page_ != 0 && hooks.keyword_page_choice)
+      go_to_context(dialog, hooks.keyword_page_choice(keyword_page_));
+    return;
+  }
   const int list = shown_list();
   const int selected = dialog.selection(list);
   if (selected < 0) return dialog.end(0);
   const std::string line = dialog.item_text(list, selected);
-  if (list != kTitleList) return dialog.end(take_line(line) ? 1 : 0);
-  const std::string_view context = title_entry_context(line);
-  for (size_t i = 0; !context.empty() && i < lines_.id.size(); ++i) {
-    if (text::iequals(state_.data.topics[lines_.id_topics[i]].name(), context))
-      return dialog.end(take_line(lines_.id[i]) ? 1 : 0);
-  }
+  if (list != kTitleList) return dialog.end(take_line(line, list == kDocumentList) ? 1 : 0);
+  if (go_to_context(dialog, title_entry_context(line))) return;
   // A title whose topic is not in the table: the project's first document.
   document_ = state_.topic_files.empty() ? std::string() : document_path(state_, 0);
   context_.clear();
   dialog.end(1);
 }
 
-// "context\tfile" or "file\tcontext" as the shown list has it.
-bool FinderDialog::take_line(std::string_view line) {
+// The topic with this context string, when the table has it: the finder
+// ends with its document.
+bool FinderDialog::go_to_context(ui::Dialog& dialog, std::string_view context) {
+  for (size_t i = 0; !context.empty() && i < lines_.id.size(); ++i) {
+    if (text::iequals(state_.data.topics[lines_.id_topics[i]].name(), context)) {
+      dialog.end(take_line(lines_.id[i], false) ? 1 : 0);
+      return true;
+    }
+  }
+  return false;
+}
+
+// The keyword-search tab's page, made when the tab is first shown.
+void FinderDialog::show_keyword_page(ui::Dialog& dialog, bool shown) {
+  const core::AidHooks& hooks = state_.aid_hooks;
+  if (shown && keyword_page_ == 0 && hooks.open_keyword_page) {
+    keyword_page_ = hooks.open_keyword_page(dialog.handle(), [this, &dialog](const std::string& context) {
+      if (!go_to_context(dialog, context)) dialog.end(0);
+    });
+  }
+  if (keyword_page_ != 0 && hooks.show_keyword_page) hooks.show_keyword_page(keyword_page_, shown);
+}
+
+// "context\tfile" or "file\tcontext" (by_document) as a list has it.
+bool FinderDialog::take_line(std::string_view line, bool by_document) {
   size_t tab = line.find('\t');
   if (tab == std::string_view::npos) return false;
-  const bool by_document = shown_list() == kDocumentList;
   std::string_view context = by_document ? line.substr(tab + 1) : line.substr(0, tab);
   std::string_view file = by_document ? line.substr(0, tab) : line.substr(tab + 1);
   int index = state_.topic_files.find_by_file_name(std::string(file) + ".rtf");

@@ -24,6 +24,7 @@ namespace project {
 inline constexpr std::string_view kFinderTabs = "Topic;Keyword Search;Contents File";
 inline constexpr int kTopicTab = 0;
 inline constexpr int kContentsTab = 2;
+inline constexpr int kKeywordTab = 1;
 inline constexpr int kFinderTabCount = 3;
 // Characters of the stored context string an ID-list line shows.
 inline constexpr size_t kFinderContextMax = 69;
@@ -84,9 +85,11 @@ class FinderDialog : public ui::DialogProc {
   void select_first(ui::Dialog& dialog);
   void keep_topic_selected(ui::Dialog& dialog, int from_list);
   void go_to(ui::Dialog& dialog);
-  bool take_line(std::string_view line);
   void show_contents_page(ui::Dialog& dialog, bool on);
-  void go_to_context(ui::Dialog& dialog, std::string_view context);
+  void go_to_contents_topic(ui::Dialog& dialog, std::string_view context);
+  bool take_line(std::string_view line, bool by_document);
+  bool go_to_context(ui::Dialog& dialog, std::string_view context);
+  void show_keyword_page(ui::Dialog& dialog, bool shown);
 
   ProjectState& state_;
   std::string& document_;
@@ -95,6 +98,7 @@ class FinderDialog : public ui::DialogProc {
   bool titles_loaded_ = false;
   FinderPages pages_;
   ui::Handle contents_page_ = 0;
+  ui::Handle keyword_page_ = 0;
 };
 
 }  // namespace project

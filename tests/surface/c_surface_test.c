@@ -72,6 +72,13 @@ int main(void) {
     failures += check(outline(project, target, title, level) == 0 && strcmp(title, "x") == 0,
                       "get_outline without an outline file delivers nothing");
   }
+  text_fn key_result = (text_fn)dlsym(lib, "GetKeySearchResult");
+  failures += check(key_result != NULL, "GetKeySearchResult is exported");
+  if (key_result) {
+    char context[256] = "stale";
+    failures += check(key_result(context) == 0 && context[0] == '\0',
+                      "GetKeySearchResult before any search empties the buffer");
+  }
   failures += check(dlsym(lib, "_ZN4core11FixBookmarkESt17basic_string_viewIcSt11char_traitsIcEE") == NULL,
                     "internal C++ names stay hidden");
   dlclose(lib);

@@ -35,7 +35,7 @@ expect_out() {
   passed=$((passed + 1))
 }
 
-flows="start, sample, build, report, jump, popup, macros, buttons, windows, keywords, distribute, find, contents, outline, convert, publish, call, help"
+flows="start, sample, build, report, jump, popup, macros, buttons, windows, keywords, distribute, find, contents, outline, keyword, convert, publish, call, help"
 
 # Help and version: stdout, status 0, nothing installed.
 expect_out 0 '^usage: twhost \[OPTION\.\.\.\] FLOW' -- --help
@@ -184,6 +184,14 @@ printf '[OUTLINE]\r\n1 main.doc=\r\n2 Sample Help\r\n3 Welcome to the Sample Hel
 cmp -s expected.out book/sample.out || fail "outline --from-contents wrote another book/sample.out"
 expect_out 0 '^outline book/sample\.out:$' -- outline book/sample.hpj
 expect 2 "twhost outline: unknown choice '--fast' (--from-contents or --edit)" -- outline book/sample.hpj --fast
+# A mid-topic keyword through InsertKey: the footnote lands in the file and the
+# rebuilt index reads it back.
+expect_out 0 '^keywords: welcome;first steps$' -- keyword proj/sample.hpj proj/intro.rtf K 'welcome;first steps' 'This sample help project'
+grep -qF '{\cs16\super K}{\footnote \pard\plain \s15\fs20 {\cs16\super K} welcome;first steps}' proj/intro.rtf ||
+  fail "keyword did not write the footnote"
+expect_out 0 '^  IDH_welcome  .*: welcome;introduction;overview;welcome;first steps;$' -- keywords proj/sample.hpj
+expect 1 'twhost keyword: "no such words" is not in proj/intro.rtf' -- keyword proj/sample.hpj proj/intro.rtf A x 'no such words'
+expect 2 "twhost keyword: the kind is K or A, not 'Q'" -- keyword proj/sample.hpj proj/intro.rtf Q x
 
 echo "$passed passed, $failures failed"
 [ "$failures" -eq 0 ]

@@ -28,9 +28,9 @@ void TopicDialog::on_init(ui::Dialog& dialog) {
   window_ = texts_.window;
   fill_topic_lists(dialog);
   fill_keyword_lists(dialog);
-  // The global keyword list and the alias editor are commands of their own
-  // that this dialog does not reach yet.
-  dialog.enable(kGlobalKeywords, false);
+  // The alias editor is a command of its own that this dialog does not reach
+  // yet; the keyword list comes from the writing aids when they are there.
+  dialog.enable(kGlobalKeywords, static_cast<bool>(state_.aid_hooks.open_keyword_list));
   dialog.enable(kAlias, false);
   dialog.set_focus(kTitle);
 }
@@ -67,6 +67,7 @@ void TopicDialog::on_command(ui::Dialog& dialog, int id, ui::Notify notify) {
     case kMoveUp: return move_keyword(dialog, -1);
     case kMoveDown: return move_keyword(dialog, 1);
     case kMore: return more_options(dialog);
+    case kGlobalKeywords: return open_keyword_list(dialog);
     default: ui::DialogProc::on_command(dialog, id, notify);
   }
 }

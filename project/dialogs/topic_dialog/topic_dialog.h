@@ -65,6 +65,7 @@ class TopicDialog : public ui::DialogProc {
   void remove_keyword(ui::Dialog& dialog);
   void change_level(ui::Dialog& dialog, bool to_main);
   void move_keyword(ui::Dialog& dialog, int step);
+  void open_keyword_list(ui::Dialog& dialog);
   std::string k_keywords(const ui::Dialog& dialog) const;
   std::string a_keywords(const ui::Dialog& dialog) const;
   // topic_dialog_accept.cpp

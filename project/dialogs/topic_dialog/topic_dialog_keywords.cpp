@@ -71,6 +71,23 @@ void TopicDialog::show_keyword_tab(ui::Dialog& dialog, int tab) {
   for (int id : {kAddSub, kPromote, kDemote}) dialog.enable(id, tab == kKTab);
 }
 
+// The keyword list adds to the keyword list of the tab shown; switching its
+// kind switches the tab.
+void TopicDialog::open_keyword_list(ui::Dialog& dialog) {
+  if (!state_.aid_hooks.open_keyword_list) return;
+  core::KeywordListRequest request;
+  request.owner = dialog.handle();
+  request.target_window = dialog.handle();
+  request.target_control = keyword_list(dialog);
+  request.a_kind = request.target_control == kAList;
+  request.enable_after_add = kRemove;
+  request.kind_changed = [this, &dialog](bool a_kind) {
+    show_keyword_tab(dialog, a_kind ? kATab : kKTab);
+    return a_kind ? kAList : kKList;
+  };
+  state_.aid_hooks.open_keyword_list(request);
+}
+
 int TopicDialog::keyword_list(const ui::Dialog& dialog) const {
   return dialog.selection(kKeywordTabs) == kATab ? kAList : kKList;
 }
