@@ -44,6 +44,10 @@ struct PublishState {
   std::string page_charset;
   // The framer's head code, header and footer, read on first use.
   std::optional<FrameFiles> frame_files;
+  // The HTML Help compiler the finishing step started (0: none) and the
+  // file it builds; the library does not wait for it.
+  int compiler_process = 0;
+  std::string compiled_file;
   PublishCounts counts;
 };
 

@@ -30,6 +30,9 @@ std::string publish_summary(const ConversionRun& run) {
       "start=%s\npages=%d\nlinks=%d\nunresolved=%d\nindex=%d\nfailed_files=%d\nfailed_pages=%d\n",
       start.c_str(), c.pages, c.links, c.unresolved_jumps, c.index_entries, c.failed_files,
       c.failed_pages);
+  if (run.publish.compiler_process > 0)
+    out += text::format("compiler=%d\nchm=%s\n", run.publish.compiler_process,
+                        run.publish.compiled_file.c_str());
   // Each unknown target by name while they fit; the rest as a count.
   std::size_t listed = 0;
   for (const std::string& name : c.unresolved_names) {
