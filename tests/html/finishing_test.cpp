@@ -25,6 +25,7 @@ class Finishing : public PublishFixture {
       opened.push_back(url);
       return platform::kExecSuccess;
     });
+    tw_test::write_file(file("help/guide.hpj"), "[OPTIONS]\r\n");
     run.settings.library.locations.main_dir = "c:\\trvwck";
     run.settings.authoring.project = "c:\\help\\guide.hpj";
     page("intro.htm", "Intro", "a");
