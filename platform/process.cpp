@@ -17,6 +17,7 @@
 
 #include "platform/browser_launch.h"
 #include "platform/internal.h"
+#include "platform/outside_program.h"
 #include "platform/paths.h"
 #include "platform/profile.h"
 #include "platform/text.h"
@@ -103,24 +104,6 @@ std::vector<std::string> host_path_folders() {
   }
   for (auto& dir : text::split(path ? path : "", ':')) folders.push_back(dir.empty() ? "." : dir);
   return folders;
-}
-
-std::string real_folder(const std::string& host) {
-  char* real = ::realpath(host.c_str(), nullptr);
-  if (real == nullptr) return host;
-  std::string out(real);
-  std::free(real);
-  return out;
-}
-
-// True for a program of the installation's own folders (add_program_folder).
-bool is_own_program(const std::string& host) {
-  std::string folder = real_folder(std::string(directory_of(host)));
-  std::lock_guard lock(program_folders().mutex);
-  for (const auto& own : program_folders().folders) {
-    if (real_folder(own) == folder) return true;
-  }
-  return false;
 }
 
 struct Program {
@@ -211,7 +194,7 @@ int spawn(const std::string& program, const std::vector<std::string>& args,
   return rc == 0 ? static_cast<int>(pid) : -rc;
 }
 
-StartResult start(std::string_view command_line, std::string_view working_directory) {
+StartResult start(std::string_view command_line, std::string_view working_directory, bool host_paths) {
   reap_ended_children();
   StartResult result;
   auto args = split_command_line(command_line);
@@ -231,9 +214,8 @@ StartResult start(std::string_view command_line, std::string_view working_direct
     return result;
   }
   // Outside programs know only host paths: every argument in the drive form
-  // names a file and is handed over as its host path. The installation's own
-  // programs read the system's paths and write them into their logs as given.
-  if (!is_own_program(program.host)) {
+  // names a file and is handed over as its host path.
+  if (host_paths) {
     for (size_t i = 1; i < args.size(); ++i) {
       if (has_drive(args[i])) args[i] = to_host_path(args[i]);
     }
@@ -350,7 +332,15 @@ StartResult start_program(std::string_view command_line, int show,
     launched.code = start_browser_launcher(command_line, show);
     return launched;
   }
-  StartResult result = start(command_line, working_directory);
+  StartResult result = start(command_line, working_directory, false);
+  internal::note(text::format("exec \"%.*s\" show=%d -> %d", static_cast<int>(command_line.size()),
+                              command_line.data(), show, result.code));
+  return result;
+}
+
+StartResult start_outside_program(std::string_view command_line, int show,
+                                  std::string_view working_directory) {
+  StartResult result = start(command_line, working_directory, true);
   internal::note(text::format("exec \"%.*s\" show=%d -> %d", static_cast<int>(command_line.size()),
                               command_line.data(), show, result.code));
   return result;

@@ -32,9 +32,6 @@ struct StartResult {
 
 // Starts the program of a command line. The program is looked up as a system
 // path (case-insensitive, ".exe" names included), then on the host PATH.
-// Arguments in the drive form (c:\...) reach the program as host paths,
-// except for the installation's own programs (add_program_folder), which
-// read the system's paths themselves.
 // working_directory empty means the current directory (kExecPathNotFound when
 // it does not exist). kExecBadFormat: found but not executable. The child's
 // standard input is /dev/null. Noted in the UI host's

@@ -121,7 +121,11 @@ bool write_html_help_project(ConversionRun& run) {
   std::optional<std::string> kept = platform::read_file(hhp);
   if (!kept) return false;
 
+  // The blank lines before the removed sections go with them, so that a
+  // rebuild does not add two more each time.
   std::string out = without_sections(*kept, {"FILES", "ALIAS", "MAP"});
+  while (!out.empty() && (out.back() == '\r' || out.back() == '\n')) out.pop_back();
+  if (!out.empty()) out += kCrLf;
   out += "\r\n\r\n[FILES]\r\n";
   for (std::size_t i = 0; i < run.page_list.size(); ++i)
     out += std::string(platform::file_name_of(run.page_list.at(i).path)) + std::string(kCrLf);

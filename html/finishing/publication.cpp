@@ -9,6 +9,7 @@
 #include "platform/browser_launch.h"
 #include "platform/files.h"
 #include "platform/paths.h"
+#include "platform/outside_program.h"
 #include "platform/process.h"
 #include "platform/profile.h"
 #include "platform/text.h"
@@ -21,11 +22,14 @@ constexpr std::string_view kFileUrl = " >file:///";
 constexpr std::string_view kBrowserSection = "Browser";
 
 // The help project's option file, where the authoring library's Run HTML
-// command finds what to run.
+// command finds what to run. That library makes the file when it opens the
+// project; a project it never opened gets none from a conversion.
 void store_run_html(const ConversionRun& run, std::string_view command) {
   const std::string& hpj = run.settings.authoring.project;
   if (hpj.empty()) return;
-  platform::write_profile_string("Settings", "runhtml", command, platform::replace_extension(hpj, ".opt"));
+  std::string options = platform::replace_extension(hpj, ".opt");
+  if (!platform::file_exists(options)) return;
+  platform::write_profile_string("Settings", "runhtml", command, options);
 }
 
 std::string installation_program(const ConversionRun& run, std::string_view name) {
@@ -119,7 +123,7 @@ int compile_html_help(ConversionRun& run) {
   std::string command = platform::quote_argument(where.compiler) + " " + platform::quote_argument(hhp);
   // The compiler writes beside the project: it runs in the project's folder.
   platform::StartResult started =
-      platform::start_program(command, platform::kShowNormal, platform::directory_of(hhp));
+      platform::start_outside_program(command, platform::kShowNormal, platform::directory_of(hhp));
   run.publish.compiler_process = started.process_id;
   run.publish.compiled_file = compiled_file_path(run);
   store_run_html(run, run.publish.compiled_file);

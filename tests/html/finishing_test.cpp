@@ -26,6 +26,7 @@ class Finishing : public PublishFixture {
       return platform::kExecSuccess;
     });
     tw_test::write_file(file("help/guide.hpj"), "[OPTIONS]\r\n");
+    tw_test::write_file(file("help/guide.opt"), "[Settings]\r\n");
     run.settings.library.locations.main_dir = "c:\\trvwck";
     run.settings.authoring.project = "c:\\help\\guide.hpj";
     page("intro.htm", "Intro", "a");

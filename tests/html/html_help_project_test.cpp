@@ -48,9 +48,10 @@ TEST_F(HtmlHelpProject, RebuildKeepsTheAuthorsOptionsAndReplacesEveryPageList) {
   EXPECT_TRUE(text.ends_with("\r\n\r\n[FILES]\r\nnew.htm\r\n")) << text;
   EXPECT_EQ(compiled_file_path(run), "c:\\out\\x\\my.chm");
 
-  // A second build leaves exactly one page list.
+  // A second build leaves exactly one page list, and the file as it was.
   ASSERT_TRUE(write_html_help_project(run));
   std::string again = hhp();
+  EXPECT_EQ(again, text);
   EXPECT_EQ(again.find("[FILES]"), again.rfind("[FILES]"));
   EXPECT_EQ(again.find("[MERGE FILES]"), again.rfind("[MERGE FILES]"));
 }

@@ -6,6 +6,7 @@
 #include <sys/stat.h>
 
 #include "platform/paths.h"
+#include "platform/outside_program.h"
 #include "platform/process.h"
 #include "support/test_support.h"
 
@@ -45,21 +46,18 @@ TEST_F(BrowserLaunch, DriveArgumentsReachProgramsAsHostPaths) {
   tw_test::write_file(file("tools/args.sh"), "#!/bin/sh\nprintf '%s|' \"$@\" > \"$0.out\"\n");
   ::chmod(file("tools/args.sh").c_str(), 0755);
   tw_test::write_file(file("Proj/Guide.hhp"), "[Options]\r\n");
-  auto r = platform::start_program("c:\\tools\\args.sh c:\\proj\\guide.hhp /x \"c:\\new dir\\out.chm\"",
-                                   platform::kShowNormal);
+  auto r = platform::start_outside_program("c:\\tools\\args.sh c:\\proj\\guide.hhp /x \"c:\\new dir\\out.chm\"",
+                                           platform::kShowNormal);
   ASSERT_EQ(r.code, platform::kExecSuccess);
   EXPECT_EQ(platform::wait_for_process(r.process_id), 0);
   EXPECT_EQ(tw_test::read_file(file("tools/args.sh.out")),
             file("Proj/Guide.hhp") + "|/x|" + file("new dir/out.chm") + "|");
 
-  // The installation's own programs read drive paths themselves.
-  tw_test::write_file(file("own/helper.sh"), "#!/bin/sh\nprintf '%s|' \"$@\" > \"$0.out\"\n");
-  ::chmod(file("own/helper.sh").c_str(), 0755);
-  platform::add_program_folder(file("own"));
-  r = platform::start_program("helper.sh c:\\proj\\guide.hhp", platform::kShowNormal);
+  // Programs of the installation read drive paths themselves.
+  r = platform::start_program("c:\\tools\\args.sh c:\\proj\\guide.hhp", platform::kShowNormal);
   ASSERT_EQ(r.code, platform::kExecSuccess);
   EXPECT_EQ(platform::wait_for_process(r.process_id), 0);
-  EXPECT_EQ(tw_test::read_file(file("own/helper.sh.out")), "c:\\proj\\guide.hhp|");
+  EXPECT_EQ(tw_test::read_file(file("tools/args.sh.out")), "c:\\proj\\guide.hhp|");
 }
 
 }  // namespace
