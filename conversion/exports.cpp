@@ -14,6 +14,8 @@
 #include "html/driver/process_files.h"
 #include "html/driver/publish_summary.h"
 #include "html/analysis/rtf_analysis.h"
+#include "html/finishing/batch_control.h"
+#include "html/finishing/location_checks.h"
 #include "tarvenwick/twzhtml.h"
 #include "tarvenwick/version.h"
 
@@ -85,6 +87,20 @@ TWZHTML_API int32_t FixBookmark(char* text) {
   copy_out(html::fix_bookmark(text), text, std::max<std::size_t>(length, kBookmarkRoom - 1) + 1);
   return 1;
 }
+
+// --- Finishing a conversion: checks, HTML Help compile, browser, batch ---
+
+TWZHTML_API int32_t check_cnt_exists(void) { return html::check_cnt_exists(run()); }
+
+TWZHTML_API int32_t check_compiler_exists(void) { return html::check_compiler_exists(run()); }
+
+TWZHTML_API int32_t RunBrowser(int32_t) { return html::run_browser(run()); }
+
+TWZHTML_API int32_t SetBrowser(int32_t window) { return html::set_browser(run(), window); }
+
+TWZHTML_API int32_t BatchControl(int32_t, int32_t start) { return html::batch_control(run(), start != 0); }
+
+// --- end of finishing ---
 
 TWZHTML_API int32_t TWGetVersion(char* text) {
   if (text == nullptr) return 0;

@@ -9,7 +9,10 @@
 #include "host/publish_report.h"
 #include "platform/files.h"
 #include "platform/paths.h"
+#include "platform/process.h"
 #include "platform/profile.h"
+#include "platform/profile_pins.h"
+#include "formats/profile_key_names.h"
 #include "platform/terminal.h"
 #include "platform/text.h"
 
@@ -30,6 +33,8 @@ void read_summary(const std::string& summary, PublishResult& result) {
     else if (key == "unknown") result.unknown_jumps.push_back(value);
     else if (key == "unknown_more") result.unknown_not_listed = static_cast<int>(text::parse_int(value));
     else if (key == "failed_files") result.failed_files = static_cast<int>(text::parse_int(value));
+    else if (key == "compiler") result.compiler_process = static_cast<int>(text::parse_int(value));
+    else if (key == "chm") result.compiled_file = platform::to_host_path(value);
     else if (key == "failed_pages") result.failed_pages = static_cast<int>(text::parse_int(value));
     else if (key == "pictures") result.pictures = static_cast<int>(text::parse_int(value));
     else if (key == "missing_pictures") result.missing_pictures = static_cast<int>(text::parse_int(value));
@@ -49,6 +54,30 @@ void find_html_help_files(const std::string& hpj, const std::string& out_dir, Pu
     std::string file = platform::replace_extension(lfc, ext);
     if (platform::file_exists(file)) result.html_help_files.emplace_back(platform::file_name_of(file));
   }
+}
+
+// twhost compiles HTML Help with chmcmd unless the settings name a compiler
+// that exists, shows no first-compile notice and never opens a browser: it
+// reports the start page instead.
+void prepare_finishing() {
+  using profile_keys::kConversionFile;
+  std::string compiler = platform::get_profile_string("Locations", "compiler", "", 260, kConversionFile);
+  if (compiler.empty() || !platform::file_exists(compiler)) {
+    std::string chmcmd = platform::find_program_path("chmcmd");
+    if (!chmcmd.empty())
+      platform::write_pinned_profile_string("Locations", "compiler", platform::to_system_path(chmcmd),
+                                            kConversionFile);
+  }
+  platform::write_pinned_profile_string("Locations", "comp msg", "1", kConversionFile);
+  platform::write_pinned_profile_string("Browser", "run", "0", kConversionFile);
+}
+
+// The library does not wait for the HTML Help compiler; the report does.
+void wait_for_compile(Progress& progress, PublishResult& result) {
+  if (result.compiler_process <= 0) return;
+  progress.stage("compiling " + std::string(platform::file_name_of(result.compiled_file)));
+  result.compiler_status = platform::wait_for_process(result.compiler_process);
+  result.chm_built = result.compiler_status == 0 && platform::file_exists(result.compiled_file);
 }
 
 std::int64_t now_seconds() {
@@ -81,6 +110,7 @@ bool publish_project(const Libraries& libs, const std::string& hpj, const std::s
     error = "the conversion library lacks ProcessFiles or PublishSummary";
     return false;
   }
+  prepare_finishing();
   progress.stage("processing " + counted(result.converted.html_files.size(), "HTML file") + " into pages",
                  0, "%");
   int processed = 0;
@@ -95,6 +125,7 @@ bool publish_project(const Libraries& libs, const std::string& hpj, const std::s
   char text[kTextBufferSize] = "";
   summary(text);
   read_summary(text, result);
+  wait_for_compile(progress, result);
   progress.stage("checking the links of " + counted(result.pages, "topic page"));
   LinkReport links = check_links(platform::to_host_path(out_dir));
   result.checked_links = links.links;
@@ -119,8 +150,8 @@ int run_publish(const Libraries& libs, const std::vector<std::string>& args) {
     return kExitFailure;
   }
   print_publish_report(result, request);
-  if (result.html_help) return kExitFailure;  // no .chm yet
   bool complete = result.failed_files == 0 && result.failed_pages == 0;
+  if (result.html_help) return complete && result.chm_built ? kExitSuccess : kExitFailure;
   return complete && result.broken_links.empty() ? kExitSuccess : kExitFailure;
 }
 

@@ -23,6 +23,10 @@ struct PublishResult {
   std::vector<std::string> broken_links;
   bool html_help = false;             // the template makes HTML Help, not a site
   std::vector<std::string> html_help_files;  // its .hhp, .hhc and .hhk that exist (names)
+  int compiler_process = 0;           // the HTML Help compile the library started
+  std::string compiled_file;          // host path of the .chm it builds
+  int compiler_status = -1;           // its exit status once it ended
+  bool chm_built = false;             // it ended well and the .chm is there
   std::vector<std::string> written;   // file names the run wrote in the output folder
   ConvertResult converted;
 };

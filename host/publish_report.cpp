@@ -33,15 +33,20 @@ void print_counts(const PublishResult& r) {
   }
 }
 
-// An HTML Help publication is a project for the HTML Help compiler; until
-// that compile exists the run says so instead of offering a start page.
+// An HTML Help publication is a project for the HTML Help compiler: the
+// report names the compiled file instead of a start page.
 void print_html_help(const PublishResult& r, const std::string& out_dir) {
   std::string files;
   for (const auto& name : r.html_help_files) files += (files.empty() ? "" : ", ") + name;
   std::printf("\nHTML Help: the topic pages and %s in %s\n",
               files.empty() ? "no HTML Help files" : files.c_str(), out_dir.c_str());
-  std::printf("no .chm was built: compiling HTML Help is not available yet, and the pages\n"
-              "are meant for the HTML Help viewer, not for a web browser\n");
+  if (r.chm_built) {
+    std::printf("compiled: %s\n", shown_path(platform::to_system_path(r.compiled_file)).c_str());
+  } else if (r.compiler_process <= 0) {
+    std::printf("no .chm was built: the HTML Help compiler could not be started\n");
+  } else {
+    std::printf("no .chm was built: the HTML Help compiler ended with status %d\n", r.compiler_status);
+  }
 }
 
 }  // namespace

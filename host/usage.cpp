@@ -96,7 +96,7 @@ constexpr FlowUsage kFlows[] = {
      "\n"
      "  --out DIR             the output folder (created when missing)\n"
      "  --template NAME.lfc   standard.lfc (default), widemarg.lfc, frames.lfc or\n"
-     "                        htmlhelp.lfc (an HTML Help project; no .chm is built yet)\n"
+     "                        htmlhelp.lfc (an HTML Help project, compiled into a .chm)\n"
      "  --keep-intermediates  keep the marker files (.~tw) beside the topic files\n",
      -1, -1},
     {"call", "EXPORT [ARG...]", "call any export of the two libraries by name",

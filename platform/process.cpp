@@ -15,7 +15,9 @@
 #include <map>
 #include <mutex>
 
+#include "platform/browser_launch.h"
 #include "platform/internal.h"
+#include "platform/outside_program.h"
 #include "platform/paths.h"
 #include "platform/profile.h"
 #include "platform/text.h"
@@ -192,7 +194,7 @@ int spawn(const std::string& program, const std::vector<std::string>& args,
   return rc == 0 ? static_cast<int>(pid) : -rc;
 }
 
-StartResult start(std::string_view command_line, std::string_view working_directory) {
+StartResult start(std::string_view command_line, std::string_view working_directory, bool host_paths) {
   reap_ended_children();
   StartResult result;
   auto args = split_command_line(command_line);
@@ -210,6 +212,13 @@ StartResult start(std::string_view command_line, std::string_view working_direct
   if (program.code != kExecSuccess) {
     result.code = program.code;
     return result;
+  }
+  // Outside programs know only host paths: every argument in the drive form
+  // names a file and is handed over as its host path.
+  if (host_paths) {
+    for (size_t i = 1; i < args.size(); ++i) {
+      if (has_drive(args[i])) args[i] = to_host_path(args[i]);
+    }
   }
   int pid = spawn(program.host, args, folder);
   if (pid < 0) {
@@ -318,7 +327,20 @@ std::string quote_argument(std::string_view argument) {
 
 StartResult start_program(std::string_view command_line, int show,
                           std::string_view working_directory) {
-  StartResult result = start(command_line, working_directory);
+  if (is_browser_launcher(command_line)) {
+    StartResult launched;
+    launched.code = start_browser_launcher(command_line, show);
+    return launched;
+  }
+  StartResult result = start(command_line, working_directory, false);
+  internal::note(text::format("exec \"%.*s\" show=%d -> %d", static_cast<int>(command_line.size()),
+                              command_line.data(), show, result.code));
+  return result;
+}
+
+StartResult start_outside_program(std::string_view command_line, int show,
+                                  std::string_view working_directory) {
+  StartResult result = start(command_line, working_directory, true);
   internal::note(text::format("exec \"%.*s\" show=%d -> %d", static_cast<int>(command_line.size()),
                               command_line.data(), show, result.code));
   return result;

@@ -11,6 +11,7 @@
 #include "html/pages/phrases.h"
 #include "html/analysis/project_hpj.h"
 #include "html/driver/publish_state.h"
+#include "html/finishing/batch_control.h"
 #include "html/analysis/rtf_file_list.h"
 #include "html/splitter/translations.h"
 #include "wizard/conversion_state.h"
@@ -45,6 +46,9 @@ struct ConversionRun {
 
   // Page writing, index, contents and framing (html/publish_state.h).
   PublishState publish;
+
+  // BatchControl's work list, from the start of a batch to its last item.
+  BatchWork batch;
 };
 
 }  // namespace html

@@ -13,6 +13,8 @@
 #include "html/pages/page_writer.h"
 #include "html/pages/post_script.h"
 #include "html/driver/progress_window.h"
+#include "html/finishing/html_help_project.h"
+#include "html/finishing/publication.h"
 #include "html/pages/related_block.h"
 #include "platform/files.h"
 #include "platform/paths.h"
@@ -129,8 +131,7 @@ int process_files(ConversionRun& run) {
   std::string toc_page;
   if (run.publish.toc_from_cnt && write_cnt_toc(run, contents_file_path(run)) == 1 && !html_help)
     toc_page = cnt_toc_path(run);
-  // The HTML Help project file (".hhp") is written here once the HTML Help
-  // project writer is part of the library.
+  if (html_help) write_html_help_project(run);
   if (!toc_page.empty()) {
     frame_page(run, toc_page, wizard::PageKind::toc);
     progress.step();
@@ -142,9 +143,10 @@ int process_files(ConversionRun& run) {
   if (p.settings.usempage != 0) apply_master_pages(run, toc_page);
 
   progress.close();
-  // The HTML Help project's second pass and the finishing step (browser
-  // launch or HTML Help compile) follow here with the HTML Help project
-  // writer.
+  // Written again now that the index and master pages are done, so that the
+  // project names the run's final state.
+  if (html_help) write_html_help_project(run);
+  finish_publication(run, false);
   run.publish.index.clear();
   return 1;
 }

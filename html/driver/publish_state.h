@@ -49,6 +49,10 @@ struct PublishState {
   std::optional<FrameFiles> frame_files;
   // The folders pictures are looked for in, found on first use.
   std::optional<std::vector<std::string>> bitmap_folders;
+  // The HTML Help compiler the finishing step started (0: none) and the
+  // file it builds; the library does not wait for it.
+  int compiler_process = 0;
+  std::string compiled_file;
   PublishCounts counts;
 };
 

@@ -31,6 +31,9 @@ std::string publish_summary(const ConversionRun& run) {
       "pictures=%d\nmissing_pictures=%d\nfailed_pictures=%d\n",
       start.c_str(), c.pages, c.links, c.unresolved_jumps, c.index_entries, c.failed_files,
       c.failed_pages, c.pictures, c.missing_pictures, c.failed_pictures);
+  if (run.publish.compiler_process > 0)
+    out += text::format("compiler=%d\nchm=%s\n", run.publish.compiler_process,
+                        run.publish.compiled_file.c_str());
   // Each unknown target by name while they fit; the rest as a count.
   std::size_t listed = 0;
   for (const std::string& name : c.unresolved_names) {

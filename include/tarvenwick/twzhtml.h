@@ -63,6 +63,30 @@ TWZHTML_API int32_t FixBookmark(char* text);
    "start=PAGE", "pages=N", "links=N", "unresolved=N" and "index=N". */
 TWZHTML_API int32_t PublishSummary(char* text);
 
+/* --- Finishing a conversion: checks, HTML Help compile, browser, batch --- */
+
+/* 1 when the current help project has its contents file (".cnt"); else a
+   message and 0. */
+TWZHTML_API int32_t check_cnt_exists(void);
+
+/* 1 when the HTML Help compiler is where the settings say; else a message,
+   then the compiler location dialog's result. */
+TWZHTML_API int32_t check_compiler_exists(void);
+
+/* Opens the last publication in the chosen browser (or compiles the HTML
+   Help project), whether or not conversions open it themselves (the argument
+   is ignored). 1 when it was started. */
+TWZHTML_API int32_t RunBrowser(int32_t ignored);
+
+/* The compiler location dialog in HTML Help mode, else the browser dialog,
+   over window: 1 on OK, 0 on Cancel. */
+TWZHTML_API int32_t SetBrowser(int32_t window);
+
+/* Batch conversion (the first argument is ignored). start nonzero reads the
+   batch file: 1 when it lists work. start 0 makes the next item's project
+   current and starts its registration: 1, or 0 when the batch is done. */
+TWZHTML_API int32_t BatchControl(int32_t ignored, int32_t start);
+
 /* The library's version: copies "MAJOR.MINOR.PATCH" into text; returns 1. */
 TWZHTML_API int32_t TWGetVersion(char* text);
 

@@ -153,9 +153,11 @@ TEST_F(DriverTest, ProgressWindowOnlyForLongerRuns) {
   project("doreltopics=1\r\n");  // six pages' steps and the index
   ASSERT_EQ(process_files(run), 1);
   std::vector<std::string> t = transcript();
-  ASSERT_FALSE(t.empty());
+  ASSERT_GE(t.size(), 2u);
   EXPECT_EQ(t.front(), "window DLG_HTML_PROGRESS \"Processing...\" opened");
-  EXPECT_EQ(t.back(), "window DLG_HTML_PROGRESS closed");
+  // The window is gone before the publication opens in the browser.
+  EXPECT_EQ(t[t.size() - 2], "window DLG_HTML_PROGRESS closed");
+  EXPECT_EQ(t.back(), "launch \"lfcbrws.exe >file:///c|/pub/twztoc.htm\" -> 33");
 }
 
 TEST_F(DriverTest, MasterPageWithAndWithoutItsSplitTag) {

@@ -10,8 +10,10 @@
 #include <random>
 #include <sstream>
 
+#include "platform/browser_launch.h"
 #include "platform/files.h"
 #include "platform/paths.h"
+#include "platform/process.h"
 
 namespace fs = std::filesystem;
 
@@ -43,6 +45,9 @@ void Fixture::SetUp() {
   platform::set_root_folder(dir_->path());
   // Tests that hold a file locked need not wait long for the conflict.
   platform::set_lock_wait(std::chrono::milliseconds(100));
+  // No test opens a real browser or asks the desktop which one it has.
+  platform::set_url_opener([](const std::string&) { return platform::kExecSuccess; });
+  platform::set_default_browser_query([] { return std::string(); });
   auto host = std::make_unique<ui::HeadlessHost>();
   host_ = host.get();
   ui::set_host(std::move(host));

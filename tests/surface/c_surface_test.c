@@ -95,6 +95,10 @@ int main(void) {
       failures += check(next(0, path) == 0 && strcmp(path, "untouched") == 0,
                         "get_next_rtf before process_rtf has no files");
     }
+    const char* finishing[] = {"check_cnt_exists", "check_compiler_exists", "RunBrowser", "SetBrowser",
+                               "BatchControl"};
+    for (size_t i = 0; i < sizeof finishing / sizeof finishing[0]; ++i)
+      failures += check(dlsym(conv, finishing[i]) != NULL, finishing[i]);
     dlclose(conv);
   }
   printf("%d passed, %d failed\n", failures ? 0 : 1, failures ? 1 : 0);

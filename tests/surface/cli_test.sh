@@ -152,8 +152,17 @@ grep -qE "(^|[ '])[a-zA-Z]:\\\\" <<<"$out" && fail "build printed a drive path: 
 grep -q '^compiler messages (proj/sample\.log):$' <<<"$out" || fail "build did not show proj/sample.log: $out"
 grep -q '^  Project proj/sample\.hpj' <<<"$out" || fail "build did not show proj/sample.hpj: $out"
 
-# HTML Help: says what it made, that no .chm was built, and does not succeed.
-expect_out 1 '^no \.chm was built' -- publish proj/sample.hpj --out hh --template htmlhelp.lfc
+# HTML Help: chmcmd compiles the project into a .chm that holds every page.
+expect_out 0 '^compiled: hh/sample\.chm$' -- publish proj/sample.hpj --out hh --template htmlhelp.lfc
+if command -v chmls >/dev/null; then
+  listing=$(chmls list hh/sample.chm 2>/dev/null)
+  pages=$(awk '/^\[FILES\]/{f=1;next} /^\[/{f=0} f && NF' hh/sample.hhp | tr -d '\r')
+  [ -n "$pages" ] || fail "hh/sample.hhp lists no page"
+  for page in $pages; do
+    grep -q " /$page\$" <<<"$listing" || fail "hh/sample.chm lacks $page"
+  done
+  passed=$((passed + 1))
+fi
 
 # Jumps and pop-ups written into a topic file through InsertJump and InsertDef.
 expect_out 0 '^target: welcome@other\.hlp$' -- jump proj/sample.hpj proj/intro.rtf 'welcome@other.hlp' 'Welcome to the'

@@ -1,0 +1,64 @@
+// "DLG_COMPILER": where the HTML Help compiler is.
+#include "html/driver/conversion_run.h"
+#include "html/driver/messages.h"
+#include "html/finishing/location_checks.h"
+#include "platform/files.h"
+#include "platform/profile.h"
+#include "platform/text.h"
+#include "platform/ui/host.h"
+#include "platform/winhelp.h"
+#include "resources/twzhtml/finishing.h"
+
+namespace html {
+namespace {
+
+class CompilerDialog : public ui::DialogProc {
+ public:
+  explicit CompilerDialog(ConversionRun& run) : run_(run) {}
+
+  void on_init(ui::Dialog& dialog) override {
+    const std::string& stored = run_.settings.library.locations.compiler;
+    dialog.set_text(IDC_COMPILER_PATH_FIELD, platform::file_exists(stored) ? stored : "");
+  }
+
+  void on_command(ui::Dialog& dialog, int id, ui::Notify) override {
+    if (id == ui::kIdOk) {
+      ok(dialog);
+    } else if (id == ui::kIdCancel) {
+      dialog.end(0);
+    } else if (id == IDC_COMPILER_SELECT_BUTTON) {
+      ui::FileDialogRequest request;
+      request.filter = "*.exe";
+      request.initial_file = dialog.text(IDC_COMPILER_PATH_FIELD);
+      if (auto chosen = ui::host().file_dialog(dialog.handle(), request))
+        dialog.set_text(IDC_COMPILER_PATH_FIELD, *chosen);
+    } else if (id == IDC_COMPILER_HELP_BUTTON) {
+      platform::win_help(dialog.handle(), run_.settings.library.locations.help_file, platform::kHelpContext,
+                         kCompilerDialogTopic);
+    }
+  }
+
+ private:
+  void ok(ui::Dialog& dialog) {
+    std::string path(text::trim(dialog.text(IDC_COMPILER_PATH_FIELD)));
+    if (path.empty()) {
+      show_message(resource_string(kStrSelectCompiler));
+      dialog.set_focus(IDC_COMPILER_PATH_FIELD);
+      return;
+    }
+    run_.settings.library.locations.compiler = path;
+    platform::write_profile_string("Locations", "compiler", path, run_.settings.files.library);
+    dialog.end(1);
+  }
+
+  ConversionRun& run_;
+};
+
+}  // namespace
+
+int edit_compiler_location(ConversionRun& run, std::int32_t window) {
+  CompilerDialog dialog(run);
+  return ui::host().run_modal(conversion_module(), "DLG_COMPILER", dialog, window);
+}
+
+}  // namespace html
