@@ -136,7 +136,15 @@ void PageFramer::body_end(std::string_view before) {
 std::string PageFramer::items(std::string_view layout, bool top) {
   std::string out;
   bool after_empty_item = false;
+  std::size_t nav_start = kNoPos;  // where the open "[" block began
   for (char c : layout) {
+    if (c == '[') nav_start = out.size();
+    // A navigation block with nothing in it is left out whole.
+    if (c == ']' && nav_start != kNoPos && out.size() == nav_start + kNavOpen.size()) {
+      out.resize(nav_start);
+      nav_start = kNoPos;
+      continue;
+    }
     if (c == '-') {
       if (!after_empty_item) out += layout_rule(s_.rule0);
       after_empty_item = false;

@@ -103,7 +103,8 @@ TEST_F(TemplateOutputTest, ModernTemplateIsTheDefaultAndKeepsItsPromises) {
   EXPECT_NE(page.find("max-width: 70ch"), std::string::npos);
   EXPECT_NE(page.find("system-ui"), std::string::npos);
   EXPECT_NE(page.find("@media print"), std::string::npos);
-  EXPECT_EQ(page.find("<FONT"), std::string::npos);
+  EXPECT_EQ(page.find("<FONT FACE"), std::string::npos);
+  EXPECT_EQ(page.find("<BASEFONT"), std::string::npos);
   EXPECT_EQ(page.find("<FRAME"), std::string::npos);
   // The contents beside the page link every topic page; navigation is marked.
   const std::size_t nav = page.find("<NAV CLASS=\"tw-contents\">");

@@ -313,7 +313,7 @@ TEST_F(FrameTest, ContentsSidebarAndNavigationBlocks) {
   s().navbuts.top.on = 1;
   s().navbuts.bottom.on = 1;
   s().navbuts.text_buttons = 1;
-  run.settings.project.buttons = {NavButton{"Next", "next.gif", "", 4, {1, 1, 1}}};
+  run.settings.project.buttons = {NavButton{"Contents", "toc.gif", "twztoc.htm", 1, {1, 1, 1}}};
   run.page_list.add("c:\\out\\guidep5.htm", "Tom & Jerry <2>");
   run.publish.names.rebuild(run.page_list);
   page("guidep3.htm", "<P>Body</P>\r\n");
@@ -325,10 +325,14 @@ TEST_F(FrameTest, ContentsSidebarAndNavigationBlocks) {
       "<LI><A HREF=\"guidep4.htm\">Title of guidep4.htm</A>\r\n"
       "<LI><A HREF=\"guidep5.htm\">Tom &amp; Jerry &lt;2&gt;</A>\r\n"
       "</UL>\r\n</NAV>\r\n";
-  EXPECT_NE(body.find("<BODY>\r\n" + sidebar + "<NAV CLASS=\"tw-nav\">\r\n<P>\r\n"), std::string::npos)
-      << body;
-  EXPECT_NE(body.find("<!--LFCBODYEND-->\r\n<NAV CLASS=\"tw-nav\">\r\n<P>\r\n"), std::string::npos) << body;
-  EXPECT_NE(body.find("</P>\r\n</NAV>\r\n\r\n</BODY>"), std::string::npos) << body;
+  const std::string bar = "<NAV CLASS=\"tw-nav\">\r\n<P>\r\n<a href=\"twztoc.htm\">Contents</a>\r\n</P>\r\n</NAV>\r\n";
+  EXPECT_NE(body.find("<BODY>\r\n" + sidebar + bar + "\r\n<P>Body</P>"), std::string::npos) << body;
+  EXPECT_NE(body.find("<!--LFCBODYEND-->\r\n" + bar + "\r\n</BODY>"), std::string::npos) << body;
+
+  // A block whose bar has nothing to show is left out whole.
+  run.settings.project.buttons.clear();
+  page("guidep4.htm", "<P>Body</P>\r\n");
+  EXPECT_EQ(framed("guidep4.htm", PageKind::body).find("tw-nav"), std::string::npos);
 
   // The contents page holds the contents already.
   page("twztoc.htm", "<P>Contents</P>\r\n");

@@ -106,6 +106,30 @@ TEST_F(OptionDialogsTest, NavigationStyleCopiesItsGraphics) {
   EXPECT_TRUE(tw_test::exists(file("pub/rconfets.gif")));
 }
 
+TEST_F(OptionDialogsTest, ButtonListIsEditedInPlaceAndChecked) {
+  // The template's buttons: Home, Contents, Index, Previous, Next.
+  run(nav_buttons_page(),
+      "dialog DLG_NAV\nselect# IDC_NAV_BUTTONS 2\nclick IDC_NAV_BUTTON_ADD\n"
+      "dialog DLG_NAVBUTTON\nselect IDC_BUTTON_TYPE Custom\nclick 1\nmessage OK\n"
+      "set IDC_BUTTON_TEXT Support\nclick 1\nmessage OK\n"
+      "set IDC_BUTTON_GRAPHIC help.gif\nclick 1\nmessage OK\n"
+      "set IDC_BUTTON_URL https://example.org/support\ncheck 245 0\nclick 1\n"
+      "select# IDC_NAV_BUTTONS 0\nclick IDC_NAV_BUTTON_REMOVE\n"
+      "select# IDC_NAV_BUTTONS 3\nclick IDC_NAV_BUTTON_DOWN\n"
+      "select# IDC_NAV_BUTTONS 0\nclick IDC_NAV_BUTTON_EDIT\n"
+      "dialog DLG_NAVBUTTON\nselect IDC_BUTTON_TYPE Next\nclick 1\nclick 1\n");
+  const auto& t = ui().transcript();
+  ASSERT_GE(t.size(), 3u);
+  EXPECT_NE(t[0].find("You must specify alternate text for the button."), std::string::npos);
+  EXPECT_NE(t[1].find("You must specify a graphic file for the button."), std::string::npos);
+  EXPECT_NE(t[2].find("You must specify a target URL for the button."), std::string::npos);
+  std::vector<std::string> order;
+  for (const NavButton& b : saved().buttons) order.push_back(b.alt_text);
+  EXPECT_EQ(order, (std::vector<std::string>{"Contents", "Index", "Support", "Next", "Previous"}));
+  EXPECT_EQ(saved().buttons[0].url, kAutomaticUrl);  // Contents became a Next button
+  EXPECT_EQ(saved().buttons[2], (NavButton{"Support", "help.gif", "https://example.org/support", 6, {0, 1, 1}}));
+}
+
 TEST_F(OptionDialogsTest, CustomGraphicsNeedTheirLocation) {
   run(nav_buttons_page(), "dialog DLG_NAV\ncheck IDC_NAV_CUSTOM 1\nset IDC_NAV_CUSTOM_LOCATION \n"
                           "click 1\nmessage OK\nset IDC_NAV_CUSTOM_LOCATION c:\\art\nclick 1\n");

@@ -146,7 +146,8 @@ bool finish_cross(ConversionState& state, ui::Dialog& dialog) {
   return true;
 }
 
-void browse_autolink(ui::Dialog& dialog, ConversionState&) {
+void browse_autolink(ui::Dialog& dialog, ConversionState&, P&, int id) {
+  if (id != IDC_CROSS_BROWSE) return;
   ui::FileDialogRequest request;
   request.filter = "*.txt";
   request.initial_file = dialog.text(IDC_CROSS_AUTOLINK_FILE);
@@ -227,7 +228,7 @@ const OptionPage& headings_page() {
 
 const OptionPage& cross_references_page() {
   static const OptionPage page{"DLG_CROSS", kCrossBindings, 0, prepare_cross, check_cross,
-                               finish_cross, IDC_CROSS_BROWSE, browse_autolink};
+                               finish_cross, browse_autolink};
   return page;
 }
 

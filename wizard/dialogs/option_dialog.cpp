@@ -36,9 +36,7 @@ class OptionDialog : public ui::DialogProc {
       record_ = std::max(0, dialog.selection(page_.selector));
       return show(dialog);
     }
-    if (page_.extra_button && id == page_.extra_button && page_.extra) {
-      return page_.extra(dialog, state_);
-    }
+    if (page_.command) page_.command(dialog, state_, work_, id);
     for (const Binding& b : page_.bindings) {
       if (b.kind != Bind::colour) continue;
       long& colour = b.colour(work_, record_);

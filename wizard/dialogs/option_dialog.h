@@ -63,9 +63,9 @@ struct OptionPage {
                                     const ui::Dialog& dialog) = nullptr;
   // Runs after OK was taken: derived keys, settings outside the project.
   bool (*finish)(ConversionState& state, ui::Dialog& dialog) = nullptr;
-  // A button of the page with its own action (0: none), and the action.
-  int extra_button = 0;
-  void (*extra)(ui::Dialog& dialog, ConversionState& state) = nullptr;
+  // Commands of the page's own controls (any id the bindings do not take),
+  // with the working copy they may edit.
+  void (*command)(ui::Dialog& dialog, ConversionState& state, ProjectSettings& work, int id) = nullptr;
 };
 
 // Loads the project, runs the page's dialog over owner and saves the project

@@ -10,6 +10,7 @@
 #include "platform/ui/host.h"
 #include "resources/twzhtml/options.h"
 #include "wizard/dialogs/head_code_dialog.h"
+#include "wizard/dialogs/nav_button_dialog.h"
 #include "wizard/dialogs/option_bindings.h"
 #include "wizard/dialogs/wizard_texts.h"
 
@@ -45,7 +46,43 @@ const Binding kNavBindings[] = {
     bind::text(IDC_NAV_RULE_GRAPHIC, TW_OPTION(settings.rule0.graphic), kPathCut),
 };
 
+void show_buttons(ui::Dialog& dialog, const std::vector<NavButton>& buttons, int selected) {
+  dialog.clear_items(IDC_NAV_BUTTONS);
+  for (const NavButton& b : buttons) dialog.add_item(IDC_NAV_BUTTONS, b.alt_text);
+  if (selected >= 0 && selected < static_cast<int>(buttons.size())) {
+    dialog.set_selection(IDC_NAV_BUTTONS, selected);
+  }
+}
+
+// The button list's own commands: add, edit, remove and move buttons.
+void nav_command(ui::Dialog& dialog, ConversionState&, P& work, int id) {
+  std::vector<NavButton>& buttons = work.buttons;
+  const int at = dialog.selection(IDC_NAV_BUTTONS);
+  const bool chosen = at >= 0 && at < static_cast<int>(buttons.size());
+  const bool text_buttons = dialog.check(IDC_NAV_TYPE + 1) != 0;
+  int selected = at;
+  if (id == IDC_NAV_BUTTON_ADD) {
+    NavButton fresh;
+    if (!edit_nav_button(dialog.handle(), fresh, text_buttons)) return;
+    buttons.insert(chosen ? buttons.begin() + at + 1 : buttons.end(), fresh);
+    selected = chosen ? at + 1 : static_cast<int>(buttons.size()) - 1;
+  } else if (id == IDC_NAV_BUTTON_EDIT && chosen) {
+    if (!edit_nav_button(dialog.handle(), buttons[static_cast<std::size_t>(at)], text_buttons)) return;
+  } else if (id == IDC_NAV_BUTTON_REMOVE && chosen) {
+    buttons.erase(buttons.begin() + at);
+    selected = std::min(at, static_cast<int>(buttons.size()) - 1);
+  } else if ((id == IDC_NAV_BUTTON_UP && chosen && at > 0) ||
+             (id == IDC_NAV_BUTTON_DOWN && chosen && at + 1 < static_cast<int>(buttons.size()))) {
+    selected = id == IDC_NAV_BUTTON_UP ? at - 1 : at + 1;
+    std::swap(buttons[static_cast<std::size_t>(at)], buttons[static_cast<std::size_t>(selected)]);
+  } else {
+    return;
+  }
+  show_buttons(dialog, buttons, selected);
+}
+
 void prepare_nav(ui::Dialog& dialog, const ConversionState&, P& work) {
+  show_buttons(dialog, work.buttons, 0);
   for (const std::string& name : style_names(kButtonStyles)) dialog.add_item(IDC_NAV_STYLE, name);
   for (const std::string& name : style_names(kRuleStyles)) dialog.add_item(IDC_NAV_RULE_STYLE, name);
   const bool small = text::iends_with(work.settings.rulefrom, "s.gif");
@@ -230,8 +267,8 @@ bool finish_document(ConversionState& state, ui::Dialog& dialog) {
   return true;
 }
 
-void edit_head_code(ui::Dialog& dialog, ConversionState& state) {
-  if (edit_head_code_file(state, dialog.handle()) == 1) {
+void edit_head_code(ui::Dialog& dialog, ConversionState& state, P&, int id) {
+  if (id == IDC_DOC_EDIT_HEAD_CODE && edit_head_code_file(state, dialog.handle()) == 1) {
     dialog.set_check(IDC_DOC_HEAD_CODE, state.project.settings.headcode);
   }
 }
@@ -239,7 +276,8 @@ void edit_head_code(ui::Dialog& dialog, ConversionState& state) {
 }  // namespace
 
 const OptionPage& nav_buttons_page() {
-  static const OptionPage page{"DLG_NAV", kNavBindings, 0, prepare_nav, check_nav, finish_nav};
+  static const OptionPage page{"DLG_NAV",  kNavBindings, 0, prepare_nav, check_nav, finish_nav,
+                               nav_command};
   return page;
 }
 
@@ -255,7 +293,7 @@ const OptionPage& table_page() {
 
 const OptionPage& document_page() {
   static const OptionPage page{"DLG_DOC", kDocumentBindings, IDC_DOC_KIND, prepare_document,
-                               nullptr, finish_document, IDC_DOC_EDIT_HEAD_CODE, edit_head_code};
+                               nullptr, finish_document, edit_head_code};
   return page;
 }
 
