@@ -6,6 +6,9 @@
 #include <string>
 #include <string_view>
 
+#include "platform/text.h"
+#include "platform/ui/host.h"
+
 #include "html/analysis/bookmark_name.h"
 #include "html/driver/conversion_run.h"
 #include "html/index/finish_index.h"
@@ -18,6 +21,12 @@
 #include "html/finishing/location_checks.h"
 #include "tarvenwick/twzhtml.h"
 #include "tarvenwick/version.h"
+#include "html/driver/messages.h"
+#include "wizard/dialogs/option_dialog.h"
+#include "wizard/dialogs/wizard_entry.h"
+#include "wizard/language_names.h"
+#include "wizard/projects/new_project.h"
+#include "wizard/text_fixes.h"
 
 namespace {
 
@@ -37,6 +46,30 @@ void copy_out(std::string_view text, char* buffer, std::size_t room) {
   std::memcpy(buffer, text.data(), n);
   buffer[n] = '\0';
 }
+
+// The wizard's own state: the flag the start dialog sets and the settings
+// the option dialogs load and save.
+struct WizardSession {
+  bool initialised = false;
+  wizard::ConversionState conversion;
+};
+
+WizardSession& session() {
+  static WizardSession state;
+  return state;
+}
+
+// The owner of the wizard's dialogs: the caller's window, else the host's.
+int32_t owner_of(int32_t window) { return window > 0 ? window : ui::host().main_window(); }
+
+// The caller's text with its blanks trimmed.
+std::string trimmed(const char* text) { return text ? std::string(text::trim(text)) : std::string(); }
+
+int32_t option_page(int32_t window, const wizard::OptionPage& page) {
+  return wizard::run_option_page(session().conversion, page, owner_of(window));
+}
+
+constexpr std::size_t kLanguageNameRoom = 50;
 
 }  // namespace
 
@@ -107,5 +140,114 @@ TWZHTML_API int32_t TWGetVersion(char* text) {
   std::strcpy(text, TARVENWICK_VERSION);
   return 1;
 }
+
+// --- The wizard ----------------------------------------------------------------------
+
+TWZHTML_API int32_t TWIsInit(int32_t) { return session().initialised ? 1 : 0; }
+
+TWZHTML_API int32_t InitTW(int32_t, int32_t) {
+  wizard::PageSettings& settings = session().conversion.project.settings;
+  const wizard::PageSettings fresh;
+  settings.rule0 = fresh.rule0;
+  settings.sig = fresh.sig;
+  settings.sigv = fresh.sigv;
+  settings.headings = fresh.headings;  // the seven heading records h0-h6
+  return 1;
+}
+
+TWZHTML_API int32_t GetInst(int32_t, int32_t) { return html::conversion_module(); }
+
+TWZHTML_API int32_t AboutTW(int32_t window) {
+  ui::DialogProc about;
+  ui::host().run_modal(html::conversion_module(), "21000", about, owner_of(window));
+  return 1;
+}
+
+TWZHTML_API int32_t FixString(char* text) {
+  if (text == nullptr) return 0;
+  const std::size_t length = std::strlen(text);
+  copy_out(wizard::fix_string(text), text, length + 1);
+  return 1;
+}
+
+TWZHTML_API int32_t LFCFixFileName(char* text) {
+  if (text == nullptr) return 0;
+  const std::size_t length = std::strlen(text);
+  copy_out(wizard::fix_file_name(text), text, length + 1);
+  return 1;
+}
+
+TWZHTML_API int32_t GetLang(char* n1, char* n2, char* n3, char* n4, char* n5, char* n6, char* n7,
+                            char* n8) {
+  const int language = wizard::read_library_settings(session().conversion.files.library).settings.language;
+  const auto names = wizard::language_names(language);
+  char* out[] = {n1, n2, n3, n4, n5, n6, n7, n8};
+  for (std::size_t i = 0; i < names.size(); ++i) {
+    if (out[i] != nullptr) copy_out(names[i], out[i], kLanguageNameRoom);
+  }
+  return language >= 0 && language < wizard::kLanguages ? language : 0;
+}
+
+TWZHTML_API int32_t LFCStartUp(int32_t window) {
+  return wizard::start_up(session().conversion.files, owner_of(window), session().initialised);
+}
+
+TWZHTML_API int32_t LFCSelFile(int32_t window, char* buffer, int32_t project) {
+  if (buffer == nullptr) return 0;
+  std::string chosen = trimmed(buffer);
+  if (!wizard::select_file(session().conversion.files, owner_of(window), project != 0, chosen)) return 0;
+  copy_out(chosen, buffer, TWZHTML_PATH_BUFFER);
+  return 1;
+}
+
+TWZHTML_API int32_t TWHTMLCheckNewProj(char* path) {
+  return wizard::check_new_project(session().conversion.files, trimmed(path)) ? 1 : 0;
+}
+
+TWZHTML_API int32_t LFCSetTemplate(int32_t window, char* path) {
+  return wizard::set_template(session().conversion.files, owner_of(window), trimmed(path), true);
+}
+
+TWZHTML_API int32_t LFCSetTemplateNoMsg(int32_t window, char* path) {
+  return wizard::set_template(session().conversion.files, owner_of(window), trimmed(path), false);
+}
+
+TWZHTML_API int32_t LFCShowGallery(int32_t window) {
+  return wizard::show_gallery(session().conversion.files, owner_of(window));
+}
+
+TWZHTML_API int32_t SelectDocs(int32_t window, char* buffer) {
+  if (buffer == nullptr) return 0;
+  std::string chosen = trimmed(buffer);
+  if (!wizard::select_documents(owner_of(window), chosen)) return 0;
+  copy_out(chosen, buffer, TWZHTML_PATH_BUFFER);
+  return 1;
+}
+
+TWZHTML_API int32_t NavButtons(int32_t window) { return option_page(window, wizard::nav_buttons_page()); }
+TWZHTML_API int32_t PgLayout(int32_t window) { return option_page(window, wizard::layout_page()); }
+TWZHTML_API int32_t TableFormat(int32_t window) { return option_page(window, wizard::table_page()); }
+
+// The caller passes -7 to have the project loaded without showing anything.
+TWZHTML_API int32_t PgProperties(int32_t window) {
+  constexpr int32_t kLoadOnly = -7;
+  return wizard::run_option_page(session().conversion, wizard::document_page(), owner_of(window),
+                                 window == kLoadOnly);
+}
+
+TWZHTML_API int32_t FormatHHTOC(int32_t window) { return option_page(window, wizard::html_help_toc_page()); }
+TWZHTML_API int32_t FormatTOC(int32_t window) { return option_page(window, wizard::toc_page()); }
+TWZHTML_API int32_t FormatIndex(int32_t window) { return option_page(window, wizard::index_page()); }
+TWZHTML_API int32_t FormatHHIndex(int32_t window) {
+  return option_page(window, wizard::html_help_index_page());
+}
+TWZHTML_API int32_t FormatHeadings(int32_t window) { return option_page(window, wizard::headings_page()); }
+TWZHTML_API int32_t CrossReferences(int32_t window) {
+  return option_page(window, wizard::cross_references_page());
+}
+TWZHTML_API int32_t Translations(int32_t window) {
+  return wizard::edit_translations(session().conversion, owner_of(window));
+}
+TWZHTML_API int32_t AdvancedOptions(int32_t window) { return option_page(window, wizard::advanced_page()); }
 
 }  // extern "C"

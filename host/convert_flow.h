@@ -14,7 +14,7 @@ namespace host {
 struct ConvertRequest {
   std::string project;
   std::string out_dir;
-  std::string template_name = "standard.lfc";
+  std::string template_name = "modern.lfc";
   bool keep_intermediates = false;
 };
 

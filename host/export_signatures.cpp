@@ -37,14 +37,28 @@ ExportSignature signature(std::string_view library, std::string_view name,
   return {library, name, parameters, {kind_of<A>()...}, &invoke<A...>};
 }
 
+// The one name the two libraries export with different parameters: the
+// headers show the authoring library's GetLang, so the conversion library's
+// (eight buffers) is typed here.
+using ConversionGetLang = std::int32_t (*)(char*, char*, char*, char*, char*, char*, char*, char*);
+
+std::vector<ExportSignature> with_conversion_get_lang(std::vector<ExportSignature> table) {
+  for (ExportSignature& s : table) {
+    if (s.library == "twzhtml" && s.name == "GetLang") {
+      s = signature(s.library, s.name, s.parameters, static_cast<ConversionGetLang>(nullptr));
+    }
+  }
+  return table;
+}
+
 }  // namespace
 
 const std::vector<ExportSignature>& export_signatures() {
 #define TW_EXPORT(library, name, parameters) \
   signature(#library, #name, parameters, static_cast<decltype(&::name)>(nullptr)),
-  static const std::vector<ExportSignature> table{
+  static const std::vector<ExportSignature> table = with_conversion_get_lang({
 #include "host/export_table.inc"
-  };
+  });
 #undef TW_EXPORT
   return table;
 }

@@ -95,8 +95,9 @@ constexpr FlowUsage kFlows[] = {
      "Prints the start page, the counts and what the run wrote.\n"
      "\n"
      "  --out DIR             the output folder (created when missing)\n"
-     "  --template NAME.lfc   standard.lfc (default), widemarg.lfc, frames.lfc or\n"
-     "                        htmlhelp.lfc (an HTML Help project, compiled into a .chm)\n"
+     "  --template NAME.lfc   modern.lfc (default), standard.lfc, widemarg.lfc,\n"
+     "                        frames.lfc or htmlhelp.lfc (an HTML Help project,\n"
+     "                        compiled into a .chm)\n"
      "  --keep-intermediates  keep the marker files (.~tw) beside the topic files\n",
      -1, -1},
     {"call", "EXPORT [ARG...]", "call any export of the two libraries by name",

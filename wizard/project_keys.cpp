@@ -190,6 +190,7 @@ void add_layout_and_look_keys(std::vector<KeyField<S>>& keys) {
       tuple_key<&S::sigv, parse_sigv, format_sigv>("sigv", kNumberTupleCut),
       text_key<S>("se", &S::se, kTextCut),
       number_key<S>("num docs", &S::num_docs),
+      number_key<S>("azused", &S::azused),
   });
 }
 

@@ -306,6 +306,7 @@ struct PageSettings {
   SignatureOptions sigv;
   std::string se;
   int num_docs = 0;  // "num docs"
+  int azused = 0;    // the index's A-Z bar links only letters that have entries
   bool operator==(const PageSettings&) const = default;
 };
 

@@ -41,6 +41,8 @@ struct PublishState {
   // The local TOC of the page the writer hands to the framer; without one
   // the framer reads the page's ".toc" file.
   std::optional<std::string> local_toc;
+  // The main contents beside each page (layout element "C"), made once.
+  std::optional<std::string> contents_sidebar;
   std::string index_page_path;  // the index page FinishIndex wrote ("" when none)
   // The charset the first registered file's pages declare; the index page
   // declares it too.

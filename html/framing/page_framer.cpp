@@ -1,6 +1,7 @@
 #include "html/framing/page_framer.h"
 
 #include "html/framing/button_bar.h"
+#include "html/framing/contents_sidebar.h"
 #include "html/driver/conversion_run.h"
 #include "html/framing/frame_parts.h"
 #include "html/text/markup.h"
@@ -14,6 +15,11 @@ namespace html {
 namespace {
 
 using wizard::PageKind;
+
+// Layout elements "[" and "]" enclose navigation, which style sheets may
+// place or leave out of print.
+constexpr std::string_view kNavOpen = "<NAV CLASS=\"tw-nav\">\r\n";
+constexpr std::string_view kNavClose = "</NAV>\r\n";
 
 // Lines of a written page are read whole up to this length.
 constexpr std::size_t kFrameLineBytes = LineReader::kWindowBytes;
@@ -130,7 +136,15 @@ void PageFramer::body_end(std::string_view before) {
 std::string PageFramer::items(std::string_view layout, bool top) {
   std::string out;
   bool after_empty_item = false;
+  std::size_t nav_start = kNoPos;  // where the open "[" block began
   for (char c : layout) {
+    if (c == '[') nav_start = out.size();
+    // A navigation block with nothing in it is left out whole.
+    if (c == ']' && nav_start != kNoPos && out.size() == nav_start + kNavOpen.size()) {
+      out.resize(nav_start);
+      nav_start = kNoPos;
+      continue;
+    }
     if (c == '-') {
       if (!after_empty_item) out += layout_rule(s_.rule0);
       after_empty_item = false;
@@ -157,6 +171,13 @@ std::string PageFramer::item(char c, bool top) {
     case 'T':
       if (kind_ == PageKind::body && !run_.publish.local_toc_at_heading) return local_toc_;
       return {};
+    case 'C':
+      // The contents page is the contents already.
+      return kind_ == PageKind::toc ? std::string() : contents_sidebar(run_);
+    case '[':
+      return std::string(kNavOpen);
+    case ']':
+      return std::string(kNavClose);
     case 'B': {
       const wizard::ButtonRow& row = top ? s_.navbuts.top : s_.navbuts.bottom;
       if (row.on != 0)

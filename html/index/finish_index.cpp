@@ -15,6 +15,7 @@ namespace {
 bool write_web_index(ConversionRun& run, const std::string& path) {
   const wizard::PageSettings& s = run.settings.project.settings;
   AzIndexOptions options{s.ixt, s.tocset.index_title != 0, s.ixaz != 0, {}, run.publish.page_charset};
+  options.used_letters_only = s.azused != 0;
   if (s.frm.in_frame != 0) options.frame_target = std::string(wizard::kMainFrameTarget);
   return platform::write_file(path, az_index_page(run.publish.index.entries(), options));
 }

@@ -1,5 +1,7 @@
 #include "html/index/index_page.h"
 
+#include <array>
+
 #include "html/text/html_text.h"
 #include "html/text/markup.h"
 #include "platform/text.h"
@@ -65,14 +67,31 @@ class EntryWriter {
   int number_ = 2;
 };
 
-std::string page_head(const AzIndexOptions& options) {
+// Which letter groups (1-26) have entries.
+std::array<bool, kLetters + 1> used_groups(const std::vector<IndexEntry>& sorted) {
+  std::array<bool, kLetters + 1> used{};
+  for (const IndexEntry& e : sorted) {
+    int group = group_of(e);
+    if (group >= 0) used[static_cast<std::size_t>(group)] = true;
+  }
+  return used;
+}
+
+std::string page_head(const AzIndexOptions& options, const std::array<bool, kLetters + 1>& used) {
   std::string out = "<HTML>\r\n<head>\r\n<TITLE>" + options.title + "</TITLE>\r\n";
   if (!options.charset.empty()) out += charset_meta(options.charset) + "\r\n";
   out += "</HEAD>\r\n<BODY>\r\n";
   if (options.show_title) out += "<P><H1>" + options.title + "</H1>\r\n";
   if (options.letter_bar) {
     out += "<B><CENTER>\r\n";
-    for (char c = 'A'; c <= 'Z'; ++c) out += text::format("<A HREF=#%c>%c</A>\r\n", c, c);
+    for (char c = 'A'; c <= 'Z'; ++c) {
+      // A letter without entries has no heading to jump to.
+      if (options.used_letters_only && !used[static_cast<std::size_t>(c - 'A' + 1)]) {
+        out += text::format("<SPAN CLASS=\"tw-empty\">%c</SPAN>\r\n", c);
+      } else {
+        out += text::format("<A HREF=#%c>%c</A>\r\n", c, c);
+      }
+    }
     out += "</CENTER></B>\r\n";
   }
   return out;
@@ -81,10 +100,12 @@ std::string page_head(const AzIndexOptions& options) {
 }  // namespace
 
 std::string az_index_page(const std::vector<IndexEntry>& sorted, const AzIndexOptions& options) {
-  std::string out = page_head(options);
+  const std::array<bool, kLetters + 1> used = used_groups(sorted);
+  std::string out = page_head(options, used);
   out += "<DL>\r\n";
   EntryWriter writer(out, options.frame_target);
   for (int group = 0; group <= kLetters; ++group) {
+    if (group > 0 && options.used_letters_only && !used[static_cast<std::size_t>(group)]) continue;
     if (group > 0) {
       char letter = static_cast<char>('A' + group - 1);
       out += text::format("<DT><H2><A NAME=%c>- %c -</A></H2>\r\n", letter, letter);

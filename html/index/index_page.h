@@ -15,6 +15,7 @@ struct AzIndexOptions {
   bool letter_bar = true;    // "ixaz": the A-Z quick-jump bar
   std::string frame_target;  // " TARGET=..." with frames, else empty
   std::string charset;       // the charset the page declares ("windows-1251"), none when empty
+  bool used_letters_only = false;  // "azused": letters without entries neither linked nor headed
 };
 
 // The whole page for sorted entries: the entries in 27 groups (those before

@@ -43,7 +43,9 @@ TRVWCK32_API int32_t GetDest6(char* position, char* document);
 TRVWCK32_API int32_t GetDestFile6(char* context, char* file_name, char* path);
 
 /* The word processor's localized names (buffers of 50 characters) */
+#ifndef TARVENWICK_TWZHTML_H /* the conversion library's GetLang differs */
 TRVWCK32_API int32_t GetLang(char* n1, char* n2, char* n3, char* n4, char* n5, char* n6, char* n7);
+#endif
 TRVWCK32_API int32_t GetLang2(char* n1, char* n2, char* n3, char* n4, char* n5, char* n6);
 
 /* Help project and context IDs */

@@ -90,6 +90,67 @@ TWZHTML_API int32_t BatchControl(int32_t ignored, int32_t start);
 /* The library's version: copies "MAJOR.MINOR.PATCH" into text; returns 1. */
 TWZHTML_API int32_t TWGetVersion(char* text);
 
+/* --- The wizard: service functions, projects, templates and option dialogs.
+   "window" is the caller's window, the owner of the dialogs (0: the main
+   window). */
+
+/* The initialised flag the start dialog sets (the argument is ignored). */
+TWZHTML_API int32_t TWIsInit(int32_t ignored);
+/* Resets the wizard's records (rules, signature, the seven heading formats);
+   returns 1. */
+TWZHTML_API int32_t InitTW(int32_t window, int32_t mode);
+/* The library's module handle. */
+TWZHTML_API int32_t GetInst(int32_t ignored1, int32_t ignored2);
+/* The about box; returns 1. */
+TWZHTML_API int32_t AboutTW(int32_t window);
+/* In place: control characters and the bytes 128-191 become blanks, then
+   leading and trailing blanks go. Returns 1. */
+TWZHTML_API int32_t FixString(char* text);
+/* In place: trimmed, blanks become "_". Returns 1. */
+TWZHTML_API int32_t LFCFixFileName(char* text);
+/* The word processor's names in the chosen language (buffers of 50 bytes):
+   numbered list style, bulleted list style, MACROBUTTON, normal style,
+   heading prefix, the two search codes, INCLUDEPICTURE. Returns the
+   language number. A file that includes both libraries' headers sees the
+   authoring library's GetLang only. */
+#ifndef TARVENWICK_TRVWCK32_H
+TWZHTML_API int32_t GetLang(char* n1, char* n2, char* n3, char* n4, char* n5, char* n6, char* n7,
+                            char* n8);
+#endif
+/* "DLG_START": choose, open or create a project; the dialog's result. */
+TWZHTML_API int32_t LFCStartUp(int32_t window);
+/* A file dialog for "*.lfc" (project nonzero: buffer receives the file) or
+   "*.hpj" (buffer receives its folder); buffer of TWZHTML_PATH_BUFFER.
+   1 chosen, 0 cancelled. */
+TWZHTML_API int32_t LFCSelFile(int32_t window, char* buffer, int32_t project);
+/* Makes the project file path from the default template when it does not
+   exist; 1, or 0 when it could not be made. */
+TWZHTML_API int32_t TWHTMLCheckNewProj(char* path);
+/* Applies a template (empty: the default template) to the current project,
+   asking first; 1 applied, 0 not. */
+TWZHTML_API int32_t LFCSetTemplate(int32_t window, char* path);
+/* As LFCSetTemplate without the question; 0 when the project already has
+   heading formats. */
+TWZHTML_API int32_t LFCSetTemplateNoMsg(int32_t window, char* path);
+/* "DLG_GALLERY": the template gallery; returns 1. */
+TWZHTML_API int32_t LFCShowGallery(int32_t window);
+/* A file dialog for "*.doc" files into buffer (TWZHTML_PATH_BUFFER); 1 chosen. */
+TWZHTML_API int32_t SelectDocs(int32_t window, char* buffer);
+/* The option dialogs; each loads the project, and saves it when OK changed
+   something. Return 1. PgProperties with window -7 only loads the project. */
+TWZHTML_API int32_t NavButtons(int32_t window);
+TWZHTML_API int32_t PgLayout(int32_t window);
+TWZHTML_API int32_t TableFormat(int32_t window);
+TWZHTML_API int32_t PgProperties(int32_t window);
+TWZHTML_API int32_t FormatHHTOC(int32_t window);
+TWZHTML_API int32_t FormatTOC(int32_t window);
+TWZHTML_API int32_t FormatIndex(int32_t window);
+TWZHTML_API int32_t FormatHHIndex(int32_t window);
+TWZHTML_API int32_t FormatHeadings(int32_t window);
+TWZHTML_API int32_t CrossReferences(int32_t window);
+TWZHTML_API int32_t Translations(int32_t window);
+TWZHTML_API int32_t AdvancedOptions(int32_t window);
+
 #ifdef __cplusplus
 }
 #endif

@@ -70,7 +70,10 @@ TEST(ExportSignatureTest, TableHoldsEveryDeclarationWithItsTypes) {
   // Names both libraries export: a bare name is the authoring library's.
   EXPECT_EQ(host::find_signature("FixBookmark")->library, "trvwck32");
   EXPECT_EQ(host::find_signature("twzhtml:TWGetVersion")->library, "twzhtml");
-  EXPECT_EQ(host::find_signature("twzhtml:InitTW"), nullptr);
+  EXPECT_EQ(host::find_signature("twzhtml:InitTW")->library, "twzhtml");
+  // The conversion library's GetLang fills eight buffers, the authoring library's seven.
+  EXPECT_EQ(host::find_signature("twzhtml:GetLang")->kinds.size(), 8u);
+  EXPECT_EQ(host::find_signature("GetLang")->kinds.size(), 7u);
 }
 
 TEST(ExportSignatureTest, ArgumentsMustFitTheDeclaration) {

@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include "html/framing/button_bar.h"
+#include "html/framing/contents_sidebar.h"
 #include "html/driver/conversion_run.h"
 #include "html/framing/frame_parts.h"
 #include "html/framing/page_framer.h"
@@ -298,6 +299,51 @@ TEST_F(FrameTest, RelatedTopicsAfterTheBodyEndMark) {
             std::string::npos);
   EXPECT_NE(objects.find("<PARAM name=\"Text\" value=\"Text:Related\">"), std::string::npos);
   EXPECT_EQ(related_block({}, o, false), "");
+}
+
+}  // namespace
+}  // namespace html
+
+namespace html {
+namespace {
+
+TEST_F(FrameTest, ContentsSidebarAndNavigationBlocks) {
+  s().hlo = "C[B]";
+  s().flo = "[B]";
+  s().navbuts.top.on = 1;
+  s().navbuts.bottom.on = 1;
+  s().navbuts.text_buttons = 1;
+  run.settings.project.buttons = {NavButton{"Contents", "toc.gif", "twztoc.htm", 1, {1, 1, 1}}};
+  run.page_list.add("c:\\out\\guidep5.htm", "Tom & Jerry <2>");
+  run.publish.names.rebuild(run.page_list);
+  page("guidep3.htm", "<P>Body</P>\r\n");
+  std::string body = framed("guidep3.htm", PageKind::body);
+  const std::string sidebar =
+      "<NAV CLASS=\"tw-contents\">\r\n<UL>\r\n"
+      "<LI><A HREF=\"guidep2.htm\">Title of guidep2.htm</A>\r\n"
+      "<LI><A HREF=\"guidep3.htm\">Title of guidep3.htm</A>\r\n"
+      "<LI><A HREF=\"guidep4.htm\">Title of guidep4.htm</A>\r\n"
+      "<LI><A HREF=\"guidep5.htm\">Tom &amp; Jerry &lt;2&gt;</A>\r\n"
+      "</UL>\r\n</NAV>\r\n";
+  // A Contents button leads to the home page when there is no contents file.
+  const std::string bar = "<NAV CLASS=\"tw-nav\">\r\n<P>\r\n<a href=\"guidep2.htm\">Contents</a>\r\n</P>\r\n</NAV>\r\n";
+  EXPECT_NE(body.find("<BODY>\r\n" + sidebar + bar + "\r\n<P>Body</P>"), std::string::npos) << body;
+  EXPECT_NE(body.find("<!--LFCBODYEND-->\r\n" + bar + "\r\n</BODY>"), std::string::npos) << body;
+
+  // A block whose bar has nothing to show is left out whole.
+  run.settings.project.buttons.clear();
+  page("guidep4.htm", "<P>Body</P>\r\n");
+  EXPECT_EQ(framed("guidep4.htm", PageKind::body).find("tw-nav"), std::string::npos);
+
+  // The contents page holds the contents already.
+  page("twztoc.htm", "<P>Contents</P>\r\n");
+  EXPECT_EQ(framed("twztoc.htm", PageKind::toc).find("tw-contents"), std::string::npos);
+}
+
+TEST(ContentsSidebar, BodyOfAPage) {
+  EXPECT_EQ(body_of("<HTML><BODY BGCOLOR=x>\r\n<UL><LI>a</UL>\r\n</BODY></HTML>"), "\r\n<UL><LI>a</UL>\r\n");
+  EXPECT_EQ(body_of("no body"), "no body");
+  EXPECT_EQ(body_of("<body>open"), "open");
 }
 
 }  // namespace

@@ -103,3 +103,29 @@ TEST(AzIndexPage, TitleLetterBarFrameTargetAndThirdRepeat) {
 
 }  // namespace
 }  // namespace html
+
+namespace html {
+namespace {
+
+TEST(AzIndexPage, UsedLettersOnlyLinksAndHeadsLettersWithEntries) {
+  AzIndexOptions options{"Index", false, true, "", ""};
+  options.used_letters_only = true;
+  std::string page = page_for({{"apples", "a.htm#IX_1"}, {"Cherries", "c.htm#IX_2"}, {"#1", "n.htm#IX_3"}},
+                              options);
+  EXPECT_NE(page.find("<A HREF=#A>A</A>"), std::string::npos);
+  EXPECT_NE(page.find("<SPAN CLASS=\"tw-empty\">B</SPAN>"), std::string::npos);
+  EXPECT_NE(page.find("<A HREF=#C>C</A>"), std::string::npos);
+  EXPECT_EQ(page.find("HREF=#B"), std::string::npos);
+  EXPECT_EQ(page.find("<A NAME=B>"), std::string::npos);
+  EXPECT_NE(page.find("<A NAME=C>- C -</A>"), std::string::npos);
+  EXPECT_NE(page.find("n.htm#IX_3"), std::string::npos);  // entries before "A" stay, unheaded
+  // Every link of the bar reaches a heading.
+  for (char c = 'A'; c <= 'Z'; ++c) {
+    const bool linked = page.find(std::string("HREF=#") + c + ">") != std::string::npos;
+    const bool headed = page.find(std::string("<A NAME=") + c + ">") != std::string::npos;
+    EXPECT_EQ(linked, headed) << c;
+  }
+}
+
+}  // namespace
+}  // namespace html

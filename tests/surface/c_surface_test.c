@@ -99,6 +99,21 @@ int main(void) {
                                "BatchControl"};
     for (size_t i = 0; i < sizeof finishing / sizeof finishing[0]; ++i)
       failures += check(dlsym(conv, finishing[i]) != NULL, finishing[i]);
+    /* The wizard's exports, by their exact names. */
+    static const char* const wizard_exports[] = {
+        "TWIsInit", "InitTW", "GetInst", "AboutTW", "FixString", "LFCFixFileName", "GetLang",
+        "LFCStartUp", "LFCSelFile", "TWHTMLCheckNewProj", "LFCSetTemplate", "LFCSetTemplateNoMsg",
+        "LFCShowGallery", "SelectDocs", "NavButtons", "PgLayout", "TableFormat", "PgProperties",
+        "FormatHHTOC", "FormatTOC", "FormatIndex", "FormatHHIndex", "FormatHeadings",
+        "CrossReferences", "Translations", "AdvancedOptions"};
+    for (size_t i = 0; i < sizeof wizard_exports / sizeof wizard_exports[0]; ++i) {
+      failures += check(dlsym(conv, wizard_exports[i]) != NULL, wizard_exports[i]);
+    }
+    text_fn fix_name = (text_fn)dlsym(conv, "LFCFixFileName");
+    if (fix_name) {
+      char name[64] = " my file ";
+      failures += check(fix_name(name) == 1 && strcmp(name, "my_file") == 0, "LFCFixFileName text");
+    }
     dlclose(conv);
   }
   printf("%d passed, %d failed\n", failures ? 0 : 1, failures ? 1 : 0);

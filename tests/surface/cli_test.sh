@@ -62,7 +62,7 @@ Try 'twhost build --help' for more information." -- build proj/sample.hpj more.h
 expect 2 "twhost publish: missing --out DIR" -- publish proj/sample.hpj
 expect 2 "twhost publish: --out needs a value" -- publish proj/sample.hpj --out
 expect 2 "twhost publish: unexpected argument 'x'" -- publish proj/sample.hpj x --out site
-expect 2 "twhost publish: unknown template 'fancy.lfc'; the templates are: frames.lfc, htmlhelp.lfc, standard.lfc, widemarg.lfc" \
+expect 2 "twhost publish: unknown template 'fancy.lfc'; the templates are: frames.lfc, htmlhelp.lfc, modern.lfc, standard.lfc, widemarg.lfc" \
   -- publish proj/sample.hpj --out site --template fancy.lfc
 [ -e site ] && fail "an unknown template left the output folder behind"
 
@@ -119,7 +119,8 @@ before=$(ls proj)
 expect_out 0 '^1 jump to an unknown topic|, 1 jump to an unknown topic$' -- publish proj/sample.hpj --out site
 [ "$(ls proj)" = "$before" ] || fail "publish left files in the project folder: $(ls proj)"
 grep -rqi 'example\.com' site && fail "the published site points at example.com"
-grep -q '<a href="twztoc.htm"><IMG SRC="home.gif"' site/introp2.htm ||
+"$twhost" publish proj/sample.hpj --out site-standard --template standard.lfc >/dev/null 2>&1
+grep -q '<a href="twztoc.htm"><IMG SRC="home.gif"' site-standard/introp2.htm ||
   fail "the Home button does not go to the help's own home page"
 expect_out 0 '^kept 3 marker files' -- publish proj/sample.hpj --out site --keep-intermediates
 [ -e proj/intro.~tw ] || fail "--keep-intermediates did not keep proj/intro.~tw"
