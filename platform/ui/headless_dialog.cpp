@@ -89,6 +89,8 @@ int HeadlessDialog::default_button() const {
   for (const ControlState& c : controls_)
     if (c.kind() == ControlKind::push_button && (c.source().style & kButtonType) == kDefault) return c.id();
   return kIdOk;
+}
+
 void HeadlessDialog::run_size(WindowRect rect) {
   rect_ = rect;
   Dispatch d(site_);
