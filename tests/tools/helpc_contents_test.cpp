@@ -98,6 +98,37 @@ TEST_F(HelpcContents, ProjectNamesItsContentsFile) {
             std::string::npos);
 }
 
+// Named by its host path, the project's include names still find files
+// whose case differs, and the messages keep the form the project was named in.
+TEST_F(HelpcContents, IncludeOfAHostPathProjectIgnoresCase) {
+  write_project("");
+  write_file(file("proj/p.cnt"), "1 Book\n:include parts.cnt\n");
+  // Back to the first file by another route: read once all the same.
+  write_file(file("proj/Parts.CNT"), "2 Lost=IDH_lost\n:include sub\\..\\P.cnt\n");
+  helpc::RunResult result = helpc::run_compile(helpc::parse_invocation({"hcp", "proj/p.hpj"}));
+  EXPECT_EQ(result.exit_status, helpc::kExitClean);
+  const std::string log = read_file(file("proj/p.log"));
+  EXPECT_NE(log.find("Warning 6803: proj/parts.cnt : Contents entry to undefined context string 'IDH_lost'\r\n"),
+            std::string::npos) << log;
+  EXPECT_EQ(log.find("6802"), std::string::npos) << log;
+}
+
+// Folder links can make every include path new while the files repeat; a
+// chain of includes past any real depth is reported where it stops.
+TEST_F(HelpcContents, IncludeChainPastAnyRealDepthStops) {
+  write_project("");
+  write_file(file("proj/p.cnt"), "1 Book=IDH_welcome\r\n:include c1.cnt\r\n");
+  for (int i = 1; i <= 70; ++i) {
+    write_file(file("proj/c" + std::to_string(i) + ".cnt"),
+               ":include c" + std::to_string(i + 1) + ".cnt\r\n");
+  }
+  const std::string log = compile(helpc::kExitClean);
+  EXPECT_NE(log.find("HC6804: Warning: c:\\proj\\p.cnt :\r\n\tContents file 'c:\\proj\\c65.cnt' "
+                     "was not read, its includes are nested too deeply\r\n"),
+            std::string::npos) << log;
+  EXPECT_NE(log.find("0 errors, 1 warning."), std::string::npos);
+}
+
 TEST_F(HelpcContents, ProjectWithoutContentsFileHasNothingToReport) {
   write_project("");
   EXPECT_EQ(compile(helpc::kExitClean), std::string(kHeading) + kClean);

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <optional>
+#include <vector>
 #include <unordered_set>
 
 #include "formats/cnt_file.h"
@@ -13,17 +14,35 @@
 namespace helpc {
 namespace {
 
-// The file an include names, beside the including file. The contents editor
-// writes include names in lower case while the file on disk may not be.
-std::optional<std::string> find_included(std::string_view name, std::string_view including) {
-  std::string path = platform::is_absolute(name)
-                         ? std::string(name)
-                         : platform::join_path(platform::directory_of(including), name);
-  if (platform::file_exists(path)) return path;
-  for (const auto& found : platform::find_files(path)) {
-    if (platform::file_exists(found)) return found;
+// The path of a file beside another, with the separator that path uses, so
+// that a project named as "proj/p.hpj" is answered in that form. The file
+// system lookup ignores case: the contents editor writes include names in
+// lower case while the file on disk may not be.
+std::string beside(std::string_view including, std::string_view name) {
+  if (platform::is_absolute(name)) return std::string(name);
+  const size_t folder_end = including.size() - platform::file_name_of(including).size();
+  return std::string(including.substr(0, folder_end)) + std::string(name);
+}
+
+// A file's host path with "." and ".." taken out, so that the same file
+// reached by two routes ("sub\..\a.cnt", "a.cnt") is known as one.
+std::string file_key(std::string_view path) {
+  const std::string host = platform::to_host_path(path);
+  std::vector<std::string> parts;
+  for (std::string& part : text::split(host, '/')) {
+    if (part == "..") {
+      if (!parts.empty() && parts.back() != "..") {
+        parts.pop_back();
+        continue;
+      }
+    } else if (part == "." || (part.empty() && !parts.empty())) {
+      continue;
+    }
+    parts.push_back(std::move(part));
   }
-  return std::nullopt;
+  std::string key;
+  for (const auto& part : parts) key.append(part).push_back('/');
+  return key;
 }
 
 // ":include more.cnt" gives "more.cnt".
@@ -39,7 +58,7 @@ class EntryReader {
   // Reads one contents file; base is the help file its entries belong to
   // when it has no ":Base" of its own.
   void read(const std::string& path, const std::string& base, std::string_view bytes) {
-    if (!visited_.insert(text::to_lower(path)).second) return;
+    if (!visited_.insert(file_key(path)).second) return;
     const formats::CntFile cnt = formats::read_cnt(bytes);
     const std::string own_base = cnt.base.empty() ? base : std::string(text::trim(cnt.base));
     for (const auto& entry : cnt.entries) {
@@ -57,13 +76,21 @@ class EntryReader {
   void read_include(std::string_view line, const std::string& including, const std::string& base) {
     const std::string_view name = include_name(line);
     if (name.empty()) return;
-    std::optional<std::string> path = find_included(name, including);
-    std::optional<std::string> bytes = path ? platform::read_file(*path) : std::nullopt;
+    const std::string path = beside(including, name);
+    std::optional<std::string> bytes = platform::read_file(path);
     if (!bytes) {
       if (missing_.insert(text::to_lower(name)).second) out_.missing_includes.emplace_back(name);
       return;
     }
-    read(*path, base, *bytes);
+    // Links can make every path new while the files repeat: a chain of
+    // includes this deep is such a loop, not a contents file.
+    if (depth_ >= kMaxIncludeDepth) {
+      out_.too_deep.push_back(path);
+      return;
+    }
+    ++depth_;
+    read(path, base, *bytes);
+    --depth_;
   }
 
   void add_topic(const formats::CntEntry& entry, const std::string& file, const std::string& base) {
@@ -82,7 +109,9 @@ class EntryReader {
   }
 
   std::string_view help_file_;
-  std::unordered_set<std::string> visited_;  // lower-case paths
+  static constexpr int kMaxIncludeDepth = 64;
+  int depth_ = 0;
+  std::unordered_set<std::string> visited_;  // file_key of each file read
   std::unordered_set<std::string> missing_;  // lower-case include names
   ContentsEntries out_;
 };

@@ -18,6 +18,7 @@ struct ContentsReference {
 struct ContentsEntries {
   std::vector<ContentsReference> references;  // in file order, includes in place
   std::vector<std::string> missing_includes;  // as written, each name once
+  std::vector<std::string> too_deep;          // includes not read: nested past all reason
 };
 
 // Reads the contents file at path and the files it includes (beside the

@@ -41,8 +41,10 @@ constexpr std::array kProblems{
     ProblemInfo{6801, 6801, Severity::warning, "Contents file %s was not found"},
     ProblemInfo{6802, 6802, Severity::warning, "Included contents file %s was not found"},
     ProblemInfo{6803, 6803, Severity::warning, "Contents entry to undefined context string %s"},
+    ProblemInfo{6804, 6804, Severity::warning,
+                "Contents file %s was not read, its includes are nested too deeply"},
 };
-static_assert(kProblems.size() == static_cast<size_t>(Problem::contents_entry_undefined) + 1,
+static_assert(kProblems.size() == static_cast<size_t>(Problem::contents_include_too_deep) + 1,
               "one entry per problem");
 
 }  // namespace

@@ -36,6 +36,7 @@ enum class Problem {
   contents_file_missing,
   contents_include_missing,
   contents_entry_undefined,
+  contents_include_too_deep,
 };
 
 // A problem's numbers in both families, its severity and its text, in which

@@ -211,6 +211,9 @@ void ProjectCheck::check_contents_file() {
   for (const auto& name : contents.missing_includes) {
     log_.add(Problem::contents_include_missing, Location{input_.contents_file, 0}, name);
   }
+  for (const auto& path : contents.too_deep) {
+    log_.add(Problem::contents_include_too_deep, Location{input_.contents_file, 0}, path);
+  }
   for (const auto& entry : contents.references) {
     if (!entry.macro) {
       if (!defined(entry.context))
