@@ -11,7 +11,8 @@ namespace {
 // have numbers of their own from 6001 up, the same in both families:
 //   60xx the project file, 61xx topic files, 62xx context strings and
 //   topics, 63xx bitmaps, 64xx the [MAP] section, 65xx windows, 66xx the
-//   [ALIAS] section, 67xx macros of [CONFIG], buttons and macro hotspots.
+//   [ALIAS] section, 67xx macros of [CONFIG], buttons, macro hotspots and
+//   contents entries, 68xx the contents file.
 // Texts carry no colon, so that the viewer's "text after the last colon"
 // is the whole text.
 constexpr std::array kProblems{
@@ -37,8 +38,13 @@ constexpr std::array kProblems{
     ProblemInfo{6602, 6602, Severity::warning, "[ALIAS] entry %s names no topic"},
     ProblemInfo{6603, 6603, Severity::error, "Alias file %s was not found"},
     ProblemInfo{6701, 6701, Severity::warning, "Jump macro to undefined context string %s"},
+    ProblemInfo{6801, 6801, Severity::warning, "Contents file %s was not found"},
+    ProblemInfo{6802, 6802, Severity::warning, "Included contents file %s was not found"},
+    ProblemInfo{6803, 6803, Severity::warning, "Contents entry to undefined context string %s"},
+    ProblemInfo{6804, 6804, Severity::warning,
+                "Contents file %s was not read, its includes are nested too deeply"},
 };
-static_assert(kProblems.size() == static_cast<size_t>(Problem::macro_jump_undefined) + 1,
+static_assert(kProblems.size() == static_cast<size_t>(Problem::contents_include_too_deep) + 1,
               "one entry per problem");
 
 }  // namespace

@@ -33,6 +33,10 @@ enum class Problem {
   alias_target_undefined,
   alias_include_missing,
   macro_jump_undefined,
+  contents_file_missing,
+  contents_include_missing,
+  contents_entry_undefined,
+  contents_include_too_deep,
 };
 
 // A problem's numbers in both families, its severity and its text, in which

@@ -5,6 +5,7 @@
 #include "platform/files.h"
 #include "platform/text.h"
 #include "rtf/reader.h"
+#include "tools/helpc/contents_entries.h"
 #include "tools/helpc/jump_macros.h"
 
 namespace helpc {
@@ -36,6 +37,7 @@ void ProjectCheck::run() {
   check_config_macros();
   check_map();
   check_contents_topic();
+  check_contents_file();
 }
 
 // [ALIAS] lines of the section and of the files it includes.
@@ -194,6 +196,34 @@ void ProjectCheck::check_contents_topic() {
   const std::string& contents = input_.contents_topic;
   if (!contents.empty() && !defined(contents)) {
     log_.add(Problem::contents_undefined, project_location(), contents);
+  }
+}
+
+// Every topic entry of the contents file and the files it includes must
+// name a topic; a macro entry's jumps too.
+void ProjectCheck::check_contents_file() {
+  if (input_.contents_file.empty()) return;
+  if (!platform::file_exists(input_.contents_file)) {
+    log_.add(Problem::contents_file_missing, project_location(), input_.contents_named);
+    return;
+  }
+  const ContentsEntries contents = read_contents_entries(input_.contents_file, input_.help_file);
+  for (const auto& name : contents.missing_includes) {
+    log_.add(Problem::contents_include_missing, Location{input_.contents_file, 0}, name);
+  }
+  for (const auto& path : contents.too_deep) {
+    log_.add(Problem::contents_include_too_deep, Location{input_.contents_file, 0}, path);
+  }
+  for (const auto& entry : contents.references) {
+    if (!entry.macro) {
+      if (!defined(entry.context))
+        log_.add(Problem::contents_entry_undefined, Location{entry.file, 0}, entry.context);
+      continue;
+    }
+    for (const auto& jump : jump_macros(entry.context)) {
+      if (names_own_help_file(jump.help_file, input_.help_file) && !defined(jump.context))
+        log_.add(Problem::macro_jump_undefined, Location{entry.file, 0}, jump.context);
+    }
   }
 }
 

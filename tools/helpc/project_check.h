@@ -1,7 +1,7 @@
 // The help compiler's check of a whole project: every topic file is read
 // with the RTF reader, one at a time, and the topics' names and references
-// are checked against each other, the folders, the windows and the [MAP]
-// and [ALIAS] sections and the jump macros. Memory grows with the number of context strings and unresolved
+// are checked against each other, the folders, the windows, the [MAP]
+// and [ALIAS] sections, the jump macros and the contents file. Memory grows with the number of context strings and unresolved
 // references, not with the size of the topic files together.
 #pragma once
 #include <string>
@@ -47,6 +47,7 @@ class ProjectCheck {
   void check_map_entries(const std::vector<project::ContextDefinition>& entries,
                          const Location& where);
   void check_contents_topic();
+  void check_contents_file();
   // A topic's context string, or an alias of one.
   bool defined(std::string_view context) const;
   bool is_topic(std::string_view context) const;

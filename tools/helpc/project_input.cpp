@@ -60,6 +60,16 @@ std::string help_file_name(const formats::HpjText& hpj, std::string_view path) {
   return std::string(platform::file_name_of(platform::replace_extension(path, ".hlp")));
 }
 
+void find_contents_file(const formats::HpjText& hpj, ProjectInput& in) {
+  in.contents_named = std::string(text::trim(hpj.value("OPTIONS", "CNT")));
+  if (!in.contents_named.empty()) {
+    in.contents_file = folder_path(in.contents_named, in.directory);
+    return;
+  }
+  std::string own = platform::replace_extension(in.path, ".cnt");
+  if (platform::file_exists(own)) in.contents_file = std::move(own);
+}
+
 }  // namespace
 
 ProjectInput read_project_input(std::string_view path, std::string_view bytes) {
@@ -76,6 +86,7 @@ ProjectInput read_project_input(std::string_view path, std::string_view bytes) {
   in.contents_topic = hpj.has_key("OPTIONS", "CONTENTS") ? hpj.value("OPTIONS", "CONTENTS")
                                                         : hpj.value("OPTIONS", "INDEX");
   in.help_file = help_file_name(hpj, path);
+  find_contents_file(hpj, in);
   in.map_entries = project::parse_context_numbers(formats::join_lines(hpj.section("MAP")));
   in.map_includes = hpj.section_includes("MAP");
   in.aliases = parse_alias_lines(hpj.section("ALIAS"));

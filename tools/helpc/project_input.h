@@ -27,6 +27,10 @@ struct ProjectInput {
   std::vector<std::string> windows;       // [WINDOWS] names
   std::string contents_topic;             // CONTENTS (or INDEX)
   std::string help_file;                  // the file name this project compiles to
+  // The contents file: the one CNT names, else the project's own ".cnt"
+  // beside it when that exists; "" when there is none.
+  std::string contents_file;
+  std::string contents_named;             // CNT as written, "" when absent
   std::vector<project::ContextDefinition> map_entries;  // [MAP] "name number" lines
   std::vector<std::string> map_includes;  // files [MAP] includes
   std::vector<AliasEntry> aliases;        // [ALIAS] lines
