@@ -1,11 +1,13 @@
 #include "html/framing/contents_sidebar.h"
 
+#include <optional>
+
 #include "html/driver/conversion_run.h"
 #include "html/driver/process_files.h"
 #include "html/index/cnt_toc.h"
 #include "html/splitter/page_names.h"
-#include "html/text/line_reader.h"
 #include "html/text/markup.h"
+#include "platform/files.h"
 
 namespace html {
 namespace {
@@ -14,14 +16,12 @@ constexpr std::string_view kOpen = "<NAV CLASS=\"tw-contents\">\r\n";
 constexpr std::string_view kClose = "</NAV>\r\n";
 
 std::string from_contents_file(const ConversionRun& run) {
-  LineReader reader;  // the run's own reader may be busy with the page
-  if (!reader.open(contents_file_path(run))) return {};
+  const std::optional<std::string> cnt = platform::read_file(contents_file_path(run));
+  if (!cnt) return {};
   CntTocOptions options = cnt_toc_options(run);
   options.html_help = false;
   options.show_title = false;
-  std::string page = contents_from_cnt(reader, options, run.publish.contexts);
-  reader.close();
-  return body_of(page);
+  return body_of(contents_from_cnt(*cnt, options, run.publish.contexts));
 }
 
 std::string from_page_list(const ConversionRun& run) {

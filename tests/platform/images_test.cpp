@@ -63,7 +63,9 @@ TEST(Images, EveryDepthAndRleLoadsTheRightWayUp) {
     ASSERT_TRUE(image);
     EXPECT_EQ(image->pixel_rgb(0, 0), 0xC80000u);
     EXPECT_EQ(image->pixel_rgb(1, 0), 0xFFFFFFu);
-    if (c.bits > 1) EXPECT_EQ(image->pixel_rgb(w - 1, h - 1), 0x0000C8u);
+    if (c.bits > 1) {
+      EXPECT_EQ(image->pixel_rgb(w - 1, h - 1), 0x0000C8u);
+    }
   }
 
   std::string rle = tw_test::rle8_bmp(w, h, padded(kPalette, 256), [](int y) { return y < 2 ? 3 : 1; });
