@@ -7,11 +7,14 @@
 #include "aids/jump_preferences.h"
 #include "aids/jump_target.h"
 #include "aids/keyword_commands.h"
+#include "aids/related_targets.h"
+#include "aids/window_editor.h"
 #include "core/help_commands.h"
 #include "aids/aids_state.h"
 #include "core/messages.h"
 #include "core/project_paths.h"
 #include "platform/text.h"
+#include "platform/ui/host.h"
 #include "project/files/context_rules.h"
 #include "project/topics/topic_titles.h"
 
@@ -37,6 +40,7 @@ bool window_defined(const AidsState& state, std::string_view name) {
 }  // namespace
 
 void JumpDialog::on_init(ui::Dialog& dialog) {
+  handle_ = dialog.handle();
   had_target_ = !request_.target.empty();
   had_click_text_ = !request_.click_text.empty();
   fill_lists(dialog);
@@ -54,6 +58,9 @@ void JumpDialog::on_init(ui::Dialog& dialog) {
   dialog.set_check(kByContext, 1);
   dialog.set_check(kByTitle, 0);
   show_mode(dialog, false);
+  // A target in another help file is most likely in a related project.
+  if (!ParseJumpTarget(request_.target).file.empty() && !state_.settings.work_group_file.empty())
+    open_related(dialog);
 }
 
 void JumpDialog::fill_lists(ui::Dialog& dialog) {
@@ -61,18 +68,82 @@ void JumpDialog::fill_lists(ui::Dialog& dialog) {
     std::string name = core::resource_string(kFirstColourString + i);
     dialog.add_item(kColour, name.empty() ? kColourNames[static_cast<size_t>(i)] : name);
   }
-  std::vector<std::string> contexts;
-  for (const auto& topic : state_.data.topics) {
-    if (topic.live()) contexts.emplace_back(topic.name());
-  }
-  std::sort(contexts.begin(), contexts.end(),
-            [](const std::string& a, const std::string& b) { return text::to_lower(a) < text::to_lower(b); });
-  for (const auto& c : contexts) dialog.add_item(kContext, c);
-  if (!request_.jump) return;
+  fill_contexts(dialog);
+  if (request_.jump) fill_windows(dialog);
+}
+
+void JumpDialog::fill_contexts(ui::Dialog& dialog) {
+  dialog.clear_items(kContext);
+  for (const auto& c : project_context_strings(state_, targets_project_)) dialog.add_item(kContext, c);
+}
+
+void JumpDialog::fill_windows(ui::Dialog& dialog) {
+  dialog.clear_items(kWindow);
   dialog.add_item(kWindow, "main");
   for (const auto& w : state_.data.windows) {
     if (!text::iequals(w.name, "main")) dialog.add_item(kWindow, w.name);
   }
+}
+
+// The window editor starts at the window typed or chosen and leaves the
+// combo on the window chosen last.
+void JumpDialog::edit_windows(ui::Dialog& dialog) {
+  if (!request_.jump) return;
+  std::string name(text::trim(dialog.text(kWindow)));
+  if (EditWindows(state_, dialog.handle(), name) != 1) return;
+  fill_windows(dialog);
+  const int at = name.empty() ? -1 : dialog.find_item(kWindow, name);
+  if (at >= 0) dialog.set_selection(kWindow, at);
+  else dialog.set_text(kWindow, name);
+}
+
+void JumpDialog::open_related(ui::Dialog& dialog) {
+  const std::string file = dialog.check(kOtherFile) == 1 ? std::string(text::trim(dialog.text(kFileName))) : "";
+  OpenRelatedProjectsList(state_, *this, dialog.handle(), file);
+}
+
+ui::Dialog* JumpDialog::shown() const { return handle_ != 0 ? ui::host().find_dialog(handle_) : nullptr; }
+
+// The lists show the chosen project's context strings and titles; what was
+// typed for the old project no longer applies.
+void JumpDialog::load_targets(std::string_view project_path) {
+  ui::Dialog* dialog = shown();
+  if (dialog == nullptr) return;
+  targets_project_ = is_current_project(state_, project_path) ? "" : std::string(project_path);
+  fill_contexts(*dialog);
+  dialog->set_text(kContext, "");
+  dialog->set_text(kTitleContext, "");
+  dialog->clear_items(kTitleList);
+  titles_loaded_ = false;
+  show_mode(*dialog, dialog->check(kByTitle) == 1);
+}
+
+bool JumpDialog::other_file() const {
+  const ui::Dialog* dialog = shown();
+  return dialog != nullptr && dialog->check(kOtherFile) == 1;
+}
+
+void JumpDialog::clear_other_file() {
+  ui::Dialog* dialog = shown();
+  if (dialog == nullptr) return;
+  dialog->set_check(kOtherFile, 0);
+  dialog->set_text(kFileName, "");
+  show_custom(*dialog);
+}
+
+// An unlisted help file: the author types file and context string.
+void JumpDialog::set_unlisted(bool on) {
+  ui::Dialog* dialog = shown();
+  if (dialog == nullptr) return;
+  dialog->set_check(kOtherFile, on ? 1 : 0);
+  dialog->enable(kByTitle, !on);
+  dialog->enable(kByContext, !on);
+  if (on) {
+    dialog->set_text(kFileName, "");
+    dialog->set_text(kContext, "");
+    dialog->set_text(kTitleContext, "");
+  }
+  show_custom(*dialog);
 }
 
 // The hotspot being edited (or the author's defaults) decide the first state.
@@ -116,7 +187,8 @@ void JumpDialog::show_custom(ui::Dialog& dialog) {
 void JumpDialog::show_mode(ui::Dialog& dialog, bool titles) {
   if (titles && !titles_loaded_) {
     WarnIfIndexOutOfDate(state_);
-    for (const auto& entry : project::keyword_database_titles(core::companion_file(state_.project_path, ".kdb")))
+    const std::string& project = targets_project_.empty() ? state_.project_path : targets_project_;
+    for (const auto& entry : project::keyword_database_titles(core::companion_file(project, ".kdb")))
       dialog.add_item(kTitleList, entry);
     titles_loaded_ = true;
   }
@@ -159,10 +231,12 @@ void JumpDialog::on_command(ui::Dialog& dialog, int id, ui::Notify notify) {
       OpenContextFinder(state_, dialog.handle());
       return;
     case kRelatedProjects:
+      return open_related(dialog);
     case kEditWindows:
-      // The related-projects list and the window editor are not part of
-      // this library yet; the buttons do nothing until they are.
-      return;
+      return edit_windows(dialog);
+    case ui::kIdCancel:
+      cancelled_ = true;
+      return ui::DialogProc::on_command(dialog, id, notify);
     case kHelp:
       core::ProductHelpContext(state_, dialog.handle(), request_.jump ? kJumpHelpContext : kPopupHelpContext);
       return;
@@ -172,6 +246,13 @@ void JumpDialog::on_command(ui::Dialog& dialog, int id, ui::Notify notify) {
     default:
       return ui::DialogProc::on_command(dialog, id, notify);
   }
+}
+
+// The list window goes with the dialog; the dialog reloads nothing then.
+void JumpDialog::on_close(ui::Dialog&) {
+  cancelled_ = true;
+  CloseRelatedProjectsList();
+  handle_ = 0;
 }
 
 std::string JumpDialog::typed_context(const ui::Dialog& dialog) const {
@@ -196,13 +277,21 @@ bool JumpDialog::accept(ui::Dialog& dialog) {
   if (target.context.empty()) return refuse(dialog, message(kMsgEnterValue, "context string"), target_field);
   if (!project::valid_context_chars(target.context))
     return refuse(dialog, std::string(project::kBadContextText), target_field);
-  const bool other_file = dialog.check(kOtherFile) == 1;
-  if (!other_file && state_.data.topics.find(target.context) < 0 && !AllowUndefinedJumps(state_.data))
+  const bool unlisted_file = dialog.check(kOtherFile) == 1;
+  // A topic of a related project lies in that project's help file.
+  const bool related = !unlisted_file && !targets_project_.empty();
+  const bool other_file = unlisted_file || related;
+  const bool known = unlisted_file || project_topics(state_, targets_project_).find(target.context) >= 0;
+  if (!known && !AllowUndefinedJumps(state_.data))
     return refuse(dialog, message(kMsgContextMissing, target.context), target_field);
   if (request_.jump) target.window = std::string(text::trim(dialog.text(kWindow)));
-  if (!target.window.empty() && !window_defined(state_, target.window))
-    return refuse(dialog, message(kMsgUnknownWindow, target.window), kWindow);
-  if (other_file) {
+  if (!target.window.empty() && !window_defined(state_, target.window)) {
+    refuse(dialog, message(kMsgUnknownWindow, target.window), kWindow);
+    edit_windows(dialog);
+    return false;
+  }
+  if (related) target.file = project_help_file(targets_project_);
+  if (unlisted_file) {
     target.file = std::string(text::trim(dialog.text(kFileName)));
     if (target.file.empty()) return refuse(dialog, core::resource_string(kMsgNoHelpFile), kFileName);
   }

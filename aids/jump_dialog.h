@@ -6,6 +6,7 @@
 #pragma once
 #include <string>
 
+#include "aids/related_dialogs.h"
 #include "platform/ui/dialog.h"
 #include "resources/trvwck32/jumps.h"
 
@@ -25,7 +26,7 @@ struct JumpRequest {
   int scope = 0;           // after OK: the scope code
 };
 
-class JumpDialog : public ui::DialogProc {
+class JumpDialog : public ui::DialogProc, public RelatedProjectsOwner {
  public:
   static constexpr int kClickText = IDC_JUMP_CLICK_TEXT;
   static constexpr int kContext = IDC_JUMP_CONTEXT;
@@ -52,9 +53,22 @@ class JumpDialog : public ui::DialogProc {
   JumpDialog(AidsState& state, JumpRequest& request) : state_(state), request_(request) {}
   void on_init(ui::Dialog& dialog) override;
   void on_command(ui::Dialog& dialog, int id, ui::Notify notify) override;
+  void on_close(ui::Dialog& dialog) override;
+
+  // What the related-projects list asks of the dialog.
+  void load_targets(std::string_view project_path) override;
+  bool other_file() const override;
+  void clear_other_file() override;
+  void set_unlisted(bool on) override;
+  bool cancelled() const override { return cancelled_; }
 
  private:
   void fill_lists(ui::Dialog& dialog);
+  void fill_contexts(ui::Dialog& dialog);
+  void fill_windows(ui::Dialog& dialog);
+  void edit_windows(ui::Dialog& dialog);
+  void open_related(ui::Dialog& dialog);
+  ui::Dialog* shown() const;
   void show_target(ui::Dialog& dialog);
   void show_custom(ui::Dialog& dialog);
   void show_mode(ui::Dialog& dialog, bool titles);
@@ -68,6 +82,10 @@ class JumpDialog : public ui::DialogProc {
   bool had_target_ = false;
   bool had_click_text_ = false;
   bool titles_loaded_ = false;
+  bool cancelled_ = false;
+  ui::Handle handle_ = 0;
+  // The project whose topics the lists show; empty for the current one.
+  std::string targets_project_;
 };
 
 // Runs the dialog; the scope code after OK (request filled), 0 on Cancel.

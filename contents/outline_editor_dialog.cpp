@@ -1,6 +1,7 @@
 #include "contents/outline_editor_dialog.h"
 
 #include "aids/aids_state.h"
+#include "aids/related_targets.h"
 #include "contents/contents_file.h"
 #include "contents/outline_entries.h"
 #include "contents/outline_entry_dialog.h"
@@ -30,6 +31,7 @@ bool use_large_outline_layout(int screen_width, int base_unit_x) {
 }
 
 void OutlineEditorDialog::on_init(ui::Dialog& dialog) {
+  handle_ = dialog.handle();
   load_topics(dialog);
   dialog.set_check(IDC_OUT_MASTER_DOC, read_use_master_document(settings_file_) ? 1 : 0);
   load_outline(model_, outline_file_);
@@ -40,7 +42,10 @@ void OutlineEditorDialog::on_init(ui::Dialog& dialog) {
 }
 
 void OutlineEditorDialog::load_topics(ui::Dialog& dialog) {
-  topics_ = outline_topic_list(state_, dialog.check(IDC_OUT_SORT) == 1);
+  const bool sorted = dialog.check(IDC_OUT_SORT) == 1;
+  topics_ = topics_project_.empty()
+                ? outline_topic_list(state_, sorted)
+                : outline_topic_list(aids::project_topics(state_, topics_project_), topics_project_, sorted);
   dialog.clear_items(IDC_OUT_TOPICS);
   for (const auto& line : topics_) dialog.add_item(IDC_OUT_TOPICS, line);
 }
@@ -177,15 +182,31 @@ void OutlineEditorDialog::on_command(ui::Dialog& dialog, int id, ui::Notify noti
     case IDC_OUT_IMPORT: return import(dialog);
     case IDC_OUT_SORT: return load_topics(dialog);
     case IDC_OUT_RELATED:
-      // Other projects' topics come with the related-projects list, which
-      // this library does not have yet.
+      aids::OpenRelatedProjectsList(state_, *this, dialog.handle(), "");
       return;
+    case ui::kIdCancel:
+      cancelled_ = true;
+      return ui::DialogProc::on_command(dialog, id, notify);
     case IDC_OUT_HELP:
       core::ProductHelpContext(state_, dialog.handle(), kOutlineHelpContext);
       return;
     case ui::kIdOk: return save(dialog);
     default: return ui::DialogProc::on_command(dialog, id, notify);
   }
+}
+
+// The list window goes with the editor and reloads nothing then.
+void OutlineEditorDialog::on_close(ui::Dialog&) {
+  cancelled_ = true;
+  aids::CloseRelatedProjectsList();
+  handle_ = 0;
+}
+
+void OutlineEditorDialog::load_targets(std::string_view project_path) {
+  ui::Dialog* dialog = handle_ != 0 ? ui::host().find_dialog(handle_) : nullptr;
+  if (dialog == nullptr) return;
+  topics_project_ = aids::is_current_project(state_, project_path) ? "" : std::string(project_path);
+  load_topics(*dialog);
 }
 
 }  // namespace contents

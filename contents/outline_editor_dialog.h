@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "aids/related_dialogs.h"
 #include "contents/contents_edit.h"
 #include "contents/contents_model.h"
 #include "platform/ui/dialog.h"
@@ -15,12 +16,20 @@ struct AidsState;
 
 namespace contents {
 
-class OutlineEditorDialog : public ui::DialogProc {
+class OutlineEditorDialog : public ui::DialogProc, public aids::RelatedProjectsOwner {
  public:
   OutlineEditorDialog(aids::AidsState& state, std::string outline_file, std::string settings_file)
       : state_(state), outline_file_(std::move(outline_file)), settings_file_(std::move(settings_file)) {}
   void on_init(ui::Dialog& dialog) override;
   void on_command(ui::Dialog& dialog, int id, ui::Notify notify) override;
+  void on_close(ui::Dialog& dialog) override;
+
+  // The related-projects list shows another project's topics here.
+  void load_targets(std::string_view project_path) override;
+  bool other_file() const override { return false; }
+  void clear_other_file() override {}
+  void set_unlisted(bool) override {}
+  bool cancelled() const override { return cancelled_; }
 
   const ContentsModel& model() const { return model_; }
 
@@ -43,6 +52,10 @@ class OutlineEditorDialog : public ui::DialogProc {
   std::string outline_file_, settings_file_;
   ContentsModel model_;
   std::vector<std::string> topics_;
+  ui::Handle handle_ = 0;
+  bool cancelled_ = false;
+  // The project whose topics the topic list shows; empty for the current one.
+  std::string topics_project_;
 };
 
 // The large layout when the screen is at least 745 pixels wide and 100

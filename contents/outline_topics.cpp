@@ -12,13 +12,18 @@
 namespace contents {
 
 std::vector<std::string> outline_topic_list(const project::ProjectState& state, bool sorted) {
+  return outline_topic_list(state.data.topics, state.project_path, sorted);
+}
+
+std::vector<std::string> outline_topic_list(const project::TopicTable& table, std::string_view project_path,
+                                            bool sorted) {
   std::unordered_map<std::string, std::string> titled;  // lower-case context -> entry
-  for (auto& entry : project::keyword_database_titles(core::companion_file(state.project_path, ".kdb"))) {
+  for (auto& entry : project::keyword_database_titles(core::companion_file(project_path, ".kdb"))) {
     const TopicChoice choice = topic_choice(entry);
     titled.emplace(text::to_lower(choice.context), std::move(entry));
   }
   std::vector<std::string> lines;
-  for (const auto& topic : state.data.topics) {
+  for (const auto& topic : table) {
     if (!topic.live()) continue;
     const std::string name(topic.name());
     const auto found = titled.find(text::to_lower(name));

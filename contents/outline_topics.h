@@ -8,6 +8,7 @@
 
 namespace project {
 struct ProjectState;
+class TopicTable;
 }
 
 namespace contents {
@@ -15,6 +16,9 @@ namespace contents {
 // The project's live topics in topic-table order, or sorted by their text
 // (without case) when sorted is set. Titles come from the K keyword database.
 std::vector<std::string> outline_topic_list(const project::ProjectState& state, bool sorted);
+// The same for the topics of the project at project_path.
+std::vector<std::string> outline_topic_list(const project::TopicTable& table, std::string_view project_path,
+                                            bool sorted);
 
 struct TopicChoice {
   std::string title;    // the placeholder itself for an untitled topic

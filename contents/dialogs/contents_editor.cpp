@@ -1,6 +1,7 @@
 // The editor's frame: opening, the command table, OK and Cancel.
 #include "contents/dialogs/contents_editor.h"
 
+#include "aids/related_targets.h"
 #include "contents/contents_file.h"
 #include "core/help_commands.h"
 #include "core/messages.h"
@@ -37,14 +38,13 @@ ContentsEditor::ContentsEditor(project::ProjectState& state, ContentsSession& se
     : state_(state), session_(session), model_(session.model), path_(contents_path(state.project_path)) {}
 
 void ContentsEditor::on_init(ui::Dialog& dialog) {
+  handle_ = dialog.handle();
   fill_topics(dialog);
   fill_windows(dialog, kTopicWindow);
   fill_windows(dialog, kDefaultWindow);
   dialog.set_text(kTopicWindow, "");
   dialog.set_text(kHelpFile, std::string(platform::file_name_of(platform::replace_extension(state_.project_path, ".hlp"))));
   dialog.set_text(kPath, path_);
-  // The related-projects list is not part of the library yet.
-  dialog.enable(kRelated, false);
   load_contents(model_, path_);
   show_header(dialog);
   refill_entries(dialog, entry_count(model_) > 0 ? Selection{0} : Selection{});
@@ -75,11 +75,16 @@ void ContentsEditor::on_command(ui::Dialog& dialog, int id, ui::Notify notify) {
     case kMoveDown: return move(dialog, Direction::down);
     case kIndexLinks: return index_links(dialog);
     case kSort: return fill_topics(dialog);
+    case kRelated:
+      aids::OpenRelatedProjectsList(state_, *this, dialog.handle(), "");
+      return;
     case kHelp:
       core::ProductHelpContext(state_, dialog.handle(), kContentsEditorHelp);
       return;
     case ui::kIdOk: return accept(dialog);
-    case ui::kIdCancel: return close(dialog, 0);
+    case ui::kIdCancel:
+      cancelled_ = true;
+      return close(dialog, 0);
     default: ui::DialogProc::on_command(dialog, id, notify);
   }
 }
@@ -98,6 +103,20 @@ void ContentsEditor::accept(ui::Dialog& dialog) {
     return;
   }
   close(dialog, 1);
+}
+
+// The list window goes with the editor and reloads nothing then.
+void ContentsEditor::on_close(ui::Dialog&) {
+  cancelled_ = true;
+  aids::CloseRelatedProjectsList();
+  handle_ = 0;
+}
+
+void ContentsEditor::load_targets(std::string_view project_path) {
+  ui::Dialog* dialog = handle_ != 0 ? ui::host().find_dialog(handle_) : nullptr;
+  if (dialog == nullptr) return;
+  topics_project_ = aids::is_current_project(state_, project_path) ? "" : std::string(project_path);
+  fill_topics(*dialog);
 }
 
 void ContentsEditor::close(ui::Dialog& dialog, int result) {

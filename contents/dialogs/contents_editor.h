@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "aids/related_dialogs.h"
 #include "contents/contents_edit.h"
 #include "contents/contents_session.h"
 #include "platform/ui/dialog.h"
@@ -13,6 +14,7 @@
 
 namespace project {
 struct ProjectState;
+class TopicTable;
 }
 
 namespace contents {
@@ -34,8 +36,11 @@ struct TopicChoice {
 // The project's listed topics with their titles from the keyword database,
 // in the topic table's order, or sorted by title without case.
 std::vector<TopicChoice> topic_choices(const project::ProjectState& state, bool sorted);
+// The same for the topics of the project at project_path (its keyword
+// database gives the titles).
+std::vector<TopicChoice> topic_choices(const project::TopicTable& table, std::string_view project_path, bool sorted);
 
-class ContentsEditor : public ui::DialogProc {
+class ContentsEditor : public ui::DialogProc, public aids::RelatedProjectsOwner {
  public:
   static constexpr int kTopics = IDC_CNT_TOPICS;
   static constexpr int kEntries = IDC_CNT_ENTRIES;
@@ -63,6 +68,15 @@ class ContentsEditor : public ui::DialogProc {
   ContentsEditor(project::ProjectState& state, ContentsSession& session);
   void on_init(ui::Dialog& dialog) override;
   void on_command(ui::Dialog& dialog, int id, ui::Notify notify) override;
+  void on_close(ui::Dialog& dialog) override;
+
+  // The related-projects list shows another project's topics here; the
+  // editor has no box for an unlisted help file.
+  void load_targets(std::string_view project_path) override;
+  bool other_file() const override { return false; }
+  void clear_other_file() override {}
+  void set_unlisted(bool) override {}
+  bool cancelled() const override { return cancelled_; }
 
  private:
   // Lists
@@ -91,6 +105,10 @@ class ContentsEditor : public ui::DialogProc {
   ContentsModel& model_;
   std::string path_;
   std::vector<TopicChoice> topics_;
+  ui::Handle handle_ = 0;
+  bool cancelled_ = false;
+  // The project whose topics the topic list shows; empty for the current one.
+  std::string topics_project_;
 };
 
 }  // namespace contents

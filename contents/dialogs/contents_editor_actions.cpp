@@ -1,6 +1,7 @@
 // The editor's buttons on the contents list: adding books, topics and
 // macros, editing, deleting, shifting and moving entries, and the index and
 // link items.
+#include "aids/related_targets.h"
 #include "contents/dialogs/contents_editor.h"
 #include "contents/dialogs/entry_editor.h"
 #include "contents/dialogs/index_links_dialog.h"
@@ -30,6 +31,7 @@ void ContentsEditor::add_book(ui::Dialog& dialog) {
 // before it gives.
 void ContentsEditor::add_topics(ui::Dialog& dialog) {
   const std::string window = dialog.text(kTopicWindow);
+  const std::string help_file = topics_project_.empty() ? "" : aids::project_help_file(topics_project_);
   Selection selection = selected_entries(dialog);
   for (int i = 0; i < dialog.item_count(kTopics); ++i) {
     if (!dialog.item_selected(kTopics, i)) continue;
@@ -37,7 +39,7 @@ void ContentsEditor::add_topics(ui::Dialog& dialog) {
     if (choice >= topics_.size()) continue;
     const int level = new_topic_level(model_, insertion_anchor(model_, selection));
     selection = insert_after_anchor(
-        model_, selection, {make_topic_entry(topics_[choice].title, topics_[choice].context, "", window, level)});
+        model_, selection, {make_topic_entry(topics_[choice].title, topics_[choice].context, help_file, window, level)});
   }
   refill_entries(dialog, selection);
   dialog.set_text(kTopicWindow, "");

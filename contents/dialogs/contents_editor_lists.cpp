@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <map>
 
+#include "aids/related_targets.h"
 #include "contents/dialogs/contents_editor.h"
 #include "contents/dialogs/entry_drawing.h"
 #include "core/project_paths.h"
@@ -17,9 +18,9 @@ namespace {
 constexpr std::string_view kMainWindow = "main";
 
 // Context string (lower case) to title, from the keyword database's entries.
-std::map<std::string, std::string> titles_by_context(const project::ProjectState& state) {
+std::map<std::string, std::string> titles_by_context(std::string_view project_path) {
   std::map<std::string, std::string> titles;
-  for (const std::string& entry : project::keyword_database_titles(core::companion_file(state.project_path, ".kdb"))) {
+  for (const std::string& entry : project::keyword_database_titles(core::companion_file(project_path, ".kdb"))) {
     const std::string_view context = project::title_entry_context(entry);
     if (context.empty()) continue;
     titles.emplace(text::to_lower(context), entry.substr(0, entry.size() - context.size() - 1));
@@ -30,9 +31,12 @@ std::map<std::string, std::string> titles_by_context(const project::ProjectState
 }  // namespace
 
 std::vector<TopicChoice> topic_choices(const project::ProjectState& state, bool sorted) {
-  const auto titles = titles_by_context(state);
+  return topic_choices(state.data.topics, state.project_path, sorted);
+}
+
+std::vector<TopicChoice> topic_choices(const project::TopicTable& table, std::string_view project_path, bool sorted) {
+  const auto titles = titles_by_context(project_path);
   std::vector<TopicChoice> out;
-  const project::TopicTable& table = state.data.topics;
   for (int i = 0; i < table.count(); ++i) {
     if (!project::listed_topic(table[i])) continue;
     const std::string context(table[i].name());
@@ -48,7 +52,10 @@ std::vector<TopicChoice> topic_choices(const project::ProjectState& state, bool 
 }
 
 void ContentsEditor::fill_topics(ui::Dialog& dialog) {
-  topics_ = topic_choices(state_, dialog.check(kSort) == 1);
+  const bool sorted = dialog.check(kSort) == 1;
+  topics_ = topics_project_.empty()
+                ? topic_choices(state_, sorted)
+                : topic_choices(aids::project_topics(state_, topics_project_), topics_project_, sorted);
   dialog.clear_items(kTopics);
   for (size_t i = 0; i < topics_.size(); ++i)
     dialog.set_item_data(kTopics, dialog.add_item(kTopics, topics_[i].title), static_cast<std::int32_t>(i));

@@ -1,5 +1,7 @@
 #include "html/framing/contents_sidebar.h"
 
+#include <optional>
+
 #include "html/driver/conversion_run.h"
 #include "html/driver/process_files.h"
 #include "html/index/cnt_toc.h"

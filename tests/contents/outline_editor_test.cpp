@@ -5,6 +5,7 @@
 
 #include <gtest/gtest.h>
 
+#include "aids/related_fixture.h"
 #include "contents/outline_file.h"
 #include "project/project_fixture.h"
 #include "project/topics/topic_table.h"
@@ -154,6 +155,18 @@ TEST(OutlineList, DrawsEachKindWithItsPictureAndIndent) {
                                   "bitmap 5 62 16 16 \"BUL\"",
                                   "text 30 60 270 20 0x000000 left \"Odd\"",
                               }));
+}
+
+TEST_F(OutlineEditor, TheRelatedProjectsListOffersAnotherProjectsTopics) {
+  tw_test::add_related_project(state, {"IDH_elsewhere"});
+  tw_test::write_file(host("c:\\help\\two.kdb"), "IDH_elsewhere\tElsewhere\tplace\r\n");
+  EXPECT_EQ(edit("dialog DLG_OUT_B\nclick 295\nwindow DLG_WG_LIST\nselect# 101 0\n"
+                 "window DLG_OUT_B\nselect# 101 0\nclick 108\nclick 1\n"),
+            1);
+  EXPECT_EQ(outline(), "[OUTLINE]\r\n1 main.doc=\r\n2 Elsewhere=IDH_elsewhere\r\n");
+  bool closed = false;
+  for (const auto& line : ui().transcript()) closed |= line == "window DLG_WG_LIST closed";
+  EXPECT_TRUE(closed) << "the list goes with the editor";
 }
 
 }  // namespace
