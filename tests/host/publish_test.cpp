@@ -16,36 +16,14 @@
 #include "platform/files.h"
 #include "platform/paths.h"
 #include "platform/profile.h"
+#include "sample_publish_fixture.h"
 #include "support/test_support.h"
 
 namespace {
 
 namespace fs = std::filesystem;
 
-class PublishTest : public tw_test::Fixture {
- protected:
-  host::Libraries libs;
-  std::string project;
-
-  void SetUp() override {
-    Fixture::SetUp();
-    std::string error;
-    ASSERT_TRUE(host::load_libraries(libs, error)) << error;
-    host::ensure_installation();
-    fs::copy(fs::path(TW_SOURCE_DIR) / "samples/sample", file("sample"), fs::copy_options::recursive);
-    project = platform::to_system_path(file("sample/sample.hpj"));
-  }
-
-  host::PublishResult publish(const std::string& template_name) {
-    host::PublishResult result;
-    host::Progress quiet(nullptr, false);
-    std::string error;
-    EXPECT_TRUE(host::publish_project(libs, project, platform::to_system_path(file("site")),
-                                      host::template_path(template_name), quiet, result, error))
-        << error;
-    return result;
-  }
-};
+using PublishTest = tw_test::SamplePublishFixture;
 
 TEST_F(PublishTest, SampleBecomesASiteWithoutBrokenLinks) {
   host::PublishResult r = publish("standard.lfc");

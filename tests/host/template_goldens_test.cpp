@@ -14,6 +14,7 @@
 #include "host/publish_flow.h"
 #include "platform/clock.h"
 #include "platform/paths.h"
+#include "sample_publish_fixture.h"
 #include "support/test_support.h"
 
 namespace {
@@ -22,30 +23,8 @@ namespace fs = std::filesystem;
 
 const fs::path kGolden = fs::path(TW_SOURCE_DIR) / "tests/data/golden";
 
-class TemplateOutputTest : public tw_test::Fixture {
+class TemplateOutputTest : public tw_test::SamplePublishFixture {
  protected:
-  host::Libraries libs;
-  std::string project;
-
-  void SetUp() override {
-    Fixture::SetUp();
-    std::string error;
-    ASSERT_TRUE(host::load_libraries(libs, error)) << error;
-    host::ensure_installation();
-    fs::copy(fs::path(TW_SOURCE_DIR) / "samples/sample", file("sample"), fs::copy_options::recursive);
-    project = platform::to_system_path(file("sample/sample.hpj"));
-  }
-
-  host::PublishResult publish(const std::string& template_name) {
-    host::PublishResult result;
-    host::Progress quiet(nullptr, false);
-    std::string error;
-    EXPECT_TRUE(host::publish_project(libs, project, platform::to_system_path(file("site")),
-                                      host::template_path(template_name), quiet, result, error))
-        << error;
-    return result;
-  }
-
   // The published text files, with today's date as the signature's
   // placeholder so that the files compare on any day.
   std::vector<std::pair<std::string, std::string>> published() {
