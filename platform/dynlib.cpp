@@ -18,7 +18,10 @@ std::unique_ptr<SharedLibrary> SharedLibrary::open(std::string_view path, std::s
                     (path.size() >= 2 && path[1] == ':');
   std::string name = has_folder ? to_host_path(path) : std::string(path);
   dlerror();
-  void* handle = dlopen(name.c_str(), RTLD_NOW | RTLD_LOCAL);
+  // RTLD_NODELETE: a library stays mapped after its handle closes, with the
+  // libraries it pulled in (the image library's own dependencies keep state
+  // from their start-up); unloading one mid-run would buy nothing.
+  void* handle = dlopen(name.c_str(), RTLD_NOW | RTLD_LOCAL | RTLD_NODELETE);
   if (!handle) {
     const char* message = dlerror();
     error = message ? message : "cannot load " + name;
