@@ -87,6 +87,12 @@ void carry_over(int fd, const std::optional<struct stat>& old) {
   }
 }
 
+std::atomic<bool> flush_to_disk{true};
+
+Durability effective(Durability asked) {
+  return flush_to_disk.load(std::memory_order_relaxed) ? asked : Durability::unflushed;
+}
+
 struct NewVersion {
   Fd fd;
   std::string temp;
@@ -110,6 +116,8 @@ std::optional<NewVersion> write_temporary(const std::string& target, std::string
 }
 
 }  // namespace
+
+void set_flush_to_disk(bool on) { flush_to_disk.store(on, std::memory_order_relaxed); }
 
 void internal::remove_rewrite_leftovers(const std::string& host) {
   remove_leftovers(rewrite_target(host));
@@ -135,13 +143,14 @@ WriteStatus internal::replace_host_file(const std::string& host, std::string_vie
   if (options.still_current && !(*options.still_current)(before)) return WriteStatus::changed_on_disk;
 
   auto change = FolderChange::of_entry(target);
-  auto fresh = write_temporary(target, bytes, old, options.durability);
+  const Durability durability = effective(options.durability);
+  auto fresh = write_temporary(target, bytes, old, durability);
   if (!fresh) return WriteStatus::failed;
   if (::rename(fresh->temp.c_str(), target.c_str()) != 0) {
     ::unlink(fresh->temp.c_str());
     return WriteStatus::failed;
   }
-  if (options.durability == Durability::flushed) sync_folder(folder_of(target));
+  if (durability == Durability::flushed) sync_folder(folder_of(target));
   struct stat now;
   if (::fstat(fresh->fd.get(), &now) == 0) {
     note_own_write(host, before, stamp_of(now));

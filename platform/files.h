@@ -18,6 +18,11 @@ namespace platform {
 // skip that; an author's file never does.
 enum class Durability { flushed, unflushed };
 
+// Turns the flushing of rewrites off for the whole process (on by default).
+// Only for programs whose files are thrown away (fuzzing harnesses): a kill
+// still leaves each file old or new, but a power cut may not.
+void set_flush_to_disk(bool on);
+
 // What identifies one version of a file on disk: every rewrite makes a new
 // file, so a stamp that still matches means nobody has replaced it since.
 struct FileStamp {
