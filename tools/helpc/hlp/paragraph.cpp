@@ -17,11 +17,12 @@ void Paragraph::text(std::string_view bytes) {
     if (c != '\0') clean += c;  // a zero would end the piece early
   }
   if (clean.empty()) return;
-  if (!items_.empty() && !items_.back().is_command) {
+  if (!items_.empty() && !items_.back().is_command && !split_) {
     items_.back().bytes.append(clean);
   } else {
     items_.push_back(Item{false, std::move(clean)});
   }
+  split_ = false;
   has_text_ = true;
 }
 

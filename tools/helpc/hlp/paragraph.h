@@ -30,8 +30,12 @@ class Paragraph {
   void font(int descriptor);
   void tab() { command({static_cast<char>(kCmdTab)}); }
   void line_break() { command({static_cast<char>(kCmdLineBreak)}); }
-  // Where a hotspot may start: its command is inserted here later.
-  std::size_t mark() const { return items_.size(); }
+  // Where a hotspot may start: its command is inserted here later, so the
+  // text that follows starts a piece of its own.
+  std::size_t mark() {
+    split_ = true;
+    return items_.size();
+  }
   // Puts a hotspot command before the item at mark and ends the hotspot here.
   void hotspot(std::size_t at, std::string command_bytes);
   // Drops the last character of the text when it is c (a footnote's mark).
@@ -53,6 +57,7 @@ class Paragraph {
   void command(std::string bytes);
   std::vector<Item> items_;
   bool has_text_ = false;
+  bool split_ = false;  // the next text starts a new item
 };
 
 // Hotspot commands.
