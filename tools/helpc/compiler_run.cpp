@@ -34,6 +34,8 @@ std::string shown_project(const std::string& project_path) {
   return platform::has_drive(project_path) ? platform::to_host_path(project_path) : project_path;
 }
 
+std::string counted(int n, const char* noun) { return text::format("%d %s%s", n, noun, n == 1 ? "" : "s"); }
+
 // Help Workshop writes the help file of a project without errors, beside
 // the project; the summary says what it holds or why there is none.
 void write_help_file(const std::string& project_path, CompileLog& log) {
@@ -54,9 +56,12 @@ void write_help_file(const std::string& project_path, CompileLog& log) {
     log.set_outcome("No help file was written: " + input.help_file + " could not be written.");
     return;
   }
-  log.set_outcome(text::format("Help file %s written: %d topics, %d context strings, %d keywords.",
-                               input.help_file.c_str(), compiled->topics, compiled->contexts,
-                               compiled->keywords));
+  std::string outcome = "Help file " + input.help_file + " written: " + counted(compiled->topics, "topic") +
+                        ", " + counted(compiled->contexts, "context string") + ", " +
+                        counted(compiled->keywords, "keyword") + ", " + counted(compiled->pictures, "picture") + ".";
+  if (compiled->pictures_unread > 0)
+    outcome += " " + counted(compiled->pictures_unread, "bitmap") + " could not be stored (missing, or not a Windows bitmap).";
+  log.set_outcome(outcome);
 }
 
 }  // namespace

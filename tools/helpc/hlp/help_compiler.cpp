@@ -15,6 +15,7 @@
 #include "tools/helpc/hlp/context_hash.h"
 #include "tools/helpc/hlp/file_system.h"
 #include "tools/helpc/hlp/keyword_files.h"
+#include "tools/helpc/hlp/picture_file.h"
 #include "tools/helpc/hlp/system_file.h"
 #include "tools/helpc/hlp/topic_builder.h"
 #include "tools/helpc/hlp/topic_stream.h"
@@ -43,6 +44,8 @@ class Compiler {
   void compile_file(const std::string& entry);
   void add_topic(TopicText& topic);
   std::string hotspot(helpc::HotspotKind kind, const helpc::HotspotTarget& target) const;
+  std::string picture(PicturePlace place, const std::string& name);
+  std::string bitmap_path(const std::string& name) const;
   void link_browse_sequences();
   std::optional<std::int32_t> offset_of(std::string_view context) const;
   std::optional<std::string> context_tree();
@@ -59,6 +62,9 @@ class Compiler {
   std::vector<std::pair<std::int32_t, std::string>> titles_;
   std::vector<BrowseEntry> browse_;
   std::vector<std::int32_t> topic_offsets_;
+  std::unordered_map<std::string, int> picture_numbers_;  // lower-case name: number, -1 unread
+  std::vector<std::string> pictures_;                     // "|bmN" files by number
+  int pictures_unread_ = 0;
 };
 
 void Compiler::read_windows() {
@@ -76,7 +82,8 @@ void Compiler::compile_file(const std::string& entry) {
   TopicBuilder builder(
       reader, fonts_,
       [this](helpc::HotspotKind kind, const helpc::HotspotTarget& target) { return hotspot(kind, target); },
-      [this](TopicText& topic) { add_topic(topic); });
+      [this](TopicText& topic) { add_topic(topic); },
+      [this](PicturePlace place, const std::string& name) { return picture(place, name); });
   reader.run(builder);
   builder.finish();
 }
@@ -98,6 +105,37 @@ std::string Compiler::hotspot(helpc::HotspotKind kind, const helpc::HotspotTarge
     }
   }
   return jump_command(popup, hash);
+}
+
+// A bitmap as the check finds it: in [BITMAPS] by file name, else on the
+// bitmap roots, then the project roots.
+std::string Compiler::bitmap_path(const std::string& name) const {
+  for (const auto& listed : input_.bitmap_files) {
+    if (text::iequals(platform::file_name_of(listed), platform::file_name_of(name)))
+      return helpc::find_in_folders(listed, {input_.directory});
+  }
+  std::vector<std::string> folders = input_.bitmap_roots;
+  folders.insert(folders.end(), input_.roots.begin(), input_.roots.end());
+  return helpc::find_in_folders(name, folders);
+}
+
+// Each bitmap is stored once, however often the topics show it.
+std::string Compiler::picture(PicturePlace place, const std::string& name) {
+  const std::string key = text::to_lower(name);
+  auto known = picture_numbers_.find(key);
+  if (known == picture_numbers_.end()) {
+    std::optional<std::string> bmp = platform::read_file(bitmap_path(name));
+    std::optional<std::string> stored = bmp ? help_picture_from_bmp(*bmp) : std::nullopt;
+    int number = -1;
+    if (stored) {
+      number = static_cast<int>(pictures_.size());
+      pictures_.push_back(std::move(*stored));
+    } else {
+      ++pictures_unread_;
+    }
+    known = picture_numbers_.emplace(key, number).first;
+  }
+  return known->second < 0 ? std::string() : picture_command(place, known->second);
 }
 
 void Compiler::add_topic(TopicText& topic) {
@@ -219,6 +257,7 @@ std::optional<CompiledHelp> Compiler::run(std::uint32_t date) {
     files.add("|AWMAP", a_files->map);
   }
   if (!input_.map_entries.empty()) files.add("|CTXOMAP", context_map());
+  for (std::size_t i = 0; i < pictures_.size(); ++i) files.add("|bm" + std::to_string(i), pictures_[i]);
   auto bytes = files.render();
   if (!bytes) return std::nullopt;
   CompiledHelp out;
@@ -227,6 +266,8 @@ std::optional<CompiledHelp> Compiler::run(std::uint32_t date) {
   out.titles = static_cast<int>(titles_.size());
   out.contexts = static_cast<int>(hashes_.size());
   out.keywords = static_cast<int>(k_index_.size());
+  out.pictures = static_cast<int>(pictures_.size());
+  out.pictures_unread = pictures_unread_;
   return out;
 }
 

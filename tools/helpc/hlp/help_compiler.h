@@ -17,6 +17,8 @@ struct CompiledHelp {
   int titles = 0;
   int contexts = 0;    // context strings filed, aliases included
   int keywords = 0;    // distinct K keywords
+  int pictures = 0;    // bitmaps stored
+  int pictures_unread = 0;  // bitmaps named but missing or not Windows bitmaps
 };
 
 // nullopt when a structure cannot hold what the project has (a tree too

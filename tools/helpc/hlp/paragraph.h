@@ -30,6 +30,8 @@ class Paragraph {
   void font(int descriptor);
   void tab() { command({static_cast<char>(kCmdTab)}); }
   void line_break() { command({static_cast<char>(kCmdLineBreak)}); }
+  // A picture shown in the text or at a margin.
+  void picture(std::string command_bytes) { command(std::move(command_bytes)); }
   // Where a hotspot may start: its command is inserted here later, so the
   // text that follows starts a piece of its own.
   std::size_t mark() {

@@ -106,9 +106,7 @@ void TopicBuilder::body_text(std::string_view bytes, const rtf::CharFormat& form
       brace_text_.append(bytes.substr(start, i - start));
       in_braces_ = false;
       start = i + 1;
-      // Bitmaps and buttons are not drawn yet; other brace text is text.
-      if (!helpc::bitmap_reference(brace_text_) && !helpc::button_macro(brace_text_))
-        emit("{" + brace_text_ + "}", brace_format_);
+      brace_closed();
     }
   }
   if (in_braces_) {
@@ -137,6 +135,20 @@ void TopicBuilder::emit_plain(std::string_view bytes, const rtf::CharFormat& for
     font_ = wanted;
   }
   paragraph_.text(bytes);
+}
+
+// A bitmap reference becomes its picture; buttons are not drawn yet; other
+// brace text is text.
+void TopicBuilder::brace_closed() {
+  if (auto name = helpc::bitmap_reference(brace_text_)) {
+    auto place = picture_place(brace_text_);
+    std::string command = pictures_ && place ? pictures_(*place, *name) : std::string();
+    if (command.empty()) return;
+    has_content_ = true;
+    paragraph_.picture(std::move(command));
+    return;
+  }
+  if (!helpc::button_macro(brace_text_)) emit("{" + brace_text_ + "}", brace_format_);
 }
 
 void TopicBuilder::finish_hotspot() {

@@ -11,6 +11,7 @@
 #include "rtf/reader.h"
 #include "tools/helpc/hlp/font_table.h"
 #include "tools/helpc/hlp/paragraph.h"
+#include "tools/helpc/hlp/picture_file.h"
 #include "tools/helpc/references.h"
 
 namespace hlp {
@@ -30,9 +31,16 @@ class TopicBuilder : public rtf::Sink {
   // The command for a hotspot's target, "" when it can have none.
   using HotspotResolver = std::function<std::string(helpc::HotspotKind, const helpc::HotspotTarget&)>;
   using Handler = std::function<void(TopicText&)>;
+  // The command that shows a bitmap the text names, "" when it has none.
+  using PictureResolver = std::function<std::string(PicturePlace, const std::string&)>;
 
-  TopicBuilder(const rtf::Reader& reader, FontTable& fonts, HotspotResolver resolve, Handler on_topic)
-      : reader_(reader), fonts_(fonts), resolve_(std::move(resolve)), on_topic_(std::move(on_topic)) {}
+  TopicBuilder(const rtf::Reader& reader, FontTable& fonts, HotspotResolver resolve, Handler on_topic,
+               PictureResolver pictures = {})
+      : reader_(reader),
+        fonts_(fonts),
+        resolve_(std::move(resolve)),
+        on_topic_(std::move(on_topic)),
+        pictures_(std::move(pictures)) {}
 
   // Ends the file's last topic.
   void finish();
@@ -55,12 +63,14 @@ class TopicBuilder : public rtf::Sink {
   void end_paragraph(const rtf::ParaFormat& para);
   void end_topic();
   void take_footnote();
+  void brace_closed();
   int descriptor_of(const rtf::CharFormat& format);
 
   const rtf::Reader& reader_;
   FontTable& fonts_;
   HotspotResolver resolve_;
   Handler on_topic_;
+  PictureResolver pictures_;
 
   TopicText topic_;
   Paragraph paragraph_;
