@@ -31,6 +31,8 @@ class FontTable {
   // The descriptor's number, added when new.
   int descriptor(const FontDescriptor& font);
   std::size_t size() const { return descriptors_.size(); }
+  // Descriptor and face numbers are 16-bit in the file.
+  bool fits() const { return descriptors_.size() <= 0xFFFF && faces_.size() <= 0xFFFF; }
   std::string render() const;
 
  private:

@@ -50,7 +50,7 @@ class Compiler {
   std::optional<std::int32_t> offset_of(std::string_view context) const;
   std::optional<std::string> context_tree();
   std::optional<std::string> title_tree();
-  std::string context_map() const;
+  std::optional<std::string> context_map() const;
 
   const helpc::ProjectInput& input_;
   std::vector<project::WindowRecord> windows_;
@@ -209,16 +209,15 @@ std::optional<std::string> Compiler::title_tree() {
 }
 
 // |CTXOMAP: the [MAP] numbers of the topics, by number.
-std::string Compiler::context_map() const {
+std::optional<std::string> Compiler::context_map() const {
   std::map<std::int32_t, std::int32_t> numbers;
   for (const auto& entry : input_.map_entries) {
     if (auto offset = offset_of(entry.name)) numbers.emplace(entry.number, *offset);
   }
+  if (numbers.size() > 0xFFFF) return std::nullopt;  // the count is 16-bit
   Bytes out;
-  out.u16(static_cast<std::uint32_t>(std::min<std::size_t>(numbers.size(), 0xFFFF)));
-  std::size_t written = 0;
+  out.u16(static_cast<std::uint32_t>(numbers.size()));
   for (const auto& [number, offset] : numbers) {
-    if (written++ == 0xFFFF) break;
     out.i32(number);
     out.i32(offset);
   }
@@ -228,6 +227,7 @@ std::string Compiler::context_map() const {
 std::optional<CompiledHelp> Compiler::run(std::uint32_t date) {
   for (const auto& entry : input_.topic_files) compile_file(entry);
   link_browse_sequences();
+  if (!stream_.fits() || !fonts_.fits()) return std::nullopt;
   FileSystemWriter files;
   SystemInfo system;
   system.title = input_.title;
@@ -256,7 +256,11 @@ std::optional<CompiledHelp> Compiler::run(std::uint32_t date) {
     files.add("|AWDATA", a_files->data);
     files.add("|AWMAP", a_files->map);
   }
-  if (!input_.map_entries.empty()) files.add("|CTXOMAP", context_map());
+  if (!input_.map_entries.empty()) {
+    auto map = context_map();
+    if (!map) return std::nullopt;
+    files.add("|CTXOMAP", *map);
+  }
   for (std::size_t i = 0; i < pictures_.size(); ++i) files.add("|bm" + std::to_string(i), pictures_[i]);
   auto bytes = files.render();
   if (!bytes) return std::nullopt;

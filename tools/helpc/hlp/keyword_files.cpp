@@ -18,7 +18,8 @@ bool KeywordIndex::Less::operator()(const std::string& a, const std::string& b) 
 
 void KeywordIndex::add(const std::string& keyword, std::int32_t topic_offset) {
   auto& topics = keywords_[keyword];
-  if (std::find(topics.begin(), topics.end(), topic_offset) == topics.end()) topics.push_back(topic_offset);
+  // A topic's keywords come together, so a repeat is the last one filed.
+  if (topics.empty() || topics.back() != topic_offset) topics.push_back(topic_offset);
 }
 
 std::optional<KeywordIndex::Files> KeywordIndex::render() const {
@@ -27,9 +28,10 @@ std::optional<KeywordIndex::Files> KeywordIndex::render() const {
   std::vector<BtreeEntry> entries;
   for (const auto& [keyword, topics] : keywords_) {
     Bytes value;
-    value.u16(static_cast<std::uint32_t>(std::min<std::size_t>(topics.size(), 0xFFFF)));
+    if (topics.size() > 0xFFFF) return std::nullopt;
+    value.u16(static_cast<std::uint32_t>(topics.size()));
     value.u32(static_cast<std::uint32_t>(data.size()));
-    for (std::size_t i = 0; i < topics.size() && i < 0xFFFF; ++i) data.i32(topics[i]);
+    for (std::int32_t offset : topics) data.i32(offset);
     entries.push_back(BtreeEntry{keyword + std::string(1, '\0'), value.take()});
   }
   auto tree = build_btree(entries, BtreeLayout{kBtreeFlags, 2048, "F24"});

@@ -20,7 +20,8 @@ class KeywordIndex {
   struct Files {
     std::string btree, data, map;
   };
-  // nullopt when a keyword is too long for a page.
+  // nullopt when a keyword is too long for a page or is in more topics
+  // than its 16-bit count holds.
   std::optional<Files> render() const;
 
  private:

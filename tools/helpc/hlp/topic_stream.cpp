@@ -88,6 +88,10 @@ void TopicStream::add_paragraph(const Paragraph::Record& paragraph) {
   if (get_i32(stream_, scroll) == -1) put_i32(stream_, scroll, topic_position(at));
 }
 
+bool TopicStream::fits() const {
+  return stream_.size() / (kTopicBlockSize - kTopicBlockHeaderSize) < kMaxBlocks;
+}
+
 void TopicStream::set_browse(int topic, std::int32_t previous, std::int32_t next) {
   if (topic < 0 || topic >= topics()) return;
   put_i32(stream_, topics_[topic].header_at + kFieldBrowseBack, previous);

@@ -29,6 +29,10 @@ class TopicStream {
   // Browse links of a topic begun earlier (by its number, from 0).
   void set_browse(int topic, std::int32_t previous, std::int32_t next);
   int topics() const { return static_cast<int>(topics_.size()); }
+  // Topic offsets are 32-bit and count 0x8000 a block: past this many
+  // blocks they no longer fit.
+  static constexpr std::size_t kMaxBlocks = 0xFFFF;
+  bool fits() const;
   // The whole internal file.
   std::string render() const;
 
