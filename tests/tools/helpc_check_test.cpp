@@ -86,6 +86,9 @@ TEST_F(HelpcCheck, EveryProblemInTheWindows31Format) {
 TEST_F(HelpcCheck, HelpWorkshopFormatPutsTheTextOnAContinuationLine) {
   write_problem_project();
   std::string log = compile("hcrtf", helpc::kExitErrors);
+  EXPECT_NE(log.find("5 errors, 9 warnings. No help file was written: the project has errors.\r\n"),
+            std::string::npos);
+  EXPECT_FALSE(tw_test::exists(file("proj/p.hlp")));
   EXPECT_NE(log.find("\r\nHC3025: Warning: topic #1 of c:\\proj\\sub\\two.rtf :\r\n"
                      "\tJump or pop-up to undefined context string 'IDH_lost'\r\n"),
             std::string::npos);
@@ -101,7 +104,8 @@ TEST_F(HelpcCheck, CleanProjectExitsWithoutErrorsAndReplacesTheOldLog) {
   std::string log = compile("hcw.exe", helpc::kExitClean);
   EXPECT_NE(log.find("\r\nc:\\proj\\p.hpj: 1 topic, 1 jump, 0 keywords, 0 errors, 0 warnings."),
             std::string::npos);
-  EXPECT_FALSE(tw_test::exists(file("proj/p.hlp")));
+  EXPECT_NE(log.find("Help file p.hlp written: 1 topic, 1 context string, 0 keywords, 0 pictures.\r\n"), std::string::npos);
+  EXPECT_TRUE(tw_test::exists(file("proj/p.hlp")));
   EXPECT_FALSE(tw_test::exists(file("proj/p.log.tmp")));
 }
 

@@ -62,8 +62,7 @@ std::string summary_line(const CompileLog& log, std::string_view project_path) {
   const Counts& c = log.counts();
   return std::string(project_path) + ": " + counted(c.topics, "topic") + ", " +
          counted(c.jumps, "jump") + ", " + counted(c.keywords, "keyword") + ", " +
-         counted(log.errors(), "error") + ", " + counted(log.warnings(), "warning") +
-         ". No help file was written: this compiler checks the project only.";
+         counted(log.errors(), "error") + ", " + counted(log.warnings(), "warning") + ". " + log.outcome();
 }
 
 std::string render_log(const CompileLog& log, Family family, std::string_view project_path,

@@ -47,6 +47,9 @@ class CompileLog {
   const Counts& counts() const { return counts_; }
   // The compiler's exit status: 0 without errors, 1 with errors.
   int exit_status() const { return errors_ > 0 ? 1 : 0; }
+  // The summary's last sentence: what became of the help file.
+  const std::string& outcome() const { return outcome_; }
+  void set_outcome(std::string outcome) { outcome_ = std::move(outcome); }
 
  private:
   std::vector<Message> messages_;
@@ -54,12 +57,13 @@ class CompileLog {
   int errors_ = 0;
   int warnings_ = 0;
   Counts counts_;
+  std::string outcome_ = "No help file was written: this compiler checks the project only.";
 };
 
 // One message as the family writes it (Help Workshop: two lines, the second
 // starting with a tab), without a final line end.
 std::string format_message(const Message& message, Family family);
-// The last line: counts, errors, warnings, and that no help file was written.
+// The last line: counts, errors, warnings, and what became of the help file.
 std::string summary_line(const CompileLog& log, std::string_view project_path);
 // The whole log file: a heading, the messages and the summary, CR LF lines.
 std::string render_log(const CompileLog& log, Family family, std::string_view project_path,

@@ -2,7 +2,12 @@
 
 #include "platform/files.h"
 #include "platform/paths.h"
+#include <ctime>
+
+#include "formats/hpj_kind.h"
+#include "platform/text.h"
 #include "tools/helpc/compile_log.h"
+#include "tools/helpc/hlp/help_compiler.h"
 #include "tools/helpc/project_check.h"
 
 namespace helpc {
@@ -29,6 +34,36 @@ std::string shown_project(const std::string& project_path) {
   return platform::has_drive(project_path) ? platform::to_host_path(project_path) : project_path;
 }
 
+std::string counted(int n, const char* noun) { return text::format("%d %s%s", n, noun, n == 1 ? "" : "s"); }
+
+// Help Workshop writes the help file of a project without errors, beside
+// the project; the summary says what it holds or why there is none.
+void write_help_file(const std::string& project_path, CompileLog& log) {
+  if (log.errors() > 0) {
+    log.set_outcome("No help file was written: the project has errors.");
+    return;
+  }
+  std::optional<std::string> bytes = platform::read_file(project_path);
+  if (!bytes || !formats::is_help_project_text(*bytes)) return;
+  const ProjectInput input = read_project_input(project_path, *bytes);
+  const std::string help_path = platform::join_path(input.directory, input.help_file);
+  auto compiled = hlp::compile_help(input, static_cast<std::uint32_t>(std::time(nullptr)));
+  if (!compiled) {
+    log.set_outcome("No help file was written: the project is too large for a help file.");
+    return;
+  }
+  if (!platform::write_file(help_path, compiled->bytes)) {
+    log.set_outcome("No help file was written: " + input.help_file + " could not be written.");
+    return;
+  }
+  std::string outcome = "Help file " + input.help_file + " written: " + counted(compiled->topics, "topic") +
+                        ", " + counted(compiled->contexts, "context string") + ", " +
+                        counted(compiled->keywords, "keyword") + ", " + counted(compiled->pictures, "picture") + ".";
+  if (compiled->pictures_unread > 0)
+    outcome += " " + counted(compiled->pictures_unread, "bitmap") + " could not be stored (missing, or not a Windows bitmap).";
+  log.set_outcome(outcome);
+}
+
 }  // namespace
 
 RunResult run_compile(const Invocation& invocation) {
@@ -41,6 +76,7 @@ RunResult run_compile(const Invocation& invocation) {
   std::string project_path = project.value_or(invocation.project);
   CompileLog log;
   check_project(project_path, log);
+  if (project && invocation.family == Family::win95) write_help_file(project_path, log);
   std::string program = invocation.program.empty() ? "hcp" : invocation.program;
   std::string text = render_log(log, invocation.family, project_path, program + ".exe");
   result.summary = summary_line(log, shown_project(project_path));

@@ -101,7 +101,9 @@ std::string usage_text(std::string_view program) {
   std::string p(program.empty() ? "hcp" : program);
   return "usage: " + p + " PROJECT.hpj      (also: hcw /c/e PROJECT.hpj, hcrtf /x PROJECT.hpj)\n"
          "Checks the help project and its topic files and writes the messages to\n"
-         "PROJECT.log beside the project. No help file is written.\n";
+         "PROJECT.log beside the project. Called as hcw or hcrtf, it also writes the\n"
+         "help file of a project without errors; the Windows 3.x names only check.\n"
+         "       " + p + " --list FILE.hlp   lists a help file's internal files and counts\n";
 }
 
 std::optional<std::string> locate_project(std::string_view argument) {

@@ -83,6 +83,9 @@ ProjectInput read_project_input(std::string_view path, std::string_view bytes) {
   for (const auto& value : option_values(hpj, "BMROOT")) add_folders(in.bitmap_roots, value, in.directory);
   in.bitmap_files = hpj.section_entries("BITMAPS");
   in.windows = window_names(hpj);
+  in.window_lines = hpj.section_entries("WINDOWS");
+  in.title = hpj.value("OPTIONS", "TITLE");
+  in.copyright = hpj.value("OPTIONS", "COPYRIGHT");
   in.contents_topic = hpj.has_key("OPTIONS", "CONTENTS") ? hpj.value("OPTIONS", "CONTENTS")
                                                         : hpj.value("OPTIONS", "INDEX");
   in.help_file = help_file_name(hpj, path);

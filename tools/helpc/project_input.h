@@ -25,6 +25,9 @@ struct ProjectInput {
   std::vector<std::string> bitmap_roots;  // BMROOT folders
   std::vector<std::string> bitmap_files;  // [BITMAPS] entries
   std::vector<std::string> windows;       // [WINDOWS] names
+  std::vector<std::string> window_lines;  // [WINDOWS] lines as written
+  std::string title;                      // TITLE
+  std::string copyright;                  // COPYRIGHT
   std::string contents_topic;             // CONTENTS (or INDEX)
   std::string help_file;                  // the file name this project compiles to
   // The contents file: the one CNT names, else the project's own ".cnt"

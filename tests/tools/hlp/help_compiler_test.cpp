@@ -1,0 +1,179 @@
+// Help files compiled from whole projects and read back with our own
+// reader: the bundled sample against what its project holds, topic text
+// from RTF as word processors write it, browse sequences and topics that
+// run over several blocks.
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <string>
+
+#include "tools/hlp/topic_decoder.h"
+#include "support/test_support.h"
+#include "tools/helpc/compiler_run.h"
+#include "tools/helpc/hlp/btree.h"
+#include "tools/helpc/hlp/bytes.h"
+#include "tools/helpc/hlp/file_system.h"
+#include "tools/helpc/hlp/help_file_summary.h"
+#include "tools/helpc/invocation.h"
+
+namespace {
+
+using tw_test::read_file;
+using tw_test::write_file;
+
+class HelpCompiler : public tw_test::Fixture {
+ protected:
+  helpc::RunResult compile(const std::string& program, const std::string& project) {
+    return helpc::run_compile(helpc::parse_invocation({program, "/x", file(project)}));
+  }
+  hlp::FileSystemReader open(const std::string& help_file) {
+    bytes_ = read_file(file(help_file));
+    auto reader = hlp::FileSystemReader::open(bytes_);
+    EXPECT_TRUE(reader);
+    return reader.value_or(hlp::FileSystemReader{});
+  }
+  std::string bytes_;
+};
+
+TEST_F(HelpCompiler, SampleProjectCompilesAndReadsBackWithItsCounts) {
+  std::filesystem::create_directories(file("sample"));
+  for (const auto& entry : std::filesystem::directory_iterator(TW_SAMPLE_DIR))
+    std::filesystem::copy(entry.path(), file("sample/" + entry.path().filename().string()));
+  helpc::RunResult result = compile("hcrtf", "sample/sample.hpj");
+  EXPECT_EQ(result.exit_status, helpc::kExitClean);
+  EXPECT_NE(result.summary.find("Help file sample.hlp written: 6 topics, 6 context strings, 15 keywords, 3 pictures. "
+                                    "1 bitmap could not be stored"),
+            std::string::npos) << result.summary;
+
+  auto summary = hlp::summarize_help_file(read_file(file("sample/sample.hlp")));
+  ASSERT_TRUE(summary);
+  std::vector<std::string> names;
+  for (const auto& f : summary->files) names.push_back(f.name);
+  EXPECT_EQ(names, (std::vector<std::string>{"|CONTEXT", "|CTXOMAP", "|FONT", "|KWBTREE", "|KWDATA", "|KWMAP",
+                                             "|SYSTEM", "|TOPIC", "|TTLBTREE", "|bm0", "|bm1", "|bm2"}));
+  // The banner, the arrow and the toolbar are stored; the hotspot graphic
+  // (.shg) is not yet.
+  // The sample's three files hold six topics, each with a title and one
+  // context string; their K footnotes name 15 keywords, "introduction"
+  // twice.
+  EXPECT_EQ(summary->topics, 6);
+  EXPECT_EQ(summary->titles, 6);
+  EXPECT_EQ(summary->contexts, 6);
+  EXPECT_EQ(summary->keywords, 15);
+
+  // The Windows 3.x names still only check.
+  std::filesystem::remove(file("sample/sample.hlp"));
+  result = compile("hcp", "sample/sample.hpj");
+  EXPECT_NE(result.summary.find("this compiler checks the project only"), std::string::npos);
+  EXPECT_FALSE(tw_test::exists(file("sample/sample.hlp")));
+}
+
+constexpr const char* kWordTopics =
+    "{\\rtf1\\ansi\\ansicpg1252\\deff0{\\fonttbl{\\f0\\fswiss\\fcharset0 Arial;}"
+    "{\\f1\\froman\\fcharset0 Times New Roman;}}\r\n"
+    "{\\colortbl;\\red0\\green0\\blue0;\\red255\\green0\\blue0;}\r\n"
+    "{\\stylesheet{\\s0\\f1\\fs20 Normal;}{\\*\\cs10\\super footnote reference;}}\r\n"
+    "\\pard\\plain\\s0\\f1\\fs20 {\\cs10\\super #{\\footnote\\pard\\plain\\s0\\f1\\fs20 {\\cs10\\super #} IDH_first}}\r\n"
+    "{\\cs10\\super ${\\footnote {\\cs10\\super $} First topic}}\r\n"
+    "{\\cs10\\super K}{\\footnote {\\cs10\\super K} alpha;Beta}\r\n"
+    "{\\cs10\\super !}{\\footnote {\\cs10\\super !} BrowseButtons()}\r\n"
+    "{\\b First} topic\\rquote s caf\\'e9 text.\\par\r\n"
+    "See {\\uldb Sec}{\\uldb ond}{\\v IDH_second} and {\\ul a word}{\\v IDH_second}.\\par\r\n"
+    "\\trowd\\cellx2000\\cellx4000\\pard\\intbl {\\strike Cell jump}{\\v IDH_second>side}\\cell "
+    "Plain\\tab cell\\cell\\row\r\n"
+    "\\pard {\\uldb Run}{\\v !Exit()} and {\\uldb Far}{\\v IDH_x@other.hlp} \\{bmc pic.bmp\\}\\line "
+    "{\\cf2 red}\\par\r\n"
+    "\\page\r\n"
+    "{\\cs10\\super #}{\\footnote {\\cs10\\super #} IDH_second}\r\n"
+    "{\\cs10\\super K}{\\footnote {\\cs10\\super K} ALPHA}\r\n"
+    "\\pard\\qc Second body.\\par\r\n}";
+
+TEST_F(HelpCompiler, WordProcessorTopicsBecomeTextFormattingAndHotspots) {
+  write_file(file("p/p.hpj"), "[OPTIONS]\r\nTITLE=Word\r\n[FILES]\r\ntopics.rtf\r\n"
+                              "[WINDOWS]\r\nside=\"Side\",(10,10,500,500),0\r\n");
+  write_file(file("p/topics.rtf"), kWordTopics);
+  helpc::RunResult result = compile("hcw", "p/p.hpj");
+  ASSERT_EQ(result.exit_status, helpc::kExitClean) << read_file(file("p/p.log"));
+  auto reader = open("p/p.hlp");
+  std::vector<std::string> shown;
+  for (const auto& r : hlp_test::decode_topics(*reader.file("|TOPIC"), {"IDH_first", "IDH_second", "IDH_x"}))
+    shown.push_back(r.text);
+  EXPECT_EQ(shown, (std::vector<std::string>{
+                       "TOPIC First topic|BrowseButtons()",
+                       "[f 0]First[f 1] topic\x92s caf\xe9 text.[par]",
+                       "[f 1]See [jump IDH_second]Second[end] and [popup IDH_second]a word[end].[par]",
+                       "[f 1][jump IDH_second window 0]Cell jump[end][par]",
+                       "[f 1]Plain[tab]cell[par]",
+                       "[f 1][macro Exit()]Run[end] and [jump IDH_x other.hlp|]Far[end] [br][f 2]red[par]",
+                       "TOPIC ",
+                       "[f 1]Second body.[par]",
+                   }));
+  // Keywords of either case are one keyword, listing both topics.
+  auto keywords = hlp::read_leaf_pages(*reader.file("|KWBTREE"));
+  ASSERT_TRUE(keywords);
+  ASSERT_EQ(keywords->front().entries, 2);
+  hlp::Reader entry(keywords->front().bytes);
+  EXPECT_EQ(entry.sz(), "alpha");
+  EXPECT_EQ(entry.u16(), 2u);
+  auto data_at = entry.u32();
+  EXPECT_EQ(entry.sz(), "Beta");
+  hlp::Reader data(*reader.file("|KWDATA"), *data_at);
+  EXPECT_EQ(data.i32(), 0);
+  EXPECT_EQ(data.i32(), 0x8000);  // the second topic starts the second block
+}
+
+// A topic of several paragraph pieces over three files, in browse order
+// by code rather than by file.
+TEST_F(HelpCompiler, BrowseSequencesAndTopicsLongerThanABlock) {
+  auto topic = [](const std::string& context, const std::string& browse, const std::string& body) {
+    return "{\\super #}{\\footnote {\\super #} " + context + "}{\\super +}{\\footnote {\\super +} " + browse +
+           "}{\\super $}{\\footnote {\\super $} T " + context + "}\n" + body + "\\par\n";
+  };
+  const std::string long_text(6000, 'x');
+  write_file(file("p/p.hpj"), "[OPTIONS]\nCONTENTS=c2\n[FILES]\na.rtf\nb.rtf\n[MAP]\nc2 7\nc1 5\n");
+  write_file(file("p/a.rtf"), "{\\rtf1\\ansi\n" + topic("c3", "seq:030", long_text) + "\\page\n" +
+                                  topic("c1", "seq:010", "one") + "}");
+  write_file(file("p/b.rtf"), "{\\rtf1\\ansi\n" + topic("c2", "seq:020", "two") + "}");
+  ASSERT_EQ(compile("hcrtf", "p/p.hpj").exit_status, helpc::kExitClean);
+  auto reader = open("p/p.hlp");
+  auto records = hlp_test::decode_topics(*reader.file("|TOPIC"), {});
+  ASSERT_EQ(records.size(), 6u);
+  EXPECT_EQ(records[1].text, "[f 0]" + long_text + "[par]");  // read across the block boundary
+  // c3 fills blocks 0 and 1, c1 starts block 2, c2 block 3.
+  EXPECT_EQ(records[2].position, 2 * 0x4000 + 12);
+  EXPECT_EQ(records[4].position, 3 * 0x4000 + 12);
+  EXPECT_EQ(records[2].browse_back, -1);        // c1: first
+  EXPECT_EQ(records[2].browse_next, 3 * 0x8000);
+  EXPECT_EQ(records[4].browse_back, 2 * 0x8000);  // c2
+  EXPECT_EQ(records[4].browse_next, 0);
+  EXPECT_EQ(records[0].browse_back, 3 * 0x8000);  // c3: last
+  EXPECT_EQ(records[0].browse_next, -1);
+
+  // The contents topic and the [MAP] numbers lead to the topics' offsets.
+  auto system = *reader.file("|SYSTEM");
+  EXPECT_NE(system.find(std::string("\x03\x00\x04\x00\x00\x80\x01\x00", 8)), std::string_view::npos);
+  hlp::Reader map(*reader.file("|CTXOMAP"));
+  EXPECT_EQ(map.u16(), 2u);
+  EXPECT_EQ(map.i32(), 5);
+  EXPECT_EQ(map.i32(), 2 * 0x8000);
+  EXPECT_EQ(map.i32(), 7);
+  EXPECT_EQ(map.i32(), 3 * 0x8000);
+}
+
+TEST_F(HelpCompiler, DamagedTopicLinksAreRefused) {
+  std::string topic(4096, '\0');
+  hlp::Bytes link;
+  link.u32(21);
+  link.u32(0);
+  link.i32(-1);
+  link.i32(12);  // links to itself
+  link.u32(21);
+  link.u8(2);
+  topic.replace(12, link.size(), link.str());
+  EXPECT_FALSE(hlp::count_topic_headers(topic));
+  topic.replace(12 + 12, 4, std::string("\x0C\x00\x09\x00", 4));  // a block far past the end
+  EXPECT_FALSE(hlp::count_topic_headers(topic));
+  EXPECT_FALSE(hlp::count_topic_headers(""));
+}
+
+}  // namespace

@@ -1,0 +1,284 @@
+#include "tools/helpc/hlp/help_compiler.h"
+
+#include <algorithm>
+#include <map>
+#include <unordered_map>
+
+#include "formats/hpj_text.h"
+#include "platform/files.h"
+#include "platform/paths.h"
+#include "platform/text.h"
+#include "project/files/window_records.h"
+#include "rtf/reader.h"
+#include "tools/helpc/hlp/btree.h"
+#include "tools/helpc/hlp/bytes.h"
+#include "tools/helpc/hlp/context_hash.h"
+#include "tools/helpc/hlp/file_system.h"
+#include "tools/helpc/hlp/keyword_files.h"
+#include "tools/helpc/hlp/picture_file.h"
+#include "tools/helpc/hlp/system_file.h"
+#include "tools/helpc/hlp/topic_builder.h"
+#include "tools/helpc/hlp/topic_stream.h"
+#include "tools/helpc/jump_macros.h"
+
+namespace hlp {
+namespace {
+
+// Longest title or keyword kept: the viewer shows no more.
+constexpr std::size_t kMaxTitle = 255;
+
+struct BrowseEntry {
+  std::string sequence;  // before ":"
+  std::string order;     // the whole code
+  int topic = 0;
+};
+
+class Compiler {
+ public:
+  Compiler(const helpc::ProjectInput& input) : input_(input) { read_windows(); }
+
+  std::optional<CompiledHelp> run(std::uint32_t date);
+
+ private:
+  void read_windows();
+  void compile_file(const std::string& entry);
+  void add_topic(TopicText& topic);
+  std::string hotspot(helpc::HotspotKind kind, const helpc::HotspotTarget& target) const;
+  std::string picture(PicturePlace place, const std::string& name);
+  std::string bitmap_path(const std::string& name) const;
+  void link_browse_sequences();
+  std::optional<std::int32_t> offset_of(std::string_view context) const;
+  std::optional<std::string> context_tree();
+  std::optional<std::string> title_tree();
+  std::optional<std::string> context_map() const;
+
+  const helpc::ProjectInput& input_;
+  std::vector<project::WindowRecord> windows_;
+  FontTable fonts_;
+  TopicStream stream_;
+  KeywordIndex k_index_, a_index_;
+  std::unordered_map<std::string, std::int32_t> offsets_;  // lower-case context: topic offset
+  std::map<std::int32_t, std::int32_t> hashes_;            // hash: topic offset
+  std::vector<std::pair<std::int32_t, std::string>> titles_;
+  std::vector<BrowseEntry> browse_;
+  std::vector<std::int32_t> topic_offsets_;
+  std::unordered_map<std::string, int> picture_numbers_;  // lower-case name: number, -1 unread
+  std::vector<std::string> pictures_;                     // "|bmN" files by number
+  int pictures_unread_ = 0;
+};
+
+void Compiler::read_windows() {
+  // Help Workshop projects keep their window lines as the Windows 3.x ones.
+  for (const auto& line : input_.window_lines) {
+    if (auto window = project::parse_window_line(line)) windows_.push_back(*window);
+  }
+}
+
+void Compiler::compile_file(const std::string& entry) {
+  std::optional<std::string> bytes = platform::read_file(helpc::find_in_folders(entry, input_.roots));
+  if (!bytes || text::trim_left(*bytes).substr(0, 5) != "{\\rtf") return;
+  rtf::Reader reader(*bytes);
+  reader.end_footnotes_at_page(true);
+  TopicBuilder builder(
+      reader, fonts_,
+      [this](helpc::HotspotKind kind, const helpc::HotspotTarget& target) { return hotspot(kind, target); },
+      [this](TopicText& topic) { add_topic(topic); },
+      [this](PicturePlace place, const std::string& name) { return picture(place, name); });
+  reader.run(builder);
+  builder.finish();
+}
+
+std::string Compiler::hotspot(helpc::HotspotKind kind, const helpc::HotspotTarget& target) const {
+  if (kind == helpc::HotspotKind::macro) {
+    std::string_view macro = target.context;
+    macro = text::trim(macro.substr(macro.find('!') + 1));
+    return macro.empty() ? std::string() : macro_command(macro);
+  }
+  if (target.context.empty()) return {};
+  const bool popup = kind == helpc::HotspotKind::popup;
+  const std::int32_t hash = context_hash(target.context);
+  if (!target.help_file.empty() && !helpc::names_own_help_file(target.help_file, input_.help_file))
+    return external_jump_command(popup, hash, target.help_file, target.window);
+  if (!popup && !target.window.empty()) {
+    for (std::size_t i = 0; i < windows_.size(); ++i) {
+      if (text::iequals(windows_[i].name, target.window)) return window_jump_command(hash, static_cast<int>(i));
+    }
+  }
+  return jump_command(popup, hash);
+}
+
+// A bitmap as the check finds it: in [BITMAPS] by file name, else on the
+// bitmap roots, then the project roots.
+std::string Compiler::bitmap_path(const std::string& name) const {
+  for (const auto& listed : input_.bitmap_files) {
+    if (text::iequals(platform::file_name_of(listed), platform::file_name_of(name)))
+      return helpc::find_in_folders(listed, {input_.directory});
+  }
+  std::vector<std::string> folders = input_.bitmap_roots;
+  folders.insert(folders.end(), input_.roots.begin(), input_.roots.end());
+  return helpc::find_in_folders(name, folders);
+}
+
+// Each bitmap is stored once, however often the topics show it.
+std::string Compiler::picture(PicturePlace place, const std::string& name) {
+  const std::string key = text::to_lower(name);
+  auto known = picture_numbers_.find(key);
+  if (known == picture_numbers_.end()) {
+    std::optional<std::string> bmp = platform::read_file(bitmap_path(name));
+    std::optional<std::string> stored = bmp ? help_picture_from_bmp(*bmp) : std::nullopt;
+    int number = -1;
+    if (stored) {
+      number = static_cast<int>(pictures_.size());
+      pictures_.push_back(std::move(*stored));
+    } else {
+      ++pictures_unread_;
+    }
+    known = picture_numbers_.emplace(key, number).first;
+  }
+  return known->second < 0 ? std::string() : picture_command(place, known->second);
+}
+
+void Compiler::add_topic(TopicText& topic) {
+  std::string title = topic.title.substr(0, kMaxTitle);
+  const std::int32_t offset = stream_.begin_topic(title, topic.macros);
+  const int number = static_cast<int>(topic_offsets_.size());
+  topic_offsets_.push_back(offset);
+  for (const auto& paragraph : topic.paragraphs) stream_.add_paragraph(paragraph);
+  if (!title.empty()) titles_.emplace_back(offset, title);
+  for (const auto& context : topic.contexts) {
+    if (offsets_.emplace(text::to_lower(context), offset).second) hashes_.emplace(context_hash(context), offset);
+  }
+  for (const auto& k : topic.keywords) k_index_.add(k.substr(0, kMaxTitle), offset);
+  for (const auto& a : topic.a_keywords) a_index_.add(a.substr(0, kMaxTitle), offset);
+  if (!topic.browse.empty()) {
+    std::string_view code = topic.browse;
+    auto colon = code.find(':');
+    std::string sequence = colon == std::string_view::npos ? "" : text::to_lower(text::trim(code.substr(0, colon)));
+    browse_.push_back(BrowseEntry{sequence, text::to_lower(code), number});
+  }
+}
+
+// Topics of a sequence follow their codes' order; equal codes keep the
+// order of the topic files.
+void Compiler::link_browse_sequences() {
+  std::stable_sort(browse_.begin(), browse_.end(), [](const BrowseEntry& a, const BrowseEntry& b) {
+    return a.sequence != b.sequence ? a.sequence < b.sequence : a.order < b.order;
+  });
+  for (std::size_t i = 0; i < browse_.size(); ++i) {
+    const bool has_previous = i > 0 && browse_[i - 1].sequence == browse_[i].sequence;
+    const bool has_next = i + 1 < browse_.size() && browse_[i + 1].sequence == browse_[i].sequence;
+    stream_.set_browse(browse_[i].topic, has_previous ? topic_offsets_[browse_[i - 1].topic] : -1,
+                       has_next ? topic_offsets_[browse_[i + 1].topic] : -1);
+  }
+}
+
+std::optional<std::int32_t> Compiler::offset_of(std::string_view context) const {
+  auto found = offsets_.find(text::to_lower(text::trim(context)));
+  if (found == offsets_.end()) return std::nullopt;
+  return found->second;
+}
+
+// Hashes sort as signed numbers.
+std::optional<std::string> Compiler::context_tree() {
+  for (const auto& alias : input_.aliases) {
+    if (auto offset = offset_of(alias.target)) hashes_.emplace(context_hash(alias.name), *offset);
+  }
+  std::vector<BtreeEntry> entries;
+  for (const auto& [hash, offset] : hashes_) {
+    Bytes key, value;
+    key.i32(hash);
+    value.i32(offset);
+    entries.push_back(BtreeEntry{key.take(), value.take()});
+  }
+  auto tree = build_btree(entries, BtreeLayout{kBtreeFlags, 2048, "L4"});
+  if (!tree) return std::nullopt;
+  return tree->bytes;
+}
+
+std::optional<std::string> Compiler::title_tree() {
+  std::vector<BtreeEntry> entries;
+  for (const auto& [offset, title] : titles_) {
+    Bytes key, value;
+    key.i32(offset);
+    value.sz(title);
+    entries.push_back(BtreeEntry{key.take(), value.take()});
+  }
+  auto tree = build_btree(entries, BtreeLayout{kBtreeFlags, 2048, "Lz"});
+  if (!tree) return std::nullopt;
+  return tree->bytes;
+}
+
+// |CTXOMAP: the [MAP] numbers of the topics, by number.
+std::optional<std::string> Compiler::context_map() const {
+  std::map<std::int32_t, std::int32_t> numbers;
+  for (const auto& entry : input_.map_entries) {
+    if (auto offset = offset_of(entry.name)) numbers.emplace(entry.number, *offset);
+  }
+  if (numbers.size() > 0xFFFF) return std::nullopt;  // the count is 16-bit
+  Bytes out;
+  out.u16(static_cast<std::uint32_t>(numbers.size()));
+  for (const auto& [number, offset] : numbers) {
+    out.i32(number);
+    out.i32(offset);
+  }
+  return out.take();
+}
+
+std::optional<CompiledHelp> Compiler::run(std::uint32_t date) {
+  for (const auto& entry : input_.topic_files) compile_file(entry);
+  link_browse_sequences();
+  if (!stream_.fits() || !fonts_.fits()) return std::nullopt;
+  FileSystemWriter files;
+  SystemInfo system;
+  system.title = input_.title;
+  system.copyright = input_.copyright;
+  system.contents_topic = offset_of(input_.contents_topic).value_or(0);
+  system.config_macros = input_.config_macros;
+  system.windows = windows_;
+  if (!input_.contents_file.empty()) system.contents_file = std::string(platform::file_name_of(input_.contents_file));
+  system.date = date;
+  files.add("|SYSTEM", render_system(system));
+  files.add("|TOPIC", stream_.render());
+  files.add("|FONT", fonts_.render());
+  auto contexts = context_tree();
+  auto titles = title_tree();
+  auto k_files = k_index_.render();
+  if (!contexts || !titles || !k_files) return std::nullopt;
+  files.add("|CONTEXT", *contexts);
+  files.add("|TTLBTREE", *titles);
+  files.add("|KWBTREE", k_files->btree);
+  files.add("|KWDATA", k_files->data);
+  files.add("|KWMAP", k_files->map);
+  if (a_index_.size() > 0) {
+    auto a_files = a_index_.render();
+    if (!a_files) return std::nullopt;
+    files.add("|AWBTREE", a_files->btree);
+    files.add("|AWDATA", a_files->data);
+    files.add("|AWMAP", a_files->map);
+  }
+  if (!input_.map_entries.empty()) {
+    auto map = context_map();
+    if (!map) return std::nullopt;
+    files.add("|CTXOMAP", *map);
+  }
+  for (std::size_t i = 0; i < pictures_.size(); ++i) files.add("|bm" + std::to_string(i), pictures_[i]);
+  auto bytes = files.render();
+  if (!bytes) return std::nullopt;
+  CompiledHelp out;
+  out.bytes = std::move(*bytes);
+  out.topics = stream_.topics();
+  out.titles = static_cast<int>(titles_.size());
+  out.contexts = static_cast<int>(hashes_.size());
+  out.keywords = static_cast<int>(k_index_.size());
+  out.pictures = static_cast<int>(pictures_.size());
+  out.pictures_unread = pictures_unread_;
+  return out;
+}
+
+}  // namespace
+
+std::optional<CompiledHelp> compile_help(const helpc::ProjectInput& input, std::uint32_t date) {
+  return Compiler(input).run(date);
+}
+
+}  // namespace hlp

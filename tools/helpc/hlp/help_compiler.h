@@ -1,0 +1,29 @@
+// Compiles a checked project into a Windows 95 help file: reads each topic
+// file with the RTF reader, lays the topics into |TOPIC and builds the
+// trees and tables that find them (context strings, titles, keywords, the
+// [MAP] numbers), the fonts and the system record.
+#pragma once
+#include <cstdint>
+#include <optional>
+#include <string>
+
+#include "tools/helpc/project_input.h"
+
+namespace hlp {
+
+struct CompiledHelp {
+  std::string bytes;   // the whole help file
+  int topics = 0;
+  int titles = 0;
+  int contexts = 0;    // context strings filed, aliases included
+  int keywords = 0;    // distinct K keywords
+  int pictures = 0;    // bitmaps stored
+  int pictures_unread = 0;  // bitmaps named but missing or not Windows bitmaps
+};
+
+// nullopt when a structure cannot hold what the project has (a tree too
+// big for its page numbers); the topic files the check could not read are
+// left out.
+std::optional<CompiledHelp> compile_help(const helpc::ProjectInput& input, std::uint32_t date);
+
+}  // namespace hlp

@@ -1,0 +1,126 @@
+#include "tools/helpc/hlp/paragraph.h"
+
+#include "tools/helpc/hlp/bytes.h"
+
+namespace hlp {
+namespace {
+
+// Paragraph setting bits.
+constexpr std::uint16_t kAlignRight = 0x0400;
+constexpr std::uint16_t kAlignCenter = 0x0800;
+
+}  // namespace
+
+void Paragraph::text(std::string_view bytes) {
+  std::string clean;
+  for (char c : bytes) {
+    if (c != '\0') clean += c;  // a zero would end the piece early
+  }
+  if (clean.empty()) return;
+  if (!items_.empty() && !items_.back().is_command && !split_) {
+    items_.back().bytes.append(clean);
+  } else {
+    items_.push_back(Item{false, std::move(clean)});
+  }
+  split_ = false;
+  has_text_ = true;
+}
+
+void Paragraph::font(int descriptor) {
+  Bytes cmd;
+  cmd.u8(kCmdFont);
+  cmd.u16(static_cast<std::uint32_t>(descriptor));
+  command(cmd.take());
+}
+
+void Paragraph::command(std::string bytes) {
+  items_.push_back(Item{true, std::move(bytes)});
+  has_text_ = true;
+}
+
+void Paragraph::hotspot(std::size_t at, std::string command_bytes) {
+  items_.insert(items_.begin() + static_cast<std::ptrdiff_t>(at), Item{true, std::move(command_bytes)});
+  command({static_cast<char>(kCmdHotspotEnd)});
+}
+
+void Paragraph::drop_last(char c) {
+  if (items_.empty() || items_.back().is_command) return;
+  std::string& last = items_.back().bytes;
+  if (!last.empty() && last.back() == c) last.pop_back();
+  if (last.empty()) items_.pop_back();
+}
+
+Paragraph::Record Paragraph::render(ParagraphAlignment alignment) const {
+  // Text and commands alternate: each command follows one (maybe empty)
+  // piece of text.
+  std::string text, commands;
+  std::string piece;
+  for (const auto& item : items_) {
+    if (!item.is_command) {
+      piece += item.bytes;
+      continue;
+    }
+    text += piece;
+    text += '\0';
+    piece.clear();
+    commands += item.bytes;
+  }
+  text += piece;
+  text += '\0';
+  commands += static_cast<char>(kCmdParagraphEnd);
+  commands += static_cast<char>(kCmdEnd);
+
+  Bytes out;
+  out.packed_u32(static_cast<std::uint32_t>(text.size()));  // text size
+  out.packed_u16(static_cast<std::uint32_t>(text.size()));  // characters counted
+  out.u8(0);
+  out.u8(0x80);
+  out.u16(0);  // paragraph id
+  std::uint16_t bits = alignment == ParagraphAlignment::center  ? kAlignCenter
+                       : alignment == ParagraphAlignment::right ? kAlignRight
+                                                                : 0;
+  out.u16(bits);
+  out.raw(commands);
+  return Record{out.take(), std::move(text)};
+}
+
+std::string jump_command(bool popup, std::int32_t hash) {
+  Bytes out;
+  out.u8(popup ? kCmdPopup : kCmdJump);
+  out.i32(hash);
+  return out.take();
+}
+
+std::string window_jump_command(std::int32_t hash, int window) {
+  Bytes out;
+  out.u8(kCmdJumpExternal);
+  out.u16(6);
+  out.u8(1);  // into a window of this file, by number
+  out.i32(hash);
+  out.u8(static_cast<std::uint32_t>(window));
+  return out.take();
+}
+
+std::string external_jump_command(bool popup, std::int32_t hash, std::string_view file,
+                                  std::string_view window) {
+  Bytes body;
+  body.u8(window.empty() || popup ? 4 : 6);
+  body.i32(hash);
+  if (!window.empty() && !popup) body.sz(window);
+  body.sz(file);
+  Bytes out;
+  out.u8(popup ? kCmdPopupExternal : kCmdJumpExternal);
+  out.u16(static_cast<std::uint32_t>(body.size()));
+  out.raw(body.str());
+  return out.take();
+}
+
+std::string macro_command(std::string_view macro) {
+  Bytes out;
+  out.u8(kCmdMacro);
+  out.u16(static_cast<std::uint32_t>(macro.size() + 1));
+  out.sz(macro);
+  return out.take();
+}
+
+}  // namespace hlp

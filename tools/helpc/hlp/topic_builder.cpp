@@ -1,0 +1,252 @@
+#include "tools/helpc/hlp/topic_builder.h"
+
+#include <algorithm>
+
+#include "platform/text.h"
+
+namespace hlp {
+namespace {
+
+constexpr std::size_t kMaxFootnote = 4096;
+constexpr std::string_view kFootnoteMarks = "#$K+!>A*@";
+
+bool blank(std::string_view bytes) { return text::trim(bytes).empty(); }
+
+bool is_hotspot_format(const rtf::CharFormat& f) {
+  return f.strike || f.underline == rtf::Underline::single || f.underline == rtf::Underline::double_line;
+}
+
+std::vector<std::string> keyword_list(std::string_view list) {
+  std::vector<std::string> out;
+  for (const auto& piece : text::split(list, ';')) {
+    std::string_view keyword = text::trim(piece);
+    if (!keyword.empty()) out.emplace_back(keyword);
+  }
+  return out;
+}
+
+}  // namespace
+
+int TopicBuilder::descriptor_of(const rtf::CharFormat& format) {
+  FontDescriptor d;
+  if (format.bold) d.attributes |= kFontBold;
+  if (format.italic) d.attributes |= kFontItalic;
+  // Underlined and struck text are hotspots, which the viewer marks itself.
+  d.half_points = static_cast<std::uint8_t>(std::clamp(format.size, 1, 255));
+  d.face = reader_.header().font_name(format.font);
+  if (d.face.empty()) d.face = reader_.header().font_name(reader_.header().default_font);
+  if (d.face.empty()) d.face = "Arial";
+  d.rgb = reader_.header().color(format.color).value_or(0);
+  return fonts_.descriptor(d);
+}
+
+void TopicBuilder::text(std::string_view bytes, const rtf::CharFormat& format) {
+  if (in_footnote_) {
+    if (footnote_text_.size() < kMaxFootnote) footnote_text_.append(bytes.substr(0, kMaxFootnote - footnote_text_.size()));
+    return;
+  }
+  if (format.hidden) {
+    if (pending_hotspot_) {
+      collecting_target_ = true;
+      target_.append(bytes);
+    }
+    return;
+  }
+  // A single superscript footnote mark is held back: if a footnote follows,
+  // it is the footnote's reference and not topic text.
+  if (format.superscript && bytes.size() == 1 && kFootnoteMarks.find(bytes[0]) != std::string_view::npos) {
+    flush_mark();
+    pending_mark_ = std::string(bytes);
+    mark_format_ = format;
+    return;
+  }
+  flush_mark();
+  body_text(bytes, format);
+}
+
+void TopicBuilder::unicode_char(std::uint32_t, const rtf::CharFormat& format) {
+  text("?", format);  // the document's code page has no such character
+}
+
+void TopicBuilder::flush_mark() {
+  if (pending_mark_.empty()) return;
+  std::string mark = std::move(pending_mark_);
+  pending_mark_.clear();
+  body_text(mark, mark_format_);
+}
+
+void TopicBuilder::body_text(std::string_view bytes, const rtf::CharFormat& format) {
+  if (collecting_target_) finish_hotspot();
+  if (is_hotspot_format(format)) {
+    if (!pending_hotspot_) {
+      pending_hotspot_ = true;
+      pending_kind_ = format.underline == rtf::Underline::single && !format.strike ? helpc::HotspotKind::popup
+                                                                                   : helpc::HotspotKind::jump;
+      if (font_ != descriptor_of(format)) {
+        font_ = descriptor_of(format);
+        paragraph_.font(font_);
+      }
+      hotspot_at_ = paragraph_.mark();
+    }
+  } else if (!blank(bytes)) {
+    pending_hotspot_ = false;
+  }
+  if (!blank(bytes)) has_content_ = true;
+  // Brace text ("{bmc name}", "{button ...}") is gathered until "}".
+  std::size_t start = 0;
+  for (std::size_t i = 0; i < bytes.size(); ++i) {
+    char c = bytes[i];
+    if (c == '{' && !in_braces_) {
+      emit(bytes.substr(start, i - start), format);
+      in_braces_ = true;
+      brace_text_.clear();
+      brace_format_ = format;
+      start = i + 1;
+    } else if (c == '}' && in_braces_) {
+      brace_text_.append(bytes.substr(start, i - start));
+      in_braces_ = false;
+      start = i + 1;
+      brace_closed();
+    }
+  }
+  if (in_braces_) {
+    brace_text_.append(bytes.substr(start));
+  } else {
+    emit(bytes.substr(start), format);
+  }
+}
+
+// Text with tabs made into tab commands.
+void TopicBuilder::emit(std::string_view bytes, const rtf::CharFormat& format) {
+  std::size_t start = 0;
+  for (std::size_t tab = bytes.find('\t'); tab != std::string_view::npos; tab = bytes.find('\t', start)) {
+    emit_plain(bytes.substr(start, tab - start), format);
+    paragraph_.tab();
+    start = tab + 1;
+  }
+  emit_plain(bytes.substr(start), format);
+}
+
+void TopicBuilder::emit_plain(std::string_view bytes, const rtf::CharFormat& format) {
+  if (bytes.empty()) return;
+  int wanted = descriptor_of(format);
+  if (wanted != font_) {
+    paragraph_.font(wanted);
+    font_ = wanted;
+  }
+  paragraph_.text(bytes);
+}
+
+// A bitmap reference becomes its picture; buttons are not drawn yet; other
+// brace text is text.
+void TopicBuilder::brace_closed() {
+  if (auto name = helpc::bitmap_reference(brace_text_)) {
+    auto place = picture_place(brace_text_);
+    std::string command = pictures_ && place ? pictures_(*place, *name) : std::string();
+    if (command.empty()) return;
+    has_content_ = true;
+    paragraph_.picture(std::move(command));
+    return;
+  }
+  if (!helpc::button_macro(brace_text_)) emit("{" + brace_text_ + "}", brace_format_);
+}
+
+void TopicBuilder::finish_hotspot() {
+  helpc::HotspotTarget target = helpc::parse_hotspot_target(target_);
+  helpc::HotspotKind kind = target.macro ? helpc::HotspotKind::macro : pending_kind_;
+  if (target.macro) target.context = std::string(text::trim(target_));
+  std::string command = blank(target_) ? std::string() : resolve_(kind, target);
+  if (!command.empty()) paragraph_.hotspot(hotspot_at_, std::move(command));
+  target_.clear();
+  collecting_target_ = false;
+  pending_hotspot_ = false;
+}
+
+void TopicBuilder::line_break(const rtf::CharFormat&) {
+  if (in_footnote_) return;
+  flush_mark();
+  if (collecting_target_) finish_hotspot();
+  pending_hotspot_ = false;
+  paragraph_.line_break();
+}
+
+void TopicBuilder::end_paragraph(const rtf::ParaFormat& para) {
+  if (in_footnote_) return;
+  flush_mark();
+  if (collecting_target_) finish_hotspot();
+  pending_hotspot_ = false;
+  if (in_braces_) {
+    in_braces_ = false;
+    emit("{" + brace_text_, brace_format_);
+  }
+  // A paragraph that held only footnotes shows nothing.
+  if (!(paragraph_.empty() && paragraph_has_footnote_)) {
+    ParagraphAlignment alignment = para.alignment == rtf::Alignment::center ? ParagraphAlignment::center
+                                   : para.alignment == rtf::Alignment::right ? ParagraphAlignment::right
+                                                                             : ParagraphAlignment::left;
+    topic_.paragraphs.push_back(paragraph_.render(alignment));
+  }
+  paragraph_ = Paragraph{};
+  font_ = -1;
+  paragraph_has_footnote_ = false;
+}
+
+void TopicBuilder::page_break() {
+  if (in_footnote_) return;
+  end_topic();
+}
+
+void TopicBuilder::finish() {
+  if (in_footnote_) footnote_end();
+  end_topic();
+}
+
+void TopicBuilder::end_topic() {
+  if (!paragraph_.empty()) end_paragraph(reader_.paragraph());
+  // Trailing empty paragraphs before the page break show nothing.
+  if (has_content_) on_topic_(topic_);
+  topic_ = TopicText{};
+  paragraph_ = Paragraph{};
+  font_ = -1;
+  has_content_ = false;
+  paragraph_has_footnote_ = false;
+  pending_mark_.clear();
+}
+
+void TopicBuilder::footnote_begin() {
+  footnote_mark_ = pending_mark_.empty() ? 0 : pending_mark_[0];
+  pending_mark_.clear();
+  if (collecting_target_) finish_hotspot();
+  pending_hotspot_ = false;
+  in_footnote_ = true;
+  footnote_text_.clear();
+}
+
+void TopicBuilder::footnote_end() {
+  in_footnote_ = false;
+  paragraph_has_footnote_ = true;
+  has_content_ = true;
+  take_footnote();
+}
+
+// The footnote's text starts with its reference mark, which is dropped.
+void TopicBuilder::take_footnote() {
+  std::string_view body = text::trim(footnote_text_);
+  char mark = footnote_mark_;
+  if (!body.empty() && (mark == 0 || body.front() == mark)) {
+    mark = body.front();
+    body = text::trim(body.substr(1));
+  }
+  std::string value(body);
+  switch (mark) {
+    case '#': topic_.contexts.push_back(value); break;
+    case '$': topic_.title = value; break;
+    case 'K': for (auto& k : keyword_list(value)) topic_.keywords.push_back(std::move(k)); break;
+    case 'A': for (auto& k : keyword_list(value)) topic_.a_keywords.push_back(std::move(k)); break;
+    case '!': topic_.macros.push_back(value); break;
+    case '+': topic_.browse = value; break;
+    default: break;
+  }
+}
+
+}  // namespace hlp
