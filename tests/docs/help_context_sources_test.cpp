@@ -45,6 +45,9 @@ TEST(HelpContextSources, EveryHelpCallNamesItsNumberInTheInventory) {
   const std::regex constant(R"(\bk[A-Z]\w*)");
   std::set<std::string> asked;
   for (const auto& [path, text] : sources) {
+    if (text.find("ProductHelpContext(") == std::string::npos && text.find("ShowErrorWindow(") == std::string::npos &&
+        text.find("kHelpContext,") == std::string::npos)
+      continue;
     for (std::sregex_iterator m(text.begin(), text.end(), call), end; m != end; ++m) {
       const std::string args = (*m)[2];
       for (std::sregex_iterator c(args.begin(), args.end(), constant); c != end; ++c) {
@@ -61,7 +64,7 @@ TEST(HelpContextSources, EveryHelpCallNamesItsNumberInTheInventory) {
     bool defined = false;
     for (const auto& [path, text] : sources) {
       std::smatch d;
-      if (!std::regex_search(text, d, definition)) continue;
+      if (text.find(name) == std::string::npos || !std::regex_search(text, d, definition)) continue;
       defined = true;
       EXPECT_EQ(d[1].str().rfind("help_contexts::", 0), 0u)
           << name << " in " << path << " is " << d[1] << ": name it in formats/help_contexts.h";

@@ -69,7 +69,7 @@ out=$("$prefix/bin/twhost" --root "$root" call FixBookmark "s:#1 word")
 [ -f "$root/trvwck/templates/standard.lfc" ] || fail "first run did not fill c:\\trvwck"
 grep -q 'Main Directory=c:\\trvwck' "$root/windows/TRVWCK6.INI" || fail "main directory not set"
 # The help viewer opens the installed product help.
-grep -qx "product help=$(cd "$prefix" && pwd)/share/doc/tarvenwick/help" "$root/windows/win.ini" ||
+tr -d '\r' < "$root/windows/win.ini" | grep -qx "product help=$(cd "$prefix" && pwd)/share/doc/tarvenwick/help" ||
   fail "the help viewer does not find the installed help: $(cat "$root/windows/win.ini")"
 cp -r "$prefix/share/doc/tarvenwick/sample" "$prefix/try"
 "$prefix/bin/twhost" --root "$root" build "$prefix/try/sample.hpj" > "$prefix/build.txt" ||
