@@ -4,6 +4,7 @@
 #include <cstdint>
 #include <string>
 #include <vector>
+#include "formats/help_contexts.h"
 
 namespace project {
 struct ProjectState;
@@ -16,7 +17,7 @@ inline constexpr std::string_view kBulletTypeKey = "Bullet Type";
 inline constexpr std::size_t kBulletNameCut = 12;
 inline constexpr int kStrSelectBulletBitmap = 10048;  // "You must select a bitmap."
 inline constexpr int kStrBulletFolder = 10049;        // "You must select a file in directory %s"
-inline constexpr int kBulletHelpContext = 1125;
+inline constexpr int kBulletHelpContext = help_contexts::kBullets;
 
 // The names of BULLETS whose picture lies in the bitmap directory's
 // std_bmps folder or in the bitmap directory itself, cut to 12 characters.

@@ -4,7 +4,9 @@
 #include "aids/macro_editor.h"
 #include "aids/macro_text.h"
 #include "project/project_state.h"
+#include "core/help_commands.h"
 #include "core/messages.h"
+#include "formats/help_contexts.h"
 #include "core/settings.h"
 #include "platform/paths.h"
 #include "platform/profile.h"
@@ -233,6 +235,9 @@ void ButtonEditor::on_command(ui::Dialog& dialog, int id, ui::Notify notify) {
       return show_slots(dialog);
     case kWorkshopNote:
       core::show_message(state_, kWorkshopButtonsText, ui::kMbOk | ui::kMbIconInformation);
+      return;
+    case kHelpButton:
+      core::ProductHelpContext(state_, dialog.handle(), help_contexts::kButtonEditor);
       return;
     case ui::kIdOk: return accept(dialog);
     default: ui::DialogProc::on_command(dialog, id, notify);

@@ -9,6 +9,7 @@
 
 #include "platform/ui/dialog.h"
 #include "resources/trvwck32/macros.h"
+#include "formats/help_contexts.h"
 
 namespace project {
 struct ProjectState;
@@ -22,7 +23,7 @@ inline constexpr int kNoDllText = 10073;
 inline constexpr int kNoClassText = 10074;
 inline constexpr int kMissingItemText = 10075;
 inline constexpr int kNoWindowDataText = 10076;
-inline constexpr int kEmbeddedWindowHelp = 1068;
+inline constexpr int kEmbeddedWindowHelp = help_contexts::kEmbeddedWindow;
 
 struct EmbeddedWindow {
   char position = 'l';  // l left margin, r right margin, c at the insertion point

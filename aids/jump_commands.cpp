@@ -9,12 +9,13 @@
 #include "platform/text.h"
 #include "project/files/context_rules.h"
 #include "project/topics/topic_table.h"
+#include "formats/help_contexts.h"
 
 namespace aids {
 namespace {
 
 constexpr int kMsgEnterValue = 10014;
-constexpr int kMidTopicHelpContext = 1061;
+constexpr int kMidTopicHelpContext = help_contexts::kJump;
 
 // A target is one word: whatever follows a blank is not part of it.
 std::string first_word(std::string_view s) {

@@ -17,6 +17,7 @@
 #include "platform/ui/host.h"
 #include "project/files/context_rules.h"
 #include "project/topics/topic_titles.h"
+#include "formats/help_contexts.h"
 
 namespace aids {
 namespace {
@@ -25,8 +26,8 @@ constexpr int kMsgEnterValue = 10014;     // "You must enter a value for the %s"
 constexpr int kMsgContextMissing = 10015; // "Context string %s not found. ..."
 constexpr int kMsgUnknownWindow = 10016;  // "Unrecognized secondary window %s. ..."
 constexpr int kMsgNoHelpFile = 10017;     // "Specify a help file."
-constexpr int kJumpHelpContext = 1061;
-constexpr int kPopupHelpContext = 1065;
+constexpr int kJumpHelpContext = help_contexts::kJump;
+constexpr int kPopupHelpContext = help_contexts::kPopup;
 
 std::string message(int id, std::string_view argument) {
   return text::format(core::resource_string(id).c_str(), std::string(argument).c_str());

@@ -6,6 +6,7 @@
 #include <string>
 #include <string_view>
 #include "resources/trvwck32/keywords.h"
+#include "formats/help_contexts.h"
 
 namespace aids {
 struct AidsState;
@@ -19,7 +20,7 @@ inline constexpr int kKeyTypeList = IDC_KEY_TYPE_LIST;
 inline constexpr int kKeyDeleteButton = IDC_KEY_DELETE_BUTTON;
 inline constexpr int kKeyGlobalListButton = IDC_KEY_GLOBAL_LIST_BUTTON;
 inline constexpr int kKeyHelpButton = IDC_KEY_HELP_BUTTON;
-inline constexpr int kKeyHelpContext = 1055;
+inline constexpr int kKeyHelpContext = help_contexts::kKeywordEntry;
 // The keyword text handed back holds at most this many characters after
 // its letter.
 inline constexpr size_t kKeyTextMax = 499;

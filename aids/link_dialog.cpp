@@ -14,13 +14,14 @@
 #include "project/topics/project_document.h"
 #include "core/settings.h"
 #include "platform/text.h"
+#include "formats/help_contexts.h"
 
 namespace aids {
 namespace {
 
 constexpr int kMsgNoKeywords = 2000;   // "You must choose at least one keyword to define the link."
 constexpr int kMsgNoClickText = 2001;  // "You must specify the hotspot text for the link."
-constexpr int kLinkHelpContext = 1399;
+constexpr int kLinkHelpContext = help_contexts::kKeywordLink;
 constexpr std::string_view kNeedsWin95Text =
     "This feature is available only if you are using the Windows 95 help compiler or the Windows 95 "
     "Emulation DLL.";

@@ -9,11 +9,12 @@
 #include "core/settings.h"
 #include "platform/profile.h"
 #include "platform/text.h"
+#include "formats/help_contexts.h"
 
 namespace aids {
 namespace {
 
-constexpr int kOptionsHelpContext = 1400;
+constexpr int kOptionsHelpContext = help_contexts::kKeywordLinkOptions;
 
 std::string read_text(std::string_view file, std::string_view key, std::string_view def, int size) {
   return platform::get_profile_string(core::kOptionSection, key, def, size, file);

@@ -8,6 +8,7 @@
 #include "aids/macro_catalogue.h"
 #include "platform/ui/dialog.h"
 #include "resources/trvwck32/macros.h"
+#include "formats/help_contexts.h"
 
 namespace project {
 struct ProjectState;
@@ -25,9 +26,9 @@ enum class MacroMode {
 
 inline constexpr int kDiscardEditedText = 10059;
 inline constexpr int kCompileFirstText = 10062;
-inline constexpr int kMacroEditorHelp = 1104;
-inline constexpr int kTestMacrosHelp = 1105;
-inline constexpr int kShortcutHelp = 1402;
+inline constexpr int kMacroEditorHelp = help_contexts::kMacroEditor;
+inline constexpr int kTestMacrosHelp = help_contexts::kTestMacros;
+inline constexpr int kShortcutHelp = help_contexts::kShortcut;
 
 class MacroEditor : public ui::DialogProc {
  public:

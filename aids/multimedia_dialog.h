@@ -4,6 +4,7 @@
 #include <cstdint>
 #include <string>
 #include <string_view>
+#include "formats/help_contexts.h"
 
 namespace project {
 struct ProjectState;
@@ -13,7 +14,7 @@ namespace aids {
 
 inline constexpr int kStrSelectMultimedia = 10060;  // "You must select a multimedia file."
 inline constexpr std::string_view kMediaPlayerCommand = "mplayer.exe %s";
-inline constexpr int kMultimediaHelpContext = 1403;
+inline constexpr int kMultimediaHelpContext = help_contexts::kMultimedia;
 
 // InsertMultiMedia: element holds the element's text (in, may be empty)
 // and receives the new one; document is emptied when WYSIWYG pictures are

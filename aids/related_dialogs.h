@@ -9,11 +9,12 @@
 
 #include "aids/related_projects.h"
 #include "platform/ui/dialog.h"
+#include "formats/help_contexts.h"
 
 namespace aids {
 
-inline constexpr int kRelatedListHelp = 1166;
-inline constexpr int kRelatedEditorHelp = 1165;
+inline constexpr int kRelatedListHelp = help_contexts::kRelatedList;
+inline constexpr int kRelatedEditorHelp = help_contexts::kRelatedEditor;
 
 // What the list window asks of the dialog that opened it (the jump, pop-up,
 // button and graphic dialogs).

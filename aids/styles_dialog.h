@@ -4,6 +4,7 @@
 #include <cstdint>
 #include <string>
 #include <string_view>
+#include "formats/help_contexts.h"
 
 namespace project {
 struct ProjectState;
@@ -15,7 +16,7 @@ inline constexpr std::string_view kBulletIndentKey = "Bul Indent";
 inline constexpr std::string_view kNumberIndentKey = "Num Indent";
 inline constexpr std::string_view kNumberSeparatorKey = "Num Sep";
 inline constexpr std::string_view kDefaultIndent = ".25\"";
-inline constexpr int kStylesHelpContext = 1406;
+inline constexpr int kStylesHelpContext = help_contexts::kStyles;
 
 // TWStyles: sizes holds "topic popup normal section" (in) and receives the
 // four sizes and the two indents (blanks removed); separator receives the

@@ -10,6 +10,7 @@
 #include "aids/window_preview.h"
 #include "platform/ui/dialog.h"
 #include "project/files/project_model.h"
+#include "formats/help_contexts.h"
 
 namespace project {
 struct ProjectState;
@@ -27,8 +28,8 @@ inline constexpr int kExistingWindowText = 10042;
 inline constexpr int kTooManyWindowsText = 10043;
 inline constexpr int kWindowRangeText = 10058;
 inline constexpr int kWindowNameText = 10078;
-inline constexpr int kWindowEditorHelp = 1108;
-inline constexpr int kWindowMacroHelp = 1109;
+inline constexpr int kWindowEditorHelp = help_contexts::kWindowEditor;
+inline constexpr int kWindowMacroHelp = help_contexts::kWindowMacros;
 // Windows 3.x help compilers take the main window and five secondary ones.
 inline constexpr int kMaxProjectWindows = 6;
 

@@ -7,6 +7,7 @@
 #include "core/project_paths.h"
 #include "core/recent_projects.h"
 #include "authoring/startup_dialogs.h"
+#include "formats/help_contexts.h"
 #include "formats/installation.h"
 #include "formats/profile_key_names.h"
 #include "platform/files.h"
@@ -24,7 +25,8 @@ constexpr const char* kCompanions[] = {".hpj", ".twz", ".twk", ".opt", ".adb", "
 
 void start_quick_help(const LibraryState& state) {
   std::string dir(platform::directory_of(state.settings.help_file));
-  platform::win_exec("winhlp32.exe -W wiz -N 1000 " + platform::join_path(dir, "qsa.hlp"),
+  platform::win_exec("winhlp32.exe -W wiz -N " + std::to_string(help_contexts::kQuickStart) + " " +
+                         platform::join_path(dir, help_contexts::kQuickStartFile),
                      platform::kShowNormal);
 }
 

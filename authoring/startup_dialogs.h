@@ -5,13 +5,14 @@
 #include "authoring/startup.h"
 #include "platform/ui/dialog.h"
 #include "resources/trvwck32.h"
+#include "formats/help_contexts.h"
 
 namespace authoring {
 
 struct LibraryState;
 
 // Product help context of the start dialog's Help button.
-inline constexpr int kStartHelpContext = 1072;
+inline constexpr int kStartHelpContext = help_contexts::kStartDialog;
 
 // "DLG_START": recent projects, Open..., Create..., quick-start help.
 class StartDialog : public ui::DialogProc {

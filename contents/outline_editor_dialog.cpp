@@ -14,6 +14,7 @@
 #include "platform/text.h"
 #include "platform/ui/host.h"
 #include "resources/trvwck32/outline.h"
+#include "formats/help_contexts.h"
 
 namespace contents {
 namespace {
@@ -21,7 +22,7 @@ namespace {
 constexpr int kMsgNoContentsFile = 10400;
 constexpr int kMsgReplaceOutline = 10401;
 constexpr int kMsgCannotWrite = 10402;
-constexpr int kOutlineHelpContext = 1432;
+constexpr int kOutlineHelpContext = help_contexts::kOutlineEditor;
 constexpr int kListWidth = 300;
 
 }  // namespace

@@ -1,10 +1,12 @@
 // Help project files (.hpj): the shared section reader, the authoring
-// library's project reader and writer, and the conversion's reader.
+// library's project reader and writer, and the conversion's reader (with
+// the [MAP] numbers of the publication's context index).
 #include "core/topic_files.h"
 #include "formats/hpj_text.h"
 #include "fuzz/fuzz_support.h"
 #include "html/driver/conversion_run.h"
 #include "html/analysis/project_hpj.h"
+#include "html/finishing/context_index.h"
 #include "project/files/project_data.h"
 #include "project/files/project_file_format.h"
 
@@ -46,6 +48,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   const std::string_view bytes = fuzz::as_text(data, size);
   read_sections(formats::HpjText(bytes));
   read_sections(html::conversion_hpj_text(bytes));
+  html::parse_map_lines(html::conversion_hpj_text(bytes).section("MAP"));
   author_round_trip(bytes, size % 2 ? project::FileForm::win95 : project::FileForm::win31);
 
   fuzz::put_file("proj/fuzz.hpj", bytes);

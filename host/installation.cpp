@@ -1,10 +1,14 @@
 #include "host/installation.h"
 
+#include <filesystem>
+
+#include "formats/help_contexts.h"
 #include "formats/installation.h"
 #include "formats/profile_key_names.h"
 #include "platform/files.h"
 #include "platform/paths.h"
 #include "platform/process.h"
+#include "platform/product_help.h"
 #include "platform/profile.h"
 #include "platform/program.h"
 #include "platform/text.h"
@@ -47,7 +51,35 @@ void default_setting(std::string_view key, const std::string& value) {
   }
 }
 
+// Points the help viewer at the published product help, unless the user's
+// settings name a folder that is still there; the HTML wizard's help is
+// the same file as the authoring library's.
+void point_viewer_at_product_help() {
+  std::string folder = product_help_folder();
+  if (folder.empty()) return;
+  std::string current = platform::get_profile_string("Platform", "product help", "", 1024, "win.ini");
+  if (current.empty() || !platform::directory_exists(current))
+    platform::write_profile_string("Platform", "product help", folder, "win.ini");
+  std::string names = std::string(help_contexts::kProductHelpFile) + " " +
+                      std::string(help_contexts::kQuickStartFile) + " " +
+                      std::string(help_contexts::kAssistantHelpFile);
+  platform::write_profile_string("Platform", "product help files", names, "win.ini");
+  using profile_keys::kConversionFile;
+  if (platform::get_profile_string("Locations", "help file", "", 260, kConversionFile).empty())
+    platform::write_profile_string("Locations", "help file", kInstallDir + "\\TRVWCK.HLP", kConversionFile);
+}
+
 }  // namespace
+
+std::string product_help_folder() {
+  std::string exe_dir(platform::directory_of(platform::executable_path()));
+  for (const std::string& dir : {exe_dir + "/" + TW_BIN_TO_HELPDIR, std::string(TW_BUILD_HELPDIR)}) {
+    // The folder as the user would write it: "bin/../share" made "share".
+    if (platform::file_exists(dir + "/" + std::string(platform::kContextIndexFile)))
+      return std::filesystem::path(dir).lexically_normal().string();
+  }
+  return {};
+}
 
 std::string shipped_data_folder() {
   // Installed programs find share/ from bin/; the build tree uses the sources.
@@ -65,6 +97,7 @@ void ensure_installation() {
   else platform::create_directories(kInstallDir);
   default_setting(profile_keys::kMainDirectory, kInstallDir);
   default_setting(profile_keys::kHelpFile, kInstallDir + "\\TRVWCK.HLP");
+  point_viewer_at_product_help();
 }
 
 std::string program_folder() {

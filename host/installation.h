@@ -8,6 +8,10 @@ namespace host {
 // Folder of the shipped data: the installed share folder, or the source
 // tree's data/ when running from the build tree.
 std::string shipped_data_folder();
+// Folder of the product's published help: installed, share/doc/tarvenwick/help
+// seen from twhost's own folder; in the build tree, docs/help. "" when neither
+// holds a publication.
+std::string product_help_folder();
 // Copies the shipped data into <root>/trvwck (files already there are kept) and
 // writes the installation's settings that are still missing.
 void ensure_installation();

@@ -152,6 +152,13 @@ std::string host_file_url(std::string_view stored_url) {
   return "file://" + percent_encode(path);
 }
 
+int open_host_file(std::string_view host_path) {
+  const std::size_t mark = host_path.find('#');
+  std::string url = "file://" + percent_encode(host_path.substr(0, mark));
+  if (mark != std::string_view::npos) url += std::string(host_path.substr(mark));
+  return open_url(url);
+}
+
 bool is_browser_launcher(std::string_view command_line) {
   auto args = split_command_line(command_line);
   if (args.empty()) return false;

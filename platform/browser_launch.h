@@ -25,6 +25,10 @@ bool is_browser_launcher(std::string_view command_line);
 // the UI host's transcript as: launch "COMMAND LINE" -> CODE
 int start_browser_launcher(std::string_view command_line, int show);
 
+// Opens a host file ("/home/a/help/x.htm", an optional "#anchor" kept) in
+// the desktop's browser through the same opener; the opener's code.
+int open_host_file(std::string_view host_path);
+
 // What opens a file URL and what names the desktop's browser. By default
 // the desktop's opener and xdg-settings; tests install stand-ins that record
 // and never start a browser. An empty function restores the default.

@@ -19,6 +19,7 @@
 #include "platform/internal.h"
 #include "platform/outside_program.h"
 #include "platform/paths.h"
+#include "platform/product_help.h"
 #include "platform/profile.h"
 #include "platform/text.h"
 
@@ -331,6 +332,11 @@ StartResult start_program(std::string_view command_line, int show,
     StartResult launched;
     launched.code = start_browser_launcher(command_line, show);
     return launched;
+  }
+  if (auto shown = start_product_help_viewer(command_line)) {
+    StartResult viewed;
+    viewed.code = *shown;
+    return viewed;
   }
   StartResult result = start(command_line, working_directory, false);
   internal::note(text::format("exec \"%.*s\" show=%d -> %d", static_cast<int>(command_line.size()),

@@ -5,6 +5,7 @@
 
 #include "platform/internal.h"
 #include "platform/process.h"
+#include "platform/product_help.h"
 #include "platform/profile.h"
 #include "platform/text.h"
 
@@ -13,6 +14,9 @@ namespace platform {
 int win_help(std::int32_t window, std::string_view file, int command, std::uint32_t data) {
   internal::note(text::format("winhelp \"%.*s\" command=%d data=%u", static_cast<int>(file.size()),
                               file.data(), command, static_cast<unsigned>(data)));
+  if (auto folder = product_help_folder(file)) {
+    if (auto page = product_help_page(*folder, command, data)) return show_product_help_page(*page);
+  }
   std::string viewer = get_profile_string("Platform", "help viewer", "", 1024, "win.ini");
   if (!viewer.empty()) {
     start_program(viewer + " " + quote_argument(file) + " " + std::to_string(command) + " " +
@@ -30,6 +34,9 @@ int win_help_text(std::int32_t window, std::string_view file, int command, std::
   }
   internal::note(text::format("winhelp \"%.*s\" command=%d data=\"%s\"", static_cast<int>(file.size()),
                               file.data(), command, quoted.c_str()));
+  if (auto folder = product_help_folder(file)) {
+    if (auto page = product_help_page(*folder, command, data)) return show_product_help_page(*page);
+  }
   std::string viewer = get_profile_string("Platform", "help viewer", "", 1024, "win.ini");
   if (!viewer.empty()) {
     start_program(viewer + " " + quote_argument(file) + " " + std::to_string(command) + " " +

@@ -2,7 +2,8 @@
 //   winhelp "FILE" command=N data=D
 // and handed to the viewer program configured as key `help viewer` of section
 // [Platform] in <root>/windows/win.ini ("VIEWER FILE COMMAND DATA"); nothing
-// is shown when none is configured.
+// is shown when none is configured. A call for the product's own help opens
+// the published page of its topic instead (platform/product_help.h).
 #pragma once
 #include <cstdint>
 #include <string_view>

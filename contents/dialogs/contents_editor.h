@@ -11,6 +11,7 @@
 #include "contents/contents_session.h"
 #include "platform/ui/dialog.h"
 #include "resources/trvwck32/contents.h"
+#include "formats/help_contexts.h"
 
 namespace project {
 struct ProjectState;
@@ -19,7 +20,7 @@ class TopicTable;
 
 namespace contents {
 
-inline constexpr int kContentsEditorHelp = 1409;
+inline constexpr int kContentsEditorHelp = help_contexts::kContentsEditor;
 
 // The large layout needs a screen at least 745 pixels wide on which 100
 // horizontal dialog base units fit.

@@ -7,6 +7,7 @@
 
 #include "platform/ui/dialog.h"
 #include "resources/trvwck32/contents.h"
+#include "formats/help_contexts.h"
 
 namespace core {
 struct CoreState;
@@ -14,7 +15,7 @@ struct CoreState;
 
 namespace contents {
 
-inline constexpr int kIndexLinksHelp = 1410;
+inline constexpr int kIndexLinksHelp = help_contexts::kIndexLinks;
 
 class IndexLinksDialog : public ui::DialogProc {
  public:

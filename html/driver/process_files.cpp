@@ -13,6 +13,7 @@
 #include "html/pages/page_writer.h"
 #include "html/pages/post_script.h"
 #include "html/driver/progress_window.h"
+#include "html/finishing/context_index.h"
 #include "html/finishing/html_help_project.h"
 #include "html/finishing/publication.h"
 #include "html/pages/related_block.h"
@@ -146,6 +147,7 @@ int process_files(ConversionRun& run) {
   // Written again now that the index and master pages are done, so that the
   // project names the run's final state.
   if (html_help) write_html_help_project(run);
+  write_context_index(run);
   finish_publication(run, false);
   run.publish.index.clear();
   return 1;

@@ -3,6 +3,8 @@
 #pragma once
 #include <cstdint>
 
+#include "formats/help_contexts.h"
+
 namespace html {
 
 struct ConversionRun;
@@ -16,7 +18,7 @@ inline constexpr int kStrSelectBrowser = 5305;
 inline constexpr int kStrCompileNotice = 5306;
 
 // The wizard help file's topic for the compiler location dialog.
-inline constexpr std::uint32_t kCompilerDialogTopic = 3019;
+inline constexpr std::uint32_t kCompilerDialogTopic = help_contexts::kHtmlHelpCompiler;
 
 // check_cnt_exists: 1 when the help project has its ".cnt", else the
 // message for the mode and 0.

@@ -2,6 +2,7 @@
 
 #include <array>
 
+#include "formats/help_contexts.h"
 #include "platform/files.h"
 #include "platform/text.h"
 
@@ -9,7 +10,10 @@ namespace project {
 namespace {
 
 constexpr std::array<SevereMessage, 4> kSevereMessages{{
-    {"1079:", 1131}, {"1100:", 1132}, {"5059:", 1134}, {"2550:", 1133}}};
+    {"1079:", help_contexts::kSevere1079},
+    {"1100:", help_contexts::kSevere1100},
+    {"5059:", help_contexts::kSevere5059},
+    {"2550:", help_contexts::kSevere2550}}};
 
 bool is_digit(char c) { return c >= '0' && c <= '9'; }
 

@@ -2,6 +2,7 @@
 
 #include <array>
 
+#include "formats/help_contexts.h"
 #include "project/project_state.h"
 #include "platform/paths.h"
 #include "platform/winhelp.h"
@@ -12,31 +13,27 @@ namespace project {
 namespace {
 
 // The context every message's help starts from, and the file the jump macro names.
-constexpr int kErrorOverviewContext = 1277;
-constexpr std::string_view kProductHelpFile = "trvwck.hlp";
-
-struct HelpEntry {
-  std::string_view number;
-  std::string_view topic;
-};
-
-constexpr std::array<HelpEntry, 7> kHelpWorkshopTopics{{
-    {"3110", "idx_4251_help"}, {"3106", "idx_4251_help"}, {"3108", "idx_4251_help"},
-    {"3107", "idx_4251_help"}, {"1011", "IDH_error_4652"}, {"1012", "IDH_error_4652"},
-    {"3025", "IDH_error_4113"}}};
-
-constexpr std::array<HelpEntry, 12> kWin31Topics{{
-    {"1079", "idx_1079_help"}, {"5059", "idx_5059_help"}, {"1100", "idx_1100_help"},
-    {"2550", "idx_2550_help"}, {"1230", "idx_1230_help"}, {"4616", "idx_1230_help"},
-    {"4639", "idx_1230_help"}, {"4251", "idx_4251_help"}, {"4331", "idx_4251_help"},
-    {"4551", "idx_4251_help"}, {"4372", "idx_4251_help"}, {"4312", "idx_4251_help"}}};
+constexpr int kErrorOverviewContext = help_contexts::kMessageOverview;
+constexpr std::string_view kProductHelpFile = help_contexts::kProductHelpFile;
 
 template <std::size_t N>
-std::string_view lookup(const std::array<HelpEntry, N>& table, std::string_view number) {
+std::string_view lookup(const std::array<help_contexts::MessageTopic, N>& table, std::string_view number) {
   for (const auto& entry : table) {
     if (entry.number == number) return entry.topic;
   }
   return {};
+}
+
+// The compiler stand-in's own checks: Help Workshop's help knows nothing of
+// them, the product's help explains them for both families.
+bool is_checker_message(std::string_view number) {
+  int value = 0;
+  for (char c : number) {
+    if (c < '0' || c > '9') return false;
+    value = value * 10 + (c - '0');
+    if (value > help_contexts::kCheckerMessageLast) return false;
+  }
+  return value >= help_contexts::kCheckerMessageFirst;
 }
 
 // Help Workshop's help file, in the folder of the hcw program.
@@ -52,14 +49,21 @@ ErrorHelpTarget error_help_target(std::string_view number, bool help_workshop) {
   ErrorHelpTarget target;
   if (number.empty()) return target;
   if (help_workshop) {
-    std::string_view topic = lookup(kHelpWorkshopTopics, number);
-    target.source = topic.empty() ? ErrorHelpTarget::Source::help_workshop : ErrorHelpTarget::Source::product;
-    target.topic = topic.empty() ? "HC" + std::string(number) : std::string(topic);
+    std::string_view topic = lookup(help_contexts::kHelpWorkshopMessageTopics, number);
+    if (topic.empty() && !is_checker_message(number)) {
+      target.source = ErrorHelpTarget::Source::help_workshop;
+      target.topic = "HC" + std::string(number);
+      return target;
+    }
+    target.source = ErrorHelpTarget::Source::product;
+    target.topic = topic.empty() ? std::string(help_contexts::kUnlistedMessagePrefix) + std::string(number)
+                                 : std::string(topic);
     return target;
   }
-  std::string_view topic = lookup(kWin31Topics, number);
+  std::string_view topic = lookup(help_contexts::kWin31MessageTopics, number);
   target.source = ErrorHelpTarget::Source::product;
-  target.topic = topic.empty() ? "IDH_error_" + std::string(number) : std::string(topic);
+  target.topic = topic.empty() ? std::string(help_contexts::kUnlistedMessagePrefix) + std::string(number)
+                               : std::string(topic);
   return target;
 }
 

@@ -11,6 +11,7 @@
 #include "platform/ui/host.h"
 #include "project/compile/compiler_log.h"
 #include "project/compile/error_help.h"
+#include "formats/help_contexts.h"
 
 namespace project {
 namespace {
@@ -23,7 +24,7 @@ constexpr int kInProjectFileText = 11502;
 constexpr int kGeneralMessageText = 11503;
 // "Compilation completed. Compiler messages are shown below:"
 constexpr int kCompletedCaption = 11504;
-constexpr int kViewerHelpContext = 1070;
+constexpr int kViewerHelpContext = help_contexts::kErrorViewer;
 
 class ErrorViewer : public ui::DialogProc {
  public:

@@ -16,7 +16,8 @@ for f in bin/twhost bin/pointip lib/libtrvwck32.so lib/libtwzhtml.so lib/tarvenw
          lib/tarvenwick/bin/hc31.exe lib/tarvenwick/bin/hcrtf.exe \
          include/tarvenwick/trvwck32.h include/tarvenwick/twzhtml.h include/tarvenwick/version.h \
          share/tarvenwick/templates/standard.lfc share/man/man1/twhost.1 \
-         share/doc/tarvenwick/sample/sample.hpj lib/pkgconfig/tarvenwick.pc \
+         share/doc/tarvenwick/sample/sample.hpj share/doc/tarvenwick/help/contexts.ini \
+         share/doc/tarvenwick/help/twztoc.htm lib/pkgconfig/tarvenwick.pc \
          lib/cmake/Tarvenwick/TarvenwickConfig.cmake lib/cmake/Tarvenwick/TarvenwickConfigVersion.cmake; do
   [ -e "$prefix/$f" ] || fail "not installed: $f"
 done
@@ -67,6 +68,9 @@ out=$("$prefix/bin/twhost" --root "$root" call FixBookmark "s:#1 word")
 [ "$out" = $'1\nn1_word' ] || fail "unexpected output: $out"
 [ -f "$root/trvwck/templates/standard.lfc" ] || fail "first run did not fill c:\\trvwck"
 grep -q 'Main Directory=c:\\trvwck' "$root/windows/TRVWCK6.INI" || fail "main directory not set"
+# The help viewer opens the installed product help.
+tr -d '\r' < "$root/windows/win.ini" | grep -qx "product help=$(cd "$prefix" && pwd)/share/doc/tarvenwick/help" ||
+  fail "the help viewer does not find the installed help: $(cat "$root/windows/win.ini")"
 cp -r "$prefix/share/doc/tarvenwick/sample" "$prefix/try"
 "$prefix/bin/twhost" --root "$root" build "$prefix/try/sample.hpj" > "$prefix/build.txt" ||
   fail "the installed sample does not build: $(cat "$prefix/build.txt")"

@@ -6,12 +6,13 @@
 #include "platform/winhelp.h"
 #include "resources/twzhtml/wizard.h"
 #include "wizard/head_code.h"
+#include "formats/help_contexts.h"
 
 namespace wizard {
 namespace {
 
-constexpr int kHelpTopic = 4018;
-constexpr int kExamplesTopic = 4019;
+constexpr int kHelpTopic = help_contexts::kHeadCode;
+constexpr int kExamplesTopic = help_contexts::kHeadCodeExamples;
 
 class HeadCodeDialog : public ui::DialogProc {
  public:

@@ -11,11 +11,12 @@
 #include "wizard/profile_values.h"
 #include "wizard/projects/new_project.h"
 #include "wizard/projects/recent_projects.h"
+#include "formats/help_contexts.h"
 
 namespace wizard {
 namespace {
 
-constexpr int kStartHelpTopic = 1019;
+constexpr int kStartHelpTopic = help_contexts::kWizardStart;
 
 bool file_exists(std::string_view path) { return platform::file_exists(path); }
 

@@ -72,6 +72,13 @@ TEST(ErrorHelp, ContextsOfBothFamilies) {
   EXPECT_EQ(product("4372", false), "idx_4251_help");
   EXPECT_EQ(product("4113", false), "IDH_error_4113");
   EXPECT_EQ(project::error_help_target("", false).source, ErrorHelpTarget::Source::none);
+  // The checker's own numbers are explained by the product's help in both
+  // families; Help Workshop's help does not know them.
+  EXPECT_EQ(product("6301", true), "IDH_error_6301");
+  EXPECT_EQ(product("6804", false), "IDH_error_6804");
+  EXPECT_EQ(product("6000", true), "workshop HC6000");
+  EXPECT_EQ(product("6900", true), "workshop HC6900");
+  EXPECT_EQ(product("06301x", true), "workshop HC06301x");
 }
 
 class ErrorViewerTest : public ProjectFixture {
@@ -140,9 +147,16 @@ TEST_F(ErrorViewerTest, HelpWorkshopLogContinuationLinesAndItsOwnHelp) {
   EXPECT_EQ(problem.position, "4");
   EXPECT_EQ(problem.message, "Jump or pop-up to undefined context string 'IDH_y'");
   auto help = lines_from("winhelp");
-  ASSERT_EQ(help.size(), 3u);
-  EXPECT_EQ(help[0], "winhelp \"c:\\hcw\\hcw.hlp\" command=261 data=\"HC6301\"");
-  EXPECT_EQ(help[2], "winhelp \"TRVWCK.HLP\" command=258 data=\"JI(\\\"trvwck.hlp>error\\\",\\\"IDH_error_4113\\\")\"");
+  ASSERT_EQ(help.size(), 4u);
+  EXPECT_EQ(help[1], "winhelp \"TRVWCK.HLP\" command=258 data=\"JI(\\\"trvwck.hlp>error\\\",\\\"IDH_error_6301\\\")\"");
+  EXPECT_EQ(help[3], "winhelp \"TRVWCK.HLP\" command=258 data=\"JI(\\\"trvwck.hlp>error\\\",\\\"IDH_error_4113\\\")\"");
+  // A message of Help Workshop itself goes to Help Workshop's help.
+  ui().clear_transcript();
+  log("HC1002: Note: Using existing phrase table\r\n");
+  view("select# 150 0\nclick 106\nclick 2\n");
+  help = lines_from("winhelp");
+  ASSERT_FALSE(help.empty());
+  EXPECT_EQ(help[0], "winhelp \"c:\\hcw\\hcw.hlp\" command=261 data=\"HC1002\"");
 }
 
 TEST_F(ErrorViewerTest, MessagesWithoutATopicExplainThemselvesAndTheDialogStays) {
