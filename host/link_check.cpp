@@ -107,7 +107,18 @@ struct Site {
 // links keep the order of pages and links however late they are found.
 struct Pending {
   std::size_t order;
-  std::string page_name, target, file, anchor;
+  const std::string* page_name;  // a key of Site::pages
+  std::string target;
+};
+
+// A link target split at its '#'.
+struct Target {
+  std::string file, anchor;
+  explicit Target(const std::string& target) {
+    size_t hash = target.find('#');
+    file = target.substr(0, hash);
+    if (hash != std::string::npos) anchor = target.substr(hash + 1);
+  }
 };
 
 struct Checker {
@@ -121,36 +132,33 @@ struct Checker {
     broken.emplace_back(at, page_name + ": " + target + " (" + why + ")");
   }
 
-  void check(const std::string& page_name, const Page& page, const std::string& target) {
+  void check(const std::string& page_name, const Page& page, std::string target) {
     ++report.links;
     std::size_t at = order++;
-    size_t hash = target.find('#');
-    std::string file = target.substr(0, hash);
-    std::string anchor = hash == std::string::npos ? "" : target.substr(hash + 1);
-    if (file.empty() || file == page_name) {
-      if (!anchor.empty() && !page.has_anchor(anchor)) fail(at, page_name, target, "no such anchor");
+    Target t(target);
+    if (t.file.empty() || t.file == page_name) {
+      if (!t.anchor.empty() && !page.has_anchor(t.anchor)) fail(at, page_name, target, "no such anchor");
       return;
     }
-    if (!anchor.empty() && site.unread.count(file)) {
-      pending.push_back({at, page_name, target, file, anchor});
+    if (!t.anchor.empty() && site.unread.count(t.file)) {
+      pending.push_back({at, &page_name, std::move(target)});
       return;
     }
-    settle(at, page_name, target, file, anchor);
+    settle(at, page_name, target, t);
   }
 
   // A link whose page has been read (or is no page of the site).
-  void settle(std::size_t at, const std::string& page_name, const std::string& target,
-              const std::string& file, const std::string& anchor) {
-    auto found = site.pages.find(file);
+  void settle(std::size_t at, const std::string& page_name, const std::string& target, const Target& t) {
+    auto found = site.pages.find(t.file);
     if (found == site.pages.end()) {
-      if (!site.has_file(file)) fail(at, page_name, target, "no such file");
+      if (!site.has_file(t.file)) fail(at, page_name, target, "no such file");
       return;
     }
-    if (!anchor.empty() && !found->second.has_anchor(anchor)) fail(at, page_name, target, "no such anchor");
+    if (!t.anchor.empty() && !found->second.has_anchor(t.anchor)) fail(at, page_name, target, "no such anchor");
   }
 
   void finish() {
-    for (const Pending& p : pending) settle(p.order, p.page_name, p.target, p.file, p.anchor);
+    for (const Pending& p : pending) settle(p.order, *p.page_name, p.target, Target(p.target));
     std::sort(broken.begin(), broken.end());
     for (auto& [at, text] : broken) report.broken.push_back(std::move(text));
   }
@@ -171,11 +179,10 @@ LinkReport check_links(const std::string& folder) {
     site.unread.erase(site.unread.begin());
     std::optional<std::string> html = platform::read_file(folder + "/" + name);
     if (!html) continue;
-    Page page = read_page(*html);
-    for (const std::string& target : page.targets) checker.check(name, page, target);
-    page.targets.clear();
-    page.targets.shrink_to_fit();
-    site.pages.emplace(name, std::move(page));
+    auto at = site.pages.emplace(std::move(name), read_page(*html)).first;
+    Page& page = at->second;
+    std::vector<std::string> targets = std::move(page.targets);
+    for (std::string& target : targets) checker.check(at->first, page, std::move(target));
   }
   checker.finish();
   report.pages = static_cast<int>(site.pages.size());

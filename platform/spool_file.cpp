@@ -34,7 +34,11 @@ SpoolFile::~SpoolFile() { close(); }
 
 bool SpoolFile::open() {
   close();
-  fd_ = nameless_file(temporary_folder());
+  // Beside the output when there is one: the bytes are on their way there,
+  // and a small temporary folder does not cut a large run short.
+  std::string output = internal::output_folder();
+  if (!output.empty()) fd_ = nameless_file(output);
+  if (fd_ < 0) fd_ = nameless_file(temporary_folder());
   return fd_ >= 0;
 }
 

@@ -22,8 +22,8 @@ class SpoolFile {
   SpoolFile(const SpoolFile&) = delete;
   SpoolFile& operator=(const SpoolFile&) = delete;
 
-  // Makes the scratch file in the system's temporary folder (emptying one
-  // already open); false when none can be made.
+  // Makes the scratch file in the output folder, else the temporary folder
+  // (emptying one already open); false when none can be made.
   bool open();
   bool is_open() const { return fd_ >= 0; }
   void close();
