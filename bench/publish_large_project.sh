@@ -7,6 +7,9 @@
 # of the same RTF and HTML bytes (the distance to the physical limit).
 # Other processes on the machine disturb the times: repeat and take the best.
 #   bash bench/publish_large_project.sh [BUILD_DIR] [TOPICS ...]   (default 1000 10000)
+# TEMPLATE=NAME.lfc publishes with that template (default: twhost's own). The
+# default one puts the whole contents beside every page, so its output grows
+# with the square of the topics; standard.lfc measures the conversion alone.
 set -euo pipefail
 here=$(cd "$(dirname "$0")" && pwd)
 build=$(cd "${1:-build}" && pwd)
@@ -22,7 +25,7 @@ publish() {  # publish N SITE [PREFIX...]: runs twhost publish under the given p
   shift 2
   rm -rf "$site" "$work/root$n"
   "$@" "$twhost" --root "$work/root$n" publish "$work/p$n/big.hpj" --out "$site" \
-    >"$work/out$n.txt" 2>&1
+    ${TEMPLATE:+--template "$TEMPLATE"} >"$work/out$n.txt" 2>&1
 }
 
 seconds_of() {  # "m:ss.cc" or "h:mm:ss" -> seconds

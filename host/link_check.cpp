@@ -2,8 +2,9 @@
 
 #include <algorithm>
 #include <cstdint>
-#include <deque>
 #include <map>
+#include <optional>
+#include <set>
 #include <unordered_map>
 #include <unordered_set>
 
@@ -14,33 +15,15 @@
 namespace host {
 namespace {
 
-// A page's anchors (sorted) and its local link targets, kept as numbers
-// into the site's table of distinct targets: a large site repeats the same
-// targets on every page (buttons, index, contents).
+// A page's anchors (sorted) and its local link targets in page order.
+// Only the anchors are kept once the page is checked: a large site repeats
+// the same targets (buttons, index, contents) on every page.
 struct Page {
   std::vector<std::string> anchors;  // NAME= and ID= values
-  std::vector<std::uint32_t> targets;
+  std::vector<std::string> targets;
   bool has_anchor(const std::string& anchor) const {
     return std::binary_search(anchors.begin(), anchors.end(), anchor);
   }
-};
-
-// The distinct link targets of the site, each stored once.
-class Targets {
- public:
-  std::uint32_t id_of(std::string target) {
-    auto found = ids_.find(target);
-    if (found != ids_.end()) return found->second;
-    texts_.push_back(std::move(target));
-    auto id = static_cast<std::uint32_t>(texts_.size() - 1);
-    ids_.emplace(texts_.back(), id);
-    return id;
-  }
-  const std::string& text(std::uint32_t id) const { return texts_[id]; }
-
- private:
-  std::deque<std::string> texts_;  // stable: the map's keys view them
-  std::unordered_map<std::string_view, std::uint32_t> ids_;
 };
 
 // The value of an attribute starting at pos (after "NAME="), quoted or bare.
@@ -77,7 +60,7 @@ bool is_outside_link(const std::string& target) {
 
 // The anchors and local link targets of a page: attribute values inside
 // tags, names compared without case, in one pass over the page.
-Page read_page(const std::string& html, Targets& targets) {
+Page read_page(const std::string& html) {
   Page page;
   std::string lower = text::to_lower(html);
   bool in_tag = false;
@@ -91,13 +74,12 @@ Page read_page(const std::string& html, Targets& targets) {
     if (key == "name=" || key == "id=") {
       page.anchors.push_back(std::move(value));
     } else if (!value.empty() && !is_outside_link(value)) {
-      page.targets.push_back(targets.id_of(std::move(value)));
+      page.targets.push_back(std::move(value));
     }
   }
   std::sort(page.anchors.begin(), page.anchors.end());
   page.anchors.erase(std::unique(page.anchors.begin(), page.anchors.end()), page.anchors.end());
   page.anchors.shrink_to_fit();
-  page.targets.shrink_to_fit();
   return page;
 }
 
@@ -106,12 +88,13 @@ bool is_page_name(std::string_view name) {
   return text::iequals(ext, ".htm") || text::iequals(ext, ".html");
 }
 
-// The folder's files, listed once: pages read once each, and every other
-// file known by name so that no link costs a look at the disk.
+// The folder's files, listed once: pages read once each, in name order,
+// and every other file known by name so that no link costs a look at the
+// disk. A link to an anchor of a page not read yet waits for that page.
 struct Site {
   std::string folder;
-  std::map<std::string, Page> pages;
-  Targets targets;
+  std::map<std::string, Page> pages;       // pages read: their anchors
+  std::set<std::string> unread;            // pages listed, not read yet
   std::unordered_set<std::string> files;  // lower-case names of every file
 
   bool has_file(const std::string& file) const {
@@ -120,22 +103,66 @@ struct Site {
   }
 };
 
-void check_target(const std::string& page_name, const std::string& target, const Site& site,
-                  LinkReport& report) {
-  ++report.links;
-  size_t hash = target.find('#');
-  std::string file = target.substr(0, hash);
-  std::string anchor = hash == std::string::npos ? "" : target.substr(hash + 1);
-  const std::string& target_page = file.empty() ? page_name : file;
-  auto found = site.pages.find(target_page);
-  if (found == site.pages.end()) {
-    if (!site.has_file(file)) report.broken.push_back(page_name + ": " + target + " (no such file)");
-    return;
+// A link whose anchor is checked once its page has been read; the broken
+// links keep the order of pages and links however late they are found.
+struct Pending {
+  std::size_t order;
+  const std::string* page_name;  // a key of Site::pages
+  std::string target;
+};
+
+// A link target split at its '#'.
+struct Target {
+  std::string file, anchor;
+  explicit Target(const std::string& target) {
+    size_t hash = target.find('#');
+    file = target.substr(0, hash);
+    if (hash != std::string::npos) anchor = target.substr(hash + 1);
   }
-  if (!anchor.empty() && !found->second.has_anchor(anchor)) {
-    report.broken.push_back(page_name + ": " + target + " (no such anchor)");
+};
+
+struct Checker {
+  const Site& site;
+  LinkReport& report;
+  std::vector<std::pair<std::size_t, std::string>> broken;  // by link order
+  std::vector<Pending> pending;
+  std::size_t order = 0;
+
+  void fail(std::size_t at, const std::string& page_name, const std::string& target, const char* why) {
+    broken.emplace_back(at, page_name + ": " + target + " (" + why + ")");
   }
-}
+
+  void check(const std::string& page_name, const Page& page, std::string target) {
+    ++report.links;
+    std::size_t at = order++;
+    Target t(target);
+    if (t.file.empty() || t.file == page_name) {
+      if (!t.anchor.empty() && !page.has_anchor(t.anchor)) fail(at, page_name, target, "no such anchor");
+      return;
+    }
+    if (!t.anchor.empty() && site.unread.count(t.file)) {
+      pending.push_back({at, &page_name, std::move(target)});
+      return;
+    }
+    settle(at, page_name, target, t);
+  }
+
+  // A link whose page has been read (or is no page of the site).
+  void settle(std::size_t at, const std::string& page_name, const std::string& target, const Target& t) {
+    auto found = site.pages.find(t.file);
+    if (found == site.pages.end()) {
+      if (!site.has_file(t.file)) fail(at, page_name, target, "no such file");
+      return;
+    }
+    if (!t.anchor.empty() && !found->second.has_anchor(t.anchor)) fail(at, page_name, target, "no such anchor");
+  }
+
+  void finish() {
+    for (const Pending& p : pending) settle(p.order, *p.page_name, p.target, Target(p.target));
+    std::sort(broken.begin(), broken.end());
+    for (auto& [at, text] : broken) report.broken.push_back(std::move(text));
+  }
+};
 
 }  // namespace
 
@@ -143,15 +170,22 @@ LinkReport check_links(const std::string& folder) {
   Site site{folder, {}, {}, {}};
   for (const auto& name : platform::find_files(folder + "/*")) {
     site.files.insert(text::to_lower(name));
-    if (!is_page_name(name)) continue;
-    if (auto html = platform::read_file(folder + "/" + name))
-      site.pages[name] = read_page(*html, site.targets);
+    if (is_page_name(name)) site.unread.insert(name);
   }
   LinkReport report;
-  report.pages = static_cast<int>(site.pages.size());
-  for (const auto& [name, page] : site.pages) {
-    for (std::uint32_t id : page.targets) check_target(name, site.targets.text(id), site, report);
+  Checker checker{site, report, {}, {}};
+  while (!site.unread.empty()) {
+    std::string name = *site.unread.begin();
+    site.unread.erase(site.unread.begin());
+    std::optional<std::string> html = platform::read_file(folder + "/" + name);
+    if (!html) continue;
+    auto at = site.pages.emplace(std::move(name), read_page(*html)).first;
+    Page& page = at->second;
+    std::vector<std::string> targets = std::move(page.targets);
+    for (std::string& target : targets) checker.check(at->first, page, std::move(target));
   }
+  checker.finish();
+  report.pages = static_cast<int>(site.pages.size());
   return report;
 }
 

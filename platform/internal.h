@@ -82,6 +82,8 @@ FileStamp stamp_of(const struct stat& st);
 // True when host is a symbolic link inside the output folder (see
 // output_folder.h): writers replace it instead of writing through it.
 bool is_output_link(const std::string& host);
+// The output folder's host path ("" when none is set).
+std::string output_folder();
 // Notes that this process replaced version `before` of host by `after`.
 void note_own_write(const std::string& host, const std::optional<FileStamp>& before,
                     const FileStamp& after);

@@ -46,6 +46,11 @@ void set_output_folder(std::string_view folder) {
 
 namespace internal {
 
+std::string output_folder() {
+  std::lock_guard lock(output().mutex);
+  return output().folder.string();
+}
+
 bool is_output_link(const std::string& host) {
   if (host.empty() || !is_link(host)) return false;
   fs::path parent = canonical_folder(fs::path(host).parent_path());

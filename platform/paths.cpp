@@ -26,6 +26,9 @@ struct PathState {
   std::string root;                         // "" until set_root_folder
   std::array<std::optional<std::string>, 26> drives;  // explicit entries
   std::array<bool, 26> unmapped{};          // explicitly unmapped letters
+  // The Windows directory found under windows_root: the profile functions
+  // ask for it on every call, and it does not move while the root stays.
+  std::string windows_root, windows_dir;
 };
 
 PathState& state() {
@@ -272,8 +275,16 @@ void set_root_folder(std::string host_folder) {
 }
 
 std::string windows_directory() {
-  std::string dir = resolve_components(root_folder(), "windows");
-  if (!is_dir_host(dir)) internal::make_host_directories(dir);
+  std::string root = root_folder();
+  {
+    std::lock_guard lock(state().mutex);
+    if (!state().windows_dir.empty() && state().windows_root == root) return state().windows_dir;
+  }
+  std::string dir = resolve_components(root, "windows");
+  if (!is_dir_host(dir) && !internal::make_host_directories(dir)) return dir;
+  std::lock_guard lock(state().mutex);
+  state().windows_root = std::move(root);
+  state().windows_dir = dir;
   return dir;
 }
 

@@ -274,10 +274,18 @@ struct Pending {
   int depth = 0;  // batches open on the file
 };
 
+// A file read under a ProfileReading: the profile its reads answer from.
+struct Reading {
+  std::string file;  // the name the scope was opened with
+  std::shared_ptr<const Profile> profile;
+  int depth = 0;
+};
+
 struct Cache {
   std::mutex mutex;
   std::unordered_map<std::string, CacheEntry> entries;
   std::unordered_map<std::string, Pending> pending;
+  std::unordered_map<std::string, Reading> reading;  // by host path
   // Pinned values by "host\0section\0key" (section and key lowered).
   std::unordered_map<std::string, std::string> pins;
 };
@@ -328,13 +336,17 @@ std::shared_ptr<const Profile> empty_profile() {
   return empty;
 }
 
-// The parsed file (empty when it does not exist or cannot be read).
-std::shared_ptr<const Profile> load(const std::string& host) {
+// The parsed file (empty when it does not exist or cannot be read). A write
+// passes fresh: it edits the file as it is, never a reading scope's snapshot.
+std::shared_ptr<const Profile> load(const std::string& host, bool fresh = false) {
   timespec read_time = now_realtime();
   struct stat st;
   Cache& c = cache();
   std::lock_guard lock(c.mutex);
   if (auto pending = c.pending.find(host); pending != c.pending.end()) return pending->second.profile;
+  if (auto read = c.reading.find(host);
+      !fresh && read != c.reading.end() && read->second.profile)
+    return read->second.profile;
   if (host.empty() || ::stat(host.c_str(), &st) != 0 || !S_ISREG(st.st_mode)) {
     c.entries.erase(host);
     return empty_profile();
@@ -370,9 +382,12 @@ bool store_locked(const std::string& host, Profile p, Durability durability, boo
   struct stat st;
   if (!ok || ::stat(host.c_str(), &st) != 0) {
     c.entries.erase(host);
+    if (auto read = c.reading.find(host); read != c.reading.end()) read->second.profile.reset();
     return ok;
   }
-  remember(host, st, write_time, std::move(bytes), std::make_shared<const Profile>(std::move(p)));
+  auto profile = std::make_shared<const Profile>(std::move(p));
+  if (auto read = c.reading.find(host); read != c.reading.end()) read->second.profile = profile;
+  remember(host, st, write_time, std::move(bytes), std::move(profile));
   return true;
 }
 
@@ -443,6 +458,13 @@ void clear_profile_pins() {
 
 std::string profile_file_path(std::string_view file) {
   if (file.empty()) return {};
+  {
+    // A file being read under a scope keeps the host path found at its start.
+    Cache& c = cache();
+    std::lock_guard lock(c.mutex);
+    for (const auto& [host, read] : c.reading)
+      if (read.file == file) return host;
+  }
   bool bare = file.find_first_of("\\/") == std::string_view::npos &&
               !(file.size() >= 2 && file[1] == ':');
   if (bare) return to_host_path(windows_directory() + "/" + std::string(file));
@@ -453,7 +475,8 @@ int get_profile_string(Nullable section, Nullable key, std::string_view default_
                        std::string& out, int size, std::string_view file) {
   out.clear();
   if (size <= 0) return 0;
-  auto profile = load(profile_file_path(file));
+  const std::string host = profile_file_path(file);
+  auto profile = load(host);
   std::string_view fallback = trim_blanks_right(default_value);
   if (!section) return put_list(section_names(*profile), out, size);
   std::string_view name = trim_blanks(*section);
@@ -463,7 +486,7 @@ int get_profile_string(Nullable section, Nullable key, std::string_view default_
     return put_list(keys, out, size);
   }
   std::string_view k = trim_blanks(*key);
-  if (auto own = k.empty() ? std::nullopt : pinned(profile_file_path(file), name, k))
+  if (auto own = k.empty() ? std::nullopt : pinned(host, name, k))
     return put_value(unquote(*own), out, size);
   const std::string* value = k.empty() ? nullptr : find_value(*profile, name, k);
   return put_value(value ? unquote(*value) : fallback, out, size);
@@ -478,9 +501,10 @@ std::string get_profile_string(std::string_view section, std::string_view key,
 
 int get_profile_int(std::string_view section, std::string_view key, int default_value,
                     std::string_view file) {
-  auto profile = load(profile_file_path(file));
+  const std::string host = profile_file_path(file);
+  auto profile = load(host);
   std::string_view k = trim_blanks(key);
-  std::optional<std::string> own = k.empty() ? std::nullopt : pinned(profile_file_path(file), trim_blanks(section), k);
+  std::optional<std::string> own = k.empty() ? std::nullopt : pinned(host, trim_blanks(section), k);
   const std::string* value = own ? &*own : k.empty() ? nullptr : find_value(*profile, trim_blanks(section), k);
   if (!value) return default_value;
   std::string_view v = unquote(*value);
@@ -513,7 +537,7 @@ bool write_profile_string(Nullable section, Nullable key, Nullable value,
   if (held.status() == internal::PathLock::Status::busy ||
       held.status() == internal::PathLock::Status::failed)
     return false;
-  Profile p = *load(host);
+  Profile p = *load(host, true);
   return !edit(p) || store(host, std::move(p), durability, held.locked());
 }
 
@@ -532,7 +556,7 @@ ProfileBatch::ProfileBatch(std::string_view file) : host_(profile_file_path(file
       held->status() == internal::PathLock::Status::failed) {
     failed_ = true;
   }
-  auto profile = std::make_shared<Profile>(*load(host_));
+  auto profile = std::make_shared<Profile>(*load(host_, true));
   std::lock_guard lock(cache().mutex);
   Pending& pending = cache().pending[host_];
   pending.profile = std::move(profile);
@@ -558,6 +582,32 @@ bool ProfileBatch::commit() {
     return true;
   }
   return store_locked(host_, std::move(*pending.profile), Durability::flushed, pending.lock->locked());
+}
+
+ProfileReading::ProfileReading(std::string_view file) : host_(profile_file_path(file)) {
+  if (host_.empty()) return;
+  {
+    Cache& c = cache();
+    std::lock_guard lock(c.mutex);
+    if (auto found = c.reading.find(host_); found != c.reading.end()) {
+      ++found->second.depth;
+      return;
+    }
+  }
+  auto profile = load(host_);
+  std::lock_guard lock(cache().mutex);
+  Reading& read = cache().reading[host_];
+  read.file = std::string(file);
+  read.profile = std::move(profile);
+  read.depth = 1;
+}
+
+ProfileReading::~ProfileReading() {
+  if (host_.empty()) return;
+  Cache& c = cache();
+  std::lock_guard lock(c.mutex);
+  auto found = c.reading.find(host_);
+  if (found != c.reading.end() && --found->second.depth <= 0) c.reading.erase(found);
 }
 
 }  // namespace platform

@@ -66,6 +66,21 @@ class ProfileBatch {
   bool failed_ = false;
 };
 
+// Reads of one file made while it lives (in this process) all answer from
+// one look at the file, so that a record read key by key is read once and
+// is consistent. The process's own writes meanwhile are seen; another
+// program's are seen after the scope ends. Scopes on one file nest.
+class ProfileReading {
+ public:
+  explicit ProfileReading(std::string_view file);
+  ~ProfileReading();
+  ProfileReading(const ProfileReading&) = delete;
+  ProfileReading& operator=(const ProfileReading&) = delete;
+
+ private:
+  std::string host_;
+};
+
 // The host path a profile file name refers to (bare names: Windows directory).
 std::string profile_file_path(std::string_view file);
 

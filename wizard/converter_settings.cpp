@@ -33,6 +33,7 @@ std::span<const KeyField<T>> project_keys() {
 
 ConverterSettings read_converter_settings(std::string_view file) {
   ConverterSettings settings;
+  platform::ProfileReading reading(file);  // the settings read once, as one record
   read_keys("Settings", settings_keys(), settings, file);
   read_keys("Project", project_keys(), settings, file);
   return settings;

@@ -8,6 +8,7 @@
 #include <string>
 #include <string_view>
 
+#include "platform/profile.h"
 #include "wizard/limits.h"
 #include "wizard/profile_values.h"
 
@@ -67,6 +68,7 @@ constexpr KeyField<Record> formatted_key(std::string_view key,
 template <class Record>
 void read_keys(std::string_view section, std::span<const KeyField<Record>> table,
                Record& record, std::string_view file) {
+  platform::ProfileReading reading(file);  // the whole table from one look at the file
   const Record defaults{};
   for (const KeyField<Record>& field : table) {
     if (field.number) {

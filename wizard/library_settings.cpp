@@ -1,5 +1,7 @@
 #include "wizard/library_settings.h"
 
+#include "platform/profile.h"
+
 #include "formats/profile_key_names.h"
 #include "wizard/key_table.h"
 
@@ -81,6 +83,7 @@ std::span<const KeyField<WizardInitLocation>> lfc_keys() {
 
 LibrarySettings read_library_settings(std::string_view file) {
   LibrarySettings s;
+  platform::ProfileReading reading(file);  // the settings read once, as one record
   read_keys(profile_keys::kProjectSection, project_keys(), s.project, file);
   s.var.quick = read_number(profile_keys::kVarSection, profile_keys::kQuick, QuickSwitch{}.quick, file);
   read_keys("Settings", option_keys(), s.settings, file);

@@ -10,6 +10,7 @@ ProjectSettings read_project_settings(std::string_view project_file) {
   ProjectSettings project;
   if (project_file.empty()) return project;
   flush_profile(project_file);
+  platform::ProfileReading reading(project_file);  // the project read once, as one record
   read_keys(kTwhtmlSection, source_keys(), project.twhtml, project_file);
   read_keys(kHtmlHelpSection, html_help_keys(), project.htmlhelp, project_file);
   read_keys(kExtensionsSection, extension_keys(), project.extensions, project_file);

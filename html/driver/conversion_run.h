@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "html/text/line_reader.h"
+#include "html/splitter/held_pages.h"
 #include "html/splitter/link_maps.h"
 #include "html/splitter/page_list.h"
 #include "html/pages/phrases.h"
@@ -35,6 +36,7 @@ struct ConversionRun {
 
   // Built by the page splitter for the later passes.
   PageList page_list;
+  HeldPages held_pages;  // split pages on their way to the page writer (publish only)
   std::size_t page_position = 0;  // processing position of the file being split
   ContextMap context_map;
   BrowseMap browse_map;

@@ -74,6 +74,16 @@ int progress_steps(const ConversionRun& run) {
   return steps + (run.settings.derived.index_on ? 1 : 0);
 }
 
+// A held page that no list entry reached is written as split, so that
+// nothing the splitter cut is lost.
+void write_leftover_pages(ConversionRun& run) {
+  for (const std::string& path : run.held_pages.remaining()) {
+    std::optional<std::string> text = run.held_pages.take(path);
+    if (!text || !platform::write_file(path, *text)) ++run.publish.counts.failed_pages;
+  }
+  run.held_pages.clear();
+}
+
 void write_pages(ConversionRun& run, Progress& progress) {
   // The caller may not vouch for the wizard project that names the script.
   bool post = run.settings.project.extensions.run_post != 0 && platform::project_programs_allowed();
@@ -85,6 +95,7 @@ void write_pages(ConversionRun& run, Progress& progress) {
     if (post && !run_post_script(run, run.page_list.at(i).path)) post = false;
     progress.step();
   }
+  write_leftover_pages(run);
 }
 
 void add_all_related_topics(ConversionRun& run, Progress& progress) {
@@ -120,6 +131,9 @@ int process_files(ConversionRun& run) {
   prepare_page_split(run);
   choose_contents_source(run);
   if (run.page_list.size() == 0) return 0;
+  // The split pages go to the page writer through a scratch file, so that
+  // each page is created once; without one they are split into files.
+  run.held_pages.hold();
   run.publish.counts.failed_files = split_registered_files(run);
 
   const wizard::ProjectSettings& p = run.settings.project;

@@ -42,7 +42,9 @@ std::string_view after_line_end(std::string_view text) {
 class PageWriter : public ReadOn {
  public:
   PageWriter(ConversionRun& run, std::string_view path, std::string_view title);
-  int write();
+  // held: the page's split text when the splitter held it back (the page
+  // is then created here), else the page is rewritten where it lies.
+  int write(std::optional<std::string> held);
   bool append_line(std::string& buffer) override;
 
  private:
@@ -77,8 +79,8 @@ bool PageWriter::append_line(std::string& buffer) {
   return true;
 }
 
-int PageWriter::write() {
-  PageRewrite rewrite(path_);
+int PageWriter::write(std::optional<std::string> held) {
+  PageRewrite rewrite = held ? PageRewrite(path_, std::move(*held)) : PageRewrite(path_);
   if (!rewrite.ok()) return 0;
   rewrite_ = &rewrite;
   while (std::optional<std::string> line = rewrite.next_line()) {
@@ -164,7 +166,7 @@ int write_topic_page(ConversionRun& run, std::size_t position) {
   if (position >= run.page_list.size()) return 0;
   const PageEntry& page = run.page_list.at(position);
   write_run_pages(run, position);
-  return PageWriter(run, page.path, page.title).write();
+  return PageWriter(run, page.path, page.title).write(run.held_pages.take(page.path));
 }
 
 int write_topic_page(ConversionRun& run, std::string_view path) {

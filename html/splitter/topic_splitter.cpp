@@ -45,6 +45,8 @@ class TopicSplitter {
   void handle_page_marker(std::string& buffer);
   void start_page(const PageStart& start);
   void note_anchor(const std::string& context);
+  bool open_page(const std::string& path);
+  bool close_page();
   void write(std::string_view text);
   void finish();
   void remove_empty_stub();
@@ -54,7 +56,8 @@ class TopicSplitter {
   std::string input_, htb_, base_, dir_;
   Word2000Filter word2000_;
   CleanupState cleanup_;
-  platform::FileWriter page_;
+  platform::FileWriter page_;  // the stub, and the pages when they are not held
+  bool held_ = false;          // the page being split goes to run_.held_pages
   std::string page_name_;
   int next_number_ = 2;
   bool first_page_ = true;
@@ -154,7 +157,7 @@ void TopicSplitter::start_page(const PageStart& start) {
                                     start.context, run_.page_list);
   std::string path = dir_.empty() ? name : platform::join_path(dir_, name);
   write("</BODY>\r\n</HTML>\r\n");
-  if (!page_.close()) {
+  if (!close_page()) {
     failed_ = true;
     return;
   }
@@ -165,7 +168,7 @@ void TopicSplitter::start_page(const PageStart& start) {
   }
   first_page_ = false;
   ++next_number_;
-  if (!page_.open(path)) {
+  if (!open_page(path)) {
     failed_ = true;
     return;
   }
@@ -192,8 +195,25 @@ void TopicSplitter::note_anchor(const std::string& context) {
     if (button.type == static_cast<int>(wizard::ButtonType::home)) button.url = page_name_;
 }
 
+bool TopicSplitter::open_page(const std::string& path) {
+  held_ = run_.held_pages.holding();
+  if (!held_) return page_.open(path);
+  run_.held_pages.begin(path);
+  return true;
+}
+
+bool TopicSplitter::close_page() {
+  if (held_) return !failed_;
+  return page_.close();
+}
+
 void TopicSplitter::write(std::string_view text) {
-  if (!text.empty() && page_.is_open() && !page_.write(text)) failed_ = true;
+  if (text.empty()) return;
+  if (held_) {
+    if (!run_.held_pages.append(text)) failed_ = true;
+  } else if (page_.is_open() && !page_.write(text)) {
+    failed_ = true;
+  }
 }
 
 void TopicSplitter::finish() {

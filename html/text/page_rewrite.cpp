@@ -16,8 +16,13 @@ PageRewrite::PageRewrite(std::string_view page) {
   out_.reserve(old_.rest().size() + old_.rest().size() / 4);
 }
 
+PageRewrite::PageRewrite(std::string_view page, std::string text)
+    : new_page_(page), old_(std::move(text)) {
+  out_.reserve(old_.rest().size() + old_.rest().size() / 4);
+}
+
 std::optional<std::string> PageRewrite::next_line(std::size_t max_bytes) {
-  if (!file_) return std::nullopt;
+  if (!ok()) return std::nullopt;
   return old_.next_line(max_bytes);
 }
 
@@ -33,6 +38,12 @@ std::string PageRewrite::take_old() {
 }
 
 bool PageRewrite::finish() {
+  if (!new_page_.empty()) {
+    platform::OpenStatus status = platform::OpenStatus::failed;
+    auto created = platform::ExclusiveFile::open(new_page_, platform::OpenMode::write_truncate, status);
+    new_page_.clear();
+    return status == platform::OpenStatus::ok && created && created->write(out_);
+  }
   if (!file_) return false;
   bool written = file_->replace_all(out_);
   file_.reset();

@@ -21,10 +21,13 @@ class PageRewrite {
  public:
   // Opens and reads the page; check ok().
   explicit PageRewrite(std::string_view page);
+  // A page not yet written: its text is given, and finish() creates the
+  // page, so that it is written once.
+  PageRewrite(std::string_view page, std::string text);
   PageRewrite(const PageRewrite&) = delete;
   PageRewrite& operator=(const PageRewrite&) = delete;
 
-  bool ok() const { return file_ != nullptr; }
+  bool ok() const { return file_ != nullptr || !new_page_.empty(); }
   // The next line of the old page with its line end, nothing at its end.
   std::optional<std::string> next_line(std::size_t max_bytes = kRewriteLineBytes);
   void write(std::string_view text) { out_ += text; }
@@ -39,6 +42,7 @@ class PageRewrite {
 
  private:
   std::unique_ptr<platform::ExclusiveFile> file_;
+  std::string new_page_;  // the page finish() creates ("" when it rewrites file_)
   TextLines old_;
   std::string out_;
 };

@@ -163,15 +163,19 @@ TEST_F(PublishTest, LinkCheckFindsMissingPagesAndAnchors) {
                       "<A NAME=\"top\"></A><A HREF=\"b.htm#here\">x</A><A HREF=\"b.htm#gone\">y</A>"
                       "<A HREF=\"c.htm\">z</A><A HREF=\"#top\">t</A><IMG SRC=\"pic.gif\">"
                       "<A HREF=\"http://example.com/\">w</A><img src=\"LOGO.gif\">");
-  tw_test::write_file(file("web/b.htm"), "<a name=here></a>");
+  // b.htm is read after a.htm: its anchors answer a.htm's links late, and
+  // its own broken link still comes after a.htm's in the report.
+  tw_test::write_file(file("web/b.htm"), "<a name=here></a><a href=\"a.htm#nowhere\">back</a>"
+                                         "<a href=\"a.htm#top\">up</a>");
   tw_test::write_file(file("web/logo.gif"), "GIF89a");  // names compare without case
   host::LinkReport r = host::check_links(file("web"));
   EXPECT_EQ(r.pages, 2);
-  EXPECT_EQ(r.links, 6);
-  ASSERT_EQ(r.broken.size(), 3u);
+  EXPECT_EQ(r.links, 8);
+  ASSERT_EQ(r.broken.size(), 4u);
   EXPECT_EQ(r.broken[0], "a.htm: b.htm#gone (no such anchor)");
   EXPECT_EQ(r.broken[1], "a.htm: c.htm (no such file)");
   EXPECT_EQ(r.broken[2], "a.htm: pic.gif (no such file)");
+  EXPECT_EQ(r.broken[3], "b.htm: a.htm#nowhere (no such anchor)");
 }
 
 }  // namespace

@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <algorithm>
 #include <functional>
 
 #include "html/analysis_fixture.h"
@@ -110,24 +111,44 @@ TEST_F(TopicSplitter, PagesDeclareTheCharsetOfTheirText) {
   EXPECT_NE(tw_test::read_file(proj_file("tp2.htm")).find("charset=windows-1250"), std::string::npos);
 }
 
+// The sample's third page as the splitter cuts it.
+const char kGettingStartedPage[] =
+    "<HTML>\r\n<HEAD>\r\n<TITLE>Getting Started</TITLE>\r\n"
+    "<META HTTP-EQUIV=\"Content-Type\" CONTENT=\"text/html; charset=windows-1252\">\r\n\r\n"
+    "<META NAME=\"GENERATOR\" CONTENT=\"Quorvane Tarvenwick 3.0\">\r\n</HEAD>\r\n"
+    "<BODY>\r\n"
+    "<B><FONT FACE=\"Arial\" SIZE=4><P><SUP>\r\n"
+    "<A NAME=\"IDH_getting_started\"></SUP><SUP></SUP><SUP>\r\n"
+    "!tzkygetting started;introduction;basics!~\r\n</SUP><SUP>\r\n"
+    "</SUP>Getting Started</P>\r\n"
+    "</B></FONT><P>A help project is a set of topic files and a project file that "
+    "names them.</P>\r\n"
+    "</BODY>\r\n</HTML>\r\n";
+
 TEST_F(TopicSplitter, SamplePageIsWrittenWhole) {
   split_sample();
-  EXPECT_EQ(tw_test::read_file(proj_file("introp3.htm")),
-            "<HTML>\r\n<HEAD>\r\n<TITLE>Getting Started</TITLE>\r\n"
-            "<META HTTP-EQUIV=\"Content-Type\" CONTENT=\"text/html; charset=windows-1252\">\r\n\r\n"
-            "<META NAME=\"GENERATOR\" CONTENT=\"Quorvane Tarvenwick 3.0\">\r\n</HEAD>\r\n"
-            "<BODY>\r\n"
-            "<B><FONT FACE=\"Arial\" SIZE=4><P><SUP>\r\n"
-            "<A NAME=\"IDH_getting_started\"></SUP><SUP></SUP><SUP>\r\n"
-            "!tzkygetting started;introduction;basics!~\r\n</SUP><SUP>\r\n"
-            "</SUP>Getting Started</P>\r\n"
-            "</B></FONT><P>A help project is a set of topic files and a project file that "
-            "names them.</P>\r\n"
-            "</BODY>\r\n</HTML>\r\n");
+  EXPECT_EQ(tw_test::read_file(proj_file("introp3.htm")), kGettingStartedPage);
   std::string first = tw_test::read_file(proj_file("introp2.htm"));
   // The export's own bookmark goes; bullets and runs of spaces are cleaned.
   EXPECT_NE(first.find("<P><SUP><A NAME=\"IDH_welcome\"></SUP>"), std::string::npos);
   EXPECT_NE(first.find("<P>\x95&nbsp;&nbsp;&nbsp;&nbsp;&nbsp; <U>!!x Printing"), std::string::npos);
+}
+
+// A publish holds the split pages for the page writer: the same text as
+// the files, and no file written yet (the writer creates each page once).
+TEST_F(TopicSplitter, HeldPagesHoldWhatTheFilesWouldHold) {
+  ASSERT_TRUE(run.held_pages.hold());
+  split_sample();
+  EXPECT_FALSE(tw_test::exists(proj_file("introp3.htm")));
+  std::vector<std::string> held = run.held_pages.remaining();
+  ASSERT_EQ(held.size(), run.page_list.size());
+  for (std::size_t i = 0; i < held.size(); ++i) EXPECT_EQ(held[i], run.page_list.at(i).path);
+  auto third = std::find_if(held.begin(), held.end(),
+                           [](const std::string& path) { return path.ends_with("introp3.htm"); });
+  ASSERT_NE(third, held.end());
+  EXPECT_EQ(run.held_pages.take(*third), kGettingStartedPage);
+  EXPECT_FALSE(run.held_pages.take(*third));  // taken once
+  EXPECT_EQ(run.held_pages.remaining().size(), held.size() - 1);
 }
 
 TEST_F(TopicSplitter, HomePageFromTheContentsTopic) {

@@ -352,3 +352,26 @@ TEST_F(Profile, PinnedValuesOutlastAnotherProcesssWrites) {
 
 }  // namespace
 
+
+// A record read key by key under one scope: one look at the file for all
+// its keys, the process's own writes seen at once, and a write that never
+// puts the scope's old view over another program's change.
+TEST_F(Profile, ReadingScopeKeepsOneViewAndWritesTheFileAsItIs) {
+  tw_test::write_file(ini(), "[S]\r\na=1\r\nb=2\r\n");
+  {
+    platform::ProfileReading outer(sys());
+    platform::ProfileReading inner(sys());  // scopes nest
+    EXPECT_EQ(get_profile_int("S", "a", 0, sys()), 1);
+    // Another program changes the file: the scope keeps its view...
+    tw_test::write_file(ini(), "[S]\r\na=1\r\nb=2\r\nc=3\r\n");
+    EXPECT_EQ(get_profile_int("S", "c", 0, sys()), 0);
+    // ...but a write edits the file as it is now, and is seen at once.
+    EXPECT_TRUE(write_profile_string("S", "d", "4", sys()));
+    EXPECT_EQ(get_profile_int("S", "d", 0, sys()), 4);
+    EXPECT_EQ(get_profile_int("S", "c", 0, sys()), 3);
+  }
+  EXPECT_EQ(tw_test::read_file(ini()), "[S]\r\na=1\r\nb=2\r\nc=3\r\nd=4\r\n");
+  // Once the scope ends, reads look at the file again.
+  tw_test::write_file(ini(), "[S]\r\na=9\r\n");
+  EXPECT_EQ(get_profile_int("S", "a", 0, sys()), 9);
+}
