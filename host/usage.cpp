@@ -156,6 +156,8 @@ std::string general_usage() {
       "  --script FILE       what the user does in the dialogs, one action a line\n"
       "  --transcript FILE   write every dialog and message box shown to FILE\n"
       "  --append            add to the transcript instead of starting it anew\n"
+      "  --gui               show the dialogs on the desktop (the default when a\n"
+      "                      display is there and no script is given)\n"
       "  -h, --help          show this help; FLOW --help shows a flow's\n"
       "  --version           show the versions of twhost and the libraries\n"
       "\n"

@@ -49,6 +49,8 @@ TEST(CommandLineTest, WrongUsageNamesWhatIsWrong) {
   host::Options o = parse({"--transcript", "t.txt", "--append", "build", "p.hpj"});
   EXPECT_TRUE(o.error.empty());
   EXPECT_TRUE(o.append_transcript);
+  EXPECT_FALSE(o.gui);
+  EXPECT_TRUE(parse({"--gui", "build", "p.hpj"}).gui);
   EXPECT_EQ(o.args, std::vector<std::string>{"p.hpj"});
 }
 

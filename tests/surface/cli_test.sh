@@ -110,6 +110,11 @@ expect 1 "twhost: cannot read the script none.script" -- --script none.script st
 "$twhost" --transcript t.txt --append start >/dev/null 2>&1
 [ "$(grep -c DLG_START t.txt)" = 2 ] || fail "--append did not add to the transcript"
 
+# --gui where there is no display runs the dialogs headless, without a word.
+env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM -u TARVENWICK_UI_HOST \
+  "$twhost" --gui --transcript g.txt start >/dev/null 2>&1
+grep -q DLG_START g.txt || fail "--gui without a display did not run the dialog headless"
+
 # The document start returns is a real host path, never the drive form.
 printf 'dialog 21000\nclick 1\ndialog DLG_START\nclick 102\nfile %s/proj/sample.hpj\n' "$work" > open.script
 expect_out 0 '^document: proj/intro\.rtf$' -- --script open.script start
