@@ -115,6 +115,12 @@ env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM -u TARVENWICK_UI_HOST \
   "$twhost" --gui --transcript g.txt start >/dev/null 2>&1
 grep -q DLG_START g.txt || fail "--gui without a display did not run the dialog headless"
 
+# The authoring window needs a desktop; without one twhost says so.
+desktop_said=$(env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM -u TARVENWICK_UI_HOST \
+  "$twhost" desktop 2>&1) && fail "desktop without a display succeeded"
+[ "$desktop_said" = "twhost desktop: there is no desktop to show the window on (a display and the GUI module)" ] ||
+  fail "desktop without a display said: $desktop_said"
+
 # The document start returns is a real host path, never the drive form.
 printf 'dialog 21000\nclick 1\ndialog DLG_START\nclick 102\nfile %s/proj/sample.hpj\n' "$work" > open.script
 expect_out 0 '^document: proj/intro\.rtf$' -- --script open.script start

@@ -123,8 +123,10 @@ void DialogWindow::connect_control(const ControlView& view) {
   } else if (auto* list = qobject_cast<QListWidget*>(w)) {
     connect(list, &QListWidget::itemSelectionChanged, this, [this, id, list] {
       if (syncing_) return;
-      if (list->selectionMode() == QAbstractItemView::SingleSelection) user_pick(id, list->currentRow(), false);
-      else user_multi_pick(id);
+      if (list->selectionMode() != QAbstractItemView::SingleSelection) return user_multi_pick(id);
+      // The selection changes before the current row does: read the selection.
+      const QList<QListWidgetItem*> picked = list->selectedItems();
+      user_pick(id, picked.isEmpty() ? -1 : list->row(picked.first()), false);
     });
     connect(list, &QListWidget::itemDoubleClicked, this, [this, id] { command(id, Notify::double_clicked); });
   } else if (auto* combo = qobject_cast<QComboBox*>(w)) {

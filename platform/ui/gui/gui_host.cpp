@@ -1,12 +1,14 @@
 #include "platform/ui/gui/gui_host.h"
 
 #include <QApplication>
+#include <QEventLoop>
 #include <QGuiApplication>
 #include <QImage>
 #include <QPainter>
 #include <QScreen>
 #include <cstdlib>
 
+#include "platform/ui/gui/authoring_window.h"
 #include "platform/ui/gui/dialog_window.h"
 #include "platform/ui/gui/plain_window.h"
 #include "platform/ui/gui/prompts.h"
@@ -49,6 +51,7 @@ QWidget* GuiHost::widget_of(Handle window) const {
   if (DialogWindow* d = window_of(window)) return d;
   auto it = windows_.find(window);
   if (it != windows_.end() && it->second) return it->second.data();
+  if (window == detail::HeadlessCore::kMainWindow && main_widget_) return main_widget_.data();
   QWidget* active = QApplication::activeModalWidget();
   return active ? active : QApplication::activeWindow();
 }
@@ -187,6 +190,18 @@ void GuiHost::set_topmost(Handle window, bool on) {
 void GuiHost::minimise(Handle window) {
   note("minimise " + window_name(window));
   if (QWidget* w = widget_of(window); w && window != main_window()) w->showMinimized();
+}
+
+bool GuiHost::run_main_window(std::string_view title, const std::vector<MenuCommand>& commands) {
+  if (scripted_) return false;
+  AuthoringWindow window(from_host_text(title), commands);
+  QEventLoop loop;
+  window.on_close = [&loop] { loop.quit(); };
+  main_widget_ = &window;
+  window.show();
+  loop.exec();
+  main_widget_ = nullptr;
+  return true;
 }
 
 void GuiHost::sync_all() {

@@ -14,6 +14,7 @@
 
 #include "platform/ui/dialog_view.h"
 #include "platform/ui/host.h"
+#include "platform/ui/main_window.h"
 #include "platform/ui/window_state.h"
 
 namespace ui::gui {
@@ -21,7 +22,7 @@ namespace ui::gui {
 class DialogWindow;
 class PlainWindow;
 
-class GuiHost : public HeadlessHost, public detail::DialogView, public WindowStates {
+class GuiHost : public HeadlessHost, public detail::DialogView, public WindowStates, public MainWindowHost {
  public:
   // scripted: the script answers everything and nothing waits for a person.
   explicit GuiHost(bool scripted);
@@ -55,6 +56,10 @@ class GuiHost : public HeadlessHost, public detail::DialogView, public WindowSta
   void set_topmost(Handle window, bool on) override;
   void minimise(Handle window) override;
 
+  // MainWindowHost: the caller's authoring window, until the person closes
+  // it (a scripted host has none).
+  bool run_main_window(std::string_view title, const std::vector<MenuCommand>& commands) override;
+
  private:
   QWidget* widget_of(Handle window) const;
   std::string window_name(Handle window);
@@ -67,6 +72,7 @@ class GuiHost : public HeadlessHost, public detail::DialogView, public WindowSta
   OpenObserver observer_;
   std::map<Handle, QPointer<DialogWindow>> dialogs_;
   std::map<Handle, QPointer<PlainWindow>> windows_;
+  QPointer<QWidget> main_widget_;  // the authoring window while it is open
   QTimer clock_;
   QElapsedTimer elapsed_;
   qint64 last_tick_ = 0;

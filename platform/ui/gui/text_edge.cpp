@@ -1,6 +1,8 @@
 #include "platform/ui/gui/text_edge.h"
 
+#include <QByteArrayView>
 #include <QList>
+#include <QStringDecoder>
 
 #include "platform/code_pages.h"
 
@@ -36,6 +38,12 @@ std::string to_host_text(const QString& text) {
     }
   }
   return out;
+}
+
+QString from_output_text(std::string_view bytes) {
+  QStringDecoder utf8(QStringDecoder::Utf8);
+  QString text = utf8(QByteArrayView(bytes.data(), static_cast<qsizetype>(bytes.size())));
+  return utf8.hasError() ? from_host_text(bytes) : text;
 }
 
 QString from_host_lines(std::string_view bytes) {

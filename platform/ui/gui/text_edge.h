@@ -15,6 +15,10 @@ std::string to_host_text(const QString& text);
 QString from_host_lines(std::string_view bytes);
 std::string to_host_lines(const QString& text);
 
+// What a program printed: UTF-8 where it reads as UTF-8 (paths as the user
+// typed them), code page 1252 otherwise.
+QString from_output_text(std::string_view bytes);
+
 // A control's caption with its "&" accelerator as Qt reads it ("&&" stays
 // a literal ampersand in both); no_prefix shows every '&' as it is.
 QString caption_text(std::string_view bytes, bool no_prefix = false);
