@@ -167,7 +167,10 @@ void DialogWindow::sync() {
 
 void DialogWindow::sync_control(ControlView& view) {
   QWidget* w = view.widget;
-  ControlState own(view.source);  // controls the model cannot reach keep their template
+  // Controls the model cannot reach (a second label with the same id) keep
+  // their template, placed at the model's base units.
+  ControlState own(view.source);
+  own.rect = {view.source.x * 6 / 4, view.source.y * 13 / 8, view.source.cx * 6 / 4, view.source.cy * 13 / 8};
   const ControlState* c = view.in_model ? model_->control_state(view.id) : &own;
   if (!c) return;
   w->setGeometry(placed(*c, metrics_.to_widget(c->rect), w));
