@@ -35,7 +35,7 @@ expect_out() {
   passed=$((passed + 1))
 }
 
-flows="start, sample, build, report, jump, popup, macros, buttons, windows, keywords, distribute, find, contents, outline, keyword, convert, publish, call, help"
+flows="start, sample, build, report, jump, popup, macros, buttons, windows, keywords, distribute, find, contents, outline, keyword, convert, publish, desktop, call, help"
 
 # Help and version: stdout, status 0, nothing installed.
 expect_out 0 '^usage: twhost \[OPTION\.\.\.\] FLOW' -- --help
