@@ -4,6 +4,7 @@
 
 #include "host/build_flow.h"
 #include "host/convert_flow.h"
+#include "host/desktop_flow.h"
 #include "host/editor_flows.h"
 #include "host/flows.h"
 #include "host/installation.h"
@@ -68,6 +69,7 @@ int run_flow(const host::Libraries& libs, host::ScriptSession& script, const hos
   if (o.flow == "contents") return host::run_contents(libs, script, o.args);
   if (o.flow == "outline") return host::run_outline(libs, script, o.args);
   if (o.flow == "keyword") return host::run_keyword(libs, script, o.args);
+  if (o.flow == "desktop") return host::run_desktop(libs, script, o.args);
   return usage_error("", "unknown flow '" + o.flow + "'");
 }
 

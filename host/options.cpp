@@ -45,6 +45,8 @@ Options parse_options(int argc, char** argv) {
       o.action = Action::version;
     } else if (word == "--append") {
       o.append_transcript = true;
+    } else if (word == "--gui") {
+      o.gui = true;
     } else if (std::string* target = value_option(o, word)) {
       if (i + 1 >= argc) {
         o.error = std::string(word) + " needs a value";

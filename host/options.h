@@ -13,6 +13,7 @@ struct Options {
   std::string script;      // --script FILE
   std::string transcript;  // --transcript FILE
   bool append_transcript = false;  // --append
+  bool gui = false;                // --gui
   std::string flow;        // call, start, sample, ...; for help: the flow asked about
   std::vector<std::string> args;
   std::string error;       // set when the command line is wrong

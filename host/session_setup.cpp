@@ -58,6 +58,10 @@ std::string library_version(const Libraries& libs, const std::string& name) {
 }  // namespace
 
 int set_up_session(const Options& options, ScriptSession& script) {
+  // A script says what the user does: its dialogs run headless unless the
+  // user asks for the desktop.
+  if (options.gui || options.flow == "desktop") ui::request_host(ui::HostChoice::gui);
+  else if (!options.script.empty()) ui::request_host(ui::HostChoice::headless);
   if (!options.root.empty()) platform::set_root_folder(absolute_host_path(options.root));
   if (int code = set_up_transcript(options)) return code;
   return set_up_script(options, script);

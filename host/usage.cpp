@@ -100,6 +100,11 @@ constexpr FlowUsage kFlows[] = {
      "                        compiled into a .chm)\n"
      "  --keep-intermediates  keep the marker files (.~tw) beside the topic files\n",
      -1, -1},
+    {"desktop", "[PROJECT.hpj]", "the authoring window: menus that run these flows on a project",
+     "Opens a window on the desktop (it needs a display and the GUI module) whose menus\n"
+     "run the flows above on the project, calling the exports in the same order; what\n"
+     "each prints shows in the window's log pane. Project > Open Project chooses another.\n",
+     0, 1},
     {"call", "EXPORT [ARG...]", "call any export of the two libraries by name",
      "Integers are given as numbers, text buffers as s:TEXT; each argument is checked\n"
      "against the export's declaration. Prints the result, then each text buffer after\n"
@@ -156,6 +161,8 @@ std::string general_usage() {
       "  --script FILE       what the user does in the dialogs, one action a line\n"
       "  --transcript FILE   write every dialog and message box shown to FILE\n"
       "  --append            add to the transcript instead of starting it anew\n"
+      "  --gui               show the dialogs on the desktop (the default when a\n"
+      "                      display is there and no script is given)\n"
       "  -h, --help          show this help; FLOW --help shows a flow's\n"
       "  --version           show the versions of twhost and the libraries\n"
       "\n"

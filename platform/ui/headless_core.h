@@ -9,6 +9,7 @@
 #include <string_view>
 #include <vector>
 
+#include "platform/ui/dialog_view.h"
 #include "platform/ui/headless_dialog.h"
 #include "platform/ui/host.h"
 #include "platform/ui/script.h"
@@ -37,6 +38,9 @@ class HeadlessCore : public WindowSite {
   void window_ended(HeadlessDialog& window) override { close_dialog(window.handle()); }
   void enter() override { ++depth_; }
   void leave() override;
+  void changed(HeadlessDialog& window) override {
+    if (view) view->changed(window);
+  }
 
   // Dialogs (headless_modal.cpp).
   int run_modal(std::int32_t module, std::string_view name, DialogProc& proc, Handle owner);
@@ -83,10 +87,14 @@ class HeadlessCore : public WindowSite {
   ScriptQueue& script() { return script_; }
   Transcript& transcript() { return transcript_; }
   ScreenSize screen;
+  // Draws the windows and lets a person act in them (the GUI host), or nullptr.
+  DialogView* view = nullptr;
 
  private:
   // Closes and forgets everything that window owns.
   void close_owned(Handle window);
+  // Forgets a plain window, telling the view.
+  void forget_window(Handle window);
   // Moves a closed dialog out of the open set; freed once no procedure runs.
   void retire(Handle window);
   bool take_dialog_line(const DialogTemplate& t, const ResourceSet& resources);

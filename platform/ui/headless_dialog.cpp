@@ -235,6 +235,7 @@ void HeadlessDialog::set_progress(int id, int position, int range) {
     c->progress_position = position;
     c->progress_range = range;
     report_progress(caption_, position, range);
+    site_.changed(*this);
   }
 }
 

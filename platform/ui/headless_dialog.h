@@ -27,6 +27,8 @@ class WindowSite {
   // only once the outermost call has returned.
   virtual void enter() = 0;
   virtual void leave() = 0;
+  // The window's state changed outside a call into its procedure.
+  virtual void changed(HeadlessDialog& window) {}
 };
 
 struct Timer {

@@ -106,5 +106,6 @@ void HeadlessHost::pump() { impl_->pump(); }
 ScreenSize HeadlessHost::screen_size() const { return impl_->screen; }
 Handle HeadlessHost::main_window() { return detail::HeadlessCore::kMainWindow; }
 void HeadlessHost::note(std::string_view line) { impl_->transcript().add(std::string(line)); }
+void HeadlessHost::set_view(detail::DialogView* view) { impl_->view = view; }
 
 }  // namespace ui

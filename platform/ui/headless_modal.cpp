@@ -51,7 +51,9 @@ int HeadlessCore::run_modal(std::int32_t module, std::string_view name, DialogPr
   HeadlessDialog& dialog = *window;
   dialogs_[handle] = std::move(window);
   dialog.run_init();
+  if (view && !dialog.ended()) view->opened(dialog);
   if (scripted) drive(dialog);
+  else if (view && !dialog.ended()) view->run_modal(dialog);
   bool cancelled = !dialog.ended();
   if (cancelled) {
     dialog.run_command(kIdCancel, Notify::clicked);
@@ -71,6 +73,7 @@ void HeadlessCore::drive(HeadlessDialog& dialog) {
     ScriptLine line = script_.front();
     script_.pop();
     apply_action(*this, dialog, line);
+    if (view && !dialog.ended()) view->changed(dialog);
   }
   action_window_ = saved;
 }
@@ -111,6 +114,7 @@ Handle HeadlessCore::create_modeless(std::int32_t module, std::string_view name,
   enter();  // keeps the window alive while it is checked below, even if init closed it
   dialog.run_init();
   bool open = !dialog.ended();
+  if (open && view) view->opened(dialog);
   if (open && !dialog.announced()) {
     dialog.mark_announced();
     transcript_.add(window_opened_line(dialog.identifier(), dialog.caption()));

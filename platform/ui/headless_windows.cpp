@@ -68,12 +68,20 @@ void HeadlessCore::close_owned(Handle window) {
   for (const auto& [handle, d] : dialogs_)
     if (d->owner() == window && !d->closing()) owned.push_back(handle);
   for (Handle h : owned) close_dialog(h);
-  std::erase_if(windows_, [window](const auto& entry) { return entry.second.owner == window; });
+  std::vector<Handle> plain;
+  for (const auto& [handle, w] : windows_)
+    if (w.owner == window) plain.push_back(handle);
+  for (Handle h : plain) forget_window(h);
+}
+
+void HeadlessCore::forget_window(Handle window) {
+  if (windows_.erase(window) && view) view->window_destroyed(window);
 }
 
 void HeadlessCore::retire(Handle window) {
   auto it = dialogs_.find(window);
   if (it == dialogs_.end()) return;
+  if (view) view->closed(*it->second);
   retired_.push_back(std::move(it->second));
   dialogs_.erase(it);
   if (depth_ == 0) retired_.clear();
@@ -82,7 +90,8 @@ void HeadlessCore::retire(Handle window) {
 void HeadlessCore::destroy_window(Handle window) {
   if (dialogs_.count(window)) {
     close_dialog(window);
-  } else if (windows_.erase(window)) {
+  } else if (windows_.count(window)) {
+    forget_window(window);
     close_owned(window);
   }
 }
@@ -128,6 +137,7 @@ Handle HeadlessCore::create_window(std::string_view class_name, WindowRect rect,
   if (!class_registered(class_name)) return 0;
   Handle handle = new_handle();
   windows_[handle] = PlainWindow{std::string(class_name), rect, owner, {}};
+  if (view) view->window_created(handle, windows_[handle]);
   return handle;
 }
 
@@ -187,6 +197,7 @@ void HeadlessCore::pump() {
     }
     enter();
     apply_action(*this, *target, line);
+    if (view && !target->ended()) view->changed(*target);
     leave();
   }
   action_window_ = saved;

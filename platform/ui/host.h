@@ -18,6 +18,10 @@
 
 namespace ui {
 
+namespace detail {
+class DialogView;
+}
+
 // Message box flags, with the Windows values (MB_*).
 constexpr std::uint32_t kMbOk = 0x0;
 constexpr std::uint32_t kMbOkCancel = 0x1;
@@ -43,6 +47,8 @@ struct FileDialogRequest {
 using CustomColours = std::array<std::uint32_t, 16>;
 
 struct ScreenSize { int width = 1024, height = 768; };
+
+class HeadlessHost;
 
 class Host {
  public:
@@ -105,10 +111,23 @@ class Host {
   virtual void note(std::string_view line) = 0;
 };
 
-// The process-wide host. The first call creates a headless host that reads
+// The process-wide host. The first call creates it: the GUI host when a
+// display is there (or the caller asked for it) and the GUI module loads, the
+// headless host otherwise and always when TARVENWICK_UI_SCRIPT names a script.
+// TARVENWICK_UI_HOST=gui makes the scripts drive the GUI host (tests under
+// Qt's offscreen platform), =headless keeps it headless. Either host reads
 // TARVENWICK_UI_SCRIPT and appends to TARVENWICK_UI_TRANSCRIPT when set.
 Host& host();
 void set_host(std::unique_ptr<Host> host);
+
+// What the caller asks for before the first use of host(): twhost's --gui,
+// or the headless host when it runs a script.
+enum class HostChoice { automatic, gui, headless };
+void request_host(HostChoice choice);
+
+// A host for a scripted run: the GUI host driven by the script when
+// TARVENWICK_UI_HOST=gui and the module loads, else a headless host.
+std::unique_ptr<HeadlessHost> make_scripted_host();
 
 // The headless host: the script says what the user does. The script format
 // is described in platform/ui/script.h, the transcript format in
@@ -161,6 +180,10 @@ class HeadlessHost : public Host {
   ScreenSize screen_size() const override;
   Handle main_window() override;
   void note(std::string_view line) override;
+
+  // Something that draws the windows and lets a person act in them (the GUI
+  // host sets itself); nullptr runs without drawing.
+  void set_view(detail::DialogView* view);
 
  private:
   struct Impl;

@@ -41,7 +41,7 @@ TEST(CommandLineTest, HelpAndVersionAskNothingOfTheFlow) {
 
 TEST(CommandLineTest, WrongUsageNamesWhatIsWrong) {
   EXPECT_EQ(parse({"frob"}).error,
-            "unknown flow 'frob'; the flows are: start, sample, build, report, jump, popup, macros, buttons, windows, keywords, distribute, find, contents, outline, keyword, convert, publish, call, help");
+            "unknown flow 'frob'; the flows are: start, sample, build, report, jump, popup, macros, buttons, windows, keywords, distribute, find, contents, outline, keyword, convert, publish, desktop, call, help");
   EXPECT_EQ(parse({"--frob", "start"}).error, "unknown option '--frob'");
   EXPECT_EQ(parse({"--root"}).error, "--root needs a value");
   EXPECT_EQ(parse({"help", "a", "b"}).error, "help takes one flow, not 2");
@@ -49,6 +49,8 @@ TEST(CommandLineTest, WrongUsageNamesWhatIsWrong) {
   host::Options o = parse({"--transcript", "t.txt", "--append", "build", "p.hpj"});
   EXPECT_TRUE(o.error.empty());
   EXPECT_TRUE(o.append_transcript);
+  EXPECT_FALSE(o.gui);
+  EXPECT_TRUE(parse({"--gui", "build", "p.hpj"}).gui);
   EXPECT_EQ(o.args, std::vector<std::string>{"p.hpj"});
 }
 

@@ -48,7 +48,8 @@ void Fixture::SetUp() {
   // No test opens a real browser or asks the desktop which one it has.
   platform::set_url_opener([](const std::string&) { return platform::kExecSuccess; });
   platform::set_default_browser_query([] { return std::string(); });
-  auto host = std::make_unique<ui::HeadlessHost>();
+  // TARVENWICK_UI_HOST=gui runs the same scripts through the GUI host.
+  auto host = ui::make_scripted_host();
   host_ = host.get();
   ui::set_host(std::move(host));
   old_cwd_ = fs::current_path().string();

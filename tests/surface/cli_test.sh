@@ -35,7 +35,7 @@ expect_out() {
   passed=$((passed + 1))
 }
 
-flows="start, sample, build, report, jump, popup, macros, buttons, windows, keywords, distribute, find, contents, outline, keyword, convert, publish, call, help"
+flows="start, sample, build, report, jump, popup, macros, buttons, windows, keywords, distribute, find, contents, outline, keyword, convert, publish, desktop, call, help"
 
 # Help and version: stdout, status 0, nothing installed.
 expect_out 0 '^usage: twhost \[OPTION\.\.\.\] FLOW' -- --help
@@ -109,6 +109,17 @@ expect 1 "twhost: cannot read the script none.script" -- --script none.script st
 [ "$(grep -c DLG_START t.txt)" = 1 ] || fail "--transcript did not start the transcript anew"
 "$twhost" --transcript t.txt --append start >/dev/null 2>&1
 [ "$(grep -c DLG_START t.txt)" = 2 ] || fail "--append did not add to the transcript"
+
+# --gui where there is no display runs the dialogs headless, without a word.
+env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM -u TARVENWICK_UI_HOST \
+  "$twhost" --gui --transcript g.txt start >/dev/null 2>&1
+grep -q DLG_START g.txt || fail "--gui without a display did not run the dialog headless"
+
+# The authoring window needs a desktop; without one twhost says so.
+desktop_said=$(env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM -u TARVENWICK_UI_HOST \
+  "$twhost" desktop 2>&1) && fail "desktop without a display succeeded"
+[ "$desktop_said" = "twhost desktop: there is no desktop to show the window on (a display and the GUI module)" ] ||
+  fail "desktop without a display said: $desktop_said"
 
 # The document start returns is a real host path, never the drive form.
 printf 'dialog 21000\nclick 1\ndialog DLG_START\nclick 102\nfile %s/proj/sample.hpj\n' "$work" > open.script

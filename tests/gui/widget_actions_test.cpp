@@ -1,0 +1,123 @@
+// A person's actions on the widgets reach the dialog procedure as the
+// script's would, and the procedure's changes show in the widgets; text
+// crosses between code page 1252 and Unicode at this edge only.
+#include <gtest/gtest.h>
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QApplication>
+#include <QKeyEvent>
+#include <algorithm>
+
+#include "platform/ui/gui/dialog_window.h"
+#include "platform/ui/gui/gui_host.h"
+#include "platform/ui/gui/text_edge.h"
+#include "support/test_support.h"
+
+namespace {
+
+// Typing as a keyboard does, accented letters included.
+void type_text(QWidget* widget, const QString& text) {
+  for (QChar c : text) {
+    QKeyEvent press(QEvent::KeyPress, 0, Qt::NoModifier, QString(c));
+    QApplication::sendEvent(widget, &press);
+  }
+}
+
+constexpr const char* kScript =
+    "DLG_PICK DIALOG 0, 0, 160, 100\n"
+    "CAPTION \"Pick\"\n"
+    "FONT 8, \"MS Sans Serif\"\n"
+    "BEGIN\n"
+    "  EDITTEXT 101, 4, 4, 100, 12, ES_AUTOHSCROLL | WS_TABSTOP\n"
+    "  AUTOCHECKBOX \"&Bold\", 102, 4, 20, 60, 10\n"
+    "  AUTORADIOBUTTON \"&One\", 103, 4, 32, 60, 10, WS_GROUP\n"
+    "  AUTORADIOBUTTON \"&Two\", 104, 4, 44, 60, 10\n"
+    "  LISTBOX 105, 70, 20, 80, 40, LBS_NOTIFY | WS_VSCROLL\n"
+    "  DEFPUSHBUTTON \"OK\", 1, 20, 80, 40, 14\n"
+    "  PUSHBUTTON \"Cancel\", 2, 70, 80, 40, 14\n"
+    "END\n";
+
+// Fills the list, and copies the edit field into the caption as it changes.
+class PickProc : public ui::DialogProc {
+ public:
+  void on_init(ui::Dialog& d) override {
+    d.add_item(105, "Caf\xE9");
+    d.add_item(105, "Tea");
+    d.set_text(101, "na\xEFve");
+  }
+  void on_command(ui::Dialog& d, int id, ui::Notify n) override {
+    log.push_back(std::to_string(id) + (n == ui::Notify::changed ? " changed" : n == ui::Notify::selection ? " selection" : " clicked"));
+    if (id == 101 && n == ui::Notify::changed) d.set_caption(d.text(101));
+    if (id == 1) {
+      text = d.text(101);
+      bold = d.check(102);
+      two = d.check(104);
+      picked = d.selection(105);
+    }
+    ui::DialogProc::on_command(d, id, n);
+  }
+  std::vector<std::string> log;
+  std::string text;
+  int bold = -1, two = -1, picked = -2;
+};
+
+class GuiActions : public tw_test::Fixture {
+ protected:
+  void SetUp() override {
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    tw_test::Fixture::SetUp();
+    ui::HeadlessHost* made = tw_gui_host_create(1);
+    ASSERT_NE(made, nullptr);
+    gui_ = static_cast<ui::gui::GuiHost*>(made);
+    ui::set_host(std::unique_ptr<ui::HeadlessHost>(made));
+    module_ = ui::register_module("gui_actions", kScript);
+  }
+  ui::gui::GuiHost* gui_ = nullptr;
+  std::int32_t module_ = 0;
+};
+
+TEST_F(GuiActions, WidgetActionsReachTheProcedureAndItsChangesShow) {
+  PickProc proc;
+  // The person acts while the dialog is drawn; the script then presses OK.
+  gui_->set_open_observer([&](ui::gui::DialogWindow& w) {
+    auto* edit = qobject_cast<QLineEdit*>(w.control_widget(101));
+    ASSERT_NE(edit, nullptr);
+    EXPECT_EQ(edit->text(), QString::fromUtf8("na\xC3\xAFve"));
+    edit->clear();
+    type_text(edit, QString::fromUtf8("d\xC3\xA9j\xC3\xA0"));
+    EXPECT_EQ(w.windowTitle(), QString::fromUtf8("d\xC3\xA9j\xC3\xA0"));  // the procedure's caption shows
+    qobject_cast<QCheckBox*>(w.control_widget(102))->click();
+    qobject_cast<QRadioButton*>(w.control_widget(103))->click();
+    qobject_cast<QRadioButton*>(w.control_widget(104))->click();
+    EXPECT_FALSE(qobject_cast<QRadioButton*>(w.control_widget(103))->isChecked());  // one tick a group
+    auto* list = qobject_cast<QListWidget*>(w.control_widget(105));
+    ASSERT_EQ(list->count(), 2);
+    EXPECT_EQ(list->item(0)->text(), QString::fromUtf8("Caf\xC3\xA9"));
+    list->setCurrentRow(1);
+  });
+  gui_->queue_script("dialog DLG_PICK\nclick 1\n");
+  EXPECT_EQ(ui::host().run_modal(module_, "DLG_PICK", proc, gui_->main_window()), 1);
+  EXPECT_EQ(proc.text, "d\xE9j\xE0");
+  EXPECT_EQ(proc.bold, 1);
+  EXPECT_EQ(proc.two, 1);
+  EXPECT_EQ(proc.picked, 1);
+  EXPECT_EQ(proc.log.back(), "1 clicked");
+  EXPECT_EQ(std::count(proc.log.begin(), proc.log.end(), "105 selection"), 1);
+  EXPECT_EQ(gui_->transcript().back(), "dialog DLG_PICK \"d\xE9j\xE0\" -> 1");
+}
+
+TEST(GuiTextEdge, CodePage1252RoundTripsAndForeignCharactersBecomeQuestionMarks) {
+  const std::string bytes = "\x80 \x93quoted\x94 \xE9\r\nline";
+  EXPECT_EQ(ui::gui::to_host_text(ui::gui::from_host_text(bytes)), bytes);
+  EXPECT_EQ(ui::gui::from_host_text("\x80"), QString(QChar(0x20AC)));
+  EXPECT_EQ(ui::gui::to_host_text(QString::fromUtf8("\xE2\x82\xAC \xCE\xA9")), "\x80 ?");
+  EXPECT_EQ(ui::gui::from_host_lines("a\r\nb"), QStringLiteral("a\nb"));
+  EXPECT_EQ(ui::gui::to_host_lines(QStringLiteral("a\nb")), "a\r\nb");
+}
+
+}  // namespace
