@@ -15,7 +15,9 @@
 #include "core/project_paths.h"
 #include "platform/text.h"
 #include "platform/ui/host.h"
+#include "project/compile/compiler_switch.h"
 #include "project/files/context_rules.h"
+#include "project/files/project_file.h"
 #include "project/topics/topic_titles.h"
 #include "formats/help_contexts.h"
 
@@ -87,11 +89,37 @@ void JumpDialog::fill_windows(ui::Dialog& dialog) {
 }
 
 // The window editor starts at the window typed or chosen and leaves the
-// combo on the window chosen last.
+// combo on the window chosen last. Help Workshop owns the window
+// definitions of Windows 95 projects: it is started on the project (once)
+// and asked to show them.
 void JumpDialog::edit_windows(ui::Dialog& dialog) {
   if (!request_.jump) return;
+  if (state_.win95_compiler) {
+    if (workshop_.running() || workshop_.start(state_)) workshop_.show_window_definitions(state_);
+    windows_reread_ = false;
+    return;
+  }
   std::string name(text::trim(dialog.text(kWindow)));
   if (EditWindows(state_, dialog.handle(), name) != 1) return;
+  fill_windows(dialog);
+  const int at = name.empty() ? -1 : dialog.find_item(kWindow, name);
+  if (at >= 0) dialog.set_selection(kWindow, at);
+  else dialog.set_text(kWindow, name);
+}
+
+bool JumpDialog::refused_while_help_workshop_runs() {
+  if (!workshop_.running()) return false;
+  core::show_message(state_, core::resource_string(project::kCloseHelpWorkshopText), ui::kMbOk | ui::kMbIconStop);
+  return true;
+}
+
+// Once Help Workshop has closed, the windows are the project file's as it
+// left them; the window typed or chosen stays in the combo.
+void JumpDialog::reread_windows(ui::Dialog& dialog) {
+  if (!workshop_.started() || windows_reread_) return;
+  windows_reread_ = true;
+  if (project::ReadProjectFile(state_) != 1) return;
+  const std::string name(text::trim(dialog.text(kWindow)));
   fill_windows(dialog);
   const int at = name.empty() ? -1 : dialog.find_item(kWindow, name);
   if (at >= 0) dialog.set_selection(kWindow, at);
@@ -242,6 +270,8 @@ void JumpDialog::on_command(ui::Dialog& dialog, int id, ui::Notify notify) {
       core::ProductHelpContext(state_, dialog.handle(), request_.jump ? kJumpHelpContext : kPopupHelpContext);
       return;
     case ui::kIdOk:
+      if (refused_while_help_workshop_runs()) return;
+      if (request_.jump) reread_windows(dialog);
       if (accept(dialog)) dialog.end(request_.scope);
       return;
     default:

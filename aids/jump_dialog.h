@@ -8,6 +8,7 @@
 
 #include "aids/related_dialogs.h"
 #include "platform/ui/dialog.h"
+#include "project/compile/help_workshop.h"
 #include "resources/trvwck32/jumps.h"
 
 namespace aids {
@@ -62,11 +63,16 @@ class JumpDialog : public ui::DialogProc, public RelatedProjectsOwner {
   void set_unlisted(bool on) override;
   bool cancelled() const override { return cancelled_; }
 
+  // Help Workshop as the window "Edit..." button started it (Windows 95 projects).
+  const project::HelpWorkshop& help_workshop() const { return workshop_; }
+
  private:
   void fill_lists(ui::Dialog& dialog);
   void fill_contexts(ui::Dialog& dialog);
   void fill_windows(ui::Dialog& dialog);
   void edit_windows(ui::Dialog& dialog);
+  bool refused_while_help_workshop_runs();
+  void reread_windows(ui::Dialog& dialog);
   void open_related(ui::Dialog& dialog);
   ui::Dialog* shown() const;
   void show_target(ui::Dialog& dialog);
@@ -84,6 +90,8 @@ class JumpDialog : public ui::DialogProc, public RelatedProjectsOwner {
   bool titles_loaded_ = false;
   bool cancelled_ = false;
   ui::Handle handle_ = 0;
+  project::HelpWorkshop workshop_;
+  bool windows_reread_ = false;
   // The project whose topics the lists show; empty for the current one.
   std::string targets_project_;
 };

@@ -8,6 +8,7 @@
 #include "aids/keyword_list.h"
 #include "aids/keyword_search.h"
 #include "aids/link_options.h"
+#include "aids/related_targets.h"
 #include "core/help_commands.h"
 #include "aids/aids_state.h"
 #include "core/messages.h"
@@ -15,6 +16,7 @@
 #include "core/settings.h"
 #include "platform/text.h"
 #include "formats/help_contexts.h"
+#include "platform/ui/host.h"
 
 namespace aids {
 namespace {
@@ -59,6 +61,7 @@ void LinkDialog::start_values() {
 }
 
 void LinkDialog::on_init(ui::Dialog& dialog) {
+  handle_ = dialog.handle();
   start_values();
   dialog.set_check(kKLink, link_.klink ? 1 : 0);
   dialog.set_check(kALink, link_.klink ? 0 : 1);
@@ -80,12 +83,35 @@ void LinkDialog::on_init(ui::Dialog& dialog) {
   dialog.set_check(kBorder, border_ ? 1 : 0);
 }
 
+const std::string& LinkDialog::keyword_project() const {
+  return keywords_project_.empty() ? state_.project_path : keywords_project_;
+}
+
+// Another project's sorted caches are not ours to trust: its lists come
+// from its databases.
 void LinkDialog::load_keywords(ui::Dialog& dialog) {
   dialog.clear_items(kKeywords);
   dialog.clear_items(kTopics);
   const KeywordKind kind = dialog.check(kALink) == 1 ? KeywordKind::a : KeywordKind::k;
-  for (const auto& k : LoadKeywordList(state_.project_path, true, kind, state_.keywords).entries)
+  const bool current = keywords_project_.empty();
+  const KeywordState no_cache;
+  for (const auto& k : LoadKeywordList(keyword_project(), current, kind, current ? state_.keywords : no_cache).entries)
     dialog.add_item(kKeywords, k);
+}
+
+void LinkDialog::load_targets(std::string_view project_path) {
+  ui::Dialog* dialog = handle_ != 0 ? ui::host().find_dialog(handle_) : nullptr;
+  if (dialog == nullptr) return;
+  keywords_project_ = is_current_project(state_, project_path) ? "" : std::string(project_path);
+  dialog->set_text(kTypeAhead, "");
+  load_keywords(*dialog);
+}
+
+// The list window goes with the dialog; the dialog reloads nothing then.
+void LinkDialog::on_close(ui::Dialog&) {
+  cancelled_ = true;
+  CloseRelatedProjectsList();
+  handle_ = 0;
 }
 
 // Selects the first keyword that starts with what was typed.
@@ -119,7 +145,7 @@ std::string LinkDialog::chosen_keywords(const ui::Dialog& dialog) const {
 void LinkDialog::show_topics(ui::Dialog& dialog, const std::string& keywords) {
   dialog.clear_items(kTopics);
   const KeywordKind kind = dialog.check(kALink) == 1 ? KeywordKind::a : KeywordKind::k;
-  for (const auto& topic : FindTopicsByKeywords(state_.project_path, kind, keywords))
+  for (const auto& topic : FindTopicsByKeywords(keyword_project(), kind, keywords))
     dialog.add_item(kTopics, topic.list_item());
 }
 
@@ -129,7 +155,7 @@ void LinkDialog::test_link(ui::Dialog& dialog) {
   WarnIfIndexOutOfDate(state_);
   const KeywordKind kind = dialog.check(kALink) == 1 ? KeywordKind::a : KeywordKind::k;
   std::string chosen;
-  ShowTopicsFound(dialog.handle(), FindTopicsByKeywords(state_.project_path, kind, chosen_keywords(dialog)), chosen,
+  ShowTopicsFound(dialog.handle(), FindTopicsByKeywords(keyword_project(), kind, chosen_keywords(dialog)), chosen,
                   true);
 }
 
@@ -164,7 +190,11 @@ void LinkDialog::on_command(ui::Dialog& dialog, int id, ui::Notify notify) {
     case kOptions:
       return open_options(dialog);
     case kRelatedProjects:
-      return;  // the related-projects list is not part of this library yet
+      OpenRelatedProjectsList(state_, *this, dialog.handle(), "");
+      return;
+    case ui::kIdCancel:
+      cancelled_ = true;
+      return ui::DialogProc::on_command(dialog, id, notify);
     case kHelp:
       core::ProductHelpContext(state_, dialog.handle(), kLinkHelpContext);
       return;

@@ -8,6 +8,7 @@
 #include <string_view>
 
 #include "aids/link_text.h"
+#include "aids/related_dialogs.h"
 #include "platform/ui/dialog.h"
 #include "resources/trvwck32/jumps.h"
 
@@ -27,7 +28,7 @@ struct LinkRequest {
   bool button = false;     // the picture is a button ("<BUTTON>" instead of "<GRAPHIC>")
 };
 
-class LinkDialog : public ui::DialogProc {
+class LinkDialog : public ui::DialogProc, public RelatedProjectsOwner {
  public:
   static constexpr int kKeywords = IDC_LINK_KEYWORDS;
   static constexpr int kTypeAhead = IDC_LINK_TYPE_AHEAD;
@@ -49,9 +50,21 @@ class LinkDialog : public ui::DialogProc {
   LinkDialog(AidsState& state, LinkRequest& request) : state_(state), request_(request) {}
   void on_init(ui::Dialog& dialog) override;
   void on_command(ui::Dialog& dialog, int id, ui::Notify notify) override;
+  void on_close(ui::Dialog& dialog) override;
+
+  // What the related-projects list asks of the dialog: the keywords offered
+  // come from the chosen project. A keyword jump names no help file, so
+  // there is no other-file box to tick or clear.
+  void load_targets(std::string_view project_path) override;
+  bool other_file() const override { return false; }
+  void clear_other_file() override {}
+  void set_unlisted(bool) override {}
+  bool cancelled() const override { return cancelled_; }
 
  private:
   bool picture() const { return request_.click_text == kPictureHotspot; }
+  // The project whose keywords the lists show.
+  const std::string& keyword_project() const;
   void start_values();
   void load_keywords(ui::Dialog& dialog);
   void type_ahead(ui::Dialog& dialog);
@@ -69,6 +82,10 @@ class LinkDialog : public ui::DialogProc {
   int colour_ = 0;
   bool bullet_ = true;
   bool border_ = true;
+  bool cancelled_ = false;
+  ui::Handle handle_ = 0;
+  // The related project whose keywords the lists show; empty for the current one.
+  std::string keywords_project_;
 };
 
 // The dialog alone: 1 after OK (request filled), 0 on Cancel.

@@ -32,6 +32,14 @@ bool is_shortcut(std::string_view syntax) {
   return names_macro(syntax, {"ShortCut"}) || text::istarts_with(text::trim(syntax), "SH(");
 }
 
+// Where line ends up when the line at from moves to to.
+int moved(int line, int from, int to) {
+  if (line == from) return to;
+  if (from < line && line <= to) return line - 1;
+  if (to <= line && line < from) return line + 1;
+  return line;
+}
+
 }  // namespace
 
 MacroEditor::MacroEditor(project::ProjectState& state, MacroMode mode, std::string macros)
@@ -109,6 +117,7 @@ void MacroEditor::on_command(ui::Dialog& dialog, int id, ui::Notify notify) {
       return;
     case kMacroList:
       if (notify == ui::Notify::double_clicked) edit(dialog);
+      if (notify == ui::Notify::dropped) move_line(dialog);
       return;
     case kUndo:
       if (!undo_.empty()) {
@@ -191,6 +200,23 @@ void MacroEditor::remove(ui::Dialog& dialog) {
   dialog.delete_item(kMacroList, line);
   if (editing_ == line) editing_ = -1;
   if (editing_ > line) --editing_;
+}
+
+// A dragged line goes before the line it is dropped on, or last when it is
+// dropped below the last line; the line "<< &Edit" took back moves with
+// the list, so that "&Add >>" replaces the right one.
+void MacroEditor::move_line(ui::Dialog& dialog) {
+  const int count = dialog.item_count(kMacroList);
+  const int from = dialog.selection(kMacroList);
+  int to = dialog.drop_index(kMacroList);
+  if (from < 0 || from >= count || to < 0 || to > count) return;
+  if (to > from) --to;  // the line leaves its place first
+  if (to == from) return;
+  const std::string line = dialog.item_text(kMacroList, from);
+  dialog.delete_item(kMacroList, from);
+  dialog.insert_item(kMacroList, to, line);
+  dialog.set_selection(kMacroList, to);
+  if (editing_ >= 0) editing_ = moved(editing_, from, to);
 }
 
 void MacroEditor::custom(ui::Dialog& dialog) {

@@ -70,6 +70,7 @@ class MacroEditor : public ui::DialogProc {
   void add(ui::Dialog& dialog);
   void edit(ui::Dialog& dialog);
   void remove(ui::Dialog& dialog);
+  void move_line(ui::Dialog& dialog);
   void custom(ui::Dialog& dialog);
   void help_on(ui::Dialog& dialog);
   void test(ui::Dialog& dialog);

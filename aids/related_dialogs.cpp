@@ -2,8 +2,10 @@
 
 #include <memory>
 
+#include "aids/related_list_layout.h"
 #include "core/help_commands.h"
 #include "core/messages.h"
+#include "core/settings.h"
 #include "platform/paths.h"
 #include "platform/text.h"
 #include "platform/ui/host.h"
@@ -18,6 +20,8 @@ constexpr std::string_view kAlreadyListed = "This project file is already includ
 constexpr std::string_view kConfirmWrite = "Are you sure you want to write these changes to the Related Projects File?";
 constexpr std::string_view kWriteDenied = "Unable to write to the Related Projects File; access denied";
 
+constexpr int kListPosSize = 40;
+
 std::string lower_file_name(std::string_view path) { return text::to_lower(platform::file_name_of(path)); }
 
 }  // namespace
@@ -30,6 +34,10 @@ RelatedListWindow::RelatedListWindow(project::ProjectState& state, RelatedProjec
 
 void RelatedListWindow::on_init(ui::Dialog& dialog) {
   dialog.set_caption("Related Projects: " + lower_file_name(state_.settings.work_group_file));
+  const ui::WindowRect placed =
+      ParseRelatedListPos(core::read_setting(kRelatedListPosKey, kRelatedListPosDefault, kListPosSize));
+  ui::host().set_window_rect(dialog.handle(), placed);
+  lay_out(dialog, placed.cx, placed.cy);
   dialog.show(IDC_WG_LIST_COMPANIONS, false);
   const RelatedListing listing =
       list_related_projects(state_, read_related_projects(state_.settings.work_group_file));
@@ -68,6 +76,24 @@ void RelatedListWindow::on_command(ui::Dialog& dialog, int id, ui::Notify notify
   }
 }
 
+// A window made smaller than the list can show grows back to that size.
+void RelatedListWindow::on_size(ui::Dialog& dialog, int width, int height) {
+  ui::WindowRect rect = ui::host().window_rect(dialog.handle());
+  if (width < kRelatedListMinWidth || height < kRelatedListMinHeight) {
+    rect = KeepRelatedListSize({rect.x, rect.y, width, height});
+    ui::host().set_window_rect(dialog.handle(), rect);
+  }
+  lay_out(dialog, rect.cx, rect.cy);
+}
+
+void RelatedListWindow::lay_out(ui::Dialog& dialog, int width, int height) {
+  const RelatedListLayout layout = LayOutRelatedList(width, height);
+  dialog.move_control(IDC_WG_LIST_FRAME, layout.frame);
+  dialog.move_control(IDC_WG_LIST_PROJECTS, layout.projects);
+  dialog.move_control(IDC_WG_LIST_UNLISTED, layout.unlisted);
+  dialog.move_control(IDC_WG_LIST_HELP, layout.help);
+}
+
 void RelatedListWindow::choose(ui::Dialog& dialog) {
   const int chosen = dialog.selection(IDC_WG_LIST_PROJECTS);
   if (chosen < 0 || chosen >= static_cast<int>(paths_.size())) return;
@@ -85,7 +111,8 @@ void RelatedListWindow::unlisted(ui::Dialog& dialog) {
   if (on) dialog.set_selection(IDC_WG_LIST_PROJECTS, -1);
 }
 
-void RelatedListWindow::on_close(ui::Dialog&) {
+void RelatedListWindow::on_close(ui::Dialog& dialog) {
+  core::write_setting(kRelatedListPosKey, FormatRelatedListPos(ui::host().window_rect(dialog.handle())));
   if (!owner_.cancelled()) owner_.load_targets(state_.project_path);
 }
 

@@ -40,8 +40,10 @@ class RelatedListWindow : public ui::DialogProc {
   void on_init(ui::Dialog& dialog) override;
   void on_command(ui::Dialog& dialog, int id, ui::Notify notify) override;
   void on_close(ui::Dialog& dialog) override;
+  void on_size(ui::Dialog& dialog, int width, int height) override;
 
  private:
+  void lay_out(ui::Dialog& dialog, int width, int height);
   void choose(ui::Dialog& dialog);
   void unlisted(ui::Dialog& dialog);
 

@@ -1,3 +1,4 @@
+#include "assistant/context_help.h"
 #include "assistant/field_keys.h"
 #include "assistant/include_scan.h"
 #include "assistant/pages.h"
@@ -56,6 +57,10 @@ void FormPage::on_init(ui::Dialog& dialog) {
   arrange_fields(dialog, app_);
   write_values(dialog, app_.stored_form_, app_);
   dialog.set_text(kPosition, text::format("%d/%d", app_.model.current + 1, app_.model.count()));
+}
+
+void FormPage::on_help(ui::Dialog& dialog, int control) {
+  show_control_help(app_.settings, dialog.handle(), control);
 }
 
 void FormPage::on_close(ui::Dialog& dialog) {

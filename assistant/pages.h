@@ -16,6 +16,7 @@ class FormPage : public ui::DialogProc, public ui::KeyHook {
   void on_command(ui::Dialog& dialog, int id, ui::Notify notify) override;
   void on_close(ui::Dialog& dialog) override;
   bool on_key(ui::Dialog& dialog, int id, ui::KeyPress key) override;
+  void on_help(ui::Dialog& dialog, int control) override;
 
   // Shows the fields of the mode and fills the topic ID list.
   static void arrange_fields(ui::Dialog& dialog, const App& app);

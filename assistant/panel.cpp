@@ -1,5 +1,6 @@
 #include "assistant/panel.h"
 
+#include "assistant/context_help.h"
 #include "assistant/data_file.h"
 #include "assistant/file_dialogs.h"
 #include "assistant/messages.h"
@@ -72,6 +73,8 @@ void Panel::on_close(ui::Dialog&) {
   // The compiler goes on by itself; its end is not waited for.
   app_.panel = 0;
 }
+
+void Panel::on_help(ui::Dialog& dialog, int control) { show_control_help(app_.settings, dialog.handle(), control); }
 
 void Panel::new_file() {
   if (!app_.ask_save()) return;

@@ -13,6 +13,7 @@ class Panel : public ui::DialogProc {
   void on_command(ui::Dialog& dialog, int id, ui::Notify notify) override;
   void on_timer(ui::Dialog& dialog, int timer_id) override;
   void on_close(ui::Dialog& dialog) override;
+  void on_help(ui::Dialog& dialog, int control) override;
 
  private:
   void new_file();

@@ -1,5 +1,5 @@
 // Windows of other programs, found by their window class (the Visual Basic
-// 4.0 properties window). Linux has no such windows: nothing is found, and
+// 4.0 properties window) or their title (Help Workshop's main window). Linux has no such windows: nothing is found, and
 // the callers' commands then do nothing.
 #pragma once
 #include <optional>
@@ -18,5 +18,8 @@ std::optional<ForeignWindow> find_foreign_window(std::string_view class_name);
 // Replaces the text of the first "edit" child of that window with text and
 // brings the window to the front; false when there is no such window.
 bool paste_into_foreign_window(std::string_view class_name, std::string_view text);
+// Sends a private message (a command number of that program) to the
+// top-level window with this title; false when there is no such window.
+bool send_to_foreign_window(std::string_view title, unsigned message);
 
 }  // namespace platform

@@ -49,6 +49,7 @@ class ControlState {
   int progress_position = 0;
   int progress_range = 0;
   WindowRect rect;  // pixels within the dialog
+  int drop_index = -1;  // while a dropped line is reported: where it was dropped
 
   // Sets the text; a tab strip takes "A;B;C" as its tabs.
   void set_text(std::string_view value);

@@ -24,6 +24,7 @@ enum class Notify {
   changed,         // edit or combo text changed
   focus_lost,
   focus_gained,
+  dropped,         // a list line dragged and dropped (Dialog::drop_index says where)
 };
 
 using Handle = std::int32_t;
@@ -73,6 +74,12 @@ class Dialog {
   virtual bool item_selected(int id, int index) const = 0;
   virtual void select_item(int id, int index, bool on) = 0;
 
+  // Where the drag of a list line that is being reported as dropped ended:
+  // the index of the line it was dropped on, or the item count when it was
+  // dropped below the last line; -1 outside that notification. The dragged
+  // line is the list's selection.
+  virtual int drop_index(int id) const { return -1; }
+
   // Where a control sits in the dialog; moving one notifies nobody.
   virtual WindowRect control_rect(int id) const { return {}; }
   virtual void move_control(int id, WindowRect rect) {}
@@ -107,6 +114,10 @@ class DialogProc {
   // The user resized this dialog (a sizable modeless window); width and
   // height are its new size in pixels.
   virtual void on_size(Dialog& dialog, int width, int height) {}
+  // The user asked for help on a control of this dialog: F1 while it has
+  // the focus, or "What's This?" on it (WM_HELP, WM_CONTEXTMENU). Controls
+  // without an id (labels) are never asked about.
+  virtual void on_help(Dialog& dialog, int control) {}
 };
 
 }  // namespace ui

@@ -97,6 +97,16 @@ void HeadlessDialog::run_size(WindowRect rect) {
   proc_.on_size(*this, rect.cx, rect.cy);
 }
 
+void HeadlessDialog::run_help(int id) {
+  Dispatch d(site_);
+  proc_.on_help(*this, id);
+}
+
+int HeadlessDialog::drop_index(int id) const {
+  const ControlState* c = find(id);
+  return c ? c->drop_index : -1;
+}
+
 WindowRect HeadlessDialog::control_rect(int id) const {
   const ControlState* c = find(id);
   return c ? c->rect : WindowRect{};

@@ -55,6 +55,8 @@ class HeadlessDialog final : public Dialog {
   int default_button() const;
   // The user gave the window this rectangle.
   void run_size(WindowRect rect);
+  // The user asked for help on a control.
+  void run_help(int id);
 
   bool modal() const { return modal_; }
   int result() const { return result_; }
@@ -104,6 +106,7 @@ class HeadlessDialog final : public Dialog {
   bool item_selected(int id, int index) const override;
   void select_item(int id, int index, bool on) override;
 
+  int drop_index(int id) const override;
   WindowRect control_rect(int id) const override;
   void move_control(int id, WindowRect rect) override;
 

@@ -65,6 +65,16 @@ bool control_and_number(ScriptLine& s, std::string_view rest) {
   return s.value >= (s.action == Action::dblclick ? 0 : -1);
 }
 
+bool drag_and_drop(ScriptLine& s, std::string_view rest) {
+  s.target = std::string(first_word(rest));
+  auto from = small_int(first_word(rest));
+  auto to = small_int(first_word(rest));
+  if (!from || !to || !rest.empty() || s.target.empty() || *from < 0 || *to < 0) return false;
+  s.value = *from;
+  s.drop = *to;
+  return true;
+}
+
 bool single_word(ScriptLine& s, std::string_view rest) {
   s.target = std::string(first_word(rest));
   return !s.target.empty() && (rest.empty() || s.action == Action::dialog);
@@ -119,7 +129,9 @@ bool read_operands(ScriptLine& s, std::string_view rest) {
   switch (s.action) {
     case Action::dialog:
     case Action::window:
+    case Action::help:
     case Action::click: return single_word(s, rest);
+    case Action::drag: return drag_and_drop(s, rest);
     case Action::set:
     case Action::select: return control_and_text(s, rest);
     case Action::check:
@@ -139,12 +151,12 @@ struct ActionWord {
   Action action;
 };
 
-constexpr std::array<ActionWord, 14> kActions = {{
+constexpr std::array<ActionWord, 16> kActions = {{
     {"dialog", Action::dialog}, {"set", Action::set}, {"check", Action::check},
     {"select", Action::select}, {"select#", Action::select_index}, {"dblclick", Action::dblclick},
     {"click", Action::click}, {"message", Action::message}, {"file", Action::file},
     {"colour", Action::colour}, {"color", Action::colour}, {"rect", Action::rect},
-    {"key", Action::key}, {"window", Action::window},
+    {"key", Action::key}, {"window", Action::window}, {"drag", Action::drag}, {"help", Action::help},
 }};
 
 }  // namespace

@@ -20,6 +20,12 @@
 //                            control does with it: a TAB goes into a multi-line edit
 //                            field, Enter into one that wants returns, else Enter
 //                            presses OK and Escape Cancel
+//   drag 104 2 0             drag the list line at index 2 and drop it on the line at
+//                            index 0 (the item count: below the last line). The press
+//                            selects the line (a selection notification), the drop is
+//                            Notify::dropped with Dialog::drop_index telling where
+//   help 101                 ask for help on a control (F1 on it, or "What's This?"):
+//                            the procedure's on_help; disabled controls are asked about too
 //   window DLG_KEY_LIST      the actions after it go to this open modeless window,
 //                            until the next window line ("window" with the running
 //                            dialog's name goes back to it); twhost and tests let the
@@ -45,14 +51,17 @@
 
 namespace ui::detail {
 
-enum class Action { dialog, set, check, select, select_index, dblclick, click, message, file, colour, rect, key, window };
+enum class Action {
+  dialog, set, check, select, select_index, dblclick, click, message, file, colour, rect, key, window, drag, help
+};
 
 struct ScriptLine {
   Action action = Action::click;
   std::string source;   // the line as written, trimmed
   std::string target;   // dialog name, control id as written, window class
   std::string text;     // set: the text; select: the item; file: the path
-  int value = 0;        // check: the state; select#, dblclick: the index; message: the answer id
+  int value = 0;        // check: the state; select#, dblclick, drag: the index; message: the answer id
+  int drop = 0;         // drag: the index of the line dropped on
   bool cancel = false;  // "file cancel", "colour cancel"
   std::uint32_t colour = 0;
   WindowRect rect;

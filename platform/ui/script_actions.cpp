@@ -42,6 +42,10 @@ class ActionRunner {
       if (!c) return ignore("no control " + std::to_string(*id));
     }
     if (!c->visible) return ignore("control " + std::to_string(*id) + " is hidden");
+    if (line_.action == Action::help) {
+      if (*id < 0) return ignore("control " + std::to_string(*id) + " has no id");
+      return dialog_.run_help(*id);
+    }
     if (!c->enabled) return ignore("control " + std::to_string(*id) + " is disabled");
     act(*id, *c);
   }
@@ -72,6 +76,7 @@ class ActionRunner {
       case Action::dblclick: return select(id, c, line_.value, true);
       case Action::click: return click(id, c);
       case Action::key: return key(id, c);
+      case Action::drag: return drag(id, c);
       default: return;
     }
   }
@@ -122,6 +127,18 @@ class ActionRunner {
     }
     dialog_.set_focus(id);
     dialog_.run_command(id, Notify::clicked);
+  }
+
+  // The press selects the dragged line; the drop tells where it ended.
+  void drag(int id, ControlState& c) {
+    if (c.kind() != ControlKind::list_box) return ignore("control " + std::to_string(id) + " is not a list box");
+    if (!c.valid(line_.value)) return ignore("no item " + std::to_string(line_.value));
+    if (line_.drop > static_cast<int>(c.items().size())) return ignore("no item " + std::to_string(line_.drop));
+    select(id, c, line_.value, false);
+    if (dialog_.ended()) return;
+    c.drop_index = line_.drop;
+    dialog_.run_command(id, Notify::dropped);
+    if (ControlState* still = dialog_.control_state(id)) still->drop_index = -1;
   }
 
   // The procedure sees the key first; one it leaves does what the control

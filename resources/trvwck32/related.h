@@ -16,3 +16,12 @@
 #define IDC_WG_EDIT_ADD           103
 #define IDC_WG_EDIT_REMOVE        104
 #define IDC_WG_EDIT_HELP          998
+
+// DLG_WG_FILES
+#define IDC_WG_FILES_AVAILABLE      101
+#define IDC_WG_FILES_CHOSEN         102
+#define IDC_WG_FILES_ADD            103
+#define IDC_WG_FILES_REMOVE         104
+#define IDC_WG_FILES_FIRST_CHOICE   110
+#define IDC_WG_FILES_SECOND_CHOICE  111
+#define IDC_WG_FILES_CHECK          125

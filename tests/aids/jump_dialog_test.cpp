@@ -89,14 +89,16 @@ TEST_F(JumpDialogTest, OkChecksTheFieldsInOrderAndKeepsTheDialogOpen) {
                    "set 513 other.hlp\nclick 1\n"),
             1);
   const auto m = messages();
-  ASSERT_EQ(m.size(), 5u);
+  // A Windows 95 project's windows are Help Workshop's (here it cannot start).
+  ASSERT_EQ(m.size(), 6u);
   EXPECT_NE(m[0].find("You must enter a value for the click text"), std::string::npos) << m[0];
   EXPECT_NE(m[0].find("icon=stop"), std::string::npos);
   EXPECT_NE(m[1].find("Context strings may contain only letters, digits and underscores."), std::string::npos);
   EXPECT_NE(m[2].find("Context string IDH_nowhere not found.  You must enter an existing value."),
             std::string::npos);
   EXPECT_NE(m[3].find("Unrecognized secondary window floating."), std::string::npos);
-  EXPECT_NE(m[4].find("Specify a help file."), std::string::npos);
+  EXPECT_NE(m[4].find("locate or run the Help Workshop/Compiler"), std::string::npos);
+  EXPECT_NE(m[5].find("Specify a help file."), std::string::npos);
   EXPECT_EQ(target, "IDH_Contents>SECOND@other.hlp");
   EXPECT_EQ(click, "Contents");
 }

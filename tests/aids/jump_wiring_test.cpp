@@ -2,11 +2,13 @@
 // combo follows the editor, and a topic picked from a related project
 // becomes a target in that project's help file.
 #include <algorithm>
+#include <filesystem>
 
 #include "aids/jump_commands.h"
 #include "aids/jump_dialog.h"
 #include "aids/related_fixture.h"
 #include "core/messages.h"
+#include "platform/process.h"
 #include "platform/ui/host.h"
 #include "jump_fixture.h"
 #include "project/files/project_file.h"
@@ -78,6 +80,67 @@ TEST_F(JumpWiringTest, AnUnlistedHelpFileTakesWhatTheAuthorTypes) {
                    "window DLG_INS_JUMP\nset 513 manual.hlp\nset 102 IDH_Anything\nclick 1\n"),
             1);
   EXPECT_EQ(target, "IDH_Anything@manual.hlp");
+}
+
+// Windows 95 projects: the window "Edit..." button starts Help Workshop,
+// which owns the window definitions there.
+class HelpWorkshopWindowsTest : public JumpWiringTest {
+ protected:
+  void SetUp() override {
+    JumpWiringTest::SetUp();
+    state.win95_compiler = 1;
+  }
+  // An hcw stand-in: a shell script with this body.
+  void use_help_workshop(const std::string& body) {
+    const std::string script = file("hcw.sh");
+    tw_test::write_file(script, "#!/bin/sh\n" + body);
+    std::filesystem::permissions(script, std::filesystem::perms::owner_all);
+    state.settings.compilers.hcw = script;
+  }
+  int count(std::string_view piece) {
+    const auto& t = ui().transcript();
+    return static_cast<int>(
+        std::count_if(t.begin(), t.end(), [&](const std::string& l) { return l.find(piece) != std::string::npos; }));
+  }
+};
+
+TEST_F(HelpWorkshopWindowsTest, AHelpWorkshopThatCannotRunIsReported) {
+  state.settings.compilers.hcw = "c:\\nowhere\\hcw.exe";
+  EXPECT_EQ(insert("dialog DLG_INS_JUMP\nselect 102 IDH_Contents\nclick 138\nclick 1\n"), 1);
+  EXPECT_EQ(count("Tarvenwick is uanble to locate or run the Help Workshop/Compiler"), 1);
+  EXPECT_EQ(count("dialog DLG_WINED"), 0) << "no window editor for a Windows 95 project";
+}
+
+TEST_F(HelpWorkshopWindowsTest, OkWaitsForHelpWorkshopToClose) {
+  use_help_workshop("sleep 2\n");
+  EXPECT_EQ(insert("dialog DLG_INS_JUMP\nselect 102 IDH_Contents\nclick 138\nclick 138\nclick 1\nmessage OK\nclick 2\n"),
+            0);
+  EXPECT_EQ(count("exec \""), 1) << "a second press finds it running";
+  EXPECT_EQ(count("You must close Help Workshop first."), 1);
+  EXPECT_TRUE(target.empty());
+}
+
+// Lets Help Workshop finish before OK is pressed.
+class AfterHelpWorkshop : public aids::JumpDialog {
+ public:
+  using JumpDialog::JumpDialog;
+  void on_command(ui::Dialog& dialog, int id, ui::Notify notify) override {
+    if (id == ui::kIdOk && help_workshop().process() != 0) platform::wait_for_process(help_workshop().process());
+    JumpDialog::on_command(dialog, id, notify);
+  }
+};
+
+TEST_F(HelpWorkshopWindowsTest, WindowsDefinedInHelpWorkshopAreTakenAfterItCloses) {
+  // The author defines the window "third" in Help Workshop, which saves the project.
+  use_help_workshop("printf '[OPTIONS]\\r\\n[FILES]\\r\\nguide.rtf\\r\\n[WINDOWS]\\r\\n"
+                    "third=\"Third\",(0,0,512,512),0\\r\\n' > '" + host(kProject) + "'\n");
+  aids::JumpRequest request;
+  request.click_text = "see";
+  AfterHelpWorkshop dialog(state, request);
+  ui().queue_script("dialog DLG_INS_JUMP\nselect 102 IDH_Contents\nset 137 third\nclick 138\nclick 1\n");
+  EXPECT_EQ(ui().run_modal(core::authoring_module(), "DLG_INS_JUMP", dialog, 0), 1);
+  EXPECT_EQ(request.target, "IDH_Contents>third");
+  EXPECT_EQ(count("Unrecognized secondary window"), 0);
 }
 
 // Looks at the list window the dialog opened on its start.

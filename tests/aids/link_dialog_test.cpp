@@ -1,6 +1,8 @@
 // The keyword-jump dialog and its options as the author drives them.
 #include "aids/link_dialog.h"
 #include "aids/link_options.h"
+#include "aids/related_fixture.h"
+#include "core/messages.h"
 #include "jump_fixture.h"
 
 namespace {
@@ -108,6 +110,44 @@ TEST_F(LinkDialogTest, TheTestShowsTheTopicsTheJumpFinds) {
   const auto m = messages();
   ASSERT_EQ(m.size(), 2u);
   EXPECT_NE(m[1].find("The keyword indexes for this project are out of date."), std::string::npos);
+}
+
+// Keeps the keyword list the dialog shows when the author presses OK.
+class KeywordProbe : public aids::LinkDialog {
+ public:
+  using LinkDialog::LinkDialog;
+  std::vector<std::string> keywords;
+  void on_command(ui::Dialog& dialog, int id, ui::Notify notify) override {
+    if (id == ui::kIdOk) {
+      keywords.clear();
+      for (int i = 0; i < dialog.item_count(kKeywords); ++i) keywords.push_back(dialog.item_text(kKeywords, i));
+    }
+    LinkDialog::on_command(dialog, id, notify);
+  }
+};
+
+TEST_F(LinkDialogTest, ARelatedProjectOffersItsOwnKeywords) {
+  tw_test::add_related_project(state, {"IDH_Elsewhere"});
+  // A stale sorted cache of the other project must not be what is offered.
+  tw_test::write_file(host("c:\\help\\two.kdb"), "IDH_Elsewhere\tElsewhere\telsewhere;zebra\r\n");
+  tw_test::write_file(host("c:\\help\\two.srt"), "stale\r\n");
+  state.keywords.cache_valid_k = true;
+  tw_test::write_file(host("c:\\help\\guide.srt"), "a\r\nb\r\nprinting\r\n");
+
+  KeywordProbe probe(state, request);
+  ui().queue_script("dialog DLG_LINK\nclick 295\nwindow DLG_WG_LIST\nselect# 101 0\nwindow DLG_LINK\n"
+                    "select 101 zebra\nclick 130\nclick 1\n");
+  EXPECT_EQ(ui().run_modal(core::authoring_module(), "DLG_LINK", probe, 0), 1);
+  EXPECT_EQ(probe.keywords, (std::vector<std::string>{"elsewhere", "zebra"}));
+  EXPECT_EQ(request.link_text, "%!KLink(\"zebra\",0,\"\",\"\")");
+  EXPECT_EQ(ui::host().find_window("DLG_WG_LIST"), 0) << "the list goes with the dialog";
+
+  // Back on the current project ("<active>"), the keywords are ours again.
+  KeywordProbe back(state, request);
+  ui().queue_script("dialog DLG_LINK\nclick 295\nwindow DLG_WG_LIST\nselect# 101 0\nselect# 101 1\n"
+                    "window DLG_LINK\nclick 1\n");
+  EXPECT_EQ(ui().run_modal(core::authoring_module(), "DLG_LINK", back, 0), 1);
+  EXPECT_EQ(back.keywords, (std::vector<std::string>{"a", "b", "printing"}));
 }
 
 TEST_F(LinkDialogTest, AMissingOptionFileGivesTheStandardChoices) {

@@ -58,6 +58,20 @@ TEST_F(MacroEditorTest, UnchangedHotspotMacroComesBackAsItWas) {
   EXPECT_EQ(edit(macro, "click 2\n"), "cancelled");
 }
 
+TEST_F(MacroEditorTest, DraggedLinesGoBeforeTheLineTheyAreDroppedOn) {
+  const std::string macros = "!A();B();C();D()";
+  EXPECT_EQ(edit(macros, "drag 104 3 0\nclick 1\n"), "!D();A();B();C()");
+  EXPECT_EQ(edit(macros, "drag 104 0 2\nclick 1\n"), "!B();A();C();D()");
+  EXPECT_EQ(edit(macros, "drag 104 1 4\nclick 1\n"), "!A();C();D();B()") << "below the last line";
+  EXPECT_EQ(edit(macros, "drag 104 1 1\ndrag 104 1 2\nclick 1\n"), macros) << "dropped where it was";
+
+  // The line taken back for editing is replaced where it went, not where it was.
+  EXPECT_EQ(edit(macros, "dblclick 104 2\nset 103 Cnew()\ndrag 104 2 0\nclick 105\nclick 1\n"),
+            "!Cnew();A();B();D()");
+  EXPECT_EQ(edit(macros, "dblclick 104 1\nset 103 Bnew()\ndrag 104 0 4\nclick 105\nclick 1\n"),
+            "!Bnew();C();D();A()");
+}
+
 TEST_F(MacroEditorTest, CatalogueEntriesComeWithoutPlaceholders) {
   // Entry 39 is JI: two empty double-quoted arguments.
   EXPECT_EQ(edit("", "select# 101 39\nclick 105\nclick 1\n"), "!JI(\"\", \"\")");

@@ -77,6 +77,20 @@ TEST_F(AssistantWindow, CreatesSavesReopensAndCompiles) {
   if (app.test.process()) platform::wait_for_process(app.test.process());
 }
 
+TEST_F(AssistantWindow, PanelAndFormControlsPopUpTheirHelp) {
+  App app;
+  // A panel button, a form field, a label, then the list
+  // view, whose controls have no popups.
+  run(app, "dialog 1000\nhelp 115\nhelp 102\nhelp 501\nselect# 990 1\nhelp 101\nhelp 370\nclick 2\n");
+  std::vector<std::string> help;
+  for (const auto& line : ui().transcript())
+    if (line.rfind("winhelp", 0) == 0) help.push_back(line);
+  EXPECT_EQ(help, (std::vector<std::string>{"winhelp \"c:\\trvwck\\pointip.hlp\" command=8 data=115",
+                                            "winhelp \"c:\\trvwck\\pointip.hlp\" command=8 data=102",
+                                            "winhelp \"c:\\trvwck\\pointip.hlp\" command=8 data=370"}))
+      << transcript();
+}
+
 TEST_F(AssistantWindow, RefusalsShowTheirMessageAndKeepTheForm) {
   App app;
   run(app, std::string(kTwoEntries) +

@@ -15,6 +15,7 @@ const char* notify_name(ui::Notify notify) {
     case ui::Notify::changed: return "changed";
     case ui::Notify::focus_lost: return "focus_lost";
     case ui::Notify::focus_gained: return "focus_gained";
+    case ui::Notify::dropped: return "dropped";
   }
   return "?";
 }
