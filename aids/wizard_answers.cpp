@@ -2,7 +2,6 @@
 
 #include "core/messages.h"
 #include "platform/files.h"
-#include "platform/paths.h"
 #include "platform/profile.h"
 #include "platform/text.h"
 #include "resources/trvwck32/macros.h"
@@ -48,18 +47,6 @@ std::string answer(const WizardAnswers& answers, std::string_view key) {
 
 ui::ProgressTemplate wizard_progress_template() {
   return {core::authoring_module(), "DLG_WIZ_PROGRESS", IDC_WIZ_PROGRESS_METER};
-}
-
-int prepare_document_wizard(std::string_view main_directory, std::string_view path, int count) {
-  if (count == -2) return 0;
-  const std::string folder(platform::directory_of(path));
-  const std::string start_document = folder.empty() ? "wiz_init.doc" : platform::join_path(folder, "wiz_init.doc");
-  if (!platform::file_exists(start_document)) {
-    const std::string master = main_directory.empty() ? std::string("wiz_init.mst")
-                                                       : platform::join_path(main_directory, "wiz_init.mst");
-    platform::copy_file(master, start_document);
-  }
-  return 1;
 }
 
 }  // namespace aids

@@ -29,9 +29,4 @@ std::string answer(const WizardAnswers& answers, std::string_view key);
 // The authoring library's progress window.
 ui::ProgressTemplate wizard_progress_template();
 
-// Before the document wizard runs: puts the wizard's starting document
-// "wiz_init.doc" beside path (copied from "wiz_init.mst" in the main
-// directory) unless it is there. Returns 0 when count is -2, else 1.
-int prepare_document_wizard(std::string_view main_directory, std::string_view path, int count);
-
 }  // namespace aids

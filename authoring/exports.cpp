@@ -39,6 +39,7 @@
 #include "project/topics/position_stack.h"
 #include "core/project_paths.h"
 #include "core/settings.h"
+#include "formats/document_wizard.h"
 #include "authoring/startup.h"
 #include "core/text_commands.h"
 #include "core/topic_iteration.h"
@@ -624,14 +625,11 @@ int32_t WizardRead(char* key, char* text) {
 
 int32_t InitDocWiz(int32_t, char* path, int32_t count) {
   const std::string main_directory = core::read_setting("main directory", "", core::kPathMax);
-  if (aids::prepare_document_wizard(main_directory, arg(path), count) == 0) return 0;
-  wizard_progress().reset(count);
-  return 1;
+  return formats::init_document_wizard(wizard_progress(), main_directory, arg(path), count);
 }
 
 int32_t InitWizProgress(int32_t, int32_t maximum) {
-  wizard_progress().reset(maximum);
-  return 1;
+  return formats::init_wizard_progress(wizard_progress(), maximum);
 }
 
 int32_t WizProgress(int32_t step) { return wizard_progress().advance(step); }

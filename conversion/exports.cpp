@@ -6,6 +6,7 @@
 #include <string>
 #include <string_view>
 
+#include "formats/document_wizard.h"
 #include "platform/text.h"
 #include "platform/ui/host.h"
 
@@ -70,6 +71,12 @@ int32_t option_page(int32_t window, const wizard::OptionPage& page) {
 }
 
 constexpr std::size_t kLanguageNameRoom = 50;
+
+// The counter of the caller's progress calls (InitWizProgress, WizProgress).
+ui::ProgressCounter& wizard_progress() {
+  static ui::ProgressCounter counter(wizard::wizard_progress_template());
+  return counter;
+}
 
 }  // namespace
 
@@ -176,6 +183,17 @@ TWZHTML_API int32_t LFCFixFileName(char* text) {
   copy_out(wizard::fix_file_name(text), text, length + 1);
   return 1;
 }
+
+TWZHTML_API int32_t InitDocWiz(int32_t, char* path, int32_t count) {
+  const std::string main_dir = wizard::read_library_settings(session().conversion.files.library).lfc.main_dir;
+  return formats::init_document_wizard(wizard_progress(), main_dir, trimmed(path), count);
+}
+
+TWZHTML_API int32_t InitWizProgress(int32_t, int32_t maximum) {
+  return formats::init_wizard_progress(wizard_progress(), maximum);
+}
+
+TWZHTML_API int32_t WizProgress(int32_t step) { return wizard_progress().advance(step); }
 
 TWZHTML_API int32_t GetLang(char* n1, char* n2, char* n3, char* n4, char* n5, char* n6, char* n7,
                             char* n8) {

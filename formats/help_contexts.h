@@ -55,6 +55,19 @@ inline constexpr int kWizardStart = 1019;
 inline constexpr int kHtmlHelpCompiler = 3019;
 inline constexpr int kHeadCode = 4018;
 inline constexpr int kHeadCodeExamples = 4019;
+// The wizard's option dialogs, in the order of their exports.
+inline constexpr int kWizardNavigation = 4001;
+inline constexpr int kWizardLayout = 4002;
+inline constexpr int kWizardTables = 4003;
+inline constexpr int kWizardPageProperties = 4004;
+inline constexpr int kWizardHtmlHelpOptions = 4005;
+inline constexpr int kWizardContents = 4006;
+inline constexpr int kWizardIndex = 4007;
+inline constexpr int kWizardHtmlHelpIndex = 4008;
+inline constexpr int kWizardHeadings = 4009;
+inline constexpr int kWizardCrossReferences = 4010;
+inline constexpr int kWizardTranslations = 4011;
+inline constexpr int kWizardAdvanced = 4012;
 
 struct NumberedTopic {
   int number;
@@ -94,6 +107,18 @@ inline constexpr std::array kNumberedTopics{
     NumberedTopic{kHtmlHelpCompiler, "HTML Help compiler"},
     NumberedTopic{kHeadCode, "HEAD code"},
     NumberedTopic{kHeadCodeExamples, "HEAD code examples"},
+    NumberedTopic{kWizardNavigation, "navigation buttons"},
+    NumberedTopic{kWizardLayout, "page layout"},
+    NumberedTopic{kWizardTables, "table formatting"},
+    NumberedTopic{kWizardPageProperties, "page properties"},
+    NumberedTopic{kWizardHtmlHelpOptions, "HTML Help options"},
+    NumberedTopic{kWizardContents, "contents page options"},
+    NumberedTopic{kWizardIndex, "index page options"},
+    NumberedTopic{kWizardHtmlHelpIndex, "HTML Help index options"},
+    NumberedTopic{kWizardHeadings, "heading formats"},
+    NumberedTopic{kWizardCrossReferences, "cross references"},
+    NumberedTopic{kWizardTranslations, "style translations"},
+    NumberedTopic{kWizardAdvanced, "advanced options"},
 };
 
 // The message viewer's topics, by message number. The Windows 3.x family:

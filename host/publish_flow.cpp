@@ -2,6 +2,9 @@
 
 #include <chrono>
 #include <cstdio>
+#include <string_view>
+#include <utility>
+#include <vector>
 
 #include "host/export_call.h"
 #include "host/flows.h"
@@ -48,7 +51,8 @@ void find_html_help_files(const std::string& hpj, const std::string& out_dir, Pu
   std::string stem(platform::file_name_of(platform::replace_extension(hpj, "")));
   if (!stem.empty() && stem.back() == '.') stem.pop_back();
   std::string lfc = platform::join_path(out_dir, stem + ".lfc");
-  result.html_help = platform::get_profile_int("HTMLHELP", "use_htmlhelp", 0, lfc) != 0;
+  result.html_help =
+      platform::get_profile_int(profile_keys::kHtmlHelpSection, profile_keys::kUseHtmlHelp, 0, lfc) != 0;
   if (!result.html_help) return;
   for (const char* ext : {".hhp", ".hhc", ".hhk"}) {
     std::string file = platform::replace_extension(lfc, ext);
@@ -58,19 +62,39 @@ void find_html_help_files(const std::string& hpj, const std::string& out_dir, Pu
 
 // twhost compiles HTML Help with chmcmd unless the settings name a compiler
 // that exists, shows no first-compile notice and never opens a browser: it
-// reports the start page instead.
-void prepare_finishing() {
-  using profile_keys::kConversionFile;
-  std::string compiler = platform::get_profile_string("Locations", "compiler", "", 260, kConversionFile);
-  if (compiler.empty() || !platform::file_exists(compiler)) {
-    std::string chmcmd = platform::find_program_path("chmcmd");
-    if (!chmcmd.empty())
-      platform::write_pinned_profile_string("Locations", "compiler", platform::to_system_path(chmcmd),
-                                            kConversionFile);
+// reports the start page instead. These settings hold for the run only:
+// they are pinned, never written, so the user's twzhtml.ini keeps its own
+// values, and they go when the run ends.
+class FinishingPins {
+ public:
+  FinishingPins() {
+    using namespace profile_keys;
+    const std::string compiler =
+        platform::get_profile_string(kLocationsSection, kCompiler, "", 260, kConversionFile);
+    if (compiler.empty() || !platform::file_exists(compiler)) {
+      const std::string chmcmd = platform::find_program_path("chmcmd");
+      if (!chmcmd.empty()) pin(kLocationsSection, kCompiler, platform::to_system_path(chmcmd));
+    }
+    pin(kLocationsSection, kCompilerNotice, "1");
+    pin(kBrowserSection, kRunBrowser, "0");
   }
-  platform::write_pinned_profile_string("Locations", "comp msg", "1", kConversionFile);
-  platform::write_pinned_profile_string("Browser", "run", "0", kConversionFile);
-}
+  ~FinishingPins() {
+    for (const auto& [section, key] : pinned_) {
+      platform::unpin_profile_string(section, key, profile_keys::kConversionFile);
+    }
+  }
+  FinishingPins(const FinishingPins&) = delete;
+  FinishingPins& operator=(const FinishingPins&) = delete;
+
+ private:
+  void pin(std::string_view section, std::string_view key, std::string_view value) {
+    if (platform::pin_profile_string(section, key, value, profile_keys::kConversionFile)) {
+      pinned_.emplace_back(section, key);
+    }
+  }
+
+  std::vector<std::pair<std::string_view, std::string_view>> pinned_;
+};
 
 // The library does not wait for the HTML Help compiler; the report does.
 void wait_for_compile(Progress& progress, PublishResult& result) {
@@ -110,7 +134,7 @@ bool publish_project(const Libraries& libs, const std::string& hpj, const std::s
     error = "the conversion library lacks ProcessFiles or PublishSummary";
     return false;
   }
-  prepare_finishing();
+  const FinishingPins pins;
   progress.stage("processing " + counted(result.converted.html_files.size(), "HTML file") + " into pages",
                  0, "%");
   int processed = 0;

@@ -441,14 +441,26 @@ void move_pin(const std::string& host, Nullable section, Nullable key, Nullable 
 
 bool write_pinned_profile_string(std::string_view section, std::string_view key,
                                  std::string_view value, std::string_view file) {
+  if (!pin_profile_string(section, key, value, file)) return false;
+  return write_profile_string(section, key, value, file);
+}
+
+bool pin_profile_string(std::string_view section, std::string_view key, std::string_view value,
+                        std::string_view file) {
   const std::string host = profile_file_path(file);
   if (host.empty() || trim_blanks(key).empty()) return false;
-  {
-    Cache& c = cache();
-    std::lock_guard lock(c.mutex);
-    c.pins[pin_name(host, section, key)] = std::string(value);
-  }
-  return write_profile_string(section, key, value, file);
+  Cache& c = cache();
+  std::lock_guard lock(c.mutex);
+  c.pins[pin_name(host, section, key)] = std::string(value);
+  return true;
+}
+
+void unpin_profile_string(std::string_view section, std::string_view key, std::string_view file) {
+  const std::string host = profile_file_path(file);
+  if (host.empty()) return;
+  Cache& c = cache();
+  std::lock_guard lock(c.mutex);
+  c.pins.erase(pin_name(host, section, key));
 }
 
 void clear_profile_pins() {

@@ -14,6 +14,13 @@ namespace platform {
 // moves the pin along.
 bool write_pinned_profile_string(std::string_view section, std::string_view key,
                                  std::string_view value, std::string_view file);
+// Pins the value without writing it: this process (and the libraries it
+// loaded) reads it for the key, the file keeps what the user has. For the
+// settings a run overrides for itself only. False when the file has no name.
+bool pin_profile_string(std::string_view section, std::string_view key, std::string_view value,
+                        std::string_view file);
+// Forgets the pin of one key; reads see the file again.
+void unpin_profile_string(std::string_view section, std::string_view key, std::string_view file);
 // Forgets every pin of this process.
 void clear_profile_pins();
 

@@ -41,8 +41,8 @@ std::span<const KeyField<Locations>> location_keys() {
   using T = Locations;
   static const KeyField<T> keys[] = {
       text_key<T>("main dir", &T::main_dir, kPathCut),
-      text_key<T>("compiler", &T::compiler, kPathCut),
-      number_key<T>("comp msg", &T::comp_msg),
+      text_key<T>(profile_keys::kCompiler, &T::compiler, kPathCut),
+      number_key<T>(profile_keys::kCompilerNotice, &T::comp_msg),
       text_key<T>("help file", &T::help_file, kPathCut),
       text_key<T>("template", &T::template_path, kPathCut),
       text_key<T>("PROJ LIST", &T::proj_list, kProjectListCut),
@@ -67,7 +67,7 @@ std::span<const KeyField<BrowserSettings>> browser_keys() {
       text_key<T>("iexplore", &T::iexplore, kPathCut, kReadOnly),
       text_key<T>("netscape", &T::netscape, kPathCut, kReadOnly),
       number_key<T>("flip", &T::flip),
-      number_key<T>("run", &T::run),
+      number_key<T>(profile_keys::kRunBrowser, &T::run),
       text_key<T>("target", &T::target, kPathCut),
   };
   return keys;
@@ -87,8 +87,8 @@ LibrarySettings read_library_settings(std::string_view file) {
   read_keys(profile_keys::kProjectSection, project_keys(), s.project, file);
   s.var.quick = read_number(profile_keys::kVarSection, profile_keys::kQuick, QuickSwitch{}.quick, file);
   read_keys("Settings", option_keys(), s.settings, file);
-  read_keys("Locations", location_keys(), s.locations, file);
-  read_keys("Browser", browser_keys(), s.browser, file);
+  read_keys(profile_keys::kLocationsSection, location_keys(), s.locations, file);
+  read_keys(profile_keys::kBrowserSection, browser_keys(), s.browser, file);
   read_keys("LFC", lfc_keys(), s.lfc, file);
   return s;
 }
@@ -97,8 +97,8 @@ bool write_library_settings(const LibrarySettings& s, std::string_view file) {
   bool ok = write_keys(profile_keys::kProjectSection, project_keys(), s.project, file);
   ok = write_number(profile_keys::kVarSection, profile_keys::kQuick, s.var.quick, file) && ok;
   ok = write_keys("Settings", option_keys(), s.settings, file) && ok;
-  ok = write_keys("Locations", location_keys(), s.locations, file) && ok;
-  ok = write_keys("Browser", browser_keys(), s.browser, file) && ok;
+  ok = write_keys(profile_keys::kLocationsSection, location_keys(), s.locations, file) && ok;
+  ok = write_keys(profile_keys::kBrowserSection, browser_keys(), s.browser, file) && ok;
   return flush_profile(file) && ok;
 }
 

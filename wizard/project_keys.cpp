@@ -222,7 +222,7 @@ std::span<const KeyField<SourceOptions>> source_keys() {
 std::span<const KeyField<HtmlHelpOptions>> html_help_keys() {
   using T = HtmlHelpOptions;
   static const KeyField<T> keys[] = {
-      number_key<T>("use_htmlhelp", &T::use_htmlhelp, kReadOnly),
+      number_key<T>(profile_keys::kUseHtmlHelp, &T::use_htmlhelp, kReadOnly),
       number_key<T>("use_nethelp", &T::use_nethelp, kReadOnly),
       number_key<T>("java_htmlhelp", &T::java_htmlhelp),
       number_key<T>("do_cx_map", &T::do_cx_map),

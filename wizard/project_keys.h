@@ -12,7 +12,7 @@ namespace wizard {
 
 // Sections of the options this library loads and saves.
 inline constexpr std::string_view kTwhtmlSection = profile_keys::kTwhtmlSection;
-inline constexpr std::string_view kHtmlHelpSection = "HTMLHELP";
+inline constexpr std::string_view kHtmlHelpSection = profile_keys::kHtmlHelpSection;
 inline constexpr std::string_view kExtensionsSection = "Extensions";
 inline constexpr std::string_view kSettingsSection = profile_keys::kSettingsSection;
 // Sections owned by the conversion driver and the batch control.

@@ -1,5 +1,6 @@
 #include "html/finishing/publication.h"
 
+#include "formats/profile_key_names.h"
 #include "html/driver/conversion_run.h"
 #include "html/driver/messages.h"
 #include "html/finishing/html_help_project.h"
@@ -19,7 +20,6 @@ namespace html {
 namespace {
 
 constexpr std::string_view kFileUrl = " >file:///";
-constexpr std::string_view kBrowserSection = "Browser";
 
 // The help project's option file, where the authoring library's Run HTML
 // command finds what to run. That library makes the file when it opens the
@@ -47,9 +47,9 @@ void write_browser(const std::string& file, const wizard::BrowserSettings& b) {
       {"path1", &b.path1},   {"short1", &b.short1}, {"title1", &b.title1},
       {"path2", &b.path2},   {"short2", &b.short2}, {"title2", &b.title2}};
   for (const auto& [key, value] : keys) {
-    if (!value->empty()) platform::write_profile_string(kBrowserSection, key, *value, file);
+    if (!value->empty()) platform::write_profile_string(profile_keys::kBrowserSection, key, *value, file);
   }
-  platform::write_profile_string(kBrowserSection, "flip", std::to_string(b.flip), file);
+  platform::write_profile_string(profile_keys::kBrowserSection, "flip", std::to_string(b.flip), file);
 }
 
 }  // namespace
@@ -117,7 +117,8 @@ int compile_html_help(ConversionRun& run) {
   if (where.comp_msg == 0) {
     show_message(resource_string(kStrCompileNotice));
     where.comp_msg = 1;
-    platform::write_profile_string("Locations", "comp msg", "1", settings_file);
+    platform::write_profile_string(profile_keys::kLocationsSection, profile_keys::kCompilerNotice, "1",
+                                   settings_file);
   }
   std::string hhp = html_help_project_path(run);
   std::string command = platform::quote_argument(where.compiler) + " " + platform::quote_argument(hhp);
@@ -139,7 +140,7 @@ int open_publication(ConversionRun& run, bool forced) {
     if (!b.path1.empty()) write_browser(settings_file, b);
   }
   b.target = target_of(start_page_path(run));
-  platform::write_profile_string(kBrowserSection, "target", b.target, settings_file);
+  platform::write_profile_string(profile_keys::kBrowserSection, "target", b.target, settings_file);
   std::string command =
       platform::quote_argument(installation_program(run, kBrowserLauncher)) + std::string(kFileUrl) + b.target;
   store_run_html(run, command);

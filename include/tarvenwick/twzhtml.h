@@ -108,6 +108,16 @@ TWZHTML_API int32_t AboutTW(int32_t window);
 TWZHTML_API int32_t FixString(char* text);
 /* In place: trimmed, blanks become "_". Returns 1. */
 TWZHTML_API int32_t LFCFixFileName(char* text);
+/* Before the document wizard: puts "wiz_init.doc" beside path (a copy of
+ * "wiz_init.mst" from twzhtml.ini [LFC] "Main Dir") unless it is there, and
+ * resets the progress counter with count as its maximum. Returns 1, or 0 when
+ * count is -2 (then nothing happens). The first argument is ignored. */
+TWZHTML_API int32_t InitDocWiz(int32_t ignored, char* path, int32_t count);
+/* Resets the progress counter with that maximum; returns 1. */
+TWZHTML_API int32_t InitWizProgress(int32_t ignored, int32_t maximum);
+/* step 0 resets the counter, a negative step closes the progress window, any
+ * other step advances the counter (wrapping at the maximum). Returns step + 1. */
+TWZHTML_API int32_t WizProgress(int32_t step);
 /* The word processor's names in the chosen language (buffers of 50 bytes):
    numbered list style, bulleted list style, MACROBUTTON, normal style,
    heading prefix, the two search codes, INCLUDEPICTURE. Returns the

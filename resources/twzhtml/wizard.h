@@ -1,6 +1,7 @@
 // Control ids of the wizard's own dialogs in wizard.rc (start, new project,
-// template gallery, HEAD code, colour by number), named once for the script
-// and for the dialog code that includes this header.
+// template gallery, HEAD code, colour by number, the document wizard's
+// progress), named once for the script and for the dialog code that
+// includes this header.
 #pragma once
 
 // DLG_START
@@ -28,3 +29,6 @@
 
 // DLG_COLOUR_NUMBER
 #define IDC_COLOUR_NUMBER_VALUE 151
+
+// DLG_WIZ_PROGRESS
+#define IDC_WIZ_PROGRESS_METER 161

@@ -158,6 +158,27 @@ TEST_F(PublishTest, ARunKeepsItsProjectWhileAnotherNamesItsOwn) {
   EXPECT_FALSE(tw_test::exists(file("othersite/introp2.htm")));
 }
 
+// What publish overrides for its run (no browser, no first-compile notice,
+// chmcmd as the compiler) holds for the run only: the user's twzhtml.ini
+// keeps its own values, and a key the user never set stays unset.
+TEST_F(PublishTest, UsersBrowserAndCompilerSettingsSurviveAPublish) {
+  platform::write_profile_string("Browser", "run", "1", "twzhtml.ini");
+  platform::write_profile_string("Locations", "compiler", "c:\\nowhere\\hhc.exe", "twzhtml.ini");
+  host::PublishResult r = publish("standard.lfc");
+  EXPECT_TRUE(tw_test::exists(r.start_page)) << r.start_page;
+  const std::string settings = tw_test::read_file(platform::profile_file_path("twzhtml.ini"));
+  EXPECT_NE(settings.find("run=1"), std::string::npos) << settings;
+  EXPECT_EQ(settings.find("run=0"), std::string::npos) << settings;
+  EXPECT_EQ(settings.find("comp msg"), std::string::npos) << settings;
+  EXPECT_EQ(platform::get_profile_string("Locations", "compiler", "", 260, "twzhtml.ini"),
+            "c:\\nowhere\\hhc.exe");
+  EXPECT_EQ(platform::get_profile_int("Browser", "run", 0, "twzhtml.ini"), 1);  // the pins are gone
+
+  platform::write_profile_string("Browser", "run", std::nullopt, "twzhtml.ini");
+  publish("standard.lfc");
+  EXPECT_EQ(tw_test::read_file(platform::profile_file_path("twzhtml.ini")).find("run="), std::string::npos);
+}
+
 TEST_F(PublishTest, LinkCheckFindsMissingPagesAndAnchors) {
   tw_test::write_file(file("web/a.htm"),
                       "<A NAME=\"top\"></A><A HREF=\"b.htm#here\">x</A><A HREF=\"b.htm#gone\">y</A>"

@@ -79,4 +79,30 @@ TEST_F(WizardExports, FileChoosersFillTheBuffer) {
   EXPECT_EQ(ui().transcript()[0], "filedialog open \"*.hpj\" -> c:\\help\\guide.hpj");
 }
 
+// The document wizard's start, shared with the authoring library: the
+// starting document comes from the converter's main directory, once.
+TEST_F(WizardExports, DocumentWizardStartsFromTheConvertersMainDirectory) {
+  platform::write_profile_string("LFC", "Main Dir", "c:\\lfc", "twzhtml.ini");
+  tw_test::write_file(file("lfc/wiz_init.mst"), "master");
+  tw_test::write_file(file("work/keep.txt"), "");
+  char doc[] = " c:\\work\\report.doc ";
+  EXPECT_EQ(InitDocWiz(0, doc, -2), 0);
+  EXPECT_FALSE(tw_test::exists(file("work/wiz_init.doc")));
+  EXPECT_EQ(InitDocWiz(0, doc, 3), 1);
+  EXPECT_EQ(tw_test::read_file(file("work/wiz_init.doc")), "master");
+  tw_test::write_file(file("work/wiz_init.doc"), "edited");
+  EXPECT_EQ(InitDocWiz(0, doc, 3), 1);
+  EXPECT_EQ(tw_test::read_file(file("work/wiz_init.doc")), "edited");
+
+  // The counter InitDocWiz set drives one window; a negative step closes it.
+  EXPECT_EQ(WizProgress(1), 2);
+  EXPECT_EQ(ui().transcript().back(), "window DLG_WIZ_PROGRESS \"Tarvenwick HTML Wizard\" opened");
+  EXPECT_EQ(WizProgress(1), 2);
+  EXPECT_EQ(WizProgress(1), 2);
+  EXPECT_EQ(WizProgress(-1), 0);
+  EXPECT_EQ(ui().transcript().back(), "window DLG_WIZ_PROGRESS closed");
+  EXPECT_EQ(InitWizProgress(0, 0), 1);
+  EXPECT_EQ(WizProgress(0), 1);
+}
+
 }  // namespace

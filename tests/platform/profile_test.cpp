@@ -350,6 +350,23 @@ TEST_F(Profile, PinnedValuesOutlastAnotherProcesssWrites) {
   platform::clear_profile_pins();
 }
 
+// A value pinned without writing: this process reads it, the file keeps
+// the user's own (or nothing), and unpinning shows the file again.
+TEST_F(Profile, PinsWithoutWritingLeaveTheFileAlone) {
+  ASSERT_TRUE(write_profile_string("Browser", "run", "1", sys()));
+  const std::string before = tw_test::read_file(ini());
+  ASSERT_TRUE(platform::pin_profile_string("Browser", "run", "0", sys()));
+  ASSERT_TRUE(platform::pin_profile_string("Locations", "comp msg", "1", sys()));
+  EXPECT_EQ(get_profile_int("browser", "RUN", 5, sys()), 0);
+  EXPECT_EQ(get("Locations", "comp msg"), "1");
+  EXPECT_EQ(tw_test::read_file(ini()), before);
+  platform::unpin_profile_string("Browser", "run", sys());
+  platform::unpin_profile_string("Locations", "comp msg", sys());
+  EXPECT_EQ(get_profile_int("Browser", "run", 5, sys()), 1);
+  EXPECT_EQ(get("Locations", "comp msg", "none"), "none");
+  EXPECT_FALSE(platform::pin_profile_string("Browser", " ", "0", sys()));
+}
+
 }  // namespace
 
 

@@ -101,7 +101,8 @@ int main(void) {
       failures += check(dlsym(conv, finishing[i]) != NULL, finishing[i]);
     /* The wizard's exports, by their exact names. */
     static const char* const wizard_exports[] = {
-        "TWIsInit", "InitTW", "GetInst", "AboutTW", "FixString", "LFCFixFileName", "GetLang",
+        "TWIsInit", "InitTW", "GetInst", "AboutTW", "FixString", "LFCFixFileName", "InitDocWiz",
+        "InitWizProgress", "WizProgress", "GetLang",
         "LFCStartUp", "LFCSelFile", "TWHTMLCheckNewProj", "LFCSetTemplate", "LFCSetTemplateNoMsg",
         "LFCShowGallery", "SelectDocs", "NavButtons", "PgLayout", "TableFormat", "PgProperties",
         "FormatHHTOC", "FormatTOC", "FormatIndex", "FormatHHIndex", "FormatHeadings",

@@ -1,6 +1,12 @@
 // The option dialogs: each edits its keys, refuses what it must, saves only
 // what changed, and copies the graphics it names.
+#include <memory>
+#include <utility>
+#include <vector>
+
+#include "html/driver/messages.h"
 #include "platform/files.h"
+#include "resources/twzhtml/options.h"
 #include "wizard/dialogs/colour_number_dialog.h"
 #include "wizard/dialogs/option_dialog.h"
 #include "wizard/dialogs/wizard_entry.h"
@@ -178,6 +184,102 @@ TEST_F(OptionDialogsTest, IndexAndCrossReferenceSwitches) {
                                "click IDC_CROSS_BROWSE\nfile c:\\pub\\links.txt\nclick 1\n");
   EXPECT_NE(ui().transcript()[0].find("You must select an autolink file."), std::string::npos);
   EXPECT_EQ(saved().settings.xref.autolink_file, "c:\\pub\\links.txt");
+}
+
+// Replaces whole lines "key=..." of a project file's text.
+std::string with_lines(std::string text, const std::vector<std::pair<std::string, std::string>>& lines) {
+  for (const auto& [key, value] : lines) {
+    const std::size_t at = text.find("\n" + key + "=");
+    EXPECT_NE(at, std::string::npos) << key;
+    if (at == std::string::npos) continue;
+    const std::size_t end = text.find_first_of("\r\n", at + 1);
+    text.replace(at + 1, end - at - 1, key + "=" + value);
+  }
+  return text;
+}
+
+TEST_F(OptionDialogsTest, BrowsedLayoutFilesAreStoredAndSwitchedOn) {
+  const std::string before = tw_test::read_file(host_project());
+  run(layout_page(), "dialog DLG_LAYOUT\nclick IDC_LAYOUT_HEADER_BROWSE\nfile c:\\pub\\parts\\top.htm\n"
+                     "click IDC_LAYOUT_FOOTER_BROWSE\nfile cancel\n"
+                     "click IDC_LAYOUT_MASTER_BROWSE\nfile c:\\pub\\master page.htm\nclick 1\n");
+  EXPECT_EQ(ui().transcript()[0], "filedialog open \"*.htm\" -> c:\\pub\\parts\\top.htm");
+  EXPECT_EQ(tw_test::read_file(host_project()),
+            with_lines(before, {{"usempage", "1"}, {"masterpg", "c:\\pub\\master page.htm"},
+                                {"hv", "1 1 1 1"}, {"hd", "c:\\pub\\parts\\top.htm"}}));
+}
+
+TEST_F(OptionDialogsTest, BrowsedCustomGraphics) {
+  // The button style is the folder of the graphic chosen; the rule graphic
+  // is the file itself, and choosing it chooses the custom rule.
+  run(nav_buttons_page(), "dialog DLG_NAV\nclick IDC_NAV_CUSTOM_BROWSE\nfile c:\\art\\buttons\\home.gif\n"
+                          "click IDC_NAV_RULE_BROWSE\nfile c:\\art\\line.gif\nclick 1\n");
+  ProjectSettings p = saved();
+  EXPECT_EQ(p.settings.navbuts.custom_style, 1);
+  EXPECT_EQ(p.settings.cbutloc, "c:\\art\\buttons");
+  EXPECT_EQ(p.settings.butfrom, "c:\\art\\buttons");
+  EXPECT_EQ(p.settings.rule0.use_graphic, 1);
+  EXPECT_EQ(p.settings.rule0.style, -1);
+  EXPECT_EQ(p.settings.rule0.graphic, "c:\\art\\line.gif");
+  EXPECT_EQ(p.settings.rulefrom, "c:\\art\\line.gif");
+
+  run(document_page(), "dialog DLG_DOC\nclick IDC_DOC_BACKGROUND_BROWSE\nfile c:\\art\\paper.gif\nclick 1\n");
+  EXPECT_EQ(saved().settings.bg.mode, 2);
+  EXPECT_EQ(saved().settings.bg.graphic, "c:\\art\\paper.gif");
+}
+
+TEST_F(OptionDialogsTest, HeadingPlacementNamesTheLevelShown) {
+  const OptionPage& page = headings_page();
+  const ui::Handle window = ui().create_modeless(html::conversion_module(), "DLG_HEAD",
+                                                 std::make_unique<ui::DialogProc>(), 0);
+  ui::Dialog* dialog = ui().find_dialog(window);
+  ASSERT_NE(dialog, nullptr);
+  page.show_record(*dialog, 4);
+  EXPECT_EQ(dialog->text(IDC_HEAD_PLACE_LABEL), "Place Heading 4 in:");
+  EXPECT_TRUE(dialog->visible(IDC_HEAD_PLACE + 1));
+  page.show_record(*dialog, 0);  // the page title has no place
+  EXPECT_FALSE(dialog->visible(IDC_HEAD_PLACE_LABEL));
+  EXPECT_FALSE(dialog->visible(IDC_HEAD_PLACE));
+  ui().destroy_window(window);
+
+  // The dialog follows the level chosen: the page title's choice cannot be made.
+  run(page, "dialog DLG_HEAD\nselect# IDC_HEAD_LEVEL 0\ncheck IDC_HEAD_PLACE 1\n"
+            "select# IDC_HEAD_LEVEL 5\ncheck 923 1\nclick 1\n");
+  ASSERT_FALSE(ui().transcript().empty());
+  EXPECT_NE(ui().transcript()[0].find("ignored"), std::string::npos) << ui().transcript()[0];
+  EXPECT_EQ(saved().settings.wdmgn1.placement[4], 1);
+}
+
+TEST_F(OptionDialogsTest, HelpButtonsOpenTheirTopics) {
+  ini("Locations", "help file", "c:\\trvwck\\twzhtml.hlp");
+  const std::pair<const OptionPage*, int> pages[] = {
+      {&nav_buttons_page(), 4001},       {&layout_page(), 4002},          {&table_page(), 4003},
+      {&document_page(), 4004},          {&html_help_toc_page(), 4005},   {&toc_page(), 4006},
+      {&index_page(), 4007},             {&html_help_index_page(), 4008}, {&headings_page(), 4009},
+      {&cross_references_page(), 4010}, {&advanced_page(), 4012}};
+  for (const auto& [page, topic] : pages) {
+    SCOPED_TRACE(page->template_name);
+    run(*page, "dialog " + std::string(page->template_name) + "\nclick IDC_OPTION_HELP\nclick 2\n");
+    ASSERT_FALSE(ui().transcript().empty());
+    EXPECT_EQ(ui().transcript()[0], "winhelp \"c:\\trvwck\\twzhtml.hlp\" command=1 data=" + std::to_string(topic));
+  }
+  ui().clear_transcript();
+  ui().queue_script("dialog DLG_TRANS\nclick IDC_OPTION_HELP\nclick 2\n");
+  edit_translations(state, 0);
+  ASSERT_FALSE(ui().transcript().empty());
+  EXPECT_EQ(ui().transcript()[0], "winhelp \"c:\\trvwck\\twzhtml.hlp\" command=1 data=4011");
+}
+
+TEST_F(OptionDialogsTest, FontTranslationNeedsOneOfItsFields) {
+  ui().queue_script("dialog DLG_TRANS\nset IDC_TRANS_STYLE Code\ncheck 1103 0\ncheck 1104 1\n"
+                    "select IDC_TRANS_PROPERTIES Bold\nselect IDC_TRANS_PROPERTIES Font\n"
+                    "click IDC_TRANS_ADD\nmessage OK\n"
+                    "set IDC_TRANS_FONT_FACE Courier \"New\"; x\nset IDC_TRANS_FONT_COLOUR #800000\n"
+                    "click IDC_TRANS_ADD\nclick 1\n");
+  EXPECT_EQ(edit_translations(state, 0), 1);
+  ASSERT_FALSE(ui().transcript().empty());
+  EXPECT_NE(ui().transcript()[0].find("You must enter some text in at least one edit box."), std::string::npos);
+  EXPECT_EQ(project_value("Translations", "t0"), "Code>>>>Bold; Font: FACE=\"Courier New x\" COLOR=\"#800000\"");
 }
 
 TEST_F(OptionDialogsTest, StyleTranslationsAreAddedAndChecked) {

@@ -1,8 +1,10 @@
 // The option pages of contents and conversion: HTML Help, table of
 // contents, index, heading formats, cross references, advanced options.
+#include "html/driver/messages.h"
 #include "platform/text.h"
 #include "platform/ui/host.h"
 #include "resources/twzhtml/options.h"
+#include "wizard/dialogs/help_topics.h"
 #include "wizard/dialogs/option_bindings.h"
 #include "wizard/dialogs/wizard_texts.h"
 #include "wizard/library_settings.h"
@@ -119,6 +121,20 @@ void prepare_headings(ui::Dialog& dialog, const ConversionState&, P&) {
   }
 }
 
+// The placement choice names the heading level shown; the page title has
+// no place of its own, so its record hides the choice.
+void show_heading_level(ui::Dialog& dialog, int record) {
+  const bool heading = record >= 1 && record <= 6;
+  if (heading) {
+    std::string label = html::resource_string(kStrPlaceHeading);
+    if (const auto at = label.find("%d"); at != std::string::npos) label.replace(at, 2, std::to_string(record));
+    dialog.set_text(IDC_HEAD_PLACE_LABEL, label);
+  }
+  for (int id : {IDC_HEAD_PLACE_LABEL, IDC_HEAD_PLACE, IDC_HEAD_PLACE + 1, IDC_HEAD_PLACE + 2}) {
+    dialog.show(id, heading);
+  }
+}
+
 // --- Cross references -----------------------------------------------------------------
 
 const Binding kCrossBindings[] = {
@@ -202,39 +218,63 @@ bool finish_advanced(ConversionState& state, ui::Dialog& dialog) {
 }  // namespace
 
 const OptionPage& html_help_toc_page() {
-  static const OptionPage page{"DLG_HHTOC", kHtmlHelpTocBindings};
+  static const OptionPage page{.template_name = "DLG_HHTOC",
+                               .bindings = kHtmlHelpTocBindings,
+                               .help_topic = help_topic::kHtmlHelpToc};
   return page;
 }
 
 const OptionPage& toc_page() {
-  static const OptionPage page{"DLG_TOC", kTocBindings, 0, nullptr, nullptr, finish_toc};
+  static const OptionPage page{.template_name = "DLG_TOC",
+                               .bindings = kTocBindings,
+                               .finish = finish_toc,
+                               .help_topic = help_topic::kToc};
   return page;
 }
 
 const OptionPage& index_page() {
-  static const OptionPage page{"DLG_INDEX", kIndexBindings};
+  static const OptionPage page{.template_name = "DLG_INDEX",
+                               .bindings = kIndexBindings,
+                               .help_topic = help_topic::kIndex};
   return page;
 }
 
 const OptionPage& html_help_index_page() {
-  static const OptionPage page{"DLG_INDEX", kIndexBindings, 0, prepare_html_help_index};
+  static const OptionPage page{.template_name = "DLG_INDEX",
+                               .bindings = kIndexBindings,
+                               .prepare = prepare_html_help_index,
+                               .help_topic = help_topic::kHtmlHelpIndex};
   return page;
 }
 
 const OptionPage& headings_page() {
-  static const OptionPage page{"DLG_HEAD", kHeadingBindings, IDC_HEAD_LEVEL, prepare_headings};
+  static const OptionPage page{.template_name = "DLG_HEAD",
+                               .bindings = kHeadingBindings,
+                               .selector = IDC_HEAD_LEVEL,
+                               .prepare = prepare_headings,
+                               .show_record = show_heading_level,
+                               .help_topic = help_topic::kHeadings};
   return page;
 }
 
 const OptionPage& cross_references_page() {
-  static const OptionPage page{"DLG_CROSS", kCrossBindings, 0, prepare_cross, check_cross,
-                               finish_cross, browse_autolink};
+  static const OptionPage page{.template_name = "DLG_CROSS",
+                               .bindings = kCrossBindings,
+                               .prepare = prepare_cross,
+                               .check = check_cross,
+                               .finish = finish_cross,
+                               .command = browse_autolink,
+                               .help_topic = help_topic::kCrossReferences};
   return page;
 }
 
 const OptionPage& advanced_page() {
-  static const OptionPage page{"DLG_ADVOPTS", kAdvancedBindings, 0, prepare_advanced,
-                               check_advanced, finish_advanced};
+  static const OptionPage page{.template_name = "DLG_ADVOPTS",
+                               .bindings = kAdvancedBindings,
+                               .prepare = prepare_advanced,
+                               .check = check_advanced,
+                               .finish = finish_advanced,
+                               .help_topic = help_topic::kAdvanced};
   return page;
 }
 

@@ -3,16 +3,12 @@
 #include "html/driver/messages.h"
 #include "platform/text.h"
 #include "platform/ui/host.h"
-#include "platform/winhelp.h"
 #include "resources/twzhtml/wizard.h"
+#include "wizard/dialogs/help_topics.h"
 #include "wizard/head_code.h"
-#include "formats/help_contexts.h"
 
 namespace wizard {
 namespace {
-
-constexpr int kHelpTopic = help_contexts::kHeadCode;
-constexpr int kExamplesTopic = help_contexts::kHeadCodeExamples;
 
 class HeadCodeDialog : public ui::DialogProc {
  public:
@@ -24,8 +20,10 @@ class HeadCodeDialog : public ui::DialogProc {
 
   void on_command(ui::Dialog& dialog, int id, ui::Notify) override {
     if (id == ui::kIdCancel) dialog.end(0);
-    if (id == IDC_HEADCODE_HELP) help(dialog, kHelpTopic);
-    if (id == IDC_HEADCODE_EXAMPLES) help(dialog, kExamplesTopic);
+    if (id == IDC_HEADCODE_HELP) show_help_topic(state_.library, dialog.handle(), help_topic::kHeadCode);
+    if (id == IDC_HEADCODE_EXAMPLES) {
+      show_help_topic(state_.library, dialog.handle(), help_topic::kCssExamples);
+    }
     if (id != ui::kIdOk) return;
     const std::string code = dialog.text(IDC_HEADCODE_TEXT);
     const bool written = write_head_code(state_.location.project_file, code);
@@ -34,11 +32,6 @@ class HeadCodeDialog : public ui::DialogProc {
   }
 
  private:
-  void help(ui::Dialog& dialog, int topic) {
-    const std::string& file = state_.library.locations.help_file;
-    if (!file.empty()) platform::win_help(dialog.handle(), file, platform::kHelpContext, topic);
-  }
-
   ConversionState& state_;
 };
 

@@ -5,7 +5,9 @@
 #include "html/driver/messages.h"
 #include "platform/text.h"
 #include "platform/ui/host.h"
+#include "resources/twzhtml/options.h"
 #include "wizard/dialogs/colour_number_dialog.h"
+#include "wizard/dialogs/help_topics.h"
 
 namespace wizard {
 namespace {
@@ -31,6 +33,7 @@ class OptionDialog : public ui::DialogProc {
   void on_command(ui::Dialog& dialog, int id, ui::Notify notify) override {
     if (id == ui::kIdCancel) return dialog.end(0);
     if (id == ui::kIdOk) return ok(dialog);
+    if (id == IDC_OPTION_HELP) return show_help_topic(state_.library, dialog.handle(), page_.help_topic);
     if (page_.selector && id == page_.selector && notify == ui::Notify::selection) {
       take(dialog);
       record_ = std::max(0, dialog.selection(page_.selector));
@@ -53,6 +56,7 @@ class OptionDialog : public ui::DialogProc {
 
  private:
   void show(ui::Dialog& dialog) {
+    if (page_.show_record) page_.show_record(dialog, record_);
     for (const Binding& b : page_.bindings) {
       switch (b.kind) {
         case Bind::check: dialog.set_check(b.id, b.number(work_, record_) ? 1 : 0); break;

@@ -66,6 +66,10 @@ struct OptionPage {
   // Commands of the page's own controls (any id the bindings do not take),
   // with the working copy they may edit.
   void (*command)(ui::Dialog& dialog, ConversionState& state, ProjectSettings& work, int id) = nullptr;
+  // Adjusts the controls to the record the selector shows.
+  void (*show_record)(ui::Dialog& dialog, int record) = nullptr;
+  // The topic of the wizard's help file that the Help button opens.
+  int help_topic = 0;
 };
 
 // Loads the project, runs the page's dialog over owner and saves the project

@@ -10,6 +10,7 @@
 #include "platform/ui/host.h"
 #include "resources/twzhtml/options.h"
 #include "wizard/dialogs/head_code_dialog.h"
+#include "wizard/dialogs/help_topics.h"
 #include "wizard/dialogs/nav_button_dialog.h"
 #include "wizard/dialogs/option_bindings.h"
 #include "wizard/dialogs/wizard_texts.h"
@@ -23,6 +24,23 @@ constexpr int kButtonStyles = 10000;
 constexpr int kRuleStyles = 11000;
 constexpr std::array<std::string_view, 6> kButtonGraphics = {
     "home.gif", "toc.gif", "indx.gif", "next.gif", "prev.gif", "email.gif"};
+
+// Asks the host's file dialog for a file of the pattern, starting from
+// what the field holds; nullopt when the author cancels.
+std::optional<std::string> browse_for(const ui::Dialog& dialog, int field, std::string_view pattern) {
+  ui::FileDialogRequest request;
+  request.filter = std::string(pattern);
+  request.initial_file = text::trim(dialog.text(field));
+  return ui::host().file_dialog(dialog.handle(), request);
+}
+
+// Puts the chosen file into the field and turns on the switch it belongs to.
+void browse_into(ui::Dialog& dialog, int field, std::string_view pattern, int switch_id) {
+  if (auto chosen = browse_for(dialog, field, pattern)) {
+    dialog.set_text(field, *chosen);
+    dialog.set_check(switch_id, 1);
+  }
+}
 
 // --- Navigation buttons and rules ------------------------------------------------
 
@@ -54,8 +72,27 @@ void show_buttons(ui::Dialog& dialog, const std::vector<NavButton>& buttons, int
   }
 }
 
+// Custom graphics: the button style is the folder of the graphic chosen,
+// the rule graphic the file itself.
+void browse_nav_graphics(ui::Dialog& dialog, int id) {
+  if (id == IDC_NAV_CUSTOM_BROWSE) {
+    if (auto chosen = browse_for(dialog, IDC_NAV_CUSTOM_LOCATION, "*.gif")) {
+      dialog.set_text(IDC_NAV_CUSTOM_LOCATION, platform::directory_of(*chosen));
+      dialog.set_check(IDC_NAV_CUSTOM, 1);
+    }
+  } else if (id == IDC_NAV_RULE_BROWSE) {
+    if (auto chosen = browse_for(dialog, IDC_NAV_RULE_GRAPHIC, "*.gif")) {
+      dialog.set_text(IDC_NAV_RULE_GRAPHIC, *chosen);
+      dialog.set_check(IDC_NAV_RULE_CUSTOM, 1);
+      dialog.set_check(IDC_NAV_RULE_KIND, 0);
+      dialog.set_check(IDC_NAV_RULE_KIND + 1, 1);
+    }
+  }
+}
+
 // The button list's own commands: add, edit, remove and move buttons.
 void nav_command(ui::Dialog& dialog, ConversionState&, P& work, int id) {
+  if (id == IDC_NAV_CUSTOM_BROWSE || id == IDC_NAV_RULE_BROWSE) return browse_nav_graphics(dialog, id);
   std::vector<NavButton>& buttons = work.buttons;
   const int at = dialog.selection(IDC_NAV_BUTTONS);
   const bool chosen = at >= 0 && at < static_cast<int>(buttons.size());
@@ -175,6 +212,12 @@ const Binding kLayoutBindings[] = {
     bind::check(IDC_LAYOUT_SIG_PAGES + 2, TW_OPTION(settings.sigv.kinds[2])),
 };
 
+void browse_layout_files(ui::Dialog& dialog, ConversionState&, P&, int id) {
+  if (id == IDC_LAYOUT_HEADER_BROWSE) browse_into(dialog, IDC_LAYOUT_HEADER_FILE, "*.htm", IDC_LAYOUT_HEADER_ON);
+  if (id == IDC_LAYOUT_FOOTER_BROWSE) browse_into(dialog, IDC_LAYOUT_FOOTER_FILE, "*.htm", IDC_LAYOUT_FOOTER_ON);
+  if (id == IDC_LAYOUT_MASTER_BROWSE) browse_into(dialog, IDC_LAYOUT_MASTER_FILE, "*.htm", IDC_LAYOUT_MASTER_ON);
+}
+
 // The shipped templates keep the e-mail switch on with no address (the
 // signature then has no link); only an author who asks for the link here
 // is asked for the address.
@@ -267,33 +310,56 @@ bool finish_document(ConversionState& state, ui::Dialog& dialog) {
   return true;
 }
 
-void edit_head_code(ui::Dialog& dialog, ConversionState& state, P&, int id) {
+void document_command(ui::Dialog& dialog, ConversionState& state, P&, int id) {
   if (id == IDC_DOC_EDIT_HEAD_CODE && edit_head_code_file(state, dialog.handle()) == 1) {
     dialog.set_check(IDC_DOC_HEAD_CODE, state.project.settings.headcode);
+  }
+  if (id == IDC_DOC_BACKGROUND_BROWSE) {
+    if (auto chosen = browse_for(dialog, IDC_DOC_BACKGROUND_GRAPHIC, "*.gif")) {
+      dialog.set_text(IDC_DOC_BACKGROUND_GRAPHIC, *chosen);
+      for (int mode = 0; mode < 3; ++mode) dialog.set_check(IDC_DOC_BACKGROUND + mode, mode == 2 ? 1 : 0);
+    }
   }
 }
 
 }  // namespace
 
 const OptionPage& nav_buttons_page() {
-  static const OptionPage page{"DLG_NAV",  kNavBindings, 0, prepare_nav, check_nav, finish_nav,
-                               nav_command};
+  static const OptionPage page{.template_name = "DLG_NAV",
+                               .bindings = kNavBindings,
+                               .prepare = prepare_nav,
+                               .check = check_nav,
+                               .finish = finish_nav,
+                               .command = nav_command,
+                               .help_topic = help_topic::kNavButtons};
   return page;
 }
 
 const OptionPage& layout_page() {
-  static const OptionPage page{"DLG_LAYOUT", kLayoutBindings, 0, nullptr, check_layout};
+  static const OptionPage page{.template_name = "DLG_LAYOUT",
+                               .bindings = kLayoutBindings,
+                               .check = check_layout,
+                               .command = browse_layout_files,
+                               .help_topic = help_topic::kPageLayout};
   return page;
 }
 
 const OptionPage& table_page() {
-  static const OptionPage page{"DLG_Table", kTableBindings, 0, nullptr, check_table};
+  static const OptionPage page{.template_name = "DLG_Table",
+                               .bindings = kTableBindings,
+                               .check = check_table,
+                               .help_topic = help_topic::kTableFormat};
   return page;
 }
 
 const OptionPage& document_page() {
-  static const OptionPage page{"DLG_DOC", kDocumentBindings, IDC_DOC_KIND, prepare_document,
-                               nullptr, finish_document, edit_head_code};
+  static const OptionPage page{.template_name = "DLG_DOC",
+                               .bindings = kDocumentBindings,
+                               .selector = IDC_DOC_KIND,
+                               .prepare = prepare_document,
+                               .finish = finish_document,
+                               .command = document_command,
+                               .help_topic = help_topic::kPageProperties};
   return page;
 }
 

@@ -4,19 +4,16 @@
 #include "platform/paths.h"
 #include "platform/text.h"
 #include "platform/ui/host.h"
-#include "platform/winhelp.h"
 #include "resources/twzhtml/wizard.h"
+#include "wizard/dialogs/help_topics.h"
 #include "wizard/dialogs/wizard_entry.h"
 #include "wizard/dialogs/wizard_texts.h"
 #include "wizard/profile_values.h"
 #include "wizard/projects/new_project.h"
 #include "wizard/projects/recent_projects.h"
-#include "formats/help_contexts.h"
 
 namespace wizard {
 namespace {
-
-constexpr int kStartHelpTopic = help_contexts::kWizardStart;
 
 bool file_exists(std::string_view path) { return platform::file_exists(path); }
 
@@ -109,10 +106,7 @@ class StartDialog : public ui::DialogProc {
     if (id == IDC_START_NEW) return create(dialog);
     if (id == IDC_START_OPEN) return open(dialog);
     if (id == IDC_START_GALLERY) show_gallery(files_, dialog.handle());
-    if (id == IDC_START_HELP && !library_.locations.help_file.empty()) {
-      platform::win_help(dialog.handle(), library_.locations.help_file, platform::kHelpContext,
-                         kStartHelpTopic);
-    }
+    if (id == IDC_START_HELP) show_help_topic(library_, dialog.handle(), help_topic::kStart);
   }
 
  private:

@@ -8,6 +8,7 @@
 #include "platform/text.h"
 #include "platform/ui/host.h"
 #include "resources/twzhtml/options.h"
+#include "wizard/dialogs/help_topics.h"
 #include "wizard/dialogs/wizard_entry.h"
 #include "wizard/dialogs/wizard_texts.h"
 #include "wizard/profile_values.h"
@@ -18,8 +19,32 @@ namespace {
 constexpr std::string_view kSection = "Translations";
 constexpr std::string_view kArrows = ">>>>";
 constexpr std::size_t kTranslationCut = 498;
-constexpr std::string_view kProperties[] = {"Bold",      "Italic",    "Heading 1", "Heading 2",
-                                            "Heading 3", "Heading 4", "Heading 5", "Heading 6"};
+constexpr std::string_view kFont = "Font";
+constexpr std::string_view kProperties[] = {"Bold",      "Italic",    "Heading 1", "Heading 2", "Heading 3",
+                                            "Heading 4", "Heading 5", "Heading 6", kFont};
+
+// A font field's text as it may stand in a definition: ";" ends a property
+// and a double quote would end the attribute, so neither is kept.
+std::string font_field(const ui::Dialog& dialog, int id) {
+  std::string field(text::trim(dialog.text(id)));
+  std::erase_if(field, [](char c) { return c == ';' || c == '"'; });
+  return field;
+}
+
+// The attributes of the FONT tag the three font fields give ("" when all
+// are empty).
+std::string font_attributes(const ui::Dialog& dialog) {
+  std::string attributes;
+  auto add = [&](std::string_view name, const std::string& value, bool quoted) {
+    if (value.empty()) return;
+    if (!attributes.empty()) attributes += ' ';
+    attributes += std::string(name) + "=" + (quoted ? "\"" + value + "\"" : value);
+  };
+  add("FACE", font_field(dialog, IDC_TRANS_FONT_FACE), true);
+  add("SIZE", font_field(dialog, IDC_TRANS_FONT_SIZE), false);
+  add("COLOR", font_field(dialog, IDC_TRANS_FONT_COLOUR), true);
+  return attributes;
+}
 
 std::vector<std::string> read_entries(std::string_view project) {
   std::vector<std::string> entries;
@@ -41,7 +66,8 @@ bool write_entries(const std::vector<std::string>& entries, std::string_view pro
 
 class TranslationsDialog : public ui::DialogProc {
  public:
-  explicit TranslationsDialog(std::vector<std::string>& entries) : entries_(entries) {}
+  TranslationsDialog(std::vector<std::string>& entries, const LibrarySettings& library)
+      : entries_(entries), library_(library) {}
 
   void on_init(ui::Dialog& dialog) override {
     for (const std::string& entry : entries_) dialog.add_item(IDC_TRANS_LIST, entry);
@@ -53,6 +79,7 @@ class TranslationsDialog : public ui::DialogProc {
     if (id == ui::kIdCancel) dialog.end(0);
     if (id == IDC_TRANS_ADD) add(dialog);
     if (id == IDC_TRANS_REMOVE) remove(dialog);
+    if (id == IDC_OPTION_HELP) show_help_topic(library_, dialog.handle(), help_topic::kTranslations);
     if (id != ui::kIdOk) return;
     entries_.clear();
     for (int i = 0; i < dialog.item_count(IDC_TRANS_LIST); ++i) {
@@ -78,7 +105,14 @@ class TranslationsDialog : public ui::DialogProc {
     } else {
       for (int i = 0; i < dialog.item_count(IDC_TRANS_PROPERTIES); ++i) {
         if (!dialog.item_selected(IDC_TRANS_PROPERTIES, i)) continue;
-        definition += (definition.empty() ? "" : "; ") + dialog.item_text(IDC_TRANS_PROPERTIES, i);
+        std::string property = dialog.item_text(IDC_TRANS_PROPERTIES, i);
+        if (property == kFont) {
+          // The font takes its formatting from the fields beside the list.
+          const std::string attributes = font_attributes(dialog);
+          if (attributes.empty()) return complain(dialog, kStrNoText, IDC_TRANS_FONT_FACE);
+          property = "Font: " + attributes;
+        }
+        definition += (definition.empty() ? "" : "; ") + property;
       }
       if (definition.empty()) return complain(dialog, kStrNoProperties, IDC_TRANS_PROPERTIES);
     }
@@ -100,6 +134,7 @@ class TranslationsDialog : public ui::DialogProc {
   }
 
   std::vector<std::string>& entries_;
+  const LibrarySettings& library_;
 };
 
 }  // namespace
@@ -109,7 +144,7 @@ int edit_translations(ConversionState& state, std::int32_t owner) {
   const std::string& project = state.location.project_file;
   const std::vector<std::string> loaded = read_entries(project);
   std::vector<std::string> entries = loaded;
-  TranslationsDialog proc(entries);
+  TranslationsDialog proc(entries, state.library);
   if (ui::host().run_modal(html::conversion_module(), "DLG_TRANS", proc,
                            owner ? owner : ui::host().main_window()) == 1 &&
       entries != loaded && !project.empty()) {

@@ -1,10 +1,11 @@
 // The wizard's commands that show dialogs: start, template gallery, templates,
-// file choosers and the style translations.
+// file choosers, the style translations and the document wizard's progress.
 #pragma once
 #include <cstdint>
 #include <string>
 #include <string_view>
 
+#include "platform/ui/progress_window.h"
 #include "wizard/conversion_state.h"
 
 namespace wizard {
@@ -32,6 +33,9 @@ int select_documents(std::int32_t owner, std::string& chosen);
 
 // "DLG_TRANS": the project's style translations. Returns 1.
 int edit_translations(ConversionState& state, std::int32_t owner);
+
+// The document wizard's progress window (the caller's progress calls).
+ui::ProgressTemplate wizard_progress_template();
 
 // The project the wizard works on now ("proj", or lfcqwk.ini in quick mode).
 std::string current_project(const SettingsFiles& files);

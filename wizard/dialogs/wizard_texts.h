@@ -22,5 +22,6 @@ inline constexpr int kStrNoCustomTags = 6110;
 inline constexpr int kStrNoProperties = 6111;
 inline constexpr int kStrNoText = 6112;
 inline constexpr int kStrNoCompiler = 6113;
+inline constexpr int kStrPlaceHeading = 6120;  // "Place Heading %d in:"
 
 }  // namespace wizard

@@ -1,4 +1,5 @@
 // "DLG_COMPILER": where the HTML Help compiler is.
+#include "formats/profile_key_names.h"
 #include "html/driver/conversion_run.h"
 #include "html/driver/messages.h"
 #include "html/finishing/location_checks.h"
@@ -47,7 +48,8 @@ class CompilerDialog : public ui::DialogProc {
       return;
     }
     run_.settings.library.locations.compiler = path;
-    platform::write_profile_string("Locations", "compiler", path, run_.settings.files.library);
+    platform::write_profile_string(profile_keys::kLocationsSection, profile_keys::kCompiler, path,
+                                   run_.settings.files.library);
     dialog.end(1);
   }
 
