@@ -67,6 +67,9 @@ TEST_F(PictureDialogs, PictureOutsideTheRootsIsCopiedIntoTheProjectWhenAsked) {
   EXPECT_EQ(insert("click 109\nfile c:\\elsewhere\\far.bmp\ndialog DLG_ROOT\nclick 6\nclick 1\n", out), 1);
   EXPECT_EQ(out.graphic_file, "far.bmp");
   EXPECT_EQ(tw_test::read_file(file("help/far.bmp")), picture(8, 8));
+  // Answered No, the picture stays where it is and is placed by its path.
+  EXPECT_EQ(insert("click 109\nfile c:\\elsewhere\\far.bmp\ndialog DLG_ROOT\nclick 7\nclick 1\n", out), 1);
+  EXPECT_EQ(out.graphic_file, "c:\\elsewhere\\far.bmp");
 }
 
 TEST_F(PictureDialogs, StockPictureAsAJumpHotspot) {
