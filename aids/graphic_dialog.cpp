@@ -6,6 +6,7 @@
 #include "aids/insert_button.h"
 #include "aids/jump_target.h"
 #include "aids/macro_editor.h"
+#include "aids/picture_copy.h"
 #include "core/messages.h"
 #include "formats/bitmap_roots.h"
 #include "platform/files.h"
@@ -38,11 +39,16 @@ bool has_folder(std::string_view file) {
 
 std::string message_text(int id) { return ui::load_string(core::authoring_module(), id); }
 
-// The Yes/No copy offer of DLG_ROOT.
+// The Yes/No copy offer of DLG_ROOT; it names the folder when the copy
+// goes to a bitmap root other than the project folder.
 class CopyOfferDialog : public ui::DialogProc {
  public:
-  explicit CopyOfferDialog(std::string file) : file_(std::move(file)) {}
-  void on_init(ui::Dialog& dialog) override { dialog.set_text(IDC_ROOT_FILE_TEXT, file_); }
+  CopyOfferDialog(std::string file, std::string question)
+      : file_(std::move(file)), question_(std::move(question)) {}
+  void on_init(ui::Dialog& dialog) override {
+    dialog.set_text(IDC_ROOT_FILE_TEXT, file_);
+    if (!question_.empty()) dialog.set_text(IDC_ROOT_QUESTION_TEXT, question_);
+  }
   void on_command(ui::Dialog& dialog, int id, ui::Notify notify) override {
     if (id == kIdYes || id == kIdNo) return dialog.end(id);
     ui::DialogProc::on_command(dialog, id, notify);
@@ -50,14 +56,8 @@ class CopyOfferDialog : public ui::DialogProc {
 
  private:
   std::string file_;
+  std::string question_;
 };
-
-// True when a file of that name lies in one of the bitmap roots.
-bool in_bitmap_roots(const project::ProjectState& state, const std::string& path) {
-  std::optional<std::string> found =
-      formats::find_bitmap(project_bitmap_folders(state), platform::file_name_of(path));
-  return found && text::iequals(platform::to_host_path(*found), platform::to_host_path(path));
-}
 
 }  // namespace
 
@@ -132,23 +132,37 @@ void GraphicDialog::select_file(ui::Dialog& dialog) {
   request.initial_dir = std::string(platform::directory_of(state_.project_path));
   std::optional<std::string> chosen = ui::host().file_dialog(dialog.handle(), request);
   if (!chosen || !is_picture_file(*chosen)) return;
-  std::string path = *chosen;
-  if (!in_bitmap_roots(state_, path)) {
-    CopyOfferDialog offer(path);
-    const int answer = ui::host().run_modal(core::authoring_module(), "DLG_ROOT", offer, dialog.handle());
-    if (answer == kIdYes) {
-      const std::string copy = platform::join_path(platform::directory_of(state_.project_path),
-                                                   platform::file_name_of(path));
-      if (platform::copy_file(path, copy)) path = std::string(platform::file_name_of(path));
-    }
-  } else {
-    path = std::string(platform::file_name_of(path));
-  }
-  file_ = text::to_lower(path);
+  const std::string path = *chosen;
+  file_ = text::to_lower(in_bitmap_roots(state_, path) ? std::string(platform::file_name_of(path))
+                                                       : offer_copy(dialog, path));
   stock_ = -1;
   dialog.set_text(IDC_GRAPHIC_FILE_TEXT, file_);
   dialog.set_check(IDC_GRAPHIC_STANDARD_CHECK, 0);
   show_state(dialog);
+}
+
+// A picture outside the roots: the author may have it copied where the
+// compiler finds it by name; otherwise it is placed by its path.
+std::string GraphicDialog::offer_copy(ui::Dialog& dialog, const std::string& path) {
+  const std::string folder = picture_copy_folder(state_);
+  const bool project_folder = text::iequals(folder, project_folder_of(state_));
+  const std::string question =
+      project_folder ? std::string() : text::format(message_text(kStrCopyToRoot).c_str(), folder.c_str());
+  CopyOfferDialog offer(platform::to_host_path(path), question);
+  if (ui::host().run_modal(core::authoring_module(), "DLG_ROOT", offer, dialog.handle()) != kIdYes) return path;
+  const std::string name(platform::file_name_of(path));
+  switch (copy_picture(path, folder)) {
+    case PictureCopyOutcome::other_file:
+      core::show_message(state_,
+                         text::format(message_text(kStrOtherPictureThere).c_str(), name.c_str(), folder.c_str()),
+                         ui::kMbOk | ui::kMbIconExclamation);
+      return path;
+    case PictureCopyOutcome::failed:
+      core::show_message(state_, text::format(message_text(kStrPictureNotCopied).c_str(), folder.c_str()),
+                         ui::kMbOk | ui::kMbIconExclamation);
+      return path;
+    default: return picture_reference(state_, platform::join_path(folder, name));
+  }
 }
 
 void GraphicDialog::choose_stock(ui::Dialog& dialog, int index) {

@@ -31,6 +31,7 @@ class GraphicDialog : public ui::DialogProc {
   void show_state(ui::Dialog& dialog);
   void paint_preview(ui::Dialog& dialog);
   void select_file(ui::Dialog& dialog);
+  std::string offer_copy(ui::Dialog& dialog, const std::string& path);
   void choose_stock(ui::Dialog& dialog, int index);
   void start_graphics_editor(ui::Dialog& dialog);
   void start_hotspot_editor(ui::Dialog& dialog);

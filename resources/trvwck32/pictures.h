@@ -19,8 +19,10 @@
 #define IDC_GRAPHIC_PREVIEW           301
 #define IDC_GRAPHIC_FIRST_STOCK       830
 
-// DLG_ROOT and DLG_MMROOT: Yes copies the file into the project folder.
-#define IDC_ROOT_FILE_TEXT 101
+// DLG_ROOT and DLG_MMROOT: Yes copies the file into the project folder
+// (DLG_ROOT: into the first bitmap root when the project folder is none).
+#define IDC_ROOT_FILE_TEXT     101
+#define IDC_ROOT_QUESTION_TEXT 102
 
 // DLG_UPPICT
 #define IDC_UPPICT_FIRST_RADIO 110
