@@ -7,8 +7,8 @@
 #include <string>
 #include <string_view>
 
-namespace project {
-struct ProjectState;
+namespace aids {
+struct AidsState;
 }
 
 namespace aids {
@@ -44,7 +44,7 @@ struct InsertBitmapResult {
 std::string display_path_of(std::string_view picture_path);
 
 // InsertBitmap: 1 plain picture, 2 jump, 3 pop-up, 4 macro, 0 Cancel.
-int InsertBitmap(project::ProjectState& state, std::int32_t window, std::string_view document,
+int InsertBitmap(AidsState& state, std::int32_t window, std::string_view document,
                  std::string_view graphic_file, std::string_view target, InsertBitmapResult& out);
 
 }  // namespace aids

@@ -12,6 +12,7 @@
 #include "aids/multimedia_dialog.h"
 #include "platform/ui/painter.h"
 #include "project/project_fixture.h"
+#include "project/topics/topic_table.h"
 #include "support/bitmaps.h"
 
 namespace {
@@ -25,6 +26,10 @@ class PictureDialogs : public tw_test::ProjectFixture {
     state.settings.bitmap_dir = "c:\\trvwck\\tw_bmaps";
     tw_test::write_file(file("help/art/pic.bmp"), picture(30, 20));
     tw_test::write_file(file("trvwck/tw_bmaps/std_bmps/shortcut.bmp"), picture(16, 16));
+    for (const char* name : {"intro", "tip"}) project::AddOrUpdateTopic(state.data.topics, {name, "", 0, true});
+    project::WindowRecord side;
+    side.name = "side";
+    state.data.windows.push_back(side);
   }
   static std::string picture(int width, int height) {
     return tw_test::truecolour_bmp(width, height, [](int, int) { return tw_test::Rgb{0, 0, 255}; });
