@@ -4,6 +4,7 @@
 
 #include "aids/bitmap_path.h"
 #include "aids/graphic_preview.h"
+#include "aids/hotspot_companion.h"
 #include "aids/insert_bitmap.h"
 #include "aids/picture_copy.h"
 #include "core/messages.h"
@@ -185,10 +186,15 @@ void GraphicDialog::start_hotspot_editor(ui::Dialog& dialog) {
     stock_ = -1;
     dialog.set_text(IDC_GRAPHIC_FILE_TEXT, file_);
   }
+  // The companion lists what the editor's hotspots may bind to; without the
+  // editor it has nothing to serve.
+  const ui::Handle companion = OpenHotspotCompanion(state_, dialog.handle());
   const std::string command =
       text::format("%s %s", state_.settings.compilers.shed.c_str(), platform::quote_argument(path).c_str());
-  if (platform::win_exec(command, 1) < 32)
+  if (platform::win_exec(command, 1) < 32) {
+    if (companion != 0) ui::host().destroy_window(companion);
     core::show_message(state_, message_text(kStrNoHotspotEditor), ui::kMbOk | ui::kMbIconExclamation);
+  }
   show_state(dialog);
 }
 

@@ -5,6 +5,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace platform {
 
@@ -18,5 +19,10 @@ std::optional<ForeignWindow> find_foreign_window(std::string_view class_name);
 // Replaces the text of the first "edit" child of that window with text and
 // brings the window to the front; false when there is no such window.
 bool paste_into_foreign_window(std::string_view class_name, std::string_view text);
+// Puts text into the first edit field of the first open window of another
+// program titled one of titles (the Hotspot Editor's "Attributes" and
+// "Preferences"); false when none is open. The hand-over is noted in the
+// UI host's transcript.
+bool paste_into_titled_window(const std::vector<std::string>& titles, std::string_view text);
 
 }  // namespace platform

@@ -5,6 +5,7 @@
 
 #include "aids/bullet_drawing.h"
 #include "aids/graphic_dialog.h"
+#include "aids/hotspot_companion.h"
 #include "aids/insert_bitmap.h"
 #include "aids/related_fixture.h"
 #include "jump_fixture.h"
@@ -143,6 +144,45 @@ TEST_F(GraphicTargetTest, BulletPicturesAreDrawnInTheirList) {
                    "text 25 25 125 25 0xFFFFFF left \"star.bmp\"",
                    "fill 0 50 150 25 0xFFFFFF",
                    "text 25 50 125 25 0x000000 left \"gone.bmp\""}));
+}
+
+}  // namespace
+
+namespace {
+
+// The Hotspot Editor starts with its companion beside it; bindings chosen
+// there go to the editor's open window.
+TEST_F(GraphicTargetTest, HotspotEditorOpensWithItsCompanion) {
+  tw_test::write_file(file("help/pic.bmp"), "BMpicture");
+  state.settings.compilers.shed = "/bin/true";
+  ui().queue_script("dialog DLG_GRAPHIC\nclick 37\nmessage Yes\nwindow DLG_CX\nset 109 print\nclick 110\n"
+                    "set 103 second\ndblclick 101 1\nwindow DLG_GRAPHIC\nclick 1\n");
+  EXPECT_EQ(aids::InsertBitmap(state, 0, kDocument, "pic.bmp", "", out), aids::kPicturePlain);
+  EXPECT_EQ(out.graphic_file, "pic.shg");
+  EXPECT_EQ(tw_test::read_file(file("help/pic.shg")), "BMpicture");
+  EXPECT_EQ(tw_test::read_file(file("help/pic.bmp")), "BMpicture");
+  EXPECT_TRUE(shown("topmost DLG_CX on"));
+  EXPECT_TRUE(shown("paste \"Attributes|Preferences\" \"IDH_Print_Setup>second\" -> 0"));
+  EXPECT_TRUE(shown("window DLG_CX closed")) << "the companion goes with the dialog";
+
+  // An editor that cannot start: the message, and no companion left open.
+  ui().clear_transcript();
+  state.settings.compilers.shed = "c:\\nowhere\\shed.exe";
+  ui().queue_script("dialog DLG_GRAPHIC\nclick 37\nmessage OK\nclick 1\n");
+  EXPECT_EQ(aids::InsertBitmap(state, 0, kDocument, "pic.shg", "", out), aids::kPicturePlain);
+  EXPECT_TRUE(shown("Unable to locate or run SHED.EXE."));
+  EXPECT_TRUE(shown("window DLG_CX closed"));
+}
+
+TEST(HotspotCompanion, FindGoesOnFromTheSelectionAndWrapsRound) {
+  const std::vector<std::string> items = {"IDH_Contents", "IDH_Print", "IDH_Printer"};
+  EXPECT_EQ(aids::find_next_item(items, "print", -1), 1);
+  EXPECT_EQ(aids::find_next_item(items, "PRINT", 1), 2);
+  EXPECT_EQ(aids::find_next_item(items, "print", 2), 1);
+  EXPECT_EQ(aids::find_next_item(items, "nothing", 0), -1);
+  EXPECT_EQ(aids::find_next_item({}, "x", -1), -1);
+  EXPECT_EQ(aids::companion_binding(" IDH_a ", ""), "IDH_a");
+  EXPECT_EQ(aids::companion_binding("IDH_a", "second"), "IDH_a>second");
 }
 
 }  // namespace
