@@ -27,6 +27,7 @@ inline constexpr int kStrNoHotspotEditor = 10044;
 inline constexpr int kStrCopyToRoot = 10350;        // the copy offer for a root other than the project folder
 inline constexpr int kStrOtherPictureThere = 10351;
 inline constexpr int kStrPictureNotCopied = 10352;
+inline constexpr int kStrPictureTooLong = 10353;
 
 // InsertBitmap's results besides its code.
 enum InsertBitmapKind { kPicturePlain = 1, kPictureJump = 2, kPicturePopup = 3, kPictureMacro = 4 };
