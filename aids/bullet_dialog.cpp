@@ -1,5 +1,7 @@
 #include "aids/bullet_dialog.h"
 
+#include "aids/bullet_drawing.h"
+
 #include "core/help_commands.h"
 #include "core/messages.h"
 #include "core/settings.h"
@@ -46,12 +48,16 @@ class BulletDialog : public ui::DialogProc {
     dialog.set_check(IDC_BULLETS_STANDARD_RADIO, bitmap ? 0 : 1);
     dialog.set_check(IDC_BULLETS_STANDARD_RADIO + 1, bitmap ? 1 : 0);
     if (bitmap) dialog.set_selection(IDC_BULLETS_LIST, dialog.find_item(IDC_BULLETS_LIST, chosen));
+    paint_bullet_list(state_, dialog, IDC_BULLETS_LIST);
   }
 
   void on_command(ui::Dialog& dialog, int id, ui::Notify notify) override {
     switch (id) {
       case IDC_BULLETS_ADD_BUTTON: return add(dialog);
       case IDC_BULLETS_REMOVE_BUTTON: return remove(dialog);
+      case IDC_BULLETS_LIST:
+        if (notify == ui::Notify::selection) paint_bullet_list(state_, dialog, IDC_BULLETS_LIST);
+        return;
       case kIdHelp:
         core::ProductHelpContext(state_, dialog.handle(), kBulletHelpContext);
         return;
@@ -64,6 +70,7 @@ class BulletDialog : public ui::DialogProc {
   void fill_list(ui::Dialog& dialog) {
     dialog.clear_items(IDC_BULLETS_LIST);
     for (const std::string& name : listed_bullets(state_, joined(names_))) dialog.add_item(IDC_BULLETS_LIST, name);
+    paint_bullet_list(state_, dialog, IDC_BULLETS_LIST);
   }
 
   // A picture from the bitmap directory joins the list.

@@ -1,11 +1,12 @@
 #include "aids/graphic_dialog.h"
 
+#include "aids/aids_state.h"
+
 #include "aids/bitmap_path.h"
 #include "aids/graphic_preview.h"
+#include "aids/hotspot_companion.h"
 #include "aids/insert_bitmap.h"
-#include "aids/insert_button.h"
-#include "aids/jump_target.h"
-#include "aids/macro_editor.h"
+#include "aids/picture_copy.h"
 #include "core/messages.h"
 #include "formats/bitmap_roots.h"
 #include "platform/files.h"
@@ -14,7 +15,6 @@
 #include "platform/text.h"
 #include "platform/ui/host.h"
 #include "platform/ui/resources.h"
-#include "project/files/project_file.h"
 #include "project/project_state.h"
 
 namespace aids {
@@ -38,11 +38,16 @@ bool has_folder(std::string_view file) {
 
 std::string message_text(int id) { return ui::load_string(core::authoring_module(), id); }
 
-// The Yes/No copy offer of DLG_ROOT.
+// The Yes/No copy offer of DLG_ROOT; it names the folder when the copy
+// goes to a bitmap root other than the project folder.
 class CopyOfferDialog : public ui::DialogProc {
  public:
-  explicit CopyOfferDialog(std::string file) : file_(std::move(file)) {}
-  void on_init(ui::Dialog& dialog) override { dialog.set_text(IDC_ROOT_FILE_TEXT, file_); }
+  CopyOfferDialog(std::string file, std::string question)
+      : file_(std::move(file)), question_(std::move(question)) {}
+  void on_init(ui::Dialog& dialog) override {
+    dialog.set_text(IDC_ROOT_FILE_TEXT, file_);
+    if (!question_.empty()) dialog.set_text(IDC_ROOT_QUESTION_TEXT, question_);
+  }
   void on_command(ui::Dialog& dialog, int id, ui::Notify notify) override {
     if (id == kIdYes || id == kIdNo) return dialog.end(id);
     ui::DialogProc::on_command(dialog, id, notify);
@@ -50,14 +55,8 @@ class CopyOfferDialog : public ui::DialogProc {
 
  private:
   std::string file_;
+  std::string question_;
 };
-
-// True when a file of that name lies in one of the bitmap roots.
-bool in_bitmap_roots(const project::ProjectState& state, const std::string& path) {
-  std::optional<std::string> found =
-      formats::find_bitmap(project_bitmap_folders(state), platform::file_name_of(path));
-  return found && text::iequals(platform::to_host_path(*found), platform::to_host_path(path));
-}
 
 }  // namespace
 
@@ -67,33 +66,16 @@ std::string picture_path(const project::ProjectState& state, const std::string& 
   return formats::find_bitmap(project_bitmap_folders(state), file).value_or("");
 }
 
-GraphicDialog::GraphicDialog(project::ProjectState& state, std::string file, std::string target)
+GraphicDialog::GraphicDialog(AidsState& state, std::string file, std::string target)
     : state_(state), file_(std::move(file)), target_(std::move(target)) {
   for (int i = 0; i < kStockCount; ++i)
     if (!file_.empty() && text::icontains(file_, kStockPictures[static_cast<std::size_t>(i)])) stock_ = i;
   if (stock_ >= 0) file_ = std::string(kStockPictures[static_cast<std::size_t>(stock_)]);
-  if (!target_.empty() && target_.front() == '!') {
-    kind_ = kPictureMacro;
-    macro_ = target_;
-  } else if (!target_.empty()) {
-    kind_ = kPictureJump;
-  }
 }
 
 void GraphicDialog::on_init(ui::Dialog& dialog) {
-  for (const auto& topic : state_.data.topics)
-    if (topic.live()) dialog.add_item(IDC_GRAPHIC_CONTEXT_COMBO, topic.name());
-  project::ListWindowNames(dialog, IDC_GRAPHIC_WINDOW_COMBO, state_.project_path, 0);
-  if (kind_ == kPictureJump) {
-    const JumpTarget parts = ParseJumpTarget(target_);
-    dialog.set_text(IDC_GRAPHIC_CONTEXT_COMBO, parts.context);
-    dialog.set_text(IDC_GRAPHIC_WINDOW_COMBO, parts.window);
-  }
-  dialog.set_check(IDC_GRAPHIC_HOTSPOT_CHECK, target_.empty() ? 0 : 1);
-  for (int i = 0; i < 4; ++i)
-    dialog.set_check(IDC_GRAPHIC_JUMP_RADIO + i, i == std::max(0, kind_ - kPictureJump) ? 1 : 0);
-  // The keyword jump comes with the keyword-jump dialog.
-  dialog.enable(IDC_GRAPHIC_JUMP_RADIO + 3, false);
+  handle_ = dialog.handle();
+  init_target(dialog);
   dialog.set_check(IDC_GRAPHIC_LEFT_RADIO + 2, 1);
   // An empty name offers the stock pictures first.
   dialog.set_check(IDC_GRAPHIC_STANDARD_CHECK, stock_ >= 0 || file_.empty() ? 1 : 0);
@@ -110,14 +92,9 @@ void GraphicDialog::show_state(ui::Dialog& dialog) {
   dialog.enable(IDC_GRAPHIC_EDIT_BUTTON, !file_.empty() && !text::iends_with(file_, ".shg"));
   dialog.enable(IDC_GRAPHIC_HOTSPOT_EDITOR,
                 text::iends_with(file_, ".shg") || text::iends_with(file_, ".bmp"));
-  const bool hotspot = dialog.check(IDC_GRAPHIC_HOTSPOT_CHECK) == 1;
-  for (int i = 0; i < 3; ++i) dialog.enable(IDC_GRAPHIC_JUMP_RADIO + i, hotspot);
-  const bool jump = dialog.check(IDC_GRAPHIC_JUMP_RADIO) == 1;
-  const bool needs_context = jump || dialog.check(IDC_GRAPHIC_JUMP_RADIO + 1) == 1;
-  dialog.enable(IDC_GRAPHIC_CONTEXT_COMBO, hotspot && needs_context);
-  dialog.enable(IDC_GRAPHIC_WINDOW_COMBO, hotspot && jump);
-  dialog.enable(IDC_GRAPHIC_EDIT_MACRO_BUTTON, hotspot && dialog.check(IDC_GRAPHIC_JUMP_RADIO + 2) == 1);
-  if (!standard) paint_preview(dialog);
+  show_target_state(dialog);
+  if (standard) paint_stock_buttons(dialog);
+  else paint_preview(dialog);
 }
 
 void GraphicDialog::paint_preview(ui::Dialog& dialog) {
@@ -126,33 +103,60 @@ void GraphicDialog::paint_preview(ui::Dialog& dialog) {
                    [&path](ui::Painter& painter) { paint_graphic_preview(painter, path); });
 }
 
+// The stock pictures on their buttons, from the installation's stock folder.
+void GraphicDialog::paint_stock_buttons(ui::Dialog& dialog) {
+  constexpr ui::Rect kFace{0, 0, 16, 16};
+  for (int i = 0; i < kStockCount; ++i) {
+    const std::string name(kStockPictures[static_cast<std::size_t>(i)]);
+    const std::string path = picture_path(state_, name, true);
+    ui::host().paint(dialog.handle(), IDC_GRAPHIC_FIRST_STOCK + i, [&](ui::Painter& painter) {
+      paint_picture_button(painter, kFace, path, platform::replace_extension(name, ""), i == stock_);
+    });
+  }
+}
+
 void GraphicDialog::select_file(ui::Dialog& dialog) {
   ui::FileDialogRequest request;
   request.filter = "*.bmp";
   request.initial_dir = std::string(platform::directory_of(state_.project_path));
   std::optional<std::string> chosen = ui::host().file_dialog(dialog.handle(), request);
   if (!chosen || !is_picture_file(*chosen)) return;
-  std::string path = *chosen;
-  if (!in_bitmap_roots(state_, path)) {
-    CopyOfferDialog offer(path);
-    const int answer = ui::host().run_modal(core::authoring_module(), "DLG_ROOT", offer, dialog.handle());
-    if (answer == kIdYes) {
-      const std::string copy = platform::join_path(platform::directory_of(state_.project_path),
-                                                   platform::file_name_of(path));
-      if (platform::copy_file(path, copy)) path = std::string(platform::file_name_of(path));
-    }
-  } else {
-    path = std::string(platform::file_name_of(path));
-  }
-  file_ = text::to_lower(path);
+  const std::string path = *chosen;
+  file_ = text::to_lower(in_bitmap_roots(state_, path) ? std::string(platform::file_name_of(path))
+                                                       : offer_copy(dialog, path));
   stock_ = -1;
   dialog.set_text(IDC_GRAPHIC_FILE_TEXT, file_);
   dialog.set_check(IDC_GRAPHIC_STANDARD_CHECK, 0);
   show_state(dialog);
 }
 
+// A picture outside the roots: the author may have it copied where the
+// compiler finds it by name; otherwise it is placed by its path.
+std::string GraphicDialog::offer_copy(ui::Dialog& dialog, const std::string& path) {
+  const std::string folder = picture_copy_folder(state_);
+  const bool project_folder = text::iequals(folder, project_folder_of(state_));
+  const std::string question =
+      project_folder ? std::string() : text::format(message_text(kStrCopyToRoot).c_str(), folder.c_str());
+  CopyOfferDialog offer(platform::to_host_path(path), question);
+  if (ui::host().run_modal(core::authoring_module(), "DLG_ROOT", offer, dialog.handle()) != kIdYes) return path;
+  const std::string name(platform::file_name_of(path));
+  switch (copy_picture(path, folder)) {
+    case PictureCopyOutcome::other_file:
+      core::show_message(state_,
+                         text::format(message_text(kStrOtherPictureThere).c_str(), name.c_str(), folder.c_str()),
+                         ui::kMbOk | ui::kMbIconExclamation);
+      return path;
+    case PictureCopyOutcome::failed:
+      core::show_message(state_, text::format(message_text(kStrPictureNotCopied).c_str(), folder.c_str()),
+                         ui::kMbOk | ui::kMbIconExclamation);
+      return path;
+    default: return picture_reference(state_, platform::join_path(folder, name));
+  }
+}
+
 void GraphicDialog::choose_stock(ui::Dialog& dialog, int index) {
   stock_ = index;
+  dialog.set_check(IDC_GRAPHIC_STANDARD_CHECK, 1);
   file_ = std::string(kStockPictures[static_cast<std::size_t>(index)]);
   dialog.set_text(IDC_GRAPHIC_FILE_TEXT, file_);
   show_state(dialog);
@@ -182,33 +186,40 @@ void GraphicDialog::start_hotspot_editor(ui::Dialog& dialog) {
     stock_ = -1;
     dialog.set_text(IDC_GRAPHIC_FILE_TEXT, file_);
   }
+  // The companion lists what the editor's hotspots may bind to; without the
+  // editor it has nothing to serve.
+  const ui::Handle companion = OpenHotspotCompanion(state_, dialog.handle());
   const std::string command =
       text::format("%s %s", state_.settings.compilers.shed.c_str(), platform::quote_argument(path).c_str());
-  if (platform::win_exec(command, 1) < 32)
+  if (platform::win_exec(command, 1) < 32) {
+    if (companion != 0) ui::host().destroy_window(companion);
     core::show_message(state_, message_text(kStrNoHotspotEditor), ui::kMbOk | ui::kMbIconExclamation);
+  }
   show_state(dialog);
 }
 
 void GraphicDialog::on_command(ui::Dialog& dialog, int id, ui::Notify notify) {
   if (id >= IDC_GRAPHIC_FIRST_STOCK && id < IDC_GRAPHIC_FIRST_STOCK + kStockCount)
     return choose_stock(dialog, id - IDC_GRAPHIC_FIRST_STOCK);
+  if (target_command(dialog, id, notify)) return;
   switch (id) {
     case IDC_GRAPHIC_SELECT_BUTTON: return select_file(dialog);
     case IDC_GRAPHIC_EDIT_BUTTON:
     case IDC_GRAPHIC_CREATE_BUTTON: return start_graphics_editor(dialog);
     case IDC_GRAPHIC_HOTSPOT_EDITOR: return start_hotspot_editor(dialog);
-    case IDC_GRAPHIC_EDIT_MACRO_BUTTON:
-      EditMacros(state_, dialog.handle(), MacroMode::hotspot, macro_);
-      return;
-    case IDC_GRAPHIC_STANDARD_CHECK:
-    case IDC_GRAPHIC_HOTSPOT_CHECK:
-    case IDC_GRAPHIC_JUMP_RADIO:
-    case IDC_GRAPHIC_JUMP_RADIO + 1:
-    case IDC_GRAPHIC_JUMP_RADIO + 2: return show_state(dialog);
+    case IDC_GRAPHIC_STANDARD_CHECK: return show_state(dialog);
     case ui::kIdOk: return accept(dialog);
+    case ui::kIdCancel: cancelled_ = true; break;
     default: break;
   }
   ui::DialogProc::on_command(dialog, id, notify);
+}
+
+// The list windows go with the dialog; they reload nothing then.
+void GraphicDialog::on_close(ui::Dialog&) {
+  cancelled_ = true;
+  CloseRelatedProjectsList();
+  handle_ = 0;
 }
 
 void GraphicDialog::accept(ui::Dialog& dialog) {
@@ -216,29 +227,10 @@ void GraphicDialog::accept(ui::Dialog& dialog) {
     core::show_message(state_, message_text(kStrSelectBitmap), ui::kMbOk | ui::kMbIconExclamation);
     return;
   }
+  if (!accept_target(dialog)) return;
   for (int i = 0; i < 3; ++i)
     if (dialog.check(IDC_GRAPHIC_LEFT_RADIO + i) == 1) position_ = i;
   transparent_ = dialog.check(IDC_GRAPHIC_TRANSPARENT_CHECK) == 1;
-  kind_ = kPicturePlain;
-  target_.clear();
-  if (dialog.check(IDC_GRAPHIC_HOTSPOT_CHECK) == 1) {
-    for (int i = 0; i < 3; ++i)
-      if (dialog.check(IDC_GRAPHIC_JUMP_RADIO + i) == 1) kind_ = kPictureJump + i;
-    JumpTarget parts;
-    parts.context = std::string(text::trim(dialog.text(IDC_GRAPHIC_CONTEXT_COMBO)));
-    parts.window = std::string(text::trim(dialog.text(IDC_GRAPHIC_WINDOW_COMBO)));
-    const bool macro = kind_ == kPictureMacro;
-    const bool missing = macro ? text::trim(macro_).empty() || macro_ == "!" : parts.context.empty();
-    if (missing) {
-      core::show_message(state_, text::format(std::string(kEnterValueText).c_str(),
-                                              macro ? "macro" : "context string"),
-                         ui::kMbOk | ui::kMbIconExclamation);
-      dialog.set_focus(macro ? IDC_GRAPHIC_EDIT_MACRO_BUTTON : IDC_GRAPHIC_CONTEXT_COMBO);
-      return;
-    }
-    target_ = macro ? macro_ : ComposeJumpTarget(parts, kind_ == kPictureJump);
-    if (macro && target_.front() != '!') target_.insert(0, 1, '!');
-  }
   dialog.end(1);
 }
 

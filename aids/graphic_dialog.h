@@ -3,7 +3,9 @@
 // position and the transparent background.
 #pragma once
 #include <string>
+#include <string_view>
 
+#include "aids/related_dialogs.h"
 #include "platform/ui/dialog.h"
 #include "resources/trvwck32/pictures.h"
 
@@ -13,11 +15,17 @@ struct ProjectState;
 
 namespace aids {
 
-class GraphicDialog : public ui::DialogProc {
+struct AidsState;
+
+// The hotspot actions, in the order of their radio buttons.
+enum class PictureAction { jump, popup, macro, keyword_jump };
+
+class GraphicDialog : public ui::DialogProc, public RelatedProjectsOwner {
  public:
-  GraphicDialog(project::ProjectState& state, std::string file, std::string target);
+  GraphicDialog(AidsState& state, std::string file, std::string target);
   void on_init(ui::Dialog& dialog) override;
   void on_command(ui::Dialog& dialog, int id, ui::Notify notify) override;
+  void on_close(ui::Dialog& dialog) override;
 
   // After OK.
   const std::string& file() const { return file_; }  // as typed, or the stock name
@@ -27,23 +35,54 @@ class GraphicDialog : public ui::DialogProc {
   int position() const { return position_; }          // 0 left, 1 right, 2 insertion point
   bool transparent() const { return transparent_; }
 
+  // What the related-projects list asks of the dialog.
+  void load_targets(std::string_view project_path) override;
+  bool other_file() const override;
+  void clear_other_file() override;
+  void set_unlisted(bool on) override;
+  bool cancelled() const override { return cancelled_; }
+
  private:
+  // The picture (graphic_dialog.cpp).
   void show_state(ui::Dialog& dialog);
   void paint_preview(ui::Dialog& dialog);
+  void paint_stock_buttons(ui::Dialog& dialog);
   void select_file(ui::Dialog& dialog);
+  std::string offer_copy(ui::Dialog& dialog, const std::string& path);
   void choose_stock(ui::Dialog& dialog, int index);
   void start_graphics_editor(ui::Dialog& dialog);
   void start_hotspot_editor(ui::Dialog& dialog);
   void accept(ui::Dialog& dialog);
 
-  project::ProjectState& state_;
+  // The hotspot target (graphic_target.cpp).
+  void init_target(ui::Dialog& dialog);
+  void fill_contexts(ui::Dialog& dialog);
+  void fill_windows(ui::Dialog& dialog);
+  void show_target_state(ui::Dialog& dialog);
+  void show_mode(ui::Dialog& dialog, bool titles);
+  void title_chosen(ui::Dialog& dialog);
+  void edit_windows(ui::Dialog& dialog);
+  void open_related(ui::Dialog& dialog);
+  void edit_action(ui::Dialog& dialog);
+  bool target_command(ui::Dialog& dialog, int id, ui::Notify notify);
+  PictureAction action(const ui::Dialog& dialog) const;
+  bool accept_target(ui::Dialog& dialog);
+  bool refuse(ui::Dialog& dialog, const std::string& text, int focus);
+  ui::Dialog* shown() const;
+
+  AidsState& state_;
   std::string file_;
   std::string target_;
-  std::string macro_;
+  std::string macro_;  // the macro or keyword jump, with its "!"
   int stock_ = -1;
   int kind_ = 1;
   int position_ = 2;
   bool transparent_ = false;
+  bool titles_loaded_ = false;
+  bool cancelled_ = false;
+  ui::Handle handle_ = 0;
+  // The project whose topics the lists show; empty for the current one.
+  std::string targets_project_;
 };
 
 // The full path of the dialog's picture: the stock folder's, the file's

@@ -32,4 +32,13 @@ void paint_graphic_preview(ui::Painter& painter, std::string_view path) {
                  platform::to_host_path(path));
 }
 
+void paint_picture_button(ui::Painter& painter, ui::Rect face, std::string_view path, std::string_view name,
+                          bool chosen) {
+  painter.fill(face, kButtonFace);
+  painter.frame(face, chosen ? ui::kBlack : kButtonFrame);
+  const ui::Rect inside{face.x + 2, face.y + 2, face.cx - 4, face.cy - 4};
+  if (!path.empty() && platform::images::bmp_info(path)) painter.bitmap(inside, platform::to_host_path(path));
+  else painter.text(inside, name, ui::kBlack, ui::Align::centre);
+}
+
 }  // namespace aids

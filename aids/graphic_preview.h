@@ -21,4 +21,12 @@ inline constexpr std::string_view kTooLargeText = "Too large to preview";
 // the background only).
 void paint_graphic_preview(ui::Painter& painter, std::string_view path);
 
+// The face of a picture button (the stock pictures of the Insert Graphic
+// dialog, the bullet pictures): the picture inside a frame, black when the
+// button's picture is the chosen one; its name when it cannot be read.
+inline constexpr ui::Colour kButtonFace = 0xC0C0C0;
+inline constexpr ui::Colour kButtonFrame = 0x808080;
+void paint_picture_button(ui::Painter& painter, ui::Rect face, std::string_view path, std::string_view name,
+                          bool chosen);
+
 }  // namespace aids

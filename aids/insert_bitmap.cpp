@@ -1,5 +1,6 @@
 #include "aids/insert_bitmap.h"
 
+#include "aids/aids_state.h"
 #include "aids/graphic_dialog.h"
 #include "core/messages.h"
 #include "core/settings.h"
@@ -26,7 +27,7 @@ std::string display_path_of(std::string_view picture_path) {
   return !path.empty() && platform::file_exists(path) ? path : std::string();
 }
 
-int InsertBitmap(project::ProjectState& state, std::int32_t window, std::string_view document,
+int InsertBitmap(AidsState& state, std::int32_t window, std::string_view document,
                  std::string_view graphic_file, std::string_view target, InsertBitmapResult& out) {
   if (!document.empty() && !project::CheckProjectDocument(state, document)) return 0;
   std::string hotspot_target(text::trim(target));

@@ -7,8 +7,8 @@
 #include <string>
 #include <string_view>
 
-namespace project {
-struct ProjectState;
+namespace aids {
+struct AidsState;
 }
 
 namespace aids {
@@ -24,6 +24,10 @@ inline constexpr int kStrNoGraphicsEditor = 51;
 inline constexpr int kStrMakeShg = 55;
 inline constexpr int kStrSelectBitmap = 10022;      // "You must select a bitmap file."
 inline constexpr int kStrNoHotspotEditor = 10044;
+inline constexpr int kStrCopyToRoot = 10350;        // the copy offer for a root other than the project folder
+inline constexpr int kStrOtherPictureThere = 10351;
+inline constexpr int kStrPictureNotCopied = 10352;
+inline constexpr int kStrPictureTooLong = 10353;
 
 // InsertBitmap's results besides its code.
 enum InsertBitmapKind { kPicturePlain = 1, kPictureJump = 2, kPicturePopup = 3, kPictureMacro = 4 };
@@ -41,7 +45,7 @@ struct InsertBitmapResult {
 std::string display_path_of(std::string_view picture_path);
 
 // InsertBitmap: 1 plain picture, 2 jump, 3 pop-up, 4 macro, 0 Cancel.
-int InsertBitmap(project::ProjectState& state, std::int32_t window, std::string_view document,
+int InsertBitmap(AidsState& state, std::int32_t window, std::string_view document,
                  std::string_view graphic_file, std::string_view target, InsertBitmapResult& out);
 
 }  // namespace aids

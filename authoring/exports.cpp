@@ -537,11 +537,20 @@ int32_t InsertBitmap(int32_t window, char* document, char* graphic_file, char* t
   const int32_t result =
       aids::InsertBitmap(library(), window, topic_document(document), arg(graphic_file), arg(target), out);
   if (result == 0) return 0;
+  // A picture name or target the caller's buffer cannot hold whole would be
+  // inserted broken: nothing is inserted and the author is told.
+  if (out.graphic_file.size() >= kCallerRoom || out.target.size() >= kCallerRoom) {
+    core::show_message(library(), text::format(core::resource_string(aids::kStrPictureTooLong).c_str(),
+                                               static_cast<int>(kCallerRoom - 1)),
+                       ui::kMbOk | ui::kMbIconExclamation);
+    return 0;
+  }
   put(graphic_file, out.graphic_file);
   put(target, out.target);
   put(alignment, out.alignment);
   put(test, out.test_flag);
-  put(display_path, out.display_path);
+  // A display path that does not fit is one the word processor cannot show.
+  put(display_path, out.display_path.size() < kCallerRoom ? out.display_path : std::string());
   return result;
 }
 
@@ -564,8 +573,8 @@ int32_t UpdatePictures(int32_t window, char* document) {
 int32_t InsertMultiMedia(int32_t window, char* element, char* document) {
   std::string text = arg(element), path = document ? std::string(document) : std::string();
   const int32_t result = aids::InsertMultiMedia(library(), window, text, path);
-  if (result == 1) put(element, text);
-  put(document, path);
+  if (result == 1) put_cut(element, text, kCallerRoom - 1);
+  put_cut(document, path, kCallerRoom - 1);
   return result;
 }
 
@@ -582,8 +591,8 @@ int32_t TWStyles(int32_t window, char* sizes, char* separator, char* document) {
   std::string text = arg(sizes), sep;
   const int32_t result = aids::TWStyles(library(), window, text, sep, topic_document(document));
   if (result == 0) return 0;
-  put(sizes, text);
-  put(separator, sep);
+  put_cut(sizes, text, kCallerRoom - 1);
+  put_cut(separator, sep, 1);
   return result;
 }
 

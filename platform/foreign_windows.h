@@ -5,6 +5,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace platform {
 
@@ -21,5 +22,10 @@ bool paste_into_foreign_window(std::string_view class_name, std::string_view tex
 // Sends a private message (a command number of that program) to the
 // top-level window with this title; false when there is no such window.
 bool send_to_foreign_window(std::string_view title, unsigned message);
+// Puts text into the first edit field of the first open window of another
+// program titled one of titles (the Hotspot Editor's "Attributes" and
+// "Preferences"); false when none is open. The hand-over is noted in the
+// UI host's transcript.
+bool paste_into_titled_window(const std::vector<std::string>& titles, std::string_view text);
 
 }  // namespace platform

@@ -48,7 +48,10 @@ class HeadlessCore : public WindowSite {
                          Handle owner);
 
   // Windows and timers (headless_windows.cpp).
-  Handle new_handle() { return next_handle_++; }
+  // A handle for a new window of ours: never one that is open, nor the
+  // number of a caller's window that the new window or an open one names as
+  // its owner.
+  Handle new_handle(Handle owner = 0);
   HeadlessDialog* dialog(Handle window);
   const HeadlessDialog* dialog(Handle window) const;
   // The newest open modeless window owned by owner that has control id (a
@@ -101,6 +104,7 @@ class HeadlessCore : public WindowSite {
   void drive(HeadlessDialog& dialog);
   void finish_modal(HeadlessDialog& dialog, bool cancelled);
   void missing_template(std::string_view name);
+  bool handle_in_use(Handle window) const;
 
   ScriptQueue script_;
   Transcript transcript_;

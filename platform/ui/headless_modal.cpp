@@ -46,7 +46,7 @@ int HeadlessCore::run_modal(std::int32_t module, std::string_view name, DialogPr
     return 0;
   }
   bool scripted = take_dialog_line(*t, resources);
-  Handle handle = new_handle();
+  Handle handle = new_handle(owner);
   auto window = std::make_unique<HeadlessDialog>(*this, handle, owner, *t, resources, proc, true);
   HeadlessDialog& dialog = *window;
   dialogs_[handle] = std::move(window);
@@ -106,7 +106,7 @@ Handle HeadlessCore::create_modeless(std::int32_t module, std::string_view name,
     transcript_.add("window " + std::string(name) + " not created" + (t ? "" : " (no template)"));
     return 0;
   }
-  Handle handle = new_handle();
+  Handle handle = new_handle(owner);
   auto window = std::make_unique<HeadlessDialog>(*this, handle, owner, *t, resources, *proc, false);
   window->own(std::move(proc));
   HeadlessDialog& dialog = *window;

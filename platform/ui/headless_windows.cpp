@@ -63,6 +63,23 @@ void HeadlessCore::close_dialog(Handle window) {
   leave();
 }
 
+// The caller's windows (the word processor's) come in as owners with
+// numbers of its own. Were one of ours to get the same number, closing it
+// would close the dialogs the caller's window owns.
+Handle HeadlessCore::new_handle(Handle owner) {
+  while (next_handle_ == owner || handle_in_use(next_handle_)) ++next_handle_;
+  return next_handle_++;
+}
+
+bool HeadlessCore::handle_in_use(Handle window) const {
+  if (window == kMainWindow || dialogs_.contains(window) || windows_.contains(window)) return true;
+  for (const auto& [handle, d] : dialogs_)
+    if (d->owner() == window) return true;
+  for (const auto& [handle, w] : windows_)
+    if (w.owner == window) return true;
+  return false;
+}
+
 void HeadlessCore::close_owned(Handle window) {
   std::vector<Handle> owned;
   for (const auto& [handle, d] : dialogs_)
@@ -135,7 +152,7 @@ void HeadlessCore::advance_time(int milliseconds) {
 
 Handle HeadlessCore::create_window(std::string_view class_name, WindowRect rect, Handle owner) {
   if (!class_registered(class_name)) return 0;
-  Handle handle = new_handle();
+  Handle handle = new_handle(owner);
   windows_[handle] = PlainWindow{std::string(class_name), rect, owner, {}};
   if (view) view->window_created(handle, windows_[handle]);
   return handle;

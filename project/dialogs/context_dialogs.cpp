@@ -36,6 +36,8 @@ class ContextListProc : public ui::DialogProc {
       return text::to_lower(a) < text::to_lower(b);
     });
     for (const auto& l : lines) dialog.add_item(kContextList, l);
+    // The search, window and macro controls serve the Hotspot Editor's companion.
+    for (int id : {IDC_CX_SEARCH, IDC_CX_FIND, IDC_CX_WINDOW, IDC_CX_MACRO}) dialog.show(id, false);
   }
   void on_command(ui::Dialog& dialog, int id, ui::Notify notify) override {
     if (id == ui::kIdOk || id == ui::kIdCancel) dialog.end(0);

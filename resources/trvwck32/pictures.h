@@ -14,13 +14,24 @@
 #define IDC_GRAPHIC_SELECT_BUTTON     109
 #define IDC_GRAPHIC_LEFT_RADIO        110
 #define IDC_GRAPHIC_WINDOW_COMBO      137
+#define IDC_GRAPHIC_EDIT_WINDOWS      138
+#define IDC_GRAPHIC_FIND_CONTEXT      189
 #define IDC_GRAPHIC_JUMP_RADIO        190
 #define IDC_GRAPHIC_EDIT_MACRO_BUTTON 195
+#define IDC_GRAPHIC_RELATED_PROJECTS  295
 #define IDC_GRAPHIC_PREVIEW           301
+#define IDC_GRAPHIC_OTHER_FILE        511
+#define IDC_GRAPHIC_FILE_NAME         513
+#define IDC_GRAPHIC_TITLE_CONTEXT     514
+#define IDC_GRAPHIC_TITLE_LIST        601
+#define IDC_GRAPHIC_BY_CONTEXT        635
+#define IDC_GRAPHIC_BY_TITLE          636
 #define IDC_GRAPHIC_FIRST_STOCK       830
 
-// DLG_ROOT and DLG_MMROOT: Yes copies the file into the project folder.
-#define IDC_ROOT_FILE_TEXT 101
+// DLG_ROOT and DLG_MMROOT: Yes copies the file into the project folder
+// (DLG_ROOT: into the first bitmap root when the project folder is none).
+#define IDC_ROOT_FILE_TEXT     101
+#define IDC_ROOT_QUESTION_TEXT 102
 
 // DLG_UPPICT
 #define IDC_UPPICT_FIRST_RADIO 110

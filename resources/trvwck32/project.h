@@ -59,8 +59,13 @@
 #define IDC_APPHLP_INCLUDES      104
 #define IDC_APPHLP_MODE_NONE     201
 
-// DLG_CX
+// DLG_CX: the context-string list (CxList); the Hotspot Editor's companion
+// uses the search, window and macro controls too.
 #define IDC_CX_CONTEXT_LIST 101
+#define IDC_CX_WINDOW       103
+#define IDC_CX_SEARCH       109
+#define IDC_CX_FIND         110
+#define IDC_CX_MACRO        111
 
 // DLG_IMPORT_IDS and DLG_IMPORT1
 #define IDC_IMPORT_FILE            101

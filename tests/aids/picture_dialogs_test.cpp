@@ -12,6 +12,7 @@
 #include "aids/multimedia_dialog.h"
 #include "platform/ui/painter.h"
 #include "project/project_fixture.h"
+#include "project/topics/topic_table.h"
 #include "support/bitmaps.h"
 
 namespace {
@@ -25,6 +26,10 @@ class PictureDialogs : public tw_test::ProjectFixture {
     state.settings.bitmap_dir = "c:\\trvwck\\tw_bmaps";
     tw_test::write_file(file("help/art/pic.bmp"), picture(30, 20));
     tw_test::write_file(file("trvwck/tw_bmaps/std_bmps/shortcut.bmp"), picture(16, 16));
+    for (const char* name : {"intro", "tip"}) project::AddOrUpdateTopic(state.data.topics, {name, "", 0, true});
+    project::WindowRecord side;
+    side.name = "side";
+    state.data.windows.push_back(side);
   }
   static std::string picture(int width, int height) {
     return tw_test::truecolour_bmp(width, height, [](int, int) { return tw_test::Rgb{0, 0, 255}; });
@@ -61,12 +66,42 @@ TEST_F(PictureDialogs, HotspotGraphicShowsItsBitmapOrNothing) {
   EXPECT_EQ(out.display_path, "");
 }
 
-TEST_F(PictureDialogs, PictureOutsideTheRootsIsCopiedIntoTheProjectWhenAsked) {
+// The copy goes where the compiler finds the picture by its bare name: the
+// first bitmap root when the project folder is none of them.
+TEST_F(PictureDialogs, PictureOutsideTheRootsIsCopiedIntoABitmapRootWhenAsked) {
   tw_test::write_file(file("elsewhere/far.bmp"), picture(8, 8));
+  const std::string choose = "click 109\nfile c:\\elsewhere\\far.bmp\ndialog DLG_ROOT\n";
   aids::InsertBitmapResult out;
-  EXPECT_EQ(insert("click 109\nfile c:\\elsewhere\\far.bmp\ndialog DLG_ROOT\nclick 6\nclick 1\n", out), 1);
+  EXPECT_EQ(insert(choose + "click 6\nclick 1\n", out), 1);
   EXPECT_EQ(out.graphic_file, "far.bmp");
-  EXPECT_EQ(tw_test::read_file(file("help/far.bmp")), picture(8, 8));
+  EXPECT_EQ(tw_test::read_file(file("help/art/far.bmp")), picture(8, 8));
+  EXPECT_FALSE(tw_test::exists(file("help/far.bmp")));
+
+  // Answered No, the picture stays where it is and is placed by its path.
+  EXPECT_EQ(insert(choose + "click 7\nclick 1\n", out), 1);
+  EXPECT_EQ(out.graphic_file, "c:\\elsewhere\\far.bmp");
+
+  // With the project folder among the roots, the copy goes there.
+  state.data.project.bitmap_roots = "art, .";
+  tw_test::write_file(file("elsewhere/near.bmp"), picture(6, 6));
+  EXPECT_EQ(insert("click 109\nfile c:\\elsewhere\\near.bmp\ndialog DLG_ROOT\nclick 6\nclick 1\n", out), 1);
+  EXPECT_EQ(out.graphic_file, "near.bmp");
+  EXPECT_EQ(tw_test::read_file(file("help/near.bmp")), picture(6, 6));
+}
+
+// A different picture of that name in the root is never replaced; the
+// author is told and the chosen picture is placed by its path.
+TEST_F(PictureDialogs, CopyOfferLeavesAnotherPictureOfTheSameNameAlone) {
+  tw_test::write_file(file("elsewhere/pic.bmp"), picture(8, 8));
+  aids::InsertBitmapResult out;
+  const std::string choose = "click 109\nfile c:\\elsewhere\\pic.bmp\ndialog DLG_ROOT\nclick 6\n";
+  EXPECT_EQ(insert(choose + "message OK\nclick 1\n", out), 1);
+  EXPECT_EQ(out.graphic_file, "c:\\elsewhere\\pic.bmp");
+  EXPECT_EQ(tw_test::read_file(file("help/art/pic.bmp")), picture(30, 20));
+  // The same bytes already there: nothing to copy, the bare name serves.
+  tw_test::write_file(file("elsewhere/pic.bmp"), picture(30, 20));
+  EXPECT_EQ(insert(choose + "click 1\n", out), 1);
+  EXPECT_EQ(out.graphic_file, "pic.bmp");
 }
 
 TEST_F(PictureDialogs, StockPictureAsAJumpHotspot) {

@@ -240,3 +240,25 @@ TEST_F(ExportsTest, JumpCommandsFillTheCallersBuffers) {
 }
 
 }  // namespace
+
+namespace {
+
+// A picture placed by a path longer than the caller's buffers is not
+// inserted half-written; the author is told.
+TEST_F(ExportsTest, PictureTextsTheCallerCannotHoldAreNotInserted) {
+  const std::string a(120, 'a'), b(120, 'b');
+  tw_test::write_file(file("pics/" + a + "/" + b + "/far.bmp"), "BM");
+  Buffer picture, target, alignment("x"), test("x"), display("stale");
+  ui().queue_script("dialog DLG_GRAPHIC\nclick 109\nfile c:\\pics\\" + a + "\\" + b +
+                    "\\far.bmp\ndialog DLG_ROOT\nclick 7\nclick 1\nmessage OK\n");
+  EXPECT_EQ(InsertBitmap(0, Buffer().data, picture.data, target.data, alignment.data, test.data, display.data), 0);
+  EXPECT_EQ(picture.str(), "");
+  EXPECT_EQ(alignment.str(), "x");
+  EXPECT_EQ(display.str(), "stale");
+  const auto& lines = ui().transcript();
+  EXPECT_TRUE(std::any_of(lines.begin(), lines.end(), [](const std::string& l) {
+    return l.find("longer than 255 characters") != std::string::npos;
+  }));
+}
+
+}  // namespace

@@ -72,6 +72,20 @@ int main(void) {
     failures += check(outline(project, target, title, level) == 0 && strcmp(title, "x") == 0,
                       "get_outline without an outline file delivers nothing");
   }
+  /* The picture exports, by their exact names; without a project nothing is
+   * found and no bullet picture is chosen. */
+  static const char* const picture_exports[] = {"InsertBitmap", "GetBitPath", "UpdatePictures",
+                                                "InsertMultiMedia", "SelectBullet", "GetBullet", "TWStyles"};
+  for (size_t i = 0; i < sizeof picture_exports / sizeof picture_exports[0]; ++i)
+    failures += check(dlsym(lib, picture_exports[i]) != NULL, picture_exports[i]);
+  typedef int32_t (*bit_path_fn)(char*, char*);
+  bit_path_fn bit_path = (bit_path_fn)dlsym(lib, "GetBitPath");
+  text_fn bullet = (text_fn)dlsym(lib, "GetBullet");
+  if (bit_path && bullet) {
+    char code[256] = "bmc nowhere.bmp}", path[260] = "stale", name[256] = "stale";
+    failures += check(bit_path(code, path) == 0 && path[0] == '\0', "GetBitPath finds nothing without a project");
+    failures += check(bullet(name) == 1 && name[0] == '\0', "GetBullet without a chosen bullet picture");
+  }
   text_fn key_result = (text_fn)dlsym(lib, "GetKeySearchResult");
   failures += check(key_result != NULL, "GetKeySearchResult is exported");
   if (key_result) {

@@ -68,6 +68,21 @@ TEST_F(HeadlessWindowsTest, ModelessWindowsOpenAndCloseInTheTranscript) {
   EXPECT_EQ(ui().create_modeless(ui_test::test_module(), "DLG_NONE", std::make_unique<RecordingProc>(), 0), 0);
 }
 
+// The caller names its own windows by numbers the host did not give out;
+// a window of ours never takes such a number, or closing it would close
+// what the caller's window owns.
+TEST_F(HeadlessWindowsTest, HandlesNeverTakeTheNumberOfACallersWindow) {
+  Lines log;
+  const ui::Handle first = open(log);
+  const ui::Handle callers = first + 1;  // the number the host would give next
+  const ui::Handle owned = open(log, {}, callers);
+  const ui::Handle ours = open(log);
+  EXPECT_NE(ours, callers);
+  EXPECT_NE(owned, callers);
+  ui().destroy_window(ours);
+  EXPECT_TRUE(ui().is_window(owned));
+}
+
 TEST_F(HeadlessWindowsTest, WindowsOwnedByADialogCloseWithIt) {
   Lines log;
   RecordingProc proc;
