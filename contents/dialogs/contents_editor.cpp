@@ -10,6 +10,7 @@
 #include "platform/text.h"
 #include "platform/ui/host.h"
 #include "platform/ui/list_view.h"
+#include "platform/ui/window_state.h"
 #include "project/project_state.h"
 
 namespace contents {
@@ -40,6 +41,8 @@ ContentsEditor::ContentsEditor(project::ProjectState& state, ContentsSession& se
 
 void ContentsEditor::on_init(ui::Dialog& dialog) {
   handle_ = dialog.handle();
+  // The editor stays above the word processor while the author works in it.
+  ui::set_topmost(dialog.handle(), true);
   item_height_ = list_item_height();
   ui::set_item_height(dialog, kEntries, item_height_);
   fill_topics(dialog);

@@ -328,6 +328,7 @@ TEST_F(ContentsEditorTest, ListKeysShiftAndDeleteAsTheButtonsDo) {
 }
 
 // Large fonts: a base unit of 9 pixels or more makes the items 22 pixels high.
+// The editor is kept above other windows.
 TEST_F(ContentsEditorTest, LargeFontsMakeTheItemsTaller) {
   tw_test::write_file(host(kContents), "1 Book\r\n2 One=one\r\n");
   EXPECT_TRUE(contents::use_large_layout(1280, 10));
@@ -340,6 +341,7 @@ TEST_F(ContentsEditorTest, LargeFontsMakeTheItemsTaller) {
   ui().run_modal(core::authoring_module(), "DLG_CNT_B", probe, 0);
   const auto& t = ui().transcript();
   EXPECT_NE(std::find(t.begin(), t.end(), "itemheight DLG_CNT_B 102 22"), t.end());
+  EXPECT_NE(std::find(t.begin(), t.end(), "topmost DLG_CNT_B on"), t.end());
   const auto drawn = ui().paint_record(probe.handle, ContentsEditor::kEntries);
   ASSERT_EQ(drawn.size(), 7u);
   EXPECT_EQ(drawn[0], "font variable");
