@@ -35,6 +35,11 @@ class KeywordListWindow : public ui::DialogProc {
     const ui::WindowRect now = ui::host().window_rect(dialog.handle());
     on_size(dialog, now.cx, now.cy);
     load(dialog, kind);
+    if (request_.follow) {
+      *request_.follow = [this, window = dialog.handle()](bool a_kind, int target_control) {
+        if (ui::Dialog* self = ui::host().find_dialog(window)) follow_owner(*self, a_kind, target_control);
+      };
+    }
   }
 
   void on_command(ui::Dialog& dialog, int id, ui::Notify notify) override {
@@ -56,6 +61,7 @@ class KeywordListWindow : public ui::DialogProc {
   }
 
   void on_close(ui::Dialog& dialog) override {
+    if (request_.follow) *request_.follow = nullptr;
     core::write_setting(kKeyPos, FormatKeyPos(ui::host().window_rect(dialog.handle())));
     SaveKeywordCache(list_, state_.keywords);
     FreeKeywordList(list_);
@@ -73,14 +79,32 @@ class KeywordListWindow : public ui::DialogProc {
     enable_buttons(dialog);
   }
 
+  // The user switched the kind here: the owner is told, and names the
+  // control the keywords of that kind go to.
   void switch_kind(ui::Dialog& dialog, KeywordKind kind) {
-    if (kind == list_.kind) return;
+    if (!reload(dialog, kind)) return;
+    if (!request_.kind_changed) return;
+    if (int control = request_.kind_changed(kind == KeywordKind::a); control != 0) request_.target_control = control;
+  }
+
+  // The owner switched its own kind: the list shows that kind and adds to the
+  // owner's control for it. The owner is not told back.
+  void follow_owner(ui::Dialog& dialog, bool a_kind, int target_control) {
+    if (target_control != 0) request_.target_control = target_control;
+    const KeywordKind kind = a_kind ? KeywordKind::a : KeywordKind::k;
+    dialog.set_check(kListK, kind == KeywordKind::k ? 1 : 0);
+    dialog.set_check(kListA, kind == KeywordKind::a ? 1 : 0);
+    reload(dialog, kind);
+  }
+
+  // False when the list already shows that kind.
+  bool reload(ui::Dialog& dialog, KeywordKind kind) {
+    if (kind == list_.kind) return false;
     SaveKeywordCache(list_, state_.keywords);
     FreeKeywordList(list_);
     load(dialog, kind);
     dialog.set_caption(kind == KeywordKind::a ? "A-Keywords" : "K-Keywords");
-    if (!request_.kind_changed) return;
-    if (int control = request_.kind_changed(kind == KeywordKind::a); control != 0) request_.target_control = control;
+    return true;
   }
 
   void type_ahead(ui::Dialog& dialog) {

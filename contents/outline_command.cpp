@@ -8,19 +8,14 @@
 #include "platform/ui/host.h"
 
 namespace contents {
-namespace {
-
-// The system font's average character width: the horizontal dialog base unit.
-constexpr int kBaseUnitX = 8;
-
-}  // namespace
 
 int EditOutline(aids::AidsState& state, std::int32_t window, std::string_view path) {
   const std::string source(path.empty() ? std::string_view(state.project_path) : path);
   if (source.empty()) return 1;
   aids::WarnIfIndexOutOfDate(state);
   OutlineEditorDialog dialog(state, outline_path(source), outline_settings_path(source));
-  const bool large = use_large_outline_layout(ui::host().screen_size().width, kBaseUnitX);
+  const ui::ScreenSize screen = ui::host().screen_size();
+  const bool large = use_large_outline_layout(screen.width, screen.dialog_base_unit_x);
   ui::host().run_modal(core::authoring_module(), large ? "DLG_OUT_B" : "DLG_OUT", dialog,
                        core::dialog_owner(state, window));
   return 1;

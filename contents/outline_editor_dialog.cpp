@@ -3,6 +3,7 @@
 #include "aids/aids_state.h"
 #include "aids/related_targets.h"
 #include "contents/contents_file.h"
+#include "contents/list_item_height.h"
 #include "contents/outline_entries.h"
 #include "contents/outline_entry_dialog.h"
 #include "contents/outline_file.h"
@@ -13,6 +14,7 @@
 #include "platform/files.h"
 #include "platform/text.h"
 #include "platform/ui/host.h"
+#include "platform/ui/list_view.h"
 #include "resources/trvwck32/outline.h"
 #include "formats/help_contexts.h"
 
@@ -33,6 +35,8 @@ bool use_large_outline_layout(int screen_width, int base_unit_x) {
 
 void OutlineEditorDialog::on_init(ui::Dialog& dialog) {
   handle_ = dialog.handle();
+  item_height_ = list_item_height();
+  ui::set_item_height(dialog, IDC_OUT_ENTRIES, item_height_);
   load_topics(dialog);
   dialog.set_check(IDC_OUT_MASTER_DOC, read_use_master_document(settings_file_) ? 1 : 0);
   load_outline(model_, outline_file_);
@@ -72,7 +76,7 @@ void OutlineEditorDialog::repaint(ui::Dialog& dialog) {
   std::vector<bool> selected(entry_count(model_), false);
   for (const size_t index : selection(dialog)) selected[index] = true;
   ui::host().paint(dialog.handle(), IDC_OUT_ENTRIES,
-                   [&](ui::Painter& painter) { draw_outline(painter, model_, selected, kListWidth); });
+                   [&](ui::Painter& painter) { draw_outline(painter, model_, selected, kListWidth, item_height_); });
 }
 
 void OutlineEditorDialog::add_document(ui::Dialog& dialog) {
@@ -161,16 +165,9 @@ void OutlineEditorDialog::on_command(ui::Dialog& dialog, int id, ui::Notify noti
     case IDC_OUT_ADD_HEADING: return add_heading(dialog);
     case IDC_OUT_ADD_TOPIC: return add_topics(dialog);
     case IDC_OUT_EDIT: return edit_entry(dialog);
-    case IDC_OUT_DELETE: {
-      delete_entries(model_, selection(dialog));
-      return show_entries(dialog, {});
-    }
-    case IDC_OUT_SHIFT_LEFT:
-    case IDC_OUT_SHIFT_RIGHT: {
-      const Selection chosen = selection(dialog);
-      shift_outline_entries(model_, chosen, id == IDC_OUT_SHIFT_LEFT ? -1 : 1);
-      return show_entries(dialog, chosen);
-    }
+    case IDC_OUT_DELETE: return remove(dialog);
+    case IDC_OUT_SHIFT_LEFT: return shift(dialog, -1);
+    case IDC_OUT_SHIFT_RIGHT: return shift(dialog, +1);
     case IDC_OUT_LEVEL_TWO: {
       const Selection chosen = selection(dialog);
       set_heading_level_two(model_, chosen);
@@ -193,6 +190,27 @@ void OutlineEditorDialog::on_command(ui::Dialog& dialog, int id, ui::Notify noti
       return;
     case ui::kIdOk: return save(dialog);
     default: return ui::DialogProc::on_command(dialog, id, notify);
+  }
+}
+
+void OutlineEditorDialog::remove(ui::Dialog& dialog) {
+  delete_entries(model_, selection(dialog));
+  show_entries(dialog, {});
+}
+
+void OutlineEditorDialog::shift(ui::Dialog& dialog, int by) {
+  const Selection chosen = selection(dialog);
+  shift_outline_entries(model_, chosen, by);
+  show_entries(dialog, chosen);
+}
+
+bool OutlineEditorDialog::on_key(ui::Dialog& dialog, int id, ui::KeyPress key) {
+  if (id != IDC_OUT_ENTRIES || key.shift) return false;
+  switch (key.key) {
+    case ui::Key::left: shift(dialog, -1); return true;
+    case ui::Key::right: shift(dialog, +1); return true;
+    case ui::Key::del: remove(dialog); return true;
+    default: return false;
   }
 }
 

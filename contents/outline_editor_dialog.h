@@ -9,6 +9,7 @@
 #include "contents/contents_edit.h"
 #include "contents/contents_model.h"
 #include "platform/ui/dialog.h"
+#include "platform/ui/keys.h"
 
 namespace aids {
 struct AidsState;
@@ -16,13 +17,16 @@ struct AidsState;
 
 namespace contents {
 
-class OutlineEditorDialog : public ui::DialogProc, public aids::RelatedProjectsOwner {
+class OutlineEditorDialog : public ui::DialogProc, public aids::RelatedProjectsOwner, public ui::KeyHook {
  public:
   OutlineEditorDialog(aids::AidsState& state, std::string outline_file, std::string settings_file)
       : state_(state), outline_file_(std::move(outline_file)), settings_file_(std::move(settings_file)) {}
   void on_init(ui::Dialog& dialog) override;
   void on_command(ui::Dialog& dialog, int id, ui::Notify notify) override;
   void on_close(ui::Dialog& dialog) override;
+  // In the outline list Left and Right shift the selected entries and
+  // Delete deletes them, as the buttons do.
+  bool on_key(ui::Dialog& dialog, int id, ui::KeyPress key) override;
 
   // The related-projects list shows another project's topics here.
   void load_targets(std::string_view project_path) override;
@@ -47,12 +51,15 @@ class OutlineEditorDialog : public ui::DialogProc, public aids::RelatedProjectsO
   void import(ui::Dialog& dialog);
   void save(ui::Dialog& dialog);
   void refuse(ui::Dialog& dialog, int message, std::uint32_t icon);
+  void remove(ui::Dialog& dialog);
+  void shift(ui::Dialog& dialog, int by);
 
   aids::AidsState& state_;
   std::string outline_file_, settings_file_;
   ContentsModel model_;
   std::vector<std::string> topics_;
   ui::Handle handle_ = 0;
+  int item_height_ = 0;
   bool cancelled_ = false;
   // The project whose topics the topic list shows; empty for the current one.
   std::string topics_project_;

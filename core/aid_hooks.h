@@ -5,6 +5,7 @@
 #pragma once
 #include <cstdint>
 #include <functional>
+#include <memory>
 #include <string>
 
 namespace core {
@@ -23,6 +24,12 @@ struct KeywordListRequest {
   std::function<int(bool a_kind)> kind_changed;
   // Told when the window closes.
   std::function<void()> closed;
+  // The owner's own kind changed (the topic dialog's keyword tab): while the
+  // window is open it keeps here the call that makes it follow, switching to
+  // that kind and adding to the given control from then on. The owner makes
+  // the holder and keeps a copy; the window empties it when it closes.
+  using Follow = std::function<void(bool a_kind, int target_control)>;
+  std::shared_ptr<Follow> follow;
 };
 
 struct AidHooks {

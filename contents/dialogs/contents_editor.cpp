@@ -3,11 +3,14 @@
 
 #include "aids/related_targets.h"
 #include "contents/contents_file.h"
+#include "contents/dialogs/entry_drawing.h"
 #include "core/help_commands.h"
 #include "core/messages.h"
 #include "platform/paths.h"
 #include "platform/text.h"
 #include "platform/ui/host.h"
+#include "platform/ui/list_view.h"
+#include "platform/ui/window_state.h"
 #include "project/project_state.h"
 
 namespace contents {
@@ -16,20 +19,19 @@ namespace {
 constexpr int kMsgIndexOutOfDate = 59;
 constexpr int kMsgNotWritten = 10101;
 constexpr int kLargeScreenWidth = 745;
-// The horizontal dialog base unit of the system font, in pixels.
-constexpr int kDialogBaseUnitX = 8;
 
 }  // namespace
 
-bool use_large_layout(int screen_width) {
-  return screen_width >= kLargeScreenWidth && 100 * kDialogBaseUnitX < screen_width + 5;
+bool use_large_layout(int screen_width, int dialog_base_unit_x) {
+  return screen_width >= kLargeScreenWidth && 100 * dialog_base_unit_x < screen_width + 5;
 }
 
 int EditContents(project::ProjectState& state, ContentsSession& session, std::int32_t window) {
   if (state.options.invalid_index)
     core::show_message(state, core::resource_string(kMsgIndexOutOfDate), ui::kMbOk | ui::kMbIconExclamation);
   ContentsEditor editor(state, session);
-  const char* name = use_large_layout(ui::host().screen_size().width) ? "DLG_CNT_B" : "DLG_CNT";
+  const ui::ScreenSize screen = ui::host().screen_size();
+  const char* name = use_large_layout(screen.width, screen.dialog_base_unit_x) ? "DLG_CNT_B" : "DLG_CNT";
   ui::host().run_modal(core::authoring_module(), name, editor, core::dialog_owner(state, window));
   return 1;
 }
@@ -39,6 +41,10 @@ ContentsEditor::ContentsEditor(project::ProjectState& state, ContentsSession& se
 
 void ContentsEditor::on_init(ui::Dialog& dialog) {
   handle_ = dialog.handle();
+  // The editor stays above the word processor while the author works in it.
+  ui::set_topmost(dialog.handle(), true);
+  item_height_ = list_item_height();
+  ui::set_item_height(dialog, kEntries, item_height_);
   fill_topics(dialog);
   fill_windows(dialog, kTopicWindow);
   fill_windows(dialog, kDefaultWindow);
@@ -86,6 +92,16 @@ void ContentsEditor::on_command(ui::Dialog& dialog, int id, ui::Notify notify) {
       cancelled_ = true;
       return close(dialog, 0);
     default: ui::DialogProc::on_command(dialog, id, notify);
+  }
+}
+
+bool ContentsEditor::on_key(ui::Dialog& dialog, int id, ui::KeyPress key) {
+  if (id != kEntries || key.shift) return false;
+  switch (key.key) {
+    case ui::Key::left: shift(dialog, -1); return true;
+    case ui::Key::right: shift(dialog, +1); return true;
+    case ui::Key::del: remove(dialog); return true;
+    default: return false;
   }
 }
 

@@ -10,6 +10,7 @@
 #include "contents/contents_edit.h"
 #include "contents/contents_session.h"
 #include "platform/ui/dialog.h"
+#include "platform/ui/keys.h"
 #include "resources/trvwck32/contents.h"
 #include "formats/help_contexts.h"
 
@@ -24,7 +25,7 @@ inline constexpr int kContentsEditorHelp = help_contexts::kContentsEditor;
 
 // The large layout needs a screen at least 745 pixels wide on which 100
 // horizontal dialog base units fit.
-bool use_large_layout(int screen_width);
+bool use_large_layout(int screen_width, int dialog_base_unit_x = 8);
 
 // Shows the editor modally; always 1.
 int EditContents(project::ProjectState& state, ContentsSession& session, std::int32_t window);
@@ -41,7 +42,7 @@ std::vector<TopicChoice> topic_choices(const project::ProjectState& state, bool 
 // database gives the titles).
 std::vector<TopicChoice> topic_choices(const project::TopicTable& table, std::string_view project_path, bool sorted);
 
-class ContentsEditor : public ui::DialogProc, public aids::RelatedProjectsOwner {
+class ContentsEditor : public ui::DialogProc, public aids::RelatedProjectsOwner, public ui::KeyHook {
  public:
   static constexpr int kTopics = IDC_CNT_TOPICS;
   static constexpr int kEntries = IDC_CNT_ENTRIES;
@@ -70,6 +71,9 @@ class ContentsEditor : public ui::DialogProc, public aids::RelatedProjectsOwner 
   void on_init(ui::Dialog& dialog) override;
   void on_command(ui::Dialog& dialog, int id, ui::Notify notify) override;
   void on_close(ui::Dialog& dialog) override;
+  // In the contents list Left and Right shift the selected entries and
+  // Delete deletes them, as the buttons do.
+  bool on_key(ui::Dialog& dialog, int id, ui::KeyPress key) override;
 
   // The related-projects list shows another project's topics here; the
   // editor has no box for an unlisted help file.
@@ -107,6 +111,7 @@ class ContentsEditor : public ui::DialogProc, public aids::RelatedProjectsOwner 
   std::string path_;
   std::vector<TopicChoice> topics_;
   ui::Handle handle_ = 0;
+  int item_height_ = 0;
   bool cancelled_ = false;
   // The project whose topics the topic list shows; empty for the current one.
   std::string topics_project_;

@@ -90,7 +90,7 @@ void ContentsEditor::refill_entries(ui::Dialog& dialog, const Selection& selecti
 void ContentsEditor::repaint(ui::Dialog& dialog) {
   std::vector<size_t> all(entry_count(model_));
   for (size_t i = 0; i < all.size(); ++i) all[i] = i;
-  paint_entry_list(dialog, kEntries, model_, all, DrawMode::editor);
+  paint_entry_list(dialog, kEntries, model_, all, DrawMode::editor, item_height_);
 }
 
 Selection ContentsEditor::selected_entries(const ui::Dialog& dialog) const {

@@ -2,6 +2,7 @@
 
 #include <string>
 
+#include "platform/ui/fonts.h"
 #include "platform/ui/host.h"
 
 namespace contents {
@@ -35,12 +36,13 @@ void draw_entry(ui::Painter& painter, ui::Rect item, const CntEntry& entry, int 
 }
 
 void paint_entry_list(const ui::Dialog& dialog, int list, const ContentsModel& model,
-                      const std::vector<size_t>& entries, DrawMode mode) {
+                      const std::vector<size_t>& entries, DrawMode mode, int item_height) {
   ui::host().paint(dialog.handle(), list, [&](ui::Painter& painter) {
+    ui::select_font(painter, ui::Font::variable);
     for (size_t row = 0; row < entries.size(); ++row) {
       const size_t index = entries[row];
       if (index >= entry_count(model)) continue;
-      const ui::Rect item{0, static_cast<int>(row) * kItemHeight, kItemWidth, kItemHeight};
+      const ui::Rect item{0, static_cast<int>(row) * item_height, kItemWidth, item_height};
       draw_entry(painter, item, entry_at(model, index), model.states[index],
                  dialog.item_selected(list, static_cast<int>(row)), mode);
     }

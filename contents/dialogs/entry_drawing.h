@@ -4,12 +4,12 @@
 #include <vector>
 
 #include "contents/contents_model.h"
+#include "contents/list_item_height.h"
 #include "platform/ui/dialog.h"
 #include "platform/ui/painter.h"
 
 namespace contents {
 
-inline constexpr int kItemHeight = 20;
 inline constexpr int kItemWidth = 400;
 inline constexpr int kBitmapSize = 16;
 inline constexpr ui::Colour kListBackground = 0xC0C0C0;
@@ -27,9 +27,9 @@ const char* entry_bitmap(const CntEntry& entry, int state, DrawMode mode);
 void draw_entry(ui::Painter& painter, ui::Rect item, const CntEntry& entry, int state, bool selected,
                 DrawMode mode);
 
-// Repaints an owner-drawn list: item i shows the entry entries[i], each in
-// its own 20-unit row.
+// Repaints an owner-drawn list in the variable-pitch system font: item i
+// shows the entry entries[i], each in its own row of item_height pixels.
 void paint_entry_list(const ui::Dialog& dialog, int list, const ContentsModel& model,
-                      const std::vector<size_t>& entries, DrawMode mode);
+                      const std::vector<size_t>& entries, DrawMode mode, int item_height);
 
 }  // namespace contents

@@ -19,6 +19,13 @@ namespace contents {
 
 // Characters of the contents title the finder's caption shows.
 inline constexpr size_t kPreviewCaptionTitle = 40;
+// Items under a book just opened that the list scrolls into view.
+inline constexpr size_t kItemsShownUnderBook = 10;
+
+// The list's first shown item after the book at item `book` opened with
+// `opened` items under it, when `rows` items fit: up to ten of them come
+// into view, never scrolling the book itself out at the top.
+size_t top_after_opening(size_t book, size_t opened, size_t rows);
 
 // What the page tells the dialog it lives in.
 struct PreviewHooks {
@@ -41,12 +48,14 @@ class PreviewPage : public ui::DialogProc {
   void selected(ui::Dialog& dialog);
   void choose(ui::Dialog& dialog);
   void choose_topic(const CntEntry& entry);
+  void show_opened(ui::Dialog& dialog, size_t book, size_t opened);
 
   core::CoreState& state_;
   ContentsSession& session_;
   std::string path_;
   PreviewHooks hooks_;
   ContentsPreview preview_;
+  int item_height_ = 0;
 };
 
 }  // namespace contents

@@ -34,7 +34,11 @@ void RecordingFontPainter::bitmap(Rect area, std::string_view source) {
 }
 
 void RecordingFontPainter::select_font(Font font) {
-  record_.push_back(font == Font::dialog ? "font dialog" : "font system");
+  switch (font) {
+    case Font::system: record_.push_back("font system"); return;
+    case Font::dialog: record_.push_back("font dialog"); return;
+    case Font::variable: record_.push_back("font variable"); return;
+  }
 }
 
 }  // namespace ui

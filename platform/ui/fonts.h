@@ -9,7 +9,9 @@
 
 namespace ui {
 
-enum class Font { system, dialog };
+// system: the window's own font; dialog: the font of the dialog it sits in;
+// variable: the variable-pitch system font (owner-drawn list items).
+enum class Font { system, dialog, variable };
 
 class FontChoice {
  public:
@@ -21,7 +23,7 @@ class FontChoice {
 void select_font(Painter& painter, Font font);
 
 // The headless host's painter: RecordingPainter's lines, and
-//   font system|dialog
+//   font system|dialog|variable
 // for each choice of font.
 class RecordingFontPainter : public Painter, public FontChoice {
  public:

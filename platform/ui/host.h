@@ -46,7 +46,13 @@ struct FileDialogRequest {
 
 using CustomColours = std::array<std::uint32_t, 16>;
 
-struct ScreenSize { int width = 1024, height = 768; };
+// The screen in pixels, and the horizontal dialog base unit of its system
+// font (8, or more with large fonts), which decides layouts and list item
+// heights.
+struct ScreenSize {
+  int width = 1024, height = 768;
+  int dialog_base_unit_x = 8;
+};
 
 class HeadlessHost;
 

@@ -7,8 +7,10 @@
 
 namespace ui {
 
-// Only the keys a procedure may want before the control or the dialog acts.
-enum class Key { tab, enter, escape };
+// Only the keys a procedure may want before the control or the dialog acts:
+// moving between fields, the default and cancel buttons, and the arrow and
+// Delete keys that owner-drawn lists turn into commands of their own.
+enum class Key { tab, enter, escape, left, right, del };
 
 struct KeyPress {
   Key key = Key::tab;

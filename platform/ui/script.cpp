@@ -121,6 +121,9 @@ bool key_press(ScriptLine& s, std::string_view rest) {
   if (text::iequals(name, "tab")) s.key.key = Key::tab;
   else if (text::iequals(name, "enter")) s.key.key = Key::enter;
   else if (text::iequals(name, "escape")) s.key.key = Key::escape;
+  else if (text::iequals(name, "left")) s.key.key = Key::left;
+  else if (text::iequals(name, "right")) s.key.key = Key::right;
+  else if (text::iequals(name, "delete")) s.key.key = Key::del;
   else return false;
   return !s.target.empty() && rest.empty();
 }

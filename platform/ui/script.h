@@ -15,7 +15,9 @@
 //   rect WndEd 0 0 512 384   move/size the newest top-level window of this class, or
 //                            the open modeless dialog of this template (pixels)
 //   key 105 shift+tab        press a key in a control (it gets the focus first): tab,
-//                            shift+tab, enter, escape. The procedure sees it first
+//                            shift+tab, enter, escape, left, right, delete (the arrow
+//                            keys and Delete do nothing unless the procedure takes
+//                            them). The procedure sees it first
 //                            (ui::KeyHook, platform/ui/keys.h); a key it leaves does what the
 //                            control does with it: a TAB goes into a multi-line edit
 //                            field, Enter into one that wants returns, else Enter

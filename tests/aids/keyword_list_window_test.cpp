@@ -140,6 +140,37 @@ TEST_F(TopicDialogKeywordListTest, SwitchingKindSwitchesTheTabAndSecondLevelsGoU
   EXPECT_TRUE(shown("window DLG_KEY_LIST closed"));
 }
 
+// The list opened for the K tab follows the topic dialog to the A tab and
+// back: its keywords go to the list shown.
+TEST_F(TopicDialogKeywordListTest, TheListFollowsTheTopicDialogsTab) {
+  state.topic_files.add("topics.rtf");
+  project::TopicTexts texts;
+  texts.k_keywords = "index";
+  int result = run(texts,
+                   "dialog DLG_INS_TOPIC\nset 101 Printing\nset 102 IDH_print\nclick 122\n"
+                   "select 112 A-Keywords\n"
+                   "window DLG_KEY_LIST\nselect 101 print_al\nclick 103\n"
+                   "window DLG_INS_TOPIC\nselect 112 K-Keywords\n"
+                   "window DLG_KEY_LIST\nselect 101 paper\nclick 103\n"
+                   "window DLG_INS_TOPIC\nclick 1\n");
+  EXPECT_GT(result, 0);
+  EXPECT_EQ(texts.k_keywords, "index; paper");
+  EXPECT_EQ(texts.a_keywords, "print_al");
+  EXPECT_TRUE(shown("window DLG_KEY_LIST closed"));
+}
+
+// After the window closed, a tab switch reaches nothing.
+TEST_F(TopicDialogKeywordListTest, AClosedListNoLongerFollows) {
+  state.topic_files.add("topics.rtf");
+  project::TopicTexts texts;
+  int result = run(texts,
+                   "dialog DLG_INS_TOPIC\nset 101 Printing\nset 102 IDH_print\nclick 122\n"
+                   "window DLG_KEY_LIST\nclick 2\n"
+                   "window DLG_INS_TOPIC\nselect 112 A-Keywords\nselect 112 K-Keywords\nclick 1\n");
+  EXPECT_GT(result, 0);
+  EXPECT_EQ(ui().find_window("DLG_KEY_LIST"), 0);
+}
+
 TEST_F(TopicDialogKeywordListTest, WithoutTheWritingAidsTheButtonStaysDisabled) {
   state.aid_hooks = {};
   state.topic_files.add("topics.rtf");

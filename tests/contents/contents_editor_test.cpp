@@ -1,6 +1,7 @@
 // The contents editor as the author drives it: a real file opened and
 // written back, entries added, edited, shifted, moved and deleted, the
 // index and link items, and what the owner-drawn list draws.
+#include <algorithm>
 #include <functional>
 
 #include "contents/contents_file.h"
@@ -8,6 +9,7 @@
 #include "contents/dialogs/entry_editor.h"
 #include "contents/dialogs/index_links_dialog.h"
 #include "contents/dialogs/preview_page.h"
+#include "contents/list_item_height.h"
 #include "contents/title_updates.h"
 #include "core/messages.h"
 #include "project/dialogs/topic_finder.h"
@@ -98,6 +100,7 @@ TEST_F(ContentsEditorTest, ARealFileShowsItsHeaderAndComesBackUnchanged) {
   // the include in green, the selected first item in the highlight colours.
   const std::vector<std::string> drawn = ui().paint_record(probe.handle, ContentsEditor::kEntries);
   const std::vector<std::string> expected = {
+      "font variable",
       "fill 0 0 400 20 0x800000",
       "bitmap 5 2 16 16 \"OPEN\"",
       "text 30 0 370 20 0xFFFFFF left \"Getting Started\"",
@@ -277,10 +280,10 @@ TEST_F(ContentsEditorTest, ThePreviewOpensBooksAndGoesOnlyToTopicsOfThisFile) {
   EXPECT_EQ(session.preview_item, 4u);
 
   const auto drawn = ui().paint_record(page.handle, contents::PreviewPage::kEntries);
-  ASSERT_EQ(drawn.size(), 15u);
-  EXPECT_EQ(drawn[1], "bitmap 5 2 16 16 \"OPEN\"");
-  EXPECT_EQ(drawn[7], "bitmap 35 42 16 16 \"CLOSED\"");
-  EXPECT_EQ(drawn[13], "bitmap 5 82 16 16 \"TOPIC\"");
+  ASSERT_EQ(drawn.size(), 16u);
+  EXPECT_EQ(drawn[2], "bitmap 5 2 16 16 \"OPEN\"");
+  EXPECT_EQ(drawn[8], "bitmap 35 42 16 16 \"CLOSED\"");
+  EXPECT_EQ(drawn[14], "bitmap 5 82 16 16 \"TOPIC\"");
 }
 
 // The finder's third tab shows the preview; a topic chosen there closes the
@@ -300,6 +303,77 @@ TEST_F(ContentsEditorTest, TheFinderGoesToATopicChosenInThePreview) {
   EXPECT_EQ(context, "IDH_saw");
   EXPECT_EQ(state.settings.goto_tab, 2);
   EXPECT_TRUE(ui().pending_script().empty());
+}
+
+// The contents list takes Left, Right and Delete as the shift and delete
+// buttons: the same warnings, the same result; other lists leave them.
+TEST_F(ContentsEditorTest, ListKeysShiftAndDeleteAsTheButtonsDo) {
+  tw_test::write_file(host(kContents), "1 Book\r\n2 One=one\r\n2 Two=two\r\n1 End=end\r\n");
+  EXPECT_EQ(edit("dialog DLG_CNT_B\n"
+                 // Two under One: shifting left warns; Yes shifts.
+                 "select# 102 -1\nselect# 102 2\nkey 102 left\nmessage Yes\n"
+                 // End after a level-1 topic: shifting right warns; No keeps it.
+                 "select# 102 -1\nselect# 102 3\nkey 102 right\nmessage No\n"
+                 // The keys mean nothing in the topic list.
+                 "key 101 delete\nkey 101 left\n"
+                 "select# 102 -1\nselect# 102 1\nkey 102 delete\n"
+                 "click 1\n"),
+            1);
+  EXPECT_EQ(crlf_text_of(kContents), ":Base guide.hlp\n:Title \n1 Book\n1 Two=two\n1 End=end\n");
+  const auto shown = messages();
+  ASSERT_EQ(shown.size(), 2u);
+  EXPECT_NE(shown[0].find("Shifting this item left"), std::string::npos);
+  EXPECT_NE(shown[1].find("Shifting this item right"), std::string::npos);
+  EXPECT_TRUE(ui().pending_script().empty());
+}
+
+// Large fonts: a base unit of 9 pixels or more makes the items 22 pixels high.
+// The editor is kept above other windows.
+TEST_F(ContentsEditorTest, LargeFontsMakeTheItemsTaller) {
+  tw_test::write_file(host(kContents), "1 Book\r\n2 One=one\r\n");
+  EXPECT_TRUE(contents::use_large_layout(1280, 10));
+  EXPECT_FALSE(contents::use_large_layout(990, 10));  // 100 base units do not fit
+  EXPECT_EQ(contents::list_item_height(8), 20);
+  EXPECT_EQ(contents::list_item_height(9), 22);
+  ui().set_screen_size({1280, 1024, 10});
+  Probe probe(state, session, [](ui::Dialog&) {});
+  ui().queue_script("dialog DLG_CNT_B\nclick 2\n");
+  ui().run_modal(core::authoring_module(), "DLG_CNT_B", probe, 0);
+  const auto& t = ui().transcript();
+  EXPECT_NE(std::find(t.begin(), t.end(), "itemheight DLG_CNT_B 102 22"), t.end());
+  EXPECT_NE(std::find(t.begin(), t.end(), "topmost DLG_CNT_B on"), t.end());
+  const auto drawn = ui().paint_record(probe.handle, ContentsEditor::kEntries);
+  ASSERT_EQ(drawn.size(), 7u);
+  EXPECT_EQ(drawn[0], "font variable");
+  EXPECT_EQ(drawn[4], "fill 0 22 400 22 0xC0C0C0");
+  EXPECT_EQ(drawn[6], "text 60 22 340 22 0x000000 left \"One\"");
+}
+
+TEST(PreviewScroll, UpToTenItemsUnderAnOpenedBookComeIntoView) {
+  using contents::top_after_opening;
+  EXPECT_EQ(top_after_opening(0, 14, 11), 0u);   // the first ten fit under the book
+  EXPECT_EQ(top_after_opening(8, 3, 11), 1u);    // just enough to show the three
+  EXPECT_EQ(top_after_opening(8, 12, 11), 8u);   // the book at the top, ten below
+  EXPECT_EQ(top_after_opening(20, 30, 5), 20u);  // a short list keeps the book in view
+  EXPECT_EQ(top_after_opening(3, 2, 0), 3u);     // a list of no known height
+}
+
+// Opening a book low in the list scrolls its items into view; the finder's
+// list has room for eleven items.
+TEST_F(ContentsEditorTest, ThePreviewScrollsAnOpenedBookIntoView) {
+  std::string file;
+  for (int i = 0; i < 8; ++i) file += "1 Topic " + std::to_string(i) + "=t" + std::to_string(i) + "\r\n";
+  file += "1 Parts\r\n2 Bolt=bolt\r\n2 Nut=nut\r\n2 Washer=washer\r\n1 Last=last\r\n";
+  tw_test::write_file(host(kContents), file);
+  std::vector<std::string> told;
+  PreviewProbe page(state, session, kContents, told);
+  ui().queue_script("dialog DLG_CNT_C\ndblclick 130 8\ndblclick 130 8\n");
+  ui().run_modal(core::authoring_module(), "DLG_CNT_C", page, 0);
+  std::vector<std::string> list_calls;
+  for (const auto& line : ui().transcript())
+    if (line.rfind("topindex ", 0) == 0 || line.rfind("itemheight ", 0) == 0) list_calls.push_back(line);
+  // Closing the book again does not scroll.
+  EXPECT_EQ(list_calls, (std::vector<std::string>{"itemheight DLG_CNT_C 130 20", "topindex DLG_CNT_C 130 1"}));
 }
 
 }  // namespace

@@ -5,6 +5,8 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include "aids/related_fixture.h"
 #include "contents/outline_file.h"
 #include "project/project_fixture.h"
@@ -140,7 +142,7 @@ TEST(OutlineList, DrawsEachKindWithItsPictureAndIndent) {
   for (auto& entry : contents::read_outline("[OUTLINE]\n1 a.doc=\n3 Setup=setup\n1 law.doc=*ext*\n14 Odd\n"))
     contents::append_entry(model, std::move(entry));
   ui::RecordingPainter painter;
-  contents::draw_outline(painter, model, {false, true}, 300);
+  contents::draw_outline(painter, model, {false, true}, 300, 20);
   EXPECT_EQ(painter.record(), (std::vector<std::string>{
                                   "fill 0 0 300 20 0xC0C0C0",
                                   "bitmap 5 2 16 16 \"DOC\"",
@@ -167,6 +169,48 @@ TEST_F(OutlineEditor, TheRelatedProjectsListOffersAnotherProjectsTopics) {
   bool closed = false;
   for (const auto& line : ui().transcript()) closed |= line == "window DLG_WG_LIST closed";
   EXPECT_TRUE(closed) << "the list goes with the editor";
+}
+
+TEST_F(OutlineEditor, ListKeysShiftAndDeleteAsTheButtonsDo) {
+  tw_test::write_file(host("c:\\help\\guide.out"),
+                      "[OUTLINE]\r\n1 main.doc=\r\n2 Setup\r\n3 Print=IDH_Print_Setup\r\n2 Last\r\n");
+  edit("dialog DLG_OUT_B\n"
+       // A document stays at level 1; headings move within 2-10.
+       "key 102 left\n"
+       "select# 102 -1\nselect# 102 1\nkey 102 right\n"
+       "select# 102 -1\nselect# 102 2\nkey 102 left\nkey 102 left\n"
+       "select# 102 -1\nselect# 102 3\nkey 102 delete\n"
+       "key 101 delete\n"
+       "click 1\n");
+  EXPECT_EQ(outline(), "[OUTLINE]\r\n1 main.doc=\r\n3 Setup\r\n2 Print=IDH_Print_Setup\r\n");
+  EXPECT_TRUE(messages().empty());
+  EXPECT_TRUE(ui().pending_script().empty());
+}
+
+// Heading 1 in the system font, Heading 2 in the dialog's, the rest in the
+// variable-pitch system font; large fonts make the rows 22 pixels high.
+TEST_F(OutlineEditor, EachLevelHasItsFontAndLargeFontsTallerRows) {
+  tw_test::write_file(host("c:\\help\\guide.out"),
+                      "[OUTLINE]\r\n1 main.doc=\r\n2 Setup\r\n3 Print=IDH_Print_Setup\r\n4 Paper\r\n");
+  ui().set_screen_size({1280, 1024, 9});
+  edit("dialog DLG_OUT_B\nclick 2\n");
+  const auto& t = ui().transcript();
+  EXPECT_NE(std::find(t.begin(), t.end(), "itemheight DLG_OUT_B 102 22"), t.end());
+
+  contents::ContentsModel model;
+  contents::start_model(model);
+  for (auto& entry : contents::read_outline("[OUTLINE]\n1 a.doc=\n2 Setup\n3 Print=p\n4 Paper\n14 Odd\n"))
+    contents::append_entry(model, std::move(entry));
+  ui::RecordingFontPainter painter;
+  contents::draw_outline(painter, model, {}, 300, 22);
+  std::vector<std::string> fonts, rows;
+  for (const auto& line : painter.record()) {
+    if (line.rfind("font ", 0) == 0) fonts.push_back(line);
+    if (line.rfind("fill ", 0) == 0) rows.push_back(line);
+  }
+  EXPECT_EQ(fonts, (std::vector<std::string>{"font variable", "font system", "font dialog", "font variable",
+                                             "font variable"}));
+  EXPECT_EQ(rows.back(), "fill 0 88 300 22 0xC0C0C0");
 }
 
 }  // namespace

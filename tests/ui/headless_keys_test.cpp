@@ -72,6 +72,11 @@ TEST(HeadlessKeyScript, ReadsKeyLines) {
   EXPECT_EQ(line->target, "105");
   EXPECT_TRUE(line->key.shift);
   EXPECT_EQ(line->key.key, ui::Key::tab);
+  for (auto [name, key] : {std::pair{"LEFT", ui::Key::left}, {"right", ui::Key::right}, {"Delete", ui::Key::del}}) {
+    line = ui::detail::parse_script_line(std::string("key 102 ") + name, &error);
+    ASSERT_TRUE(line) << error;
+    EXPECT_EQ(line->key.key, key) << name;
+  }
   EXPECT_FALSE(ui::detail::parse_script_line("key 105 space", &error)) << "an unknown key";
   EXPECT_FALSE(ui::detail::parse_script_line("key 105", &error)) << "no key";
   EXPECT_FALSE(ui::detail::parse_script_line("key 105 tab tab", &error)) << "one key a line";

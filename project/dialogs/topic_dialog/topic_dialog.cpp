@@ -57,7 +57,7 @@ void TopicDialog::on_command(ui::Dialog& dialog, int id, ui::Notify notify) {
       propose_browse_text(dialog);
       return;
     case kKeywordTabs:
-      if (notify == ui::Notify::selection) show_keyword_tab(dialog, dialog.selection(kKeywordTabs));
+      if (notify == ui::Notify::selection) keyword_tab_chosen(dialog);
       return;
     case kAddMain: return add_keyword(dialog, false);
     case kAddSub: return add_keyword(dialog, true);

@@ -2,9 +2,11 @@
 // string and number, the topic lists with the browse position, the K and A
 // keyword lists, and the further options of "&More...".
 #pragma once
+#include <memory>
 #include <string>
 #include <vector>
 
+#include "core/aid_hooks.h"
 #include "platform/ui/dialog.h"
 #include "project/dialogs/topic_dialog/get_topic.h"
 #include "resources/trvwck32/topics.h"
@@ -66,6 +68,7 @@ class TopicDialog : public ui::DialogProc {
   void change_level(ui::Dialog& dialog, bool to_main);
   void move_keyword(ui::Dialog& dialog, int step);
   void open_keyword_list(ui::Dialog& dialog);
+  void keyword_tab_chosen(ui::Dialog& dialog);
   std::string k_keywords(const ui::Dialog& dialog) const;
   std::string a_keywords(const ui::Dialog& dialog) const;
   // topic_dialog_accept.cpp
@@ -86,6 +89,8 @@ class TopicDialog : public ui::DialogProc {
   int chosen_topic_ = -1;           // the topic last selected in either list
   std::string proposed_context_;    // the context string last made from the title
   std::string entry_macro_, build_tags_, window_;
+  // Set while the keyword list window opened from here is open.
+  std::shared_ptr<core::KeywordListRequest::Follow> keyword_list_follow_;
 };
 
 // "&More...": build tags (a double click on a project tag adds it), entry

@@ -85,7 +85,17 @@ void TopicDialog::open_keyword_list(ui::Dialog& dialog) {
     show_keyword_tab(dialog, a_kind ? kATab : kKTab);
     return a_kind ? kAList : kKList;
   };
+  keyword_list_follow_ = std::make_shared<core::KeywordListRequest::Follow>();
+  request.follow = keyword_list_follow_;
   state_.aid_hooks.open_keyword_list(request);
+}
+
+// An open keyword list follows the tab, so its keywords go to the list shown
+// rather than the one it was opened for.
+void TopicDialog::keyword_tab_chosen(ui::Dialog& dialog) {
+  show_keyword_tab(dialog, dialog.selection(kKeywordTabs));
+  const int list = keyword_list(dialog);
+  if (keyword_list_follow_ && *keyword_list_follow_) (*keyword_list_follow_)(list == kAList, list);
 }
 
 int TopicDialog::keyword_list(const ui::Dialog& dialog) const {
