@@ -65,6 +65,9 @@ std::optional<Key> dialog_key(int qt_key) {
     case Qt::Key_Tab: case Qt::Key_Backtab: return Key::tab;
     case Qt::Key_Return: case Qt::Key_Enter: return Key::enter;
     case Qt::Key_Escape: return Key::escape;
+    case Qt::Key_Left: return Key::left;
+    case Qt::Key_Right: return Key::right;
+    case Qt::Key_Delete: return Key::del;
     default: return std::nullopt;
   }
 }
