@@ -29,7 +29,9 @@ class ProductHelpSite : public tw_test::Fixture {
   void expect_page(std::string_view context, std::string_view what) const {
     std::string page = page_file(context);
     EXPECT_FALSE(page.empty()) << what << ": no page for " << context;
-    if (!page.empty()) EXPECT_TRUE(platform::file_exists(page)) << what << ": " << page << " is missing";
+    if (!page.empty()) {
+      EXPECT_TRUE(platform::file_exists(page)) << what << ": " << page << " is missing";
+    }
   }
 };
 
