@@ -25,7 +25,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   reader.run(builder);
   builder.finish();
   const std::string topic_file = stream.render();
-  if (hlp::count_topic_headers(topic_file) != stream.topics()) __builtin_trap();
+  // A stream with no topic has no chain to walk (the compiler writes no help
+  // file then); one with topics reads back with every topic header.
+  if (stream.topics() > 0 && hlp::count_topic_headers(topic_file) != stream.topics()) __builtin_trap();
   fonts.render();
   return 0;
 }
