@@ -1,10 +1,10 @@
 // Every dialog template of both libraries drawn by the GUI host under Qt's
 // offscreen platform, with a procedure that fills nothing in. The pictures go
-// to build/gui-shots for a person to look at, with layout-findings.txt: a
-// control outside its dialog, two that cover each other (group boxes hold
-// theirs; pages a tab strip shows in turn do too, since nothing hides them
-// here), a caption wider than its control at the dialog font. The findings
-// are for a person to judge; the test fails when a dialog cannot be drawn.
+// to build/gui-shots for a person to look at, with layout-findings-*.txt: a
+// control outside its dialog, two that cover each other (group boxes and
+// frames hold theirs), a caption wider than its control at the dialog font.
+// A finding the dialogs mean (alternates the procedure shows one at a time)
+// is listed below with its reason; any other fails the test.
 #include <gtest/gtest.h>
 
 #include <QAbstractButton>
@@ -17,6 +17,8 @@
 #include <QLabel>
 #include <QPixmap>
 #include <QRadioButton>
+#include <QStyle>
+#include <set>
 
 #include "core/messages.h"
 #include "html/driver/messages.h"
@@ -62,6 +64,60 @@ QString shown(QString text) {
   return text;
 }
 
+// Findings the templates mean. Controls that share a place are alternates:
+// the procedure shows one of them and hides the rest.
+const std::set<std::string>& accepted_findings() {
+  static const std::set<std::string> accepted = {
+      // Topic ID shows the combo box, Title the list of titles.
+      "DLG_INS_JUMP controls 102 and 601 overlap",
+      "DLG_INS_DEF controls 102 and 601 overlap",
+      "DLG_GRAPHIC controls 102 and 601 overlap",
+      // The macro catalogue by names or by descriptions.
+      "DLG_MACROS controls 101 and 120 overlap",
+      // "Position Window..." for a window macro, "Edit ShortCut..." for a shortcut.
+      "DLG_MACROS controls 319 and 89 overlap",
+      // A window class's data is typed in the field or picked from its items.
+      "DLG_EMBWIN controls 105 and 170 overlap",
+      // The preview of a chosen graphic, or the grid of standard bitmaps.
+      "DLG_GRAPHIC controls 301 and 830 overlap", "DLG_GRAPHIC controls 301 and 831 overlap",
+      "DLG_GRAPHIC controls 301 and 832 overlap", "DLG_GRAPHIC controls 301 and 833 overlap",
+      "DLG_GRAPHIC controls 301 and 834 overlap", "DLG_GRAPHIC controls 301 and 835 overlap",
+      "DLG_GRAPHIC controls 301 and 836 overlap", "DLG_GRAPHIC controls 301 and 837 overlap",
+      "DLG_GRAPHIC controls 301 and 838 overlap", "DLG_GRAPHIC controls 301 and 839 overlap",
+      // "Edit Graphic" for a file chosen, "Create Graphic" without one.
+      "DLG_GRAPHIC controls 36 and 41 overlap",
+      // The third compiler choice lies beyond the edge: no procedure offers it,
+      // and the radio group keeps its place for the stored choice.
+      "DLG_PRJ control 203 lies outside the dialog",
+      // The related projects, or the companion files of the one chosen.
+      "DLG_WG_LIST controls 101 and 102 overlap",
+      // The project's topics by browse sequence or by context string.
+      "DLG_INS_TOPIC controls 104 and 105 overlap",
+      // The keyword tab strip's pages: K keywords or A keywords.
+      "DLG_INS_TOPIC controls 113 and 114 overlap",
+      // Topics by title, by topic ID or by document: one list at a time.
+      "DLG_GOTO controls 104 and 105 overlap",
+      "DLG_GOTO controls 104 and 106 overlap",
+      "DLG_GOTO controls 105 and 106 overlap",
+  };
+  return accepted;
+}
+
+// The room a check box's or radio button's indicator and its gap take at the
+// desktop's style.
+int indicator_room(const QWidget& button) {
+  const bool radio = qobject_cast<const QRadioButton*>(&button) != nullptr;
+  QStyle* style = button.style();
+  return style->pixelMetric(radio ? QStyle::PM_ExclusiveIndicatorWidth : QStyle::PM_IndicatorWidth, nullptr, &button) +
+         style->pixelMetric(radio ? QStyle::PM_RadioButtonLabelSpacing : QStyle::PM_CheckBoxLabelSpacing, nullptr,
+                            &button);
+}
+
+// A plain frame or rectangle drawn behind the controls it holds.
+bool is_frame(const ui::gui::ControlView& view) {
+  return view.kind == ControlKind::static_text && view.widget->metaObject() == &QFrame::staticMetaObject;
+}
+
 // What does not fit or lies wrong in one drawn dialog.
 std::vector<std::string> layout_problems(const ui::gui::DialogWindow& window) {
   std::vector<std::string> problems;
@@ -86,7 +142,7 @@ std::vector<std::string> layout_problems(const ui::gui::DialogWindow& window) {
       }
     } else if (qobject_cast<QCheckBox*>(view.widget) || qobject_cast<QRadioButton*>(view.widget)) {
       text = shown(static_cast<QAbstractButton*>(view.widget)->text());
-      room -= 12 * window.metrics().base_x / 4;  // the box or circle and its gap
+      room -= indicator_room(*view.widget);
     } else if (auto* button = qobject_cast<QAbstractButton*>(view.widget)) {
       text = shown(button->text());
       room -= 4;
@@ -102,6 +158,7 @@ std::vector<std::string> layout_problems(const ui::gui::DialogWindow& window) {
       const ui::gui::ControlView& a = *shown_controls[i];
       const ui::gui::ControlView& b = *shown_controls[j];
       if (a.kind == ControlKind::group_box || b.kind == ControlKind::group_box) continue;
+      if (is_frame(a) || is_frame(b)) continue;
       const QRect overlap = a.widget->geometry().intersected(b.widget->geometry());
       if (overlap.width() > 1 && overlap.height() > 1)
         problems.push_back(name + " controls " + std::to_string(a.id) + " and " + std::to_string(b.id) + " overlap");
@@ -136,9 +193,15 @@ QString shots_folder() {
   return folder;
 }
 
+// Writes every finding for a person to read, and fails on those not accepted.
 void write_findings(const std::string& name, const std::vector<std::string>& problems) {
   std::ofstream out((shots_folder() + "/" + QString::fromStdString(name)).toStdString(), std::ios::binary);
-  for (const std::string& p : problems) out << p << "\n";
+  std::vector<std::string> unexpected;
+  for (const std::string& p : problems) {
+    out << p << "\n";
+    if (!accepted_findings().count(p)) unexpected.push_back(p);
+  }
+  EXPECT_EQ(unexpected, std::vector<std::string>{});
 }
 
 TEST_F(GuiDialogs, EveryAuthoringDialogIsDrawn) {

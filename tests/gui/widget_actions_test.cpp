@@ -11,9 +11,13 @@
 #include <QRadioButton>
 #include <QApplication>
 #include <QKeyEvent>
+#include <QFocusEvent>
 #include <algorithm>
+#include <cmath>
 
 #include "platform/ui/gui/dialog_window.h"
+#include "platform/ui/gui/painted_box.h"
+#include "platform/ui/list_view.h"
 #include "platform/ui/gui/gui_host.h"
 #include "platform/ui/gui/text_edge.h"
 #include "support/test_support.h"
@@ -40,6 +44,15 @@ constexpr const char* kScript =
     "  LISTBOX 105, 70, 20, 80, 40, LBS_NOTIFY | WS_VSCROLL\n"
     "  DEFPUSHBUTTON \"OK\", 1, 20, 80, 40, 14\n"
     "  PUSHBUTTON \"Cancel\", 2, 70, 80, 40, 14\n"
+    "END\n"
+    "DLG_DRAWN DIALOG 0, 0, 160, 100\n"
+    "FONT 8, \"MS Sans Serif\"\n"
+    "BEGIN\n"
+    "  EDITTEXT 201, 4, 4, 100, 12, ES_AUTOHSCROLL | WS_TABSTOP\n"
+    "  COMBOBOX 202, 4, 20, 100, 60, CBS_DROPDOWN | WS_TABSTOP\n"
+    "  CONTROL \"bullet\", 203, \"Button\", BS_OWNERDRAW | WS_TABSTOP, 110, 4, 16, 16\n"
+    "  LISTBOX 204, 4, 36, 100, 40, LBS_OWNERDRAWFIXED | LBS_NOTIFY | WS_VSCROLL\n"
+    "  PUSHBUTTON \"Cancel\", 2, 110, 80, 40, 14\n"
     "END\n";
 
 // Fills the list, and copies the edit field into the caption as it changes.
@@ -109,6 +122,62 @@ TEST_F(GuiActions, WidgetActionsReachTheProcedureAndItsChangesShow) {
   EXPECT_EQ(proc.log.back(), "1 clicked");
   EXPECT_EQ(std::count(proc.log.begin(), proc.log.end(), "105 selection"), 1);
   EXPECT_EQ(gui_->transcript().back(), "dialog DLG_PICK \"d\xE9j\xE0\" -> 1");
+}
+
+// Paints its owner-drawn button and list, sets the list's rows, and keeps
+// what each control was told.
+class DrawnProc : public ui::DialogProc {
+ public:
+  void on_init(ui::Dialog& d) override {
+    for (const char* item : {"one", "two", "three", "four"}) d.add_item(204, item);
+    ui::set_item_height(d, 204, 26);
+    ui::set_top_index(d, 204, 2);
+    ui::host().paint(d.handle(), 203, [](ui::Painter& p) { p.fill({0, 0, 16, 16}, 0x0000FF); });
+  }
+  void on_command(ui::Dialog& d, int id, ui::Notify n) override {
+    if (n == ui::Notify::focus_lost) told.push_back(std::to_string(id) + " lost");
+    if (n == ui::Notify::focus_gained) told.push_back(std::to_string(id) + " gained");
+    ui::DialogProc::on_command(d, id, n);
+  }
+  std::vector<std::string> told;
+};
+
+void focus_on(QWidget* widget) {
+  QFocusEvent in(QEvent::FocusIn, Qt::TabFocusReason);
+  QApplication::sendEvent(widget, &in);
+}
+
+TEST_F(GuiActions, FocusMovesTellTheEditFieldsAndComboBoxesLeftAndReached) {
+  DrawnProc proc;
+  gui_->set_open_observer([&](ui::gui::DialogWindow& w) {
+    focus_on(w.control_widget(201));  // already the focus: nothing to tell
+    focus_on(w.control_widget(202));
+    focus_on(w.control_widget(203));  // a button is not told
+    focus_on(w.control_widget(201));
+  });
+  gui_->queue_script("dialog DLG_DRAWN\nclick 2\n");
+  ui::host().run_modal(module_, "DLG_DRAWN", proc, gui_->main_window());
+  EXPECT_EQ(proc.told, (std::vector<std::string>{"201 lost", "202 gained", "202 lost", "201 gained"}));
+}
+
+TEST_F(GuiActions, OwnerDrawnButtonsAndListsShowWhatTheProcedurePaintedAndSet) {
+  DrawnProc proc;
+  gui_->set_open_observer([&](ui::gui::DialogWindow& w) {
+    auto* button = qobject_cast<QPushButton*>(w.control_widget(203));
+    ASSERT_NE(button, nullptr);
+    EXPECT_TRUE(button->text().isEmpty());  // the caption names the picture; it is not shown
+    EXPECT_FALSE(button->icon().isNull());
+    auto* list = dynamic_cast<ui::gui::PaintedBox*>(w.control_widget(204));
+    ASSERT_NE(list, nullptr);
+    EXPECT_EQ(list->row_height(), static_cast<int>(std::lround(26 * w.metrics().scale().y())));
+    EXPECT_EQ(list->top_row(), 2);
+  });
+  gui_->queue_script("dialog DLG_DRAWN\nclick 2\n");
+  ui::host().run_modal(module_, "DLG_DRAWN", proc, gui_->main_window());
+  // The transcript is the headless host's.
+  const std::vector<std::string>& said = gui_->transcript();
+  EXPECT_NE(std::find(said.begin(), said.end(), "itemheight DLG_DRAWN 204 26"), said.end());
+  EXPECT_NE(std::find(said.begin(), said.end(), "topindex DLG_DRAWN 204 2"), said.end());
 }
 
 TEST(GuiTextEdge, CodePage1252RoundTripsAndForeignCharactersBecomeQuestionMarks) {

@@ -115,6 +115,7 @@ bool owner_drawn(const ControlState& c) {
     case ControlKind::static_text:
       return (s & style::kStaticType) == style::kStaticOwnerDraw || text::iequals(c.source().window_class, "BitStat");
     case ControlKind::list_box: return (s & (style::kListOwnerFixed | style::kListOwnerVariable)) != 0;
+    case ControlKind::push_button: return (s & style::kButtonType) == style::kButtonOwnerDraw;
     default: return false;
   }
 }

@@ -20,12 +20,13 @@ constexpr std::uint32_t kListMultiple = 0x8, kListOwnerFixed = 0x10, kListOwnerV
                         kListTabStops = 0x80, kListExtended = 0x800;
 constexpr std::uint32_t kComboType = 0x3, kComboDropList = 0x3, kComboOwnerFixed = 0x10,
                         kComboOwnerVariable = 0x20;
-constexpr std::uint32_t kButtonType = 0xF, kDefPushButton = 0x1;
+constexpr std::uint32_t kButtonType = 0xF, kDefPushButton = 0x1, kButtonOwnerDraw = 0xB;
 constexpr std::uint32_t kBorder = 0x00800000;
 constexpr std::uint32_t kTopmost = 0x8;  // WS_EX_TOPMOST
 }  // namespace style
 
-// Owner-drawn: the procedure paints it (a painted static, an owner-drawn list).
+// Owner-drawn: the procedure paints it (a painted static, an owner-drawn list
+// or button).
 bool owner_drawn(const detail::ControlState& c);
 
 // The widget for a control, made as a child of parent; placed and filled by

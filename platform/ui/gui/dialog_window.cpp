@@ -2,6 +2,7 @@
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QIcon>
 #include <QGroupBox>
 #include <QKeyEvent>
 #include <QLabel>
@@ -13,6 +14,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTabBar>
+#include <cmath>
 
 #include "platform/text.h"
 #include "platform/ui/gui/control_factory.h"
@@ -59,6 +61,9 @@ QRect placed(const ControlState& c, const QRect& r, QWidget* w) {
   if (c.kind() != ControlKind::combo_box) return r;
   return {r.x(), r.y(), r.width(), std::min(r.height(), w->sizeHint().height())};
 }
+
+// Edit fields and combo boxes tell their procedure when they gain or lose the focus.
+bool tells_focus(ControlKind kind) { return kind == ControlKind::edit || kind == ControlKind::combo_box; }
 
 std::optional<Key> dialog_key(int qt_key) {
   switch (qt_key) {
@@ -182,7 +187,7 @@ void DialogWindow::sync_control(ControlView& view) {
   if (auto* label = qobject_cast<QLabel*>(w)) {
     if (label->text() != caption) label->setText(caption);
   } else if (auto* button = qobject_cast<QAbstractButton*>(w)) {
-    if (button->text() != caption) button->setText(caption);
+    if (!owner_drawn(*c) && button->text() != caption) button->setText(caption);
     if (auto* box = qobject_cast<QCheckBox*>(w))
       box->setCheckState(c->check == 2 ? Qt::PartiallyChecked : c->check ? Qt::Checked : Qt::Unchecked);
     else if (c->kind() != ControlKind::push_button)
@@ -238,12 +243,9 @@ void DialogWindow::detach() {
   deleteLater();
 }
 
-void DialogWindow::paint_control(int id, const PaintFn& draw) {
-  QWidget* target = id == 0 ? this : control_widget(id);
-  auto* painted = dynamic_cast<PaintedBox*>(target);
-  if (!painted || !draw) return;
-  QImage picture(painted->contentsRect().size().expandedTo(QSize(1, 1)), QImage::Format_ARGB32_Premultiplied);
-  picture.fill(painted->palette().base().color());
+QImage DialogWindow::painted(QSize size, const QColor& background, const PaintFn& draw) const {
+  QImage picture(size.expandedTo(QSize(1, 1)), QImage::Format_ARGB32_Premultiplied);
+  picture.fill(background);
   QPainter qp(&picture);
   const ResourceSet* resources = model_ ? &model_->resources() : nullptr;
   QtPainter painter(qp, metrics_.scale(), metrics_.font, [resources](std::string_view name) {
@@ -252,7 +254,36 @@ void DialogWindow::paint_control(int id, const PaintFn& draw) {
   });
   draw(painter);
   qp.end();
-  painted->set_picture(std::move(picture));
+  return picture;
+}
+
+void DialogWindow::paint_control(int id, const PaintFn& draw) {
+  if (!draw) return;
+  QWidget* target = id == 0 ? this : control_widget(id);
+  if (auto* button = qobject_cast<QPushButton*>(target)) {
+    // An owner-drawn button shows its picture inside the button's frame.
+    const QSize inside = button->size() - QSize(6, 6);
+    button->setIcon(QIcon(QPixmap::fromImage(painted(inside, button->palette().button().color(), draw))));
+    button->setIconSize(inside);
+    return;
+  }
+  auto* box = dynamic_cast<PaintedBox*>(target);
+  if (!box) return;
+  // A scrolled list keeps the rows above its top in the picture.
+  const QSize size = box->contentsRect().size() + QSize(0, box->top_row() * box->row_height());
+  box->set_picture(painted(size, box->palette().base().color(), draw));
+}
+
+void DialogWindow::set_item_height(int id, int pixels) {
+  if (auto* box = dynamic_cast<PaintedBox*>(control_widget(id)))
+    box->set_row_height(static_cast<int>(std::lround(pixels * metrics_.scale().y())));
+}
+
+void DialogWindow::set_top_index(int id, int index) {
+  QWidget* w = control_widget(id);
+  if (auto* box = dynamic_cast<PaintedBox*>(w)) return box->set_top_row(index);
+  if (auto* list = qobject_cast<QListWidget*>(w); list && index >= 0 && index < list->count())
+    list->scrollToItem(list->item(index), QAbstractItemView::PositionAtTop);
 }
 
 void DialogWindow::command(int id, Notify notify) {
@@ -312,6 +343,19 @@ bool DialogWindow::user_key(int id, int qt_key, bool shift) {
   return taken;
 }
 
+void DialogWindow::user_focus(int id) {
+  const int left = model_->focus();
+  model_->set_focus(id);
+  if (left == id || syncing_) return;
+  const auto tells = [this](int control) {
+    const ControlState* c = model_ ? model_->control_state(control) : nullptr;
+    return c && tells_focus(c->kind());
+  };
+  if (tells(left)) model_->run_command(left, Notify::focus_lost);
+  if (model_ && !model_->ended() && tells(id)) model_->run_command(id, Notify::focus_gained);
+  finished_call();
+}
+
 void DialogWindow::reject() {
   // Closing the window or pressing Escape is the Cancel command; the
   // procedure decides whether the window goes.
@@ -323,7 +367,7 @@ bool DialogWindow::eventFilter(QObject* watched, QEvent* event) {
   auto it = ids_.find(watched);
   if (it == ids_.end() || !model_) return QDialog::eventFilter(watched, event);
   if (event->type() == QEvent::FocusIn) {
-    model_->set_focus(it->second);
+    user_focus(it->second);
   } else if (event->type() == QEvent::KeyPress) {
     auto* key = static_cast<QKeyEvent*>(event);
     if (user_key(it->second, key->key(), key->modifiers() & Qt::ShiftModifier)) return true;

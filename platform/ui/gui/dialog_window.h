@@ -37,6 +37,9 @@ class DialogWindow : public QDialog {
   void detach();
   // Draws into an owner-drawn control (or the whole window for control 0).
   void paint_control(int id, const PaintFn& draw);
+  // A list's row height (the model's pixels) and the row at its top.
+  void set_item_height(int id, int pixels);
+  void set_top_index(int id, int index);
   const std::vector<ControlView>& controls() const { return controls_; }
   QWidget* control_widget(int id) const;
 
@@ -56,7 +59,12 @@ class DialogWindow : public QDialog {
   void user_pick(int id, int row, bool double_click);
   void user_multi_pick(int id);
   bool user_key(int id, int qt_key, bool shift);
+  // The focus moved to a control: the edit field or combo box it left and
+  // the one it reached are told, as the dialog manager tells them.
+  void user_focus(int id);
   void finished_call();
+  // What draw paints on a picture of this size, at the dialog's scale.
+  QImage painted(QSize size, const QColor& background, const PaintFn& draw) const;
 
   detail::HeadlessDialog* model_;
   std::function<void()> after_event_;

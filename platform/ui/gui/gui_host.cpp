@@ -9,6 +9,7 @@
 #include <cstdlib>
 
 #include "platform/ui/gui/authoring_window.h"
+#include "platform/ui/gui/dialog_metrics.h"
 #include "platform/ui/gui/dialog_window.h"
 #include "platform/ui/gui/plain_window.h"
 #include "platform/ui/gui/prompts.h"
@@ -56,10 +57,23 @@ QWidget* GuiHost::widget_of(Handle window) const {
   return active ? active : QApplication::activeWindow();
 }
 
-void GuiHost::opened(detail::HeadlessDialog& dialog) {
+DialogWindow* GuiHost::ensure_window(detail::HeadlessDialog& dialog) {
+  if (DialogWindow* made = window_of(dialog.handle())) return made;
   auto* window = new DialogWindow(dialog, [this] { sync_all(); }, widget_of(dialog.owner()));
   if (!dialog.modal()) window->setWindowFlag(Qt::Window, true);
   dialogs_[dialog.handle()] = window;
+  return window;
+}
+
+DialogWindow* GuiHost::drawn_dialog(Handle window) {
+  if (DialogWindow* made = window_of(window)) return made;
+  auto* dialog = dynamic_cast<detail::HeadlessDialog*>(find_dialog(window));
+  return dialog && !dialog->ended() ? ensure_window(*dialog) : nullptr;
+}
+
+void GuiHost::opened(detail::HeadlessDialog& dialog) {
+  DialogWindow* window = ensure_window(dialog);
+  window->sync();
   if (!scripted_ && !dialog.modal()) window->show();
   if (observer_) observer_(*window);
 }
@@ -145,7 +159,7 @@ void GuiHost::set_window_title(Handle window, std::string_view title) {
 
 void GuiHost::paint(Handle window, int control, const PaintFn& draw) {
   HeadlessHost::paint(window, control, draw);
-  if (DialogWindow* d = window_of(window)) return d->paint_control(control, draw);
+  if (DialogWindow* d = drawn_dialog(window)) return d->paint_control(control, draw);
   auto it = windows_.find(window);
   if (it == windows_.end() || !it->second || !draw) return;
   PlainWindow& w = *it->second;
@@ -169,7 +183,22 @@ ScreenSize GuiHost::screen_size() const {
   if (scripted_) return HeadlessHost::screen_size();
   const QScreen* screen = QGuiApplication::primaryScreen();
   if (!screen) return HeadlessHost::screen_size();
-  return {screen->availableGeometry().width(), screen->availableGeometry().height()};
+  // The base unit comes from the desktop's own font, as the system font's would.
+  const QFont font = QApplication::font();
+  const int base_x = static_cast<int>(metrics_for_font(font.family(), font.pointSize()).base_x);
+  return {screen->availableGeometry().width(), screen->availableGeometry().height(), base_x};
+}
+
+void GuiHost::set_item_height(Handle dialog, int list, int pixels) {
+  if (Dialog* d = find_dialog(dialog))
+    note("itemheight " + d->template_name() + " " + std::to_string(list) + " " + std::to_string(pixels));
+  if (DialogWindow* window = drawn_dialog(dialog)) window->set_item_height(list, pixels);
+}
+
+void GuiHost::set_top_index(Handle dialog, int list, int index) {
+  if (Dialog* d = find_dialog(dialog))
+    note("topindex " + d->template_name() + " " + std::to_string(list) + " " + std::to_string(index));
+  if (DialogWindow* window = drawn_dialog(dialog)) window->set_top_index(list, index);
 }
 
 std::string GuiHost::window_name(Handle window) {

@@ -14,6 +14,7 @@
 
 #include "platform/ui/dialog_view.h"
 #include "platform/ui/host.h"
+#include "platform/ui/list_view.h"
 #include "platform/ui/main_window.h"
 #include "platform/ui/window_state.h"
 
@@ -22,7 +23,11 @@ namespace ui::gui {
 class DialogWindow;
 class PlainWindow;
 
-class GuiHost : public HeadlessHost, public detail::DialogView, public WindowStates, public MainWindowHost {
+class GuiHost : public HeadlessHost,
+                public detail::DialogView,
+                public WindowStates,
+                public MainWindowHost,
+                public ListViews {
  public:
   // scripted: the script answers everything and nothing waits for a person.
   explicit GuiHost(bool scripted);
@@ -56,12 +61,20 @@ class GuiHost : public HeadlessHost, public detail::DialogView, public WindowSta
   void set_topmost(Handle window, bool on) override;
   void minimise(Handle window) override;
 
+  // ListViews: noted in the transcript as the headless host notes them, and shown.
+  void set_item_height(Handle dialog, int list, int pixels) override;
+  void set_top_index(Handle dialog, int list, int index) override;
+
   // MainWindowHost: the caller's authoring window, until the person closes
   // it (a scripted host has none).
   bool run_main_window(std::string_view title, const std::vector<MenuCommand>& commands) override;
 
  private:
   QWidget* widget_of(Handle window) const;
+  // The dialog's window, made now when the procedure paints or sets its lists
+  // during its initialisation, before the core says it opened.
+  DialogWindow* ensure_window(detail::HeadlessDialog& dialog);
+  DialogWindow* drawn_dialog(Handle window);
   std::string window_name(Handle window);
   // After anything the person did: every window shows its model again.
   void sync_all();

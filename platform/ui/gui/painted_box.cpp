@@ -27,25 +27,35 @@ void PaintedBox::set_items(const QStringList& items, int selection) {
   update();
 }
 
+void PaintedBox::set_row_height(int pixels) {
+  row_height_ = std::max(pixels, 1);
+  update();
+}
+
+void PaintedBox::set_top_row(int row) {
+  top_row_ = std::max(row, 0);
+  update();
+}
+
 void PaintedBox::paintEvent(QPaintEvent* event) {
   QFrame::paintEvent(event);
   QPainter p(this);
   const QRect inner = contentsRect();
   p.setClipRect(inner);
   if (!picture_.isNull()) {
-    p.drawImage(inner.topLeft(), picture_);
+    p.drawImage(inner.topLeft() - QPoint(0, list_ ? top_row_ * row_height_ : 0), picture_);
     return;
   }
   if (!list_) return;
-  for (int row = 0; row < items_.size(); ++row) {
-    QRect r(inner.x(), inner.y() + row * row_height_, inner.width(), row_height_);
+  for (int row = top_row_; row < items_.size(); ++row) {
+    QRect r(inner.x(), inner.y() + (row - top_row_) * row_height_, inner.width(), row_height_);
     if (row == selection_) p.fillRect(r, palette().highlight());
     p.setPen(row == selection_ ? palette().highlightedText().color() : palette().text().color());
     p.drawText(r.adjusted(2, 0, -2, 0), Qt::AlignVCenter | Qt::AlignLeft, items_[row]);
   }
 }
 
-int PaintedBox::row_at(int y) const { return (y - contentsRect().y()) / row_height_; }
+int PaintedBox::row_at(int y) const { return top_row_ + (y - contentsRect().y()) / row_height_; }
 
 void PaintedBox::mousePressEvent(QMouseEvent* event) {
   if (list_ && on_pick) on_pick(row_at(event->position().toPoint().y()), false);

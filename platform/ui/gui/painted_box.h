@@ -15,6 +15,12 @@ class PaintedBox : public QFrame {
 
   void set_picture(QImage picture);
   void set_items(const QStringList& items, int selection);
+  // A list's rows: their height in widget pixels, and the row shown at the
+  // top (the procedure paints every row from the first; the box scrolls).
+  void set_row_height(int pixels);
+  void set_top_row(int row);
+  int row_height() const { return row_height_; }
+  int top_row() const { return top_row_; }
   // The person picked a row of a list (double_click: a double click).
   std::function<void(int row, bool double_click)> on_pick;
 
@@ -30,6 +36,7 @@ class PaintedBox : public QFrame {
   QImage picture_;
   QStringList items_;
   int selection_ = -1;
+  int top_row_ = 0;
 };
 
 }  // namespace ui::gui

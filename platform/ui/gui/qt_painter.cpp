@@ -15,6 +15,8 @@ QtPainter::QtPainter(QPainter& painter, QPointF scale, QFont dialog_font, Bitmap
     : painter_(painter), scale_(scale), dialog_font_(std::move(dialog_font)), bitmaps_(std::move(bitmaps)) {
   system_font_ = dialog_font_;
   system_font_.setBold(true);  // the system font is the heavier one
+  variable_font_ = dialog_font_;  // the variable-pitch one is the plain face of the same size
+  variable_font_.setBold(false);
   painter_.setFont(system_font_);
 }
 
@@ -67,6 +69,12 @@ void QtPainter::bitmap(Rect area, std::string_view source) {
   painter_.restore();
 }
 
-void QtPainter::select_font(Font font) { painter_.setFont(font == Font::dialog ? dialog_font_ : system_font_); }
+void QtPainter::select_font(Font font) {
+  switch (font) {
+    case Font::dialog: return painter_.setFont(dialog_font_);
+    case Font::variable: return painter_.setFont(variable_font_);
+    case Font::system: return painter_.setFont(system_font_);
+  }
+}
 
 }  // namespace ui::gui

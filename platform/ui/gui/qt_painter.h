@@ -33,6 +33,7 @@ class QtPainter : public Painter, public FontChoice {
   QPointF scale_;
   QFont dialog_font_;
   QFont system_font_;
+  QFont variable_font_;
   BitmapFinder bitmaps_;
 };
 
