@@ -97,7 +97,17 @@ QWidget* make_button(const ControlState& c, QWidget* parent) {
       radio->setAutoExclusive(false);  // the model keeps the group's one tick
       return radio;
     }
-    case ControlKind::group_box: return new QGroupBox(parent);
+    case ControlKind::group_box: {
+      // The title sits on the frame's top line, as the templates were laid
+      // out for; the desktop style would put it above the frame and push the
+      // frame onto the controls inside.
+      auto* group = new QGroupBox(parent);
+      group->setStyleSheet(QStringLiteral(
+          "QGroupBox { border: 1px solid palette(mid); border-radius: 2px; margin-top: 0.5em; }"
+          "QGroupBox::title { subcontrol-origin: margin; subcontrol-position: top left; left: 6px;"
+          " padding: 0 2px; }"));
+      return group;
+    }
     default: {
       auto* button = new QPushButton(parent);
       button->setAutoDefault(true);
