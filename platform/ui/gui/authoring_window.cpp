@@ -34,7 +34,8 @@ void AuthoringWindow::run(const MenuCommand& command) {
   label.remove(QChar('&'));
   log(QStringLiteral("> ") + label);
   menuBar()->setEnabled(false);  // one command at a time
-  statusBar()->showMessage(label + QStringLiteral("..."));
+  if (!label.endsWith(QStringLiteral("..."))) label += QStringLiteral("...");
+  statusBar()->showMessage(label);
   const std::string said = command.run ? command.run() : std::string();
   menuBar()->setEnabled(true);
   statusBar()->clearMessage();
