@@ -41,7 +41,7 @@ TEST_F(ContextIndex, KeywordsNameThePageOfTheirFirstEntry) {
   EXPECT_EQ(out("contexts.ini"),
             "[Topics]\r\nIDH_INTRO=intro.htm\r\n\r\n[Map]\r\n"
             "\r\n[Keywords]\r\nJI=macros.htm#IX_1\r\nJumpId=macros.htm#IX_2\r\nprinting:setup=print.htm#IX_5\r\n"
-            "\r\n[Publication]\r\nstart=twztoc.htm\r\n");
+            "\r\n[Publication]\r\nstart=intro.htm\r\n");
 }
 
 TEST_F(ContextIndex, MapLinesThatAreNoEntriesAreSkipped) {
