@@ -98,7 +98,7 @@ class BulletDialog : public ui::DialogProc {
     const int index = dialog.selection(IDC_BULLETS_LIST);
     if (index < 0) return;
     const std::string name = dialog.item_text(IDC_BULLETS_LIST, index);
-    std::erase_if(names_, [&](const std::string& known) { return text::iequals(text::cut(known, kBulletNameCut), name); });
+    std::erase_if(names_, [&](const std::string& known) { return text::iequals(known, name); });
     fill_list(dialog);
   }
 
@@ -143,7 +143,7 @@ std::vector<std::string> listed_bullets(const project::ProjectState& state, std:
   for (const std::string& name : split_names(bullets)) {
     const bool there = platform::file_exists(platform::join_path(formats::stock_bitmap_folder(dir), name)) ||
                        platform::file_exists(platform::join_path(dir, name));
-    if (there) listed.push_back(text::cut(name, kBulletNameCut));
+    if (there) listed.push_back(name);
   }
   return listed;
 }

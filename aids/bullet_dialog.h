@@ -14,13 +14,13 @@ namespace aids {
 
 inline constexpr std::string_view kBulletsKey = "BULLETS";
 inline constexpr std::string_view kBulletTypeKey = "Bullet Type";
-inline constexpr std::size_t kBulletNameCut = 12;
 inline constexpr int kStrSelectBulletBitmap = 10048;  // "You must select a bitmap."
 inline constexpr int kStrBulletFolder = 10049;        // "You must select a file in directory %s"
 inline constexpr int kBulletHelpContext = help_contexts::kBullets;
 
 // The names of BULLETS whose picture lies in the bitmap directory's
-// std_bmps folder or in the bitmap directory itself, cut to 12 characters.
+// std_bmps folder or in the bitmap directory itself. Names are whole: two
+// pictures that share their first characters are two bullets.
 std::vector<std::string> listed_bullets(const project::ProjectState& state, std::string_view bullets);
 
 // SelectBullet: 1 OK (the choice saved), 0 Cancel.

@@ -67,7 +67,12 @@ std::string picture_path(const project::ProjectState& state, const std::string& 
 }
 
 GraphicDialog::GraphicDialog(AidsState& state, std::string file, std::string target)
-    : state_(state), file_(std::move(file)), target_(std::move(target)) {
+    : state_(state),
+      fields_(state, {IDC_GRAPHIC_CONTEXT_COMBO, IDC_GRAPHIC_TITLE_LIST, IDC_GRAPHIC_TITLE_CONTEXT,
+                      IDC_GRAPHIC_BY_TITLE, IDC_GRAPHIC_OTHER_FILE, IDC_GRAPHIC_FILE_NAME,
+                      IDC_GRAPHIC_WINDOW_COMBO}),
+      file_(std::move(file)),
+      target_(std::move(target)) {
   for (int i = 0; i < kStockCount; ++i)
     if (!file_.empty() && text::icontains(file_, kStockPictures[static_cast<std::size_t>(i)])) stock_ = i;
   if (stock_ >= 0) file_ = std::string(kStockPictures[static_cast<std::size_t>(stock_)]);
@@ -122,8 +127,8 @@ void GraphicDialog::select_file(ui::Dialog& dialog) {
   std::optional<std::string> chosen = ui::host().file_dialog(dialog.handle(), request);
   if (!chosen || !is_picture_file(*chosen)) return;
   const std::string path = *chosen;
-  file_ = text::to_lower(in_bitmap_roots(state_, path) ? std::string(platform::file_name_of(path))
-                                                       : offer_copy(dialog, path));
+  file_ = platform::lower_unless_host_path(in_bitmap_roots(state_, path) ? std::string(platform::file_name_of(path))
+                                                                 : offer_copy(dialog, path));
   stock_ = -1;
   dialog.set_text(IDC_GRAPHIC_FILE_TEXT, file_);
   dialog.set_check(IDC_GRAPHIC_STANDARD_CHECK, 0);
@@ -173,18 +178,31 @@ void GraphicDialog::start_graphics_editor(ui::Dialog& dialog) {
   platform::win_exec(text::format("%s %s", editor.c_str(), platform::quote_argument(path).c_str()), 1);
 }
 
+// The .shg made from a picture lies beside it, except for a stock picture:
+// the installation's folder is not the project's, so it goes where the copy
+// offer puts pictures (the project folder when it is a root, else the first root).
+std::string GraphicDialog::hotspot_graphic_path(const std::string& picture) const {
+  const std::string shg = platform::replace_extension(picture, ".shg");
+  const std::string stock_folder = formats::stock_bitmap_folder(state_.settings.bitmap_dir);
+  const bool stock = stock_ >= 0 || (!stock_folder.empty() && platform::is_within(stock_folder, picture));
+  if (!stock) return shg;
+  return platform::join_path(picture_copy_folder(state_), platform::file_name_of(shg));
+}
+
 void GraphicDialog::start_hotspot_editor(ui::Dialog& dialog) {
   std::string path = picture_path(state_, file_, stock_ >= 0);
   if (path.empty()) return;
   if (!text::iends_with(path, ".shg")) {
     if (core::show_message(state_, message_text(kStrMakeShg), ui::kMbYesNo | ui::kMbIconQuestion) != kIdYes)
       return;
-    const std::string shg = platform::replace_extension(path, ".shg");
+    const std::string shg = hotspot_graphic_path(path);
     if (!platform::file_exists(shg) && !platform::copy_file(path, shg)) return;
     path = shg;
-    file_ = has_folder(file_) ? text::to_lower(shg) : platform::replace_extension(file_, ".shg");
+    if (stock_ >= 0) file_ = picture_reference(state_, shg);
+    else file_ = has_folder(file_) ? shg : platform::replace_extension(file_, ".shg");
     stock_ = -1;
     dialog.set_text(IDC_GRAPHIC_FILE_TEXT, file_);
+    dialog.set_check(IDC_GRAPHIC_STANDARD_CHECK, 0);
   }
   // The companion lists what the editor's hotspots may bind to; without the
   // editor it has nothing to serve.

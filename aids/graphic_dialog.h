@@ -6,6 +6,7 @@
 #include <string_view>
 
 #include "aids/related_dialogs.h"
+#include "aids/target_fields.h"
 #include "platform/ui/dialog.h"
 #include "resources/trvwck32/pictures.h"
 
@@ -52,25 +53,22 @@ class GraphicDialog : public ui::DialogProc, public RelatedProjectsOwner {
   void choose_stock(ui::Dialog& dialog, int index);
   void start_graphics_editor(ui::Dialog& dialog);
   void start_hotspot_editor(ui::Dialog& dialog);
+  std::string hotspot_graphic_path(const std::string& picture) const;
   void accept(ui::Dialog& dialog);
 
   // The hotspot target (graphic_target.cpp).
   void init_target(ui::Dialog& dialog);
-  void fill_contexts(ui::Dialog& dialog);
-  void fill_windows(ui::Dialog& dialog);
   void show_target_state(ui::Dialog& dialog);
-  void show_mode(ui::Dialog& dialog, bool titles);
-  void title_chosen(ui::Dialog& dialog);
   void edit_windows(ui::Dialog& dialog);
   void open_related(ui::Dialog& dialog);
   void edit_action(ui::Dialog& dialog);
   bool target_command(ui::Dialog& dialog, int id, ui::Notify notify);
   PictureAction action(const ui::Dialog& dialog) const;
   bool accept_target(ui::Dialog& dialog);
-  bool refuse(ui::Dialog& dialog, const std::string& text, int focus);
   ui::Dialog* shown() const;
 
   AidsState& state_;
+  TargetFields fields_;
   std::string file_;
   std::string target_;
   std::string macro_;  // the macro or keyword jump, with its "!"
@@ -78,11 +76,8 @@ class GraphicDialog : public ui::DialogProc, public RelatedProjectsOwner {
   int kind_ = 1;
   int position_ = 2;
   bool transparent_ = false;
-  bool titles_loaded_ = false;
   bool cancelled_ = false;
   ui::Handle handle_ = 0;
-  // The project whose topics the lists show; empty for the current one.
-  std::string targets_project_;
 };
 
 // The full path of the dialog's picture: the stock folder's, the file's

@@ -21,10 +21,13 @@ constexpr std::string_view kTestButtonsKey = "Test Buttons";
 }  // namespace
 
 std::string display_path_of(std::string_view picture_path) {
-  std::string path = text::to_lower(picture_path);
+  std::string path(picture_path);
   if (text::iends_with(path, ".shg") || text::iends_with(path, ".mrb"))
     path = platform::replace_extension(path, ".bmp");
-  return !path.empty() && platform::file_exists(path) ? path : std::string();
+  if (path.empty() || !platform::file_exists(path)) return {};
+  // The folders' own spelling: a path given in another case still shows
+  // the folders as they are on disk.
+  return platform::to_host_path(path);
 }
 
 int InsertBitmap(AidsState& state, std::int32_t window, std::string_view document,
@@ -33,12 +36,12 @@ int InsertBitmap(AidsState& state, std::int32_t window, std::string_view documen
   std::string hotspot_target(text::trim(target));
   if (hotspot_target.find('!') == std::string::npos)
     hotspot_target = hotspot_target.substr(0, hotspot_target.find(' '));
-  GraphicDialog dialog(state, text::to_lower(text::trim(graphic_file)), hotspot_target);
+  GraphicDialog dialog(state, platform::lower_unless_host_path(text::trim(graphic_file)), hotspot_target);
   if (ui::host().run_modal(core::authoring_module(), "DLG_GRAPHIC", dialog,
                            core::dialog_owner(state, window)) != 1)
     return 0;
   const std::string path = picture_path(state, dialog.file(), dialog.stock());
-  out.graphic_file = dialog.stock() && state.options.wys_picts ? text::to_lower(path) : dialog.file();
+  out.graphic_file = dialog.stock() && state.options.wys_picts ? platform::lower_unless_host_path(path) : dialog.file();
   out.display_path = state.options.wys_picts ? display_path_of(path) : std::string();
   out.target = dialog.target();
   out.alignment = std::to_string(dialog.position() + (dialog.transparent() ? 10 : 0));

@@ -33,15 +33,16 @@ inline constexpr int kStrPictureTooLong = 10353;
 enum InsertBitmapKind { kPicturePlain = 1, kPictureJump = 2, kPicturePopup = 3, kPictureMacro = 4 };
 
 struct InsertBitmapResult {
-  std::string graphic_file;  // lower case; a bare name when the compiler finds it
+  std::string graphic_file;  // a bare name (lower case) when the compiler finds it, else its path
   std::string target;        // the hotspot's target; "" for a plain picture
   std::string alignment;     // "0" left, "1" right, "2" insertion point, +10 transparent
   std::string test_flag;     // "1" or "0"
   std::string display_path;  // the picture to show (WYSIWYG pictures), "" when none
 };
 
-// The path the word processor shows for a picture: lower case, a hotspot
-// graphic (".shg", ".mrb") by its ".bmp", "" when that file does not exist.
+// The path the word processor shows for a picture: the host path with the
+// folders' own spelling, a hotspot graphic (".shg", ".mrb") by its ".bmp",
+// "" when that file does not exist.
 std::string display_path_of(std::string_view picture_path);
 
 // InsertBitmap: 1 plain picture, 2 jump, 3 pop-up, 4 macro, 0 Cancel.

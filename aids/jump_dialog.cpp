@@ -25,19 +25,11 @@ namespace aids {
 namespace {
 
 constexpr int kMsgEnterValue = 10014;     // "You must enter a value for the %s"
-constexpr int kMsgContextMissing = 10015; // "Context string %s not found. ..."
-constexpr int kMsgUnknownWindow = 10016;  // "Unrecognized secondary window %s. ..."
-constexpr int kMsgNoHelpFile = 10017;     // "Specify a help file."
 constexpr int kJumpHelpContext = help_contexts::kJump;
 constexpr int kPopupHelpContext = help_contexts::kPopup;
 
 std::string message(int id, std::string_view argument) {
   return text::format(core::resource_string(id).c_str(), std::string(argument).c_str());
-}
-
-bool window_defined(const AidsState& state, std::string_view name) {
-  return std::any_of(state.data.windows.begin(), state.data.windows.end(),
-                     [&](const auto& w) { return text::iequals(w.name, name); });
 }
 
 }  // namespace
@@ -60,7 +52,7 @@ void JumpDialog::on_init(ui::Dialog& dialog) {
   show_target(dialog);
   dialog.set_check(kByContext, 1);
   dialog.set_check(kByTitle, 0);
-  show_mode(dialog, false);
+  fields_.show_mode(dialog, false);
   // A target in another help file is most likely in a related project.
   if (!ParseJumpTarget(request_.target).file.empty() && !state_.settings.work_group_file.empty())
     open_related(dialog);
@@ -71,21 +63,8 @@ void JumpDialog::fill_lists(ui::Dialog& dialog) {
     std::string name = core::resource_string(kFirstColourString + i);
     dialog.add_item(kColour, name.empty() ? kColourNames[static_cast<size_t>(i)] : name);
   }
-  fill_contexts(dialog);
-  if (request_.jump) fill_windows(dialog);
-}
-
-void JumpDialog::fill_contexts(ui::Dialog& dialog) {
-  dialog.clear_items(kContext);
-  for (const auto& c : project_context_strings(state_, targets_project_)) dialog.add_item(kContext, c);
-}
-
-void JumpDialog::fill_windows(ui::Dialog& dialog) {
-  dialog.clear_items(kWindow);
-  dialog.add_item(kWindow, "main");
-  for (const auto& w : state_.data.windows) {
-    if (!text::iequals(w.name, "main")) dialog.add_item(kWindow, w.name);
-  }
+  fields_.fill_contexts(dialog);
+  if (request_.jump) fields_.fill_windows(dialog);
 }
 
 // The window editor starts at the window typed or chosen and leaves the
@@ -101,7 +80,7 @@ void JumpDialog::edit_windows(ui::Dialog& dialog) {
   }
   std::string name(text::trim(dialog.text(kWindow)));
   if (EditWindows(state_, dialog.handle(), name) != 1) return;
-  fill_windows(dialog);
+  fields_.fill_windows(dialog);
   const int at = name.empty() ? -1 : dialog.find_item(kWindow, name);
   if (at >= 0) dialog.set_selection(kWindow, at);
   else dialog.set_text(kWindow, name);
@@ -120,7 +99,7 @@ void JumpDialog::reread_windows(ui::Dialog& dialog) {
   windows_reread_ = true;
   if (project::ReadProjectFile(state_) != 1) return;
   const std::string name(text::trim(dialog.text(kWindow)));
-  fill_windows(dialog);
+  fields_.fill_windows(dialog);
   const int at = name.empty() ? -1 : dialog.find_item(kWindow, name);
   if (at >= 0) dialog.set_selection(kWindow, at);
   else dialog.set_text(kWindow, name);
@@ -133,18 +112,8 @@ void JumpDialog::open_related(ui::Dialog& dialog) {
 
 ui::Dialog* JumpDialog::shown() const { return handle_ != 0 ? ui::host().find_dialog(handle_) : nullptr; }
 
-// The lists show the chosen project's context strings and titles; what was
-// typed for the old project no longer applies.
 void JumpDialog::load_targets(std::string_view project_path) {
-  ui::Dialog* dialog = shown();
-  if (dialog == nullptr) return;
-  targets_project_ = is_current_project(state_, project_path) ? "" : std::string(project_path);
-  fill_contexts(*dialog);
-  dialog->set_text(kContext, "");
-  dialog->set_text(kTitleContext, "");
-  dialog->clear_items(kTitleList);
-  titles_loaded_ = false;
-  show_mode(*dialog, dialog->check(kByTitle) == 1);
+  if (ui::Dialog* dialog = shown()) fields_.load_targets(*dialog, project_path);
 }
 
 bool JumpDialog::other_file() const {
@@ -213,19 +182,6 @@ void JumpDialog::show_custom(ui::Dialog& dialog) {
   dialog.show(kFileName, dialog.check(kOtherFile) == 1);
 }
 
-void JumpDialog::show_mode(ui::Dialog& dialog, bool titles) {
-  if (titles && !titles_loaded_) {
-    WarnIfIndexOutOfDate(state_);
-    const std::string& project = targets_project_.empty() ? state_.project_path : targets_project_;
-    for (const auto& entry : project::keyword_database_titles(core::companion_file(project, ".kdb")))
-      dialog.add_item(kTitleList, entry);
-    titles_loaded_ = true;
-  }
-  dialog.show(kContext, !titles);
-  dialog.show(kTitleList, titles);
-  dialog.show(kTitleContext, titles);
-}
-
 // A chosen title names the target, and the click text when none was selected.
 void JumpDialog::title_chosen(ui::Dialog& dialog) {
   const int at = dialog.selection(kTitleList);
@@ -252,7 +208,7 @@ void JumpDialog::on_command(ui::Dialog& dialog, int id, ui::Notify notify) {
     }
     case kByTitle:
     case kByContext:
-      return show_mode(dialog, dialog.check(kByTitle) == 1);
+      return fields_.show_mode(dialog, dialog.check(kByTitle) == 1);
     case kTitleList:
       if (notify == ui::Notify::selection || notify == ui::Notify::double_clicked) title_chosen(dialog);
       return;
@@ -286,46 +242,20 @@ void JumpDialog::on_close(ui::Dialog&) {
   handle_ = 0;
 }
 
-std::string JumpDialog::typed_context(const ui::Dialog& dialog) const {
-  const int field = dialog.check(kByTitle) == 1 ? kTitleContext : kContext;
-  return std::string(text::trim(dialog.text(field)));
-}
-
-bool JumpDialog::refuse(ui::Dialog& dialog, const std::string& text, int focus) {
-  core::show_message(state_, text, ui::kMbOk | ui::kMbIconStop);
-  dialog.set_focus(focus);
-  return false;
-}
-
 bool JumpDialog::accept(ui::Dialog& dialog) {
-  const bool titles = dialog.check(kByTitle) == 1;
-  const int target_field = titles ? kTitleContext : kContext;
+  const int target_field = dialog.check(kByTitle) == 1 ? kTitleContext : kContext;
   JumpTarget target;
-  target.context = typed_context(dialog);
+  target.context = fields_.typed_context(dialog);
   std::string click = request_.click_text;
   if (click.empty()) click = ClickTextFromContext(target.context);
-  if (click.empty()) return refuse(dialog, message(kMsgEnterValue, "click text"), target_field);
-  if (target.context.empty()) return refuse(dialog, message(kMsgEnterValue, "context string"), target_field);
-  if (!project::valid_context_chars(target.context))
-    return refuse(dialog, std::string(project::kBadContextText), target_field);
-  const bool unlisted_file = dialog.check(kOtherFile) == 1;
-  // A topic of a related project lies in that project's help file.
-  const bool related = !unlisted_file && !targets_project_.empty();
-  const bool other_file = unlisted_file || related;
-  const bool known = unlisted_file || project_topics(state_, targets_project_).find(target.context) >= 0;
-  if (!known && !AllowUndefinedJumps(state_.data))
-    return refuse(dialog, message(kMsgContextMissing, target.context), target_field);
-  if (request_.jump) target.window = std::string(text::trim(dialog.text(kWindow)));
-  if (!target.window.empty() && !window_defined(state_, target.window)) {
-    refuse(dialog, message(kMsgUnknownWindow, target.window), kWindow);
-    edit_windows(dialog);
-    return false;
+  if (click.empty()) return fields_.refuse(dialog, message(kMsgEnterValue, "click text"), target_field);
+  switch (fields_.check(dialog, request_.jump, target)) {
+    case TargetCheck::refused: return false;
+    case TargetCheck::unknown_window: edit_windows(dialog); return false;
+    case TargetCheck::accepted: break;
   }
-  if (related) target.file = project_help_file(targets_project_);
-  if (unlisted_file) {
-    target.file = std::string(text::trim(dialog.text(kFileName)));
-    if (target.file.empty()) return refuse(dialog, core::resource_string(kMsgNoHelpFile), kFileName);
-  }
+  // A topic of a related project or an unlisted file lies in another help file.
+  const bool other_file = !target.file.empty();
 
   const bool custom = dialog.check(kCustomColour) == 1;
   const bool underline = dialog.check(kUnderline) == 1;

@@ -7,6 +7,7 @@
 #include <string>
 
 #include "aids/related_dialogs.h"
+#include "aids/target_fields.h"
 #include "platform/ui/dialog.h"
 #include "project/compile/help_workshop.h"
 #include "resources/trvwck32/jumps.h"
@@ -51,7 +52,10 @@ class JumpDialog : public ui::DialogProc, public RelatedProjectsOwner {
   static constexpr int kByTitle = IDC_JUMP_BY_TITLE;
   static constexpr int kHelp = IDC_JUMP_HELP;
 
-  JumpDialog(AidsState& state, JumpRequest& request) : state_(state), request_(request) {}
+  JumpDialog(AidsState& state, JumpRequest& request)
+      : state_(state),
+        request_(request),
+        fields_(state, {kContext, kTitleList, kTitleContext, kByTitle, kOtherFile, kFileName, kWindow}) {}
   void on_init(ui::Dialog& dialog) override;
   void on_command(ui::Dialog& dialog, int id, ui::Notify notify) override;
   void on_close(ui::Dialog& dialog) override;
@@ -68,8 +72,6 @@ class JumpDialog : public ui::DialogProc, public RelatedProjectsOwner {
 
  private:
   void fill_lists(ui::Dialog& dialog);
-  void fill_contexts(ui::Dialog& dialog);
-  void fill_windows(ui::Dialog& dialog);
   void edit_windows(ui::Dialog& dialog);
   bool refused_while_help_workshop_runs();
   void reread_windows(ui::Dialog& dialog);
@@ -77,23 +79,18 @@ class JumpDialog : public ui::DialogProc, public RelatedProjectsOwner {
   ui::Dialog* shown() const;
   void show_target(ui::Dialog& dialog);
   void show_custom(ui::Dialog& dialog);
-  void show_mode(ui::Dialog& dialog, bool titles);
   void title_chosen(ui::Dialog& dialog);
   bool accept(ui::Dialog& dialog);
-  bool refuse(ui::Dialog& dialog, const std::string& text, int focus);
-  std::string typed_context(const ui::Dialog& dialog) const;
 
   AidsState& state_;
   JumpRequest& request_;
+  TargetFields fields_;
   bool had_target_ = false;
   bool had_click_text_ = false;
-  bool titles_loaded_ = false;
   bool cancelled_ = false;
   ui::Handle handle_ = 0;
   project::HelpWorkshop workshop_;
   bool windows_reread_ = false;
-  // The project whose topics the lists show; empty for the current one.
-  std::string targets_project_;
 };
 
 // Runs the dialog; the scope code after OK (request filled), 0 on Cancel.

@@ -228,15 +228,13 @@ void MacroEditor::custom(ui::Dialog& dialog) {
   dialog.set_focus(kEditLine);
 }
 
+// A registered library's macro is explained by the library's help file; the
+// viewer's own macros, those of the Windows 95 viewer included, by the
+// product help's macro reference, which has each macro name as a keyword.
 void MacroEditor::help_on(ui::Dialog& dialog) {
   std::string macro = chosen_ >= 0 ? shown_[chosen_].syntax : dialog.text(kEditLine);
-  std::string file;
+  std::string file = state_.settings.help_file;
   if (chosen_ >= 0 && !shown_[chosen_].help_file.empty()) file = shown_[chosen_].help_file;
-  else if (state_.win95_compiler) {
-    const std::string_view folder = platform::directory_of(state_.settings.compilers.hcw);
-    file = folder.empty() ? std::string("hcw.hlp") : platform::join_path(folder, "hcw.hlp");
-  } else
-    file = state_.settings.help_file;
   platform::win_help_text(dialog.handle(), file, platform::kHelpPartialKey, macro_name(macro));
 }
 

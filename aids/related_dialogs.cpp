@@ -174,7 +174,7 @@ void RelatedProjectsEditor::add(ui::Dialog& dialog) {
   request.filter = text::iends_with(state_.project_path, ".mvp") ? "*.mvp" : "*.hpj";
   auto chosen = ui::host().file_dialog(dialog.handle(), request);
   if (!chosen || text::trim(*chosen).empty()) return;
-  const std::string path = text::to_lower(text::trim(*chosen));
+  const std::string path = platform::lower_unless_host_path(text::trim(*chosen));
   for (const auto& p : projects_) {
     if (!text::iequals(p.path, path)) continue;
     core::show_message(state_, kAlreadyListed, ui::kMbOk | ui::kMbIconExclamation, "");

@@ -29,7 +29,7 @@ std::vector<RelatedProject> parse_related_projects(std::string_view bytes) {
     erase_all(line, "[Projects]");
     const size_t semicolon = line.find(';');
     RelatedProject p;
-    p.path = text::to_lower(text::trim(std::string_view(line).substr(0, semicolon)));
+    p.path = platform::lower_unless_host_path(text::trim(std::string_view(line).substr(0, semicolon)));
     if (semicolon != std::string::npos) p.comment = line.substr(semicolon + 1);
     if (!p.path.empty()) projects.push_back(std::move(p));
   }

@@ -121,6 +121,24 @@ inline constexpr std::array kNumberedTopics{
     NumberedTopic{kWizardAdvanced, "advanced options"},
 };
 
+// The Pointip Assistant asks its help file (kAssistantHelpFile) for popup
+// help on a control of its command panel or entry form by the control's own
+// id (resources/pointip.h). These numbers must not collide with the
+// numbers above: both files are published as one help.
+inline constexpr std::array kAssistantControlTopics{
+    NumberedTopic{10, "Pointip: Always on top"},   NumberedTopic{91, "Pointip: first entry"},
+    NumberedTopic{92, "Pointip: previous entry"},  NumberedTopic{93, "Pointip: Add/Update"},
+    NumberedTopic{94, "Pointip: last entry"},      NumberedTopic{95, "Pointip: update in place"},
+    NumberedTopic{96, "Pointip: Delete"},          NumberedTopic{97, "Pointip: Help"},
+    NumberedTopic{98, "Pointip: Read from VB"},    NumberedTopic{99, "Pointip: Paste to VB"},
+    NumberedTopic{101, "Pointip: Dialog/Window"},  NumberedTopic{102, "Pointip: Control"},
+    NumberedTopic{103, "Pointip: Context Integer"}, NumberedTopic{105, "Pointip: Pointip Text"},
+    NumberedTopic{115, "Pointip: New"},            NumberedTopic{116, "Pointip: Open"},
+    NumberedTopic{117, "Pointip: Save"},           NumberedTopic{118, "Pointip: Options"},
+    NumberedTopic{119, "Pointip: Generate RTF"},   NumberedTopic{318, "Pointip: topic ID list"},
+    NumberedTopic{370, "Pointip: Test"},           NumberedTopic{990, "Pointip: Entry Form and List View"},
+};
+
 // The message viewer's topics, by message number. The Windows 3.x family:
 // a number without an entry goes to "IDH_error_" and the number.
 struct MessageTopic {

@@ -7,6 +7,7 @@
 #include <unistd.h>
 
 #include <algorithm>
+#include <cctype>
 #include <cerrno>
 #include <array>
 #include <cstdlib>
@@ -242,6 +243,13 @@ bool is_within(std::string_view folder, std::string_view path) {
     if (t == target.end() || *b != *t) return false;
   }
   return true;
+}
+
+std::string lower_unless_host_path(std::string_view path) {
+  if (!has_drive(path) && path.find('/') != std::string_view::npos) return std::string(path);
+  std::string out(path);
+  for (char& c : out) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+  return out;
 }
 
 bool is_absolute(std::string_view path) {

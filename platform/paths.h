@@ -15,6 +15,12 @@ std::string_view file_name_of(std::string_view path);
 std::string_view extension_of(std::string_view path);
 // path with its extension replaced by ext (which starts with a dot).
 std::string replace_extension(std::string_view path, std::string_view ext);
+// A file name or path in lower case, as the system keeps the names it looks
+// up without regard to case; a host path ("/srv/Help/pic.bmp", "art/Pic.bmp")
+// keeps its spelling, since the host's folders tell case apart and nothing
+// maps a lowered one back for the user. Bare names and the drive form
+// ("c:\help\pic.bmp") are lowered: they resolve through the real entries.
+std::string lower_unless_host_path(std::string_view path);
 // True for "c:..." (the drive form).
 bool has_drive(std::string_view path);
 // True for "c:..." and for paths starting with a separator.

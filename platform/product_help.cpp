@@ -71,15 +71,25 @@ std::optional<std::string> product_topic_page(const std::string& folder, std::st
   return page_path(folder, index_value(folder, "Topics", context));
 }
 
+std::optional<std::string> product_keyword_page(const std::string& folder, std::string_view keyword) {
+  keyword = text::trim(keyword);
+  if (keyword.empty() || keyword.find('=') != std::string_view::npos) return std::nullopt;
+  return page_path(folder, index_value(folder, "Keywords", keyword));
+}
+
 std::optional<std::string> product_help_page(const std::string& folder, int command, std::uint32_t data) {
   if (command == kHelpContents || command == kHelpFinder) return start_page(folder);
-  if (command != kHelpContext) return std::nullopt;
+  if (command != kHelpContext && command != kHelpContextPopup) return std::nullopt;
   const std::string context = index_value(folder, "Map", std::to_string(data));
   if (auto page = product_topic_page(folder, context)) return page;
   return start_page(folder);
 }
 
 std::optional<std::string> product_help_page(const std::string& folder, int command, std::string_view data) {
+  if (command == kHelpKey || command == kHelpPartialKey) {
+    if (auto page = product_keyword_page(folder, data)) return page;
+    return start_page(folder);
+  }
   if (command != kHelpCommand) return std::nullopt;
   std::optional<std::string> topic = jump_macro_topic(data);
   if (!topic) return std::nullopt;

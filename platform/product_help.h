@@ -18,14 +18,20 @@ inline constexpr std::string_view kContextIndexFile = "contexts.ini";
 std::optional<std::string> product_help_folder(std::string_view file);
 
 // The page (host path, "#anchor" kept) for a viewer command with a number:
-// HELP_CONTEXT through the index's [Map] and [Topics]; the contents and
+// HELP_CONTEXT and HELP_CONTEXTPOPUP through the index's [Map] and
+// [Topics]; the contents and
 // finder commands, and a number the index does not know, give the start page.
 // nullopt for other commands and when the index names no page.
 std::optional<std::string> product_help_page(const std::string& folder, int command, std::uint32_t data);
 
-// The page for a viewer command with a text: a jump macro (JI, JumpId,
-// JumpContext by context string) gives its topic's page; nullopt otherwise.
+// The page for a viewer command with a text: a jump macro (JI, JumpId by
+// context string) gives its topic's page; a keyword (HELP_KEY,
+// HELP_PARTIALKEY) the page of its first topic through the index's
+// [Keywords], or the start page when no topic has it; nullopt otherwise.
 std::optional<std::string> product_help_page(const std::string& folder, int command, std::string_view data);
+
+// The page of a K keyword (any case), nullopt when the index does not know it.
+std::optional<std::string> product_keyword_page(const std::string& folder, std::string_view keyword);
 
 // The page of a context string, nullopt when the index does not know it.
 std::optional<std::string> product_topic_page(const std::string& folder, std::string_view context);

@@ -14,6 +14,7 @@ namespace platform {
 constexpr int kHelpContext = 1;
 constexpr int kHelpQuit = 2;
 constexpr int kHelpContents = 3;
+constexpr int kHelpContextPopup = 8;  // a context number shown as a popup
 constexpr int kHelpKey = 0x101;
 constexpr int kHelpFinder = 11;
 constexpr int kHelpCommand = 0x102;     // data: a help macro

@@ -2,10 +2,12 @@
 
 #include <cstdlib>
 #include <optional>
+#include <set>
 
 #include "formats/hpj_text.h"
 #include "html/analysis/project_hpj.h"
 #include "html/driver/conversion_run.h"
+#include "html/index/index_entries.h"
 #include "html/finishing/publication.h"
 #include "platform/files.h"
 #include "platform/paths.h"
@@ -60,6 +62,24 @@ std::vector<std::string> map_lines(const ConversionRun& run) {
   return lines;
 }
 
+// [Keywords]: each keyword once, with the page of its first entry in index
+// order. A keyword an INI key cannot hold ("=" inside, or read as a comment
+// or a section) is left out; "" when the run made no index.
+std::string keywords_section(const std::vector<IndexEntry>& entries) {
+  if (entries.empty()) return {};
+  std::string out = std::string(kCrLf) + "[Keywords]" + std::string(kCrLf);
+  std::set<std::string> seen;
+  for (const IndexEntry& entry : entries) {
+    const std::string keyword(text::trim(entry.keyword));
+    if (keyword.empty() || keyword.find('=') != std::string::npos || keyword.front() == ';' ||
+        keyword.front() == '[')
+      continue;
+    if (!seen.insert(text::to_lower(keyword)).second) continue;
+    out += keyword + "=" + std::string(platform::file_name_of(entry.target)) + std::string(kCrLf);
+  }
+  return out;
+}
+
 }  // namespace
 
 std::vector<MappedNumber> parse_map_lines(const std::vector<std::string>& lines) {
@@ -83,6 +103,7 @@ std::string context_index_text(const ConversionRun& run, const std::vector<Mappe
   for (const MappedNumber& entry : map) {
     out += std::to_string(entry.number) + "=" + entry.context + std::string(kCrLf);
   }
+  out += keywords_section(run.publish.keyword_targets);
   out += std::string(kCrLf) + "[Publication]" + std::string(kCrLf);
   out += "start=" + std::string(platform::file_name_of(start_page_path(run))) + std::string(kCrLf);
   return out;

@@ -25,7 +25,8 @@ struct MappedNumber {
 std::vector<MappedNumber> parse_map_lines(const std::vector<std::string>& lines);
 
 // The index's text: [Topics] "context=page" ("page#context" when the topic
-// starts below the top of its page), [Map] "number=context", [Publication]
+// starts below the top of its page), [Map] "number=context", [Keywords]
+// "keyword=page#IX_n" (when the run made an index), [Publication]
 // "start=page".
 std::string context_index_text(const ConversionRun& run, const std::vector<MappedNumber>& map);
 

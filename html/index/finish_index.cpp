@@ -48,6 +48,7 @@ int finish_index(ConversionRun& run) {
   run.publish.names.rebuild(run.page_list);
   run.publish.index.sort();
   run.publish.counts.index_entries = static_cast<int>(run.publish.index.entries().size());
+  run.publish.keyword_targets = run.publish.index.entries();
   std::string path = index_page_path(run);
   bool written = run.settings.project.htmlhelp.use_htmlhelp != 0 ? write_htmlhelp_index(run, path)
                                                                  : write_web_index(run, path);

@@ -38,10 +38,10 @@ void sort_lines(std::vector<std::string>& lines, std::vector<int>& topics) {
   topics = std::move(sorted_topics);
 }
 
-// A topic file's full path as the word processor opens it: lower case,
-// ".doc" in place of ".rtf".
+// A topic file's full path as the word processor opens it, ".doc" in place
+// of ".rtf"; the folders keep their spelling.
 std::string document_path(const ProjectState& state, int index) {
-  std::string path = text::to_lower(core::topic_file_path(state.project_path, state.topic_files.name(index)));
+  std::string path = platform::lower_unless_host_path(core::topic_file_path(state.project_path, state.topic_files.name(index)));
   if (text::iends_with(path, ".rtf")) path.replace(path.size() - 4, 4, ".doc");
   return path;
 }

@@ -141,6 +141,23 @@ TEST_F(MacroEditorTest, CustomMacrosComeFromTheirLibraryWithTheirHelp) {
   EXPECT_EQ(edit("", "click 188\nselect# 101 0\nset 103 MyOwn(1)\nclick 105\nclick 1\n"), "!MyOwn(1)");
 }
 
+// "Help On" a built-in macro opens its entry in the published macro
+// reference, found by the macro's name; Windows 95 projects too.
+TEST_F(MacroEditorTest, HelpOnOpensTheMacrosReferencePage) {
+  const std::string site = file("site");
+  tw_test::write_file(site + "/contexts.ini", "[Topics]\r\n\r\n[Map]\r\n\r\n[Keywords]\r\n"
+                                              "JI=macrosp1.htm#IX_7\r\nKLink=macrosp1.htm#IX_30\r\n"
+                                              "\r\n[Publication]\r\nstart=twztoc.htm\r\n");
+  platform::write_profile_string("Platform", "product help", site, "WIN.INI");
+  edit("", "select# 101 39\nclick 115\nclick 2\n");
+  EXPECT_EQ(transcript_with("helppage"), (Lines{"helppage \"" + site + "/macrosp1.htm#IX_7\""}));
+  ui().clear_transcript();
+  state.win95_compiler = true;
+  edit("", "set 103 KLink(\"x\")\nclick 115\nclick 2\n");
+  EXPECT_EQ(transcript_with("winhelp"), (Lines{"winhelp \"TRVWCK.HLP\" command=261 data=\"KLink\""}));
+  EXPECT_EQ(transcript_with("helppage"), (Lines{"helppage \"" + site + "/macrosp1.htm#IX_30\""}));
+}
+
 class OneBrowser : public platform::BrowserChannel {
  public:
   std::optional<std::string> request(std::string_view service, std::string_view, std::string_view,

@@ -3,6 +3,8 @@
 // transparency codes, the preview, multimedia elements and the refresh choice.
 #include <gtest/gtest.h>
 
+#include <cctype>
+
 #include "aids/bullet_dialog.h"
 #include "aids/graphic_preview.h"
 #include "aids/styles_dialog.h"
@@ -14,6 +16,7 @@
 #include "project/project_fixture.h"
 #include "project/topics/topic_table.h"
 #include "support/bitmaps.h"
+#include "support/mixed_case_dir.h"
 
 namespace {
 
@@ -30,6 +33,10 @@ class PictureDialogs : public tw_test::ProjectFixture {
     project::WindowRecord side;
     side.name = "side";
     state.data.windows.push_back(side);
+  }
+  static std::string text_lowered(std::string path) {
+    for (char& c : path) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+    return path;
   }
   static std::string picture(int width, int height) {
     return tw_test::truecolour_bmp(width, height, [](int, int) { return tw_test::Rgb{0, 0, 255}; });
@@ -104,6 +111,30 @@ TEST_F(PictureDialogs, CopyOfferLeavesAnotherPictureOfTheSameNameAlone) {
   EXPECT_EQ(out.graphic_file, "pic.bmp");
 }
 
+// A picture kept outside the roots, in folders whose names mix case: the
+// path comes back as the author chose it, and one given in another case
+// shows the folders as they are on disk.
+TEST_F(PictureDialogs, PathsOutsideTheRootsKeepTheirCase) {
+  tw_test::MixedCaseDir mixed;
+  ASSERT_FALSE(mixed.path().empty());
+  const std::string chosen = mixed.file("Shots/Main Window.bmp");
+  tw_test::write_file(chosen, picture(8, 8));
+  aids::InsertBitmapResult out;
+  EXPECT_EQ(insert("click 109\nfile " + chosen + "\ndialog DLG_ROOT\nclick 7\nclick 1\n", out), 1);
+  EXPECT_EQ(out.graphic_file, chosen);
+  EXPECT_EQ(out.display_path, chosen);
+
+  EXPECT_EQ(insert("click 1\n", out, text_lowered(chosen)), 1);
+  EXPECT_EQ(out.display_path, chosen);
+
+  // A hotspot graphic made from it lies beside it, under the same spelling.
+  state.settings.compilers.shed = "/bin/true";
+  EXPECT_EQ(insert("click 37\nmessage Yes\nwindow DLG_GRAPHIC\nclick 1\n", out, chosen), 1);
+  EXPECT_EQ(out.graphic_file, mixed.file("Shots/Main Window.shg"));
+  EXPECT_TRUE(tw_test::exists(mixed.file("Shots/Main Window.shg")));
+  EXPECT_EQ(out.display_path, chosen);
+}
+
 TEST_F(PictureDialogs, StockPictureAsAJumpHotspot) {
   aids::InsertBitmapResult out;
   EXPECT_EQ(insert("click 832\nclick 104\nset 102 intro\nset 137 side\nclick 1\n", out),
@@ -117,6 +148,17 @@ TEST_F(PictureDialogs, StockPictureAsAJumpHotspot) {
   EXPECT_EQ(out.target, "tip");
   // Without a picture there is nothing to insert.
   EXPECT_EQ(insert("click 1\nmessage OK\nclick 2\n", out), 0);
+}
+
+// A hotspot graphic made from a stock picture belongs to the project: it
+// goes where the copy offer puts pictures, never into the stock folder.
+TEST_F(PictureDialogs, HotspotGraphicOfAStockPictureIsMadeInTheProjectsRoot) {
+  state.settings.compilers.shed = "/bin/true";
+  aids::InsertBitmapResult out;
+  EXPECT_EQ(insert("click 832\nclick 37\nmessage Yes\nwindow DLG_GRAPHIC\nclick 1\n", out), 1);
+  EXPECT_EQ(out.graphic_file, "shortcut.shg");
+  EXPECT_EQ(tw_test::read_file(file("help/art/shortcut.shg")), picture(16, 16));
+  EXPECT_FALSE(tw_test::exists(file("trvwck/tw_bmaps/std_bmps/shortcut.shg")));
 }
 
 TEST(GraphicPreview, ScaledToTheSquareOrExplained) {
@@ -197,6 +239,34 @@ TEST_F(PictureDialogs, BulletPicturesFromTheBitmapDirectory) {
   EXPECT_EQ(aids::SelectBullet(state, 5), 1);
   EXPECT_EQ(aids::GetBullet(state, name), 1);
   EXPECT_EQ(name, "");
+}
+
+// Bullet pictures go by their whole file names: a long name is listed and
+// chosen whole, and two names that share their first twelve characters
+// stay two bullets.
+TEST_F(PictureDialogs, BulletsAreMatchedByTheirWholeNames) {
+  for (const char* name : {"arrow-right-blue.bmp", "arrow-right-red.bmp"})
+    tw_test::write_file(file(std::string("trvwck/tw_bmaps/std_bmps/") + name), picture(8, 8));
+  core::write_setting("BULLETS", "arrow-right-blue.bmp;arrow-right-red.bmp");
+  EXPECT_EQ(aids::listed_bullets(state, "arrow-right-blue.bmp;arrow-right-red.bmp"),
+            (std::vector<std::string>{"arrow-right-blue.bmp", "arrow-right-red.bmp"}));
+
+  ui().queue_script("dialog DLG_BULLETS\nclick 111\nselect 101 arrow-right-red.bmp\nclick 1\n");
+  EXPECT_EQ(aids::SelectBullet(state, 5), 1);
+  std::string name;
+  aids::GetBullet(state, name);
+  EXPECT_EQ(name, "arrow-right-red.bmp");
+  EXPECT_EQ(core::read_setting("Bullet Type", "", core::kBulletTypeMax), "arrow-right-red.bmp");
+  EXPECT_EQ(state.data.project.bitmap_files.back(), "c:\\trvwck\\tw_bmaps\\arrow-right-red.bmp");
+
+  // Opened again, the chosen one is selected; removing the other keeps it.
+  ui().queue_script("dialog DLG_BULLETS\nclick 1\n");
+  EXPECT_EQ(aids::SelectBullet(state, 5), 1);
+  EXPECT_EQ(core::read_setting("Bullet Type", "", core::kBulletTypeMax), "arrow-right-red.bmp");
+  ui().queue_script("dialog DLG_BULLETS\nselect# 101 0\nclick 106\nselect# 101 0\nclick 1\n");
+  EXPECT_EQ(aids::SelectBullet(state, 5), 1);
+  EXPECT_EQ(core::read_setting("BULLETS", "", 500), "arrow-right-red.bmp");
+  EXPECT_EQ(core::read_setting("Bullet Type", "", core::kBulletTypeMax), "arrow-right-red.bmp");
 }
 
 TEST_F(PictureDialogs, StylesGoBackToTheCallerAndIntoTheOptionFile) {

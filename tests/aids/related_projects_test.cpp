@@ -36,6 +36,15 @@ TEST(RelatedProjectsFile, HandWrittenLinesAreReadLeniently) {
   EXPECT_TRUE(aids::read_related_projects("").empty());
 }
 
+// A project kept in host folders is listed as they are spelled; only the
+// drive form, which resolves without regard to case, is lowered.
+TEST(RelatedProjectsFile, HostPathsKeepTheirCase) {
+  const auto projects = aids::parse_related_projects("[PROJECTS]\r\n/srv/Docs/Guide.HPJ;Guide\r\nC:\\A\\Two.HPJ;\r\n");
+  ASSERT_EQ(projects.size(), 2u);
+  EXPECT_EQ(projects[0].path, "/srv/Docs/Guide.HPJ");
+  EXPECT_EQ(projects[1].path, "c:\\a\\two.hpj");
+}
+
 class RelatedProjectsTest : public tw_test::ProjectFixture {
  protected:
   const std::string rpj = "c:\\a\\group.rpj";

@@ -80,7 +80,7 @@ TEST_F(SettingsTest, GarbageAndOverlongValuesFallBackOrAreCut) {
                  "Bullet Type=" + std::string(400, 'b') + "\r\nLanguage=-5\r\n");
   project::LoadSettings(state);
   EXPECT_EQ(state.settings.goto_tab, 0);
-  EXPECT_EQ(state.settings.bullet_type.size(), 12u);
+  EXPECT_EQ(state.settings.bullet_type.size(), 255u);
   // A language out of range is kept as written, and the field names the
   // library hands out are then the English ones.
   EXPECT_EQ(state.settings.language, -5);

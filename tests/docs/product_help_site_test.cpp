@@ -5,6 +5,9 @@
 
 #include <string>
 
+#include "aids/macro_catalogue.h"
+#include "aids/macro_text.h"
+#include "core/messages.h"
 #include "formats/help_contexts.h"
 #include "platform/files.h"
 #include "platform/product_help.h"
@@ -42,6 +45,42 @@ TEST_F(ProductHelpSite, EveryContextNumberHasAPublishedPage) {
     std::string context = platform::get_profile_string("Map", std::to_string(topic.number), "", 256, index);
     EXPECT_FALSE(context.empty()) << topic.what << " (" << topic.number << ") is not in [MAP]";
     if (!context.empty()) expect_page(context, topic.what);
+  }
+}
+
+// The Assistant's popups come from the same published help: each control
+// it asks about has its page, and no control id takes a number a Help
+// button of the libraries uses.
+TEST_F(ProductHelpSite, EveryAssistantControlHasAPublishedPage) {
+  const std::string index = kSite + "/" + std::string(platform::kContextIndexFile);
+  for (const auto& topic : help_contexts::kAssistantControlTopics) {
+    for (const auto& other : help_contexts::kNumberedTopics)
+      EXPECT_NE(topic.number, other.number) << topic.what << " and " << other.what;
+    std::string context = platform::get_profile_string("Map", std::to_string(topic.number), "", 256, index);
+    EXPECT_FALSE(context.empty()) << topic.what << " (" << topic.number << ") is not in [MAP]";
+    if (context.empty()) continue;
+    expect_page(context, topic.what);
+    auto page = platform::product_help_page(kSite, platform::kHelpContextPopup, static_cast<std::uint32_t>(topic.number));
+    ASSERT_TRUE(page);
+    EXPECT_EQ(page->substr(0, page->find('#')), page_file(context)) << topic.what;
+  }
+}
+
+// "Help On" in the Macro Editor asks by the macro's name: every macro the
+// editor offers, by its short and its long name, has a page.
+TEST_F(ProductHelpSite, EveryMacroTheEditorOffersHasAPageByItsName) {
+  const auto lookup = [](int id) { return core::resource_string(id); };
+  for (bool win95 : {false, true}) {
+    aids::CatalogueKind kind;
+    kind.win95 = win95;
+    kind.emulation = !win95;
+    for (const auto& entry : aids::read_catalogue(kind, lookup)) {
+      for (const std::string& name : {aids::macro_name(entry.syntax), aids::macro_name(entry.long_name)}) {
+        if (name.empty()) continue;
+        auto page = platform::product_keyword_page(kSite, name);
+        EXPECT_TRUE(page && platform::file_exists(page->substr(0, page->find('#')))) << name;
+      }
+    }
   }
 }
 

@@ -28,6 +28,22 @@ TEST_F(ContextIndex, MapsNumbersAndPagesOfTheProject) {
             "\r\n[Publication]\r\nstart=twztoc.htm\r\n");
 }
 
+// Keywords lead to the page of their first entry in index order; a keyword
+// met again in another case, or one an INI key cannot hold, adds nothing.
+TEST_F(ContextIndex, KeywordsNameThePageOfTheirFirstEntry) {
+  tw_test::write_file(file("help/guide.hpj"), "[OPTIONS]\r\nTITLE=Guide\r\n");
+  page("intro.htm", "Intro", "a");
+  run.context_map.add("c:\\out\\intro.htm#IDH_INTRO#%");
+  run.publish.keyword_targets = {{"JI", "macros.htm#IX_1"},     {"JumpId", "macros.htm#IX_2"},
+                                 {"ji", "other.htm#IX_9"},      {"a=b", "x.htm#IX_3"},
+                                 {"[odd", "x.htm#IX_4"},        {"printing:setup", "c:\\out\\print.htm#IX_5"}};
+  ASSERT_TRUE(write_context_index(run));
+  EXPECT_EQ(out("contexts.ini"),
+            "[Topics]\r\nIDH_INTRO=intro.htm\r\n\r\n[Map]\r\n"
+            "\r\n[Keywords]\r\nJI=macros.htm#IX_1\r\nJumpId=macros.htm#IX_2\r\nprinting:setup=print.htm#IX_5\r\n"
+            "\r\n[Publication]\r\nstart=intro.htm\r\n");
+}
+
 TEST_F(ContextIndex, MapLinesThatAreNoEntriesAreSkipped) {
   auto entries = parse_map_lines({"", "; comment", "#include x.h", "IDH_A", "IDH_B 12abc", "IDH_C -4",
                                   "= 5", "IDH_D 7", "#define IDH_E 8 // note"});

@@ -46,6 +46,18 @@ TEST(PathText, AbsoluteAndJoin) {
   EXPECT_EQ(platform::join_path("", "a.rtf"), "a.rtf");
 }
 
+// Names the system looks up without case are lowered; a host path is the
+// user's and keeps its spelling.
+TEST(PathText, OnlyBareNamesAndTheDriveFormAreLowered) {
+  EXPECT_EQ(platform::lower_unless_host_path("Pic.BMP"), "pic.bmp");
+  EXPECT_EQ(platform::lower_unless_host_path("C:\\Help\\Pic.bmp"), "c:\\help\\pic.bmp");
+  EXPECT_EQ(platform::lower_unless_host_path("c:/Help/Pic.bmp"), "c:/help/pic.bmp");
+  EXPECT_EQ(platform::lower_unless_host_path("Art\\Pic.bmp"), "art\\pic.bmp");
+  EXPECT_EQ(platform::lower_unless_host_path("/srv/Help/Pic.bmp"), "/srv/Help/Pic.bmp");
+  EXPECT_EQ(platform::lower_unless_host_path("Art/Pic.bmp"), "Art/Pic.bmp");
+  EXPECT_EQ(platform::lower_unless_host_path(""), "");
+}
+
 class Paths : public tw_test::Fixture {
  protected:
   void TearDown() override {

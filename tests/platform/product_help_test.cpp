@@ -21,9 +21,10 @@ class ProductHelp : public tw_test::Fixture {
     tw_test::write_file(site_ + "/contexts.ini",
                         "[Topics]\r\nIDH_jump=aidsp3.htm\r\nIDH_note=aidsp3.htm#IDH_note\r\n"
                         "idx_1079_help=compilep4.htm\r\n\r\n[Map]\r\n1061=IDH_jump\r\n1131=idx_1079_help\r\n"
-                        "1999=IDH_gone\r\n\r\n[Publication]\r\nstart=twztoc.htm\r\n");
+                        "1999=IDH_gone\r\n10=IDH_jump\r\n\r\n[Keywords]\r\nJI=macrosp2.htm#IX_4\r\n"
+                        "JumpId=macrosp2.htm#IX_5\r\n\r\n[Publication]\r\nstart=twztoc.htm\r\n");
     platform::write_profile_string("Platform", "product help", site_, "WIN.INI");
-    platform::write_profile_string("Platform", "product help files", "trvwck.hlp qsa.hlp", "WIN.INI");
+    platform::write_profile_string("Platform", "product help files", "trvwck.hlp qsa.hlp pointip.hlp", "WIN.INI");
   }
   std::string page(const std::string& name) const { return "helppage \"" + site_ + "/" + name + "\""; }
   std::string site_;
@@ -56,9 +57,28 @@ TEST_F(ProductHelp, JumpMacrosOpenTheirTopicWithItsAnchor) {
   EXPECT_EQ(ui().transcript()[3], page("aidsp3.htm#IDH_note"));
 }
 
+// A keyword (the Macro Editor's "Help On") opens its first topic's page,
+// in any case; one no topic has opens the start page, as the viewer would
+// open its index.
+TEST_F(ProductHelp, KeywordsOpenTheirTopicsPage) {
+  platform::win_help_text(1, "TRVWCK.HLP", platform::kHelpPartialKey, "ji");
+  platform::win_help_text(1, "trvwck.hlp", platform::kHelpKey, " JumpId ");
+  platform::win_help_text(1, "trvwck.hlp", platform::kHelpPartialKey, "MyOwn");
+  platform::win_help_text(1, "trvwck.hlp", platform::kHelpPartialKey, "a=b");
+  EXPECT_EQ(ui().transcript()[1], page("macrosp2.htm#IX_4"));
+  EXPECT_EQ(ui().transcript()[3], page("macrosp2.htm#IX_5"));
+  EXPECT_EQ(ui().transcript()[5], page("twztoc.htm"));
+  EXPECT_EQ(ui().transcript()[7], page("twztoc.htm"));
+}
+
+// The Pointip Assistant asks its own file for a control's popup.
+TEST_F(ProductHelp, ContextPopupsOfTheAssistantOpenTheirPage) {
+  platform::win_help(1, "c:\\trvwck\\help\\pointip.hlp", platform::kHelpContextPopup, 10);
+  EXPECT_EQ(ui().transcript()[1], page("aidsp3.htm"));
+}
+
 TEST_F(ProductHelp, OtherHelpFilesAndCommandsKeepTheViewersWay) {
   platform::win_help(1, "c:\\p\\project.hlp", platform::kHelpContext, 1061);
-  platform::win_help_text(1, "trvwck.hlp", platform::kHelpPartialKey, "JI");
   platform::win_help_text(1, "trvwck.hlp", platform::kHelpCommand, "JI(\"x.hlp\",\"IDH_none\")");
   platform::win_help(1, "trvwck.hlp", platform::kHelpQuit, 0);
   for (const auto& line : ui().transcript()) EXPECT_EQ(line.rfind("helppage", 0), std::string::npos) << line;

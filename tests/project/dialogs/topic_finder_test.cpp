@@ -60,6 +60,13 @@ TEST_F(TopicFinder, SearchSwitchListsAndGoTo) {
   EXPECT_EQ(document, "c:\\help\\topics.doc");
 }
 
+// A project in host folders: the document comes back in their spelling.
+TEST_F(TopicFinder, DocumentInHostFoldersKeepsTheirCase) {
+  state.project_path = "/srv/Help Projects/Guide/proj.hpj";
+  EXPECT_EQ(go("dialog DLG_GOTO\nset 107 SAVE\nclick 108\nclick 103\nclick 1\n"), 1);
+  EXPECT_EQ(document, "/srv/Help Projects/Guide/other.doc");
+}
+
 TEST_F(TopicFinder, TitleListFromTheKeywordDatabase) {
   write_keyword_database();
   state.options.invalid_index = true;
