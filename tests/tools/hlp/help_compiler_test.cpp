@@ -177,3 +177,21 @@ TEST_F(HelpCompiler, DamagedTopicLinksAreRefused) {
 }
 
 }  // namespace
+
+namespace {
+
+// A help file without topics cannot be opened: the build fails with the
+// family's message and the help file of an earlier build stays.
+TEST_F(HelpCompiler, AProjectWithoutTopicsWritesNoHelpFile) {
+  write_file(file("p/p.hpj"), "[OPTIONS]\r\nTITLE=Empty\r\n[FILES]\r\nempty.rtf\r\n");
+  write_file(file("p/empty.rtf"), "{\\rtf1\\ansi\\deff0{\\fonttbl{\\f0 Arial;}}\r\n\\pard\\par\r\n\\pard\\par}");
+  write_file(file("p/p.hlp"), "an earlier build");
+  helpc::RunResult result = compile("hcrtf", "p/p.hpj");
+  EXPECT_EQ(result.exit_status, helpc::kExitErrors);
+  EXPECT_NE(result.summary.find("No help file was written: the project has no topics."), std::string::npos)
+      << result.summary;
+  EXPECT_NE(read_file(file("p/p.log")).find("HC6205: Error: "), std::string::npos) << read_file(file("p/p.log"));
+  EXPECT_EQ(read_file(file("p/p.hlp")), "an earlier build");
+}
+
+}  // namespace

@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "platform/text.h"
+#include "tools/helpc/footnotes.h"
 
 namespace hlp {
 namespace {
@@ -11,19 +12,6 @@ constexpr std::size_t kMaxFootnote = 4096;
 constexpr std::string_view kFootnoteMarks = "#$K+!>A*@";
 
 bool blank(std::string_view bytes) { return text::trim(bytes).empty(); }
-
-bool is_hotspot_format(const rtf::CharFormat& f) {
-  return f.strike || f.underline == rtf::Underline::single || f.underline == rtf::Underline::double_line;
-}
-
-std::vector<std::string> keyword_list(std::string_view list) {
-  std::vector<std::string> out;
-  for (const auto& piece : text::split(list, ';')) {
-    std::string_view keyword = text::trim(piece);
-    if (!keyword.empty()) out.emplace_back(keyword);
-  }
-  return out;
-}
 
 }  // namespace
 
@@ -77,11 +65,10 @@ void TopicBuilder::flush_mark() {
 
 void TopicBuilder::body_text(std::string_view bytes, const rtf::CharFormat& format) {
   if (collecting_target_) finish_hotspot();
-  if (is_hotspot_format(format)) {
+  if (helpc::is_hotspot_format(format)) {
     if (!pending_hotspot_) {
       pending_hotspot_ = true;
-      pending_kind_ = format.underline == rtf::Underline::single && !format.strike ? helpc::HotspotKind::popup
-                                                                                   : helpc::HotspotKind::jump;
+      pending_kind_ = helpc::hotspot_kind_of(format);
       if (font_ != descriptor_of(format)) {
         font_ = descriptor_of(format);
         paragraph_.font(font_);
@@ -229,22 +216,16 @@ void TopicBuilder::footnote_end() {
   take_footnote();
 }
 
-// The footnote's text starts with its reference mark, which is dropped.
 void TopicBuilder::take_footnote() {
-  std::string_view body = text::trim(footnote_text_);
-  char mark = footnote_mark_;
-  if (!body.empty() && (mark == 0 || body.front() == mark)) {
-    mark = body.front();
-    body = text::trim(body.substr(1));
-  }
-  std::string value(body);
-  switch (mark) {
-    case '#': topic_.contexts.push_back(value); break;
-    case '$': topic_.title = value; break;
-    case 'K': for (auto& k : keyword_list(value)) topic_.keywords.push_back(std::move(k)); break;
-    case 'A': for (auto& k : keyword_list(value)) topic_.a_keywords.push_back(std::move(k)); break;
-    case '!': topic_.macros.push_back(value); break;
-    case '+': topic_.browse = value; break;
+  helpc::Footnote note = helpc::read_footnote(footnote_text_, footnote_mark_);
+  switch (note.mark) {
+    case '#': topic_.contexts.push_back(note.value); break;
+    case '$': topic_.title = note.value; break;
+    case 'K': for (auto& k : helpc::keyword_list(note.value)) topic_.keywords.push_back(std::move(k)); break;
+    case 'A': for (auto& k : helpc::keyword_list(note.value)) topic_.a_keywords.push_back(std::move(k)); break;
+    case '!': topic_.macros.push_back(note.value); break;
+    case '+': topic_.browse = note.value; break;
+    case '>': topic_.window = note.value; break;
     default: break;
   }
 }

@@ -23,6 +23,7 @@ struct TopicText {
   std::vector<std::string> a_keywords;  // "A"
   std::vector<std::string> macros;    // "!"
   std::string browse;                 // "+"
+  std::string window;                 // ">": the window the topic opens in
   std::vector<Paragraph::Record> paragraphs;
 };
 

@@ -6,7 +6,6 @@ namespace hlp {
 namespace {
 
 constexpr std::size_t kBlockData = kTopicBlockSize - kTopicBlockHeaderSize;
-constexpr std::size_t kTopicHeaderSize = 28;
 // Fields of a topic header record, from the record's start.
 constexpr std::size_t kFieldBlockSize = kTopicLinkSize;
 constexpr std::size_t kFieldBrowseBack = kTopicLinkSize + 4;
@@ -14,7 +13,6 @@ constexpr std::size_t kFieldBrowseNext = kTopicLinkSize + 8;
 constexpr std::size_t kFieldScroll = kTopicLinkSize + 20;
 constexpr std::size_t kFieldNextTopic = kTopicLinkSize + 24;
 constexpr std::size_t kFieldNextRecord = 12;
-constexpr std::size_t kFieldPreviousRecord = 8;
 
 void put_i32(std::string& s, std::size_t at, std::int32_t v) {
   auto u = static_cast<std::uint32_t>(v);
