@@ -66,6 +66,8 @@ void write_help_file(const std::string& project_path, CompileLog& log) {
   std::string outcome = "Help file " + input.help_file + " written: " + counted(compiled->topics, "topic") +
                         ", " + counted(compiled->contexts, "context string") + ", " +
                         counted(compiled->keywords, "keyword") + ", " + counted(compiled->pictures, "picture") + ".";
+  if (compiled->stored_plain)
+    outcome += " Topics are not compressed: a paragraph is longer than a compressed block holds.";
   if (compiled->pictures_unread > 0)
     outcome += " " + counted(compiled->pictures_unread, "bitmap") + " could not be stored (missing, or not a Windows bitmap).";
   log.set_outcome(outcome);

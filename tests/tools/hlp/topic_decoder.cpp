@@ -4,12 +4,11 @@
 
 #include "tools/helpc/hlp/bytes.h"
 #include "tools/helpc/hlp/context_hash.h"
+#include "tools/helpc/hlp/topic_blocks.h"
 #include "tools/helpc/hlp/topic_stream.h"
 
 namespace hlp_test {
 namespace {
-
-constexpr std::size_t kBlockData = hlp::kTopicBlockSize - hlp::kTopicBlockHeaderSize;
 
 std::string name_of(std::int32_t hash, const std::vector<std::string>& contexts) {
   for (const auto& c : contexts) {
@@ -72,14 +71,17 @@ std::string decode_paragraph(std::string_view formatting, std::string_view text,
 
 }  // namespace
 
-std::vector<DecodedRecord> decode_topics(std::string_view topic_file, const std::vector<std::string>& contexts) {
-  std::string stream;
-  for (std::size_t at = 0; at < topic_file.size(); at += hlp::kTopicBlockSize)
-    stream.append(topic_file.substr(at + hlp::kTopicBlockHeaderSize, kBlockData));
+std::vector<DecodedRecord> decode_topics(std::string_view topic_file, const std::vector<std::string>& contexts,
+                                         bool compressed) {
+  auto data = hlp::read_topic_blocks(topic_file, compressed);
+  if (!data) return {};
+  const std::string& stream = data->stream;
   std::vector<DecodedRecord> out;
   std::uint32_t position = hlp::kTopicBlockHeaderSize;
   while (position != 0xFFFFFFFFu && out.size() < 100000) {
-    std::size_t at = (position >> 14) * kBlockData + (position & 0x3FFF) - hlp::kTopicBlockHeaderSize;
+    auto found = hlp::stream_index(*data, position);
+    if (!found) break;
+    std::size_t at = *found;
     hlp::Reader link(stream, at);
     auto block_size = link.u32();
     auto text_size = link.u32();

@@ -19,6 +19,7 @@ struct DecodedRecord {
   std::int32_t browse_back = 0, browse_next = 0;
 };
 
-std::vector<DecodedRecord> decode_topics(std::string_view topic_file, const std::vector<std::string>& contexts);
+std::vector<DecodedRecord> decode_topics(std::string_view topic_file, const std::vector<std::string>& contexts,
+                                         bool compressed = false);
 
 }  // namespace hlp_test

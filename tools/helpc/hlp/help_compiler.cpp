@@ -35,9 +35,14 @@ struct BrowseEntry {
 
 class Compiler {
  public:
-  Compiler(const helpc::ProjectInput& input) : input_(input) { read_windows(); }
+  Compiler(const helpc::ProjectInput& input, TopicLayout layout) : input_(input), layout_(layout), stream_(layout) {
+    read_windows();
+  }
 
   std::optional<CompiledHelp> run(std::uint32_t date);
+  // After a run that answered nullopt: whether the packed blocks were at fault.
+  bool blocks_overflowed() const { return blocks_overflowed_; }
+  bool record_too_long() const { return stream_.record_too_long(); }
 
  private:
   void read_windows();
@@ -53,6 +58,8 @@ class Compiler {
   std::optional<std::string> context_map() const;
 
   const helpc::ProjectInput& input_;
+  TopicLayout layout_;
+  bool blocks_overflowed_ = false;
   std::vector<project::WindowRecord> windows_;
   FontTable fonts_;
   TopicStream stream_;
@@ -237,8 +244,14 @@ std::optional<CompiledHelp> Compiler::run(std::uint32_t date) {
   system.windows = windows_;
   if (!input_.contents_file.empty()) system.contents_file = std::string(platform::file_name_of(input_.contents_file));
   system.date = date;
+  system.compressed = layout_.compressed;
+  auto topics = stream_.render();
+  if (!topics) {
+    blocks_overflowed_ = true;
+    return std::nullopt;
+  }
   files.add("|SYSTEM", render_system(system));
-  files.add("|TOPIC", stream_.render());
+  files.add("|TOPIC", *topics);
   files.add("|FONT", fonts_.render());
   auto contexts = context_tree();
   auto titles = title_tree();
@@ -272,13 +285,31 @@ std::optional<CompiledHelp> Compiler::run(std::uint32_t date) {
   out.keywords = static_cast<int>(k_index_.size());
   out.pictures = static_cast<int>(pictures_.size());
   out.pictures_unread = pictures_unread_;
+  out.compressed = layout_.compressed;
   return out;
 }
+
+// Stream bytes a packed block is first asked to hold, then less while a
+// block does not pack into 4 KB. The last never fails: literals alone
+// take 9 bits a byte. The first leaves room below the 16 KB a block
+// unpacks to for the filler after the packed data.
+constexpr std::size_t kPackedBlockData[] = {12000, 8000, 6000, 3630};
+static_assert(3630 + (3630 + 7) / 8 <= kPlainBlockData);
+static_assert(12000 + kPlainBlockData * 8 / 9 <= kMaxBlockData);
 
 }  // namespace
 
 std::optional<CompiledHelp> compile_help(const helpc::ProjectInput& input, std::uint32_t date) {
-  return Compiler(input).run(date);
+  if (!input.compress) return Compiler(input, TopicLayout{}).run(date);
+  for (std::size_t block_data : kPackedBlockData) {
+    Compiler compiler(input, TopicLayout{true, block_data});
+    auto out = compiler.run(date);
+    if (out || !compiler.blocks_overflowed()) return out;
+    if (compiler.record_too_long()) break;
+  }
+  auto out = Compiler(input, TopicLayout{}).run(date);
+  if (out) out->stored_plain = true;
+  return out;
 }
 
 }  // namespace hlp
