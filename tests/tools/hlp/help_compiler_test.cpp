@@ -14,6 +14,7 @@
 #include "tools/helpc/hlp/btree.h"
 #include "tools/helpc/hlp/bytes.h"
 #include "tools/helpc/hlp/file_system.h"
+#include "tools/helpc/hlp/font_table.h"
 #include "tools/helpc/hlp/help_file_summary.h"
 #include "tools/helpc/hlp/topic_blocks.h"
 #include "tools/helpc/hlp/topic_stream.h"
@@ -117,7 +118,9 @@ TEST_F(HelpCompiler, WordProcessorTopicsBecomeTextFormattingAndHotspots) {
                        "[f 1]See [jump IDH_second]Second[end] and [popup IDH_second]a word[end].[par]",
                        "[f 1][jump IDH_second window 0]Cell jump[end][par]",
                        "[f 1]Plain[tab]cell[par]",
-                       "[f 1][macro Exit()]Run[end] and [jump IDH_x other.hlp|]Far[end] [br][f 2]red[par]",
+                       // 2 to 4: the double-underlined, single-underlined and
+                       // struck forms, met before their targets.
+                       "[f 1][macro Exit()]Run[end] and [jump IDH_x other.hlp|]Far[end] [br][f 5]red[par]",
                        "TOPIC ",
                        "[f 1]Second body.[par]",
                    }));
@@ -270,6 +273,37 @@ TEST_F(HelpCompiler, AParagraphTooLongToPackLeavesTheTopicsPlain) {
   auto records = hlp_test::decode_topics(*reader.file("|TOPIC"), {});
   ASSERT_EQ(records.size(), 2u);
   EXPECT_NE(records[1].text.find(long_text), std::string::npos);
+}
+
+// Underlined or struck text without a target keeps its lines in the font;
+// a ">" footnote files the topic's window in |VIOLA.
+TEST_F(HelpCompiler, LinesWithoutTargetsAndTopicWindows) {
+  write_file(file("p/p.hpj"), "[FILES]\nt.rtf\n[WINDOWS]\nmain=\"M\",(0,0,500,500),0\nside=\"Side\",(10,10,500,500),0\n");
+  write_file(file("p/t.rtf"),
+             "{\\rtf1\\ansi{\\fonttbl{\\f0 Arial;}}{\\super #}{\\footnote {\\super #} a}\n"
+             "{\\ul under} x {\\uldb double} y {\\strike struck} and {\\uldb link}{\\v b}\\par\n\\page\n"
+             "{\\super #}{\\footnote {\\super #} b}{\\super >}{\\footnote {\\super >} Side}\nB\\par}");
+  ASSERT_EQ(compile("hcw", "p/p.hpj").exit_status, helpc::kExitClean) << read_file(file("p/p.log"));
+  auto reader = open("p/p.hlp");
+  auto records = hlp_test::decode_topics(*reader.file("|TOPIC"), {"b"});
+  ASSERT_EQ(records.size(), 4u);
+  EXPECT_EQ(records[1].text, "[f 0]under[f 1] x [f 2]double[f 1] y [f 3]struck[f 1] and [jump b]link[end][par]");
+  hlp::Reader fonts(*reader.file("|FONT"));
+  fonts.skip(2);
+  auto descriptors = fonts.u16();
+  fonts.skip(2);
+  auto descriptors_at = fonts.u16();
+  ASSERT_GE(descriptors, 4u);
+  std::vector<unsigned> attributes;
+  for (unsigned i = 0; i < 4; ++i) attributes.push_back(static_cast<unsigned char>((*reader.file("|FONT"))[*descriptors_at + i * 11]));
+  EXPECT_EQ(attributes, (std::vector<unsigned>{hlp::kFontUnderline, 0, hlp::kFontDoubleUnderline, hlp::kFontStrike}));
+
+  auto viola = hlp::read_leaf_pages(*reader.file("|VIOLA"));
+  ASSERT_TRUE(viola);
+  ASSERT_EQ(viola->front().entries, 1);
+  hlp::Reader entry(viola->front().bytes);
+  EXPECT_NE(entry.i32(), 0);  // topic b's offset, after topic a
+  EXPECT_EQ(entry.i32(), 1);  // "side", the second window
 }
 
 TEST_F(HelpCompiler, DamagedTopicLinksAreRefused) {

@@ -56,6 +56,8 @@ class Compiler {
   std::optional<std::string> context_tree();
   std::optional<std::string> title_tree();
   std::optional<std::string> context_map() const;
+  std::optional<std::string> window_tree() const;
+  int window_number(std::string_view name) const;
 
   const helpc::ProjectInput& input_;
   TopicLayout layout_;
@@ -69,6 +71,7 @@ class Compiler {
   std::vector<std::pair<std::int32_t, std::string>> titles_;
   std::vector<BrowseEntry> browse_;
   std::vector<std::int32_t> topic_offsets_;
+  std::map<std::int32_t, std::int32_t> topic_windows_;  // topic offset: window number, from ">"
   std::unordered_map<std::string, int> picture_numbers_;  // lower-case name: number, -1 unread
   std::vector<std::string> pictures_;                     // "|bmN" files by number
   int pictures_unread_ = 0;
@@ -107,11 +110,18 @@ std::string Compiler::hotspot(helpc::HotspotKind kind, const helpc::HotspotTarge
   if (!target.help_file.empty() && !helpc::names_own_help_file(target.help_file, input_.help_file))
     return external_jump_command(popup, hash, target.help_file, target.window);
   if (!popup && !target.window.empty()) {
-    for (std::size_t i = 0; i < windows_.size(); ++i) {
-      if (text::iequals(windows_[i].name, target.window)) return window_jump_command(hash, static_cast<int>(i));
-    }
+    const int window = window_number(target.window);
+    if (window >= 0) return window_jump_command(hash, window);
   }
   return jump_command(popup, hash);
+}
+
+// A [WINDOWS] definition by name; -1 for "main" and unknown names.
+int Compiler::window_number(std::string_view name) const {
+  for (std::size_t i = 0; i < windows_.size(); ++i) {
+    if (text::iequals(windows_[i].name, text::trim(name))) return static_cast<int>(i);
+  }
+  return -1;
 }
 
 // A bitmap as the check finds it: in [BITMAPS] by file name, else on the
@@ -155,6 +165,7 @@ void Compiler::add_topic(TopicText& topic) {
   for (const auto& context : topic.contexts) {
     if (offsets_.emplace(text::to_lower(context), offset).second) hashes_.emplace(context_hash(context), offset);
   }
+  if (const int window = window_number(topic.window); window >= 0) topic_windows_.emplace(offset, window);
   for (const auto& k : topic.keywords) k_index_.add(k.substr(0, kMaxTitle), offset);
   for (const auto& a : topic.a_keywords) a_index_.add(a.substr(0, kMaxTitle), offset);
   if (!topic.browse.empty()) {
@@ -211,6 +222,20 @@ std::optional<std::string> Compiler::title_tree() {
     entries.push_back(BtreeEntry{key.take(), value.take()});
   }
   auto tree = build_btree(entries, BtreeLayout{kBtreeFlags, 2048, "Lz"});
+  if (!tree) return std::nullopt;
+  return tree->bytes;
+}
+
+// |VIOLA: the window each topic with a ">" footnote opens in.
+std::optional<std::string> Compiler::window_tree() const {
+  std::vector<BtreeEntry> entries;
+  for (const auto& [offset, window] : topic_windows_) {
+    Bytes key, value;
+    key.i32(offset);
+    value.i32(window);
+    entries.push_back(BtreeEntry{key.take(), value.take()});
+  }
+  auto tree = build_btree(entries, BtreeLayout{kBtreeFlags, 1024, "L4"});
   if (!tree) return std::nullopt;
   return tree->bytes;
 }
@@ -273,6 +298,11 @@ std::optional<CompiledHelp> Compiler::run(std::uint32_t date) {
     auto map = context_map();
     if (!map) return std::nullopt;
     files.add("|CTXOMAP", *map);
+  }
+  if (!topic_windows_.empty()) {
+    auto viola = window_tree();
+    if (!viola) return std::nullopt;
+    files.add("|VIOLA", *viola);
   }
   for (std::size_t i = 0; i < pictures_.size(); ++i) files.add("|bm" + std::to_string(i), pictures_[i]);
   auto bytes = files.render();

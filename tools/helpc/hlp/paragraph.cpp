@@ -26,11 +26,28 @@ void Paragraph::text(std::string_view bytes) {
   has_text_ = true;
 }
 
-void Paragraph::font(int descriptor) {
+namespace {
+
+std::string font_command(int descriptor) {
   Bytes cmd;
   cmd.u8(kCmdFont);
   cmd.u16(static_cast<std::uint32_t>(descriptor));
-  command(cmd.take());
+  return cmd.take();
+}
+
+}  // namespace
+
+void Paragraph::font(int descriptor) {
+  command(font_command(descriptor));
+  items_.back().font = descriptor;
+}
+
+void Paragraph::refont(std::size_t from, const std::function<int(int)>& change) {
+  for (std::size_t i = from; i < items_.size(); ++i) {
+    if (items_[i].font < 0) continue;
+    items_[i].font = change(items_[i].font);
+    items_[i].bytes = font_command(items_[i].font);
+  }
 }
 
 void Paragraph::command(std::string bytes) {
@@ -55,10 +72,15 @@ Paragraph::Record Paragraph::render(ParagraphAlignment alignment) const {
   // piece of text.
   std::string text, commands;
   std::string piece;
+  int in_force = -1;
   for (const auto& item : items_) {
     if (!item.is_command) {
       piece += item.bytes;
       continue;
+    }
+    if (item.font >= 0) {
+      if (item.font == in_force) continue;  // a hotspot's font, once plain, may repeat the one before
+      in_force = item.font;
     }
     text += piece;
     text += '\0';

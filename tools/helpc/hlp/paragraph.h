@@ -3,6 +3,7 @@
 // commands (font changes, tabs, line breaks, hotspot starts and ends).
 #pragma once
 #include <cstdint>
+#include <functional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -40,6 +41,9 @@ class Paragraph {
   }
   // Puts a hotspot command before the item at mark and ends the hotspot here.
   void hotspot(std::size_t at, std::string command_bytes);
+  // Font changes from item `from` on take the descriptor `change` gives.
+  void refont(std::size_t from, const std::function<int(int)>& change);
+  std::size_t size() const { return items_.size(); }
   // Drops the last character of the text when it is c (a footnote's mark).
   void drop_last(char c);
   bool empty() const { return !has_text_; }
@@ -55,6 +59,7 @@ class Paragraph {
   struct Item {
     bool is_command = false;
     std::string bytes;
+    int font = -1;  // the descriptor of a font change
   };
   void command(std::string bytes);
   std::vector<Item> items_;

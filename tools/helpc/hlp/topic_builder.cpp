@@ -19,7 +19,11 @@ int TopicBuilder::descriptor_of(const rtf::CharFormat& format) {
   FontDescriptor d;
   if (format.bold) d.attributes |= kFontBold;
   if (format.italic) d.attributes |= kFontItalic;
-  // Underlined and struck text are hotspots, which the viewer marks itself.
+  // Hotspot text loses these once its target is known (the viewer marks
+  // hotspots itself); without a target the text shows as written.
+  if (format.strike) d.attributes |= kFontStrike;
+  if (format.underline == rtf::Underline::single) d.attributes |= kFontUnderline;
+  if (format.underline == rtf::Underline::double_line) d.attributes |= kFontDoubleUnderline;
   d.half_points = static_cast<std::uint8_t>(std::clamp(format.size, 1, 255));
   d.face = reader_.header().font_name(format.font);
   if (d.face.empty()) d.face = reader_.header().font_name(reader_.header().default_font);
@@ -69,6 +73,7 @@ void TopicBuilder::body_text(std::string_view bytes, const rtf::CharFormat& form
     if (!pending_hotspot_) {
       pending_hotspot_ = true;
       pending_kind_ = helpc::hotspot_kind_of(format);
+      hotspot_fonts_from_ = paragraph_.size();
       if (font_ != descriptor_of(format)) {
         font_ = descriptor_of(format);
         paragraph_.font(font_);
@@ -143,7 +148,15 @@ void TopicBuilder::finish_hotspot() {
   helpc::HotspotKind kind = target.macro ? helpc::HotspotKind::macro : pending_kind_;
   if (target.macro) target.context = std::string(text::trim(target_));
   std::string command = blank(target_) ? std::string() : resolve_(kind, target);
-  if (!command.empty()) paragraph_.hotspot(hotspot_at_, std::move(command));
+  if (!command.empty()) {
+    paragraph_.hotspot(hotspot_at_, std::move(command));
+    paragraph_.refont(hotspot_fonts_from_, [this](int number) {
+      FontDescriptor plain = fonts_.at(number);
+      plain.attributes &= static_cast<std::uint8_t>(~kFontLinkAttributes);
+      return fonts_.descriptor(plain);
+    });
+    font_ = -1;  // the text after it states its font again
+  }
   target_.clear();
   collecting_target_ = false;
   pending_hotspot_ = false;
