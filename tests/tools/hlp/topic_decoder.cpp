@@ -23,8 +23,13 @@ std::string decode_paragraph(std::string_view formatting, std::string_view text,
   f.packed_u32();
   f.packed_u16();
   f.skip(4);
-  f.u16();  // settings: none but alignment are written
   std::string out;
+  const auto bits = f.u16().value_or(0);
+  const std::pair<std::uint32_t, const char*> values[] = {
+      {0x0002, "sb"}, {0x0004, "sa"}, {0x0010, "li"}, {0x0020, "ri"}, {0x0040, "fi"}};
+  for (const auto& [bit, name] : values) {
+    if (bits & bit) out += std::string("{") + name + " " + std::to_string(f.packed_i16().value_or(-99999)) + "}";
+  }
   std::size_t t = 0;
   while (true) {
     std::size_t end = text.find('\0', t);

@@ -2,12 +2,38 @@
 
 #include "tools/helpc/hlp/bytes.h"
 
+#include <utility>
+
 namespace hlp {
 namespace {
 
-// Paragraph setting bits.
+// Paragraph setting bits; each value bit is followed, in this order, by
+// its packed value.
+constexpr std::uint16_t kSpaceBefore = 0x0002;
+constexpr std::uint16_t kSpaceAfter = 0x0004;
+constexpr std::uint16_t kLeftIndent = 0x0010;
+constexpr std::uint16_t kRightIndent = 0x0020;
+constexpr std::uint16_t kFirstIndent = 0x0040;
 constexpr std::uint16_t kAlignRight = 0x0400;
 constexpr std::uint16_t kAlignCenter = 0x0800;
+
+void settings(Bytes& out, const ParagraphSettings& p) {
+  const std::pair<std::uint16_t, int> values[] = {{kSpaceBefore, p.space_before},
+                                                  {kSpaceAfter, p.space_after},
+                                                  {kLeftIndent, p.left_indent},
+                                                  {kRightIndent, p.right_indent},
+                                                  {kFirstIndent, p.first_indent}};
+  std::uint16_t bits = p.alignment == ParagraphAlignment::center  ? kAlignCenter
+                       : p.alignment == ParagraphAlignment::right ? kAlignRight
+                                                                  : 0;
+  for (const auto& [bit, value] : values) {
+    if (value != 0) bits |= bit;
+  }
+  out.u16(bits);
+  for (const auto& [bit, value] : values) {
+    if (value != 0) out.packed_i16(value);
+  }
+}
 
 }  // namespace
 
@@ -67,7 +93,7 @@ void Paragraph::drop_last(char c) {
   if (last.empty()) items_.pop_back();
 }
 
-Paragraph::Record Paragraph::render(ParagraphAlignment alignment) const {
+Paragraph::Record Paragraph::render(const ParagraphSettings& paragraph) const {
   // Text and commands alternate: each command follows one (maybe empty)
   // piece of text.
   std::string text, commands;
@@ -98,10 +124,7 @@ Paragraph::Record Paragraph::render(ParagraphAlignment alignment) const {
   out.u8(0);
   out.u8(0x80);
   out.u16(0);  // paragraph id
-  std::uint16_t bits = alignment == ParagraphAlignment::center  ? kAlignCenter
-                       : alignment == ParagraphAlignment::right ? kAlignRight
-                                                                : 0;
-  out.u16(bits);
+  settings(out, paragraph);
   out.raw(commands);
   return Record{out.take(), std::move(text)};
 }

@@ -25,6 +25,16 @@ inline constexpr std::uint8_t kCmdEnd = 0xFF;
 
 enum class ParagraphAlignment { left, center, right };
 
+// How a paragraph is set; indents and spacing in twips.
+struct ParagraphSettings {
+  ParagraphAlignment alignment = ParagraphAlignment::left;
+  int space_before = 0;
+  int space_after = 0;
+  int left_indent = 0;
+  int right_indent = 0;
+  int first_indent = 0;  // from the left indent; negative hangs
+};
+
 class Paragraph {
  public:
   void text(std::string_view bytes);
@@ -53,7 +63,7 @@ class Paragraph {
     std::string formatting;
     std::string text;
   };
-  Record render(ParagraphAlignment alignment) const;
+  Record render(const ParagraphSettings& settings) const;
 
  private:
   struct Item {

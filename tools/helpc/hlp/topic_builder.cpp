@@ -13,6 +13,19 @@ constexpr std::string_view kFootnoteMarks = "#$K+!>A*@";
 
 bool blank(std::string_view bytes) { return text::trim(bytes).empty(); }
 
+ParagraphSettings settings_of(const rtf::ParaFormat& para) {
+  ParagraphSettings out;
+  out.alignment = para.alignment == rtf::Alignment::center  ? ParagraphAlignment::center
+                  : para.alignment == rtf::Alignment::right ? ParagraphAlignment::right
+                                                            : ParagraphAlignment::left;
+  out.space_before = para.space_before;
+  out.space_after = para.space_after;
+  out.left_indent = para.left_indent;
+  out.right_indent = para.right_indent;
+  out.first_indent = para.first_indent;
+  return out;
+}
+
 }  // namespace
 
 int TopicBuilder::descriptor_of(const rtf::CharFormat& format) {
@@ -181,10 +194,7 @@ void TopicBuilder::end_paragraph(const rtf::ParaFormat& para) {
   }
   // A paragraph that held only footnotes shows nothing.
   if (!(paragraph_.empty() && paragraph_has_footnote_)) {
-    ParagraphAlignment alignment = para.alignment == rtf::Alignment::center ? ParagraphAlignment::center
-                                   : para.alignment == rtf::Alignment::right ? ParagraphAlignment::right
-                                                                             : ParagraphAlignment::left;
-    topic_.paragraphs.push_back(paragraph_.render(alignment));
+    topic_.paragraphs.push_back(paragraph_.render(settings_of(para)));
   }
   paragraph_ = Paragraph{};
   font_ = -1;
