@@ -306,23 +306,23 @@ TEST_F(HelpCompiler, LinesWithoutTargetsAndTopicWindows) {
   EXPECT_EQ(entry.i32(), 1);  // "side", the second window
 }
 
-// Indents and spacing as a word processor writes them, in twips; \\pard
-// and a new paragraph style clear them.
+// Indents and spacing as a word processor writes them, in twips, stored
+// in half points; \\pard clears them.
 TEST_F(HelpCompiler, ParagraphIndentsAndSpacing) {
   write_file(file("p/p.hpj"), "[FILES]\r\nt.rtf\r\n");
   write_file(file("p/t.rtf"),
              "{\\rtf1\\ansi\\deff0{\\fonttbl{\\f0\\fswiss Arial;}}{\\super #}{\\footnote {\\super #} a}\r\n"
              "\\pard\\plain\\s1\\sb240\\sa60\\keepn\\b Heading\\par\r\n"
              "\\pard\\plain\\fi-360\\li720\\ri100{\\b\\'95}\\tab Item\\par\r\n"
-             "\\pard\\li20000 Far\\par\r\n"
+             "\\pard\\li200000\\sb4 Far\\par\r\n"
              "\\pard Plain\\par}");
   ASSERT_EQ(compile("hcw", "p/p.hpj").exit_status, helpc::kExitClean);
   auto reader = open("p/p.hlp");
   std::vector<std::string> shown;
   for (const auto& r : hlp_test::decode_topics(*reader.file("|TOPIC"), {})) shown.push_back(r.text);
-  EXPECT_EQ(shown, (std::vector<std::string>{"TOPIC ", "{sb 240}{sa 60}[f 0]Heading[par]",
-                                             "{li 720}{ri 100}{fi -360}[f 0]\x95[tab][f 1]Item[par]",
-                                             "{li 16383}[f 1]Far[par]",  // the most the field holds
+  EXPECT_EQ(shown, (std::vector<std::string>{"TOPIC ", "{sb 24}{sa 6}[f 0]Heading[par]",
+                                             "{li 72}{ri 10}{fi -36}[f 0]\x95[tab][f 1]Item[par]",
+                                             "{li 16383}[f 1]Far[par]",  // the most the field holds; 4 twips round to none
                                              "[f 1]Plain[par]"}));
 }
 

@@ -17,6 +17,9 @@ constexpr std::uint16_t kFirstIndent = 0x0040;
 constexpr std::uint16_t kAlignRight = 0x0400;
 constexpr std::uint16_t kAlignCenter = 0x0800;
 
+// The viewer measures indents and spacing in half points, ten twips.
+int in_viewer_units(int twips) { return twips >= 0 ? (twips + 5) / 10 : -((5 - twips) / 10); }
+
 void settings(Bytes& out, const ParagraphSettings& p) {
   const std::pair<std::uint16_t, int> values[] = {{kSpaceBefore, p.space_before},
                                                   {kSpaceAfter, p.space_after},
@@ -27,11 +30,11 @@ void settings(Bytes& out, const ParagraphSettings& p) {
                        : p.alignment == ParagraphAlignment::right ? kAlignRight
                                                                   : 0;
   for (const auto& [bit, value] : values) {
-    if (value != 0) bits |= bit;
+    if (in_viewer_units(value) != 0) bits |= bit;
   }
   out.u16(bits);
   for (const auto& [bit, value] : values) {
-    if (value != 0) out.packed_i16(value);
+    if (in_viewer_units(value) != 0) out.packed_i16(in_viewer_units(value));
   }
 }
 

@@ -25,7 +25,8 @@ inline constexpr std::uint8_t kCmdEnd = 0xFF;
 
 enum class ParagraphAlignment { left, center, right };
 
-// How a paragraph is set; indents and spacing in twips.
+// How a paragraph is set; indents and spacing in twips (stored in the
+// viewer's unit, ten twips).
 struct ParagraphSettings {
   ParagraphAlignment alignment = ParagraphAlignment::left;
   int space_before = 0;
