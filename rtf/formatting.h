@@ -36,6 +36,14 @@ struct ParaFormat {
   int style = 0;             // \sN: paragraph style number
   bool in_table = false;     // \intbl
   Alignment alignment = Alignment::left;
+  // Indents and spacing in twips: \li \ri \fi (first line, from the left
+  // indent; negative hangs) and \sb \sa.
+  int left_indent = 0;
+  int right_indent = 0;
+  int first_indent = 0;
+  int space_before = 0;
+  int space_after = 0;
+  bool keep_with_next = false;  // \keepn
   int outline_level = -1;    // \outlinelevelN (0 = top level), -1 when absent
   int list_override = 0;     // \lsN: list override number, 0 when none
   int list_override_level = 0;  // \ilvlN

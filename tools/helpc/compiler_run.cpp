@@ -52,6 +52,13 @@ void write_help_file(const std::string& project_path, CompileLog& log) {
     log.set_outcome("No help file was written: the project is too large for a help file.");
     return;
   }
+  // A help file without topics cannot be opened, so none is written and
+  // the help file of an earlier build stays.
+  if (compiled->topics == 0) {
+    log.add(Problem::no_topics, Location{project_path, 0}, project_path);
+    log.set_outcome("No help file was written: the project has no topics.");
+    return;
+  }
   if (!platform::write_file(help_path, compiled->bytes)) {
     log.set_outcome("No help file was written: " + input.help_file + " could not be written.");
     return;
@@ -59,6 +66,8 @@ void write_help_file(const std::string& project_path, CompileLog& log) {
   std::string outcome = "Help file " + input.help_file + " written: " + counted(compiled->topics, "topic") +
                         ", " + counted(compiled->contexts, "context string") + ", " +
                         counted(compiled->keywords, "keyword") + ", " + counted(compiled->pictures, "picture") + ".";
+  if (compiled->stored_plain)
+    outcome += " Topics are not compressed: a paragraph is longer than a compressed block holds.";
   if (compiled->pictures_unread > 0)
     outcome += " " + counted(compiled->pictures_unread, "bitmap") + " could not be stored (missing, or not a Windows bitmap).";
   log.set_outcome(outcome);

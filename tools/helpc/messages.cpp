@@ -43,8 +43,9 @@ constexpr std::array kProblems{
     ProblemInfo{6803, 6803, Severity::warning, "Contents entry to undefined context string %s"},
     ProblemInfo{6804, 6804, Severity::warning,
                 "Contents file %s was not read, its includes are nested too deeply"},
+    ProblemInfo{6205, 6205, Severity::error, "Project %s has no topics to compile"},
 };
-static_assert(kProblems.size() == static_cast<size_t>(Problem::contents_include_too_deep) + 1,
+static_assert(kProblems.size() == static_cast<size_t>(Problem::no_topics) + 1,
               "one entry per problem");
 
 }  // namespace

@@ -37,6 +37,7 @@ enum class Problem {
   contents_include_missing,
   contents_entry_undefined,
   contents_include_too_deep,
+  no_topics,
 };
 
 // A problem's numbers in both families, its severity and its text, in which

@@ -22,6 +22,16 @@ void add_folders(std::vector<std::string>& to, std::string_view list,
   }
 }
 
+// COMPRESS=1, TRUE, YES, HIGH or MEDIUM packs the topics; 0, FALSE, NO,
+// LOW or no setting leaves them plain.
+bool asks_for_compression(std::string_view value) {
+  value = text::trim(value);
+  for (std::string_view on : {"1", "TRUE", "YES", "HIGH", "MEDIUM"}) {
+    if (text::iequals(value, on)) return true;
+  }
+  return false;
+}
+
 // The value of every line of [OPTIONS] with this key (BMROOT may repeat).
 std::vector<std::string> option_values(const formats::HpjText& hpj, std::string_view key) {
   std::vector<std::string> out;
@@ -95,6 +105,7 @@ ProjectInput read_project_input(std::string_view path, std::string_view bytes) {
   in.aliases = parse_alias_lines(hpj.section("ALIAS"));
   in.alias_includes = hpj.section_includes("ALIAS");
   in.config_macros = macro_lines(hpj);
+  in.compress = asks_for_compression(hpj.value("OPTIONS", "COMPRESS"));
   return in;
 }
 

@@ -39,6 +39,7 @@ struct ProjectInput {
   std::vector<AliasEntry> aliases;        // [ALIAS] lines
   std::vector<std::string> alias_includes;  // files [ALIAS] includes
   std::vector<std::string> config_macros;   // [CONFIG] lines, comments dropped
+  bool compress = false;                    // COMPRESS asks for packed topics
 };
 
 // Reads a project file's text; relative folders are taken from the project

@@ -1,6 +1,7 @@
 #include "tools/helpc/topic_collector.h"
 
 #include "platform/text.h"
+#include "tools/helpc/footnotes.h"
 
 namespace helpc {
 namespace {
@@ -13,16 +14,7 @@ void append_capped(std::string& to, std::string_view bytes) {
   to.append(bytes.substr(0, TopicCollector::kMaxPieceLength - to.size()));
 }
 
-bool is_underline(const rtf::CharFormat& f) {
-  return f.strike || f.underline == rtf::Underline::single ||
-         f.underline == rtf::Underline::double_line;
-}
-
-int count_keywords(std::string_view list) {
-  int n = 0;
-  for (const auto& piece : text::split(list, ';')) n += blank(piece) ? 0 : 1;
-  return n;
-}
+int count_keywords(std::string_view list) { return static_cast<int>(keyword_list(list).size()); }
 
 }  // namespace
 
@@ -48,11 +40,9 @@ void TopicCollector::unicode_char(std::uint32_t, const rtf::CharFormat& format) 
 
 void TopicCollector::body_text(std::string_view bytes, const rtf::CharFormat& format) {
   if (collecting_target_) finish_hotspot();
-  if (is_underline(format)) {
+  if (is_hotspot_format(format)) {
     pending_hotspot_ = true;
-    pending_kind_ = format.underline == rtf::Underline::single && !format.strike
-                        ? HotspotKind::popup
-                        : HotspotKind::jump;
+    pending_kind_ = hotspot_kind_of(format);
   } else if (!blank(bytes)) {
     pending_hotspot_ = false;  // plain text between a hotspot and its target
   }
@@ -130,20 +120,13 @@ void TopicCollector::footnote_end() {
   has_content_ = true;
 }
 
-// The footnote's text starts with its reference mark, which is dropped.
 void TopicCollector::take_footnote() {
-  std::string_view body = text::trim(footnote_text_);
-  char mark = footnote_mark_;
-  if (!body.empty() && (mark == 0 || body.front() == mark)) {
-    mark = body.front();
-    body = text::trim(body.substr(1));
-  }
-  std::string value(body);
-  switch (mark) {
-    case '#': topic_.contexts.push_back(value); break;
-    case '$': topic_.title = value; break;
-    case 'K': topic_.keywords += count_keywords(value); break;
-    case '>': topic_.windows.push_back(value); break;
+  Footnote note = read_footnote(footnote_text_, footnote_mark_);
+  switch (note.mark) {
+    case '#': topic_.contexts.push_back(note.value); break;
+    case '$': topic_.title = note.value; break;
+    case 'K': topic_.keywords += count_keywords(note.value); break;
+    case '>': topic_.windows.push_back(note.value); break;
     default: break;
   }
 }

@@ -4,12 +4,11 @@
 
 #include "tools/helpc/hlp/bytes.h"
 #include "tools/helpc/hlp/context_hash.h"
+#include "tools/helpc/hlp/topic_blocks.h"
 #include "tools/helpc/hlp/topic_stream.h"
 
 namespace hlp_test {
 namespace {
-
-constexpr std::size_t kBlockData = hlp::kTopicBlockSize - hlp::kTopicBlockHeaderSize;
 
 std::string name_of(std::int32_t hash, const std::vector<std::string>& contexts) {
   for (const auto& c : contexts) {
@@ -24,8 +23,13 @@ std::string decode_paragraph(std::string_view formatting, std::string_view text,
   f.packed_u32();
   f.packed_u16();
   f.skip(4);
-  f.u16();  // settings: none but alignment are written
   std::string out;
+  const auto bits = f.u16().value_or(0);
+  const std::pair<std::uint32_t, const char*> values[] = {
+      {0x0002, "sb"}, {0x0004, "sa"}, {0x0010, "li"}, {0x0020, "ri"}, {0x0040, "fi"}};
+  for (const auto& [bit, name] : values) {
+    if (bits & bit) out += std::string("{") + name + " " + std::to_string(f.packed_i16().value_or(-99999)) + "}";
+  }
   std::size_t t = 0;
   while (true) {
     std::size_t end = text.find('\0', t);
@@ -72,14 +76,17 @@ std::string decode_paragraph(std::string_view formatting, std::string_view text,
 
 }  // namespace
 
-std::vector<DecodedRecord> decode_topics(std::string_view topic_file, const std::vector<std::string>& contexts) {
-  std::string stream;
-  for (std::size_t at = 0; at < topic_file.size(); at += hlp::kTopicBlockSize)
-    stream.append(topic_file.substr(at + hlp::kTopicBlockHeaderSize, kBlockData));
+std::vector<DecodedRecord> decode_topics(std::string_view topic_file, const std::vector<std::string>& contexts,
+                                         bool compressed) {
+  auto data = hlp::read_topic_blocks(topic_file, compressed);
+  if (!data) return {};
+  const std::string& stream = data->stream;
   std::vector<DecodedRecord> out;
   std::uint32_t position = hlp::kTopicBlockHeaderSize;
   while (position != 0xFFFFFFFFu && out.size() < 100000) {
-    std::size_t at = (position >> 14) * kBlockData + (position & 0x3FFF) - hlp::kTopicBlockHeaderSize;
+    auto found = hlp::stream_index(*data, position);
+    if (!found) break;
+    std::size_t at = *found;
     hlp::Reader link(stream, at);
     auto block_size = link.u32();
     auto text_size = link.u32();

@@ -1,7 +1,8 @@
 // Test helper: the records of a compiled |TOPIC made readable. A topic
 // header shows as "TOPIC title | macros", a paragraph as its text with
 // the commands in brackets: [f N] font, [tab], [br], [jump NAME],
-// [popup NAME], [macro TEXT], [end] (a hotspot's end). Hashes are shown by
+// [popup NAME], [macro TEXT], [end] (a hotspot's end); indents and spacing
+// lead as {li N} {sb N} …. Hashes are shown by
 // the context string that has them, among the names given.
 #pragma once
 #include <cstdint>
@@ -19,6 +20,7 @@ struct DecodedRecord {
   std::int32_t browse_back = 0, browse_next = 0;
 };
 
-std::vector<DecodedRecord> decode_topics(std::string_view topic_file, const std::vector<std::string>& contexts);
+std::vector<DecodedRecord> decode_topics(std::string_view topic_file, const std::vector<std::string>& contexts,
+                                         bool compressed = false);
 
 }  // namespace hlp_test

@@ -104,6 +104,14 @@ std::optional<std::uint32_t> Reader::packed_u16() {
   return *v / 2;
 }
 
+std::optional<std::int32_t> Reader::packed_i16() {
+  if (left() < 1) return std::nullopt;
+  const bool one_byte = (static_cast<unsigned char>(data_[at_]) & 1) == 0;
+  auto v = packed_u16();
+  if (!v) return std::nullopt;
+  return static_cast<std::int32_t>(*v) - (one_byte ? 0x40 : 0x4000);
+}
+
 std::optional<std::uint32_t> Reader::packed_u32() {
   if (left() < 1) return std::nullopt;
   if ((static_cast<unsigned char>(data_[at_]) & 1) == 0) {

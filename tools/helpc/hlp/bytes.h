@@ -52,6 +52,7 @@ class Reader {
   std::optional<std::int32_t> i32();
   std::optional<std::string> sz();
   std::optional<std::uint32_t> packed_u16();
+  std::optional<std::int32_t> packed_i16();
   std::optional<std::uint32_t> packed_u32();
   bool skip(std::size_t n);
   std::size_t at() const { return at_; }

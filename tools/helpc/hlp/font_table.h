@@ -16,6 +16,7 @@ inline constexpr std::uint8_t kFontItalic = 0x02;
 inline constexpr std::uint8_t kFontUnderline = 0x04;
 inline constexpr std::uint8_t kFontStrike = 0x08;
 inline constexpr std::uint8_t kFontDoubleUnderline = 0x10;
+inline constexpr std::uint8_t kFontLinkAttributes = kFontUnderline | kFontStrike | kFontDoubleUnderline;
 
 struct FontDescriptor {
   std::uint8_t attributes = 0;
@@ -31,6 +32,7 @@ class FontTable {
   // The descriptor's number, added when new.
   int descriptor(const FontDescriptor& font);
   std::size_t size() const { return descriptors_.size(); }
+  const FontDescriptor& at(int number) const { return descriptors_[static_cast<std::size_t>(number)]; }
   // Descriptor and face numbers are 16-bit in the file.
   bool fits() const { return descriptors_.size() <= 0xFFFF && faces_.size() <= 0xFFFF; }
   std::string render() const;

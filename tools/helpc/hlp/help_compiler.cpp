@@ -35,9 +35,14 @@ struct BrowseEntry {
 
 class Compiler {
  public:
-  Compiler(const helpc::ProjectInput& input) : input_(input) { read_windows(); }
+  Compiler(const helpc::ProjectInput& input, TopicLayout layout) : input_(input), layout_(layout), stream_(layout) {
+    read_windows();
+  }
 
   std::optional<CompiledHelp> run(std::uint32_t date);
+  // After a run that answered nullopt: whether the packed blocks were at fault.
+  bool blocks_overflowed() const { return blocks_overflowed_; }
+  bool record_too_long() const { return stream_.record_too_long(); }
 
  private:
   void read_windows();
@@ -51,8 +56,12 @@ class Compiler {
   std::optional<std::string> context_tree();
   std::optional<std::string> title_tree();
   std::optional<std::string> context_map() const;
+  std::optional<std::string> window_tree() const;
+  int window_number(std::string_view name) const;
 
   const helpc::ProjectInput& input_;
+  TopicLayout layout_;
+  bool blocks_overflowed_ = false;
   std::vector<project::WindowRecord> windows_;
   FontTable fonts_;
   TopicStream stream_;
@@ -62,6 +71,7 @@ class Compiler {
   std::vector<std::pair<std::int32_t, std::string>> titles_;
   std::vector<BrowseEntry> browse_;
   std::vector<std::int32_t> topic_offsets_;
+  std::map<std::int32_t, std::int32_t> topic_windows_;  // topic offset: window number, from ">"
   std::unordered_map<std::string, int> picture_numbers_;  // lower-case name: number, -1 unread
   std::vector<std::string> pictures_;                     // "|bmN" files by number
   int pictures_unread_ = 0;
@@ -100,11 +110,18 @@ std::string Compiler::hotspot(helpc::HotspotKind kind, const helpc::HotspotTarge
   if (!target.help_file.empty() && !helpc::names_own_help_file(target.help_file, input_.help_file))
     return external_jump_command(popup, hash, target.help_file, target.window);
   if (!popup && !target.window.empty()) {
-    for (std::size_t i = 0; i < windows_.size(); ++i) {
-      if (text::iequals(windows_[i].name, target.window)) return window_jump_command(hash, static_cast<int>(i));
-    }
+    const int window = window_number(target.window);
+    if (window >= 0) return window_jump_command(hash, window);
   }
   return jump_command(popup, hash);
+}
+
+// A [WINDOWS] definition by name; -1 for "main" and unknown names.
+int Compiler::window_number(std::string_view name) const {
+  for (std::size_t i = 0; i < windows_.size(); ++i) {
+    if (text::iequals(windows_[i].name, text::trim(name))) return static_cast<int>(i);
+  }
+  return -1;
 }
 
 // A bitmap as the check finds it: in [BITMAPS] by file name, else on the
@@ -148,6 +165,7 @@ void Compiler::add_topic(TopicText& topic) {
   for (const auto& context : topic.contexts) {
     if (offsets_.emplace(text::to_lower(context), offset).second) hashes_.emplace(context_hash(context), offset);
   }
+  if (const int window = window_number(topic.window); window >= 0) topic_windows_.emplace(offset, window);
   for (const auto& k : topic.keywords) k_index_.add(k.substr(0, kMaxTitle), offset);
   for (const auto& a : topic.a_keywords) a_index_.add(a.substr(0, kMaxTitle), offset);
   if (!topic.browse.empty()) {
@@ -208,6 +226,20 @@ std::optional<std::string> Compiler::title_tree() {
   return tree->bytes;
 }
 
+// |VIOLA: the window each topic with a ">" footnote opens in.
+std::optional<std::string> Compiler::window_tree() const {
+  std::vector<BtreeEntry> entries;
+  for (const auto& [offset, window] : topic_windows_) {
+    Bytes key, value;
+    key.i32(offset);
+    value.i32(window);
+    entries.push_back(BtreeEntry{key.take(), value.take()});
+  }
+  auto tree = build_btree(entries, BtreeLayout{kBtreeFlags, 1024, "L4"});
+  if (!tree) return std::nullopt;
+  return tree->bytes;
+}
+
 // |CTXOMAP: the [MAP] numbers of the topics, by number.
 std::optional<std::string> Compiler::context_map() const {
   std::map<std::int32_t, std::int32_t> numbers;
@@ -237,8 +269,14 @@ std::optional<CompiledHelp> Compiler::run(std::uint32_t date) {
   system.windows = windows_;
   if (!input_.contents_file.empty()) system.contents_file = std::string(platform::file_name_of(input_.contents_file));
   system.date = date;
+  system.compressed = layout_.compressed;
+  auto topics = stream_.render();
+  if (!topics) {
+    blocks_overflowed_ = true;
+    return std::nullopt;
+  }
   files.add("|SYSTEM", render_system(system));
-  files.add("|TOPIC", stream_.render());
+  files.add("|TOPIC", *topics);
   files.add("|FONT", fonts_.render());
   auto contexts = context_tree();
   auto titles = title_tree();
@@ -261,6 +299,11 @@ std::optional<CompiledHelp> Compiler::run(std::uint32_t date) {
     if (!map) return std::nullopt;
     files.add("|CTXOMAP", *map);
   }
+  if (!topic_windows_.empty()) {
+    auto viola = window_tree();
+    if (!viola) return std::nullopt;
+    files.add("|VIOLA", *viola);
+  }
   for (std::size_t i = 0; i < pictures_.size(); ++i) files.add("|bm" + std::to_string(i), pictures_[i]);
   auto bytes = files.render();
   if (!bytes) return std::nullopt;
@@ -272,13 +315,31 @@ std::optional<CompiledHelp> Compiler::run(std::uint32_t date) {
   out.keywords = static_cast<int>(k_index_.size());
   out.pictures = static_cast<int>(pictures_.size());
   out.pictures_unread = pictures_unread_;
+  out.compressed = layout_.compressed;
   return out;
 }
+
+// Stream bytes a packed block is first asked to hold, then less while a
+// block does not pack into 4 KB. The last never fails: literals alone
+// take 9 bits a byte. The first leaves room below the 16 KB a block
+// unpacks to for the filler after the packed data.
+constexpr std::size_t kPackedBlockData[] = {12000, 8000, 6000, 3630};
+static_assert(3630 + (3630 + 7) / 8 <= kPlainBlockData);
+static_assert(12000 + kPlainBlockData * 8 / 9 <= kMaxBlockData);
 
 }  // namespace
 
 std::optional<CompiledHelp> compile_help(const helpc::ProjectInput& input, std::uint32_t date) {
-  return Compiler(input).run(date);
+  if (!input.compress) return Compiler(input, TopicLayout{}).run(date);
+  for (std::size_t block_data : kPackedBlockData) {
+    Compiler compiler(input, TopicLayout{true, block_data});
+    auto out = compiler.run(date);
+    if (out || !compiler.blocks_overflowed()) return out;
+    if (compiler.record_too_long()) break;
+  }
+  auto out = Compiler(input, TopicLayout{}).run(date);
+  if (out) out->stored_plain = true;
+  return out;
 }
 
 }  // namespace hlp

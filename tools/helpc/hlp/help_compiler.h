@@ -19,6 +19,10 @@ struct CompiledHelp {
   int keywords = 0;    // distinct K keywords
   int pictures = 0;    // bitmaps stored
   int pictures_unread = 0;  // bitmaps named but missing or not Windows bitmaps
+  bool compressed = false;  // the topic blocks are packed
+  // COMPRESS asked, but a paragraph is longer than a packed block holds:
+  // the topics are stored plain.
+  bool stored_plain = false;
 };
 
 // nullopt when a structure cannot hold what the project has (a tree too

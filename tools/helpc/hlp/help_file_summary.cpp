@@ -3,12 +3,11 @@
 #include "platform/text.h"
 #include "tools/helpc/hlp/btree.h"
 #include "tools/helpc/hlp/bytes.h"
+#include "tools/helpc/hlp/topic_blocks.h"
 #include "tools/helpc/hlp/topic_stream.h"
 
 namespace hlp {
 namespace {
-
-constexpr std::size_t kBlockData = kTopicBlockSize - kTopicBlockHeaderSize;
 
 int tree_entries(const FileSystemReader& reader, std::string_view name) {
   auto file = reader.file(name);
@@ -19,20 +18,16 @@ int tree_entries(const FileSystemReader& reader, std::string_view name) {
 
 }  // namespace
 
-std::optional<int> count_topic_headers(std::string_view topic_file) {
-  std::string stream;
-  for (std::size_t at = 0; at < topic_file.size(); at += kTopicBlockSize) {
-    std::string_view block = topic_file.substr(at, kTopicBlockSize);
-    if (block.size() > kTopicBlockHeaderSize) stream.append(block.substr(kTopicBlockHeaderSize));
-  }
+std::optional<int> count_topic_headers(std::string_view topic_file, bool compressed) {
+  auto data = read_topic_blocks(topic_file, compressed);
+  if (!data) return std::nullopt;
   int headers = 0;
   std::uint32_t position = kTopicBlockHeaderSize;
   for (std::size_t steps = 0; position != 0xFFFFFFFFu; ++steps) {
-    if (steps > stream.size()) return std::nullopt;  // a loop
-    std::size_t in_block = position & 0x3FFF;
-    if (in_block < kTopicBlockHeaderSize) return std::nullopt;
-    std::size_t at = (position >> 14) * kBlockData + in_block - kTopicBlockHeaderSize;
-    Reader link(stream, at);
+    if (steps > data->stream.size()) return std::nullopt;  // a loop
+    auto at = stream_index(*data, position);
+    if (!at) return std::nullopt;
+    Reader link(data->stream, *at);
     if (!link.skip(12)) return std::nullopt;
     auto next = link.u32();
     if (!next || !link.skip(4)) return std::nullopt;
@@ -50,7 +45,8 @@ std::optional<HelpFileSummary> summarize_help_file(std::string_view bytes) {
   HelpFileSummary summary;
   summary.files = reader->files();
   if (auto topic = reader->file("|TOPIC")) {
-    auto topics = count_topic_headers(*topic);
+    auto system = reader->file("|SYSTEM");
+    auto topics = count_topic_headers(*topic, system && topics_compressed(*system));
     if (!topics) return std::nullopt;
     summary.topics = *topics;
   }

@@ -23,9 +23,10 @@ struct HelpFileSummary {
 // nullopt when the bytes are no help file or its structures are damaged.
 std::optional<HelpFileSummary> summarize_help_file(std::string_view bytes);
 
-// The topic header records of an uncompressed |TOPIC, followed record by
-// record; nullopt when a link leads outside the file or loops.
-std::optional<int> count_topic_headers(std::string_view topic_file);
+// The topic header records of a |TOPIC, plain or packed, followed record
+// by record; nullopt when a link leads outside the file or loops, or a
+// packed block does not unpack.
+std::optional<int> count_topic_headers(std::string_view topic_file, bool compressed = false);
 
 // The listing printed for a help file: one line per internal file (name
 // and size), then the counts.

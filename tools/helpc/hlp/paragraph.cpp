@@ -2,12 +2,41 @@
 
 #include "tools/helpc/hlp/bytes.h"
 
+#include <utility>
+
 namespace hlp {
 namespace {
 
-// Paragraph setting bits.
+// Paragraph setting bits; each value bit is followed, in this order, by
+// its packed value.
+constexpr std::uint16_t kSpaceBefore = 0x0002;
+constexpr std::uint16_t kSpaceAfter = 0x0004;
+constexpr std::uint16_t kLeftIndent = 0x0010;
+constexpr std::uint16_t kRightIndent = 0x0020;
+constexpr std::uint16_t kFirstIndent = 0x0040;
 constexpr std::uint16_t kAlignRight = 0x0400;
 constexpr std::uint16_t kAlignCenter = 0x0800;
+
+// The viewer measures indents and spacing in half points, ten twips.
+int in_viewer_units(int twips) { return twips >= 0 ? (twips + 5) / 10 : -((5 - twips) / 10); }
+
+void settings(Bytes& out, const ParagraphSettings& p) {
+  const std::pair<std::uint16_t, int> values[] = {{kSpaceBefore, p.space_before},
+                                                  {kSpaceAfter, p.space_after},
+                                                  {kLeftIndent, p.left_indent},
+                                                  {kRightIndent, p.right_indent},
+                                                  {kFirstIndent, p.first_indent}};
+  std::uint16_t bits = p.alignment == ParagraphAlignment::center  ? kAlignCenter
+                       : p.alignment == ParagraphAlignment::right ? kAlignRight
+                                                                  : 0;
+  for (const auto& [bit, value] : values) {
+    if (in_viewer_units(value) != 0) bits |= bit;
+  }
+  out.u16(bits);
+  for (const auto& [bit, value] : values) {
+    if (in_viewer_units(value) != 0) out.packed_i16(in_viewer_units(value));
+  }
+}
 
 }  // namespace
 
@@ -26,11 +55,28 @@ void Paragraph::text(std::string_view bytes) {
   has_text_ = true;
 }
 
-void Paragraph::font(int descriptor) {
+namespace {
+
+std::string font_command(int descriptor) {
   Bytes cmd;
   cmd.u8(kCmdFont);
   cmd.u16(static_cast<std::uint32_t>(descriptor));
-  command(cmd.take());
+  return cmd.take();
+}
+
+}  // namespace
+
+void Paragraph::font(int descriptor) {
+  command(font_command(descriptor));
+  items_.back().font = descriptor;
+}
+
+void Paragraph::refont(std::size_t from, const std::function<int(int)>& change) {
+  for (std::size_t i = from; i < items_.size(); ++i) {
+    if (items_[i].font < 0) continue;
+    items_[i].font = change(items_[i].font);
+    items_[i].bytes = font_command(items_[i].font);
+  }
 }
 
 void Paragraph::command(std::string bytes) {
@@ -50,15 +96,20 @@ void Paragraph::drop_last(char c) {
   if (last.empty()) items_.pop_back();
 }
 
-Paragraph::Record Paragraph::render(ParagraphAlignment alignment) const {
+Paragraph::Record Paragraph::render(const ParagraphSettings& paragraph) const {
   // Text and commands alternate: each command follows one (maybe empty)
   // piece of text.
   std::string text, commands;
   std::string piece;
+  int in_force = -1;
   for (const auto& item : items_) {
     if (!item.is_command) {
       piece += item.bytes;
       continue;
+    }
+    if (item.font >= 0) {
+      if (item.font == in_force) continue;  // a hotspot's font, once plain, may repeat the one before
+      in_force = item.font;
     }
     text += piece;
     text += '\0';
@@ -76,10 +127,7 @@ Paragraph::Record Paragraph::render(ParagraphAlignment alignment) const {
   out.u8(0);
   out.u8(0x80);
   out.u16(0);  // paragraph id
-  std::uint16_t bits = alignment == ParagraphAlignment::center  ? kAlignCenter
-                       : alignment == ParagraphAlignment::right ? kAlignRight
-                                                                : 0;
-  out.u16(bits);
+  settings(out, paragraph);
   out.raw(commands);
   return Record{out.take(), std::move(text)};
 }

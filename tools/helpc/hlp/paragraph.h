@@ -3,6 +3,7 @@
 // commands (font changes, tabs, line breaks, hotspot starts and ends).
 #pragma once
 #include <cstdint>
+#include <functional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -24,6 +25,17 @@ inline constexpr std::uint8_t kCmdEnd = 0xFF;
 
 enum class ParagraphAlignment { left, center, right };
 
+// How a paragraph is set; indents and spacing in twips (stored in the
+// viewer's unit, ten twips).
+struct ParagraphSettings {
+  ParagraphAlignment alignment = ParagraphAlignment::left;
+  int space_before = 0;
+  int space_after = 0;
+  int left_indent = 0;
+  int right_indent = 0;
+  int first_indent = 0;  // from the left indent; negative hangs
+};
+
 class Paragraph {
  public:
   void text(std::string_view bytes);
@@ -40,6 +52,9 @@ class Paragraph {
   }
   // Puts a hotspot command before the item at mark and ends the hotspot here.
   void hotspot(std::size_t at, std::string command_bytes);
+  // Font changes from item `from` on take the descriptor `change` gives.
+  void refont(std::size_t from, const std::function<int(int)>& change);
+  std::size_t size() const { return items_.size(); }
   // Drops the last character of the text when it is c (a footnote's mark).
   void drop_last(char c);
   bool empty() const { return !has_text_; }
@@ -49,12 +64,13 @@ class Paragraph {
     std::string formatting;
     std::string text;
   };
-  Record render(ParagraphAlignment alignment) const;
+  Record render(const ParagraphSettings& settings) const;
 
  private:
   struct Item {
     bool is_command = false;
     std::string bytes;
+    int font = -1;  // the descriptor of a font change
   };
   void command(std::string bytes);
   std::vector<Item> items_;

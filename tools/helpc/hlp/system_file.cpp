@@ -8,6 +8,7 @@ namespace {
 constexpr std::uint16_t kSystemMagic = 0x036C;
 constexpr std::uint16_t kMinorWin95 = 33;
 constexpr std::uint16_t kMajor = 1;
+constexpr std::uint16_t kFlagCompressed = 0x0004;
 
 enum Record : std::uint16_t { kTitle = 1, kCopyright = 2, kContents = 3, kConfig = 4, kWindow = 6, kCnt = 10 };
 
@@ -57,7 +58,7 @@ std::string render_system(const SystemInfo& info) {
   out.u16(kMinorWin95);
   out.u16(kMajor);
   out.u32(info.date);
-  out.u16(0);  // flags: topics not compressed, 4 KB blocks
+  out.u16(info.compressed ? kFlagCompressed : 0);  // 4 KB blocks either way
   record(out, kTitle, zstring(info.title));
   record(out, kCopyright, zstring(info.copyright));
   Bytes contents;

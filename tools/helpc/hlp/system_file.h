@@ -1,4 +1,5 @@
-// |SYSTEM: the help file's version (Windows 95 Help, uncompressed topics)
+// |SYSTEM: the help file's version (Windows 95 Help; topics plain or
+// LZ77-packed)
 // and date, then typed records: title, copyright, contents topic,
 // configuration macros, window definitions and the contents file's name.
 #pragma once
@@ -18,6 +19,7 @@ struct SystemInfo {
   std::vector<project::WindowRecord> windows;
   std::string contents_file;  // file name only, "" for none
   std::uint32_t date = 0;     // seconds since 1970
+  bool compressed = false;    // |TOPIC blocks are LZ77-packed
 };
 
 std::string render_system(const SystemInfo& info);

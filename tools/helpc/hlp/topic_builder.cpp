@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "platform/text.h"
+#include "tools/helpc/footnotes.h"
 
 namespace hlp {
 namespace {
@@ -12,16 +13,16 @@ constexpr std::string_view kFootnoteMarks = "#$K+!>A*@";
 
 bool blank(std::string_view bytes) { return text::trim(bytes).empty(); }
 
-bool is_hotspot_format(const rtf::CharFormat& f) {
-  return f.strike || f.underline == rtf::Underline::single || f.underline == rtf::Underline::double_line;
-}
-
-std::vector<std::string> keyword_list(std::string_view list) {
-  std::vector<std::string> out;
-  for (const auto& piece : text::split(list, ';')) {
-    std::string_view keyword = text::trim(piece);
-    if (!keyword.empty()) out.emplace_back(keyword);
-  }
+ParagraphSettings settings_of(const rtf::ParaFormat& para) {
+  ParagraphSettings out;
+  out.alignment = para.alignment == rtf::Alignment::center  ? ParagraphAlignment::center
+                  : para.alignment == rtf::Alignment::right ? ParagraphAlignment::right
+                                                            : ParagraphAlignment::left;
+  out.space_before = para.space_before;
+  out.space_after = para.space_after;
+  out.left_indent = para.left_indent;
+  out.right_indent = para.right_indent;
+  out.first_indent = para.first_indent;
   return out;
 }
 
@@ -31,7 +32,11 @@ int TopicBuilder::descriptor_of(const rtf::CharFormat& format) {
   FontDescriptor d;
   if (format.bold) d.attributes |= kFontBold;
   if (format.italic) d.attributes |= kFontItalic;
-  // Underlined and struck text are hotspots, which the viewer marks itself.
+  // Hotspot text loses these once its target is known (the viewer marks
+  // hotspots itself); without a target the text shows as written.
+  if (format.strike) d.attributes |= kFontStrike;
+  if (format.underline == rtf::Underline::single) d.attributes |= kFontUnderline;
+  if (format.underline == rtf::Underline::double_line) d.attributes |= kFontDoubleUnderline;
   d.half_points = static_cast<std::uint8_t>(std::clamp(format.size, 1, 255));
   d.face = reader_.header().font_name(format.font);
   if (d.face.empty()) d.face = reader_.header().font_name(reader_.header().default_font);
@@ -77,11 +82,11 @@ void TopicBuilder::flush_mark() {
 
 void TopicBuilder::body_text(std::string_view bytes, const rtf::CharFormat& format) {
   if (collecting_target_) finish_hotspot();
-  if (is_hotspot_format(format)) {
+  if (helpc::is_hotspot_format(format)) {
     if (!pending_hotspot_) {
       pending_hotspot_ = true;
-      pending_kind_ = format.underline == rtf::Underline::single && !format.strike ? helpc::HotspotKind::popup
-                                                                                   : helpc::HotspotKind::jump;
+      pending_kind_ = helpc::hotspot_kind_of(format);
+      hotspot_fonts_from_ = paragraph_.size();
       if (font_ != descriptor_of(format)) {
         font_ = descriptor_of(format);
         paragraph_.font(font_);
@@ -156,7 +161,15 @@ void TopicBuilder::finish_hotspot() {
   helpc::HotspotKind kind = target.macro ? helpc::HotspotKind::macro : pending_kind_;
   if (target.macro) target.context = std::string(text::trim(target_));
   std::string command = blank(target_) ? std::string() : resolve_(kind, target);
-  if (!command.empty()) paragraph_.hotspot(hotspot_at_, std::move(command));
+  if (!command.empty()) {
+    paragraph_.hotspot(hotspot_at_, std::move(command));
+    paragraph_.refont(hotspot_fonts_from_, [this](int number) {
+      FontDescriptor plain = fonts_.at(number);
+      plain.attributes &= static_cast<std::uint8_t>(~kFontLinkAttributes);
+      return fonts_.descriptor(plain);
+    });
+    font_ = -1;  // the text after it states its font again
+  }
   target_.clear();
   collecting_target_ = false;
   pending_hotspot_ = false;
@@ -181,10 +194,7 @@ void TopicBuilder::end_paragraph(const rtf::ParaFormat& para) {
   }
   // A paragraph that held only footnotes shows nothing.
   if (!(paragraph_.empty() && paragraph_has_footnote_)) {
-    ParagraphAlignment alignment = para.alignment == rtf::Alignment::center ? ParagraphAlignment::center
-                                   : para.alignment == rtf::Alignment::right ? ParagraphAlignment::right
-                                                                             : ParagraphAlignment::left;
-    topic_.paragraphs.push_back(paragraph_.render(alignment));
+    topic_.paragraphs.push_back(paragraph_.render(settings_of(para)));
   }
   paragraph_ = Paragraph{};
   font_ = -1;
@@ -229,22 +239,16 @@ void TopicBuilder::footnote_end() {
   take_footnote();
 }
 
-// The footnote's text starts with its reference mark, which is dropped.
 void TopicBuilder::take_footnote() {
-  std::string_view body = text::trim(footnote_text_);
-  char mark = footnote_mark_;
-  if (!body.empty() && (mark == 0 || body.front() == mark)) {
-    mark = body.front();
-    body = text::trim(body.substr(1));
-  }
-  std::string value(body);
-  switch (mark) {
-    case '#': topic_.contexts.push_back(value); break;
-    case '$': topic_.title = value; break;
-    case 'K': for (auto& k : keyword_list(value)) topic_.keywords.push_back(std::move(k)); break;
-    case 'A': for (auto& k : keyword_list(value)) topic_.a_keywords.push_back(std::move(k)); break;
-    case '!': topic_.macros.push_back(value); break;
-    case '+': topic_.browse = value; break;
+  helpc::Footnote note = helpc::read_footnote(footnote_text_, footnote_mark_);
+  switch (note.mark) {
+    case '#': topic_.contexts.push_back(note.value); break;
+    case '$': topic_.title = note.value; break;
+    case 'K': for (auto& k : helpc::keyword_list(note.value)) topic_.keywords.push_back(std::move(k)); break;
+    case 'A': for (auto& k : helpc::keyword_list(note.value)) topic_.a_keywords.push_back(std::move(k)); break;
+    case '!': topic_.macros.push_back(note.value); break;
+    case '+': topic_.browse = note.value; break;
+    case '>': topic_.window = note.value; break;
     default: break;
   }
 }

@@ -23,6 +23,7 @@ struct TopicText {
   std::vector<std::string> a_keywords;  // "A"
   std::vector<std::string> macros;    // "!"
   std::string browse;                 // "+"
+  std::string window;                 // ">": the window the topic opens in
   std::vector<Paragraph::Record> paragraphs;
 };
 
@@ -88,6 +89,7 @@ class TopicBuilder : public rtf::Sink {
   bool pending_hotspot_ = false;
   helpc::HotspotKind pending_kind_ = helpc::HotspotKind::jump;
   std::size_t hotspot_at_ = 0;
+  std::size_t hotspot_fonts_from_ = 0;  // the paragraph item of its first font change
   bool collecting_target_ = false;
   std::string target_;
 
