@@ -6,6 +6,7 @@
 #include <algorithm>
 #include <cstring>
 #include <memory>
+#include <optional>
 #include <string>
 
 #include "aids/convert_dialogs.h"
@@ -43,6 +44,7 @@
 #include "authoring/startup.h"
 #include "core/text_commands.h"
 #include "core/topic_iteration.h"
+#include "platform/dynlib.h"
 #include "platform/text.h"
 #include "platform/ui/host.h"
 #include "project/dialogs/context_dialogs.h"
@@ -66,21 +68,33 @@ constexpr size_t kCallerRoom = 256;
 // Room of the word processor's localized-name buffers, terminator included.
 constexpr size_t kLanguageNameRoom = 50;
 
-authoring::LibraryState& library() {
-  static authoring::LibraryState state = [] {
-    authoring::LibraryState s;
-    authoring::AttachLibrary(s);
-    return s;
-  }();
-  return state;
+// What the library holds while it is loaded: the library state and the
+// contents model the editor and the finder's preview share. The loader's
+// attach makes it afresh, its detach drops it, as mapping and unmapping the
+// library would; a caller that never goes through the loader gets it at the
+// first call.
+struct LoadedLibrary {
+  authoring::LibraryState state;
+  contents::ContentsSession contents;
+  bool attached = false;
+};
+
+std::optional<LoadedLibrary>& loaded() {
+  static std::optional<LoadedLibrary> library;
+  return library;
 }
 
-// The contents model the editor and the finder's preview share, kept while
-// the library is loaded.
-contents::ContentsSession& contents_session() {
-  static contents::ContentsSession session;
-  return session;
+LoadedLibrary& attach() {
+  if (!loaded()) {
+    loaded().emplace();
+    loaded()->attached = authoring::AttachLibrary(loaded()->state);
+  }
+  return *loaded();
 }
+
+authoring::LibraryState& library() { return attach().state; }
+
+contents::ContentsSession& contents_session() { return attach().contents; }
 
 // Text arguments arrive with blanks around them; most exports drop those.
 std::string arg(const char* text) { return text ? std::string(text::trim(text)) : std::string(); }
@@ -120,6 +134,17 @@ int32_t insert_jump(int32_t window, bool jump, char* document, char* click_text,
 extern "C" {
 
 // --- Library state and project -------------------------------------------------
+
+// The loader's entry: attaching starts the library afresh (the window
+// classes registered), detaching drops what it held.
+TRVWCK32_API int32_t DllMain(void*, uint32_t reason, void*) {
+  if (reason == platform::kProcessDetach) {
+    loaded().reset();
+    return 1;
+  }
+  loaded().reset();
+  return attach().attached ? 1 : 0;
+}
 
 int32_t InitTW(int32_t window, int32_t mode) { return authoring::InitTW(library(), window, mode); }
 

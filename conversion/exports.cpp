@@ -3,10 +3,12 @@
 // only here.
 #include <algorithm>
 #include <cstring>
+#include <optional>
 #include <string>
 #include <string_view>
 
 #include "formats/document_wizard.h"
+#include "platform/dynlib.h"
 #include "platform/text.h"
 #include "platform/ui/host.h"
 
@@ -36,11 +38,6 @@ namespace {
 // than its leading "n").
 constexpr std::size_t kBookmarkRoom = 256;
 
-html::ConversionRun& run() {
-  static html::ConversionRun state;
-  return state;
-}
-
 // Copies text into a caller's buffer of the given room, cut to fit.
 void copy_out(std::string_view text, char* buffer, std::size_t room) {
   std::size_t n = text.size() < room ? text.size() : room - 1;
@@ -55,10 +52,31 @@ struct WizardSession {
   wizard::ConversionState conversion;
 };
 
-WizardSession& session() {
-  static WizardSession state;
-  return state;
+// What the library holds while it is loaded: the conversion run, the
+// wizard's session and the caller's progress counter. The loader's attach
+// makes it afresh and its detach drops it, as mapping and unmapping the
+// library would; a caller that never goes through the loader gets it at the
+// first call.
+struct LoadedLibrary {
+  html::ConversionRun run;
+  WizardSession wizard;
+  // The counter of the caller's progress calls (InitWizProgress, WizProgress).
+  ui::ProgressCounter progress{wizard::wizard_progress_template()};
+};
+
+std::optional<LoadedLibrary>& library_slot() {
+  static std::optional<LoadedLibrary> library;
+  return library;
 }
+
+LoadedLibrary& loaded() {
+  if (!library_slot()) library_slot().emplace();
+  return *library_slot();
+}
+
+html::ConversionRun& run() { return loaded().run; }
+WizardSession& session() { return loaded().wizard; }
+ui::ProgressCounter& wizard_progress() { return loaded().progress; }
 
 // The owner of the wizard's dialogs: the caller's window, else the host's.
 int32_t owner_of(int32_t window) { return window > 0 ? window : ui::host().main_window(); }
@@ -72,15 +90,17 @@ int32_t option_page(int32_t window, const wizard::OptionPage& page) {
 
 constexpr std::size_t kLanguageNameRoom = 50;
 
-// The counter of the caller's progress calls (InitWizProgress, WizProgress).
-ui::ProgressCounter& wizard_progress() {
-  static ui::ProgressCounter counter(wizard::wizard_progress_template());
-  return counter;
-}
-
 }  // namespace
 
 extern "C" {
+
+// The loader's entry: attaching starts the library afresh, detaching drops
+// what it held.
+TWZHTML_API int32_t DllMain(void*, uint32_t reason, void*) {
+  library_slot().reset();
+  if (reason == platform::kProcessAttach) loaded();
+  return 1;
+}
 
 TWZHTML_API int32_t process_rtf(void) { return html::process_rtf(run()); }
 
