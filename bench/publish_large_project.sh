@@ -8,8 +8,9 @@
 # Other processes on the machine disturb the times: repeat and take the best.
 #   bash bench/publish_large_project.sh [BUILD_DIR] [TOPICS ...]   (default 1000 10000)
 # TEMPLATE=NAME.lfc publishes with that template (default: twhost's own). The
-# default one puts the whole contents beside every page, so its output grows
-# with the square of the topics; standard.lfc measures the conversion alone.
+# default one puts the contents beside every page (past 500 entries only the
+# way to the page, plus one whole-contents page); standard.lfc measures the
+# conversion alone.
 set -euo pipefail
 here=$(cd "$(dirname "$0")" && pwd)
 build=$(cd "${1:-build}" && pwd)

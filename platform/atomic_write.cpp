@@ -1,6 +1,7 @@
 // The one path by which a file is rewritten: new content in a temporary file
 // beside the old one, flushed, then renamed over it, so that a crash at any
-// moment leaves the old or the new file whole, never a mix or nothing.
+// moment leaves the old or the new file whole, never a mix or nothing. A file
+// that does not exist yet has nothing to lose and is written in place.
 #include <dirent.h>
 #include <fcntl.h>
 #include <signal.h>
@@ -16,6 +17,8 @@ namespace platform {
 namespace {
 
 using internal::Fd;
+using internal::FolderChange;
+using internal::FolderLook;
 
 constexpr std::string_view kTemporaryMark = ".tw~";
 
@@ -115,6 +118,32 @@ std::optional<NewVersion> write_temporary(const std::string& target, std::string
   return v;
 }
 
+// A file that does not exist yet is written in place: there is no old
+// version to keep whole, so no temporary, rename or look for leftovers is
+// needed. O_EXCL refuses any entry that is there, a link included. nullopt
+// when the name is taken or cannot be created here: the rewrite then decides.
+std::optional<WriteStatus> create_new(const std::string& host, std::string_view bytes,
+                                      Durability d, std::optional<FileStamp>* written) {
+  auto change = FolderChange::of_entry(host, FolderLook::kept_listing);
+  Fd fd(::open(host.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666));
+  if (!fd.valid()) return std::nullopt;
+  change.added(change.entry());
+  change.commit();
+  bool ok = internal::try_lock_exclusive(fd.get()) && internal::write_all(fd.get(), bytes);
+  if (ok && d == Durability::flushed) ok = ::fsync(fd.get()) == 0;
+  if (!ok) {
+    ::unlink(host.c_str());  // only what this call made
+    return WriteStatus::failed;
+  }
+  if (d == Durability::flushed) sync_folder(folder_of(host));
+  struct stat now;
+  if (::fstat(fd.get(), &now) == 0) {
+    internal::note_own_write(host, std::nullopt, internal::stamp_of(now));
+    if (written) *written = internal::stamp_of(now);
+  }
+  return WriteStatus::written;
+}
+
 }  // namespace
 
 void set_flush_to_disk(bool on) { flush_to_disk.store(on, std::memory_order_relaxed); }
@@ -127,6 +156,10 @@ WriteStatus internal::replace_host_file(const std::string& host, std::string_vie
                                         const ReplaceOptions& options,
                                         std::optional<FileStamp>* written) {
   if (host.empty()) return WriteStatus::failed;
+  // A caller that asks about the version on disk gets the full rewrite.
+  if (!options.still_current) {
+    if (auto created = create_new(host, bytes, effective(options.durability), written)) return *created;
+  }
   const std::string target = rewrite_target(host);
   std::optional<PathLock> lock;
   if (!options.lock_held) {

@@ -284,6 +284,23 @@ std::vector<FoundFile> list_files(std::string_view pattern, bool with_times) {
   return found;
 }
 
+// A file that does not exist yet is created on its own: O_EXCL refuses any
+// entry that is there, a link included, so nothing needs a look first, and no
+// one else had the file open. The folder's time before the change comes from
+// the listing the path's look-up has just validated. The locked descriptor,
+// or -1 when the name is taken or the file cannot be created (the ordinary
+// open then tells).
+int create_new_file(const std::string& host) {
+  auto change = FolderChange::of_entry(host, internal::FolderLook::kept_listing);
+  Fd fd(::open(host.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666));
+  if (!fd.valid()) return -1;
+  change.added(change.entry());
+  change.commit();
+  // Another writer that opened it meanwhile holds it: the ordinary open waits.
+  if (!internal::lock_descriptor(fd.get(), LockKind::exclusive)) return -1;
+  return fd.release();
+}
+
 }  // namespace
 
 std::vector<std::string> find_files(std::string_view pattern) {
@@ -311,6 +328,12 @@ std::unique_ptr<ExclusiveFile> ExclusiveFile::open(std::string_view path, OpenMo
     case OpenMode::write_truncate: flags |= O_WRONLY | O_CREAT; break;
     case OpenMode::read_write: flags |= O_RDWR; break;
     case OpenMode::append: flags |= O_WRONLY | O_APPEND | O_CREAT; break;
+  }
+  if (mode == OpenMode::write_truncate) {
+    if (int created = create_new_file(host); created >= 0) {
+      status = OpenStatus::ok;
+      return std::unique_ptr<ExclusiveFile>(new ExclusiveFile(created));
+    }
   }
   // A link in the output folder is replaced by the new file, and a page
   // rewritten there is never one reached through a link.

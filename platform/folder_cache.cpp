@@ -74,6 +74,15 @@ std::optional<Stamp> stamp_of(const std::string& key) {
                static_cast<long long>(st.st_mtim.tv_sec), static_cast<long long>(st.st_mtim.tv_nsec)};
 }
 
+// The time the kept listing of a folder was taken at, without a look.
+std::optional<Stamp> kept_stamp(const std::string& key) {
+  Cache& c = cache();
+  std::lock_guard lock(c.mutex);
+  auto kept = c.folders.find(key);
+  if (kept == c.folders.end()) return std::nullopt;
+  return kept->second.stamp;
+}
+
 void add_name(Listing& listing, std::string_view name) {
   auto& list = listing.names[text::to_lower(name)];
   auto at = std::lower_bound(list.begin(), list.end(), name);
@@ -155,8 +164,8 @@ std::optional<std::string> find_entry_nocase(const std::string& folder, std::str
   return match;
 }
 
-FolderChange::FolderChange(std::string folder) : key_(folder_key(folder)) {
-  if (std::optional<Stamp> stamp = stamp_of(key_)) {
+FolderChange::FolderChange(std::string folder, FolderLook look) : key_(folder_key(folder)) {
+  if (std::optional<Stamp> stamp = look == FolderLook::kept_listing ? kept_stamp(key_) : stamp_of(key_)) {
     seen_ = true;
     dev_ = stamp->dev;
     ino_ = stamp->ino;
@@ -165,11 +174,11 @@ FolderChange::FolderChange(std::string folder) : key_(folder_key(folder)) {
   }
 }
 
-FolderChange FolderChange::of_entry(std::string_view host_path) {
+FolderChange FolderChange::of_entry(std::string_view host_path, FolderLook look) {
   size_t slash = host_path.rfind('/');
   std::string folder;
   if (slash != std::string_view::npos) folder = std::string(host_path.substr(0, slash == 0 ? 1 : slash));
-  FolderChange change(std::move(folder));
+  FolderChange change(std::move(folder), look);
   change.entry_ = std::string(slash == std::string_view::npos ? host_path : host_path.substr(slash + 1));
   return change;
 }

@@ -29,12 +29,18 @@ std::optional<std::string> find_entry_nocase(const std::string& folder, std::str
 // change is made: a listing that was current before the change is then
 // updated and stays valid. Without a commit (a failed change) the listing is
 // left as it was, and the folder's new modification time has it read anew.
+// How a change learns the folder's time before it: by looking at the folder,
+// or from its kept listing, for a change made right after a look-up of the
+// same name validated that listing (a new file created where none was found).
+// Without a kept listing there is nothing to bring up to date either way.
+enum class FolderLook { examine, kept_listing };
+
 class FolderChange {
  public:
   // folder is the host folder that holds the changed entries.
-  explicit FolderChange(std::string folder);
+  explicit FolderChange(std::string folder, FolderLook look = FolderLook::examine);
   // The same for the folder of a host path, whose name is then the entry.
-  static FolderChange of_entry(std::string_view host_path);
+  static FolderChange of_entry(std::string_view host_path, FolderLook look = FolderLook::examine);
 
   // The entry named by of_entry, or "" for a change made with a folder.
   const std::string& entry() const { return entry_; }

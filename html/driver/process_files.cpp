@@ -8,6 +8,7 @@
 #include "html/index/heading_contents.h"
 #include "html/splitter/html_registration.h"
 #include "html/text/markup.h"
+#include "html/framing/contents_sidebar.h"
 #include "html/framing/master_page.h"
 #include "html/framing/page_framer.h"
 #include "html/pages/page_writer.h"
@@ -96,6 +97,8 @@ void write_pages(ConversionRun& run, Progress& progress) {
     progress.step();
   }
   write_leftover_pages(run);
+  // The pages' cut sidebars link the whole contents.
+  if (!write_whole_contents_page(run)) ++run.publish.counts.failed_pages;
 }
 
 void add_all_related_topics(ConversionRun& run, Progress& progress) {

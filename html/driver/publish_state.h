@@ -7,6 +7,7 @@
 
 #include "html/pages/context_resolver.h"
 #include "html/index/index_entries.h"
+#include "html/framing/contents_outline.h"
 #include "html/framing/page_framer.h"
 #include "html/splitter/page_names.h"
 
@@ -46,6 +47,9 @@ struct PublishState {
   std::optional<std::string> local_toc;
   // The main contents beside each page (layout element "C"), made once.
   std::optional<std::string> contents_sidebar;
+  // Its entries as a tree, kept only when the sidebars are cut to each
+  // page's way (past kWholeSidebarEntries).
+  std::optional<ContentsOutline> contents_outline;
   std::string index_page_path;  // the index page FinishIndex wrote ("" when none)
   // The charset the first registered file's pages declare; the index page
   // declares it too.

@@ -173,7 +173,7 @@ std::string PageFramer::item(char c, bool top) {
       return {};
     case 'C':
       // The contents page is the contents already.
-      return kind_ == PageKind::toc ? std::string() : contents_sidebar(run_);
+      return kind_ == PageKind::toc ? std::string() : contents_sidebar(run_, page_);
     case '[':
       return std::string(kNavOpen);
     case ']':

@@ -6,6 +6,7 @@
 
 #include "host/installation.h"
 #include "host/libraries.h"
+#include "host/project_checks.h"
 #include "host/publish_flow.h"
 #include "platform/paths.h"
 #include "support/test_support.h"

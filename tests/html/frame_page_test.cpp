@@ -10,7 +10,9 @@
 #include "html/framing/page_framer.h"
 #include "html/pages/related_block.h"
 #include "html/pages/signature.h"
+#include "html/splitter/page_names.h"
 #include "platform/clock.h"
+#include "platform/text.h"
 #include "support/test_support.h"
 
 namespace html {
@@ -338,6 +340,38 @@ TEST_F(FrameTest, ContentsSidebarAndNavigationBlocks) {
   // The contents page holds the contents already.
   page("twztoc.htm", "<P>Contents</P>\r\n");
   EXPECT_EQ(framed("twztoc.htm", PageKind::toc).find("tw-contents"), std::string::npos);
+}
+
+// Past kWholeSidebarEntries each page carries only the way to itself, and
+// one page written once holds the whole list.
+TEST_F(FrameTest, LongContentsAreCutToThePageAndWrittenWholeOnce) {
+  s().hlo = "C";
+  s().tct = "All Topics";
+  s().fnames.extension = ".htm";
+  run.page_list.add("c:\\out\\twzcont.htm", "A topic page of the same name");
+  const int extra = static_cast<int>(kWholeSidebarEntries);
+  for (int i = 0; i < extra; ++i)
+    run.page_list.add(text::format("c:\\out\\many%d.htm", i), text::format("Many %d", i));
+  run.publish.names.rebuild(run.page_list);
+  EXPECT_EQ(whole_contents_page_name(run), "twzcont1.htm");
+
+  page("many250.htm", "<P>Body</P>\r\n");
+  const std::string body = framed("many250.htm", PageKind::body);
+  EXPECT_NE(body.find("<NAV CLASS=\"tw-contents\">\r\n<P CLASS=\"tw-all-contents\">"
+                      "<A HREF=\"twzcont1.htm\">All Topics</A></P>\r\n<UL>\r\n"),
+            std::string::npos)
+      << body;
+  EXPECT_NE(body.find("<A HREF=\"many250.htm\">"), std::string::npos);
+  EXPECT_EQ(body.find("<A HREF=\"many200.htm\">"), std::string::npos);
+  EXPECT_LT(body.size(), 3000u);
+
+  ASSERT_TRUE(write_whole_contents_page(run));
+  const std::string whole = tw_test::read_file(file("out/twzcont1.htm"));
+  EXPECT_TRUE(whole.starts_with("<HTML>\r\n<HEAD>\r\n<TITLE>All Topics</TITLE>")) << whole.substr(0, 200);
+  for (std::size_t i = 0; i < run.page_list.size(); ++i)
+    EXPECT_NE(whole.find("<A HREF=\"" + page_name(run.page_list.at(i).path) + "\">"), std::string::npos) << i;
+  // The whole list is not repeated beside itself.
+  EXPECT_EQ(whole.find("tw-all-contents"), std::string::npos);
 }
 
 TEST(ContentsSidebar, BodyOfAPage) {

@@ -36,6 +36,23 @@ TEST_F(AtomicWrite, KeepsPermissionsAndWritesThroughALink) {
   EXPECT_EQ(folder_names("proj"), (std::set<std::string>{"help.hpj", "real.hpj"}));
 }
 
+// A file that did not exist is written in place; it counts as our own write
+// and is rewritten whole from then on.
+TEST_F(AtomicWrite, NewFileIsCreatedInPlaceAndKnownAsOurs) {
+  tw_test::write_file(file("proj/other.txt"), "other");
+  ASSERT_TRUE(platform::write_file("c:\\proj\\new.hpj", "first"));
+  EXPECT_EQ(tw_test::read_file(file("proj/new.hpj")), "first");
+  EXPECT_EQ(folder_names("proj"), (std::set<std::string>{"new.hpj", "other.txt"}));
+  EXPECT_TRUE(platform::changed_only_here("c:\\proj\\new.hpj", std::nullopt));
+
+  std::optional<platform::FileStamp> stamp = platform::file_stamp("c:\\proj\\new.hpj");
+  ASSERT_EQ(platform::write_file_if("c:\\proj\\new.hpj", "second",
+                                    [&](const std::optional<platform::FileStamp>& on_disk) { return on_disk == stamp; }),
+            platform::WriteStatus::written);
+  EXPECT_EQ(tw_test::read_file(file("proj/new.hpj")), "second");
+  EXPECT_EQ(folder_names("proj"), (std::set<std::string>{"new.hpj", "other.txt"}));
+}
+
 TEST_F(AtomicWrite, ConditionalWriteLeavesAChangedFileAlone) {
   ASSERT_TRUE(platform::write_file("c:\\p.twz", "mine"));
   const auto mine = platform::file_stamp("c:\\p.twz");
