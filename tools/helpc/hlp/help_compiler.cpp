@@ -27,6 +27,21 @@ namespace {
 // Longest title or keyword kept: the viewer shows no more.
 constexpr std::size_t kMaxTitle = 255;
 
+// A tree of 32-bit keys to 32-bit values ("L4"), in key order.
+std::optional<std::string> number_tree(const std::map<std::int32_t, std::int32_t>& pairs,
+                                       std::uint16_t page_size) {
+  std::vector<BtreeEntry> entries;
+  for (const auto& [key_number, value_number] : pairs) {
+    Bytes key, value;
+    key.i32(key_number);
+    value.i32(value_number);
+    entries.push_back(BtreeEntry{key.take(), value.take()});
+  }
+  auto tree = build_btree(entries, BtreeLayout{kBtreeFlags, page_size, "L4"});
+  if (!tree) return std::nullopt;
+  return tree->bytes;
+}
+
 struct BrowseEntry {
   std::string sequence;  // before ":"
   std::string order;     // the whole code
@@ -201,16 +216,7 @@ std::optional<std::string> Compiler::context_tree() {
   for (const auto& alias : input_.aliases) {
     if (auto offset = offset_of(alias.target)) hashes_.emplace(context_hash(alias.name), *offset);
   }
-  std::vector<BtreeEntry> entries;
-  for (const auto& [hash, offset] : hashes_) {
-    Bytes key, value;
-    key.i32(hash);
-    value.i32(offset);
-    entries.push_back(BtreeEntry{key.take(), value.take()});
-  }
-  auto tree = build_btree(entries, BtreeLayout{kBtreeFlags, 2048, "L4"});
-  if (!tree) return std::nullopt;
-  return tree->bytes;
+  return number_tree(hashes_, 2048);
 }
 
 std::optional<std::string> Compiler::title_tree() {
@@ -228,16 +234,7 @@ std::optional<std::string> Compiler::title_tree() {
 
 // |VIOLA: the window each topic with a ">" footnote opens in.
 std::optional<std::string> Compiler::window_tree() const {
-  std::vector<BtreeEntry> entries;
-  for (const auto& [offset, window] : topic_windows_) {
-    Bytes key, value;
-    key.i32(offset);
-    value.i32(window);
-    entries.push_back(BtreeEntry{key.take(), value.take()});
-  }
-  auto tree = build_btree(entries, BtreeLayout{kBtreeFlags, 1024, "L4"});
-  if (!tree) return std::nullopt;
-  return tree->bytes;
+  return number_tree(topic_windows_, 1024);
 }
 
 // |CTXOMAP: the [MAP] numbers of the topics, by number.
