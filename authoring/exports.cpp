@@ -44,7 +44,6 @@
 #include "authoring/startup.h"
 #include "core/text_commands.h"
 #include "core/topic_iteration.h"
-#include "platform/dynlib.h"
 #include "platform/text.h"
 #include "platform/ui/host.h"
 #include "project/dialogs/context_dialogs.h"
@@ -69,14 +68,12 @@ constexpr size_t kCallerRoom = 256;
 constexpr size_t kLanguageNameRoom = 50;
 
 // What the library holds while it is loaded: the library state and the
-// contents model the editor and the finder's preview share. The loader's
-// attach makes it afresh, its detach drops it, as mapping and unmapping the
-// library would; a caller that never goes through the loader gets it at the
-// first call.
+// contents model the editor and the finder's preview share. It is made at
+// the first call; the loader's attach and detach drop it, as mapping and
+// unmapping the library would.
 struct LoadedLibrary {
   authoring::LibraryState state;
   contents::ContentsSession contents;
-  bool attached = false;
 };
 
 std::optional<LoadedLibrary>& loaded() {
@@ -87,7 +84,7 @@ std::optional<LoadedLibrary>& loaded() {
 LoadedLibrary& attach() {
   if (!loaded()) {
     loaded().emplace();
-    loaded()->attached = authoring::AttachLibrary(loaded()->state);
+    authoring::AttachLibrary(loaded()->state);
   }
   return *loaded();
 }
@@ -135,15 +132,12 @@ extern "C" {
 
 // --- Library state and project -------------------------------------------------
 
-// The loader's entry: attaching starts the library afresh (the window
-// classes registered), detaching drops what it held.
-TRVWCK32_API int32_t DllMain(void*, uint32_t reason, void*) {
-  if (reason == platform::kProcessDetach) {
-    loaded().reset();
-    return 1;
-  }
+// The loader's entry: a library attached or detached holds nothing from an
+// earlier load; the state is made at the first call, as before (attaching
+// touches no setting, so loading the library alone writes nothing).
+TRVWCK32_API int32_t DllMain(void*, uint32_t, void*) {
   loaded().reset();
-  return attach().attached ? 1 : 0;
+  return 1;
 }
 
 int32_t InitTW(int32_t window, int32_t mode) { return authoring::InitTW(library(), window, mode); }

@@ -8,7 +8,6 @@
 #include <string_view>
 
 #include "formats/document_wizard.h"
-#include "platform/dynlib.h"
 #include "platform/text.h"
 #include "platform/ui/host.h"
 
@@ -53,10 +52,9 @@ struct WizardSession {
 };
 
 // What the library holds while it is loaded: the conversion run, the
-// wizard's session and the caller's progress counter. The loader's attach
-// makes it afresh and its detach drops it, as mapping and unmapping the
-// library would; a caller that never goes through the loader gets it at the
-// first call.
+// wizard's session and the caller's progress counter. It is made at the
+// first call; the loader's attach and detach drop it, as mapping and
+// unmapping the library would.
 struct LoadedLibrary {
   html::ConversionRun run;
   WizardSession wizard;
@@ -94,11 +92,10 @@ constexpr std::size_t kLanguageNameRoom = 50;
 
 extern "C" {
 
-// The loader's entry: attaching starts the library afresh, detaching drops
-// what it held.
-TWZHTML_API int32_t DllMain(void*, uint32_t reason, void*) {
+// The loader's entry: a library attached or detached holds nothing from an
+// earlier load; the state is made at the first call.
+TWZHTML_API int32_t DllMain(void*, uint32_t, void*) {
   library_slot().reset();
-  if (reason == platform::kProcessAttach) loaded();
   return 1;
 }
 
