@@ -80,7 +80,7 @@ class Compiler {
   std::vector<project::WindowRecord> windows_;
   FontTable fonts_;
   TopicStream stream_;
-  KeywordIndex k_index_, a_index_;
+  KeywordIndex k_index_, a_index_{false};
   std::unordered_map<std::string, std::int32_t> offsets_;  // lower-case context: topic offset
   std::map<std::int32_t, std::int32_t> hashes_;            // hash: topic offset
   std::vector<std::pair<std::int32_t, std::string>> titles_;

@@ -1,23 +1,20 @@
 #include "tools/helpc/hlp/keyword_files.h"
 
-#include <algorithm>
-#include <cctype>
-
+#include "platform/text.h"
 #include "tools/helpc/hlp/btree.h"
 #include "tools/helpc/hlp/bytes.h"
 
 namespace hlp {
 
 // Keywords sort without regard to case; keywords that differ only in case
-// are one keyword, spelled as first met.
-bool KeywordIndex::Less::operator()(const std::string& a, const std::string& b) const {
-  return std::lexicographical_compare(a.begin(), a.end(), b.begin(), b.end(), [](char x, char y) {
-    return std::tolower(static_cast<unsigned char>(x)) < std::tolower(static_cast<unsigned char>(y));
-  });
-}
-
+// (or in the separator of a sub-entry) are one keyword, spelled as first
+// met. A first level keeps its first spelling in its sub-entries too, so
+// that the viewer shows it once.
 void KeywordIndex::add(const std::string& keyword, std::int32_t topic_offset) {
-  auto& topics = keywords_[keyword];
+  KeywordLevels levels = sub_entries_ ? keyword_levels(keyword) : KeywordLevels{std::string(text::trim(keyword)), {}, {}};
+  if (levels.first.empty()) return;
+  levels.first = first_levels_.try_emplace(text::to_lower(levels.first), levels.first).first->second;
+  auto& topics = keywords_[levels];
   // A topic's keywords come together, so a repeat is the last one filed.
   if (topics.empty() || topics.back() != topic_offset) topics.push_back(topic_offset);
 }
@@ -32,7 +29,7 @@ std::optional<KeywordIndex::Files> KeywordIndex::render() const {
     value.u16(static_cast<std::uint32_t>(topics.size()));
     value.u32(static_cast<std::uint32_t>(data.size()));
     for (std::int32_t offset : topics) data.i32(offset);
-    entries.push_back(BtreeEntry{keyword + std::string(1, '\0'), value.take()});
+    entries.push_back(BtreeEntry{stored_keyword(keyword) + std::string(1, '\0'), value.take()});
   }
   auto tree = build_btree(entries, BtreeLayout{kBtreeFlags, 2048, "F24"});
   if (!tree) return std::nullopt;
