@@ -105,6 +105,9 @@ std::vector<DecodedRecord> decode_topics(std::string_view topic_file, const std:
       hlp::Reader h(formatting, 4);
       record.browse_back = *h.i32();
       record.browse_next = *h.i32();
+      h.skip(4);
+      record.non_scroll = *h.i32();
+      record.scroll = *h.i32();
       std::string shown(text);
       while (!shown.empty() && shown.back() == '\0') shown.pop_back();
       for (char& c : shown) if (c == '\0') c = '|';

@@ -18,6 +18,8 @@ struct DecodedRecord {
   std::string text;
   // Topic headers: their browse links and number.
   std::int32_t browse_back = 0, browse_next = 0;
+  // Topic headers: where the non-scrolling and scrolling regions start.
+  std::int32_t non_scroll = -1, scroll = -1;
 };
 
 std::vector<DecodedRecord> decode_topics(std::string_view topic_file, const std::vector<std::string>& contexts,

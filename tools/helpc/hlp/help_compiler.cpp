@@ -175,7 +175,10 @@ void Compiler::add_topic(TopicText& topic) {
   const std::int32_t offset = stream_.begin_topic(title, topic.macros);
   const int number = static_cast<int>(topic_offsets_.size());
   topic_offsets_.push_back(offset);
-  for (const auto& paragraph : topic.paragraphs) stream_.add_paragraph(paragraph);
+  // A topic that is all non-scrolling region could not be scrolled to its
+  // end: it scrolls whole.
+  const std::size_t fixed = topic.non_scrolling < topic.paragraphs.size() ? topic.non_scrolling : 0;
+  for (std::size_t i = 0; i < topic.paragraphs.size(); ++i) stream_.add_paragraph(topic.paragraphs[i], i < fixed);
   if (!title.empty()) titles_.emplace_back(offset, title);
   for (const auto& context : topic.contexts) {
     if (offsets_.emplace(text::to_lower(context), offset).second) hashes_.emplace(context_hash(context), offset);

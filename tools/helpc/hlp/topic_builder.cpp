@@ -194,6 +194,8 @@ void TopicBuilder::end_paragraph(const rtf::ParaFormat& para) {
   }
   // A paragraph that held only footnotes shows nothing.
   if (!(paragraph_.empty() && paragraph_has_footnote_)) {
+    // A kept paragraph after a scrolling one scrolls with it.
+    if (para.keep_with_next && topic_.non_scrolling == topic_.paragraphs.size()) ++topic_.non_scrolling;
     topic_.paragraphs.push_back(paragraph_.render(settings_of(para)));
   }
   paragraph_ = Paragraph{};
@@ -204,6 +206,7 @@ void TopicBuilder::end_paragraph(const rtf::ParaFormat& para) {
 void TopicBuilder::page_break() {
   if (in_footnote_) return;
   end_topic();
+  ++page_;
 }
 
 void TopicBuilder::finish() {
@@ -214,7 +217,10 @@ void TopicBuilder::finish() {
 void TopicBuilder::end_topic() {
   if (!paragraph_.empty()) end_paragraph(reader_.paragraph());
   // Trailing empty paragraphs before the page break show nothing.
-  if (has_content_) on_topic_(topic_);
+  if (has_content_) {
+    topic_.number = page_;
+    on_topic_(topic_);
+  }
   topic_ = TopicText{};
   paragraph_ = Paragraph{};
   font_ = -1;

@@ -25,6 +25,10 @@ struct TopicText {
   std::string browse;                 // "+"
   std::string window;                 // ">": the window the topic opens in
   std::vector<Paragraph::Record> paragraphs;
+  // The leading paragraphs kept with the next (\keepn): the topic's
+  // non-scrolling region.
+  std::size_t non_scrolling = 0;
+  int number = 1;  // the topic's place in its file, from 1
 };
 
 class TopicBuilder : public rtf::Sink {
@@ -78,6 +82,7 @@ class TopicBuilder : public rtf::Sink {
   int font_ = -1;  // the descriptor in force in the paragraph
   bool has_content_ = false;
   bool paragraph_has_footnote_ = false;
+  int page_ = 1;
 
   std::string pending_mark_;  // a superscript mark that a footnote may follow
   rtf::CharFormat mark_format_;

@@ -10,6 +10,7 @@ namespace {
 constexpr std::size_t kFieldBlockSize = kTopicLinkSize;
 constexpr std::size_t kFieldBrowseBack = kTopicLinkSize + 4;
 constexpr std::size_t kFieldBrowseNext = kTopicLinkSize + 8;
+constexpr std::size_t kFieldNonScroll = kTopicLinkSize + 16;
 constexpr std::size_t kFieldScroll = kTopicLinkSize + 20;
 constexpr std::size_t kFieldNextTopic = kTopicLinkSize + 24;
 constexpr std::size_t kFieldNextRecord = 12;
@@ -91,12 +92,12 @@ std::int32_t TopicStream::begin_topic(std::string_view title, const std::vector<
   return offset;
 }
 
-void TopicStream::add_paragraph(const Paragraph::Record& paragraph) {
+void TopicStream::add_paragraph(const Paragraph::Record& paragraph, bool non_scrolling) {
   if (topics_.empty()) return;
   std::size_t at = add_record(kRecordDisplay, paragraph.formatting, paragraph.text);
   topics_.back().end = stream_.size();
-  std::size_t scroll = topics_.back().header_at + kFieldScroll;
-  if (get_i32(stream_, scroll) == -1) put_i32(stream_, scroll, position(at));
+  std::size_t region = topics_.back().header_at + (non_scrolling ? kFieldNonScroll : kFieldScroll);
+  if (get_i32(stream_, region) == -1) put_i32(stream_, region, position(at));
 }
 
 bool TopicStream::fits() const { return block_of(stream_.size()) < kMaxBlocks; }

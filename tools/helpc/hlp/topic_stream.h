@@ -41,7 +41,9 @@ class TopicStream {
   explicit TopicStream(TopicLayout layout = {}) : layout_(layout) {}
   // Starts a topic; answers its offset.
   std::int32_t begin_topic(std::string_view title, const std::vector<std::string>& macros);
-  void add_paragraph(const Paragraph::Record& paragraph);
+  // A paragraph of the topic's non-scrolling region comes before all its
+  // scrolling ones.
+  void add_paragraph(const Paragraph::Record& paragraph, bool non_scrolling = false);
   // Browse links of a topic begun earlier (by its number, from 0).
   void set_browse(int topic, std::int32_t previous, std::int32_t next);
   int topics() const { return static_cast<int>(topics_.size()); }
