@@ -59,6 +59,7 @@ void write_help_file(const std::string& project_path, CompileLog& log) {
     log.set_outcome("No help file was written: the project has no topics.");
     return;
   }
+  for (const auto& left : compiled->left_out) log.add(Problem::command_left_out, Location{left.file, left.topic}, left.what);
   if (!platform::write_file(help_path, compiled->bytes)) {
     log.set_outcome("No help file was written: " + input.help_file + " could not be written.");
     return;

@@ -44,8 +44,9 @@ constexpr std::array kProblems{
     ProblemInfo{6804, 6804, Severity::warning,
                 "Contents file %s was not read, its includes are nested too deeply"},
     ProblemInfo{6205, 6205, Severity::error, "Project %s has no topics to compile"},
+    ProblemInfo{6702, 6702, Severity::warning, "%s cannot be written into the help file and is left out"},
 };
-static_assert(kProblems.size() == static_cast<size_t>(Problem::no_topics) + 1,
+static_assert(kProblems.size() == static_cast<size_t>(Problem::command_left_out) + 1,
               "one entry per problem");
 
 }  // namespace

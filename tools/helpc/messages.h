@@ -38,6 +38,7 @@ enum class Problem {
   contents_entry_undefined,
   contents_include_too_deep,
   no_topics,
+  command_left_out,
 };
 
 // A problem's numbers in both families, its severity and its text, in which

@@ -68,6 +68,24 @@ std::string decode_paragraph(std::string_view formatting, std::string_view text,
         out += std::string(*cmd == 0xEA ? "[popup " : "[jump ") + target + " " + rest + "]";
         break;
       }
+      case 0x86:
+      case 0x87:
+      case 0x88: {
+        const char* place = *cmd == 0x86 ? "c" : *cmd == 0x87 ? "l" : "r";
+        auto type = f.u8().value_or(0);
+        auto size = f.packed_i32().value_or(0);
+        if (type == 0x05) {
+          f.skip(6);
+          out += std::string("[ew") + place + " " + f.sz().value_or("?") + "]";
+          break;
+        }
+        int hotspots = type == 0x22 ? f.packed_u16().value_or(0) : 0;
+        f.u16();
+        out += std::string("[bm") + place + " " + std::to_string(f.u16().value_or(0));
+        if (type == 0x22) out += " hotspots " + std::to_string(hotspots);
+        out += size == 4 ? "]" : " size?]";
+        break;
+      }
       default: out += "[?]"; break;
     }
   }

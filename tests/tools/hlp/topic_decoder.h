@@ -1,7 +1,9 @@
 // Test helper: the records of a compiled |TOPIC made readable. A topic
 // header shows as "TOPIC title | macros", a paragraph as its text with
 // the commands in brackets: [f N] font, [tab], [br], [jump NAME],
-// [popup NAME], [macro TEXT], [end] (a hotspot's end); indents and spacing
+// [popup NAME], [macro TEXT], [end] (a hotspot's end), [bmc N] a picture
+// (with "hotspots N" when it has them), [ewc TEXT] an embedded window or
+// button; indents and spacing
 // lead as {li N} {sb N} …. Hashes are shown by
 // the context string that has them, among the names given.
 #pragma once

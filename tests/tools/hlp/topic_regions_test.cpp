@@ -67,4 +67,31 @@ TEST_F(TopicRegions, LeadingKeptParagraphsMakeTheNonScrollingRegion) {
   EXPECT_EQ(got[8].scroll, got[9].position);
 }
 
+// Buttons and embedded windows become the viewer's windows in the text;
+// media cannot be stored and are reported against their topic, in the
+// family's message format, never dropped unsaid.
+TEST_F(TopicRegions, ButtonsAndEmbeddedWindowsAreStoredAndMediaReported) {
+  const std::string topics =
+      heading("one", "One") +
+      "\\pard\\plain\\s0\\fs20 Press \\{button Sea\\'e9rch, Search()\\} or "
+      "\\{button\\tab , JI(`p.hlp', `two')\\}.\\par\r\n"
+      "\\pard \\{ewr clock.dll, Clock , seconds, big\\}\\{button no macro\\}\\par\r\n\\page\r\n" +
+      heading("two", "Two") + "\\pard\\plain\\s0 Watch {\\{mci_left NOMENU,clip.avi\\}} now.\\par\r\n";
+  auto result = compile(topics);
+  ASSERT_EQ(result.exit_status, helpc::kExitClean) << result.summary;
+  auto got = records();
+  ASSERT_EQ(got.size(), 7u);
+  EXPECT_NE(got[2].text.find("Press [ewc !Sea\xe9rch,Search()] or [ewc !,JI(`p.hlp', `two')].[par]"),
+            std::string::npos);
+  // A button without a macro stays text.
+  EXPECT_NE(got[3].text.find("[ewr clock.dll,Clock,seconds, big][f 1]{button no macro}[par]"), std::string::npos);
+  EXPECT_NE(got[6].text.find("]Watch  now.[par]"), std::string::npos);
+  const std::string log = read_file(file("p/p.log"));
+  const std::size_t at = log.find("HC6702: Warning: topic #2 of " + file("p/t.rtf") + " :");
+  EXPECT_NE(at, std::string::npos) << log;
+  EXPECT_EQ(log.find("'{mci_left NOMENU,clip.avi}' cannot be written into the help file and is left out"),
+            log.find('\t', at) + 1)
+      << log;
+}
+
 }  // namespace

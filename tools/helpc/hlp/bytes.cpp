@@ -124,6 +124,14 @@ std::optional<std::uint32_t> Reader::packed_u32() {
   return *v / 2;
 }
 
+std::optional<std::int32_t> Reader::packed_i32() {
+  if (left() < 1) return std::nullopt;
+  const bool two_bytes = (static_cast<unsigned char>(data_[at_]) & 1) == 0;
+  auto v = packed_u32();
+  if (!v) return std::nullopt;
+  return static_cast<std::int32_t>(*v) - (two_bytes ? 0x4000 : 0x40000000);
+}
+
 bool Reader::skip(std::size_t n) {
   if (left() < n) return false;
   at_ += n;

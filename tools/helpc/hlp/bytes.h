@@ -54,6 +54,7 @@ class Reader {
   std::optional<std::uint32_t> packed_u16();
   std::optional<std::int32_t> packed_i16();
   std::optional<std::uint32_t> packed_u32();
+  std::optional<std::int32_t> packed_i32();
   bool skip(std::size_t n);
   std::size_t at() const { return at_; }
   std::size_t left() const { return at_ <= data_.size() ? data_.size() - at_ : 0; }

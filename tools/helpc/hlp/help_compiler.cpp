@@ -90,6 +90,8 @@ class Compiler {
   std::unordered_map<std::string, int> picture_numbers_;  // lower-case name: number, -1 unread
   std::vector<std::string> pictures_;                     // "|bmN" files by number
   int pictures_unread_ = 0;
+  std::vector<LeftOut> left_out_;
+  std::string file_path_;  // of the topic file being compiled
 };
 
 void Compiler::read_windows() {
@@ -186,6 +188,7 @@ void Compiler::add_topic(TopicText& topic) {
   if (const int window = window_number(topic.window); window >= 0) topic_windows_.emplace(offset, window);
   for (const auto& k : topic.keywords) k_index_.add(k.substr(0, kMaxTitle), offset);
   for (const auto& a : topic.a_keywords) a_index_.add(a.substr(0, kMaxTitle), offset);
+  for (auto& what : topic.left_out) left_out_.push_back(LeftOut{file_path_, topic.number, std::move(what)});
   if (!topic.browse.empty()) {
     std::string_view code = topic.browse;
     auto colon = code.find(':');
@@ -257,7 +260,10 @@ std::optional<std::string> Compiler::context_map() const {
 }
 
 std::optional<CompiledHelp> Compiler::run(std::uint32_t date) {
-  for (const auto& entry : input_.topic_files) compile_file(entry);
+  for (const auto& entry : input_.topic_files) {
+    file_path_ = helpc::find_in_folders(entry, input_.roots);
+    compile_file(entry);
+  }
   link_browse_sequences();
   if (!stream_.fits() || !fonts_.fits()) return std::nullopt;
   FileSystemWriter files;
@@ -316,6 +322,7 @@ std::optional<CompiledHelp> Compiler::run(std::uint32_t date) {
   out.pictures = static_cast<int>(pictures_.size());
   out.pictures_unread = pictures_unread_;
   out.compressed = layout_.compressed;
+  out.left_out = std::move(left_out_);
   return out;
 }
 

@@ -6,10 +6,18 @@
 #include <cstdint>
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "tools/helpc/project_input.h"
 
 namespace hlp {
+
+// Something a topic's text asks for that the help file cannot hold.
+struct LeftOut {
+  std::string file;  // the topic file as found
+  int topic = 0;     // its place in the file, from 1
+  std::string what;  // as written, e.g. "{mci clip.avi}"
+};
 
 struct CompiledHelp {
   std::string bytes;   // the whole help file
@@ -23,6 +31,7 @@ struct CompiledHelp {
   // COMPRESS asked, but a paragraph is longer than a packed block holds:
   // the topics are stored plain.
   bool stored_plain = false;
+  std::vector<LeftOut> left_out;
 };
 
 // nullopt when a structure cannot hold what the project has (a tree too

@@ -4,6 +4,7 @@
 
 #include "platform/text.h"
 #include "tools/helpc/footnotes.h"
+#include "tools/helpc/hlp/embedded_window.h"
 
 namespace hlp {
 namespace {
@@ -142,8 +143,8 @@ void TopicBuilder::emit_plain(std::string_view bytes, const rtf::CharFormat& for
   paragraph_.text(bytes);
 }
 
-// A bitmap reference becomes its picture; buttons are not drawn yet; other
-// brace text is text.
+// A bitmap reference becomes its picture, a button or embedded window its
+// window; media are reported as left out; other brace text is text.
 void TopicBuilder::brace_closed() {
   if (auto name = helpc::bitmap_reference(brace_text_)) {
     auto place = picture_place(brace_text_);
@@ -153,7 +154,16 @@ void TopicBuilder::brace_closed() {
     paragraph_.picture(std::move(command));
     return;
   }
-  if (!helpc::button_macro(brace_text_)) emit("{" + brace_text_ + "}", brace_format_);
+  if (auto window = embedded_window(brace_text_)) {
+    has_content_ = true;
+    paragraph_.picture(embedded_window_command(*window));
+    return;
+  }
+  if (is_media_command(brace_text_)) {
+    topic_.left_out.push_back("{" + brace_text_ + "}");
+    return;
+  }
+  emit("{" + brace_text_ + "}", brace_format_);
 }
 
 void TopicBuilder::finish_hotspot() {

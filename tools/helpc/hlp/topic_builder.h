@@ -29,6 +29,8 @@ struct TopicText {
   // non-scrolling region.
   std::size_t non_scrolling = 0;
   int number = 1;  // the topic's place in its file, from 1
+  // Commands of the text the help file cannot hold, as written ("{mci …}").
+  std::vector<std::string> left_out;
 };
 
 class TopicBuilder : public rtf::Sink {
