@@ -10,6 +10,8 @@
 #include "support/test_support.h"
 #include "tools/hlp/topic_decoder.h"
 #include "tools/helpc/compiler_run.h"
+#include "tools/helpc/hlp/bytes.h"
+#include "tools/helpc/hlp/context_hash.h"
 #include "tools/helpc/hlp/file_system.h"
 #include "tools/helpc/invocation.h"
 
@@ -92,6 +94,95 @@ TEST_F(TopicRegions, ButtonsAndEmbeddedWindowsAreStoredAndMediaReported) {
   EXPECT_EQ(log.find("'{mci_left NOMENU,clip.avi}' cannot be written into the help file and is left out"),
             log.find('\t', at) + 1)
       << log;
+}
+
+struct Hotspot {
+  std::uint8_t kind;
+  std::string binding;
+};
+
+// A picture file as the hotspot editor writes it: one 8 x 8 two-colour
+// bitmap and its hotspot table, the numbers left 0.
+std::string hotspot_graphic(const std::vector<Hotspot>& hotspots, std::uint16_t magic = 0x506C) {
+  hlp::Bytes table;
+  table.u8(1);
+  table.u16(static_cast<std::uint32_t>(hotspots.size()));
+  table.u32(0);  // no macro data
+  for (std::size_t i = 0; i < hotspots.size(); ++i) {
+    table.u8(hotspots[i].kind);
+    table.u8(0);
+    table.u8(0);
+    for (std::uint32_t v : {0u, static_cast<std::uint32_t>(i * 2), 8u, 2u}) table.u16(v);
+    table.i32(0);
+  }
+  for (std::size_t i = 0; i < hotspots.size(); ++i) {
+    table.sz("spot" + std::to_string(i));
+    table.sz(hotspots[i].binding);
+  }
+  hlp::Bytes picture;
+  picture.u8(6);  // device-independent
+  picture.u8(0);  // stored plain
+  for (std::uint32_t v : {96u, 96u}) picture.packed_u32(v);
+  for (std::uint32_t v : {1u, 1u}) picture.packed_u16(v);
+  for (std::uint32_t v : {8u, 8u, 2u, 0u, 32u}) picture.packed_u32(v);
+  picture.packed_u32(static_cast<std::uint32_t>(table.size()));
+  const std::size_t offsets = picture.size();
+  picture.u32(0);
+  picture.u32(0);
+  picture.raw(std::string(8, '\x7f'));  // palette
+  picture.put_u32(offsets, static_cast<std::uint32_t>(picture.size()));
+  picture.raw(std::string(32, '\x55'));
+  picture.put_u32(offsets + 4, static_cast<std::uint32_t>(picture.size()));
+  picture.raw(table.str());
+  hlp::Bytes file;
+  file.u16(magic);
+  file.u16(1);
+  file.u32(8);
+  file.raw(picture.str());
+  return file.take();
+}
+
+// A hotspot graphic keeps its regions; each jump and pop-up is filed under
+// its context's number, and one that names a window or another file turns
+// into the kind whose binding the viewer reads. A resolution set (.mrb)
+// is stored the same way; a damaged file is counted as a bitmap not
+// stored.
+TEST_F(TopicRegions, HotspotGraphicsKeepTheirRegionsBoundToTopics) {
+  const std::vector<Hotspot> spots = {
+      {0xE3, "third"}, {0xE2, "other"}, {0xE7, "other>side"}, {0xE3, "far@other.hlp"}, {0xC8, "Exit()"}};
+  write_file(file("p/hot.shg"), hotspot_graphic(spots));
+  write_file(file("p/res.mrb"), hotspot_graphic({}, 0x706C));
+  std::string damaged = hotspot_graphic(spots);
+  damaged.resize(damaged.size() - 10);  // the bindings cut short
+  write_file(file("p/cut.shg"), damaged);
+  const std::string topics = heading("one", "One") +
+                             "\\pard\\plain\\s0\\fs20 \\{bmc hot.shg\\}\\{bml RES.MRB\\}\\{bmr cut.shg\\}\\par\r\n";
+  auto result = compile(topics);
+  ASSERT_EQ(result.exit_status, helpc::kExitClean) << result.summary;
+  EXPECT_NE(result.summary.find("2 pictures. 1 bitmap could not be stored"), std::string::npos) << result.summary;
+  auto got = records();
+  ASSERT_EQ(got.size(), 3u);
+  EXPECT_EQ(got[2].text, "[bmc 0 hotspots 5][bml 1][par]");
+
+  auto reader = hlp::FileSystemReader::open(bytes_);
+  ASSERT_TRUE(reader);
+  std::string stored(*reader->file("|bm0"));
+  std::string want = hotspot_graphic(spots);
+  ASSERT_EQ(stored.size(), want.size());
+  // What the compiler should have filled in: kinds and numbers.
+  const std::size_t records_at = want.find(std::string("\x01\x05\x00\x00\x00\x00\x00", 7)) + 7;
+  const std::pair<std::uint8_t, std::string> filed[] = {
+      {0xE3, "third"}, {0xE2, "other"}, {0xEF, "other"}, {0xEB, "far"}, {0xC8, ""}};
+  for (std::size_t i = 0; i < 5; ++i) {
+    const std::size_t record = records_at + i * 15;
+    want[record] = static_cast<char>(filed[i].first);
+    if (filed[i].second.empty()) continue;
+    hlp::Bytes hash;
+    hash.i32(hlp::context_hash(filed[i].second));
+    want.replace(record + 11, 4, hash.str());
+  }
+  EXPECT_EQ(stored, want);
+  EXPECT_EQ(std::string(*reader->file("|bm1")).substr(0, 2), "lP");
 }
 
 }  // namespace

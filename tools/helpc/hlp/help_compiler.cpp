@@ -14,6 +14,7 @@
 #include "tools/helpc/hlp/bytes.h"
 #include "tools/helpc/hlp/context_hash.h"
 #include "tools/helpc/hlp/file_system.h"
+#include "tools/helpc/hlp/hotspot_picture.h"
 #include "tools/helpc/hlp/keyword_files.h"
 #include "tools/helpc/hlp/picture_file.h"
 #include "tools/helpc/hlp/system_file.h"
@@ -87,7 +88,11 @@ class Compiler {
   std::vector<BrowseEntry> browse_;
   std::vector<std::int32_t> topic_offsets_;
   std::map<std::int32_t, std::int32_t> topic_windows_;  // topic offset: window number, from ">"
-  std::unordered_map<std::string, int> picture_numbers_;  // lower-case name: number, -1 unread
+  struct StoredPicture {
+    int number = -1;  // -1: unread
+    int hotspots = 0;
+  };
+  std::unordered_map<std::string, StoredPicture> picture_numbers_;  // by lower-case name
   std::vector<std::string> pictures_;                     // "|bmN" files by number
   int pictures_unread_ = 0;
   std::vector<LeftOut> left_out_;
@@ -158,18 +163,24 @@ std::string Compiler::picture(PicturePlace place, const std::string& name) {
   const std::string key = text::to_lower(name);
   auto known = picture_numbers_.find(key);
   if (known == picture_numbers_.end()) {
-    std::optional<std::string> bmp = platform::read_file(bitmap_path(name));
-    std::optional<std::string> stored = bmp ? help_picture_from_bmp(*bmp) : std::nullopt;
-    int number = -1;
+    std::optional<std::string> file = platform::read_file(bitmap_path(name));
+    std::optional<HotspotPicture> stored;
+    if (file && is_picture_file(*file)) {
+      stored = help_picture_from_picture_file(*file);
+    } else if (auto bitmap = file ? help_picture_from_bmp(*file) : std::nullopt) {
+      stored = HotspotPicture{std::move(*bitmap), 0};
+    }
+    StoredPicture entry;
     if (stored) {
-      number = static_cast<int>(pictures_.size());
-      pictures_.push_back(std::move(*stored));
+      entry = StoredPicture{static_cast<int>(pictures_.size()), stored->hotspots};
+      pictures_.push_back(std::move(stored->bytes));
     } else {
       ++pictures_unread_;
     }
-    known = picture_numbers_.emplace(key, number).first;
+    known = picture_numbers_.emplace(key, entry).first;
   }
-  return known->second < 0 ? std::string() : picture_command(place, known->second);
+  const StoredPicture& entry = known->second;
+  return entry.number < 0 ? std::string() : picture_command(place, entry.number, entry.hotspots);
 }
 
 void Compiler::add_topic(TopicText& topic) {

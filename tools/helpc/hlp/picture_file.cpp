@@ -136,11 +136,12 @@ std::optional<std::string> help_picture_from_bmp(std::string_view bmp) {
   return out.take();
 }
 
-std::string picture_command(PicturePlace place, int number) {
+std::string picture_command(PicturePlace place, int number, int hotspots) {
   Bytes out;
   out.u8(place == PicturePlace::left ? 0x87 : place == PicturePlace::right ? 0x88 : 0x86);
-  out.u8(0x03);  // a picture of the file, no hotspots
+  out.u8(hotspots > 0 ? 0x22 : 0x03);  // a picture of the file, with or without hotspots
   out.packed_i32(4);
+  if (hotspots > 0) out.packed_u16(static_cast<std::uint32_t>(hotspots));
   out.u16(0);
   out.u16(static_cast<std::uint32_t>(number));
   return out.take();

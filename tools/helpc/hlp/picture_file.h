@@ -15,7 +15,8 @@ enum class PicturePlace { character, left, right };
 // that is no Windows bitmap of 1, 4, 8, 24 or 32 bits, or is damaged.
 std::optional<std::string> help_picture_from_bmp(std::string_view bmp);
 
-std::string picture_command(PicturePlace place, int number);
+// A picture with hotspots says how many its first picture has.
+std::string picture_command(PicturePlace place, int number, int hotspots = 0);
 
 // The place a bitmap reference ("bmc name", "bmlt name" ...) asks for.
 std::optional<PicturePlace> picture_place(std::string_view brace_text);

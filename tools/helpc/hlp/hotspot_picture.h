@@ -1,0 +1,27 @@
+// Pictures the hotspot editor and the resolution tool write (.shg, .mrb)
+// are already in the help file's picture format: one or more pictures,
+// each with its hotspot table (regions, kinds and bindings). They are
+// stored as they are, with each jump and pop-up hotspot given the number
+// its context string is filed under, so that a click finds the topic.
+// Bindings into a window or another help file ("ctx>win", "ctx@file")
+// become the kinds whose binding the viewer reads as written.
+#pragma once
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace hlp {
+
+struct HotspotPicture {
+  std::string bytes;  // the "|bmN" file
+  int hotspots = 0;   // of its first picture
+};
+
+// Whether the bytes start like a picture file rather than a bitmap.
+bool is_picture_file(std::string_view bytes);
+
+// nullopt when the file is damaged: a picture or its hotspot table lies
+// outside it, or a table is cut short.
+std::optional<HotspotPicture> help_picture_from_picture_file(std::string_view file);
+
+}  // namespace hlp
