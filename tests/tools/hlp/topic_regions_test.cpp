@@ -143,13 +143,15 @@ std::string hotspot_graphic(const std::vector<Hotspot>& hotspots, std::uint16_t 
 }
 
 // A hotspot graphic keeps its regions; each jump and pop-up is filed under
-// its context's number, and one that names a window or another file turns
-// into the kind whose binding the viewer reads. A resolution set (.mrb)
+// its context's number and takes the kind without a font change (the one
+// a viewer follows in a picture), and one that names a window or another
+// file the kind whose binding the viewer reads. A resolution set (.mrb)
 // is stored the same way; a damaged file is counted as a bitmap not
 // stored.
 TEST_F(TopicRegions, HotspotGraphicsKeepTheirRegionsBoundToTopics) {
   const std::vector<Hotspot> spots = {
-      {0xE3, "third"}, {0xE2, "other"}, {0xE7, "other>side"}, {0xE3, "far@other.hlp"}, {0xC8, "Exit()"}};
+      {0xE3, "third"}, {0xE2, "other"}, {0xE7, "other>side"}, {0xEB, "far@other.hlp"}, {0xEE, "near"},
+      {0xC8, "Exit()"}};
   write_file(file("p/hot.shg"), hotspot_graphic(spots));
   write_file(file("p/res.mrb"), hotspot_graphic({}, 0x706C));
   std::string damaged = hotspot_graphic(spots);
@@ -162,7 +164,7 @@ TEST_F(TopicRegions, HotspotGraphicsKeepTheirRegionsBoundToTopics) {
   EXPECT_NE(result.summary.find("2 pictures. 1 bitmap could not be stored"), std::string::npos) << result.summary;
   auto got = records();
   ASSERT_EQ(got.size(), 3u);
-  EXPECT_EQ(got[2].text, "[bmc 0 hotspots 5][bml 1][par]");
+  EXPECT_EQ(got[2].text, "[bmc 0 hotspots 6][bml 1][par]");
 
   auto reader = hlp::FileSystemReader::open(bytes_);
   ASSERT_TRUE(reader);
@@ -170,10 +172,10 @@ TEST_F(TopicRegions, HotspotGraphicsKeepTheirRegionsBoundToTopics) {
   std::string want = hotspot_graphic(spots);
   ASSERT_EQ(stored.size(), want.size());
   // What the compiler should have filled in: kinds and numbers.
-  const std::size_t records_at = want.find(std::string("\x01\x05\x00\x00\x00\x00\x00", 7)) + 7;
+  const std::size_t records_at = want.find(std::string("\x01\x06\x00\x00\x00\x00\x00", 7)) + 7;
   const std::pair<std::uint8_t, std::string> filed[] = {
-      {0xE3, "third"}, {0xE2, "other"}, {0xEF, "other"}, {0xEB, "far"}, {0xC8, ""}};
-  for (std::size_t i = 0; i < 5; ++i) {
+      {0xE7, "third"}, {0xE6, "other"}, {0xEF, "other"}, {0xEF, "far"}, {0xE6, "near"}, {0xC8, ""}};
+  for (std::size_t i = 0; i < 6; ++i) {
     const std::size_t record = records_at + i * 15;
     want[record] = static_cast<char>(filed[i].first);
     if (filed[i].second.empty()) continue;

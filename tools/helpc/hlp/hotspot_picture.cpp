@@ -47,8 +47,11 @@ std::optional<HotspotTable> hotspot_table(std::string_view file, std::size_t pic
   return HotspotTable{at, *size};
 }
 
-bool is_jump_or_popup(std::uint8_t kind) { return kind == 0xE2 || kind == 0xE3 || kind == 0xE6 || kind == 0xE7; }
-bool is_far(std::uint8_t kind) { return kind == 0xEA || kind == 0xEB || kind == 0xEE || kind == 0xEF; }
+// Jump and pop-up kinds: 0xE2 pop-up, 0xE3 jump; +4 without a font
+// change; +8 bound to a window or another file, the binding read as
+// written.
+bool is_jump_or_popup(std::uint8_t kind) { return (kind & 0xF2) == 0xE2; }
+constexpr std::uint8_t kNoFontChange = 0x04, kFar = 0x08;
 
 // Files each jump and pop-up hotspot under its context's number; answers
 // the number of hotspots, nullopt when the table is cut short.
@@ -75,10 +78,13 @@ std::optional<int> bind_hotspots(std::string& file, const HotspotTable& table) {
   for (std::uint32_t i = 0; i < *count; ++i) {
     const std::size_t record = table.at + records + i * kHotspotRecord;
     auto kind = static_cast<std::uint8_t>(file[record]);
+    if (!is_jump_or_popup(kind)) continue;  // macros keep their binding
     const std::string& binding = bindings[i];
     const std::size_t context_end = binding.find_first_of(">@");
-    if (is_jump_or_popup(kind) && context_end != std::string::npos) kind = static_cast<std::uint8_t>(kind | 0x08);
-    if (!is_jump_or_popup(kind) && !is_far(kind)) continue;
+    // A region has no text whose font could change; the viewer knows only
+    // these kinds in a picture.
+    kind |= kNoFontChange;
+    kind = context_end != std::string::npos ? kind | kFar : kind & ~kFar;
     file[record] = static_cast<char>(kind);
     Bytes hash;
     hash.i32(context_hash(std::string_view(binding).substr(0, context_end)));

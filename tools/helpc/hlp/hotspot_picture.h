@@ -4,7 +4,9 @@
 // stored as they are, with each jump and pop-up hotspot given the number
 // its context string is filed under, so that a click finds the topic.
 // Bindings into a window or another help file ("ctx>win", "ctx@file")
-// become the kinds whose binding the viewer reads as written.
+// become the kinds whose binding the viewer reads as written; a region
+// has no font to change, so every jump and pop-up takes the kind without
+// a font change, the only one the viewer follows in a picture.
 #pragma once
 #include <optional>
 #include <string>
