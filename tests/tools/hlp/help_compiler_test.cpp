@@ -65,8 +65,8 @@ TEST_F(HelpCompiler, SampleProjectCompilesAndReadsBackWithItsCounts) {
   for (const auto& f : summary->files) names.push_back(f.name);
   EXPECT_EQ(names, (std::vector<std::string>{"|CONTEXT", "|CTXOMAP", "|FONT", "|KWBTREE", "|KWDATA", "|KWMAP",
                                              "|SYSTEM", "|TOPIC", "|TTLBTREE", "|bm0", "|bm1", "|bm2"}));
-  // The banner, the arrow and the toolbar are stored; the hotspot graphic
-  // (.shg) is not yet.
+  // The banner, the arrow and the toolbar are stored; the sample's hotspot
+  // graphic (.shg) holds hotspots but no picture, so it is not.
   // The sample's three files hold six topics, each with a title and one
   // context string; their K footnotes name 15 keywords, "introduction"
   // twice.
