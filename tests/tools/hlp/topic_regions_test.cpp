@@ -78,7 +78,7 @@ TEST_F(TopicRegions, ButtonsAndEmbeddedWindowsAreStoredAndMediaReported) {
       "\\pard\\plain\\s0\\fs20 Press \\{button Sea\\'e9rch, Search()\\} or "
       "\\{button\\tab , JI(`p.hlp', `two')\\}.\\par\r\n"
       "\\pard \\{ewr clock.dll, Clock , seconds, big\\}\\{button no macro\\}\\par\r\n\\page\r\n" +
-      heading("two", "Two") + "\\pard\\plain\\s0 Watch {\\{mci_left NOMENU,clip.avi\\}} now.\\par\r\n";
+      heading("two", "Two") + "\\pard\\plain\\s0 Watch {\\{mci_left NOMENU,clip.avi\\}} now \\{mci\\}.\\par\r\n";
   auto result = compile(topics);
   ASSERT_EQ(result.exit_status, helpc::kExitClean) << result.summary;
   auto got = records();
@@ -87,7 +87,7 @@ TEST_F(TopicRegions, ButtonsAndEmbeddedWindowsAreStoredAndMediaReported) {
             std::string::npos);
   // A button without a macro stays text.
   EXPECT_NE(got[3].text.find("[ewr clock.dll,Clock,seconds, big][f 1]{button no macro}[par]"), std::string::npos);
-  EXPECT_NE(got[6].text.find("]Watch  now.[par]"), std::string::npos);
+  EXPECT_NE(got[6].text.find("]Watch  now {mci}.[par]"), std::string::npos);
   const std::string log = read_file(file("p/p.log"));
   const std::size_t at = log.find("HC6702: Warning: topic #2 of " + file("p/t.rtf") + " :");
   EXPECT_NE(at, std::string::npos) << log;

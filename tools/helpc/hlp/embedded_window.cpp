@@ -45,8 +45,8 @@ std::optional<EmbeddedWindow> embedded_window(std::string_view brace_text) {
 }
 
 bool is_media_command(std::string_view brace_text) {
-  const std::string word = split_command(brace_text).first;
-  return word == "mci" || word == "mci_left" || word == "mci_right";
+  auto [word, rest] = split_command(brace_text);
+  return (word == "mci" || word == "mci_left" || word == "mci_right") && !rest.empty();
 }
 
 std::string embedded_window_command(const EmbeddedWindow& window) {

@@ -20,8 +20,8 @@ struct EmbeddedWindow {
 // nullopt for other brace text, and for a button without a macro.
 std::optional<EmbeddedWindow> embedded_window(std::string_view brace_text);
 
-// "{mci ...}", "{mci_left ...}", "{mci_right ...}": media the help file
-// cannot hold.
+// "{mci ...}", "{mci_left ...}", "{mci_right ...}" naming a clip: media
+// the help file cannot hold. Without a clip it is text.
 bool is_media_command(std::string_view brace_text);
 
 std::string embedded_window_command(const EmbeddedWindow& window);
