@@ -4,14 +4,20 @@
 # help file writer (hcw.exe). Their memory should follow the project's
 # tables, not the size of the largest topic file.
 #   bash bench/large_topic_file.sh [BUILD_DIR] [MB]
+# KEEP=DIR writes the project into DIR and leaves it there (for heaptrack).
 set -euo pipefail
 build=$(cd "${1:-build}" && pwd)
 mb=${2:-200}
-work=$(mktemp -d)
-trap 'rm -rf "$work"' EXIT
+if [ -n "${KEEP:-}" ]; then
+  mkdir -p "$KEEP"
+  work=$(cd "$KEEP" && pwd)
+else
+  work=$(mktemp -d)
+  trap 'rm -rf "$work"' EXIT
+fi
 
-# About 8 KB a topic: footnotes, a heading and 40 paragraphs with a jump each.
-topics=$((mb * 1024 / 8))
+# About 6.3 KB a topic: footnotes and 40 paragraphs with a jump each.
+topics=$((mb * 10240 / 63))
 awk -v topics="$topics" -v dir="$work" 'BEGIN {
   srand(1)
   printf "[OPTIONS]\r\nCONTENTS=T0\r\n[FILES]\r\nbig.rtf\r\n" > (dir "/big.hpj")
