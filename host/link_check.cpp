@@ -14,39 +14,41 @@ namespace host {
 namespace {
 
 // A page as read: its anchors (NAME= and ID= values, sorted) and its local
-// link targets in page order.
+// link targets in page order, as views into the page's text. The index page
+// of a large project holds a link per keyword: no copy of each.
 struct Page {
-  std::vector<std::string> anchors;
-  std::vector<std::string> targets;
-  bool has_anchor(const std::string& anchor) const {
+  std::vector<std::string_view> anchors;
+  std::vector<std::string_view> targets;
+  bool has_anchor(std::string_view anchor) const {
     return std::binary_search(anchors.begin(), anchors.end(), anchor);
   }
 };
 
 // The value of an attribute starting at pos (after "NAME="), quoted or bare.
-std::string attribute_value(const std::string& html, size_t pos) {
+std::string_view attribute_value(std::string_view html, size_t pos) {
   if (pos >= html.size()) return {};
   char quote = html[pos];
   if (quote == '"' || quote == '\'') {
     size_t end = html.find(quote, pos + 1);
-    return html.substr(pos + 1, end == std::string::npos ? std::string::npos : end - pos - 1);
+    return html.substr(pos + 1, end == std::string_view::npos ? std::string_view::npos : end - pos - 1);
   }
   size_t end = html.find_first_of(" \t\r\n>", pos);
-  return html.substr(pos, end == std::string::npos ? std::string::npos : end - pos);
+  return html.substr(pos, end == std::string_view::npos ? std::string_view::npos : end - pos);
 }
 
 bool is_blank(char c) { return c == ' ' || c == '\t' || c == '\n' || c == '\r'; }
 
-// The attribute (lower case, with its "=") that starts at i of the lower-cased page, if any.
-std::string_view attribute_at(const std::string& lower, size_t i) {
+// The attribute (lower case, with its "=") that starts at i of the page, in
+// any case, if any.
+std::string_view attribute_at(std::string_view html, size_t i) {
   static constexpr std::string_view kNames[] = {"name=", "id=", "href=", "src="};
   for (std::string_view key : kNames) {
-    if (lower.compare(i, key.size(), key) == 0) return key;
+    if (text::istarts_with(html.substr(i), key)) return key;
   }
   return {};
 }
 
-bool is_outside_link(const std::string& target) {
+bool is_outside_link(std::string_view target) {
   static const char* schemes[] = {"http:", "https:", "ftp:", "mailto:", "javascript:", "news:", "file:",
                                   "ms-its:", "mk:"};
   for (const char* s : schemes) {
@@ -57,26 +59,24 @@ bool is_outside_link(const std::string& target) {
 
 // The anchors and local link targets of a page: attribute values inside
 // tags, names compared without case, in one pass over the page.
-Page read_page(const std::string& html) {
+Page read_page(std::string_view html) {
   Page page;
-  std::string lower = text::to_lower(html);
   bool in_tag = false;
-  for (size_t i = 0; i < lower.size(); ++i) {
-    if (lower[i] == '<') in_tag = true;
-    else if (lower[i] == '>') in_tag = false;
-    if (!in_tag || i == 0 || !is_blank(lower[i - 1])) continue;
-    std::string_view key = attribute_at(lower, i);
+  for (size_t i = 0; i < html.size(); ++i) {
+    if (html[i] == '<') in_tag = true;
+    else if (html[i] == '>') in_tag = false;
+    if (!in_tag || i == 0 || !is_blank(html[i - 1])) continue;
+    std::string_view key = attribute_at(html, i);
     if (key.empty()) continue;
-    std::string value = attribute_value(html, i + key.size());
+    std::string_view value = attribute_value(html, i + key.size());
     if (key == "name=" || key == "id=") {
-      page.anchors.push_back(std::move(value));
+      page.anchors.push_back(value);
     } else if (!value.empty() && !is_outside_link(value)) {
-      page.targets.push_back(std::move(value));
+      page.targets.push_back(value);
     }
   }
   std::sort(page.anchors.begin(), page.anchors.end());
   page.anchors.erase(std::unique(page.anchors.begin(), page.anchors.end()), page.anchors.end());
-  page.anchors.shrink_to_fit();
   return page;
 }
 
@@ -123,7 +123,7 @@ struct Site {
   // added since page i - 1.
   void keep_anchors(std::size_t page, const Page& read) {
     for (std::size_t i = first_anchor.size(); i <= page; ++i) first_anchor.push_back(anchor_ends.size());
-    for (const std::string& a : read.anchors) {
+    for (std::string_view a : read.anchors) {
       anchor_text += a;
       anchor_ends.push_back(anchor_text.size());
     }
@@ -180,12 +180,12 @@ struct Checker {
     broken.emplace_back(at, site.pages[from_page] + ": " + std::string(target) + " (" + why + ")");
   }
 
-  void check(std::size_t from_page, const Page& page, const std::string& target) {
+  void check(std::size_t from_page, const Page& page, std::string_view target) {
     ++report.links;
     std::size_t at = order++;
     Target t(target);
     if (t.file.empty() || t.file == site.pages[from_page]) {
-      if (!t.anchor.empty() && !page.has_anchor(std::string(t.anchor))) fail(at, from_page, target, "no such anchor");
+      if (!t.anchor.empty() && !page.has_anchor(t.anchor)) fail(at, from_page, target, "no such anchor");
       return;
     }
     std::optional<std::size_t> to_page = site.page_index(t.file);
@@ -240,12 +240,11 @@ LinkReport check_links(const std::string& folder) {
       site.state[i] = Site::State::unreadable;
       continue;
     }
-    Page page = read_page(*html);
-    html.reset();
+    const Page page = read_page(*html);
     site.keep_anchors(i, page);
     site.state[i] = Site::State::read;
     ++report.pages;
-    for (const std::string& target : page.targets) checker.check(i, page, target);
+    for (std::string_view target : page.targets) checker.check(i, page, target);
   }
   checker.finish();
   return report;
