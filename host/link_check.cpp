@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cstdint>
+#include <deque>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -172,7 +173,7 @@ struct Checker {
   const Site& site;
   LinkReport& report;
   std::vector<std::pair<std::size_t, std::string>> broken;  // by link order
-  std::vector<Pending> pending;
+  std::deque<Pending> pending;  // grows in blocks: a large site has hundreds of thousands
   std::string pending_text;
   std::size_t order = 0;
 
