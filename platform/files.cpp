@@ -24,20 +24,23 @@ using internal::FolderChange;
 using internal::Fd;
 using internal::LockKind;
 
-std::optional<std::string> read_all_from_start(int fd) {
-  std::string out;
-  char buf[65536];
-  off_t offset = 0;
+// Reads straight into the result; size_hint (the size the file had when it
+// was looked at) sizes it once, so a large page is not grown by doubling.
+std::optional<std::string> read_all_from_start(int fd, std::size_t size_hint = 0) {
+  std::string out(size_hint + 1, '\0');  // a file grown since still fits its first read
+  std::size_t have = 0;
   for (;;) {
-    ssize_t n = ::pread(fd, buf, sizeof buf, offset);
+    if (have == out.size()) out.resize(std::max<std::size_t>(out.size() * 2, 65536));
+    ssize_t n = ::pread(fd, out.data() + have, out.size() - have, static_cast<off_t>(have));
     if (n < 0) {
       if (errno == EINTR) continue;
       return std::nullopt;
     }
-    if (n == 0) return out;
-    out.append(buf, static_cast<size_t>(n));
-    offset += n;
+    if (n == 0) break;
+    have += static_cast<std::size_t>(n);
   }
+  out.resize(have);
+  return out;
 }
 
 std::optional<struct stat> stat_of(const std::string& host) {
@@ -110,7 +113,7 @@ std::optional<std::string> internal::read_host_file(const std::string& host,
   if (!fd.valid()) return std::nullopt;
   struct stat st;
   if (::fstat(fd.get(), &st) != 0 || S_ISDIR(st.st_mode)) return std::nullopt;
-  auto bytes = read_all_from_start(fd.get());
+  auto bytes = read_all_from_start(fd.get(), static_cast<std::size_t>(std::max<off_t>(st.st_size, 0)));
   if (bytes && stamp) *stamp = stamp_of(st);
   return bytes;
 }

@@ -20,7 +20,9 @@
 #include <algorithm>
 #include <cstdint>
 #include <mutex>
+#include <iterator>
 #include <unordered_map>
+#include <unordered_set>
 
 #include "platform/paths.h"
 #include "platform/text.h"
@@ -33,10 +35,26 @@ struct Stamp {
   bool operator==(const Stamp&) const = default;
 };
 
+// Names hashed and compared without regard to case, so that one table
+// holds each name once and finds every spelling of it.
+struct NoCaseHash {
+  std::size_t operator()(std::string_view name) const {
+    std::size_t h = 14695981039346656037ull;
+    for (char ch : name) {
+      if (ch >= 'A' && ch <= 'Z') ch = static_cast<char>(ch - 'A' + 'a');  // as text::iequals
+      h = (h ^ static_cast<unsigned char>(ch)) * 1099511628211ull;
+    }
+    return h;
+  }
+};
+struct NoCaseEqual {
+  bool operator()(std::string_view a, std::string_view b) const { return text::iequals(a, b); }
+};
+using Names = std::unordered_multiset<std::string, NoCaseHash, NoCaseEqual>;
+
 struct Listing {
   Stamp stamp;
-  // Names by their lower-case form, each list in byte order.
-  std::unordered_map<std::string, std::vector<std::string>> names;
+  Names names;  // each entry once, in its own spelling
   std::uint64_t last_use = 0;
 };
 
@@ -83,18 +101,22 @@ std::optional<Stamp> kept_stamp(const std::string& key) {
   return kept->second.stamp;
 }
 
+// The kept entry spelled exactly as name, or end().
+Names::iterator exact_entry(Listing& listing, std::string_view name) {
+  auto [first, last] = listing.names.equal_range(std::string(name));
+  for (auto at = first; at != last; ++at) {
+    if (*at == name) return at;
+  }
+  return listing.names.end();
+}
+
 void add_name(Listing& listing, std::string_view name) {
-  auto& list = listing.names[text::to_lower(name)];
-  auto at = std::lower_bound(list.begin(), list.end(), name);
-  if (at == list.end() || *at != name) list.insert(at, std::string(name));
+  if (exact_entry(listing, name) == listing.names.end()) listing.names.emplace(name);
 }
 
 void remove_name(Listing& listing, std::string_view name) {
-  auto found = listing.names.find(text::to_lower(name));
-  if (found == listing.names.end()) return;
-  auto& list = found->second;
-  list.erase(std::remove(list.begin(), list.end(), name), list.end());
-  if (list.empty()) listing.names.erase(found);
+  auto at = exact_entry(listing, name);
+  if (at != listing.names.end()) listing.names.erase(at);
 }
 
 // Reads the folder; nullopt when it cannot be opened.
@@ -121,10 +143,15 @@ void make_room(Cache& c) {
   }
 }
 
+// The first spelling in byte order when several entries differ only in case.
 std::optional<std::string> first_match(const Listing& listing, std::string_view name) {
-  auto found = listing.names.find(text::to_lower(name));
-  if (found == listing.names.end() || found->second.empty()) return std::nullopt;
-  return found->second.front();
+  auto [first, last] = listing.names.equal_range(std::string(name));
+  if (first == last) return std::nullopt;
+  const std::string* best = &*first;
+  for (auto at = std::next(first); at != last; ++at) {
+    if (*at < *best) best = &*at;
+  }
+  return *best;
 }
 
 }  // namespace

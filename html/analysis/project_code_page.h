@@ -5,6 +5,8 @@
 
 namespace html {
 
-int project_code_page(std::string_view hpj_path);
+// From the LCID value as the project file gives it ("0x419 0x0 0x0": the
+// first number is the locale); "" gives the default.
+int project_code_page(std::string_view lcid);
 
 }  // namespace html

@@ -1,6 +1,7 @@
 #include "html/analysis/project_hpj.h"
 
 #include "formats/hpj_kind.h"
+#include "html/analysis/project_code_page.h"
 #include "html/driver/conversion_run.h"
 #include "html/driver/messages.h"
 #include "platform/files.h"
@@ -105,6 +106,7 @@ void read_project_hpj(ConversionRun& run) {
   run.project.contents_topic = text::cut(hpj.value("OPTIONS", "CONTENTS"), kContentsTopicCut);
   read_topic_files(run, hpj, path);
   run.project.map_file = first_map_include(hpj);
+  run.project.code_page = project_code_page(hpj.value("OPTIONS", "LCID"));
 }
 
 }  // namespace html

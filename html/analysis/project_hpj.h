@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "formats/hpj_text.h"
+#include "rtf/code_page.h"
 
 namespace wizard {
 struct ConversionState;
@@ -31,6 +32,7 @@ struct ProjectData {
   std::string contents_topic;    // [OPTIONS] CONTENTS: picks the home page
   std::string map_file;          // the first "#include" of [MAP]
   std::uint64_t total_size = 0;  // bytes of the [FILES] entries that exist
+  int code_page = rtf::kDefaultCodePage;  // of the project's language ([OPTIONS] LCID)
 };
 
 // A project file's text as the conversion reads it: a line holding the end

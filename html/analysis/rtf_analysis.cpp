@@ -4,7 +4,6 @@
 #include "html/analysis/marker_file.h"
 #include "html/driver/messages.h"
 #include "html/driver/progress_window.h"
-#include "html/analysis/project_code_page.h"
 #include "platform/paths.h"
 #include "platform/text.h"
 
@@ -33,7 +32,7 @@ int scan_rtf(ConversionRun& run) {
   std::unique_ptr<ProgressWindow> progress = show_progress_over(
       kAnalyzingCaption, analysis_steps(run.project.total_size), kAnalysisProgressThreshold);
   bool none_missing = true;
-  int code_page = project_code_page(run.project.hpj_path);
+  const int code_page = run.project.code_page;
   for (const RtfFileEntry& entry : run.rtf_files.entries()) {
     std::string rtf = with_last_extension(entry.path, ".rtf");
     if (write_marker_file(rtf, entry.marker, progress.get(), code_page) == MarkerOutcome::rtf_missing) {

@@ -2,7 +2,6 @@
 
 #include "html/driver/conversion_run.h"
 #include "html/pages/phrases.h"
-#include "html/analysis/project_code_page.h"
 #include "html/analysis/project_hpj.h"
 #include "platform/profile.h"
 #include "platform/text.h"
@@ -38,7 +37,7 @@ SplitOptions split_options(const ConversionRun& run) {
   o.naming = page.fnames;
   o.home_from_anchors = s.project.twhtml.cnt_type != 0;
   o.contents_topic = run.project.contents_topic;
-  o.default_charset = rtf::charset_name(project_code_page(help_project_path(s)));
+  o.default_charset = rtf::charset_name(run.project.code_page);
   return o;
 }
 

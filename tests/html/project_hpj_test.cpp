@@ -57,7 +57,7 @@ TEST_F(ProjectHpj, ProjectDataAndTopicFiles) {
   read("[OPTIONS]\r\nTITLE=" + std::string(60, 'T') +
        "\r\nCONTENTS=IDH_home\r\n"
        "BMROOT=c:\\pics ; first\r\n#BMROOT=c:\\no\r\nbmroot = d:\\art  \r\n"
-       "ERRORLOG=BMROOT.log\r\n"
+       "ERRORLOG=BMROOT.log\r\nLCID=0x419 0x0 0x0 ; Russian\r\n"
        "[FILES]\r\nIntro.RTF ; the intro\r\n.\\sub\\Two.rtf\r\n\\abs.rtf\r\nz:\\tmp\\x.rtf\r\n"
        "notes.txt\r\n#include <more.h>\r\n\r\n"
        "[MAP]\r\nIDH_home 1\r\n#include <ctx.h>\r\n#include <second.h>\r\n");
@@ -67,6 +67,7 @@ TEST_F(ProjectHpj, ProjectDataAndTopicFiles) {
   EXPECT_EQ(run.project.bitmap_path, ".,c:\\pics,d:\\art");
   EXPECT_EQ(run.project.map_file, "ctx.h");
   EXPECT_EQ(run.project.total_size, 1050u);
+  EXPECT_EQ(run.project.code_page, 1251);
   EXPECT_EQ(topic_files(), (Lines{"c:\\proj\\intro.rtf", "c:\\proj\\sub\\two.rtf", "c:\\proj\\abs.rtf",
                           "z:\\tmp\\x.rtf"}));
 }
@@ -78,6 +79,7 @@ TEST_F(ProjectHpj, MissingProjectLeavesEverythingEmpty) {
   EXPECT_EQ(run.rtf_files.size(), 0u);
   EXPECT_EQ(run.project.bitmap_path, ".,");
   EXPECT_EQ(run.project.help_title, "");
+  EXPECT_EQ(run.project.code_page, 1252);
 }
 
 TEST_F(ProjectHpj, BitmapPathKeepsAnExistingCurrentFolder) {

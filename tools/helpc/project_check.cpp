@@ -3,10 +3,12 @@
 #include "formats/hpj_kind.h"
 #include "formats/hpj_text.h"
 #include "platform/files.h"
+#include "platform/mapped_file.h"
 #include "platform/text.h"
 #include "rtf/reader.h"
 #include "tools/helpc/contents_entries.h"
 #include "tools/helpc/jump_macros.h"
+#include "tools/helpc/releasing_sink.h"
 
 namespace helpc {
 namespace {
@@ -60,20 +62,22 @@ void ProjectCheck::read_aliases() {
 
 void ProjectCheck::check_topic_file(const std::string& entry) {
   const std::string path = find_in_folders(entry, input_.roots);
-  std::optional<std::string> bytes = platform::read_file(path);
+  // Mapped, and given back behind the reader: see ReleasingSink.
+  std::optional<platform::MappedFile> bytes = platform::MappedFile::open(path);
   if (!bytes) {
     log_.add(Problem::topic_file_missing, project_location(), entry);
     return;
   }
-  if (!looks_like_rtf(*bytes)) {
+  if (!looks_like_rtf(bytes->view())) {
     log_.add(Problem::topic_file_not_rtf, project_location(), entry);
     return;
   }
   const int file = static_cast<int>(file_paths_.size());
   file_paths_.push_back(path);
-  rtf::Reader reader(*bytes);
+  rtf::Reader reader(bytes->view());
   TopicCollector topics([&](const TopicFacts& topic) { check_topic(topic, file); });
-  reader.run(topics);
+  ReleasingSink releasing(topics, reader, *bytes);
+  reader.run(releasing);
   topics.finish();
   if (auto problems = reader.problems(); !problems.empty()) {
     const rtf::Problem& first = problems.front();

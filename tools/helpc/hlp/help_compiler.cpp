@@ -6,6 +6,7 @@
 
 #include "formats/hpj_text.h"
 #include "platform/files.h"
+#include "platform/mapped_file.h"
 #include "platform/paths.h"
 #include "platform/text.h"
 #include "project/files/window_records.h"
@@ -21,6 +22,7 @@
 #include "tools/helpc/hlp/topic_builder.h"
 #include "tools/helpc/hlp/topic_stream.h"
 #include "tools/helpc/jump_macros.h"
+#include "tools/helpc/releasing_sink.h"
 
 namespace hlp {
 namespace {
@@ -107,16 +109,19 @@ void Compiler::read_windows() {
 }
 
 void Compiler::compile_file(const std::string& entry) {
-  std::optional<std::string> bytes = platform::read_file(helpc::find_in_folders(entry, input_.roots));
-  if (!bytes || text::trim_left(*bytes).substr(0, 5) != "{\\rtf") return;
-  rtf::Reader reader(*bytes);
+  // Mapped, and given back behind the reader: a large topic file costs
+  // only the stretch being read.
+  auto file = platform::MappedFile::open(helpc::find_in_folders(entry, input_.roots));
+  if (!file || text::trim_left(file->view()).substr(0, 5) != "{\\rtf") return;
+  rtf::Reader reader(file->view());
   reader.end_footnotes_at_page(true);
   TopicBuilder builder(
       reader, fonts_,
       [this](helpc::HotspotKind kind, const helpc::HotspotTarget& target) { return hotspot(kind, target); },
       [this](TopicText& topic) { add_topic(topic); },
       [this](PicturePlace place, const std::string& name) { return picture(place, name); });
-  reader.run(builder);
+  helpc::ReleasingSink releasing(builder, reader, *file);
+  reader.run(releasing);
   builder.finish();
 }
 
