@@ -11,22 +11,36 @@
 
 namespace ui::gui {
 
-AuthoringWindow::AuthoringWindow(const QString& title, const std::vector<MenuCommand>& commands) {
-  setWindowTitle(title);
+AuthoringWindow::AuthoringWindow(MainWindowContent content) : content_(std::move(content)) {
   setObjectName(QStringLiteral("AuthoringWindow"));
   log_ = new QPlainTextEdit(this);
   log_->setReadOnly(true);
   log_->setFont(QFont(QStringLiteral("Liberation Mono"), 9));
   setCentralWidget(log_);
+  show_content();
+  statusBar()->showMessage(tr("Choose a command from the menus."));
+  resize(720, 480);
+}
+
+// The old menus go later: the action that ran the command belongs to one.
+void AuthoringWindow::show_content() {
+  const MainWindowView view = content_ ? content_() : MainWindowView{};
+  setWindowTitle(from_host_text(view.title));
+  if (!view.log.empty()) log(from_output_text(view.log).trimmed());
+  menuBar()->clear();
+  for (QPointer<QMenu>& menu : menus_)
+    if (menu) menu->deleteLater();
+  menus_.clear();
   std::map<std::string, QMenu*> menus;
-  for (const MenuCommand& command : commands) {
+  for (const MenuCommand& command : view.commands) {
     QMenu*& menu = menus[command.menu];
-    if (!menu) menu = menuBar()->addMenu(from_host_text(command.menu));
+    if (!menu) {
+      menu = menuBar()->addMenu(from_host_text(command.menu));
+      menus_.emplace_back(menu);
+    }
     QAction* action = menu->addAction(from_host_text(command.label));
     connect(action, &QAction::triggered, this, [this, command] { run(command); });
   }
-  statusBar()->showMessage(tr("Choose a command from the menus."));
-  resize(720, 480);
 }
 
 void AuthoringWindow::run(const MenuCommand& command) {
@@ -40,6 +54,7 @@ void AuthoringWindow::run(const MenuCommand& command) {
   menuBar()->setEnabled(true);
   statusBar()->clearMessage();
   if (!said.empty()) log(from_output_text(said).trimmed());
+  show_content();
 }
 
 QString AuthoringWindow::log_text() const { return log_->toPlainText(); }
