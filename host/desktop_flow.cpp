@@ -76,10 +76,8 @@ std::vector<ui::MenuCommand> document_menu(Desktop& d) {
       {"&Document", "Open in &Word Processor", [&d] { return open_document(d); }}};
   int number = 0;
   for (const std::string& file : project_topic_files(platform::to_host_path(d.project))) {
-    const std::string mark = file == d.document ? "* " : "";
-    const std::string label =
-        "&" + std::to_string(++number % 10) + " " + mark + std::string(platform::file_name_of(file));
-    commands.push_back({"&Document", label, [&d, file] { return choose_document(d, file); }});
+    const std::string label = "&" + std::to_string(++number % 10) + " " + std::string(platform::file_name_of(file));
+    commands.push_back({"&Document", label, [&d, file] { return choose_document(d, file); }, file == d.document});
   }
   return commands;
 }

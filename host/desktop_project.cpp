@@ -101,6 +101,8 @@ int choose_project(Desktop& d) {
   ui::FileDialogRequest request;
   request.filter = "*.hpj";
   request.title = "Open Project";
+  const std::string current = platform::to_host_path(d.project);
+  if (!current.empty()) request.initial_dir = std::string(platform::directory_of(current));
   const std::optional<std::string> chosen = ui::host().file_dialog(main_window(), request);
   if (!chosen) return kExitSuccess;
   std::string path;

@@ -13,6 +13,7 @@ struct MenuCommand {
   std::string menu;                  // "&Build"
   std::string label;                 // "&Compile"
   std::function<std::string()> run;  // what the command has to say, for the log
+  bool checked = false;              // shown ticked (the current one of a choice)
 };
 
 // What the window shows: its title and its menus. A command may change both

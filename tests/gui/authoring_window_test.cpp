@@ -57,7 +57,7 @@ TEST(AuthoringWindow, TitleAndMenusFollowWhatACommandChanged) {
                                project = "guide.hpj";
                                return std::string("project: guide.hpj\n");
                              }});
-    if (!project.empty()) view.commands.push_back({"&Document", "&1 intro.rtf", [] { return std::string(); }});
+    if (!project.empty()) view.commands.push_back({"&Document", "&1 intro.rtf", [] { return std::string(); }, true});
     return view;
   };
   ui::gui::AuthoringWindow window(content);
@@ -67,6 +67,12 @@ TEST(AuthoringWindow, TitleAndMenusFollowWhatACommandChanged) {
   EXPECT_EQ(window.windowTitle(), QStringLiteral("Tarvenwick - guide.hpj"));
   ASSERT_EQ(window.menuBar()->actions().size(), 2);
   EXPECT_EQ(item(window, 1, 0)->text(), QStringLiteral("&1 intro.rtf"));
+  EXPECT_TRUE(item(window, 1, 0)->isChecked());  // the current document
+  // The first menu ends with Exit, which closes the window.
+  bool closed = false;
+  window.on_close = [&] { closed = true; };
+  window.menuBar()->actions()[0]->menu()->actions().back()->trigger();
+  EXPECT_TRUE(closed);
   // What happened before the window opened is logged once.
   EXPECT_EQ(window.log_text(), QStringLiteral("opened before the window\n> Open Project...\nproject: guide.hpj"));
   QCoreApplication::processEvents();  // the old menus go

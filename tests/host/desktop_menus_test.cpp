@@ -47,7 +47,7 @@ class DesktopMenus : public tw_test::Fixture {
   std::vector<std::string> labels(const std::string& menu) {
     std::vector<std::string> found;
     for (const ui::MenuCommand& command : host::desktop_view(desktop).commands)
-      if (command.menu == menu) found.push_back(command.label);
+      if (command.menu == menu) found.push_back(command.label + (command.checked ? " (current)" : ""));
     return found;
   }
 
@@ -73,7 +73,7 @@ TEST_F(DesktopMenus, CommandsUseTheWindowsProjectAndTheDocumentMenuFollowsOpen) 
   EXPECT_EQ(run("&Topic", "&Insert Topic"), "Open a project first (Project > Open Project...).");
   open_sample();
   EXPECT_EQ(host::desktop_view(desktop).title, "Tarvenwick - " + shown("Help Sample/sample.hpj"));
-  EXPECT_EQ(labels("&Document"), (std::vector<std::string>{"Open in &Word Processor", "&1 * intro.rtf",
+  EXPECT_EQ(labels("&Document"), (std::vector<std::string>{"Open in &Word Processor", "&1 intro.rtf (current)",
                                                             "&2 using.rtf", "&3 extras.rtf"}));
   // The project dialog runs on the open project: no start dialog, no file chooser.
   const size_t starts = transcript_count("dialog DLG_START");
@@ -90,7 +90,7 @@ TEST_F(DesktopMenus, CommandsUseTheWindowsProjectAndTheDocumentMenuFollowsOpen) 
   const std::string opened = run("&Project", "&Open Project", "file " + file("other/guide.hpj") + "\n");
   EXPECT_TRUE(has(opened, "TWStartUp -> 1")) << opened;
   EXPECT_EQ(desktop.document, file("other/chapter.rtf"));
-  EXPECT_EQ(labels("&Document"), (std::vector<std::string>{"Open in &Word Processor", "&1 * chapter.rtf"}));
+  EXPECT_EQ(labels("&Document"), (std::vector<std::string>{"Open in &Word Processor", "&1 chapter.rtf (current)"}));
   EXPECT_EQ(host::desktop_view(desktop).title, "Tarvenwick - " + shown("other/guide.hpj"));
   // A file that is no project leaves the window's project as it was.
   const std::string refused = run("&Project", "&Open Project", "file " + file("other/chapter.rtf") + "\n");

@@ -39,7 +39,18 @@ void AuthoringWindow::show_content() {
       menus_.emplace_back(menu);
     }
     QAction* action = menu->addAction(from_host_text(command.label));
+    if (command.checked) {
+      action->setCheckable(true);
+      action->setChecked(true);
+    }
     connect(action, &QAction::triggered, this, [this, command] { run(command); });
+  }
+  // The first menu ends with the window's own way out.
+  if (!menus_.empty()) {
+    menus_.front()->addSeparator();
+    QAction* exit = menus_.front()->addAction(tr("E&xit"));
+    exit->setShortcut(QKeySequence::Quit);
+    connect(exit, &QAction::triggered, this, &QWidget::close);
   }
 }
 
