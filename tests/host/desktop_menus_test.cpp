@@ -167,3 +167,35 @@ TEST_F(DesktopMenus, BuildAndContentsCommandsWorkOnTheOpenProject) {
 }
 
 }  // namespace
+
+namespace {
+
+TEST_F(DesktopMenus, KeywordJumpsAndButtonsInAHelpWorkshopProject) {
+  // A project for the Windows 95 compiler (an LCID), its K keywords built.
+  fs::create_directories(file("Guide"));
+  tw_test::write_file(file("Guide/guide.hpj"),
+                      "[OPTIONS]\r\nLCID=0x409 0x0 0x0\r\nTITLE=Guide\r\n\r\n[FILES]\r\nchapter.rtf\r\n");
+  tw_test::write_file(file("Guide/chapter.rtf"),
+                      "{\\rtf1\\ansi\\ansicpg1252{\\fonttbl{\\f0\\fswiss\\fcharset0 Arial;}}\r\n"
+                      "{\\cs15\\super #{\\footnote {\\cs15\\super #} IDH_print}}{\\cs15\\super ${\\footnote "
+                      "{\\cs15\\super $} Printing}}{\\cs15\\super K{\\footnote {\\cs15\\super K} printing}}\r\n"
+                      "Printing\\rquote s ways\\par\r\n}\r\n");
+  std::string said = platform::capture_output([&] { host::start_desktop(desktop, file("Guide/guide.hpj")); });
+  ASSERT_EQ(desktop.document, file("Guide/chapter.rtf")) << said;
+  add_topic("Printing", "IDH_print");
+  said = run("&Build", "&Keyword Indexes");
+  ASSERT_TRUE(has(said, "BuildKeywordIndex -> 1")) << said;
+
+  said = run("&Links", "&Keyword Jump", "dialog DLG_LINK\nselect 101 printing\nclick 130\nclick 1\n");
+  EXPECT_TRUE(has(said, "InsertLink -> 2\nclick text: Related Topics\nhidden text: %!KLink(\"printing\",0,\"\",\"\")\n"))
+      << said;
+  EXPECT_TRUE(has(said, "  {\\uldb Related Topics}{\\v %!KLink(\"printing\",0,\"\",\"\")}\n"
+                        "with a bullet button before it\nwith a border above it\n"))
+      << said;
+
+  said = run("&Links", "&Button", "dialog DLG_INS_BUTTON\nset 36 &Next\nset 102 IDH_print\nclick 1\n");
+  EXPECT_TRUE(has(said, "InsertButton -> 2\nbutton text: &Next\n")) << said;
+  EXPECT_TRUE(has(said, "the field:\n  {button &Next,JI(\"\",\"IDH_print\")}\n")) << said;
+}
+
+}  // namespace
