@@ -3,6 +3,7 @@
 #include <cstdio>
 #include <string>
 
+#include "host/build_flow.h"
 #include "host/desktop_project.h"
 #include "host/export_call.h"
 #include "host/flows.h"
@@ -20,7 +21,22 @@ void print_file_if_there(const char* what, const std::string& path) {
   if (platform::file_exists(path)) std::printf("%s: %s\n", what, shown_path(path).c_str());
 }
 
+// The problem topic's document, as ViewErrors names it, made the current one.
+void go_to_problem_document(Desktop& d, const std::string& returned) {
+  const std::string topic_file = topic_file_named(d.project, returned);
+  if (topic_file.empty()) return;
+  d.document = topic_file;
+  std::printf("document: %s\n", shown_path(platform::to_system_path(topic_file)).c_str());
+}
+
 }  // namespace
+
+int compile(Desktop& d) {
+  std::string problem;
+  const int code = run_build(d.libs, d.project, &problem);
+  if (!problem.empty()) go_to_problem_document(d, problem);
+  return code;
+}
 
 int view_compiler_messages(Desktop& d) {
   char file[kTextBufferSize] = "", position[kTextBufferSize] = "", message[kTextBufferSize] = "";
@@ -28,10 +44,7 @@ int view_compiler_messages(Desktop& d) {
   std::printf("ViewErrors -> %d\n", result);
   if (result != 1) return kExitSuccess;
   std::printf("problem topic: #%s of %s\nmessage: %s\n", position, shown_path(file).c_str(), message);
-  if (const std::string topic_file = topic_file_named(d.project, file); !topic_file.empty()) {
-    d.document = topic_file;
-    std::printf("document: %s\n", shown_path(platform::to_system_path(topic_file)).c_str());
-  }
+  go_to_problem_document(d, file);
   return kExitSuccess;
 }
 

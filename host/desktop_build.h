@@ -6,6 +6,9 @@
 
 namespace host {
 
+// Compile: GenFiles and the compiler, then its messages (ViewErrors); a
+// problem topic's document becomes the current one.
+int compile(Desktop& d);
 // Compiler Messages...: ViewErrors; a problem topic's document becomes the
 // current one.
 int view_compiler_messages(Desktop& d);

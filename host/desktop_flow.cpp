@@ -3,7 +3,6 @@
 #include <cstdio>
 #include <functional>
 
-#include "host/build_flow.h"
 #include "host/desktop_build.h"
 #include "host/desktop_links.h"
 #include "host/desktop_topics.h"
@@ -98,7 +97,7 @@ std::vector<ui::MenuCommand> authoring_menus(Desktop& d) {
 
 std::vector<ui::MenuCommand> build_menus(Desktop& d) {
   return {
-      {"&Build", "&Compile", on_project(d, [](Desktop& s) { return run_build(s.libs, s.project); })},
+      {"&Build", "&Compile", on_project(d, compile)},
       {"&Build", "Compiler &Messages...", on_project(d, view_compiler_messages)},
       {"&Build", "Topic &Report...", on_project(d, topic_report)},
       {"&Build", "&Keyword Indexes", on_project(d, keyword_indexes)},
