@@ -16,10 +16,6 @@ namespace {
 
 int32_t main_window() { return ui::host().main_window(); }
 
-struct Buffer {
-  char text[kTextBufferSize] = "";
-  explicit Buffer(const std::string& start = "") { std::snprintf(text, sizeof text, "%s", start.c_str()); }
-};
 
 std::string shown_document(const Desktop& d) { return shown_path(platform::to_system_path(d.document)); }
 
@@ -48,7 +44,7 @@ void print_test_button(const char* format) {
 int insert_jump(Desktop& d, bool jump) {
   const std::optional<std::string> click = ask_hotspot_text();
   if (!click) return kExitSuccess;
-  Buffer document(platform::to_system_path(d.document)), text(*click), target, format("0");
+  TextBuffer document(platform::to_system_path(d.document)), text(*click), target, format("0");
   auto insert = jump ? TW_EXPORT_FUNCTION(d.libs, InsertJump) : TW_EXPORT_FUNCTION(d.libs, InsertDef);
   const int32_t scope = insert(main_window(), document.text, text.text, target.text, format.text);
   std::printf("%s -> %d\n", jump ? "InsertJump" : "InsertDef", scope);
@@ -59,7 +55,7 @@ int insert_jump(Desktop& d, bool jump) {
 }
 
 int insert_keyword_jump(Desktop& d) {
-  Buffer link, click, format, document(platform::to_system_path(d.document));
+  TextBuffer link, click, format, document(platform::to_system_path(d.document));
   const int32_t result =
       TW_EXPORT_FUNCTION(d.libs, InsertLink)(main_window(), link.text, click.text, format.text, document.text);
   std::printf("InsertLink -> %d\n", result);
@@ -76,7 +72,7 @@ int insert_keyword_jump(Desktop& d) {
 int insert_macro_hotspot(Desktop& d) {
   const std::optional<std::string> click = ask_hotspot_text();
   if (!click) return kExitSuccess;
-  Buffer document(platform::to_system_path(d.document)), text(*click), macro, format("0");
+  TextBuffer document(platform::to_system_path(d.document)), text(*click), macro, format("0");
   const int32_t scope =
       TW_EXPORT_FUNCTION(d.libs, InsertMacro)(main_window(), document.text, text.text, macro.text, format.text);
   std::printf("InsertMacro -> %d\n", scope);
@@ -86,7 +82,7 @@ int insert_macro_hotspot(Desktop& d) {
 }
 
 int insert_button(Desktop& d) {
-  Buffer document(platform::to_system_path(d.document)), text, target, ignored, test, ignored2;
+  TextBuffer document(platform::to_system_path(d.document)), text, target, ignored, test, ignored2;
   const int32_t result = TW_EXPORT_FUNCTION(d.libs, InsertButton)(main_window(), document.text, text.text,
                                                                     target.text, ignored.text, test.text,
                                                                     ignored2.text);

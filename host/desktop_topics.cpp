@@ -15,11 +15,6 @@ namespace {
 
 int32_t main_window() { return ui::host().main_window(); }
 
-// A text buffer an export may fill, holding text to begin with.
-struct Buffer {
-  char text[kTextBufferSize] = "";
-  explicit Buffer(const std::string& start = "") { std::snprintf(text, sizeof text, "%s", start.c_str()); }
-};
 
 std::string shown_document(const Desktop& d) { return shown_path(platform::to_system_path(d.document)); }
 
@@ -33,7 +28,7 @@ int print_group_items(const Libraries& libs) {
   constexpr int kMostItems = 100000;  // a guard against a list that never ends
   auto next = TW_EXPORT_FUNCTION(libs, NextItem);
   int count = 0;
-  Buffer context, browse;
+  TextBuffer context, browse;
   while (count < kMostItems && next(0, context.text, browse.text) == 1) {
     std::printf("  %s%s%s\n", context.text, browse.text[0] ? "  + " : "", browse.text);
     ++count;
@@ -44,7 +39,7 @@ int print_group_items(const Libraries& libs) {
 }  // namespace
 
 int insert_topic(Desktop& d) {
-  Buffer document(platform::to_system_path(d.document)), title, context, browse, k_keywords, a_keywords, counter,
+  TextBuffer document(platform::to_system_path(d.document)), title, context, browse, k_keywords, a_keywords, counter,
       footnote, build_tags, window;
   const int32_t result =
       TW_EXPORT_FUNCTION(d.libs, GetTopic)(main_window(), document.text, title.text, context.text, browse.text,
@@ -66,7 +61,7 @@ int insert_topic(Desktop& d) {
 }
 
 int go_to_topic(Desktop& d) {
-  Buffer document(platform::to_system_path(d.document)), context;
+  TextBuffer document(platform::to_system_path(d.document)), context;
   const int32_t result = TW_EXPORT_FUNCTION(d.libs, GotoTopic)(main_window(), document.text, context.text);
   std::printf("GotoTopic -> %d\n", result);
   if (result == 0) return kExitSuccess;
@@ -80,7 +75,7 @@ int go_to_topic(Desktop& d) {
 }
 
 int edit_groups(Desktop& d) {
-  Buffer document(platform::to_system_path(d.document)), preference;
+  TextBuffer document(platform::to_system_path(d.document)), preference;
   const int32_t result = TW_EXPORT_FUNCTION(d.libs, EditGroup)(main_window(), document.text, preference.text);
   std::printf("EditGroup -> %d\n", result);
   if (result == 0) return kExitSuccess;
@@ -95,7 +90,7 @@ int edit_groups(Desktop& d) {
 }
 
 int delete_topics(Desktop& d) {
-  Buffer document(platform::to_system_path(d.document));
+  TextBuffer document(platform::to_system_path(d.document));
   const int32_t result = TW_EXPORT_FUNCTION(d.libs, DeleteItem)(main_window(), document.text);
   std::printf("DeleteItem -> %d\n", result);
   if (result == 1)

@@ -31,7 +31,8 @@ class DesktopMenus : public tw_test::Fixture {
   }
 
   void open_sample() {
-    const std::string said = platform::capture_output([&] { host::start_desktop(desktop, file("Help Sample/sample.hpj")); });
+    const std::string said =
+        platform::capture_output([&] { host::start_desktop(desktop, file("Help Sample/sample.hpj")); });
     ASSERT_EQ(desktop.document, file("Help Sample/intro.rtf")) << said;
   }
 
@@ -192,7 +193,8 @@ TEST_F(DesktopMenus, KeywordJumpsAndButtonsInAHelpWorkshopProject) {
   ASSERT_TRUE(has(said, "BuildKeywordIndex -> 1")) << said;
 
   said = run("&Links", "&Keyword Jump", "dialog DLG_LINK\nselect 101 printing\nclick 130\nclick 1\n");
-  EXPECT_TRUE(has(said, "InsertLink -> 2\nclick text: Related Topics\nhidden text: %!KLink(\"printing\",0,\"\",\"\")\n"))
+  EXPECT_TRUE(has(said, "InsertLink -> 2\nclick text: Related Topics\n"
+                        "hidden text: %!KLink(\"printing\",0,\"\",\"\")\n"))
       << said;
   EXPECT_TRUE(has(said, "  {\\uldb Related Topics}{\\v %!KLink(\"printing\",0,\"\",\"\")}\n"
                         "with a bullet button before it\nwith a border above it\n"))
