@@ -30,7 +30,7 @@ set(TW_INCLUDE_RULES
   "html      | ${conversion}                         | | ${library_rule}"
   "wizard    | ${conversion}                         | | ${library_rule}"
   "conversion| ${conversion}                         | | ${library_rule}"
-  "host      | host platform rtf formats tarvenwick  | | the host reaches the libraries only through include/tarvenwick and dlopen"
+  "host      | host platform rtf formats tarvenwick resources/twhost | | the host reaches the libraries only through include/tarvenwick and dlopen"
   "assistant | assistant platform rtf formats resources/pointip | | the assistant is a program of its own: it uses only the platform and the shared readers"
   "tools     | tools platform rtf formats project    | project/dialogs/* | tools/ use rtf/, formats/ and the project model, never the dialogs"
   "tests     | *                                     | | "

@@ -43,13 +43,14 @@ bool wait_for_log(const Libraries& libs, const std::string& log, Progress& progr
   return true;
 }
 
-void view_errors(const Libraries& libs) {
+void view_errors(const Libraries& libs, std::string* problem_document) {
   char file[kTextBufferSize] = "", position[kTextBufferSize] = "", message[kTextBufferSize] = "";
   int32_t result =
       TW_EXPORT_FUNCTION(libs, ViewErrors)(ui::host().main_window(), file, position, message);
   std::printf("ViewErrors -> %d\n", result);
   if (result == 1) {
     std::printf("problem topic: #%s of %s\nmessage: %s\n", position, shown_path(file).c_str(), message);
+    if (problem_document) *problem_document = file;
   }
 }
 
@@ -64,7 +65,7 @@ void print_log(const std::string& log) {
 
 }  // namespace
 
-int run_build(const Libraries& libs, const std::string& project) {
+int run_build(const Libraries& libs, const std::string& project, std::string* problem_document) {
   std::string path;
   if (!project_argument("build", project, path)) return kExitFailure;
   platform::write_profile_string(profile_keys::kAuthoringSection, profile_keys::kProject, path,
@@ -90,7 +91,7 @@ int run_build(const Libraries& libs, const std::string& project) {
     std::fprintf(stderr, "twhost build: the compiler wrote no log %s\n", shown_path(log).c_str());
     return kExitFailure;
   }
-  view_errors(libs);
+  view_errors(libs, problem_document);
   print_log(log);
   return kExitSuccess;
 }

@@ -1,114 +1,113 @@
 #include "host/desktop_flow.h"
 
-#include <algorithm>
 #include <cstdio>
 #include <functional>
 
-#include "host/build_flow.h"
-#include "host/contents_flow.h"
-#include "host/editor_flows.h"
+#include "host/desktop_build.h"
+#include "host/desktop_links.h"
+#include "host/desktop_topics.h"
 #include "host/flows.h"
-#include "host/keyword_flow.h"
-#include "host/outline_flow.h"
 #include "host/publish_flow.h"
-#include "host/report_flow.h"
 #include "host/user_paths.h"
-#include "formats/hpj_text.h"
-#include "platform/files.h"
 #include "platform/output_capture.h"
 #include "platform/paths.h"
 #include "platform/process.h"
-#include "platform/ui/host.h"
-#include "platform/ui/main_window.h"
 
 namespace host {
 namespace {
 
-// The window's state: the project its commands work on and the topic file
-// chosen as the current document, both as typed or as the project names them.
-struct Desktop {
-  const Libraries& libs;
-  ScriptSession& script;
-  std::string project;
-  std::string document;
-};
-
 using Work = std::function<int(Desktop&)>;
 
-// A command on the chosen project: what the flow printed, and its exit code
-// when the work failed.
+// What a piece of the window's work printed, and its exit code when it failed.
+std::string said_by(Desktop& d, const Work& work) {
+  int code = 0;
+  std::string said = platform::capture_output([&] { code = work(d); });
+  if (code != kExitSuccess) said += "(exit status " + std::to_string(code) + ")\n";
+  return said;
+}
+
+// A command on the open project.
 std::function<std::string()> on_project(Desktop& d, Work work) {
   return [&d, work] {
-    if (d.project.empty()) return std::string("Choose a project first (Project > Open Project).");
-    int code = 0;
-    std::string said = platform::capture_output([&] { code = work(d); });
-    if (code != kExitSuccess) said += "(exit status " + std::to_string(code) + ")\n";
-    return said;
+    if (d.project.empty()) return std::string("Open a project first (Project > Open Project...).");
+    return said_by(d, work);
   };
 }
 
-std::string choose_project(Desktop& d) {
-  ui::FileDialogRequest request;
-  request.filter = "*.hpj";
-  request.title = "Open Project";
-  std::optional<std::string> chosen = ui::host().file_dialog(ui::host().main_window(), request);
-  if (!chosen) return {};
-  d.project = *chosen;
-  return "project: " + d.project + "\n";
+// A command on the current document of the open project.
+std::function<std::string()> on_document(Desktop& d, Work work) {
+  return [&d, work] {
+    if (d.project.empty()) return std::string("Open a project first (Project > Open Project...).");
+    if (d.document.empty()) return std::string("Choose a document first (the Document menu).");
+    return said_by(d, work);
+  };
 }
 
 // The folder beside the project that "Publish" writes into.
 std::string site_folder(const std::string& project) {
-  std::string folder(platform::directory_of(project));
+  const std::string host_project = platform::to_host_path(project);
+  std::string folder(platform::directory_of(host_project));
   return (folder.empty() ? std::string() : folder + "/") + "html";
 }
 
 std::string choose_document(Desktop& d, const std::string& document) {
   d.document = document;
-  return "document: " + d.document + "\n";
+  return "document: " + shown_path(platform::to_system_path(d.document)) + "\n";
 }
 
 std::string open_document(const Desktop& d) {
-  if (d.document.empty()) return "Choose a document first (Document > one of the project's topic files).";
+  if (d.document.empty()) return "Choose a document first (the Document menu).";
   return open_in_word_processor(d.document);
 }
 
-std::vector<ui::MenuCommand> menus(Desktop& d) {
-  const auto flow = [&d](int (*run)(const Libraries&, ScriptSession&, const std::vector<std::string>&),
-                         std::vector<std::string> extra) {
-    return on_project(d, [run, extra](Desktop& s) {
-      std::vector<std::string> args{s.project};
-      args.insert(args.end(), extra.begin(), extra.end());
-      return run(s.libs, s.script, args);
-    });
+std::vector<ui::MenuCommand> project_menu(Desktop& d) {
+  return {
+      {"&Project", "&Open Project...", [&d] { return said_by(d, choose_project); }},
+      {"&Project", "&Start (open, create or a recent project)...", [&d] { return said_by(d, start_dialog); }},
+      {"&Project", "Project &Options...", on_project(d, project_options)},
+      {"&Project", "Project &Files", on_project(d, project_files)},
+      {"&Project", "Save &All", on_project(d, save_all)},
   };
+}
+
+std::vector<ui::MenuCommand> document_menu(Desktop& d) {
   std::vector<ui::MenuCommand> commands = {
-      {"&Project", "&Start (open or create a project)",
-       [&d] { return platform::capture_output([&] { run_start(d.libs); }); }},
-      {"&Project", "&Open Project...", [&d] { return choose_project(d); }},
-      {"&Project", "Project &Files", on_project(d, [](Desktop& s) { return run_sample(s.libs, s.script, s.project); })},
-      {"&Document", "Open in &Word Processor", [&d] { return open_document(d); }},
-      {"&Links", "&Macros...", flow(run_macros, {})},
-      {"&Links", "&Buttons...", flow(run_buttons, {})},
-      {"&Links", "&Windows...", flow(run_windows, {})},
-      {"&Build", "&Compile", on_project(d, [](Desktop& s) { return run_build(s.libs, s.project); })},
-      {"&Build", "Topic &Report", on_project(d, [](Desktop& s) { return run_report(s.libs, s.script, s.project); })},
-      {"&Build", "&Keyword Indexes", on_project(d, [](Desktop& s) { return run_keywords(s.libs, s.script, s.project); })},
-      {"&Build", "&Distribution Index", flow(run_distribute, {})},
-      {"&Contents", "&Contents File", flow(run_contents, {})},
-      {"&Contents", "&Outline Editor...", flow(run_outline, {"--edit"})},
-      {"P&ublish", "Publish as &HTML", on_project(d, [](Desktop& s) {
-         return run_publish(s.libs, {s.project, "--out", site_folder(s.project)});
-       })},
-  };
-  // The Document menu lists the topic files of the project given at start.
+      {"&Document", "Open in &Word Processor", [&d] { return open_document(d); }}};
   int number = 0;
-  for (const std::string& file : project_topic_files(d.project)) {
+  for (const std::string& file : project_topic_files(platform::to_host_path(d.project))) {
     const std::string label = "&" + std::to_string(++number % 10) + " " + std::string(platform::file_name_of(file));
-    commands.insert(commands.begin() + 3 + number - 1,
-                    {"&Document", label, [&d, file] { return choose_document(d, file); }});
+    commands.push_back({"&Document", label, [&d, file] { return choose_document(d, file); }, file == d.document});
   }
   return commands;
+}
+
+std::vector<ui::MenuCommand> authoring_menus(Desktop& d) {
+  return {
+      {"&Topic", "&Insert Topic...", on_document(d, insert_topic)},
+      {"&Topic", "&Go to Topic...", on_document(d, go_to_topic)},
+      {"&Topic", "G&roups and Browse Sequences...", on_document(d, edit_groups)},
+      {"&Topic", "&Delete Topics...", on_document(d, delete_topics)},
+      {"&Links", "&Jump...", on_document(d, [](Desktop& s) { return insert_jump(s, true); })},
+      {"&Links", "&Pop-up...", on_document(d, [](Desktop& s) { return insert_jump(s, false); })},
+      {"&Links", "&Keyword Jump...", on_document(d, insert_keyword_jump)},
+      {"&Links", "&Macro...", on_document(d, insert_macro_hotspot)},
+      {"&Links", "&Button...", on_document(d, insert_button)},
+  };
+}
+
+std::vector<ui::MenuCommand> build_menus(Desktop& d) {
+  return {
+      {"&Build", "&Compile", on_project(d, compile)},
+      {"&Build", "Compiler &Messages...", on_project(d, view_compiler_messages)},
+      {"&Build", "Topic &Report...", on_project(d, topic_report)},
+      {"&Build", "&Keyword Indexes", on_project(d, keyword_indexes)},
+      {"&Build", "&Distribution Index...", on_project(d, distribution_index)},
+      {"&Contents", "&Contents File...", on_project(d, edit_contents)},
+      {"&Contents", "&Outline Editor...", on_project(d, edit_outline)},
+      {"P&ublish", "Publish as &HTML", on_project(d, [](Desktop& s) {
+         return run_publish(s.libs, {platform::to_host_path(s.project), "--out", site_folder(s.project)});
+       })},
+  };
 }
 
 }  // namespace
@@ -118,32 +117,32 @@ std::string open_in_word_processor(const std::string& document) {
   return "Cannot open " + document + ": it is missing, or the desktop has no program for it (xdg-open).\n";
 }
 
-std::vector<std::string> project_topic_files(const std::string& project) {
-  std::vector<std::string> files;
-  if (project.empty()) return files;
-  const std::optional<std::string> bytes = platform::read_file(project);
-  if (!bytes) return files;
-  const std::string folder(platform::directory_of(project));
-  for (const std::string& entry : formats::HpjText(*bytes).section_entries("FILES")) {
-    std::string path = entry;
-    if (platform::has_drive(entry)) {
-      path = platform::to_host_path(entry);
-    } else {
-      std::replace(path.begin(), path.end(), '\\', '/');
-      if (!platform::is_absolute(path) && !folder.empty()) path = folder + "/" + path;
-    }
-    files.push_back(path);
-  }
-  return files;
+ui::MainWindowView desktop_view(Desktop& d) {
+  ui::MainWindowView view;
+  view.log = std::move(d.unshown);
+  d.unshown.clear();
+  view.title = d.project.empty() ? "Tarvenwick" : "Tarvenwick - " + shown_path(d.project);
+  for (auto* menu : {project_menu, document_menu, authoring_menus, build_menus})
+    for (ui::MenuCommand& command : menu(d)) view.commands.push_back(std::move(command));
+  return view;
 }
 
 int run_desktop(const Libraries& libs, ScriptSession& script, const std::vector<std::string>& args) {
-  Desktop desktop{libs, script, args.empty() ? std::string() : args[0], {}};
-  const std::string title = desktop.project.empty() ? "Tarvenwick" : "Tarvenwick - " + desktop.project;
-  if (!ui::run_main_window(title, menus(desktop))) {
+  if (!ui::has_main_window()) {
     std::fprintf(stderr, "twhost desktop: there is no desktop to show the window on (a display and the GUI module)\n");
     return kExitFailure;
   }
+  Desktop desktop{libs, script, {}, {}, {}};
+  desktop.unshown = said_by(desktop, [&args](Desktop& d) {
+    start_desktop(d, args.empty() ? std::string() : args[0]);
+    return kExitSuccess;
+  });
+  if (!ui::run_main_window([&desktop] { return desktop_view(desktop); })) {
+    std::fprintf(stderr, "twhost desktop: a scripted run shows no window\n");
+    return kExitFailure;
+  }
+  // The macros' last call: the topic data and settings are written.
+  if (!desktop.project.empty()) save_all(desktop);
   return kExitSuccess;
 }
 

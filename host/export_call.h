@@ -2,6 +2,7 @@
 #pragma once
 #include <cstdint>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "host/export_signatures.h"
@@ -19,6 +20,16 @@ struct ExportArgument {
 
 // Buffer size for text arguments: room for the longest text any export writes.
 inline constexpr size_t kTextBufferSize = 4096;
+
+// A caller-owned text buffer an export may fill, holding text to begin with
+// (cut to fit).
+struct TextBuffer {
+  char text[kTextBufferSize] = "";
+  explicit TextBuffer(std::string_view start = {}) {
+    start = start.substr(0, kTextBufferSize - 1);
+    start.copy(text, start.size());
+  }
+};
 
 // Reads the words of `twhost call NAME WORD...` against the export's
 // signature; false with error naming the argument that does not fit.

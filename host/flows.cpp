@@ -13,6 +13,8 @@ namespace {
 
 int32_t main_window() { return ui::host().main_window(); }
 
+}  // namespace
+
 void print_project_files(const Libraries& libs, const std::string& project) {
   std::printf("project file:  %s\n", shown_path(project).c_str());
   for (const char* ext : {".twz", ".twk", ".opt", ".cnt", ".log", ".hlp"}) {
@@ -31,6 +33,8 @@ void print_project_files(const Libraries& libs, const std::string& project) {
     std::printf("  %s\n", shown_path(doc).c_str());
   }
 }
+
+namespace {
 
 // After SaveAll: the project file as the library regenerated it, and the
 // data file with its backup.

@@ -23,6 +23,10 @@ int run_start(const Libraries& libs);
 // prints where its files are.
 int run_sample(const Libraries& libs, ScriptSession& script, const std::string& project);
 
+// The open project's files beside it, its folder (GetProjPath) and its
+// topic files (GetAllFiles).
+void print_project_files(const Libraries& libs, const std::string& project);
+
 // The project argument of a flow as a system path; false with the message
 // printed ("twhost FLOW: not a help project: PATH") when it is not one.
 bool project_argument(const std::string& flow, const std::string& typed, std::string& path);

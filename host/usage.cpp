@@ -101,9 +101,13 @@ constexpr FlowUsage kFlows[] = {
      "  --keep-intermediates  keep the marker files (.~tw) beside the topic files\n",
      -1, -1},
     {"desktop", "[PROJECT.hpj]", "the authoring window: menus that run these flows on a project",
-     "Opens a window on the desktop (it needs a display and the GUI module) whose menus\n"
-     "run the flows above on the project, calling the exports in the same order; what\n"
-     "each prints shows in the window's log pane. Project > Open Project chooses another.\n",
+     "Opens a window on the desktop (it needs a display and the GUI module). The project\n"
+     "is opened once (InitTW, TWStartUp) and every menu works on it and on the current\n"
+     "document (the Document menu): Project (open, start dialog, options, files, save),\n"
+     "Topic (insert, go to, groups, delete), Links (jump, pop-up, keyword jump, macro,\n"
+     "button), Build, Contents and Publish. The log pane shows what each export returned\n"
+     "and the text the word processor would insert; the window edits no topic file.\n"
+     "SaveAll runs when the window closes.\n",
      0, 1},
     {"call", "EXPORT [ARG...]", "call any export of the two libraries by name",
      "Integers are given as numbers, text buffers as s:TEXT; each argument is checked\n"

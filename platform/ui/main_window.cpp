@@ -4,9 +4,11 @@
 
 namespace ui {
 
-bool run_main_window(std::string_view title, const std::vector<MenuCommand>& commands) {
+bool has_main_window() { return dynamic_cast<MainWindowHost*>(&host()) != nullptr; }
+
+bool run_main_window(const MainWindowContent& content) {
   auto* windows = dynamic_cast<MainWindowHost*>(&host());
-  return windows && windows->run_main_window(title, commands);
+  return windows && windows->run_main_window(content);
 }
 
 }  // namespace ui

@@ -241,7 +241,7 @@ TEST(ResourceScript, ShippedScriptsReadCleanly) {
     if (!fs::is_regular_file(file)) return std::nullopt;
     return tw_test::read_file(file.string());
   };
-  for (const char* binary : {"trvwck32", "twzhtml", "pointip"}) {
+  for (const char* binary : {"trvwck32", "twzhtml", "pointip", "twhost"}) {
     std::vector<fs::path> parts;
     if (fs::exists(resources / (std::string(binary) + ".rc"))) parts.push_back(resources / (std::string(binary) + ".rc"));
     std::vector<fs::path> folder;

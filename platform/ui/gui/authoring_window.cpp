@@ -11,22 +11,47 @@
 
 namespace ui::gui {
 
-AuthoringWindow::AuthoringWindow(const QString& title, const std::vector<MenuCommand>& commands) {
-  setWindowTitle(title);
+AuthoringWindow::AuthoringWindow(MainWindowContent content) : content_(std::move(content)) {
   setObjectName(QStringLiteral("AuthoringWindow"));
   log_ = new QPlainTextEdit(this);
   log_->setReadOnly(true);
   log_->setFont(QFont(QStringLiteral("Liberation Mono"), 9));
   setCentralWidget(log_);
-  std::map<std::string, QMenu*> menus;
-  for (const MenuCommand& command : commands) {
-    QMenu*& menu = menus[command.menu];
-    if (!menu) menu = menuBar()->addMenu(from_host_text(command.menu));
-    QAction* action = menu->addAction(from_host_text(command.label));
-    connect(action, &QAction::triggered, this, [this, command] { run(command); });
-  }
+  show_content();
   statusBar()->showMessage(tr("Choose a command from the menus."));
   resize(720, 480);
+}
+
+// The old menus go later: the action that ran the command belongs to one.
+void AuthoringWindow::show_content() {
+  const MainWindowView view = content_ ? content_() : MainWindowView{};
+  setWindowTitle(from_host_text(view.title));
+  if (!view.log.empty()) log(from_output_text(view.log).trimmed());
+  menuBar()->clear();
+  for (QPointer<QMenu>& menu : menus_)
+    if (menu) menu->deleteLater();
+  menus_.clear();
+  std::map<std::string, QMenu*> menus;
+  for (const MenuCommand& command : view.commands) {
+    QMenu*& menu = menus[command.menu];
+    if (!menu) {
+      menu = menuBar()->addMenu(from_host_text(command.menu));
+      menus_.emplace_back(menu);
+    }
+    QAction* action = menu->addAction(from_host_text(command.label));
+    if (command.checked) {
+      action->setCheckable(true);
+      action->setChecked(true);
+    }
+    connect(action, &QAction::triggered, this, [this, command] { run(command); });
+  }
+  // The first menu ends with the window's own way out.
+  if (!menus_.empty()) {
+    menus_.front()->addSeparator();
+    QAction* exit = menus_.front()->addAction(tr("E&xit"));
+    exit->setShortcut(QKeySequence::Quit);
+    connect(exit, &QAction::triggered, this, &QWidget::close);
+  }
 }
 
 void AuthoringWindow::run(const MenuCommand& command) {
@@ -40,6 +65,7 @@ void AuthoringWindow::run(const MenuCommand& command) {
   menuBar()->setEnabled(true);
   statusBar()->clearMessage();
   if (!said.empty()) log(from_output_text(said).trimmed());
+  show_content();
 }
 
 QString AuthoringWindow::log_text() const { return log_->toPlainText(); }

@@ -123,8 +123,20 @@ void GuiHost::window_destroyed(Handle window) {
   windows_.erase(it);
 }
 
+// A flow's own queued answer (opening the window's project, confirming an
+// import) answers the box or chooser it was queued for; the person answers
+// the rest.
+bool GuiHost::script_answers(int action) const {
+  const std::vector<std::string> pending = pending_script();
+  std::string error;
+  if (pending.empty()) return false;
+  const std::optional<detail::ScriptLine> line = detail::parse_script_line(pending.front(), &error);
+  return line && static_cast<int>(line->action) == action;
+}
+
 int GuiHost::message_box(Handle owner, std::string_view text, std::string_view caption, std::uint32_t flags) {
-  if (scripted_) return HeadlessHost::message_box(owner, text, caption, flags);
+  if (scripted_ || script_answers(static_cast<int>(detail::Action::message)))
+    return HeadlessHost::message_box(owner, text, caption, flags);
   const int answer = show_message_box(widget_of(owner), text, caption, flags);
   note(detail::message_line(text, caption, detail::icon_name(flags), detail::answer_name(answer), ""));
   sync_all();
@@ -132,7 +144,8 @@ int GuiHost::message_box(Handle owner, std::string_view text, std::string_view c
 }
 
 std::optional<std::string> GuiHost::file_dialog(Handle owner, const FileDialogRequest& request) {
-  if (scripted_) return HeadlessHost::file_dialog(owner, request);
+  if (scripted_ || script_answers(static_cast<int>(detail::Action::file)))
+    return HeadlessHost::file_dialog(owner, request);
   std::optional<std::string> path = show_file_dialog(widget_of(owner), request);
   note(detail::file_dialog_line(request.save, request.filter, path ? &*path : nullptr, false));
   return path;
@@ -221,9 +234,9 @@ void GuiHost::minimise(Handle window) {
   if (QWidget* w = widget_of(window); w && window != main_window()) w->showMinimized();
 }
 
-bool GuiHost::run_main_window(std::string_view title, const std::vector<MenuCommand>& commands) {
+bool GuiHost::run_main_window(const MainWindowContent& content) {
   if (scripted_) return false;
-  AuthoringWindow window(from_host_text(title), commands);
+  AuthoringWindow window(content);
   QEventLoop loop;
   window.on_close = [&loop] { loop.quit(); };
   main_widget_ = &window;

@@ -67,10 +67,12 @@ class GuiHost : public HeadlessHost,
 
   // MainWindowHost: the caller's authoring window, until the person closes
   // it (a scripted host has none).
-  bool run_main_window(std::string_view title, const std::vector<MenuCommand>& commands) override;
+  bool run_main_window(const MainWindowContent& content) override;
 
  private:
   QWidget* widget_of(Handle window) const;
+  // The script's next line answers a prompt of this kind (detail::Action).
+  bool script_answers(int action) const;
   // The dialog's window, made now when the procedure paints or sets its lists
   // during its initialisation, before the core says it opened.
   DialogWindow* ensure_window(detail::HeadlessDialog& dialog);
