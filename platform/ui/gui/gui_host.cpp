@@ -11,6 +11,7 @@
 #include "platform/ui/gui/authoring_window.h"
 #include "platform/ui/gui/dialog_metrics.h"
 #include "platform/ui/gui/dialog_window.h"
+#include "platform/ui/gui/layout_check.h"
 #include "platform/ui/gui/plain_window.h"
 #include "platform/ui/gui/prompts.h"
 #include "platform/ui/gui/qt_painter.h"
@@ -26,7 +27,7 @@ namespace {
 constexpr int kTickMilliseconds = 25;
 }
 
-GuiHost::GuiHost(bool scripted) : scripted_(scripted) {
+GuiHost::GuiHost(bool scripted) : scripted_(scripted), shots_folder_(shots_folder_from_environment()) {
   set_view(this);
   if (!scripted_) {
     QObject::connect(&clock_, &QTimer::timeout, [this] { tick(); });
@@ -75,6 +76,7 @@ void GuiHost::opened(detail::HeadlessDialog& dialog) {
   DialogWindow* window = ensure_window(dialog);
   window->sync();
   if (!scripted_ && !dialog.modal()) window->show();
+  if (!shots_folder_.isEmpty()) keep_dialog_shot(*window, shots_folder_);
   if (observer_) observer_(*window);
 }
 

@@ -6,6 +6,7 @@
 #pragma once
 #include <QElapsedTimer>
 #include <QPointer>
+#include <QString>
 #include <QTimer>
 #include <functional>
 #include <map>
@@ -82,6 +83,9 @@ class GuiHost : public HeadlessHost,
   void tick();
 
   bool scripted_;
+  // TARVENWICK_GUI_SHOTS: where each dialog's picture and layout findings go
+  // once its procedure started it.
+  QString shots_folder_;
   OpenObserver observer_;
   std::map<Handle, QPointer<DialogWindow>> dialogs_;
   std::map<Handle, QPointer<PlainWindow>> windows_;
