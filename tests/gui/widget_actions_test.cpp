@@ -7,6 +7,7 @@
 #include <QComboBox>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QProgressBar>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QApplication>
@@ -60,6 +61,13 @@ constexpr const char* kScript =
     "BEGIN\n"
     "  LISTBOX 301, 4, 4, 92, 36, LBS_NOTIFY\n"
     "  PUSHBUTTON \"Cancel\", 2, 4, 44, 40, 14\n"
+    "END\n"
+    "DLG_JOB DIALOG 0, 0, 120, 40\n"
+    "CAPTION \"Working\"\n"
+    "FONT 8, \"MS Sans Serif\"\n"
+    "BEGIN\n"
+    "  CONTROL \"\", 401, \"msctls_progress32\", 0, 4, 4, 112, 10\n"
+    "  PUSHBUTTON \"Cancel\", 2, 40, 20, 40, 14\n"
     "END\n";
 
 // Fills the list, and copies the edit field into the caption as it changes.
@@ -215,6 +223,40 @@ TEST_F(GuiActions, ResizingAWindowWithASizingFrameLaysItOutAgain) {
   EXPECT_EQ(proc.sizes[0], model_width);
   EXPECT_GT(model_width, 150);  // 100 units are 150 pixels of the model
   EXPECT_GT(list_after.width(), list_before.width() + 40);
+}
+
+// Runs its whole job while it starts up, as the report's progress does, and
+// notes what the desktop showed at each step.
+class JobProc : public ui::DialogProc {
+ public:
+  explicit JobProc(ui::gui::GuiHost& gui) : gui_(gui) {}
+  void on_init(ui::Dialog& d) override {
+    for (int step = 1; step <= 3; ++step) {
+      d.set_progress(401, step, 3);
+      ui::gui::DialogWindow* w = gui_.window_of(d.handle());
+      auto* meter = w ? qobject_cast<QProgressBar*>(w->control_widget(401)) : nullptr;
+      seen.push_back(w && w->isVisible() && meter ? meter->value() : -1);
+    }
+    d.end(1);
+  }
+  std::vector<int> seen;
+
+ private:
+  ui::gui::GuiHost& gui_;
+};
+
+TEST(GuiDesktop, ADialogWorkingWhileItStartsUpIsShownWithItsMeter) {
+  qputenv("QT_QPA_PLATFORM", "offscreen");
+  tw_test::TempDir dir;
+  ui::HeadlessHost* made = tw_gui_host_create(0);
+  ASSERT_NE(made, nullptr);
+  auto* gui = static_cast<ui::gui::GuiHost*>(made);
+  ui::set_host(std::unique_ptr<ui::HeadlessHost>(made));
+  const std::int32_t module = ui::register_module("gui_job", kScript);
+  JobProc proc(*gui);
+  EXPECT_EQ(ui::host().run_modal(module, "DLG_JOB", proc, gui->main_window()), 1);
+  EXPECT_EQ(proc.seen, (std::vector<int>{1, 2, 3}));
+  ui::set_host(std::make_unique<ui::HeadlessHost>());
 }
 
 TEST(GuiTextEdge, CodePage1252RoundTripsAndForeignCharactersBecomeQuestionMarks) {

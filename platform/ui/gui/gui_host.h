@@ -11,6 +11,7 @@
 #include <functional>
 #include <map>
 #include <memory>
+#include <set>
 #include <string>
 
 #include "platform/ui/dialog_view.h"
@@ -88,6 +89,7 @@ class GuiHost : public HeadlessHost,
   QString shots_folder_;
   OpenObserver observer_;
   std::map<Handle, QPointer<DialogWindow>> dialogs_;
+  std::set<Handle> opened_;  // dialogs past their initialisation
   std::map<Handle, QPointer<PlainWindow>> windows_;
   QPointer<QWidget> main_widget_;  // the authoring window while it is open
   QTimer clock_;
