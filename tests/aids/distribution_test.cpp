@@ -130,6 +130,19 @@ TEST_F(DistributionBuildTest, OnlyKLeavesTheOtherSlotsEmpty) {
   EXPECT_EQ(bytes.find(Scramble("IDH_secret")), std::string::npos);
 }
 
+TEST_F(DistributionBuildTest, OnlyFullTextRunsUnderItsOwnWindow) {
+  add_topic_file("print.rtf", kTopics);
+  ui().queue_script("dialog DLG_DIST_INX\ncheck 101 0\ncheck 102 0\ncheck 103 1\nclick 1\n");
+  EXPECT_EQ(aids::BuildDistributionIndex(state, 0), 1);
+  const std::string bytes = index();
+  EXPECT_EQ(word_at(bytes, 0), 0u);
+  EXPECT_EQ(word_at(bytes, 4), 0u);
+  EXPECT_EQ(word_at(bytes, 8), 12u);
+  EXPECT_NE(bytes.find(Scramble("To print, see Setup.")), std::string::npos);
+  EXPECT_NE(transcript().find("window DLG_BUILD_FTX "), std::string::npos) << transcript();
+  EXPECT_NE(transcript().find("window DLG_BUILD_FTX closed\n"), std::string::npos);
+}
+
 TEST_F(DistributionBuildTest, CancelBuildsNothingAndKeepsTheOptions) {
   add_topic_file("print.rtf", kTopics);
   tw_test::write_file(host(aids::distribution_index_path(kProject)), "older index");

@@ -7,6 +7,7 @@
 #include <QComboBox>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QProgressBar>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QApplication>
@@ -53,6 +54,20 @@ constexpr const char* kScript =
     "  CONTROL \"bullet\", 203, \"Button\", BS_OWNERDRAW | WS_TABSTOP, 110, 4, 16, 16\n"
     "  LISTBOX 204, 4, 36, 100, 40, LBS_OWNERDRAWFIXED | LBS_NOTIFY | WS_VSCROLL\n"
     "  PUSHBUTTON \"Cancel\", 2, 110, 80, 40, 14\n"
+    "END\n"
+    "DLG_SIZED DIALOG 0, 0, 100, 60\n"
+    "STYLE WS_POPUP | WS_CAPTION | WS_THICKFRAME\n"
+    "FONT 8, \"MS Sans Serif\"\n"
+    "BEGIN\n"
+    "  LISTBOX 301, 4, 4, 92, 36, LBS_NOTIFY\n"
+    "  PUSHBUTTON \"Cancel\", 2, 4, 44, 40, 14\n"
+    "END\n"
+    "DLG_JOB DIALOG 0, 0, 120, 40\n"
+    "CAPTION \"Working\"\n"
+    "FONT 8, \"MS Sans Serif\"\n"
+    "BEGIN\n"
+    "  CONTROL \"\", 401, \"msctls_progress32\", 0, 4, 4, 112, 10\n"
+    "  PUSHBUTTON \"Cancel\", 2, 40, 20, 40, 14\n"
     "END\n";
 
 // Fills the list, and copies the edit field into the caption as it changes.
@@ -178,6 +193,70 @@ TEST_F(GuiActions, OwnerDrawnButtonsAndListsShowWhatTheProcedurePaintedAndSet) {
   const std::vector<std::string>& said = gui_->transcript();
   EXPECT_NE(std::find(said.begin(), said.end(), "itemheight DLG_DRAWN 204 26"), said.end());
   EXPECT_NE(std::find(said.begin(), said.end(), "topindex DLG_DRAWN 204 2"), said.end());
+}
+
+// Keeps its list as wide as the window, as a resizable tool window does.
+class SizedProc : public ui::DialogProc {
+ public:
+  void on_size(ui::Dialog& d, int width, int height) override {
+    sizes.push_back(width);
+    d.move_control(301, {6, 6, width - 12, height - 40});
+  }
+  std::vector<int> sizes;
+};
+
+TEST_F(GuiActions, ResizingAWindowWithASizingFrameLaysItOutAgain) {
+  SizedProc proc;
+  QRect list_before, list_after;
+  int model_width = 0;
+  gui_->set_open_observer([&](ui::gui::DialogWindow& w) {
+    w.show();
+    list_before = w.control_widget(301)->geometry();
+    w.resize(w.width() + 60, w.height() + 30);
+    QApplication::processEvents();
+    list_after = w.control_widget(301)->geometry();
+    model_width = w.model()->rect().cx;
+  });
+  gui_->queue_script("dialog DLG_SIZED\nclick 2\n");
+  ui::host().run_modal(module_, "DLG_SIZED", proc, gui_->main_window());
+  ASSERT_EQ(proc.sizes.size(), 1u);
+  EXPECT_EQ(proc.sizes[0], model_width);
+  EXPECT_GT(model_width, 150);  // 100 units are 150 pixels of the model
+  EXPECT_GT(list_after.width(), list_before.width() + 40);
+}
+
+// Runs its whole job while it starts up, as the report's progress does, and
+// notes what the desktop showed at each step.
+class JobProc : public ui::DialogProc {
+ public:
+  explicit JobProc(ui::gui::GuiHost& gui) : gui_(gui) {}
+  void on_init(ui::Dialog& d) override {
+    for (int step = 1; step <= 3; ++step) {
+      d.set_progress(401, step, 3);
+      ui::gui::DialogWindow* w = gui_.window_of(d.handle());
+      auto* meter = w ? qobject_cast<QProgressBar*>(w->control_widget(401)) : nullptr;
+      seen.push_back(w && w->isVisible() && meter ? meter->value() : -1);
+    }
+    d.end(1);
+  }
+  std::vector<int> seen;
+
+ private:
+  ui::gui::GuiHost& gui_;
+};
+
+TEST(GuiDesktop, ADialogWorkingWhileItStartsUpIsShownWithItsMeter) {
+  qputenv("QT_QPA_PLATFORM", "offscreen");
+  tw_test::TempDir dir;
+  ui::HeadlessHost* made = tw_gui_host_create(0);
+  ASSERT_NE(made, nullptr);
+  auto* gui = static_cast<ui::gui::GuiHost*>(made);
+  ui::set_host(std::unique_ptr<ui::HeadlessHost>(made));
+  const std::int32_t module = ui::register_module("gui_job", kScript);
+  JobProc proc(*gui);
+  EXPECT_EQ(ui::host().run_modal(module, "DLG_JOB", proc, gui->main_window()), 1);
+  EXPECT_EQ(proc.seen, (std::vector<int>{1, 2, 3}));
+  ui::set_host(std::make_unique<ui::HeadlessHost>());
 }
 
 TEST(GuiTextEdge, CodePage1252RoundTripsAndForeignCharactersBecomeQuestionMarks) {

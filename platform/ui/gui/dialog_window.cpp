@@ -30,6 +30,8 @@ using detail::ControlState;
 
 namespace {
 
+constexpr std::uint32_t kSizingFrame = 0x00040000;  // WS_THICKFRAME
+
 QStringList item_texts(const ControlState& c) {
   QStringList out;
   out.reserve(static_cast<qsizetype>(c.items().size()));
@@ -167,10 +169,29 @@ void DialogWindow::sync() {
   syncing_ = true;
   setWindowTitle(from_host_text(model_->caption()));
   const QRect frame = metrics_.to_widget(model_->rect());
-  setFixedSize(frame.size());
+  // A sizing frame lets the person resize the window; its procedure lays it out again.
+  if (resizable()) {
+    if (size() != frame.size()) resize(frame.size());
+  } else {
+    setFixedSize(frame.size());
+  }
   for (ControlView& view : controls_) sync_control(view);
   syncing_ = false;
   if (model_->modal() && model_->ended() && isVisible()) done(model_->result());
+}
+
+bool DialogWindow::resizable() const { return model_ && (model_->source().style & kSizingFrame) != 0; }
+
+void DialogWindow::resizeEvent(QResizeEvent* event) {
+  QDialog::resizeEvent(event);
+  if (syncing_ || !resizable() || model_->ended()) return;
+  WindowRect rect = model_->rect();
+  if (size() == metrics_.to_widget(rect).size()) return;
+  const WindowRect now = metrics_.to_model(QRect(QPoint(0, 0), size()));
+  rect.cx = now.cx;
+  rect.cy = now.cy;
+  model_->run_size(rect);
+  finished_call();
 }
 
 void DialogWindow::sync_control(ControlView& view) {

@@ -47,9 +47,12 @@ class DialogWindow : public QDialog {
   void reject() override;
   void accept() override {}
   bool eventFilter(QObject* watched, QEvent* event) override;
+  // The person resized a window with a sizing frame: its procedure hears the new size.
+  void resizeEvent(QResizeEvent* event) override;
 
  private:
   void build();
+  bool resizable() const;
   void connect_control(const ControlView& view);
   void sync_control(ControlView& view);
   // Calls into the procedure the way a person's action reaches it.

@@ -11,6 +11,7 @@
 #include "platform/ui/gui/authoring_window.h"
 #include "platform/ui/gui/dialog_metrics.h"
 #include "platform/ui/gui/dialog_window.h"
+#include "platform/ui/gui/layout_check.h"
 #include "platform/ui/gui/plain_window.h"
 #include "platform/ui/gui/prompts.h"
 #include "platform/ui/gui/qt_painter.h"
@@ -26,7 +27,7 @@ namespace {
 constexpr int kTickMilliseconds = 25;
 }
 
-GuiHost::GuiHost(bool scripted) : scripted_(scripted) {
+GuiHost::GuiHost(bool scripted) : scripted_(scripted), shots_folder_(shots_folder_from_environment()) {
   set_view(this);
   if (!scripted_) {
     QObject::connect(&clock_, &QTimer::timeout, [this] { tick(); });
@@ -72,9 +73,11 @@ DialogWindow* GuiHost::drawn_dialog(Handle window) {
 }
 
 void GuiHost::opened(detail::HeadlessDialog& dialog) {
+  opened_.insert(dialog.handle());
   DialogWindow* window = ensure_window(dialog);
   window->sync();
   if (!scripted_ && !dialog.modal()) window->show();
+  if (!shots_folder_.isEmpty()) keep_dialog_shot(*window, shots_folder_);
   if (observer_) observer_(*window);
 }
 
@@ -82,19 +85,32 @@ bool GuiHost::run_modal(detail::HeadlessDialog& dialog) {
   DialogWindow* window = window_of(dialog.handle());
   if (scripted_ || !window) return false;
   window->sync();
+  if (window->isVisible()) window->hide();  // shown while it started up: now it is modal
   if (!dialog.ended()) window->exec();
   return true;
 }
 
 void GuiHost::changed(detail::HeadlessDialog& dialog) {
-  if (DialogWindow* window = window_of(dialog.handle())) window->sync();
+  // A dialog that runs its job while it starts up (a report's progress)
+  // shows itself at its meter's first move, or a person would never see it.
+  const bool starting = !opened_.count(dialog.handle());
+  DialogWindow* window = starting ? ensure_window(dialog) : window_of(dialog.handle());
+  if (window) window->sync();
+  if (scripted_) return;
+  if (window && starting && !window->isVisible()) window->show();
   // A meter moving during a long job: the desktop draws it now.
-  if (!scripted_) QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+  QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
 }
 
 void GuiHost::closed(detail::HeadlessDialog& dialog) {
+  const bool was_opened = opened_.erase(dialog.handle()) > 0;
   auto it = dialogs_.find(dialog.handle());
   if (it == dialogs_.end()) return;
+  // One that ended while it started up is kept as it last looked.
+  if (!was_opened && it->second && !shots_folder_.isEmpty()) {
+    it->second->sync();
+    keep_dialog_shot(*it->second, shots_folder_);
+  }
   if (it->second) it->second->detach();
   dialogs_.erase(it);
 }

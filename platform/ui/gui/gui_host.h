@@ -6,10 +6,12 @@
 #pragma once
 #include <QElapsedTimer>
 #include <QPointer>
+#include <QString>
 #include <QTimer>
 #include <functional>
 #include <map>
 #include <memory>
+#include <set>
 #include <string>
 
 #include "platform/ui/dialog_view.h"
@@ -84,8 +86,12 @@ class GuiHost : public HeadlessHost,
   void tick();
 
   bool scripted_;
+  // TARVENWICK_GUI_SHOTS: where each dialog's picture and layout findings go
+  // once its procedure started it.
+  QString shots_folder_;
   OpenObserver observer_;
   std::map<Handle, QPointer<DialogWindow>> dialogs_;
+  std::set<Handle> opened_;  // dialogs past their initialisation
   std::map<Handle, QPointer<PlainWindow>> windows_;
   QPointer<QWidget> main_widget_;  // the authoring window while it is open
   QTimer clock_;
