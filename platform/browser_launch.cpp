@@ -1,22 +1,13 @@
 // Opening a publication in the desktop's web browser.
 #include "platform/browser_launch.h"
 
-#include <fcntl.h>
-#include <spawn.h>
-#include <sys/wait.h>
-#include <unistd.h>
-
-#include <cerrno>
-#include <cstdlib>
-#include <fstream>
 #include <mutex>
 
+#include "platform/desktop_browser.h"
 #include "platform/internal.h"
 #include "platform/paths.h"
 #include "platform/process.h"
 #include "platform/text.h"
-
-extern char** environ;
 
 namespace platform {
 namespace {
@@ -45,65 +36,6 @@ std::string percent_encode(std::string_view path) {
   return out;
 }
 
-// Runs a program (looked up on PATH) and returns what it printed, at most a
-// few kilobytes; "" when it cannot run or fails.
-std::string output_of(const std::vector<std::string>& args) {
-  int fds[2];
-  if (::pipe(fds) != 0) return {};
-  posix_spawn_file_actions_t actions;
-  posix_spawn_file_actions_init(&actions);
-  posix_spawn_file_actions_addopen(&actions, 0, "/dev/null", O_RDONLY, 0);
-  posix_spawn_file_actions_adddup2(&actions, fds[1], 1);
-  posix_spawn_file_actions_addopen(&actions, 2, "/dev/null", O_WRONLY, 0);
-  posix_spawn_file_actions_addclose(&actions, fds[0]);
-  std::vector<char*> argv;
-  for (const auto& a : args) argv.push_back(const_cast<char*>(a.c_str()));
-  argv.push_back(nullptr);
-  pid_t pid = 0;
-  int rc = posix_spawnp(&pid, argv[0], &actions, nullptr, argv.data(), environ);
-  posix_spawn_file_actions_destroy(&actions);
-  ::close(fds[1]);
-  std::string out;
-  if (rc == 0) {
-    char buffer[1024];
-    ssize_t n;
-    while (out.size() < 8192 && ((n = ::read(fds[0], buffer, sizeof buffer)) > 0 || (n < 0 && errno == EINTR))) {
-      if (n > 0) out.append(buffer, static_cast<size_t>(n));
-    }
-  }
-  ::close(fds[0]);
-  if (rc != 0) return {};
-  int status = 0;
-  while (::waitpid(pid, &status, 0) < 0 && errno == EINTR) {
-  }
-  return WIFEXITED(status) && WEXITSTATUS(status) == 0 ? out : std::string();
-}
-
-std::vector<std::string> desktop_entry_folders() {
-  std::vector<std::string> folders;
-  const char* data_home = std::getenv("XDG_DATA_HOME");
-  const char* home = std::getenv("HOME");
-  if (data_home && *data_home) folders.push_back(data_home);
-  else if (home && *home) folders.push_back(std::string(home) + "/.local/share");
-  const char* dirs = std::getenv("XDG_DATA_DIRS");
-  for (auto& dir : text::split(dirs && *dirs ? dirs : "/usr/local/share:/usr/share", ':')) {
-    if (!dir.empty()) folders.push_back(dir);
-  }
-  return folders;
-}
-
-// The program of a desktop entry's "Exec=" line, without its arguments.
-std::string entry_program(const std::string& host) {
-  std::ifstream in(host);
-  std::string line;
-  while (std::getline(in, line)) {
-    if (!text::istarts_with(line, "Exec=")) continue;
-    auto args = split_command_line(text::trim(line.substr(5)));
-    return args.empty() ? std::string() : args[0];
-  }
-  return {};
-}
-
 struct DesktopHooks {
   std::mutex mutex;
   UrlOpener opener;
@@ -122,8 +54,6 @@ int open_url(const std::string& url) {
   }
   return opener ? opener(url) : shell_open(url);
 }
-
-std::string desktop_default_browser();
 
 }  // namespace
 
@@ -187,21 +117,5 @@ std::string default_browser_command() {
   }
   return query ? query() : desktop_default_browser();
 }
-
-namespace {
-
-std::string desktop_default_browser() {
-  std::string entry(text::trim(output_of({"xdg-settings", "get", "default-web-browser"})));
-  if (entry.empty() || entry.find('/') != std::string::npos) return {};
-  for (const auto& folder : desktop_entry_folders()) {
-    std::string program = entry_program(folder + "/applications/" + entry);
-    if (program.empty()) continue;
-    std::string found = find_program_path(program);
-    return found.empty() ? program : found;
-  }
-  return {};
-}
-
-}  // namespace
 
 }  // namespace platform

@@ -30,7 +30,7 @@ int start_browser_launcher(std::string_view command_line, int show);
 int open_host_file(std::string_view host_path);
 
 // What opens a file URL and what names the desktop's browser. By default
-// the desktop's opener and xdg-settings; tests install stand-ins that record
+// the desktop's opener and its MIME application lists; tests install stand-ins that record
 // and never start a browser. An empty function restores the default.
 using UrlOpener = std::function<int(const std::string& url)>;
 using BrowserQuery = std::function<std::string()>;
@@ -38,7 +38,7 @@ void set_url_opener(UrlOpener opener);
 void set_default_browser_query(BrowserQuery query);
 
 // The desktop's default web browser as a command ("" when the desktop names
-// none): the program of the desktop entry that xdg-settings reports.
+// none): see desktop_default_browser.
 std::string default_browser_command();
 
 }  // namespace platform
