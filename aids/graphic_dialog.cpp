@@ -140,19 +140,20 @@ void GraphicDialog::select_file(ui::Dialog& dialog) {
 std::string GraphicDialog::offer_copy(ui::Dialog& dialog, const std::string& path) {
   const std::string folder = picture_copy_folder(state_);
   const bool project_folder = text::iequals(folder, project_folder_of(state_));
+  const std::string shown_folder = platform::to_host_path(folder);
   const std::string question =
-      project_folder ? std::string() : text::format(message_text(kStrCopyToRoot).c_str(), folder.c_str());
+      project_folder ? std::string() : text::format(message_text(kStrCopyToRoot).c_str(), shown_folder.c_str());
   CopyOfferDialog offer(platform::to_host_path(path), question);
   if (ui::host().run_modal(core::authoring_module(), "DLG_ROOT", offer, dialog.handle()) != kIdYes) return path;
   const std::string name(platform::file_name_of(path));
   switch (copy_picture(path, folder)) {
     case PictureCopyOutcome::other_file:
       core::show_message(state_,
-                         text::format(message_text(kStrOtherPictureThere).c_str(), name.c_str(), folder.c_str()),
+                         text::format(message_text(kStrOtherPictureThere).c_str(), name.c_str(), shown_folder.c_str()),
                          ui::kMbOk | ui::kMbIconExclamation);
       return path;
     case PictureCopyOutcome::failed:
-      core::show_message(state_, text::format(message_text(kStrPictureNotCopied).c_str(), folder.c_str()),
+      core::show_message(state_, text::format(message_text(kStrPictureNotCopied).c_str(), shown_folder.c_str()),
                          ui::kMbOk | ui::kMbIconExclamation);
       return path;
     default: return picture_reference(state_, platform::join_path(folder, name));

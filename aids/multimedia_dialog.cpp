@@ -117,7 +117,7 @@ class MultimediaDialog : public ui::DialogProc {
   // A file in another folder: Yes copies it into the project folder and
   // keeps the bare name.
   void offer_copy(ui::Dialog& dialog) {
-    CopyOffer offer(element_.file);
+    CopyOffer offer(platform::to_host_path(element_.file));
     if (ui::host().run_modal(core::authoring_module(), "DLG_MMROOT", offer, dialog.handle()) != kIdYes)
       return;
     const std::string name(platform::file_name_of(element_.file));

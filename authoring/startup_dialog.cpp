@@ -20,7 +20,9 @@ void StartDialog::on_init(ui::Dialog& dialog) {
   std::string main_dir = core::read_setting(profile_keys::kMainDirectory, installation::kDefaultDir, core::kPathMax);
   for (const auto& entry : core::parse_project_list(list)) {
     std::string path = core::resolve_project_entry(entry, main_dir);
-    if (platform::file_exists(path)) dialog.add_item(kRecentList, path);
+    if (!platform::file_exists(path)) continue;
+    recent_.push_back(path);
+    dialog.add_item(kRecentList, platform::to_host_path(path));
   }
   if (dialog.item_count(kRecentList) > 0) dialog.set_selection(kRecentList, 0);
 }
@@ -63,7 +65,8 @@ void StartDialog::open_selected(ui::Dialog& dialog) {
                  ui::kMbOk | ui::kMbIconInformation);
     return;
   }
-  finish(dialog, dialog.item_text(kRecentList, index), false);
+  if (static_cast<std::size_t>(index) >= recent_.size()) return;
+  finish(dialog, recent_[static_cast<std::size_t>(index)], false);
 }
 
 void StartDialog::browse(ui::Dialog& dialog) {

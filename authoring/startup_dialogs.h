@@ -1,6 +1,7 @@
 // Dialog procedures of the start dialog and the new-project dialog.
 #pragma once
 #include <string>
+#include <vector>
 
 #include "authoring/startup.h"
 #include "platform/ui/dialog.h"
@@ -39,6 +40,9 @@ class StartDialog : public ui::DialogProc {
   LibraryState& state_;
   ProjectChoice choice_;
   std::string document_;
+  // The recent list's projects as stored, by list line (the list shows
+  // them as host paths).
+  std::vector<std::string> recent_;
 };
 
 // "DLG_CREPRJ": the new project's file and its compiler.

@@ -50,7 +50,7 @@ void ContentsEditor::on_init(ui::Dialog& dialog) {
   fill_windows(dialog, kDefaultWindow);
   dialog.set_text(kTopicWindow, "");
   dialog.set_text(kHelpFile, std::string(platform::file_name_of(platform::replace_extension(state_.project_path, ".hlp"))));
-  dialog.set_text(kPath, path_);
+  dialog.set_text(kPath, platform::to_host_path(path_));
   load_contents(model_, path_);
   show_header(dialog);
   refill_entries(dialog, entry_count(model_) > 0 ? Selection{0} : Selection{});
@@ -114,7 +114,7 @@ void ContentsEditor::accept(ui::Dialog& dialog) {
   model_.file.base_line = true;
   model_.file.title_line = true;
   if (!save_contents(model_, path_)) {
-    core::show_message(state_, text::format(core::resource_string(kMsgNotWritten).c_str(), path_.c_str()),
+    core::show_message(state_, text::format(core::resource_string(kMsgNotWritten).c_str(), platform::to_host_path(path_).c_str()),
                        ui::kMbOk | ui::kMbIconStop);
     return;
   }

@@ -11,6 +11,7 @@
 #include "platform/ui/host.h"
 #include "project/compile/compiler_log.h"
 #include "project/compile/error_help.h"
+#include "project/compile/log_paths.h"
 #include "formats/help_contexts.h"
 
 namespace project {
@@ -26,37 +27,14 @@ constexpr int kGeneralMessageText = 11503;
 constexpr int kCompletedCaption = 11504;
 constexpr int kViewerHelpContext = help_contexts::kErrorViewer;
 
-class ErrorViewer : public ui::DialogProc {
- public:
-  explicit ErrorViewer(ProjectState& state) : state_(state) {}
-
-  void on_init(ui::Dialog& dialog) override;
-  void on_command(ui::Dialog& dialog, int id, ui::Notify notify) override;
-
-  const ProblemTopic& problem() const { return problem_; }
-  bool run_help_requested() const { return run_help_; }
-
- private:
-  void fill_list(ui::Dialog& dialog);
-  void go_to_problem(ui::Dialog& dialog);
-  void help_on_selected(ui::Dialog& dialog);
-  // The list line at the caret, resolved to the line its message starts on.
-  std::optional<std::size_t> selected_message(const ui::Dialog& dialog) const;
-  void close(ui::Dialog& dialog, int result);
-  bool help_workshop() const { return state_.win95_compiler != 0; }
-
-  ProjectState& state_;
-  std::vector<std::string> items_;  // the list's lines, marks included
-  ProblemTopic problem_;
-  bool run_help_ = false;
-};
+}  // namespace
 
 void ErrorViewer::on_init(ui::Dialog& dialog) {
   if (core::read_setting_int("didc", 0) != 0) {
     dialog.set_caption(core::resource_string(kCompletedCaption));
     core::write_setting("didc", "0");
   }
-  dialog.set_text(kErrorsProjectText, state_.project_path);
+  dialog.set_text(kErrorsProjectText, platform::to_host_path(state_.project_path));
   dialog.set_check(kErrorsAutoHelpCheck, core::read_setting_int("AutoErrorHelp", 1) != 0 ? 1 : 0);
   fill_list(dialog);
 }
@@ -67,8 +45,9 @@ void ErrorViewer::fill_list(ui::Dialog& dialog) {
   const auto& visited = state_.visited_log_lines;
   for (std::size_t i = 0; i < lines.size(); ++i) {
     bool seen = i < visited.size() && visited[i];
-    items_.push_back(std::string(seen ? kVisitedMark : kPlainMark) + lines[i]);
-    dialog.add_item(kErrorsList, items_.back());
+    const std::string mark(seen ? kVisitedMark : kPlainMark);
+    items_.push_back(mark + lines[i]);
+    dialog.add_item(kErrorsList, mark + shown_log_line(lines[i]));
   }
   if (int context = severe_help_context(lines); context != 0) {
     dialog.show(kErrorsRunHelpButton, false);
@@ -132,12 +111,12 @@ void ErrorViewer::help_on_selected(ui::Dialog& dialog) {
   }
 }
 
+bool ErrorViewer::help_workshop() const { return state_.win95_compiler != 0; }
+
 void ErrorViewer::close(ui::Dialog& dialog, int result) {
   core::write_setting("AutoErrorHelp", dialog.check(kErrorsAutoHelpCheck) ? "1" : "0");
   dialog.end(result);
 }
-
-}  // namespace
 
 int ViewErrors(ProjectState& state, std::int32_t window, ProblemTopic& problem) {
   if (state.compiler_kind == 2) {

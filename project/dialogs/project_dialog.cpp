@@ -8,6 +8,7 @@
 #include "core/settings.h"
 #include "formats/profile_key_names.h"
 #include "platform/files.h"
+#include "platform/paths.h"
 #include "platform/process.h"
 #include "platform/text.h"
 #include "project/dialogs/compiler_paths_dialog.h"
@@ -43,7 +44,7 @@ void ProjectDialog::on_init(ui::Dialog& dialog) { show_state(dialog); }
 
 void ProjectDialog::show_state(ui::Dialog& dialog) {
   const ProjectFileModel& m = state_.data.project;
-  dialog.set_text(kProjectPath, state_.project_path);
+  dialog.set_text(kProjectPath, platform::to_host_path(state_.project_path));
   show_compiler(dialog);
   dialog.set_check(kEmulation, m.emulation ? 1 : 0);
   dialog.set_check(kSlideShows, m.slide_shows ? 1 : 0);

@@ -104,6 +104,12 @@ TEST_F(PictureDialogs, CopyOfferLeavesAnotherPictureOfTheSameNameAlone) {
   const std::string choose = "click 109\nfile c:\\elsewhere\\pic.bmp\ndialog DLG_ROOT\nclick 6\n";
   EXPECT_EQ(insert(choose + "message OK\nclick 1\n", out), 1);
   EXPECT_EQ(out.graphic_file, "c:\\elsewhere\\pic.bmp");
+  // The message names the root folder as a host path.
+  bool told = false;
+  for (const auto& line : ui().transcript()) {
+    told = told || (line.rfind("message ", 0) == 0 && line.find(file("help/art")) != std::string::npos);
+  }
+  EXPECT_TRUE(told);
   EXPECT_EQ(tw_test::read_file(file("help/art/pic.bmp")), picture(30, 20));
   // The same bytes already there: nothing to copy, the bare name serves.
   tw_test::write_file(file("elsewhere/pic.bmp"), picture(30, 20));

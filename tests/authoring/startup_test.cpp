@@ -6,6 +6,7 @@
 #include "platform/paths.h"
 #include "platform/profile.h"
 #include "platform/text.h"
+#include "support/mixed_case_dir.h"
 
 namespace {
 
@@ -62,6 +63,21 @@ TEST_F(StartupTest, OpensARecentProjectAndReturnsItsFirstTopicFile) {
   EXPECT_EQ(document, text::to_upper(file("proj/intro")) + ".RTF");
   EXPECT_EQ(platform::get_profile_string("TARVENWICK", "PROJ LIST", "", 1000, "TRVWCK6.INI"),
             hpj + ";" + other + ";" + file("gone.hpj") + ";");
+}
+
+TEST_F(StartupTest, TheRecentListShowsHostPathsAndOpensTheProjectAsStored) {
+  tw_test::MixedCaseDir dir;
+  const std::string shown = dir.file("My Help/Guide.hpj");
+  tw_test::write_file(shown, ";\r\n[OPTIONS]\r\nTITLE=Test\r\n\r\n[FILES]\r\nIntro.rtf\r\n");
+  tw_test::write_file(dir.file("My Help/Intro.rtf"), "{\\rtf1}");
+  const std::string stored = text::to_lower(platform::to_system_path(shown));
+  write_settings("[TARVENWICK]\r\nPROJ LIST=" + stored + ";\r\n");
+  ui().queue_script("dialog DLG_START\nselect 101 " + shown + "\nclick 1\n");
+  EXPECT_EQ(authoring::TWStartUp(state, 5, document), 1);
+  for (const auto& line : ui().transcript()) EXPECT_EQ(line.rfind("ignored", 0), std::string::npos) << line;
+  EXPECT_TRUE(state.project_set);
+  EXPECT_TRUE(text::iequals(state.project_path, stored)) << state.project_path;
+  EXPECT_EQ(platform::get_profile_string("TARVENWICK", "PROJ LIST", "", 1000, "TRVWCK6.INI"), stored + ";");
 }
 
 TEST_F(StartupTest, LastFileOfTheOptionFileIsReopened) {

@@ -16,6 +16,8 @@
 #include "project/project_state.h"
 #include "project/project_fixture.h"
 #include "project/topics/topic_table.h"
+#include "platform/text.h"
+#include "support/mixed_case_dir.h"
 
 namespace {
 
@@ -118,6 +120,23 @@ TEST_F(ContentsEditorTest, ARealFileShowsItsHeaderAndComesBackUnchanged) {
       "text 30 80 370 20 0x000000 left \"Mail us\"",
   };
   EXPECT_EQ(drawn, expected);
+}
+
+TEST_F(ContentsEditorTest, TheFileShowsAsItsHostPathAndIsWrittenWhereItLies) {
+  tw_test::MixedCaseDir dir;
+  const std::string shown = dir.file("Guide Help/Guide.cnt");
+  tw_test::write_file(dir.file("Guide Help/Guide.hpj"), "[OPTIONS]\r\n[FILES]\r\nguide.rtf\r\n");
+  tw_test::write_file(shown, kRealFile);
+  state.project_path = text::to_lower(platform::to_system_path(dir.file("Guide Help/Guide.hpj")));
+  Probe probe(state, session, [&](ui::Dialog& d) {
+    EXPECT_EQ(d.text(ContentsEditor::kPath), shown);
+    EXPECT_EQ(d.text(ContentsEditor::kTitle), "Guide Help");
+  });
+  ui().queue_script("dialog DLG_CNT\nset IDC_CNT_TITLE Guide\nclick 1\n");
+  EXPECT_EQ(ui().run_modal(core::authoring_module(), "DLG_CNT", probe, 0), 1);
+  std::string changed = kRealFile;
+  changed.replace(changed.find("Guide Help"), 10, "Guide");
+  EXPECT_EQ(tw_test::read_file(shown), changed);
 }
 
 TEST_F(ContentsEditorTest, TheScreenChoosesTheLayoutAndCancelWritesNothing) {

@@ -3,6 +3,9 @@
 #include "wizard/project_file.h"
 #include "wizard/projects/recent_projects.h"
 #include "wizard_fixture.h"
+#include "platform/paths.h"
+#include "platform/text.h"
+#include "support/mixed_case_dir.h"
 
 namespace wizard {
 namespace {
@@ -32,12 +35,29 @@ TEST_F(StartDialogTest, OkMovesTheChoiceFirstAndDropsProjectsThatAreGone) {
   tw_test::write_file(file("pub/other.lfc"), "[Settings]\r\n");
   ini("Locations", "PROJ LIST", "c:\\pub\\other.lfc;c:\\gone\\old.lfc;*c:\\pub\\book.lfc;c:\\pub\\book.lfc;");
   ini("Project", "batchmode", "1");
-  ui().queue_script("dialog DLG_START\nselect IDC_START_PROJECTS c:\\pub\\book.lfc\nclick 1\n");
+  // The list shows host paths; what is written back is the stored form.
+  ui().queue_script("dialog DLG_START\nselect IDC_START_PROJECTS " + platform::to_host_path("c:\\pub\\book.lfc") +
+                    "\nclick 1\n");
   EXPECT_EQ(start(), 1);
   EXPECT_TRUE(initialised);
   EXPECT_EQ(ini_value("Project", "proj"), "c:\\pub\\book.lfc");
   EXPECT_EQ(ini_value("Locations", "PROJ LIST"), "c:\\pub\\book.lfc;c:\\pub\\other.lfc;");
   EXPECT_EQ(ini_value("Project", "batchmode"), "0");
+}
+
+TEST_F(StartDialogTest, TheListShowsHostPathsSpelledAsOnDisk) {
+  tw_test::MixedCaseDir dir;
+  const std::string shown = dir.file("Pub Lib/Book.lfc");
+  tw_test::write_file(shown, "[Settings]\r\n");
+  tw_test::write_file(dir.file("Pub Lib/Other.lfc"), "[Settings]\r\n");
+  const std::string book = text::to_lower(platform::to_system_path(shown));
+  const std::string other = text::to_lower(platform::to_system_path(dir.file("Pub Lib/Other.lfc")));
+  ini("Locations", "PROJ LIST", other + ";" + book + ";");
+  ui().queue_script("dialog DLG_START\nselect IDC_START_PROJECTS " + shown + "\nclick 1\n");
+  EXPECT_EQ(start(), 1);
+  for (const auto& line : ui().transcript()) EXPECT_EQ(line.rfind("ignored", 0), std::string::npos) << line;
+  EXPECT_EQ(ini_value("Project", "proj"), book);
+  EXPECT_EQ(ini_value("Locations", "PROJ LIST"), book + ";" + other + ";");
 }
 
 TEST_F(StartDialogTest, CancelChangesNoProject) {

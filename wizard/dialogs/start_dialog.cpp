@@ -1,4 +1,8 @@
 // The start dialog and the new-project dialog it opens.
+#include <cstddef>
+#include <string>
+#include <vector>
+
 #include "html/driver/messages.h"
 #include "platform/files.h"
 #include "platform/paths.h"
@@ -40,7 +44,7 @@ class NewProjectDialog : public ui::DialogProc {
 
   void on_init(ui::Dialog& dialog) override {
     dialog.set_check(IDC_CREPRJ_USE_TEMPLATE, library_.project.use_template ? 1 : 0);
-    dialog.set_text(IDC_CREPRJ_TEMPLATE, library_.project.template_path);
+    dialog.set_text(IDC_CREPRJ_TEMPLATE, platform::to_host_path(library_.project.template_path));
   }
 
   void on_command(ui::Dialog& dialog, int id, ui::Notify) override {
@@ -93,7 +97,9 @@ class StartDialog : public ui::DialogProc {
     write_number("Project", "batchmode", 0, files_.library);
     library_ = read_library_settings(files_.library);
     for (const std::string& entry : recent_projects(library_.locations.proj_list)) {
-      if (platform::file_exists(entry)) dialog.add_item(IDC_START_PROJECTS, entry);
+      if (!platform::file_exists(entry)) continue;
+      projects_.push_back(entry);
+      dialog.add_item(IDC_START_PROJECTS, platform::to_host_path(entry));
     }
     if (dialog.item_count(IDC_START_PROJECTS) > 0) dialog.set_selection(IDC_START_PROJECTS, 0);
   }
@@ -111,9 +117,14 @@ class StartDialog : public ui::DialogProc {
 
  private:
   void put_first(ui::Dialog& dialog, const std::string& path) {
-    const int old = dialog.find_item(IDC_START_PROJECTS, path);
-    if (old >= 0) dialog.delete_item(IDC_START_PROJECTS, old);
-    dialog.insert_item(IDC_START_PROJECTS, 0, path);
+    for (std::size_t i = 0; i < projects_.size(); ++i) {
+      if (!text::iequals(projects_[i], path)) continue;
+      dialog.delete_item(IDC_START_PROJECTS, static_cast<int>(i));
+      projects_.erase(projects_.begin() + static_cast<std::ptrdiff_t>(i));
+      break;
+    }
+    projects_.insert(projects_.begin(), path);
+    dialog.insert_item(IDC_START_PROJECTS, 0, platform::to_host_path(path));
     dialog.set_selection(IDC_START_PROJECTS, 0);
   }
 
@@ -144,14 +155,14 @@ class StartDialog : public ui::DialogProc {
 
   void ok(ui::Dialog& dialog) {
     const int at = dialog.selection(IDC_START_PROJECTS);
-    if (at < 0) return dialog.set_focus(IDC_START_PROJECTS);
-    const std::string chosen = dialog.item_text(IDC_START_PROJECTS, at);
+    if (at < 0 || static_cast<std::size_t>(at) >= projects_.size()) return dialog.set_focus(IDC_START_PROJECTS);
+    const std::string chosen = projects_[static_cast<std::size_t>(at)];
     if (!pending_.path.empty() && text::iequals(chosen, pending_.path) && !make_pending()) {
       return dialog.set_focus(IDC_START_PROJECTS);  // could not be made: choose again
     }
     std::vector<std::string> others;
-    for (int i = 0; i < dialog.item_count(IDC_START_PROJECTS); ++i) {
-      if (i != at) others.push_back(dialog.item_text(IDC_START_PROJECTS, i));
+    for (std::size_t i = 0; i < projects_.size(); ++i) {
+      if (i != static_cast<std::size_t>(at)) others.push_back(projects_[i]);
     }
     write_text("Project", "proj", chosen, files_.library);
     write_text("Locations", "PROJ LIST", recent_projects_with_first(chosen, others, file_exists),
@@ -162,6 +173,8 @@ class StartDialog : public ui::DialogProc {
   const SettingsFiles& files_;
   LibrarySettings library_;
   NewProject pending_;
+  // The list's projects as stored, by list line (the list shows host paths).
+  std::vector<std::string> projects_;
 };
 
 }  // namespace

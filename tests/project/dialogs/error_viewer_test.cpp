@@ -6,6 +6,9 @@
 #include "project/compile/compiler_log.h"
 #include "project/compile/error_help.h"
 #include "project/project_fixture.h"
+#include "core/messages.h"
+#include "platform/text.h"
+#include "support/mixed_case_dir.h"
 
 namespace {
 
@@ -126,13 +129,60 @@ TEST_F(ErrorViewerTest, GoToProblemTopicFromAWindows31Log) {
 
   // The visited line is marked the next time; help stays off when unticked.
   ui().clear_transcript();
-  ASSERT_EQ(view("check 155 0\nselect 150 \xBB Warning 4113: topic #2 of c:\\help\\Extras.rtf : Jump or "
-                 "pop-up to undefined context string 'IDH_x'\nclick 1\n"),
+  ASSERT_EQ(view("check 155 0\nselect 150 \xBB Warning 4113: topic #2 of " + host("c:\\help\\Extras.rtf") +
+                 " : Jump or pop-up to undefined context string 'IDH_x'\nclick 1\n"),
             1);
   EXPECT_TRUE(lines_from("ignored").empty());
   EXPECT_TRUE(lines_from("winhelp").empty());
   EXPECT_EQ(core::read_setting_int("AutoErrorHelp", 7), 0);
   EXPECT_EQ(lines_from("dialog").back(), "dialog DLG_ERRORS \"Help Compiler Errors\" -> 1");
+}
+
+// Lets a test read what the viewer shows once it has started.
+class ShownTexts : public project::ErrorViewer {
+ public:
+  using ErrorViewer::ErrorViewer;
+  void on_init(ui::Dialog& dialog) override {
+    ErrorViewer::on_init(dialog);
+    project_text = dialog.text(project::kErrorsProjectText);
+    for (int i = 0; i < dialog.item_count(project::kErrorsList); ++i) {
+      list.push_back(dialog.item_text(project::kErrorsList, i));
+    }
+  }
+  std::string project_text;
+  std::vector<std::string> list;
+};
+
+TEST_F(ErrorViewerTest, PathsShowAsTheHostPathsSpelledAsOnDiskAndTheTopicComesBackAsLogged) {
+  tw_test::MixedCaseDir dir;
+  const std::string shown = dir.file("Live Help");
+  tw_test::write_file(shown + "/Guide.hpj", "[FILES]\r\n");
+  tw_test::write_file(shown + "/Extras.rtf", "{\\rtf1}");
+  // The compiler writes the drive form; the author's folder comes back lowered.
+  const std::string folder = text::to_lower(platform::to_system_path(shown));
+  state.project_path = folder + "\\guide.hpj";
+  tw_test::write_file(shown + "/Guide.log",
+                      "Project " + folder + "\\guide.hpj\r\n"
+                      "Warning 4113: topic #2 of " + folder + "\\extras.rtf : Jump to 'IDH_x'\r\n"
+                      "Error 6101: " + folder + "\\guide.hpj : Topic file '" + folder + "\\gone.rtf' was not found\r\n"
+                      "HC3025: Warning: topic #4 of " + folder + "\\extras.rtf :\r\n"
+                      "\tJump to 'IDH_y' in c:\\help\\Other.rtf.\r\n" +
+                      folder + "\\guide.hpj: 2 topics, 1 error. Notes:c:\\x stays\r\n");
+  ShownTexts viewer(state);
+  ui().queue_script("dialog DLG_ERRORS\nselect# 150 1\nclick 107\n");
+  ASSERT_EQ(ui().run_modal(core::authoring_module(), "DLG_ERRORS", viewer, 0), 1);
+  EXPECT_EQ(viewer.project_text, shown + "/Guide.hpj");
+  EXPECT_EQ(viewer.list,
+            (std::vector<std::string>{
+                "  Project " + shown + "/Guide.hpj",
+                "  Warning 4113: topic #2 of " + shown + "/Extras.rtf : Jump to 'IDH_x'",
+                "  Error 6101: " + shown + "/Guide.hpj : Topic file '" + shown + "/gone.rtf' was not found",
+                "  HC3025: Warning: topic #4 of " + shown + "/Extras.rtf :",
+                "  \tJump to 'IDH_y' in " + host("c:\\help\\Other.rtf") + ".",
+                "  " + shown + "/Guide.hpj: 2 topics, 1 error. Notes:c:\\x stays"}));
+  // Go to Problem Topic hands back the file as the log names it.
+  EXPECT_EQ(viewer.problem().topic_file, folder + "\\extras.doc");
+  EXPECT_EQ(viewer.problem().position, "2");
 }
 
 TEST_F(ErrorViewerTest, HelpWorkshopLogContinuationLinesAndItsOwnHelp) {

@@ -9,6 +9,8 @@
 #include "project/files/project_file.h"
 #include "project/files/project_update.h"
 #include "project/project_fixture.h"
+#include "platform/text.h"
+#include "support/mixed_case_dir.h"
 
 namespace {
 
@@ -50,6 +52,28 @@ TEST_F(ProjectDialogTest, ResourcesOfTheProjectDialogsParse) {
 TEST_F(ProjectDialogTest, WithoutAProjectSetOptionsReturnsZero) {
   write_settings("[TARVENWICK]\nPROJECT=\n");
   EXPECT_EQ(project::SetOptions(state, 5), 0);
+}
+
+// Reads the project path the dialog shows once it has started.
+class ShownProjectPath : public project::ProjectDialog {
+ public:
+  using ProjectDialog::ProjectDialog;
+  void on_init(ui::Dialog& dialog) override {
+    ProjectDialog::on_init(dialog);
+    shown = dialog.text(kProjectPath);
+  }
+  std::string shown;
+};
+
+TEST_F(ProjectDialogTest, TheProjectShowsAsItsHostPathSpelledAsOnDisk) {
+  tw_test::MixedCaseDir dir;
+  const std::string hpj_on_disk = dir.file("My Help/Guide.hpj");
+  tw_test::write_file(hpj_on_disk, legacy);
+  state.project_path = text::to_lower(platform::to_system_path(hpj_on_disk));
+  ShownProjectPath dialog(state);
+  ui().queue_script("dialog DLG_PRJ\nclick 2\n");
+  ui().run_modal(core::authoring_module(), "DLG_PRJ", dialog, 0);
+  EXPECT_EQ(dialog.shown, hpj_on_disk);
 }
 
 TEST_F(ProjectDialogTest, CompilerOptionsAreWrittenToTheProjectFile) {
