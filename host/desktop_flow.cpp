@@ -43,11 +43,22 @@ std::function<std::string()> on_document(Desktop& d, Work work) {
   };
 }
 
-// The folder beside the project that "Publish" writes into.
-std::string site_folder(const std::string& project) {
+// A folder beside the project that a Publish command writes into.
+std::string folder_beside(const std::string& project, const std::string& name) {
   const std::string host_project = platform::to_host_path(project);
   std::string folder(platform::directory_of(host_project));
-  return (folder.empty() ? std::string() : folder + "/") + "html";
+  return (folder.empty() ? std::string() : folder + "/") + name;
+}
+
+// The site goes into html/; HTML Help gets its own folder so that its pages
+// and sitemaps never mix with the site's, nor its .chm with stale pages.
+int publish_site(Desktop& d) {
+  return run_publish(d.libs, {platform::to_host_path(d.project), "--out", folder_beside(d.project, "html")});
+}
+
+int publish_html_help(Desktop& d) {
+  return run_publish(d.libs, {platform::to_host_path(d.project), "--out", folder_beside(d.project, "htmlhelp"),
+                              "--template", "htmlhelp.lfc"});
 }
 
 std::string choose_document(Desktop& d, const std::string& document) {
@@ -104,9 +115,8 @@ std::vector<ui::MenuCommand> build_menus(Desktop& d) {
       {"&Build", "&Distribution Index...", on_project(d, distribution_index)},
       {"&Contents", "&Contents File...", on_project(d, edit_contents)},
       {"&Contents", "&Outline Editor...", on_project(d, edit_outline)},
-      {"P&ublish", "Publish as &HTML", on_project(d, [](Desktop& s) {
-         return run_publish(s.libs, {platform::to_host_path(s.project), "--out", site_folder(s.project)});
-       })},
+      {"P&ublish", "Publish as &HTML", on_project(d, publish_site)},
+      {"P&ublish", "Publish as HTML &Help", on_project(d, publish_html_help)},
   };
 }
 

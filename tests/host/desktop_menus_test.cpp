@@ -9,6 +9,7 @@
 #include "host/user_paths.h"
 #include "platform/output_capture.h"
 #include "platform/paths.h"
+#include "platform/profile.h"
 #include "support/test_support.h"
 
 namespace {
@@ -170,6 +171,32 @@ TEST_F(DesktopMenus, BuildAndContentsCommandsWorkOnTheOpenProject) {
   said = run("&Project", "Save &All");
   EXPECT_EQ(said, "SaveAll -> 1\n");
   EXPECT_EQ(transcript_count("dialog DLG_START"), 1u);
+}
+
+TEST_F(DesktopMenus, PublishWritesTheSiteAndTheHtmlHelpProjectInFoldersBesideTheProject) {
+  EXPECT_EQ(run("P&ublish", "Publish as HTML &Help"), "Open a project first (Project > Open Project...).");
+  open_sample();
+  std::string said = run("P&ublish", "Publish as &HTML");
+  EXPECT_TRUE(has(said, "start page: " + shown("Help Sample/html/"))) << said;
+
+  // A compiler setting that names no program: the pages and the HTML Help
+  // project are written, and the log says no .chm came of them.
+  tw_test::write_file(file("not-a-compiler"), "text");
+  platform::write_profile_string("Locations", "compiler", platform::to_system_path(file("not-a-compiler")),
+                                 "twzhtml.ini");
+  said = run("P&ublish", "Publish as HTML &Help");
+  EXPECT_TRUE(has(said, "HTML Help: the topic pages and sample.hhp, sample.hhc, sample.hhk in ")) << said;
+  EXPECT_TRUE(has(said, "no .chm was built: the HTML Help compiler")) << said;
+  EXPECT_TRUE(has(said, "(exit status 1)")) << said;
+  const std::string hhp = tw_test::read_file(file("Help Sample/htmlhelp/sample.hhp"));
+  const size_t pages = hhp.find("[FILES]");
+  ASSERT_NE(pages, std::string::npos) << hhp;
+  const size_t line = hhp.find('\n', pages) + 1;
+  const std::string first_page = hhp.substr(line, hhp.find_first_of("\r\n", line) - line);
+  ASSERT_FALSE(first_page.empty()) << hhp;
+  EXPECT_TRUE(tw_test::exists(file("Help Sample/htmlhelp/" + first_page))) << hhp;
+  // The site beside it is left as it was.
+  EXPECT_FALSE(tw_test::exists(file("Help Sample/html/sample.hhp")));
 }
 
 }  // namespace
