@@ -315,6 +315,7 @@ TEST_F(HelpCompiler, ParagraphIndentsAndSpacing) {
              "\\pard\\plain\\s1\\sb240\\sa60\\keepn\\b Heading\\par\r\n"
              "\\pard\\plain\\fi-360\\li720\\ri100{\\b\\'95}\\tab Item\\par\r\n"
              "\\pard\\li200000\\sb4 Far\\par\r\n"
+             "\\pard\\li2147483647\\fi-2147483648 Edge\\par\r\n"
              "\\pard Plain\\par}");
   ASSERT_EQ(compile("hcw", "p/p.hpj").exit_status, helpc::kExitClean);
   auto reader = open("p/p.hlp");
@@ -323,6 +324,7 @@ TEST_F(HelpCompiler, ParagraphIndentsAndSpacing) {
   EXPECT_EQ(shown, (std::vector<std::string>{"TOPIC ", "{sb 24}{sa 6}[f 0]Heading[par]",
                                              "{li 72}{ri 10}{fi -36}[f 0]\x95[tab][f 1]Item[par]",
                                              "{li 16383}[f 1]Far[par]",  // the most the field holds; 4 twips round to none
+                                             "{li 16383}{fi -16384}[f 1]Edge[par]",  // the largest parameters RTF holds
                                              "[f 1]Plain[par]"}));
 }
 

@@ -2,6 +2,7 @@
 
 #include "tools/helpc/hlp/bytes.h"
 
+#include <cstdint>
 #include <utility>
 
 namespace hlp {
@@ -18,7 +19,11 @@ constexpr std::uint16_t kAlignRight = 0x0400;
 constexpr std::uint16_t kAlignCenter = 0x0800;
 
 // The viewer measures indents and spacing in half points, ten twips.
-int in_viewer_units(int twips) { return twips >= 0 ? (twips + 5) / 10 : -((5 - twips) / 10); }
+// Worked in 64 bits: an RTF parameter may be as large as an int holds.
+int in_viewer_units(int twips) {
+  const std::int64_t t = twips;
+  return static_cast<int>(t >= 0 ? (t + 5) / 10 : -((5 - t) / 10));
+}
 
 void settings(Bytes& out, const ParagraphSettings& p) {
   const std::pair<std::uint16_t, int> values[] = {{kSpaceBefore, p.space_before},
