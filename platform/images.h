@@ -19,6 +19,10 @@ struct ImageInfo {
 
 // Pictures larger than this are refused before any memory is taken for them.
 inline constexpr long long kMaxPixels = 64LL * 1024 * 1024;
+// Nor is either side longer than this: the resampler counts source pixels in
+// single precision, so a side past 2^24 never reaches its end and scaling
+// such a picture would hang (a damaged header of a few bytes is enough).
+inline constexpr int kMaxSide = 65536;
 
 // A picture in memory. Move-only; freed by free_image or when it goes.
 class Image {

@@ -110,6 +110,7 @@ std::optional<ImageInfo> bmp_info_from_bytes(std::string_view bytes) {
   }
   height = std::llabs(height);  // negative: stored top row first
   if (info.width <= 0 || height <= 0 || !known_depth(info.bits_per_pixel)) return std::nullopt;
+  if (info.width > kMaxSide || height > kMaxSide) return std::nullopt;
   if (static_cast<long long>(info.width) * height > kMaxPixels) return std::nullopt;
   info.height = static_cast<int>(height);
   return info;
@@ -122,7 +123,7 @@ std::optional<ImageInfo> bmp_info(std::string_view path) {
 }
 
 bool alloc_image(Image& image, const ImageInfo& info) {
-  if (info.width <= 0 || info.height <= 0 ||
+  if (info.width <= 0 || info.height <= 0 || info.width > kMaxSide || info.height > kMaxSide ||
       static_cast<long long>(info.width) * info.height > kMaxPixels)
     return false;
   gdImagePtr im = info.bits_per_pixel > 8 ? gdImageCreateTrueColor(info.width, info.height)

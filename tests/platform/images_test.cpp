@@ -81,11 +81,16 @@ TEST(Images, BrokenAndHostileBitmapsAreRefusedNotCrashedOn) {
                                                 [](int x, int) { return x % 4; });
   std::string huge = good;
   huge[18] = huge[19] = huge[20] = huge[21] = '\x7f';  // width far beyond any memory
+  // Within the pixel limit, but so long a side that scaling it never ended.
+  std::string one_long_row = good;
+  one_long_row[18] = '\x0f', one_long_row[19] = 0, one_long_row[20] = 0, one_long_row[21] = 3;
+  one_long_row[22] = 1, one_long_row[23] = one_long_row[24] = one_long_row[25] = 0;
   std::string zero_width = good;
   zero_width[18] = zero_width[19] = zero_width[20] = zero_width[21] = 0;
   std::string odd_depth = good;
   odd_depth[28] = 7;
   EXPECT_FALSE(img::bmp_info_from_bytes(huge));
+  EXPECT_FALSE(img::bmp_info_from_bytes(one_long_row));
   EXPECT_FALSE(img::bmp_info_from_bytes(zero_width));
   EXPECT_FALSE(img::bmp_info_from_bytes(odd_depth));
   EXPECT_FALSE(img::bmp_info_from_bytes("GIF89a not a bitmap at all, but long enough"));
