@@ -81,9 +81,11 @@ void write_help_file(const std::string& project_path, CompileLog& log) {
     log.set_outcome("No help file was written: " + input.help_file + " could not be written.");
     return;
   }
+  // The check before counts every keyword entry it reads; the index holds
+  // each keyword once, so this count says "distinct".
   std::string outcome = "Help file " + input.help_file + " written: " + counted(compiled->topics, "topic") +
                         ", " + counted(compiled->contexts, "context string") + ", " +
-                        counted(compiled->keywords, "keyword") + ", " + counted(compiled->pictures, "picture") + ".";
+                        counted(compiled->keywords, "distinct keyword") + ", " + counted(compiled->pictures, "picture") + ".";
   if (compiled->stored_plain)
     outcome += " Topics are not compressed: a paragraph is longer than a compressed block holds.";
   if (compiled->pictures_unread > 0)

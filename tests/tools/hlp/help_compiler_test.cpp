@@ -55,7 +55,7 @@ TEST_F(HelpCompiler, SampleProjectCompilesAndReadsBackWithItsCounts) {
   copy_sample("sample");
   helpc::RunResult result = compile("hcrtf", "sample/sample.hpj");
   EXPECT_EQ(result.exit_status, helpc::kExitClean);
-  EXPECT_NE(result.summary.find("Help file sample.hlp written: 6 topics, 6 context strings, 15 keywords, 3 pictures. "
+  EXPECT_NE(result.summary.find("Help file sample.hlp written: 6 topics, 6 context strings, 15 distinct keywords, 3 pictures. "
                                     "1 bitmap could not be stored"),
             std::string::npos) << result.summary;
 
@@ -363,3 +363,20 @@ TEST_F(HelpCompiler, AProjectWithoutTopicsWritesNoHelpFile) {
 }
 
 }  // namespace
+
+// The check counts every keyword entry it reads, the help file's index each
+// keyword once: the summary says which is which.
+TEST_F(HelpCompiler, SummaryCountsKeywordEntriesAndDistinctKeywordsApart) {
+  write_file(file("p/p.hpj"), "[FILES]\r\nt.rtf\r\n");
+  std::string rtf = "{\\rtf1\\ansi\r\n";
+  for (int i = 0; i < 3; ++i) {
+    if (i > 0) rtf += "\\page\r\n";
+    rtf += "{\\super #}{\\footnote {\\super #} t" + std::to_string(i) + "}{\\super K}{\\footnote {\\super K} alpha;beta}\r\nText.\\par\r\n";
+  }
+  write_file(file("p/t.rtf"), rtf + "}");
+  helpc::RunResult result = compile("hcw", "p/p.hpj");
+  ASSERT_EQ(result.exit_status, helpc::kExitClean);
+  EXPECT_NE(result.summary.find(": 3 topics, 0 jumps, 6 keywords, 0 errors"), std::string::npos) << result.summary;
+  EXPECT_NE(result.summary.find("written: 3 topics, 3 context strings, 2 distinct keywords,"), std::string::npos)
+      << result.summary;
+}

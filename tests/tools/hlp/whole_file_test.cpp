@@ -83,4 +83,51 @@ TEST_F(WholeHelpFile, ManyTopicsMatchTheirStoredCopyPlainAndPacked) {
   expect_stored(compile("packed/p.hpj"), "many_packed.hlp");
 }
 
+// A target that takes limit bytes and then refuses: the compile abandons
+// it and says the help file was not written; a retry of packed blocks
+// starts the target afresh.
+class FailingTarget : public hlp::HelpTarget {
+ public:
+  explicit FailingTarget(std::size_t limit) : limit_(limit) {}
+  bool open() override {
+    ++opened;
+    bytes.clear();
+    return true;
+  }
+  bool write(std::string_view piece) override {
+    if (bytes.size() + piece.size() > limit_) return false;
+    bytes.append(piece);
+    return true;
+  }
+  bool commit() override {
+    ++committed;
+    return true;
+  }
+  void abandon() override { ++abandoned; }
+  int opened = 0, committed = 0, abandoned = 0;
+  std::string bytes;
+
+ private:
+  std::size_t limit_;
+};
+
+TEST_F(WholeHelpFile, ATargetThatFailsHalfwayIsAbandonedNotCommitted) {
+  generate("p", true);
+  const helpc::ProjectInput input = helpc::read_project_input(file("p/p.hpj"), read_file(file("p/p.hpj")));
+  FailingTarget failing(20000);
+  auto compiled = hlp::compile_help(input, kDate, failing);
+  ASSERT_TRUE(compiled);
+  EXPECT_FALSE(compiled->written);
+  EXPECT_EQ(compiled->topics, 150);
+  EXPECT_EQ(failing.opened, 1);
+  EXPECT_EQ(failing.abandoned, 1);
+  EXPECT_EQ(failing.committed, 0);
+
+  FailingTarget roomy(1 << 20);
+  compiled = hlp::compile_help(input, kDate, roomy);
+  ASSERT_TRUE(compiled && compiled->written);
+  EXPECT_EQ(roomy.committed, 1);
+  EXPECT_TRUE(roomy.bytes == read_file(std::string(TW_TEST_DATA) + "/helpc/many_packed.hlp"));
+}
+
 }  // namespace
