@@ -70,6 +70,7 @@ class Compiler {
   void add_topic(TopicText& topic);
   std::string hotspot(helpc::HotspotKind kind, const helpc::HotspotTarget& target) const;
   std::string picture(PicturePlace place, const std::string& name);
+  std::optional<HotspotPicture> hotspots_on_bitmap(const std::string& name, std::string_view file) const;
   std::string bitmap_path(const std::string& name) const;
   void link_browse_sequences();
   std::optional<std::int32_t> offset_of(std::string_view context) const;
@@ -167,6 +168,18 @@ std::string Compiler::bitmap_path(const std::string& name) const {
   return helpc::find_in_folders(name, folders);
 }
 
+// A hotspot file without a picture of its own: its regions on the bitmap
+// of the same name. nullopt when there is no such bitmap (the picture then
+// counts as not stored) or the file's table does not read.
+std::optional<HotspotPicture> Compiler::hotspots_on_bitmap(const std::string& name, std::string_view file) const {
+  auto table = hotspots_without_picture(file);
+  if (!table) return std::nullopt;
+  auto bmp = platform::read_file(bitmap_path(platform::replace_extension(name, ".bmp")));
+  auto picture = bmp ? help_picture_from_bmp(*bmp, *table) : std::nullopt;
+  if (!picture) return std::nullopt;
+  return help_picture_from_picture_file(*picture);
+}
+
 // Each bitmap is stored once, however often the topics show it.
 std::string Compiler::picture(PicturePlace place, const std::string& name) {
   const std::string key = text::to_lower(name);
@@ -176,6 +189,7 @@ std::string Compiler::picture(PicturePlace place, const std::string& name) {
     std::optional<HotspotPicture> stored;
     if (file && is_picture_file(*file)) {
       stored = help_picture_from_picture_file(*file);
+      if (!stored) stored = hotspots_on_bitmap(name, *file);
     } else if (auto bitmap = file ? help_picture_from_bmp(*file) : std::nullopt) {
       stored = HotspotPicture{std::move(*bitmap), 0};
     }
