@@ -39,6 +39,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   if (auto picture = hlp::help_picture_from_picture_file(bytes)) {
     if (picture->bytes.size() != bytes.size()) __builtin_trap();  // only numbers and kinds change
   }
+  if (auto table = hlp::hotspots_without_picture(bytes)) {
+    if (table->size() > bytes.size()) __builtin_trap();
+  }
   check_packing(bytes);
 
   rtf::Reader reader(bytes);

@@ -12,6 +12,8 @@
 
 #include "platform/folder_cache.h"
 #include "platform/internal.h"
+#include "platform/paths.h"
+#include "platform/replacing_file.h"
 
 namespace platform {
 namespace {
@@ -193,6 +195,89 @@ WriteStatus internal::replace_host_file(const std::string& host, std::string_vie
   change.commit();
   remove_leftovers(target);
   return WriteStatus::written;
+}
+
+// The streamed rewrite: the same temporary, lock, flush and rename as
+// replace_host_file, with the content written in pieces.
+struct ReplacingFile::State {
+  std::string host;
+  std::string target;
+  std::string temp;
+  Fd fd;
+  Durability durability = Durability::flushed;
+  std::string buffer;
+  bool failed = false;
+};
+
+ReplacingFile::ReplacingFile() = default;
+ReplacingFile::~ReplacingFile() { abandon(); }
+
+bool ReplacingFile::open(std::string_view path, Durability durability) {
+  abandon();
+  auto state = std::make_unique<State>();
+  state->host = to_host_path(path);
+  if (state->host.empty()) return false;
+  state->target = rewrite_target(state->host);
+  state->temp = temporary_name(state->target);
+  state->durability = effective(durability);
+  state->fd.reset(::open(state->temp.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666));
+  if (!state->fd.valid()) return false;
+  if (!internal::try_lock_exclusive(state->fd.get())) {
+    ::unlink(state->temp.c_str());
+    return false;
+  }
+  state_ = std::move(state);
+  return true;
+}
+
+bool ReplacingFile::write(std::string_view bytes) {
+  if (!state_ || state_->failed) return false;
+  state_->buffer.append(bytes);
+  if (state_->buffer.size() < kBufferBytes) return true;
+  state_->failed = !internal::write_all(state_->fd.get(), state_->buffer);
+  state_->buffer.clear();
+  return !state_->failed;
+}
+
+bool ReplacingFile::commit() {
+  if (!state_) return false;
+  State& s = *state_;
+  bool ok = !s.failed && internal::write_all(s.fd.get(), s.buffer);
+  if (ok && s.durability == Durability::flushed) ok = ::fsync(s.fd.get()) == 0;
+  internal::PathLock lock(s.target, internal::LockKind::exclusive);
+  if (!lock.locked() && lock.status() != internal::PathLock::Status::absent) ok = false;
+  std::optional<struct stat> old;
+  struct stat st;
+  if (ok && ::stat(s.target.c_str(), &st) == 0) old = st;
+  if (old && !S_ISREG(old->st_mode)) ok = false;
+  if (!ok) {
+    abandon();
+    return false;
+  }
+  carry_over(s.fd.get(), old);
+  auto change = FolderChange::of_entry(s.target);
+  if (::rename(s.temp.c_str(), s.target.c_str()) != 0) {
+    abandon();
+    return false;
+  }
+  if (s.durability == Durability::flushed) sync_folder(folder_of(s.target));
+  struct stat now;
+  if (::fstat(s.fd.get(), &now) == 0) {
+    std::optional<FileStamp> before;
+    if (old) before = internal::stamp_of(*old);
+    internal::note_own_write(s.host, before, internal::stamp_of(now));
+  }
+  if (!old) change.added(change.entry());
+  change.commit();
+  remove_leftovers(s.target);
+  state_.reset();
+  return true;
+}
+
+void ReplacingFile::abandon() {
+  if (!state_) return;
+  ::unlink(state_->temp.c_str());
+  state_.reset();
 }
 
 }  // namespace platform

@@ -8,6 +8,7 @@
 #include <cstdlib>
 
 #include "platform/internal.h"
+#include "platform/paths.h"
 
 namespace platform {
 namespace {
@@ -38,6 +39,14 @@ bool SpoolFile::open() {
   // and a small temporary folder does not cut a large run short.
   std::string output = internal::output_folder();
   if (!output.empty()) fd_ = nameless_file(output);
+  if (fd_ < 0) fd_ = nameless_file(temporary_folder());
+  return fd_ >= 0;
+}
+
+bool SpoolFile::open_in(std::string_view folder) {
+  close();
+  const std::string host = to_host_path(folder);
+  if (!host.empty()) fd_ = nameless_file(host);
   if (fd_ < 0) fd_ = nameless_file(temporary_folder());
   return fd_ >= 0;
 }

@@ -25,6 +25,8 @@ class SpoolFile {
   // Makes the scratch file in the output folder, else the temporary folder
   // (emptying one already open); false when none can be made.
   bool open();
+  // The same in the given folder (a system path), else the temporary folder.
+  bool open_in(std::string_view folder);
   bool is_open() const { return fd_ >= 0; }
   void close();
 

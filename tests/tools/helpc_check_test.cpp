@@ -104,7 +104,7 @@ TEST_F(HelpcCheck, CleanProjectExitsWithoutErrorsAndReplacesTheOldLog) {
   std::string log = compile("hcw.exe", helpc::kExitClean);
   EXPECT_NE(log.find("\r\nc:\\proj\\p.hpj: 1 topic, 1 jump, 0 keywords, 0 errors, 0 warnings."),
             std::string::npos);
-  EXPECT_NE(log.find("Help file p.hlp written: 1 topic, 1 context string, 0 keywords, 0 pictures.\r\n"), std::string::npos);
+  EXPECT_NE(log.find("Help file p.hlp written: 1 topic, 1 context string, 0 distinct keywords, 0 pictures.\r\n"), std::string::npos);
   EXPECT_TRUE(tw_test::exists(file("proj/p.hlp")));
   EXPECT_FALSE(tw_test::exists(file("proj/p.log.tmp")));
 }

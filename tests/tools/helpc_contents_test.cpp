@@ -47,7 +47,7 @@ class HelpcContents : public tw_test::Fixture {
 constexpr const char* kHeading = "Tarvenwick help project check (hcw.exe, Windows 95 messages)\r\n"
                                  "Project c:\\proj\\p.hpj\r\n";
 constexpr const char* kClean = "c:\\proj\\p.hpj: 4 topics, 0 jumps, 0 keywords, 0 errors, 0 warnings. "
-                               "Help file p.hlp written: 4 topics, 5 context strings, 0 keywords, 0 pictures.\r\n";
+                               "Help file p.hlp written: 4 topics, 5 context strings, 0 distinct keywords, 0 pictures.\r\n";
 
 TEST_F(HelpcContents, ReportsUndefinedEntriesOfTheFileAndItsIncludes) {
   write_project("");
@@ -82,7 +82,7 @@ TEST_F(HelpcContents, ReportsUndefinedEntriesOfTheFileAndItsIncludes) {
                 "HC6803: Warning: c:\\proj\\p.cnt :\r\n\tContents entry to undefined context string 'IDH_old'\r\n"
                 "HC6803: Warning: c:\\proj\\more.cnt :\r\n\tContents entry to undefined context string 'IDH_extra'\r\n"
                 "c:\\proj\\p.hpj: 4 topics, 0 jumps, 0 keywords, 0 errors, 5 warnings. "
-                "Help file p.hlp written: 4 topics, 5 context strings, 0 keywords, 0 pictures.\r\n");
+                "Help file p.hlp written: 4 topics, 5 context strings, 0 distinct keywords, 0 pictures.\r\n");
   EXPECT_EQ(read_file(file("proj/p.cnt")).substr(0, 17), ":Base p.hlp>main\r");
 }
 

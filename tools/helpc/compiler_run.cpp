@@ -2,6 +2,7 @@
 
 #include "platform/files.h"
 #include "platform/paths.h"
+#include "platform/replacing_file.h"
 #include <ctime>
 
 #include "formats/hpj_kind.h"
@@ -34,6 +35,21 @@ std::string shown_project(const std::string& project_path) {
   return platform::has_drive(project_path) ? platform::to_host_path(project_path) : project_path;
 }
 
+// The help file is replaced only once it is whole: a compile that stops
+// halfway leaves the help file of an earlier build as it was.
+class HelpFileTarget : public hlp::HelpTarget {
+ public:
+  explicit HelpFileTarget(std::string path) : path_(std::move(path)) {}
+  bool open() override { return file_.open(path_); }
+  bool write(std::string_view bytes) override { return file_.write(bytes); }
+  bool commit() override { return file_.commit(); }
+  void abandon() override { file_.abandon(); }
+
+ private:
+  std::string path_;
+  platform::ReplacingFile file_;
+};
+
 std::string counted(int n, const char* noun) { return text::format("%d %s%s", n, noun, n == 1 ? "" : "s"); }
 
 // Help Workshop writes the help file of a project without errors, beside
@@ -47,7 +63,8 @@ void write_help_file(const std::string& project_path, CompileLog& log) {
   if (!bytes || !formats::is_help_project_text(*bytes)) return;
   const ProjectInput input = read_project_input(project_path, *bytes);
   const std::string help_path = platform::join_path(input.directory, input.help_file);
-  auto compiled = hlp::compile_help(input, static_cast<std::uint32_t>(std::time(nullptr)));
+  HelpFileTarget target(help_path);
+  auto compiled = hlp::compile_help(input, static_cast<std::uint32_t>(std::time(nullptr)), target);
   if (!compiled) {
     log.set_outcome("No help file was written: the project is too large for a help file.");
     return;
@@ -60,13 +77,15 @@ void write_help_file(const std::string& project_path, CompileLog& log) {
     return;
   }
   for (const auto& left : compiled->left_out) log.add(Problem::command_left_out, Location{left.file, left.topic}, left.what);
-  if (!platform::write_file(help_path, compiled->bytes)) {
+  if (!compiled->written) {
     log.set_outcome("No help file was written: " + input.help_file + " could not be written.");
     return;
   }
+  // The check before counts every keyword entry it reads; the index holds
+  // each keyword once, so this count says "distinct".
   std::string outcome = "Help file " + input.help_file + " written: " + counted(compiled->topics, "topic") +
                         ", " + counted(compiled->contexts, "context string") + ", " +
-                        counted(compiled->keywords, "keyword") + ", " + counted(compiled->pictures, "picture") + ".";
+                        counted(compiled->keywords, "distinct keyword") + ", " + counted(compiled->pictures, "picture") + ".";
   if (compiled->stored_plain)
     outcome += " Topics are not compressed: a paragraph is longer than a compressed block holds.";
   if (compiled->pictures_unread > 0)

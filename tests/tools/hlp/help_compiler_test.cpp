@@ -55,18 +55,23 @@ TEST_F(HelpCompiler, SampleProjectCompilesAndReadsBackWithItsCounts) {
   copy_sample("sample");
   helpc::RunResult result = compile("hcrtf", "sample/sample.hpj");
   EXPECT_EQ(result.exit_status, helpc::kExitClean);
-  EXPECT_NE(result.summary.find("Help file sample.hlp written: 6 topics, 6 context strings, 15 keywords, 3 pictures. "
-                                    "1 bitmap could not be stored"),
+  EXPECT_NE(result.summary.find("Help file sample.hlp written: 6 topics, 6 context strings, 15 distinct keywords, 4 pictures."),
             std::string::npos) << result.summary;
+  EXPECT_EQ(result.summary.find("could not be stored"), std::string::npos) << result.summary;
 
   auto summary = hlp::summarize_help_file(read_file(file("sample/sample.hlp")));
   ASSERT_TRUE(summary);
   std::vector<std::string> names;
   for (const auto& f : summary->files) names.push_back(f.name);
   EXPECT_EQ(names, (std::vector<std::string>{"|CONTEXT", "|CTXOMAP", "|FONT", "|KWBTREE", "|KWDATA", "|KWMAP",
-                                             "|SYSTEM", "|TOPIC", "|TTLBTREE", "|bm0", "|bm1", "|bm2"}));
-  // The banner, the arrow and the toolbar are stored; the sample's hotspot
-  // graphic (.shg) holds hotspots but no picture, so it is not.
+                                             "|SYSTEM", "|TOPIC", "|TTLBTREE", "|bm0", "|bm1", "|bm2", "|bm3"}));
+  // The banner, the arrow and the toolbar are stored, and the sample's
+  // hotspot graphic, which holds hotspots but no picture, with its two
+  // regions on screen.bmp.
+  bool screen_shown = false;
+  for (const auto& text : topic_texts("sample/sample.hlp", false))
+    screen_shown = screen_shown || text.find("[bmc 3 hotspots 2]") != std::string::npos;
+  EXPECT_TRUE(screen_shown);
   // The sample's three files hold six topics, each with a title and one
   // context string; their K footnotes name 15 keywords, "introduction"
   // twice.
@@ -363,3 +368,29 @@ TEST_F(HelpCompiler, AProjectWithoutTopicsWritesNoHelpFile) {
 }
 
 }  // namespace
+
+// The check counts every keyword entry it reads, the help file's index each
+// keyword once: the summary says which is which.
+TEST_F(HelpCompiler, SummaryCountsKeywordEntriesAndDistinctKeywordsApart) {
+  write_file(file("p/p.hpj"), "[FILES]\r\nt.rtf\r\n");
+  std::string rtf = "{\\rtf1\\ansi\r\n";
+  for (int i = 0; i < 3; ++i) {
+    if (i > 0) rtf += "\\page\r\n";
+    rtf += "{\\super #}{\\footnote {\\super #} t" + std::to_string(i) + "}{\\super K}{\\footnote {\\super K} alpha;beta}\r\nText.\\par\r\n";
+  }
+  write_file(file("p/t.rtf"), rtf + "}");
+  helpc::RunResult result = compile("hcw", "p/p.hpj");
+  ASSERT_EQ(result.exit_status, helpc::kExitClean);
+  EXPECT_NE(result.summary.find(": 3 topics, 0 jumps, 6 keywords, 0 errors"), std::string::npos) << result.summary;
+  EXPECT_NE(result.summary.find("written: 3 topics, 3 context strings, 2 distinct keywords,"), std::string::npos)
+      << result.summary;
+}
+
+// The sample's hotspot file without its bitmap has nothing to draw its
+// regions on: the summary counts it as not stored.
+TEST_F(HelpCompiler, HotspotsWithoutTheirBitmapAreCountedNotStored) {
+  copy_sample("sample");
+  std::filesystem::remove(file("sample/screen.bmp"));
+  helpc::RunResult result = compile("hcw", "sample/sample.hpj");
+  EXPECT_NE(result.summary.find("3 pictures. 1 bitmap could not be stored"), std::string::npos) << result.summary;
+}

@@ -5,7 +5,10 @@
 
 #include <string>
 
+#include "support/test_support.h"
 #include "tools/helpc/hlp/bytes.h"
+#include "tools/helpc/hlp/context_hash.h"
+#include "tools/helpc/hlp/hotspot_picture.h"
 #include "tools/helpc/hlp/picture_file.h"
 
 namespace {
@@ -118,3 +121,33 @@ TEST(HelpPicture, CommandNamesThePlaceAndNumber) {
 }
 
 }  // namespace
+
+// A hotspot file that holds regions but no picture (as the bundled
+// sample's screen.shg): its table goes onto the bitmap of the same name,
+// each jump filed under its context's number, one bound to a window taking
+// the kind whose binding the viewer reads as written.
+TEST(HelpPicture, HotspotsWithoutAPictureGoOntoTheBitmap) {
+  const std::string shg = tw_test::read_file(std::string(TW_SAMPLE_DIR) + "/screen.shg");
+  auto table = hlp::hotspots_without_picture(shg);
+  ASSERT_TRUE(table);
+  EXPECT_EQ(table->size(), 7u + 2 * 15 + 4 + std::string("welcome IDH_welcome printing IDH_printing>main ").size());
+  const std::string pixels(4 * 2, '\x01');
+  auto picture = hlp::help_picture_from_bmp(bmp(4, 2, 8, 0, 2, pixels), *table);
+  ASSERT_TRUE(picture);
+  auto stored = hlp::help_picture_from_picture_file(*picture);
+  ASSERT_TRUE(stored);
+  EXPECT_EQ(stored->hotspots, 2);
+  const std::size_t records = stored->bytes.size() - table->size() + 7;
+  EXPECT_EQ(static_cast<unsigned char>(stored->bytes[records]), 0xE7u);
+  EXPECT_EQ(static_cast<unsigned char>(stored->bytes[records + 15]), 0xEFu);
+  hlp::Reader hash(stored->bytes, records + 11);
+  EXPECT_EQ(hash.i32(), hlp::context_hash("IDH_welcome"));
+  EXPECT_EQ(stored->bytes.substr(stored->bytes.size() - 18), std::string("IDH_printing>main\0", 18));
+
+  // A file with a picture of its own, and tables cut short, are not taken.
+  std::string with_picture = shg;
+  with_picture[4] = 8;
+  EXPECT_FALSE(hlp::hotspots_without_picture(with_picture));
+  for (std::size_t cut : {std::size_t{30}, std::size_t{50}, shg.size() - 1})
+    EXPECT_FALSE(hlp::hotspots_without_picture(shg.substr(0, cut))) << cut;
+}

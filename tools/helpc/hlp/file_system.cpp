@@ -8,7 +8,7 @@ namespace {
 
 constexpr std::uint16_t kDirectoryPageSize = 1024;
 
-std::string internal_header(std::size_t used) {
+std::string internal_header(std::uint64_t used) {
   Bytes out;
   out.u32(static_cast<std::uint32_t>(used + kInternalHeaderSize));
   out.u32(static_cast<std::uint32_t>(used));
@@ -27,27 +27,63 @@ std::optional<std::string_view> internal_at(std::string_view data, std::uint32_t
 
 }  // namespace
 
-std::optional<std::string> FileSystemWriter::render() const {
-  std::string body;
+void FileSystemWriter::add(std::string name, std::string bytes) {
+  const std::uint64_t size = bytes.size();
+  files_[std::move(name)] = Entry{size, std::move(bytes), {}};
+}
+
+void FileSystemWriter::add_streamed(std::string name, std::uint64_t size, FileBody body) {
+  files_[std::move(name)] = Entry{size, {}, std::move(body)};
+}
+
+// The directory and the file header are made first from the sizes alone,
+// so that the files' bytes go straight through in name order.
+FileSystemWriter::Written FileSystemWriter::write(const std::function<bool(std::string_view)>& sink) const {
+  std::uint64_t at = kFileHeaderSize;
   std::vector<BtreeEntry> entries;
-  for (const auto& [name, bytes] : files_) {
+  for (const auto& [name, entry] : files_) {
     Bytes offset;
-    offset.u32(static_cast<std::uint32_t>(kFileHeaderSize + body.size()));
+    offset.u32(static_cast<std::uint32_t>(at));
     entries.push_back(BtreeEntry{name + std::string(1, '\0'), offset.take()});
-    body += internal_header(bytes.size());
-    body += bytes;
+    at += kInternalHeaderSize + entry.size;
+    if (at > 0xFFFFFFFFu) return Written::too_large;
   }
   auto directory = build_btree(entries, BtreeLayout{kDirectoryFlags, kDirectoryPageSize, "z4"});
-  if (!directory) return std::nullopt;
-  const std::size_t directory_at = kFileHeaderSize + body.size();
-  body += internal_header(directory->bytes.size());
-  body += directory->bytes;
+  if (!directory) return Written::too_large;
+  const std::uint64_t directory_at = at;
+  const std::uint64_t end = at + kInternalHeaderSize + directory->bytes.size();
+  if (end > 0xFFFFFFFFu) return Written::too_large;
   Bytes head;
   head.u32(kHelpFileMagic);
   head.u32(static_cast<std::uint32_t>(directory_at));
   head.i32(-1);  // no free blocks
-  head.u32(static_cast<std::uint32_t>(kFileHeaderSize + body.size()));
-  return head.take() + body;
+  head.u32(static_cast<std::uint32_t>(end));
+  if (!sink(head.str())) return Written::failed;
+  for (const auto& [name, entry] : files_) {
+    if (!sink(internal_header(entry.size))) return Written::failed;
+    if (!entry.body) {
+      if (!sink(entry.bytes)) return Written::failed;
+      continue;
+    }
+    std::uint64_t written = 0;
+    auto counting = [&](std::string_view piece) {
+      written += piece.size();
+      return written <= entry.size && sink(piece);
+    };
+    if (!entry.body(counting) || written != entry.size) return Written::failed;
+  }
+  if (!sink(internal_header(directory->bytes.size())) || !sink(directory->bytes)) return Written::failed;
+  return Written::done;
+}
+
+std::optional<std::string> FileSystemWriter::render() const {
+  std::string out;
+  auto appended = [&out](std::string_view piece) {
+    out.append(piece);
+    return true;
+  };
+  if (write(appended) != Written::done) return std::nullopt;
+  return out;
 }
 
 std::optional<FileSystemReader> FileSystemReader::open(std::string_view help_file) {

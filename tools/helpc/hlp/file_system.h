@@ -4,6 +4,7 @@
 // Files are written back to back: no free list.
 #pragma once
 #include <cstdint>
+#include <functional>
 #include <map>
 #include <optional>
 #include <string>
@@ -17,16 +18,34 @@ inline constexpr std::size_t kFileHeaderSize = 16;
 inline constexpr std::size_t kInternalHeaderSize = 9;
 inline constexpr std::uint8_t kInternalFileFlags = 4;
 
+// Writes an internal file's bytes in pieces through the sink it is given;
+// false when it cannot.
+using FileBody = std::function<bool(const std::function<bool(std::string_view)>& sink)>;
+
 class FileSystemWriter {
  public:
+  enum class Written { done, too_large, failed };
+
   // Adds or replaces an internal file.
-  void add(std::string name, std::string bytes) { files_[std::move(name)] = std::move(bytes); }
-  // The whole help file; nullopt when a name is too long for a directory page.
+  void add(std::string name, std::string bytes);
+  // An internal file too large to hold, written by body when its turn comes;
+  // body writes exactly size bytes.
+  void add_streamed(std::string name, std::uint64_t size, FileBody body);
+  // Writes the whole help file through sink. too_large: a name is too long
+  // for a directory page or the file passes 4 GB; failed: a body or the sink
+  // failed (what was written is then incomplete).
+  Written write(const std::function<bool(std::string_view)>& sink) const;
+  // The whole help file in memory; nullopt when write() would not finish.
   std::optional<std::string> render() const;
 
  private:
+  struct Entry {
+    std::uint64_t size = 0;
+    std::string bytes;  // unless streamed
+    FileBody body;
+  };
   // Ordered by name as the directory wants them (byte order).
-  std::map<std::string, std::string> files_;
+  std::map<std::string, Entry> files_;
 };
 
 struct InternalFile {

@@ -8,6 +8,7 @@
 #include "platform/files.h"
 #include "platform/mapped_file.h"
 #include "platform/paths.h"
+#include "platform/spool_file.h"
 #include "platform/text.h"
 #include "project/files/window_records.h"
 #include "rtf/reader.h"
@@ -53,11 +54,12 @@ struct BrowseEntry {
 
 class Compiler {
  public:
-  Compiler(const helpc::ProjectInput& input, TopicLayout layout) : input_(input), layout_(layout), stream_(layout) {
+  Compiler(const helpc::ProjectInput& input, TopicLayout layout)
+      : input_(input), layout_(layout), stream_(layout, spool_.open_in(input.directory) ? &spool_ : nullptr) {
     read_windows();
   }
 
-  std::optional<CompiledHelp> run(std::uint32_t date);
+  std::optional<CompiledHelp> run(std::uint32_t date, HelpTarget& target);
   // After a run that answered nullopt: whether the packed blocks were at fault.
   bool blocks_overflowed() const { return blocks_overflowed_; }
   bool record_too_long() const { return stream_.record_too_long(); }
@@ -68,6 +70,7 @@ class Compiler {
   void add_topic(TopicText& topic);
   std::string hotspot(helpc::HotspotKind kind, const helpc::HotspotTarget& target) const;
   std::string picture(PicturePlace place, const std::string& name);
+  std::optional<HotspotPicture> hotspots_on_bitmap(const std::string& name, std::string_view file) const;
   std::string bitmap_path(const std::string& name) const;
   void link_browse_sequences();
   std::optional<std::int32_t> offset_of(std::string_view context) const;
@@ -76,12 +79,14 @@ class Compiler {
   std::optional<std::string> context_map() const;
   std::optional<std::string> window_tree() const;
   int window_number(std::string_view name) const;
+  bool add_files(FileSystemWriter& files, std::uint32_t date);
 
   const helpc::ProjectInput& input_;
   TopicLayout layout_;
   bool blocks_overflowed_ = false;
   std::vector<project::WindowRecord> windows_;
   FontTable fonts_;
+  platform::SpoolFile spool_;
   TopicStream stream_;
   KeywordIndex k_index_, a_index_{false};
   std::unordered_map<std::string, std::int32_t> offsets_;  // lower-case context: topic offset
@@ -163,6 +168,18 @@ std::string Compiler::bitmap_path(const std::string& name) const {
   return helpc::find_in_folders(name, folders);
 }
 
+// A hotspot file without a picture of its own: its regions on the bitmap
+// of the same name. nullopt when there is no such bitmap (the picture then
+// counts as not stored) or the file's table does not read.
+std::optional<HotspotPicture> Compiler::hotspots_on_bitmap(const std::string& name, std::string_view file) const {
+  auto table = hotspots_without_picture(file);
+  if (!table) return std::nullopt;
+  auto bmp = platform::read_file(bitmap_path(platform::replace_extension(name, ".bmp")));
+  auto picture = bmp ? help_picture_from_bmp(*bmp, *table) : std::nullopt;
+  if (!picture) return std::nullopt;
+  return help_picture_from_picture_file(*picture);
+}
+
 // Each bitmap is stored once, however often the topics show it.
 std::string Compiler::picture(PicturePlace place, const std::string& name) {
   const std::string key = text::to_lower(name);
@@ -172,6 +189,7 @@ std::string Compiler::picture(PicturePlace place, const std::string& name) {
     std::optional<HotspotPicture> stored;
     if (file && is_picture_file(*file)) {
       stored = help_picture_from_picture_file(*file);
+      if (!stored) stored = hotspots_on_bitmap(name, *file);
     } else if (auto bitmap = file ? help_picture_from_bmp(*file) : std::nullopt) {
       stored = HotspotPicture{std::move(*bitmap), 0};
     }
@@ -275,14 +293,9 @@ std::optional<std::string> Compiler::context_map() const {
   return out.take();
 }
 
-std::optional<CompiledHelp> Compiler::run(std::uint32_t date) {
-  for (const auto& entry : input_.topic_files) {
-    file_path_ = helpc::find_in_folders(entry, input_.roots);
-    compile_file(entry);
-  }
-  link_browse_sequences();
-  if (!stream_.fits() || !fonts_.fits()) return std::nullopt;
-  FileSystemWriter files;
+// The internal files, |TOPIC to be written from the scratch file when its
+// turn comes; false when a tree cannot hold its entries.
+bool Compiler::add_files(FileSystemWriter& files, std::uint32_t date) {
   SystemInfo system;
   system.title = input_.title;
   system.copyright = input_.copyright;
@@ -292,53 +305,69 @@ std::optional<CompiledHelp> Compiler::run(std::uint32_t date) {
   if (!input_.contents_file.empty()) system.contents_file = std::string(platform::file_name_of(input_.contents_file));
   system.date = date;
   system.compressed = layout_.compressed;
-  auto topics = stream_.render();
-  if (!topics) {
-    blocks_overflowed_ = true;
-    return std::nullopt;
-  }
   files.add("|SYSTEM", render_system(system));
-  files.add("|TOPIC", *topics);
+  files.add_streamed("|TOPIC", stream_.rendered_size(), [this](const ByteSink& sink) {
+    const TopicStream::Written written = stream_.write(sink);
+    if (written == TopicStream::Written::block_overflow) blocks_overflowed_ = true;
+    return written == TopicStream::Written::done;
+  });
   files.add("|FONT", fonts_.render());
   auto contexts = context_tree();
   auto titles = title_tree();
   auto k_files = k_index_.render();
-  if (!contexts || !titles || !k_files) return std::nullopt;
-  files.add("|CONTEXT", *contexts);
-  files.add("|TTLBTREE", *titles);
-  files.add("|KWBTREE", k_files->btree);
-  files.add("|KWDATA", k_files->data);
-  files.add("|KWMAP", k_files->map);
+  if (!contexts || !titles || !k_files) return false;
+  files.add("|CONTEXT", std::move(*contexts));
+  files.add("|TTLBTREE", std::move(*titles));
+  files.add("|KWBTREE", std::move(k_files->btree));
+  files.add("|KWDATA", std::move(k_files->data));
+  files.add("|KWMAP", std::move(k_files->map));
   if (a_index_.size() > 0) {
     auto a_files = a_index_.render();
-    if (!a_files) return std::nullopt;
-    files.add("|AWBTREE", a_files->btree);
-    files.add("|AWDATA", a_files->data);
-    files.add("|AWMAP", a_files->map);
+    if (!a_files) return false;
+    files.add("|AWBTREE", std::move(a_files->btree));
+    files.add("|AWDATA", std::move(a_files->data));
+    files.add("|AWMAP", std::move(a_files->map));
   }
   if (!input_.map_entries.empty()) {
     auto map = context_map();
-    if (!map) return std::nullopt;
-    files.add("|CTXOMAP", *map);
+    if (!map) return false;
+    files.add("|CTXOMAP", std::move(*map));
   }
   if (!topic_windows_.empty()) {
     auto viola = window_tree();
-    if (!viola) return std::nullopt;
-    files.add("|VIOLA", *viola);
+    if (!viola) return false;
+    files.add("|VIOLA", std::move(*viola));
   }
-  for (std::size_t i = 0; i < pictures_.size(); ++i) files.add("|bm" + std::to_string(i), pictures_[i]);
-  auto bytes = files.render();
-  if (!bytes) return std::nullopt;
+  for (std::size_t i = 0; i < pictures_.size(); ++i) files.add("|bm" + std::to_string(i), std::move(pictures_[i]));
+  return true;
+}
+
+std::optional<CompiledHelp> Compiler::run(std::uint32_t date, HelpTarget& target) {
+  for (const auto& entry : input_.topic_files) {
+    file_path_ = helpc::find_in_folders(entry, input_.roots);
+    compile_file(entry);
+  }
+  link_browse_sequences();
+  if (!stream_.fits() || !fonts_.fits()) return std::nullopt;
   CompiledHelp out;
-  out.bytes = std::move(*bytes);
   out.topics = stream_.topics();
   out.titles = static_cast<int>(titles_.size());
-  out.contexts = static_cast<int>(hashes_.size());
   out.keywords = static_cast<int>(k_index_.size());
   out.pictures = static_cast<int>(pictures_.size());
   out.pictures_unread = pictures_unread_;
   out.compressed = layout_.compressed;
+  FileSystemWriter files;
+  if (!add_files(files, date)) return std::nullopt;
+  out.contexts = static_cast<int>(hashes_.size());  // aliases are filed with the tree
   out.left_out = std::move(left_out_);
+  if (out.topics == 0 || !target.open()) return out;
+  const auto written = files.write([&target](std::string_view piece) { return target.write(piece); });
+  if (written != FileSystemWriter::Written::done) {
+    target.abandon();
+    if (written == FileSystemWriter::Written::too_large || blocks_overflowed_) return std::nullopt;
+    return out;
+  }
+  out.written = target.commit();
   return out;
 }
 
@@ -352,16 +381,42 @@ static_assert(12000 + kPlainBlockData * 8 / 9 <= kMaxBlockData);
 
 }  // namespace
 
-std::optional<CompiledHelp> compile_help(const helpc::ProjectInput& input, std::uint32_t date) {
-  if (!input.compress) return Compiler(input, TopicLayout{}).run(date);
+std::optional<CompiledHelp> compile_help(const helpc::ProjectInput& input, std::uint32_t date, HelpTarget& target) {
+  if (!input.compress) return Compiler(input, TopicLayout{}).run(date, target);
   for (std::size_t block_data : kPackedBlockData) {
     Compiler compiler(input, TopicLayout{true, block_data});
-    auto out = compiler.run(date);
+    auto out = compiler.run(date, target);
     if (out || !compiler.blocks_overflowed()) return out;
     if (compiler.record_too_long()) break;
   }
-  auto out = Compiler(input, TopicLayout{}).run(date);
+  auto out = Compiler(input, TopicLayout{}).run(date, target);
   if (out) out->stored_plain = true;
+  return out;
+}
+
+namespace {
+
+class MemoryTarget : public HelpTarget {
+ public:
+  bool open() override {
+    bytes.clear();
+    return true;
+  }
+  bool write(std::string_view piece) override {
+    bytes.append(piece);
+    return true;
+  }
+  bool commit() override { return true; }
+  void abandon() override { bytes.clear(); }
+  std::string bytes;
+};
+
+}  // namespace
+
+std::optional<CompiledHelp> compile_help(const helpc::ProjectInput& input, std::uint32_t date) {
+  MemoryTarget target;
+  auto out = compile_help(input, date, target);
+  if (out && out->written) out->bytes = std::move(target.bytes);
   return out;
 }
 

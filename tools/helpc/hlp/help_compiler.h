@@ -6,6 +6,7 @@
 #include <cstdint>
 #include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "tools/helpc/project_input.h"
@@ -19,8 +20,22 @@ struct LeftOut {
   std::string what;  // as written, e.g. "{mci clip.avi}"
 };
 
+// Where the help file goes: opened only when there is a help file to
+// write, then written from its start and committed; abandoned when the
+// writing stops halfway, so that no part of a help file takes the place of
+// a whole one.
+class HelpTarget {
+ public:
+  virtual ~HelpTarget() = default;
+  virtual bool open() = 0;
+  virtual bool write(std::string_view bytes) = 0;
+  virtual bool commit() = 0;
+  virtual void abandon() = 0;
+};
+
 struct CompiledHelp {
-  std::string bytes;   // the whole help file
+  std::string bytes;   // the whole help file, when compiled into memory
+  bool written = false;  // the target holds the whole help file
   int topics = 0;
   int titles = 0;
   int contexts = 0;    // context strings filed, aliases included
@@ -34,9 +49,13 @@ struct CompiledHelp {
   std::vector<LeftOut> left_out;
 };
 
-// nullopt when a structure cannot hold what the project has (a tree too
-// big for its page numbers); the topic files the check could not read are
-// left out.
+// Writes the help file to target: nothing when the project has no topics
+// (topics 0), written false when the target failed. nullopt when a
+// structure cannot hold what the project has (a tree too big for its page
+// numbers); the topic files the check could not read are left out. The
+// topic text waits in a scratch file beside the project, not in memory.
+std::optional<CompiledHelp> compile_help(const helpc::ProjectInput& input, std::uint32_t date, HelpTarget& target);
+// The same into CompiledHelp::bytes.
 std::optional<CompiledHelp> compile_help(const helpc::ProjectInput& input, std::uint32_t date);
 
 }  // namespace hlp

@@ -93,7 +93,42 @@ std::optional<int> bind_hotspots(std::string& file, const HotspotTable& table) {
   return static_cast<int>(*count);
 }
 
+// The table's length: its head, records, macro data and the name and
+// binding of each hotspot; nullopt when any of them is cut short.
+std::optional<std::size_t> hotspot_table_length(std::string_view bytes) {
+  Reader head(bytes);
+  head.u8();
+  auto count = head.u16();
+  auto macro_size = head.u32();
+  if (!count || !macro_size || *count == 0) return std::nullopt;
+  if (*count * kHotspotRecord > bytes.size() - kHotspotHead) return std::nullopt;
+  const std::size_t strings = kHotspotHead + *count * kHotspotRecord;
+  if (*macro_size > bytes.size() - strings) return std::nullopt;
+  Reader names(bytes, strings + *macro_size);
+  for (std::uint32_t i = 0; i < 2 * *count; ++i) {
+    if (!names.sz()) return std::nullopt;
+  }
+  return names.at();
+}
+
 }  // namespace
+
+std::optional<std::string> hotspots_without_picture(std::string_view file) {
+  constexpr std::size_t kShortFormLimit = 65535, kTableLead = 8;
+  Reader in(file);
+  in.u16();
+  auto count = in.u16();
+  auto first_picture = in.u32();
+  if (!is_picture_file(file) || !count || *count == 0 || !first_picture || *first_picture != 0) return std::nullopt;
+  const bool long_form = file.size() > kShortFormLimit;
+  Reader where(file, long_form ? 34 : 32);
+  auto offset = long_form ? where.u32() : where.u16();
+  if (!offset || *offset > file.size() || file.size() - *offset < kTableLead) return std::nullopt;
+  std::string_view table = file.substr(*offset + kTableLead);
+  auto length = hotspot_table_length(table);
+  if (!length) return std::nullopt;
+  return std::string(table.substr(0, *length));
+}
 
 bool is_picture_file(std::string_view bytes) {
   Reader in(bytes);

@@ -26,4 +26,13 @@ bool is_picture_file(std::string_view bytes);
 // outside it, or a table is cut short.
 std::optional<HotspotPicture> help_picture_from_picture_file(std::string_view file);
 
+// A hotspot file that holds regions but no picture of its own (its first
+// picture's offset is 0): its hotspots are drawn on the bitmap of the same
+// name (".bmp"), as the HTML conversion shows them too. The hotspot table
+// lies where a picture file without pictures keeps it (a 16-bit offset at
+// byte 32, a 32-bit one at byte 34 in files over 64 KB, each 8 bytes before
+// the table). nullopt when the file holds a picture or its table does not
+// read whole.
+std::optional<std::string> hotspots_without_picture(std::string_view file);
+
 }  // namespace hlp

@@ -106,7 +106,7 @@ std::optional<Dib> read_bmp(std::string_view bmp) {
 
 }  // namespace
 
-std::optional<std::string> help_picture_from_bmp(std::string_view bmp) {
+std::optional<std::string> help_picture_from_bmp(std::string_view bmp, std::string_view hotspots) {
   auto dib = read_bmp(bmp);
   if (!dib) return std::nullopt;
   Bytes picture;
@@ -121,13 +121,17 @@ std::optional<std::string> help_picture_from_bmp(std::string_view bmp) {
   picture.packed_u32(dib->colours);
   picture.packed_u32(0);  // all colours important
   picture.packed_u32(static_cast<std::uint32_t>(dib->pixels.size()));
-  picture.packed_u32(0);  // no hotspots
+  picture.packed_u32(static_cast<std::uint32_t>(hotspots.size()));
   const std::size_t data_offset_at = picture.size();
   picture.u32(0);
-  picture.u32(0);  // hotspot offset
+  picture.u32(0);  // hotspot offset, from the picture's start
   picture.raw(dib->palette);
   picture.put_u32(data_offset_at, static_cast<std::uint32_t>(picture.size()));
   picture.raw(dib->pixels);
+  if (!hotspots.empty()) {
+    picture.put_u32(data_offset_at + 4, static_cast<std::uint32_t>(picture.size()));
+    picture.raw(hotspots);
+  }
   Bytes out;
   out.u16(kPictureMagic);
   out.u16(1);

@@ -13,7 +13,9 @@ enum class PicturePlace { character, left, right };
 
 // Run-length encoded 8-bit bitmaps are stored unpacked. nullopt for a file
 // that is no Windows bitmap of 1, 4, 8, 24 or 32 bits, or is damaged.
-std::optional<std::string> help_picture_from_bmp(std::string_view bmp);
+// hotspots, when given, is the picture's hotspot table as a picture file
+// holds it (see hotspot_picture.h), stored after the pixels.
+std::optional<std::string> help_picture_from_bmp(std::string_view bmp, std::string_view hotspots = {});
 
 // A picture with hotspots says how many its first picture has.
 std::string picture_command(PicturePlace place, int number, int hotspots = 0);

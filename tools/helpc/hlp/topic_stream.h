@@ -13,11 +13,13 @@
 // continuation.
 #pragma once
 #include <cstdint>
+#include <functional>
 #include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
 
+#include "platform/spool_file.h"
 #include "tools/helpc/hlp/paragraph.h"
 
 namespace hlp {
@@ -36,9 +38,18 @@ struct TopicLayout {
   std::size_t block_data = kPlainBlockData;  // stream bytes a block holds
 };
 
+// Receives the finished |TOPIC in pieces; false stops the writing.
+using ByteSink = std::function<bool(std::string_view)>;
+
+// The records are written out as they are made, to the spool when one is
+// given, so that memory holds the tables (a few numbers per topic and per
+// block), not the topic text. What is known only later (a topic's size,
+// its next topic, its regions and browse links) is kept per topic and
+// written into the topic header as the blocks are put together.
 class TopicStream {
  public:
-  explicit TopicStream(TopicLayout layout = {}) : layout_(layout) {}
+  explicit TopicStream(TopicLayout layout = {}, platform::SpoolFile* spool = nullptr)
+      : layout_(layout), spool_(spool) {}
   // Starts a topic; answers its offset.
   std::int32_t begin_topic(std::string_view title, const std::vector<std::string>& macros);
   // A paragraph of the topic's non-scrolling region comes before all its
@@ -51,32 +62,58 @@ class TopicStream {
   // blocks they no longer fit.
   static constexpr std::size_t kMaxBlocks = 0xFFFF;
   bool fits() const;
-  // The whole internal file; nullopt when compressed and a block does not
-  // pack into its 4 KB, or a record is longer than a block holds.
-  std::optional<std::string> render() const;
+  // The size of the finished internal file: every block takes 4 KB.
+  std::uint64_t rendered_size() const { return blocks() * kTopicBlockSize; }
+
+  enum class Written { done, block_overflow, failed };
+  // Writes the whole internal file through sink. block_overflow: compressed,
+  // and a block does not pack into its 4 KB, or a record is longer than a
+  // block holds; failed: the spool could not be written or read, or the
+  // sink refused.
+  Written write(const ByteSink& sink);
+  // The whole internal file in memory; nullopt where write() would not finish.
+  std::optional<std::string> render();
   // Compressed: a record longer than a block holds, so no smaller block helps.
   bool record_too_long() const { return record_too_long_; }
 
  private:
   struct TopicInfo {
-    std::size_t header_at;  // of its topic header record in the stream
-    std::size_t end = 0;    // of its last record
-    std::int32_t offset = 0;
+    std::uint64_t header_at;  // of its topic header record in the stream
+    std::uint64_t end = 0;    // of its last record
+    std::int32_t browse_back = -1, browse_next = -1;
+    std::int32_t non_scroll = -1, scroll = -1;  // first paragraph of each region
   };
-  std::size_t add_record(std::uint8_t type, std::string_view formatting, std::string_view text);
+  struct BlockHead {
+    std::int32_t record_before;  // the last record starting before the block
+    std::int32_t first_record;   // -1 when a long record fills the block
+    std::int32_t header_before;  // the last topic header starting before it
+  };
+  std::uint64_t add_record(std::uint8_t type, std::string_view formatting, std::string_view text);
+  void pad_to_block_end();
   void start_block_for(std::size_t record_size);
-  std::int32_t position(std::size_t stream_at) const;
-  std::size_t block_of(std::size_t stream_at) const { return stream_at / layout_.block_data; }
-  std::string block_header(std::size_t block, std::size_t& next_record, std::int32_t& last_record,
-                           std::int32_t& last_header) const;
+  void note_block_head(std::uint64_t at, bool topic_header);
+  bool spill();
+  std::uint64_t size() const { return tail_at_ + tail_.size(); }
+  std::uint64_t blocks() const;
+  std::int32_t position(std::uint64_t stream_at) const;
+  std::uint64_t block_of(std::uint64_t stream_at) const { return stream_at / layout_.block_data; }
+  std::optional<std::string> block_data(std::uint64_t block);
+  void patch_topic_headers(std::uint64_t block, std::string& data, std::size_t& first_topic) const;
+  std::string block_header(std::uint64_t block) const;
 
   TopicLayout layout_;
-  std::string stream_;  // the records without block headers
+  platform::SpoolFile* spool_;
+  std::string kept_;        // the stream before the tail, without a spool
+  std::string tail_;        // the stream from its last record on
+  std::uint64_t tail_at_ = 0;
+  bool spool_failed_ = false;
   std::vector<TopicInfo> topics_;
-  std::vector<std::size_t> records_;  // stream positions, in order
-  std::vector<bool> is_header_;
-  std::size_t counted_block_ = 0;  // the block whose characters are counted
-  std::int32_t characters_ = 0;    // in it so far
+  std::vector<BlockHead> heads_;
+  bool has_records_ = false;
+  std::uint64_t last_record_at_ = 0;
+  std::int32_t last_record_ = -1, last_header_ = -1;  // positions
+  std::uint64_t counted_block_ = 0;  // the block whose characters are counted
+  std::int32_t characters_ = 0;      // in it so far
   bool record_too_long_ = false;
 };
 
