@@ -6,6 +6,7 @@
 #include <utility>
 #include <vector>
 
+#include "host/convert_flow.h"
 #include "host/export_call.h"
 #include "host/flows.h"
 #include "host/link_check.h"
@@ -165,6 +166,7 @@ int run_publish(const Libraries& libs, const std::vector<std::string>& args) {
   if (int code = read_convert_request("publish", args, request, hpj, out_dir, lfc_template)) return code;
   Progress progress(stdout, platform::stdout_is_terminal(), platform::terminal_columns());
   PublishResult result;
+  const OutputFolderRun output_run;
   bool published = publish_project(libs, hpj, out_dir, lfc_template, progress, result, error);
   progress.finish();
   // The marker files stay only while the run needs them.
