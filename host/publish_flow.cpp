@@ -151,6 +151,9 @@ bool publish_project(const Libraries& libs, const std::string& hpj, const std::s
   summary(text);
   read_summary(text, result);
   wait_for_compile(progress, result);
+  // The summary is all the run is needed for: a new registration ends it and
+  // frees its tables before the link check reads the site.
+  if (auto add = TW_EXPORT_FUNCTION(libs, AddHTMLFile)) add("INIT", "");
   progress.stage("checking the links of " + counted(result.pages, "topic page"));
   LinkReport links = check_links(platform::to_host_path(out_dir));
   result.checked_links = links.links;
