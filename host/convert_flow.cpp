@@ -147,6 +147,8 @@ void trust_wizard_project(const std::string& lfc, bool trusted) {
 
 }  // namespace
 
+OutputFolderRun::~OutputFolderRun() { platform::set_output_folder(""); }
+
 bool prepare_wizard_project(const std::string& hpj, const std::string& out_dir,
                             const std::string& template_file, std::string& error) {
   if (!platform::create_directories(out_dir)) {
@@ -218,6 +220,7 @@ int run_convert(const Libraries& libs, const std::vector<std::string>& args) {
   if (int code = read_convert_request("convert", args, request, hpj, out_dir, lfc_template)) return code;
   Progress progress(stdout, platform::stdout_is_terminal(), platform::terminal_columns());
   ConvertResult result;
+  const OutputFolderRun output_run;
   if (!prepare_wizard_project(hpj, out_dir, lfc_template, error) ||
       !convert_project(libs, hpj, out_dir, progress, result, error)) {
     progress.finish();

@@ -39,6 +39,17 @@ int read_convert_request(const std::string& flow, const std::vector<std::string>
                          ConvertRequest& request, std::string& hpj, std::string& out_dir,
                          std::string& lfc_template);
 
+// A flow's hold on its output folder: prepare_wizard_project names the
+// folder, and the end of the flow lets it go, so that a later run in the same
+// process looks at the folder afresh.
+class OutputFolderRun {
+ public:
+  OutputFolderRun() = default;
+  ~OutputFolderRun();
+  OutputFolderRun(const OutputFolderRun&) = delete;
+  OutputFolderRun& operator=(const OutputFolderRun&) = delete;
+};
+
 // Points the settings at the help project and at a wizard project in the
 // output folder (made from the template file when it has none yet).
 bool prepare_wizard_project(const std::string& hpj, const std::string& out_dir,

@@ -6,6 +6,7 @@
 #include <utility>
 #include <vector>
 
+#include "host/convert_flow.h"
 #include "host/export_call.h"
 #include "host/flows.h"
 #include "host/link_check.h"
@@ -150,6 +151,9 @@ bool publish_project(const Libraries& libs, const std::string& hpj, const std::s
   summary(text);
   read_summary(text, result);
   wait_for_compile(progress, result);
+  // The summary is all the run is needed for: a new registration ends it and
+  // frees its tables before the link check reads the site.
+  if (auto add = TW_EXPORT_FUNCTION(libs, AddHTMLFile)) add("INIT", "");
   progress.stage("checking the links of " + counted(result.pages, "topic page"));
   LinkReport links = check_links(platform::to_host_path(out_dir));
   result.checked_links = links.links;
@@ -165,6 +169,7 @@ int run_publish(const Libraries& libs, const std::vector<std::string>& args) {
   if (int code = read_convert_request("publish", args, request, hpj, out_dir, lfc_template)) return code;
   Progress progress(stdout, platform::stdout_is_terminal(), platform::terminal_columns());
   PublishResult result;
+  const OutputFolderRun output_run;
   bool published = publish_project(libs, hpj, out_dir, lfc_template, progress, result, error);
   progress.finish();
   // The marker files stay only while the run needs them.

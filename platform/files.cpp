@@ -304,6 +304,27 @@ int create_new_file(const std::string& host) {
   return fd.release();
 }
 
+// A new page in the run's output folder, which the folder's trusted listing
+// does not hold: created without a look at the name or the folder. A name
+// that is there after all (made by someone else since the listing was
+// checked) is refused by O_EXCL and drops the listing. The locked descriptor,
+// or -1 when the path is not such a page or it cannot be created this way
+// (the ordinary open then tells).
+int create_fresh_output_file(std::string_view path) {
+  std::optional<std::string> host = internal::fresh_output_path(path);
+  if (!host) return -1;
+  std::string folder(directory_of(*host));
+  if (folder.empty()) folder = "/";
+  Fd fd(::open(host->c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666));
+  if (!fd.valid()) {
+    if (errno == EEXIST) internal::distrust_listing(folder);
+    return -1;
+  }
+  internal::note_trusted_create(folder, file_name_of(*host));
+  if (!internal::lock_descriptor(fd.get(), LockKind::exclusive)) return -1;
+  return fd.release();
+}
+
 }  // namespace
 
 std::vector<std::string> find_files(std::string_view pattern) {
@@ -322,6 +343,12 @@ ExclusiveFile::~ExclusiveFile() {
 
 std::unique_ptr<ExclusiveFile> ExclusiveFile::open(std::string_view path, OpenMode mode,
                                                    OpenStatus& status) {
+  if (mode == OpenMode::write_truncate) {
+    if (int created = create_fresh_output_file(path); created >= 0) {
+      status = OpenStatus::ok;
+      return std::unique_ptr<ExclusiveFile>(new ExclusiveFile(created));
+    }
+  }
   std::string host = to_host_path(path);
   status = OpenStatus::not_found;
   if (host.empty()) return nullptr;

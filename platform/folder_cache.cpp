@@ -12,6 +12,14 @@
 // it, or within the same clock tick as our last look on a file system with
 // coarse timestamps, is seen only when the folder changes again; names given
 // with their exact case never depend on the listing.
+//
+// The run's output folder is the exception (trust_listing_of): a run creates
+// thousands of pages there, and each look at the folder before and after a
+// create was most of the cost of writing a page. Its listing is checked once
+// per run and then kept up to date by the run's own changes alone; O_EXCL
+// refuses a name someone else made meanwhile, and the refusal drops the
+// listing. A name that someone else makes there while the run goes on, in a
+// case other than the one the run looks for, is seen by the next run.
 #include "platform/folder_cache.h"
 
 #include <dirent.h>
@@ -58,11 +66,21 @@ struct Listing {
   std::uint64_t last_use = 0;
 };
 
+// Folder texts as callers spell them, and whether each names the trusted folder.
+struct Spelling {
+  std::string text;
+  bool trusted;
+};
+inline constexpr std::size_t kSpellingLimit = 64;
+
 struct Cache {
   std::mutex mutex;
   std::unordered_map<std::string, Listing> folders;
   std::uint64_t clock = 0;
   std::size_t reads = 0;
+  std::string trusted;           // the key of the run's output folder, "" for none
+  bool trusted_checked = false;  // its listing was checked against the folder this run
+  std::vector<Spelling> spellings;  // of folders new files were created in, this run
 };
 
 Cache& cache() {
@@ -154,14 +172,38 @@ std::optional<std::string> first_match(const Listing& listing, std::string_view 
   return *best;
 }
 
+// What a listing holds of name.
+TrustedEntry classify(const Listing& listing, std::string_view name) {
+  auto [first, last] = listing.names.equal_range(std::string(name));
+  if (first == last) return TrustedEntry::absent;
+  for (auto at = first; at != last; ++at) {
+    if (*at == name) return TrustedEntry::exact;
+  }
+  return TrustedEntry::other_case;
+}
+
+// A time no folder has: the listing's own creates moved the folder's time
+// without a look, so a look-up that checks the time reads the folder again.
+constexpr Stamp kTimeUnknown{0, 0, 0, -1};
+
 }  // namespace
 
 std::optional<std::string> find_entry_nocase(const std::string& folder, std::string_view name,
                                              bool* folder_seen) {
   std::string key = folder_key(folder);
+  Cache& c = cache();
+  {
+    // The run's output folder, once checked, answers from its listing.
+    std::lock_guard lock(c.mutex);
+    auto kept = c.trusted_checked && key == c.trusted ? c.folders.find(key) : c.folders.end();
+    if (kept != c.folders.end()) {
+      if (folder_seen) *folder_seen = true;
+      kept->second.last_use = ++c.clock;
+      return first_match(kept->second, name);
+    }
+  }
   std::optional<Stamp> stamp = stamp_of(key);
   if (folder_seen) *folder_seen = stamp.has_value();
-  Cache& c = cache();
   if (!stamp) {
     std::lock_guard lock(c.mutex);
     c.folders.erase(key);
@@ -216,13 +258,19 @@ void FolderChange::removed(std::string_view name) { edits_.push_back({std::strin
 
 void FolderChange::commit() {
   if (!seen_) return;
-  std::optional<Stamp> after = stamp_of(key_);
   Cache& c = cache();
+  bool trusted = false;
+  {
+    std::lock_guard lock(c.mutex);
+    trusted = c.trusted_checked && key_ == c.trusted;
+  }
+  // The run's trusted listing takes its own changes without a look (see
+  // trust_listing_of); any other only when it was current before the change.
+  std::optional<Stamp> after = trusted ? std::optional(kTimeUnknown) : stamp_of(key_);
   std::lock_guard lock(c.mutex);
   auto kept = c.folders.find(key_);
   if (kept == c.folders.end()) return;
-  // Only a listing that was current before the change can be brought up to date.
-  if (!after || !(kept->second.stamp == Stamp{dev_, ino_, sec_, nsec_})) {
+  if (!after || (!trusted && !(kept->second.stamp == Stamp{dev_, ino_, sec_, nsec_}))) {
     c.folders.erase(kept);
     return;
   }
@@ -233,13 +281,98 @@ void FolderChange::commit() {
       remove_name(kept->second, edit.name);
     }
   }
-  kept->second.stamp = *after;
+  // A listing whose time is unknown stays so until it is read anew: the
+  // trusted creates before this change were never checked against the folder.
+  if (!(kept->second.stamp == kTimeUnknown)) kept->second.stamp = *after;
   edits_.clear();
+}
+
+void trust_listing_of(const std::string& folder) {
+  std::string key = folder.empty() ? std::string() : folder_key(folder);
+  Cache& c = cache();
+  std::lock_guard lock(c.mutex);
+  c.trusted = std::move(key);
+  c.trusted_checked = false;
+  c.spellings.clear();
+}
+
+std::optional<std::string> trusted_folder_spelled(std::string_view text) {
+  Cache& c = cache();
+  std::lock_guard lock(c.mutex);
+  if (c.trusted.empty()) return std::nullopt;
+  for (const Spelling& spelling : c.spellings) {
+    if (spelling.text == text) return spelling.trusted ? std::optional(c.trusted) : std::nullopt;
+  }
+  return std::nullopt;
+}
+
+bool folder_spelling_known(std::string_view text) {
+  Cache& c = cache();
+  std::lock_guard lock(c.mutex);
+  if (c.trusted.empty()) return true;  // nothing to learn
+  for (const Spelling& spelling : c.spellings) {
+    if (spelling.text == text) return true;
+  }
+  return false;
+}
+
+void note_folder_spelling(std::string_view text, const std::string& host) {
+  std::string key = host.empty() ? std::string() : folder_key(host);
+  Cache& c = cache();
+  std::lock_guard lock(c.mutex);
+  if (c.trusted.empty() || c.spellings.size() >= kSpellingLimit) return;
+  c.spellings.push_back({std::string(text), !key.empty() && key == c.trusted});
+}
+
+TrustedEntry trusted_entry(const std::string& folder, std::string_view name) {
+  std::string key = folder_key(folder);
+  Cache& c = cache();
+  {
+    std::lock_guard lock(c.mutex);
+    if (c.trusted.empty() || key != c.trusted) return TrustedEntry::untrusted;
+    auto kept = c.folders.find(key);
+    if (c.trusted_checked && kept != c.folders.end()) {
+      kept->second.last_use = ++c.clock;
+      return classify(kept->second, name);
+    }
+  }
+  // The run's first use, or the listing was dropped: check it against the folder.
+  bool seen = false;
+  find_entry_nocase(key, name, &seen);
+  if (!seen) return TrustedEntry::untrusted;
+  std::lock_guard lock(c.mutex);
+  auto kept = c.folders.find(key);
+  if (key != c.trusted || kept == c.folders.end()) return TrustedEntry::untrusted;
+  c.trusted_checked = true;
+  return classify(kept->second, name);
+}
+
+void note_trusted_create(const std::string& folder, std::string_view name) {
+  std::string key = folder_key(folder);
+  Cache& c = cache();
+  std::lock_guard lock(c.mutex);
+  auto kept = c.folders.find(key);
+  if (kept == c.folders.end()) return;
+  if (key != c.trusted || !c.trusted_checked) {
+    c.folders.erase(kept);  // not ours to keep up to date without a look
+    return;
+  }
+  add_name(kept->second, name);
+  kept->second.stamp = kTimeUnknown;
+}
+
+void distrust_listing(const std::string& folder) {
+  std::string key = folder_key(folder);
+  Cache& c = cache();
+  std::lock_guard lock(c.mutex);
+  c.folders.erase(key);
+  if (key == c.trusted) c.trusted_checked = false;
 }
 
 void forget_folder_listings() {
   std::lock_guard lock(cache().mutex);
   cache().folders.clear();
+  cache().trusted_checked = false;
 }
 
 std::size_t kept_folder_listings() {

@@ -62,6 +62,42 @@ class FolderChange {
   std::vector<Edit> edits_;
 };
 
+// The run's own output folder (see output_folder.h). While a run writes its
+// pages there, the listing of that folder is checked against the folder once,
+// at the run's first use, and then trusted without a look at the folder: the
+// run knows the names it creates, and a create with O_EXCL tells when a name
+// was there after all (see distrust_listing); find_entry_nocase answers from
+// it too. "" ends the trust; a new run checks the listing again, so changes
+// made between runs are seen.
+void trust_listing_of(const std::string& folder);
+
+// What the trusted listing says of name in folder.
+enum class TrustedEntry {
+  untrusted,    // folder is not the trusted one, or it cannot be listed
+  absent,       // no entry of that name in any case
+  exact,        // an entry spelled exactly as name
+  other_case,   // only entries that differ in case
+};
+TrustedEntry trusted_entry(const std::string& folder, std::string_view name);
+
+// The trusted folder's key when text (a folder as a caller spells it) was
+// noted this run as naming it; nullopt otherwise.
+std::optional<std::string> trusted_folder_spelled(std::string_view text);
+// Whether text was noted this run (or no folder is trusted: nothing to note).
+bool folder_spelling_known(std::string_view text);
+// Notes whether text, which maps to host folder host, names the trusted
+// folder; a run notes a bounded number of spellings.
+void note_folder_spelling(std::string_view text, const std::string& host);
+
+// Notes a file the run created in the trusted folder, without a look at the
+// folder: the listing stays trusted, and the folder's time it holds is marked
+// out of date for the look-ups that check it.
+void note_trusted_create(const std::string& folder, std::string_view name);
+
+// Drops the listing of folder (an entry turned up that it did not know):
+// the next look-up reads the folder again, and so does the next trusted one.
+void distrust_listing(const std::string& folder);
+
 // Drops every kept listing.
 void forget_folder_listings();
 // How many folders have a kept listing.

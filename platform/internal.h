@@ -79,6 +79,12 @@ class PathLock {
 
 FileStamp stamp_of(const struct stat& st);
 
+// The host path of a new file in the run's output folder whose name the
+// folder's trusted listing (folder_cache.h, trust_listing_of) holds in no
+// spelling: creating it needs no look at the folder. nullopt for any other
+// path, which resolves as to_host_path does.
+std::optional<std::string> fresh_output_path(std::string_view path);
+
 // True when host is a symbolic link inside the output folder (see
 // output_folder.h): writers replace it instead of writing through it.
 bool is_output_link(const std::string& host);

@@ -7,6 +7,7 @@
 #include <mutex>
 #include <string>
 
+#include "platform/folder_cache.h"
 #include "platform/internal.h"
 #include "platform/paths.h"
 
@@ -39,7 +40,9 @@ bool is_link(const std::string& host) {
 }  // namespace
 
 void set_output_folder(std::string_view folder) {
-  fs::path host = folder.empty() ? fs::path() : canonical_folder(to_host_path(folder));
+  const std::string typed = folder.empty() ? std::string() : to_host_path(folder);
+  internal::trust_listing_of(typed);
+  fs::path host = typed.empty() ? fs::path() : canonical_folder(typed);
   std::lock_guard lock(output().mutex);
   output().folder = host;
 }

@@ -8,7 +8,10 @@
 namespace platform {
 
 // Names the output folder of this process ("" for none); a later call
-// replaces the earlier folder.
+// replaces the earlier folder. A run names its folder when it starts and ""
+// when it ends: while it runs, the pages it creates there are created
+// without a look at the folder, trusting the listing of the folder taken at
+// the run's first create, so that changes made there between runs are seen.
 void set_output_folder(std::string_view folder);
 
 }  // namespace platform

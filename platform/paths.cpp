@@ -173,7 +173,33 @@ std::string resolve_components(std::string base, std::string_view rest) {
   return base;
 }
 
+// True for a name the run's trusted output-folder listing holds exactly as
+// spelled: a page the run made there needs no look before it is read.
+bool is_trusted_entry(const std::string& host) {
+  size_t slash = host.rfind('/');
+  if (host.empty() || host[0] != '/' || slash + 1 >= host.size()) return false;
+  std::string folder = host.substr(0, slash == 0 ? 1 : slash);
+  return internal::trusted_entry(folder, std::string_view(host).substr(slash + 1)) ==
+         internal::TrustedEntry::exact;
+}
+
 }  // namespace
+
+std::optional<std::string> internal::fresh_output_path(std::string_view path) {
+  size_t sep = last_separator(path);
+  if (sep == std::string_view::npos || sep == 0) return std::nullopt;
+  std::string_view dir = path.substr(0, sep), name = path.substr(sep + 1);
+  if (name.empty() || name == "." || name == "..") return std::nullopt;
+  // The folder as the run spells it is resolved once per run.
+  if (!folder_spelling_known(dir)) note_folder_spelling(dir, to_host_path(dir));
+  std::optional<std::string> folder = trusted_folder_spelled(dir);
+  if (!folder || trusted_entry(*folder, name) != TrustedEntry::absent) return std::nullopt;
+  for (const std::string& spelling : utf8_spellings(name)) {
+    if (trusted_entry(*folder, spelling) != TrustedEntry::absent) return std::nullopt;
+  }
+  if (folder->back() != '/') *folder += '/';
+  return *folder + std::string(name);
+}
 
 bool has_drive(std::string_view path) {
   return path.size() >= 2 && path[1] == ':' && is_drive_letter(path[0]);
@@ -356,7 +382,7 @@ std::string to_host_path(std::string_view path) {
     direct += h;
   }
   if (!has_dot_components(rest)) {
-    if (exists_host(direct)) return strip_trailing_slashes(direct);
+    if (is_trusted_entry(direct) || exists_host(direct)) return strip_trailing_slashes(direct);
     // A new file in a folder that exists as written: only its name needs a look-up.
     size_t slash = direct.rfind('/');
     if (slash != std::string::npos && slash + 1 < direct.size()) {

@@ -66,8 +66,10 @@ void MarkerTracker::byte(char c, std::size_t begin, std::size_t end) {
 }
 
 void MarkerTracker::look_for_opener(std::size_t end) {
+  // Called for every byte of text: the byte just seen rules out most openers.
+  const char last = window_.back().c;
   for (const Kind& kind : kKinds) {
-    if (!window_ends_with(kind.opener)) continue;
+    if (kind.opener.back() != last || !window_ends_with(kind.opener)) continue;
     std::size_t first = window_[window_.size() - kind.opener.size()].begin;
     if (first < earliest_opener_) continue;
     span_begin_ = first;

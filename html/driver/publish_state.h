@@ -32,9 +32,10 @@ struct PublishCounts {
 
 struct PublishState {
   IndexEntries index;         // AddIndexEntry's entries until FinishIndex
-  // The finished index's entries in index order, kept for the context
-  // index, whose [Keywords] let a help viewer find a topic by keyword.
-  std::vector<IndexEntry> keyword_targets;
+  // The context index's [Keywords] section, made from the finished index:
+  // it lets a help viewer find a topic by keyword. Kept as text, since a
+  // large project's index entries are many times its size.
+  std::string keyword_lines;
   int index_anchor = 1;       // the next "IX_" number of the run
   ContextResolver contexts;   // the context map, indexed for look-ups
   PageNames names;            // the page list by file name, once the pages are split

@@ -62,9 +62,8 @@ std::vector<std::string> map_lines(const ConversionRun& run) {
   return lines;
 }
 
-// [Keywords]: each keyword once, with the page of its first entry in index
-// order. A keyword an INI key cannot hold ("=" inside, or read as a comment
-// or a section) is left out; "" when the run made no index.
+}  // namespace
+
 std::string keywords_section(const std::vector<IndexEntry>& entries) {
   if (entries.empty()) return {};
   std::string out = std::string(kCrLf) + "[Keywords]" + std::string(kCrLf);
@@ -79,8 +78,6 @@ std::string keywords_section(const std::vector<IndexEntry>& entries) {
   }
   return out;
 }
-
-}  // namespace
 
 std::vector<MappedNumber> parse_map_lines(const std::vector<std::string>& lines) {
   std::vector<MappedNumber> out;
@@ -103,7 +100,7 @@ std::string context_index_text(const ConversionRun& run, const std::vector<Mappe
   for (const MappedNumber& entry : map) {
     out += std::to_string(entry.number) + "=" + entry.context + std::string(kCrLf);
   }
-  out += keywords_section(run.publish.keyword_targets);
+  out += run.publish.keyword_lines;
   out += std::string(kCrLf) + "[Publication]" + std::string(kCrLf);
   out += "start=" + std::string(platform::file_name_of(start_page_path(run))) + std::string(kCrLf);
   return out;

@@ -7,6 +7,8 @@
 #include <string_view>
 #include <vector>
 
+#include "html/index/index_entries.h"
+
 namespace html {
 
 struct ConversionRun;
@@ -23,6 +25,11 @@ struct MappedNumber {
 // "#define NAME NUMBER" (decimal or 0x hex, a comment after it allowed);
 // comment lines and lines without a number are skipped.
 std::vector<MappedNumber> parse_map_lines(const std::vector<std::string>& lines);
+
+// [Keywords]: each keyword once, with the page of its first entry in index
+// order. A keyword an INI key cannot hold ("=" inside, or read as a comment
+// or a section) is left out; "" when the run made no index.
+std::string keywords_section(const std::vector<IndexEntry>& entries);
 
 // The index's text: [Topics] "context=page" ("page#context" when the topic
 // starts below the top of its page), [Map] "number=context", [Keywords]

@@ -210,7 +210,7 @@ std::string frame_page_text(ConversionRun& run, std::string_view path, PageKind 
 int frame_page(ConversionRun& run, std::string_view path, PageKind kind) {
   PageRewrite rewrite(path);
   if (!rewrite.ok()) return 0;
-  rewrite.write(frame_page_text(run, path, kind, rewrite.take_old()));
+  rewrite.write_moved(frame_page_text(run, path, kind, rewrite.take_old()));
   return rewrite.finish() ? 1 : 0;
 }
 

@@ -35,12 +35,33 @@ void load_registered_pages(ConversionRun& run) {
   }
 }
 
+// A new registration ends the last run: its tables (pages, context and
+// browse maps, index targets, contents) go, so that what a caller does next,
+// such as checking the published links, has the memory. What the summary
+// reports of the last run stays.
+void release_last_run(ConversionRun& run) {
+  run.page_list = PageList{};
+  run.page_position = 0;
+  run.context_map = ContextMap{};
+  run.browse_map = BrowseMap{};
+  run.translations = {};
+  PublishState& last = run.publish;
+  last.index = IndexEntries{};
+  last.keyword_lines = {};
+  last.contexts = ContextResolver{};
+  last.names = PageNames{};
+  last.local_toc.reset();
+  last.contents_sidebar.reset();
+  last.contents_outline.reset();
+}
+
 }  // namespace
 
 int add_html_file(ConversionRun& run, std::string_view file, std::string_view title) {
   file = text::trim(file);
   if (text::iequals(file, kRegistrationReset)) {
     run.registered_files = 0;
+    release_last_run(run);
     return 0;
   }
   std::string project = registration_file(run.settings.files);

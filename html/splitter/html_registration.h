@@ -13,7 +13,8 @@ inline constexpr std::string_view kRegistrationReset = "INIT";
 // The longest registered value read back ("path>title").
 inline constexpr std::size_t kRegisteredValueCut = 1023;
 
-// "INIT" (any case) resets the counter and returns 0. Any other file is
+// "INIT" (any case) resets the counter, lets the tables of the last run go
+// (its summary stays) and returns 0. Any other file is
 // written as [HTML] "f" + counter = file ">" title (the section cleared
 // first when the counter is 0) and 1 is returned; 0 when no project is named
 // or it cannot be written.

@@ -14,8 +14,16 @@ std::size_t find_nocase(std::string_view text, std::string_view needle, std::siz
   if (needle.empty()) return from <= text.size() ? from : kNoPos;
   if (needle.size() > text.size()) return kNoPos;
   char first = fold(needle[0]);
+  // Most needles start with markup ("<", "{", "#"), which has no case: the
+  // library's byte search finds their candidates.
+  const bool caseless_first = first == needle[0] && (first < 'A' || first > 'Z');
   for (std::size_t i = from; i + needle.size() <= text.size(); ++i) {
-    if (fold(text[i]) != first) continue;
+    if (caseless_first) {
+      i = text.find(first, i);
+      if (i == std::string_view::npos || i + needle.size() > text.size()) return kNoPos;
+    } else if (fold(text[i]) != first) {
+      continue;
+    }
     std::size_t k = 1;
     while (k < needle.size() && fold(text[i + k]) == fold(needle[k])) ++k;
     if (k == needle.size()) return i;

@@ -31,6 +31,11 @@ class PageRewrite {
   // The next line of the old page with its line end, nothing at its end.
   std::optional<std::string> next_line(std::size_t max_bytes = kRewriteLineBytes);
   void write(std::string_view text) { out_ += text; }
+  // The same for a whole new text: taken over, not copied, when it is the first.
+  void write_moved(std::string text) {
+    if (out_.empty()) out_ = std::move(text);
+    else out_ += text;
+  }
   // Copies the rest of the old page unchanged.
   void copy_rest();
   // The rest of the old page, taken out unread (for a pass in memory).

@@ -40,7 +40,8 @@ TWZHTML_API int32_t get_next_rtf(int32_t index, char* path);
 TWZHTML_API int32_t get_next_phrase(char* phrase, char* target, int32_t restart);
 
 /* Registers a saved HTML file and its title for the HTML stage: 1. The file
-   "INIT" (any case) starts a new registration and returns 0. */
+   "INIT" (any case) starts a new registration and returns 0; the tables of
+   the last ProcessFiles are let go then (PublishSummary still reports it). */
 TWZHTML_API int32_t AddHTMLFile(const char* file, const char* title);
 
 /* Runs the HTML stage over the registered files: topic pages, links, index,

@@ -34,9 +34,10 @@ TEST_F(ContextIndex, KeywordsNameThePageOfTheirFirstEntry) {
   tw_test::write_file(file("help/guide.hpj"), "[OPTIONS]\r\nTITLE=Guide\r\n");
   page("intro.htm", "Intro", "a");
   run.context_map.add("c:\\out\\intro.htm#IDH_INTRO#%");
-  run.publish.keyword_targets = {{"JI", "macros.htm#IX_1"},     {"JumpId", "macros.htm#IX_2"},
-                                 {"ji", "other.htm#IX_9"},      {"a=b", "x.htm#IX_3"},
-                                 {"[odd", "x.htm#IX_4"},        {"printing:setup", "c:\\out\\print.htm#IX_5"}};
+  run.publish.keyword_lines = keywords_section({{"JI", "macros.htm#IX_1"},     {"JumpId", "macros.htm#IX_2"},
+                                                {"ji", "other.htm#IX_9"},      {"a=b", "x.htm#IX_3"},
+                                                {"[odd", "x.htm#IX_4"},
+                                                {"printing:setup", "c:\\out\\print.htm#IX_5"}});
   ASSERT_TRUE(write_context_index(run));
   EXPECT_EQ(out("contexts.ini"),
             "[Topics]\r\nIDH_INTRO=intro.htm\r\n\r\n[Map]\r\n"

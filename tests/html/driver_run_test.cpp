@@ -17,6 +17,7 @@
 #include "html/index/finish_index.h"
 #include "html/splitter/html_registration.h"
 #include "html/driver/process_files.h"
+#include "html/driver/publish_summary.h"
 #include "support/test_support.h"
 
 namespace html {
@@ -112,6 +113,25 @@ TEST_F(DriverTest, PublishesPagesIndexAndContentsWithWorkingLinks) {
   EXPECT_FALSE(has("markersp2.htb"));
   EXPECT_EQ(run.publish.counts.pages, 3);
   EXPECT_TRUE(run.publish.index.empty());  // freed at the end of the run
+}
+
+// A caller that starts a new registration is done with the last run: its
+// tables go, and what it reports and wrote stays.
+TEST_F(DriverTest, ANewRegistrationLetsTheLastRunsTablesGo) {
+  project("");
+  ASSERT_EQ(process_files(run), 1);
+  const std::string summary = publish_summary(run);
+  const std::string page = out("markersp2.htm");
+  ASSERT_GT(run.page_list.size(), 0u);
+  ASSERT_FALSE(run.publish.keyword_lines.empty());
+  EXPECT_EQ(add_html_file(run, "init", ""), 0);
+  EXPECT_EQ(run.page_list.size(), 0u);
+  EXPECT_TRUE(run.context_map.entries().empty());
+  EXPECT_TRUE(run.browse_map.entries().empty());
+  EXPECT_EQ(run.publish.contexts.size(), 0u);
+  EXPECT_TRUE(run.publish.keyword_lines.empty());
+  EXPECT_EQ(publish_summary(run), summary);
+  EXPECT_EQ(out("markersp2.htm"), page);
 }
 
 TEST_F(DriverTest, NothingRegisteredWritesNothing) {
