@@ -84,70 +84,70 @@ class OutputRun : public OutputFolder {
 
 TEST_F(OutputRun, PagesOfARunReadTheFolderOnceAndStayFindable) {
   tw_test::write_file(file("out/Old.htm"), "old");
-  platform::set_output_folder("c:\out");
+  platform::set_output_folder("c:\\out");
   const std::size_t reads = platform::internal::folder_reads();
   for (int i = 0; i < 200; ++i) {
-    ASSERT_TRUE(make_page("c:\out\page" + std::to_string(i) + ".htm", "p" + std::to_string(i)));
+    ASSERT_TRUE(make_page("c:\\out\\page" + std::to_string(i) + ".htm", "p" + std::to_string(i)));
   }
   // A page named in another case than one already there goes into that file.
-  ASSERT_TRUE(make_page("c:\out\OLD.HTM", "new"));
+  ASSERT_TRUE(make_page("c:\\out\\OLD.HTM", "new"));
   EXPECT_LE(platform::internal::folder_reads(), reads + 1);
   EXPECT_EQ(entries(), 201u);
   EXPECT_EQ(tw_test::read_file(file("out/Old.htm")), "new");
-  EXPECT_EQ(platform::read_file("c:\out\PAGE199.HTM"), "p199");
-  EXPECT_EQ(platform::to_host_path("c:\out\Page7.htm"), file("out/page7.htm"));
+  EXPECT_EQ(platform::read_file("c:\\out\\PAGE199.HTM"), "p199");
+  EXPECT_EQ(platform::to_host_path("c:\\out\\Page7.htm"), file("out/page7.htm"));
 }
 
 TEST_F(OutputRun, ANameMadeByAnotherProcessDuringTheRunIsWrittenIntoNotBeside) {
-  platform::set_output_folder("c:\out");
-  ASSERT_TRUE(make_page("c:\out\first.htm", "1"));
+  platform::set_output_folder("c:\\out");
+  ASSERT_TRUE(make_page("c:\\out\\first.htm", "1"));
   // Made behind the platform's back after the run checked its listing.
   tw_test::write_file(file("out/late.htm"), "someone else's");
   tw_test::write_file(file("out/Later.HTM"), "another");
-  EXPECT_TRUE(platform::file_exists("c:\out\late.htm"));
-  ASSERT_TRUE(make_page("c:\out\late.htm", "ours"));
+  EXPECT_TRUE(platform::file_exists("c:\\out\\late.htm"));
+  ASSERT_TRUE(make_page("c:\\out\\late.htm", "ours"));
   EXPECT_EQ(tw_test::read_file(file("out/late.htm")), "ours");
   // The refused create dropped the listing: the folder's other news shows too.
-  EXPECT_EQ(platform::to_host_path("c:\out\later.htm"), file("out/Later.HTM"));
+  EXPECT_EQ(platform::to_host_path("c:\\out\\later.htm"), file("out/Later.HTM"));
   EXPECT_EQ(entries(), 3u);
 }
 
 TEST_F(OutputRun, AFileRemovedBehindTheListingIsNotPresent) {
-  platform::set_output_folder("c:\out");
-  ASSERT_TRUE(make_page("c:\out\gone.htm", "x"));
+  platform::set_output_folder("c:\\out");
+  ASSERT_TRUE(make_page("c:\\out\\gone.htm", "x"));
   fs::remove(file("out/gone.htm"));
-  EXPECT_FALSE(platform::file_exists("c:\out\gone.htm"));
-  EXPECT_EQ(platform::read_file("c:\out\gone.htm"), std::nullopt);
+  EXPECT_FALSE(platform::file_exists("c:\\out\\gone.htm"));
+  EXPECT_EQ(platform::read_file("c:\\out\\gone.htm"), std::nullopt);
   platform::OpenStatus status;
-  EXPECT_EQ(platform::ExclusiveFile::open("c:\out\gone.htm", platform::OpenMode::read, status), nullptr);
+  EXPECT_EQ(platform::ExclusiveFile::open("c:\\out\\gone.htm", platform::OpenMode::read, status), nullptr);
   EXPECT_EQ(status, platform::OpenStatus::not_found);
   // Made again, it is one file.
-  ASSERT_TRUE(make_page("c:\out\gone.htm", "again"));
+  ASSERT_TRUE(make_page("c:\\out\\gone.htm", "again"));
   EXPECT_EQ(tw_test::read_file(file("out/gone.htm")), "again");
   EXPECT_EQ(entries(), 1u);
 }
 
 TEST_F(OutputRun, ChangesMadeBetweenRunsAreSeenByTheNextRun) {
-  platform::set_output_folder("c:\out");
-  ASSERT_TRUE(make_page("c:\out\kept.htm", "1"));
-  ASSERT_TRUE(make_page("c:\out\removed.htm", "2"));
+  platform::set_output_folder("c:\\out");
+  ASSERT_TRUE(make_page("c:\\out\\kept.htm", "1"));
+  ASSERT_TRUE(make_page("c:\\out\\removed.htm", "2"));
   platform::set_output_folder("");
   // Another process between the runs.
   tw_test::write_file(file("out/Added.HTM"), "theirs");
   fs::remove(file("out/removed.htm"));
 
-  platform::set_output_folder("c:\out");
-  EXPECT_EQ(platform::to_host_path("c:\out\added.htm"), file("out/Added.HTM"));
-  EXPECT_FALSE(platform::file_exists("c:\out\removed.htm"));
-  ASSERT_TRUE(make_page("c:\out\ADDED.htm", "ours"));
+  platform::set_output_folder("c:\\out");
+  EXPECT_EQ(platform::to_host_path("c:\\out\\added.htm"), file("out/Added.HTM"));
+  EXPECT_FALSE(platform::file_exists("c:\\out\\removed.htm"));
+  ASSERT_TRUE(make_page("c:\\out\\ADDED.htm", "ours"));
   EXPECT_EQ(tw_test::read_file(file("out/Added.HTM")), "ours");
-  ASSERT_TRUE(make_page("c:\out\removed.htm", "back"));
+  ASSERT_TRUE(make_page("c:\\out\\removed.htm", "back"));
   EXPECT_EQ(entries(), 3u);
   // Lookups elsewhere never lean on the run's listing.
   fs::create_directories(file("elsewhere"));
-  platform::to_host_path("c:\elsewhere\none");
+  platform::to_host_path("c:\\elsewhere\\none");
   tw_test::write_file(file("elsewhere/Made.txt"), "m");
-  EXPECT_EQ(platform::to_host_path("c:\elsewhere\MADE.TXT"), file("elsewhere/Made.txt"));
+  EXPECT_EQ(platform::to_host_path("c:\\elsewhere\\MADE.TXT"), file("elsewhere/Made.txt"));
 }
 
 TEST(PathWithin, DotsAndLinksAreResolvedFirst) {
