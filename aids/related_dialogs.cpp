@@ -6,6 +6,7 @@
 #include "core/help_commands.h"
 #include "core/messages.h"
 #include "core/settings.h"
+#include "platform/path_field.h"
 #include "platform/paths.h"
 #include "platform/text.h"
 #include "platform/ui/host.h"
@@ -142,7 +143,10 @@ void RelatedProjectsEditor::on_init(ui::Dialog& dialog) {
 
 void RelatedProjectsEditor::show(ui::Dialog& dialog) {
   dialog.clear_items(IDC_WG_EDIT_PROJECTS);
-  for (const auto& p : projects_) dialog.add_item(IDC_WG_EDIT_PROJECTS, p.path + "\t\t" + p.comment);
+  // The list shows each project where it lies on this system; projects_ keeps
+  // the paths as the file stores them.
+  for (const auto& p : projects_)
+    dialog.add_item(IDC_WG_EDIT_PROJECTS, platform::shown_in_field(p.path) + "\t\t" + p.comment);
 }
 
 void RelatedProjectsEditor::on_command(ui::Dialog& dialog, int id, ui::Notify notify) {
@@ -174,7 +178,7 @@ void RelatedProjectsEditor::add(ui::Dialog& dialog) {
   request.filter = text::iends_with(state_.project_path, ".mvp") ? "*.mvp" : "*.hpj";
   auto chosen = ui::host().file_dialog(dialog.handle(), request);
   if (!chosen || text::trim(*chosen).empty()) return;
-  const std::string path = platform::lower_unless_host_path(text::trim(*chosen));
+  const std::string path = platform::lower_unless_host_path(platform::stored_from_field(*chosen, ""));
   for (const auto& p : projects_) {
     if (!text::iequals(p.path, path)) continue;
     core::show_message(state_, kAlreadyListed, ui::kMbOk | ui::kMbIconExclamation, "");

@@ -2,6 +2,7 @@
 
 #include "assistant/file_dialogs.h"
 #include "assistant/messages.h"
+#include "platform/path_field.h"
 #include "platform/text.h"
 #include "platform/ui/host.h"
 
@@ -15,7 +16,7 @@ constexpr int kSourceButtons[] = {OptionsDialog::kManual, OptionsDialog::kVisual
 
 void OptionsDialog::on_init(ui::Dialog& dialog) {
   dialog.set_check(kSourceButtons[static_cast<int>(app_.model.mode)], 1);
-  dialog.set_text(kIncludePath, app_.model.include_file);
+  dialog.set_text(kIncludePath, platform::shown_in_field(app_.model.include_file));
 }
 
 IdSource OptionsDialog::chosen(const ui::Dialog& dialog) const {
@@ -35,7 +36,7 @@ void OptionsDialog::on_command(ui::Dialog& dialog, int id, ui::Notify notify) {
   }
   if (id != ui::kIdOk) return DialogProc::on_command(dialog, id, notify);
   IdSource mode = chosen(dialog);
-  std::string path(text::trim(dialog.text(kIncludePath)));
+  std::string path = platform::stored_from_field(dialog.text(kIncludePath), app_.model.include_file);
   if (mode == IdSource::include_file && path.empty()) {
     show_message(dialog.handle(), kNeedIncludeText, ui::kMbOk | ui::kMbIconStop);
     dialog.set_focus(kIncludePath);

@@ -3,7 +3,7 @@
 # it by its path under BASE, joined with line breaks, and a final zero. The
 # headers in HEADERS (same form) travel beside it in SYMBOL_files: name and
 # text pairs ended by a null pointer, where the reader finds what a script
-# includes.
+# includes, and the pictures its BITMAP lines name (.bmp, as hex digits).
 string(REPLACE "|" ";" INPUTS "${INPUTS}")
 string(REPLACE "|" ";" HEADERS "${HEADERS}")
 
@@ -34,6 +34,10 @@ set(index 0)
 foreach(header ${HEADERS})
   file(RELATIVE_PATH name "${BASE}" "${header}")
   file(READ "${header}" part HEX)
+  if(name MATCHES "\\.[bB][mM][pP]$")
+    # A picture travels as the hex digits of its bytes: the table holds text.
+    tw_hex(part "${part}")
+  endif()
   tw_char_literals(chars "${part}")
   string(APPEND arrays "static const char ${SYMBOL}_file${index}[] = {${chars}'\\0'};\n")
   string(APPEND table "\"${name}\", ${SYMBOL}_file${index}, ")

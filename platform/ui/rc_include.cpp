@@ -56,6 +56,13 @@ std::string folder_of(const std::string& file) {
   return slash == std::string::npos ? std::string() : file.substr(0, slash + 1);
 }
 
+int hex_value(char c) {
+  if (c >= '0' && c <= '9') return c - '0';
+  if (c >= 'a' && c <= 'f') return c - 'a' + 10;
+  if (c >= 'A' && c <= 'F') return c - 'A' + 10;
+  return -1;
+}
+
 }  // namespace
 
 // `#line N "path"` names the script the following lines come from. Line
@@ -105,6 +112,22 @@ void Parser::read_included(const std::string& name, const std::string& path, int
   nested.run();
   chain_.open.pop_back();
   for (const std::string& message : inner.messages()) error(line, "in \"" + path + "\", " + message);
+}
+
+std::optional<std::string> Parser::embedded_picture(const std::string& name) const {
+  auto path = normalized(folder_of(file_) + name);
+  if (!path || !chain_.files || !*chain_.files) return std::nullopt;
+  std::optional<std::string> digits = (*chain_.files)(*path);
+  if (!digits || digits->size() % 2 != 0) return std::nullopt;
+  std::string bytes;
+  bytes.reserve(digits->size() / 2);
+  for (size_t i = 0; i < digits->size(); i += 2) {
+    const int high = hex_value((*digits)[i]);
+    const int low = hex_value((*digits)[i + 1]);
+    if (high < 0 || low < 0) return std::nullopt;
+    bytes.push_back(static_cast<char>(high * 16 + low));
+  }
+  return bytes;
 }
 
 }  // namespace ui::rc

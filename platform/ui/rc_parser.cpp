@@ -229,9 +229,14 @@ void Parser::resource(const Statement& s) {
 
 void Parser::bitmap(const Statement& s, const std::string& file) {
   const Token& name = s[0];
-  out_.add_bitmap(name.text, file);
+  const std::optional<std::string> picture = embedded_picture(file);
+  auto add = [&](const std::string& key) {
+    out_.add_bitmap(key, file);
+    if (picture) out_.add_bitmap_data(key, *picture);
+  };
+  add(name.text);
   if (name.kind == TokenKind::name)
-    if (auto v = symbols_.lookup(name.text)) out_.add_bitmap(std::to_string(*v), file);
+    if (auto v = symbols_.lookup(name.text)) add(std::to_string(*v));
 }
 
 // Reads past a resource we do not use: option lines, then its block.

@@ -49,6 +49,8 @@ class Parser {
   void include(const std::string& rest, int line);
   void line_marker(const std::string& rest);
   void read_included(const std::string& name, const std::string& path, int line);
+  // The bytes of a picture embedded beside the script (as hex digits), or nullopt.
+  std::optional<std::string> embedded_picture(const std::string& name) const;
   void string_table(const Statement& s);
   void string_entry(const Statement& s);
   void resource(const Statement& s);

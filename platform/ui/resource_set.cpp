@@ -70,7 +70,24 @@ const std::string* ResourceSet::bitmap(std::string_view name) const {
 }
 
 void ResourceSet::add_bitmap(std::string name, std::string file) {
+  bitmap_data_.erase(text::to_upper(name));  // a later BITMAP line names another file
   bitmaps_[text::to_upper(name)] = std::move(file);
+}
+
+const std::string* ResourceSet::bitmap_data(std::string_view name) const {
+  auto it = bitmap_data_.find(text::to_upper(name));
+  return it == bitmap_data_.end() ? nullptr : &it->second;
+}
+
+std::vector<std::string> ResourceSet::bitmap_names() const {
+  std::vector<std::string> names;
+  names.reserve(bitmaps_.size());
+  for (const auto& entry : bitmaps_) names.push_back(entry.first);
+  return names;
+}
+
+void ResourceSet::add_bitmap_data(std::string name, std::string bytes) {
+  bitmap_data_[text::to_upper(name)] = std::move(bytes);
 }
 
 std::optional<std::int64_t> ResourceSet::symbol(std::string_view name) const {

@@ -73,10 +73,15 @@ class ResourceSet {
   const DialogTemplate* dialog(int number) const;
   // The file a BITMAP statement names, or nullptr.
   const std::string* bitmap(std::string_view name) const;
+  // The picture's bytes when the file was embedded beside the script, or nullptr.
+  const std::string* bitmap_data(std::string_view name) const;
+  // Every name a BITMAP statement gave (upper-cased), numbers included.
+  std::vector<std::string> bitmap_names() const;
 
   void add_string(int id, std::string value) { strings_[id] = std::move(value); }
   void add_dialog(DialogTemplate d) { dialogs_.push_back(std::move(d)); }
   void add_bitmap(std::string name, std::string file);
+  void add_bitmap_data(std::string name, std::string bytes);
 
   // The value of a #define of the script (case-sensitive), or nullopt.
   std::optional<std::int64_t> symbol(std::string_view name) const;
@@ -89,6 +94,7 @@ class ResourceSet {
   std::map<int, std::string> strings_;
   std::vector<DialogTemplate> dialogs_;
   std::map<std::string, std::string> bitmaps_;  // upper-cased name -> file
+  std::map<std::string, std::string> bitmap_data_;  // upper-cased name -> bytes
   std::map<std::string, std::int64_t, std::less<>> symbols_;
 };
 

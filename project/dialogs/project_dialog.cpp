@@ -8,6 +8,7 @@
 #include "core/settings.h"
 #include "formats/profile_key_names.h"
 #include "platform/files.h"
+#include "platform/path_field.h"
 #include "platform/paths.h"
 #include "platform/process.h"
 #include "platform/text.h"
@@ -49,7 +50,7 @@ void ProjectDialog::show_state(ui::Dialog& dialog) {
   dialog.set_check(kEmulation, m.emulation ? 1 : 0);
   dialog.set_check(kSlideShows, m.slide_shows ? 1 : 0);
   dialog.set_check(kSound, m.sound ? 1 : 0);
-  dialog.set_text(kRelatedFile, state_.settings.work_group_file);
+  dialog.set_text(kRelatedFile, platform::shown_in_field(state_.settings.work_group_file));
   dialog.enable(kEditRelated, !text::trim(state_.settings.work_group_file).empty());
 }
 
@@ -69,7 +70,7 @@ void ProjectDialog::on_command(ui::Dialog& dialog, int id, ui::Notify notify) {
     case kSelectRelated:
       return select_related(dialog);
     case kEditRelated:
-      aids::EditRelatedProjects(state_, dialog.handle(), text::trim(dialog.text(kRelatedFile)));
+      aids::EditRelatedProjects(state_, dialog.handle(), related_file(dialog));
       return;
     case kPaths:
       EditCompilerPaths(state_, dialog.handle());
@@ -120,6 +121,12 @@ void ProjectDialog::select_project(ui::Dialog& dialog) {
   project::LoadProjectState(state_);
   before_ = state_.data.project;
   show_state(dialog);
+}
+
+// The related projects file as the settings store it: the field shows its
+// host path, and text left as shown keeps the stored name.
+std::string ProjectDialog::related_file(const ui::Dialog& dialog) const {
+  return platform::stored_from_field(dialog.text(kRelatedFile), state_.settings.work_group_file);
 }
 
 void ProjectDialog::select_related(ui::Dialog& dialog) {
@@ -214,7 +221,7 @@ void ProjectDialog::drop_files_help_workshop_removed() {
 
 void ProjectDialog::close(ui::Dialog& dialog) {
   if (refused_while_help_workshop_runs()) return;
-  std::string related(text::trim(dialog.text(kRelatedFile)));
+  const std::string related = related_file(dialog);
   if (related != state_.settings.work_group_file) {
     core::write_setting("Work Group File", related);
     state_.settings.work_group_file = related;

@@ -48,6 +48,7 @@ class ProjectDialog : public ui::DialogProc {
   void choose_compiler(ui::Dialog& dialog, int id);
   void select_project(ui::Dialog& dialog);
   void select_related(ui::Dialog& dialog);
+  std::string related_file(const ui::Dialog& dialog) const;
   void start_help_workshop();
   void open_child(ui::Dialog& dialog, int id);
   void extension_box(ui::Dialog& dialog, int id);

@@ -68,6 +68,25 @@ TEST_F(JumpDialogTest, AnEditedTargetShowsItsPiecesAndComesBackUnchanged) {
   EXPECT_EQ(request.format, "00");
 }
 
+// The window list offers "main" and the project's other windows; nothing is
+// chosen, which jumps in the window the topic is shown in.
+TEST_F(JumpDialogTest, TheWindowListOffersMainAndTheProjectsWindows) {
+  aids::JumpRequest request;
+  request.jump = true;
+  std::vector<std::string> offered;
+  std::string chosen = "(not looked at)";
+  Probe probe(state, request, [&](ui::Dialog& d) {
+    for (int i = 0; i < d.item_count(aids::JumpDialog::kWindow); ++i)
+      offered.push_back(d.item_text(aids::JumpDialog::kWindow, i));
+    chosen = d.text(aids::JumpDialog::kWindow);
+  });
+  request.click_text = "print";
+  ui().queue_script("dialog DLG_INS_JUMP\nclick 2\n");
+  ui().run_modal(core::authoring_module(), "DLG_INS_JUMP", probe, 0);
+  EXPECT_EQ(offered, (std::vector<std::string>{"main", "second"}));
+  EXPECT_EQ(chosen, "");
+}
+
 TEST_F(JumpDialogTest, TestButtonsFollowOnlyJumpsWithinTheProject) {
   state.data.preferences.words[aids::kWordTestButtons] = 1;
   click = "other";

@@ -5,7 +5,11 @@
 #include "aids/related_dialogs.h"
 #include "aids/related_projects.h"
 #include "core/messages.h"
+#include "platform/paths.h"
+#include "platform/text.h"
 #include "project/project_fixture.h"
+#include "resources/trvwck32/related.h"
+#include "support/mixed_case_dir.h"
 
 namespace {
 
@@ -93,6 +97,40 @@ TEST_F(RelatedProjectsTest, FailedWriteKeepsTheEditorOpen) {
   ui().queue_script("dialog DLG_WG_EDIT\nclick 103\nfile c:\\a\\two.hpj\nclick 1\nmessage OK\nclick 2\n");
   EXPECT_EQ(aids::EditRelatedProjects(state, 5, nowhere), 0);
   EXPECT_EQ(transcript_with("Unable to write to the Related Projects File; access denied").size(), 1u);
+}
+
+// Keeps the editor's list lines as they stand when OK is pressed.
+class ListedProjects : public aids::RelatedProjectsEditor {
+ public:
+  using RelatedProjectsEditor::RelatedProjectsEditor;
+  void on_command(ui::Dialog& dialog, int id, ui::Notify notify) override {
+    if (id == ui::kIdOk) {
+      lines.clear();
+      for (int i = 0; i < dialog.item_count(IDC_WG_EDIT_PROJECTS); ++i)
+        lines.push_back(dialog.item_text(IDC_WG_EDIT_PROJECTS, i));
+    }
+    RelatedProjectsEditor::on_command(dialog, id, notify);
+  }
+  Lines lines;
+};
+
+// The editor lists projects where they lie, spelled as on disk; a project
+// chosen by its host path is stored in the drive form, and the lines it
+// did not touch are written back as they stood.
+TEST_F(RelatedProjectsTest, EditorShowsHostPathsAndStoresTheDriveForm) {
+  tw_test::MixedCaseDir dir;
+  const std::string one = dir.file("Help Set/One.hpj"), three = dir.file("Help Set/Three.hpj");
+  tw_test::write_file(one, "[OPTIONS]\r\n");
+  tw_test::write_file(three, "[OPTIONS]\r\n");
+  const std::string stored_one = text::to_lower(platform::to_system_path(one));
+  tw_test::write_file(host(rpj), kHeader + stored_one + ";First\r\n");
+  ListedProjects editor(state, rpj);
+  ui().queue_script("dialog DLG_WG_EDIT\nclick 103\nfile " + three + "\nclick 1\nmessage OK\n");
+  EXPECT_EQ(ui().run_modal(core::authoring_module(), "DLG_WG_EDIT", editor, 5), 1);
+  EXPECT_EQ(editor.lines, (Lines{one + "\t\tFirst", three + "\t\t"}));
+  const std::string stored_three = text::to_lower(platform::to_system_path(three));
+  EXPECT_TRUE(platform::has_drive(stored_three)) << stored_three;
+  EXPECT_EQ(tw_test::read_file(host(rpj)), kHeader + stored_one + ";First\r\n" + stored_three + ";\r\n");
 }
 
 // Keeps what the list window asked of its owner.

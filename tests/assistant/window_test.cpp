@@ -8,10 +8,14 @@
 #include <thread>
 
 #include "assistant/data_file.h"
+#include "assistant/options_dialog.h"
 #include "assistant/panel.h"
 #include "assistant/settings.h"
+#include "platform/paths.h"
 #include "platform/process.h"
 #include "platform/profile.h"
+#include "platform/text.h"
+#include "support/mixed_case_dir.h"
 #include "support/test_support.h"
 
 namespace {
@@ -199,6 +203,42 @@ TEST_F(AssistantWindow, OptionsNeedAnIncludeFileForTheThirdSource) {
   ASSERT_EQ(app.model.count(), 2) << transcript();
   EXPECT_EQ(app.model.entry(0), "IDC_NAME=--|Your name.");
   EXPECT_EQ(app.model.include_file, "c:\\src\\resource.h");
+}
+
+// Keeps the include file's field as the dialog showed it.
+class ShownIncludeFile : public assistant::OptionsDialog {
+ public:
+  using OptionsDialog::OptionsDialog;
+  void on_init(ui::Dialog& dialog) override {
+    OptionsDialog::on_init(dialog);
+    shown = dialog.text(kIncludePath);
+  }
+  std::string shown;
+};
+
+// The include file shows as its host path spelled as on disk; left alone it
+// is kept exactly as stored, typed as a host path it is stored in the drive
+// form.
+TEST_F(AssistantWindow, OptionsShowTheIncludeFileAsItsHostPath) {
+  tw_test::MixedCaseDir dir;
+  const std::string header = dir.file("Src Files/Resource.h"), other = dir.file("Src Files/Other.h");
+  tw_test::write_file(header, "#define IDC_NAME 1001\r\n");
+  tw_test::write_file(other, "#define IDC_AGE 1002\r\n");
+  const std::string stored = text::to_lower(platform::to_system_path(header));
+  App app;
+  app.model.mode = assistant::IdSource::include_file;
+  app.model.include_file = stored;
+  ShownIncludeFile unchanged(app);
+  ui().queue_script("dialog 1003\nclick 1\n");
+  EXPECT_EQ(ui().run_modal(assistant::pointip_module(), "1003", unchanged, 0), 1);
+  EXPECT_EQ(unchanged.shown, header);
+  EXPECT_EQ(app.model.include_file, stored);
+
+  ShownIncludeFile typed(app);
+  ui().queue_script("dialog 1003\nset 13 " + other + "\nclick 1\n");
+  EXPECT_EQ(ui().run_modal(assistant::pointip_module(), "1003", typed, 0), 1);
+  EXPECT_EQ(app.model.include_file, platform::to_system_path(other));
+  EXPECT_TRUE(platform::has_drive(app.model.include_file)) << app.model.include_file;
 }
 
 // The Test command driven by hand, with the host's clock for the timer.

@@ -4,13 +4,19 @@
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 
+#include "html/driver/messages.h"
 #include "html/driver/publish_summary.h"
+#include "html/finishing/dialogs/location_dialogs.h"
 #include "html/finishing/location_checks.h"
 #include "html/finishing/publication.h"
 #include "platform/browser_launch.h"
+#include "platform/paths.h"
 #include "platform/process.h"
 #include "platform/profile.h"
+#include "platform/text.h"
 #include "publish_fixture.h"
+#include "resources/twzhtml/finishing.h"
+#include "support/mixed_case_dir.h"
 
 namespace html {
 namespace {
@@ -171,6 +177,58 @@ TEST_F(Finishing, BrowserDialogNeedsEveryBrowserUpToTheDefault) {
   tw_test::write_file(file("out/guide.lfc"), "[HTMLHELP]\r\nuse_htmlhelp=1\r\n");
   ui().queue_script("dialog DLG_COMPILER\nclick 2\n");
   EXPECT_EQ(set_browser(run, 0), 0);
+}
+
+// Keeps the path fields as a dialog showed them.
+template <class Proc>
+class ShownFields : public Proc {
+ public:
+  ShownFields(ConversionRun& run, std::vector<int> fields) : Proc(run), fields_(std::move(fields)) {}
+  void on_init(ui::Dialog& dialog) override {
+    Proc::on_init(dialog);
+    for (int id : fields_) shown.push_back(dialog.text(id));
+  }
+  Lines shown;
+
+ private:
+  std::vector<int> fields_;
+};
+
+// Programs show as host paths spelled as on disk and bare names as they
+// stand; what the user leaves is stored exactly as before, a host path typed
+// in the drive form.
+TEST_F(Finishing, BrowserAndCompilerFieldsShowHostPaths) {
+  tw_test::MixedCaseDir dir;
+  const std::string one = dir.file("Web Browsers/One.exe"), three = dir.file("Web Browsers/Three.exe");
+  tw_test::write_file(one, "x");
+  const std::string stored_one = text::to_lower(platform::to_system_path(one));
+  wizard::BrowserSettings& b = run.settings.library.browser;
+  b.path1 = stored_one;
+  b.path2 = "firefox";
+  b.def = 1;
+  ShownFields<BrowserDialog> browsers(run, {IDC_BROWSER_PATH_FIELD, IDC_BROWSER_PATH_FIELD + 1});
+  ui().queue_script("dialog DLG_BROWSER\nset 103 " + three + "\nclick 1\n");
+  EXPECT_EQ(ui().run_modal(conversion_module(), "DLG_BROWSER", browsers, 0), 1);
+  EXPECT_EQ(browsers.shown, (Lines{one, "firefox"}));
+  EXPECT_EQ(browser_key("path1"), stored_one);
+  EXPECT_EQ(browser_key("path2"), "firefox");
+  EXPECT_EQ(browser_key("path3"), platform::to_system_path(three));
+  EXPECT_TRUE(platform::has_drive(browser_key("short3")));
+
+  const std::string hhc = dir.file("HTML Help/HHC.exe"), moved = dir.file("HTML Help/New/HHC.exe");
+  tw_test::write_file(hhc, "x");
+  const std::string stored_hhc = text::to_lower(platform::to_system_path(hhc));
+  run.settings.library.locations.compiler = stored_hhc;
+  ShownFields<CompilerDialog> compiler(run, {IDC_COMPILER_PATH_FIELD});
+  ui().queue_script("dialog DLG_COMPILER\nclick 1\n");
+  EXPECT_EQ(ui().run_modal(conversion_module(), "DLG_COMPILER", compiler, 0), 1);
+  EXPECT_EQ(compiler.shown, Lines{hhc});
+  EXPECT_EQ(platform::get_profile_string("Locations", "compiler", "", 260, "twzhtml.ini"), stored_hhc);
+  ShownFields<CompilerDialog> retyped(run, {});
+  ui().queue_script("dialog DLG_COMPILER\nset " + std::to_string(IDC_COMPILER_PATH_FIELD) + " " + moved +
+                    "\nclick 1\n");
+  EXPECT_EQ(ui().run_modal(conversion_module(), "DLG_COMPILER", retyped, 0), 1);
+  EXPECT_EQ(run.settings.library.locations.compiler, platform::to_system_path(moved));
 }
 
 }  // namespace

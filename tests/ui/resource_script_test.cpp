@@ -5,6 +5,7 @@
 #include <filesystem>
 #include <random>
 
+#include "platform/images.h"
 #include "platform/ui/resources.h"
 #include "support/test_support.h"
 
@@ -145,6 +146,30 @@ TEST(ResourceScript, DialogsAreFoundByNameNumberOrSymbol) {
   EXPECT_EQ(set.bitmap("app"), nullptr);
 }
 
+// Pictures embedded beside a script (as hex digits) are read with it; a later
+// BITMAP line for the same name drops the earlier picture.
+TEST(ResourceScript, BitmapsEmbeddedBesideTheScriptAreRead) {
+  ui::IncludeFiles files = [](std::string_view path) -> std::optional<std::string> {
+    if (path == "app/doc.bmp") return "424d0a00ff";
+    if (path == "app/odd.bmp") return "424";
+    return std::nullopt;
+  };
+  const char* script =
+      "#line 1 \"app/list.rc\"\n"
+      "DOC BITMAP \"doc.bmp\"\n"
+      "ODD BITMAP \"odd.bmp\"\n"
+      "GONE BITMAP \"doc.bmp\"\n"
+      "GONE BITMAP \"missing.bmp\"\n";
+  std::vector<std::string> errors;
+  ui::ResourceSet set = ui::ResourceSet::parse(script, &errors, files);
+  EXPECT_EQ(errors, std::vector<std::string>{});
+  ASSERT_NE(set.bitmap_data("doc"), nullptr);
+  EXPECT_EQ(*set.bitmap_data("doc"), std::string("BM\x0a\x00\xff", 5));
+  EXPECT_EQ(set.bitmap_data("ODD"), nullptr);  // not whole bytes: no picture
+  EXPECT_EQ(*set.bitmap("GONE"), "missing.bmp");
+  EXPECT_EQ(set.bitmap_data("GONE"), nullptr);
+}
+
 TEST(ResourceScript, UnreadableStatementsAreReportedAndTheRestIsRead) {
   const char* script =
       "STRINGTABLE\n"                           // 1
@@ -257,6 +282,51 @@ TEST(ResourceScript, ShippedScriptsReadCleanly) {
     ui::ResourceSet::parse(joined, &errors, from_disk);
     EXPECT_EQ(errors, Errors{}) << binary;
   }
+}
+
+}  // namespace
+
+extern const char tw_rc_trvwck32[];
+extern const char* const tw_rc_trvwck32_files[];
+extern const char tw_rc_twzhtml[];
+extern const char* const tw_rc_twzhtml_files[];
+extern const char tw_rc_pointip[];
+extern const char* const tw_rc_pointip_files[];
+extern const char tw_rc_twhost[];
+extern const char* const tw_rc_twhost_files[];
+
+namespace {
+
+// Every picture a BITMAP line names is built in beside its script and reads
+// as a bitmap: a missing or misnamed file would paint as an empty box.
+TEST(ResourceScript, EveryNamedPictureIsBuiltIn) {
+  struct Embedded {
+    const char* name;
+    const char* script;
+    const char* const* files;
+  };
+  const Embedded binaries[] = {{"trvwck32", tw_rc_trvwck32, tw_rc_trvwck32_files},
+                               {"twzhtml", tw_rc_twzhtml, tw_rc_twzhtml_files},
+                               {"pointip", tw_rc_pointip, tw_rc_pointip_files},
+                               {"twhost", tw_rc_twhost, tw_rc_twhost_files}};
+  size_t pictures = 0;
+  for (const Embedded& binary : binaries) {
+    const std::int32_t module = ui::register_module(binary.name, binary.script, binary.files);
+    EXPECT_EQ(ui::module_errors(module), Errors{}) << binary.name;
+    const ui::ResourceSet& set = ui::module_resources(module);
+    for (const std::string& name : set.bitmap_names()) {
+      const std::string* bytes = set.bitmap_data(name);
+      ASSERT_NE(bytes, nullptr) << binary.name << ": " << name << " names \"" << *set.bitmap(name) << "\"";
+      EXPECT_TRUE(platform::images::bmp_info_from_bytes(*bytes)) << binary.name << ": " << name;
+      ++pictures;
+    }
+  }
+  // the contents and outline icons, and Pointip's check mark and tab strip
+  // (both by name and by number)
+  EXPECT_GE(pictures, 6u + 5u);
+  const ui::ResourceSet& pointip = ui::module_resources(ui::find_module("pointip"));
+  for (const char* name : {"BIT_CHECK", "1500", "1501", "1502", "1509"})
+    EXPECT_NE(pointip.bitmap_data(name), nullptr) << name;
 }
 
 // Headers as the build embeds them: name and text pairs.

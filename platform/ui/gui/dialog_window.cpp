@@ -269,9 +269,11 @@ QImage DialogWindow::painted(QSize size, const QColor& background, const PaintFn
   picture.fill(background);
   QPainter qp(&picture);
   const ResourceSet* resources = model_ ? &model_->resources() : nullptr;
-  QtPainter painter(qp, metrics_.scale(), metrics_.font, [resources](std::string_view name) {
+  QtPainter painter(qp, metrics_.scale(), metrics_.font, [resources](std::string_view name) -> QImage {
+    const std::string* bytes = resources ? resources->bitmap_data(name) : nullptr;
+    if (bytes) return QImage::fromData(QByteArray::fromStdString(*bytes));
     const std::string* file = resources ? resources->bitmap(name) : nullptr;
-    return file ? *file : std::string();
+    return file ? QImage(QString::fromStdString(*file)) : QImage();
   });
   draw(painter);
   qp.end();

@@ -53,9 +53,7 @@ void QtPainter::text(Rect area, std::string_view text, Colour colour, Align alig
 }
 
 void QtPainter::bitmap(Rect area, std::string_view source) {
-  std::string file = bitmaps_ ? bitmaps_(source) : std::string();
-  QImage image;
-  if (!file.empty()) image.load(QString::fromStdString(file));
+  QImage image = bitmaps_ ? bitmaps_(source) : QImage();
   if (image.isNull()) image.load(from_host_text(source));
   if (!image.isNull()) {
     painter_.drawImage(place(area), image);

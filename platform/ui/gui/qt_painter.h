@@ -5,6 +5,7 @@
 #include <QFont>
 #include <QPainter>
 #include <QPointF>
+#include <QImage>
 #include <functional>
 #include <string>
 
@@ -13,8 +14,9 @@
 
 namespace ui::gui {
 
-// Finds the file of a bitmap resource name; "" when it has none.
-using BitmapFinder = std::function<std::string(std::string_view source)>;
+// The picture of a bitmap resource name (embedded with the scripts, or the
+// file its BITMAP line names); a null image when it has none.
+using BitmapFinder = std::function<QImage(std::string_view source)>;
 
 class QtPainter : public Painter, public FontChoice {
  public:

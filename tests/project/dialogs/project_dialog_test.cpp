@@ -61,8 +61,9 @@ class ShownProjectPath : public project::ProjectDialog {
   void on_init(ui::Dialog& dialog) override {
     ProjectDialog::on_init(dialog);
     shown = dialog.text(kProjectPath);
+    related = dialog.text(kRelatedFile);
   }
-  std::string shown;
+  std::string shown, related;
 };
 
 TEST_F(ProjectDialogTest, TheProjectShowsAsItsHostPathSpelledAsOnDisk) {
@@ -74,6 +75,27 @@ TEST_F(ProjectDialogTest, TheProjectShowsAsItsHostPathSpelledAsOnDisk) {
   ui().queue_script("dialog DLG_PRJ\nclick 2\n");
   ui().run_modal(core::authoring_module(), "DLG_PRJ", dialog, 0);
   EXPECT_EQ(dialog.shown, hpj_on_disk);
+}
+
+// The related projects file shows as its host path; left alone it stays as
+// stored, chosen by its host path it is stored in the drive form.
+TEST_F(ProjectDialogTest, TheRelatedProjectsFileShowsAsItsHostPath) {
+  tw_test::MixedCaseDir dir;
+  const std::string rpj = dir.file("Help Group/Group.rpj"), other = dir.file("Help Group/Other.rpj");
+  tw_test::write_file(rpj, "[PROJECTS]\r\n");
+  const std::string stored = text::to_lower(platform::to_system_path(rpj));
+  state.settings.work_group_file = stored;
+  ShownProjectPath unchanged(state);
+  ui().queue_script("dialog DLG_PRJ\nclick 1\n");
+  ui().run_modal(core::authoring_module(), "DLG_PRJ", unchanged, 0);
+  EXPECT_EQ(unchanged.related, rpj);
+  EXPECT_EQ(state.settings.work_group_file, stored);
+
+  ShownProjectPath typed(state);
+  ui().queue_script("dialog DLG_PRJ\nclick IDC_PRJ_SELECT_RELATED\nfile " + other + "\nclick 1\n");
+  ui().run_modal(core::authoring_module(), "DLG_PRJ", typed, 0);
+  EXPECT_EQ(state.settings.work_group_file, platform::to_system_path(other));
+  EXPECT_EQ(core::read_setting("Work Group File", "", 260), platform::to_system_path(other));
 }
 
 TEST_F(ProjectDialogTest, CompilerOptionsAreWrittenToTheProjectFile) {
