@@ -2,6 +2,7 @@
 #include "assistant/field_keys.h"
 #include "assistant/include_scan.h"
 #include "assistant/pages.h"
+#include "assistant/tab_strip.h"
 #include "platform/foreign_windows.h"
 #include "platform/text.h"
 #include "platform/ui/host.h"
@@ -12,6 +13,22 @@ namespace {
 
 constexpr std::string_view kPropertiesWindow = "wndclass_pbrs";
 constexpr int kIdFields[] = {kDialogField, kControlField, kContextField, kIdLabel};
+// The topic ID list is owner-drawn: one row a name, as high as its check mark.
+constexpr int kTopicRowHeight = 16;
+constexpr int kTopicRowWidth = 320;
+constexpr ui::Colour kSelectedRow = 0xF0D8C0;  // light blue behind the chosen name
+
+// Draws every name of the list, with the check mark on those already used.
+void paint_topic_ids(const ui::Dialog& dialog) {
+  ui::host().paint(dialog.handle(), kTopicIdList, [&](ui::Painter& painter) {
+    const int chosen = dialog.selection(kTopicIdList);
+    for (int i = 0; i < dialog.item_count(kTopicIdList); ++i) {
+      const ui::Rect row{0, i * kTopicRowHeight, kTopicRowWidth, kTopicRowHeight};
+      painter.fill(row, i == chosen ? kSelectedRow : ui::kWhite);
+      paint_topic_item(painter, dialog.item_text(kTopicIdList, i), dialog.item_data(kTopicIdList, i) != 0, row);
+    }
+  });
+}
 
 }  // namespace
 
@@ -28,6 +45,7 @@ void FormPage::arrange_fields(ui::Dialog& dialog, const App& app) {
     int item = dialog.add_item(kTopicIdList, name);
     dialog.set_item_data(kTopicIdList, item, id_in_use(app.model, name) ? 1 : 0);
   }
+  if (from_include) paint_topic_ids(dialog);
 }
 
 void FormPage::write_values(ui::Dialog& dialog, const FormValues& v, const App& app) {
@@ -40,6 +58,7 @@ void FormPage::write_values(ui::Dialog& dialog, const FormValues& v, const App& 
   int item = v.topic_id.empty() ? -1 : dialog.find_item(kTopicIdList, v.topic_id);
   if (item < 0 && !v.topic_id.empty()) item = dialog.add_item(kTopicIdList, v.topic_id);
   dialog.set_selection(kTopicIdList, item);
+  if (app.model.mode == IdSource::include_file) paint_topic_ids(dialog);
 }
 
 FormValues FormPage::read_values(const ui::Dialog& dialog) {
@@ -69,6 +88,7 @@ void FormPage::on_close(ui::Dialog& dialog) {
 
 void FormPage::on_command(ui::Dialog& dialog, int id, ui::Notify notify) {
   if (id == kTopicIdList && notify == ui::Notify::selection) {
+    paint_topic_ids(dialog);
     if (ui::Dialog* panel = ui::host().find_dialog(app_.panel)) panel->enable(kCommit, true);
   } else if (id == kReadVb && notify == ui::Notify::clicked) {
     read_from_visual_basic(dialog);

@@ -205,6 +205,30 @@ TEST_F(AssistantWindow, OptionsNeedAnIncludeFileForTheThirdSource) {
   EXPECT_EQ(app.model.include_file, "c:\\src\\resource.h");
 }
 
+// The owner-drawn topic ID list: the names of the include file, the ones
+// already used marked with the check mark.
+TEST_F(AssistantWindow, TheTopicIdListMarksTheNamesAlreadyUsed) {
+  tw_test::write_file(file("src/resource.h"), "#define IDC_NAME 1001\r\n#define IDC_AGE 1002\r\n");
+  App app;
+  run(app,
+      "dialog 1000\n"
+      "click 118\n"
+      "dialog 1003\n"
+      "check 15 1\n"
+      "set 13 c:\\src\\resource.h\n"
+      "click 1\n"
+      "select 318 IDC_AGE\n"
+      "set 105 Your age.\n"
+      "click 93\n");
+  ASSERT_EQ(app.model.count(), 1) << transcript();
+  EXPECT_EQ(app.model.entry(0), "IDC_AGE=--|Your age.");
+  std::vector<std::string> painted = ui().paint_record(app.form_page, 318);
+  auto has = [&](std::string_view line) { return std::find(painted.begin(), painted.end(), line) != painted.end(); };
+  EXPECT_TRUE(has("bitmap 0 16 16 16 \"BIT_CHECK\"")) << testing::PrintToString(painted);
+  EXPECT_FALSE(has("bitmap 0 0 16 16 \"BIT_CHECK\"")) << testing::PrintToString(painted);
+  EXPECT_TRUE(has("text 16 0 304 16 0x000000 left \"IDC_NAME\"")) << testing::PrintToString(painted);
+}
+
 // Keeps the include file's field as the dialog showed it.
 class ShownIncludeFile : public assistant::OptionsDialog {
  public:
