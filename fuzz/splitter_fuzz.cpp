@@ -30,8 +30,7 @@ void clear_pages() {
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
-  fuzz::root();
-  fuzz::fresh_host();
+  const fuzz::InputScope scope;
   std::filesystem::create_directories(fuzz::in_root("proj"));
   use_help_project();
   clear_pages();
