@@ -60,14 +60,15 @@ void put_file(std::string_view relative, std::string_view bytes) {
 
 void fresh_host() { ui::set_host(std::make_unique<ui::HeadlessHost>()); }
 
-InputScope::InputScope() {
+InputScope::InputScope(ProfileCache cache) : cache_(cache) {
   root();
   static const bool first_host = (fresh_host(), true);
   (void)first_host;
 }
 
 InputScope::~InputScope() {
-  platform::write_profile_string(std::nullopt, std::nullopt, std::nullopt, "");
+  if (cache_ == ProfileCache::dropped)
+    platform::write_profile_string(std::nullopt, std::nullopt, std::nullopt, "");
   fresh_host();
 }
 

@@ -39,7 +39,8 @@ void clear_pages() {
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
-  const fuzz::InputScope scope;
+  // The settings and the project file read the same after every input.
+  const fuzz::InputScope scope(fuzz::ProfileCache::kept);
   std::filesystem::create_directories(fuzz::in_root("proj"));
   use_help_project();
   fuzz::put_file("proj/t.htm", fuzz::as_text(data, size));
