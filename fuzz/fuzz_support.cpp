@@ -10,6 +10,7 @@
 
 #include "platform/files.h"
 #include "platform/paths.h"
+#include "platform/profile.h"
 #include "platform/ui/host.h"
 
 namespace fs = std::filesystem;
@@ -58,5 +59,17 @@ void put_file(std::string_view relative, std::string_view bytes) {
 }
 
 void fresh_host() { ui::set_host(std::make_unique<ui::HeadlessHost>()); }
+
+InputScope::InputScope(ProfileCache cache) : cache_(cache) {
+  root();
+  static const bool first_host = (fresh_host(), true);
+  (void)first_host;
+}
+
+InputScope::~InputScope() {
+  if (cache_ == ProfileCache::dropped)
+    platform::write_profile_string(std::nullopt, std::nullopt, std::nullopt, "");
+  fresh_host();
+}
 
 }  // namespace fuzz

@@ -9,7 +9,7 @@
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   const std::string_view bytes = fuzz::as_text(data, size);
-  fuzz::fresh_host();
+  const fuzz::InputScope scope;
   fuzz::put_file("out/guide.hhp", bytes);
   fuzz::put_file("help/guide.h", bytes);
   html::ConversionRun run;

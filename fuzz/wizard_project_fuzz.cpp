@@ -7,10 +7,9 @@
 #include "wizard/project_file.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
-  fuzz::root();
+  const fuzz::InputScope scope;  // the profile cache starts empty for each input
   const char* project = "c:\\pubs\\fuzz.lfc";
   fuzz::put_file("pubs/fuzz.lfc", fuzz::as_text(data, size));
-  platform::write_profile_string(std::nullopt, std::nullopt, std::nullopt, project);
   const wizard::ProjectSettings settings = wizard::read_project_settings(project);
   wizard::read_head_code(project);
   wizard::read_buttons(project);

@@ -32,9 +32,19 @@ struct Line {
   std::string value;  // key value, trimmed, quotes kept
 };
 
+// Where the first section of a name starts, and the first line of each key
+// in it (keys by lowered name).
+struct SectionPlace {
+  size_t header = 0;
+  std::unordered_map<std::string, size_t> keys;
+};
+
 struct Profile {
   std::vector<Line> lines;
   std::string eol = "\r\n";  // line ending of new lines: the file's first one
+  // The places of the sections by lowered name, kept true by every edit, so
+  // that a record of many keys finds each one without walking the file.
+  std::unordered_map<std::string, SectionPlace> sections;
 };
 
 bool is_space(char c) { return c == ' ' || c == '\t'; }
@@ -71,6 +81,22 @@ Line make_line(std::string raw, std::string eol) {
   return line;
 }
 
+// Finds the places of every section and key anew.
+void reindex(Profile& p) {
+  p.sections.clear();
+  SectionPlace* current = nullptr;  // null within a repeated section
+  for (size_t i = 0; i < p.lines.size(); ++i) {
+    const Line& line = p.lines[i];
+    if (line.kind == LineKind::section) {
+      auto [place, first] = p.sections.try_emplace(text::to_lower(line.name));
+      if (first) place->second.header = i;
+      current = first ? &place->second : nullptr;
+    } else if (line.kind == LineKind::key && current) {
+      current->keys.try_emplace(text::to_lower(line.name), i);
+    }
+  }
+}
+
 Profile parse(std::string_view bytes) {
   Profile p;
   bool eol_seen = false;
@@ -89,6 +115,7 @@ Profile parse(std::string_view bytes) {
     start = i + 1;
   }
   if (start < bytes.size()) p.lines.push_back(make_line(std::string(bytes.substr(start)), ""));
+  reindex(p);
   return p;
 }
 
@@ -101,12 +128,20 @@ std::string serialize(const Profile& p) {
   return out;
 }
 
+const SectionPlace* find_place(const Profile& p, std::string_view name) {
+  auto found = p.sections.find(text::to_lower(name));
+  return found == p.sections.end() ? nullptr : &found->second;
+}
+
+SectionPlace* find_place(Profile& p, std::string_view name) {
+  auto found = p.sections.find(text::to_lower(name));
+  return found == p.sections.end() ? nullptr : &found->second;
+}
+
 // Header index of the first section called name, or npos.
-size_t find_section(const Profile& p, std::string_view name, size_t from = 0) {
-  for (size_t i = from; i < p.lines.size(); ++i) {
-    if (p.lines[i].kind == LineKind::section && text::iequals(p.lines[i].name, name)) return i;
-  }
-  return npos;
+size_t find_section(const Profile& p, std::string_view name) {
+  const SectionPlace* place = find_place(p, name);
+  return place ? place->header : npos;
 }
 
 // One past the last line of the section whose header is at header.
@@ -116,19 +151,16 @@ size_t section_end(const Profile& p, size_t header) {
   return i;
 }
 
-// The first key line called key in the section whose header is at header.
-size_t find_key(const Profile& p, size_t header, std::string_view key) {
-  size_t end = section_end(p, header);
-  for (size_t i = header + 1; i < end; ++i) {
-    if (p.lines[i].kind == LineKind::key && text::iequals(p.lines[i].name, key)) return i;
-  }
-  return npos;
+// The first key line called key in the first section called section.
+size_t find_key(const Profile& p, std::string_view section, std::string_view key) {
+  const SectionPlace* place = find_place(p, section);
+  if (!place) return npos;
+  auto found = place->keys.find(text::to_lower(key));
+  return found == place->keys.end() ? npos : found->second;
 }
 
 const std::string* find_value(const Profile& p, std::string_view section, std::string_view key) {
-  size_t header = find_section(p, section);
-  if (header == npos) return nullptr;
-  size_t i = find_key(p, header, key);
+  size_t i = find_key(p, section, key);
   return i == npos ? nullptr : &p.lines[i].value;
 }
 
@@ -200,6 +232,29 @@ void end_last_line(Profile& p) {
   if (!p.lines.empty() && p.lines.back().eol.empty()) p.lines.back().eol = p.eol;
 }
 
+// Moves the places at or after line at down by one, for a line inserted there.
+void shift_places(Profile& p, size_t at) {
+  for (auto& [name, place] : p.sections) {
+    if (place.header >= at) ++place.header;
+    for (auto& [key, line] : place.keys)
+      if (line >= at) ++line;
+  }
+}
+
+// Inserts a line of the first section called section, before line at.
+void insert_line(Profile& p, std::string_view section, size_t at, Line line) {
+  const bool plain_key = line.kind == LineKind::key;
+  std::string key = plain_key ? text::to_lower(line.name) : std::string();
+  p.lines.insert(p.lines.begin() + static_cast<std::ptrdiff_t>(at), std::move(line));
+  SectionPlace* place = plain_key ? find_place(p, section) : nullptr;
+  if (!place) {
+    reindex(p);  // a value that made its line into something else
+    return;
+  }
+  shift_places(p, at);
+  place->keys.try_emplace(std::move(key), at);
+}
+
 bool set_value(Profile& p, std::string_view section, std::string_view key, std::string_view value) {
   std::string key_line = std::string(key) + "=" + std::string(value);
   size_t header = find_section(p, section);
@@ -207,13 +262,17 @@ bool set_value(Profile& p, std::string_view section, std::string_view key, std::
     end_last_line(p);
     p.lines.push_back(make_line("[" + std::string(section) + "]", p.eol));
     p.lines.push_back(make_line(std::move(key_line), p.eol));
+    reindex(p);
     return true;
   }
-  size_t at = find_key(p, header, key);
+  size_t at = find_key(p, section, key);
   if (at != npos) {
     Line& line = p.lines[at];
     if (line.value == value) return false;
-    line = make_line(line.name + "=" + std::string(value), line.eol);
+    Line changed = make_line(line.name + "=" + std::string(value), line.eol);
+    const bool same_key = changed.kind == LineKind::key && changed.name == line.name;
+    line = std::move(changed);
+    if (!same_key) reindex(p);
     return true;
   }
   // After the section's last entry, before blank lines and comments that
@@ -225,17 +284,15 @@ bool set_value(Profile& p, std::string_view section, std::string_view key, std::
     if (kind == LineKind::key || kind == LineKind::other) insert = i + 1;
   }
   if (insert == p.lines.size()) end_last_line(p);
-  p.lines.insert(p.lines.begin() + static_cast<std::ptrdiff_t>(insert),
-                 make_line(std::move(key_line), p.eol));
+  insert_line(p, section, insert, make_line(std::move(key_line), p.eol));
   return true;
 }
 
 bool delete_key(Profile& p, std::string_view section, std::string_view key) {
-  size_t header = find_section(p, section);
-  if (header == npos) return false;
   bool changed = false;
-  for (size_t at; (at = find_key(p, header, key)) != npos; changed = true) {
+  for (size_t at; (at = find_key(p, section, key)) != npos; changed = true) {
     p.lines.erase(p.lines.begin() + static_cast<std::ptrdiff_t>(at));
+    reindex(p);
   }
   return changed;
 }
@@ -245,6 +302,7 @@ bool delete_section(Profile& p, std::string_view section) {
   for (size_t header; (header = find_section(p, section)) != npos; changed = true) {
     p.lines.erase(p.lines.begin() + static_cast<std::ptrdiff_t>(header),
                   p.lines.begin() + static_cast<std::ptrdiff_t>(section_end(p, header)));
+    reindex(p);
   }
   return changed;
 }
@@ -268,6 +326,7 @@ constexpr size_t kCacheLimit = 64;
 
 // A file whose writes are gathered by a ProfileBatch and written once.
 struct Pending {
+  std::string file;  // the name the batch was opened with
   std::shared_ptr<Profile> profile;
   std::unique_ptr<internal::PathLock> lock;  // held from the first read to the write
   bool changed = false;
@@ -471,11 +530,14 @@ void clear_profile_pins() {
 std::string profile_file_path(std::string_view file) {
   if (file.empty()) return {};
   {
-    // A file being read under a scope keeps the host path found at its start.
+    // A file being read or written under a scope keeps the host path found
+    // at its start, so that a record of many keys looks the path up once.
     Cache& c = cache();
     std::lock_guard lock(c.mutex);
     for (const auto& [host, read] : c.reading)
       if (read.file == file) return host;
+    for (const auto& [host, pending] : c.pending)
+      if (pending.file == file) return host;
   }
   bool bare = file.find_first_of("\\/") == std::string_view::npos &&
               !(file.size() >= 2 && file[1] == ':');
@@ -571,6 +633,7 @@ ProfileBatch::ProfileBatch(std::string_view file) : host_(profile_file_path(file
   auto profile = std::make_shared<Profile>(*load(host_, true));
   std::lock_guard lock(cache().mutex);
   Pending& pending = cache().pending[host_];
+  pending.file = std::string(file);
   pending.profile = std::move(profile);
   pending.lock = std::move(held);
   pending.depth = 1;

@@ -1,5 +1,6 @@
 #include "wizard/nav_buttons.h"
 
+#include "platform/profile.h"
 #include "platform/text.h"
 #include "wizard/limits.h"
 #include "wizard/profile_values.h"
@@ -85,6 +86,7 @@ std::vector<std::string> button_keys(const std::vector<NavButton>& buttons) {
 }
 
 std::vector<NavButton> read_buttons(std::string_view file) {
+  platform::ProfileReading reading(file);  // the section read once, as one record
   std::vector<NavButton> buttons;
   std::size_t used = 0;
   for (const std::string& key : read_key_names(kButtonsSection, kButtonsSectionCut, file)) {

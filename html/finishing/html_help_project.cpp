@@ -31,6 +31,7 @@ std::string sibling_name(const ConversionRun& run, std::string_view ext) {
 // The compiled file, contents and index live beside the .hhp; naming them
 // without a folder keeps the project usable wherever its folder is moved.
 void update_options(const ConversionRun& run, const std::string& hhp) {
+  platform::ProfileBatch batch(hhp);  // the options in one rewrite, not one per key
   default_option(hhp, "Compatibility", "1.1");
   default_option(hhp, "Compiled file", sibling_name(run, ".chm"));
   default_option(hhp, "Contents file", sibling_name(run, ".hhc"));

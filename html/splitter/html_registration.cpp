@@ -66,13 +66,19 @@ int add_html_file(ConversionRun& run, std::string_view file, std::string_view ti
   }
   std::string project = registration_file(run.settings.files);
   if (project.empty()) return 0;  // no project to register in
-  if (run.registered_files == 0)
+  const std::string key = text::format("f%d", run.registered_files);
+  const std::string value = std::string(file) + ">" + one_line(title);
+  if (run.registered_files == 0) {
+    // The old list goes and the first page comes in one rewrite.
+    platform::ProfileBatch batch(project);
     platform::write_profile_string("HTML", std::nullopt, std::nullopt, project);
-  // One key per page: the run's own output, not flushed to disk key by key.
-  if (!platform::write_profile_string("HTML", text::format("f%d", run.registered_files),
-                                      std::string(file) + ">" + one_line(title), project,
-                                      platform::Durability::unflushed))
+    platform::write_profile_string("HTML", key, value, project);
+    if (!batch.commit()) return 0;
+  } else if (!platform::write_profile_string("HTML", key, value, project,
+                                             platform::Durability::unflushed)) {
+    // One key per page: the run's own output, not flushed to disk key by key.
     return 0;
+  }
   ++run.registered_files;
   return 1;
 }

@@ -18,6 +18,7 @@
 #include "html/splitter/html_registration.h"
 #include "html/driver/process_files.h"
 #include "html/driver/publish_summary.h"
+#include "support/rewrite_counter.h"
 #include "support/test_support.h"
 
 namespace html {
@@ -139,6 +140,19 @@ TEST_F(DriverTest, NothingRegisteredWritesNothing) {
   EXPECT_EQ(process_files(run), 0);
   EXPECT_FALSE(has("lfcindx.htm"));
   EXPECT_FALSE(has("twztoc.htm"));
+}
+
+TEST_F(DriverTest, TheFirstRegistrationReplacesTheOldListInOneRewrite) {
+  tw_test::write_file(file("pub/guide.lfc"),
+                      "[TWHTML]\r\nhpj=c:\\help\\guide.hpj\r\n[HTML]\r\nf0=old\r\nf7=older\r\n");
+  tw_test::RewriteCounter rewrites(file("pub"));
+  EXPECT_EQ(add_html_file(run, "init", ""), 0);
+  EXPECT_EQ(add_html_file(run, "c:\\pub\\a.htm", "A"), 1);
+  EXPECT_EQ(rewrites.count("guide.lfc"), 1);
+  EXPECT_EQ(add_html_file(run, "c:\\pub\\b.htm", "B"), 1);
+  EXPECT_EQ(rewrites.count("guide.lfc"), 2);
+  EXPECT_EQ(tw_test::read_file(file("pub/guide.lfc")),
+            "[TWHTML]\r\nhpj=c:\\help\\guide.hpj\r\n[HTML]\r\nf0=c:\\pub\\a.htm>A\r\nf1=c:\\pub\\b.htm>B\r\n");
 }
 
 TEST_F(DriverTest, RegistrationKeepsTitlesWithArrowsWhole) {

@@ -6,6 +6,7 @@
 #include "html/finishing/html_help_project.h"
 #include "platform/profile.h"
 #include "publish_fixture.h"
+#include "support/rewrite_counter.h"
 
 namespace html {
 namespace {
@@ -26,6 +27,15 @@ TEST_F(HtmlHelpProject, FirstBuildWritesOptionsAndPages) {
             "\r\n\r\n[FILES]\r\nintro.htm\r\ntoner.htm\r\n");
   EXPECT_EQ(run.settings.project.htmlhelp.do_cx_map, 0);
   EXPECT_EQ(compiled_file_path(run), "c:\\out\\guide.chm");
+}
+
+TEST_F(HtmlHelpProject, OptionsAndPagesAreTwoRewritesNotOnePerOption) {
+  page("intro.htm", "Intro", "a");
+  tw_test::RewriteCounter rewrites(file("out"));
+  ASSERT_TRUE(write_html_help_project(run));
+  EXPECT_EQ(rewrites.count("guide.hhp"), 2);  // the options, then the page list
+  ASSERT_TRUE(write_html_help_project(run));
+  EXPECT_EQ(rewrites.count("guide.hhp"), 3);  // the options stand: only the page list
 }
 
 TEST_F(HtmlHelpProject, RebuildKeepsTheAuthorsOptionsAndReplacesEveryPageList) {
