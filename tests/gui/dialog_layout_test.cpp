@@ -23,6 +23,7 @@
 #include "platform/ui/gui/dialog_window.h"
 #include "platform/ui/gui/gui_host.h"
 #include "platform/ui/gui/layout_check.h"
+#include "gui_fixture.h"
 #include "support/test_support.h"
 
 namespace {
@@ -41,19 +42,7 @@ ui::detail::WindowSite& site_for_tests() {
   return site;
 }
 
-class GuiDialogs : public tw_test::Fixture {
- protected:
-  void SetUp() override {
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    tw_test::Fixture::SetUp();
-    ui::HeadlessHost* made = tw_gui_host_create(1);
-    ASSERT_NE(made, nullptr);
-    gui_ = static_cast<ui::gui::GuiHost*>(made);
-    ui::set_host(std::unique_ptr<ui::HeadlessHost>(made));
-  }
-
-  ui::gui::GuiHost* gui_ = nullptr;
-};
+class GuiDialogs : public tw_test::GuiFixture {};
 
 // Controls that share a place are alternates: the procedure shows one of
 // them and hides the rest, so only a bare template shows them together.

@@ -13,6 +13,7 @@
 #include "platform/ui/gui/dialog_window.h"
 #include "platform/ui/gui/gui_host.h"
 #include "resources/trvwck32/contents.h"
+#include "gui_fixture.h"
 #include "support/test_support.h"
 
 namespace {
@@ -44,18 +45,7 @@ int navy_pixels(const QImage& image) {
   return count;
 }
 
-class GuiResourcePictures : public tw_test::Fixture {
- protected:
-  void SetUp() override {
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    tw_test::Fixture::SetUp();
-    ui::HeadlessHost* made = tw_gui_host_create(1);
-    ASSERT_NE(made, nullptr);
-    gui_ = static_cast<ui::gui::GuiHost*>(made);
-    ui::set_host(std::unique_ptr<ui::HeadlessHost>(made));
-  }
-  ui::gui::GuiHost* gui_ = nullptr;
-};
+class GuiResourcePictures : public tw_test::GuiFixture {};
 
 TEST_F(GuiResourcePictures, TheContentsListDrawsItsBookPicture) {
   int navy = -1;

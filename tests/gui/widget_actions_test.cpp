@@ -21,6 +21,7 @@
 #include "platform/ui/list_view.h"
 #include "platform/ui/gui/gui_host.h"
 #include "platform/ui/gui/text_edge.h"
+#include "gui_fixture.h"
 #include "support/test_support.h"
 
 namespace {
@@ -94,18 +95,12 @@ class PickProc : public ui::DialogProc {
   int bold = -1, two = -1, picked = -2;
 };
 
-class GuiActions : public tw_test::Fixture {
+class GuiActions : public tw_test::GuiFixture {
  protected:
   void SetUp() override {
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    tw_test::Fixture::SetUp();
-    ui::HeadlessHost* made = tw_gui_host_create(1);
-    ASSERT_NE(made, nullptr);
-    gui_ = static_cast<ui::gui::GuiHost*>(made);
-    ui::set_host(std::unique_ptr<ui::HeadlessHost>(made));
+    GuiFixture::SetUp();
     module_ = ui::register_module("gui_actions", kScript);
   }
-  ui::gui::GuiHost* gui_ = nullptr;
   std::int32_t module_ = 0;
 };
 

@@ -66,9 +66,10 @@ FileSystemWriter::Written FileSystemWriter::write(const std::function<bool(std::
       continue;
     }
     std::uint64_t written = 0;
+    const std::uint64_t size = entry.size;  // clang 14 lambdas cannot capture a structured binding
     auto counting = [&](std::string_view piece) {
       written += piece.size();
-      return written <= entry.size && sink(piece);
+      return written <= size && sink(piece);
     };
     if (!entry.body(counting) || written != entry.size) return Written::failed;
   }
