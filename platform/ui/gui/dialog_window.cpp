@@ -31,6 +31,7 @@ using detail::ControlState;
 namespace {
 
 constexpr std::uint32_t kSizingFrame = 0x00040000;  // WS_THICKFRAME
+constexpr std::uint32_t kChildStyle = 0x40000000;   // WS_CHILD
 
 QStringList item_texts(const ControlState& c) {
   QStringList out;
@@ -87,6 +88,7 @@ DialogWindow::DialogWindow(detail::HeadlessDialog& model, std::function<void()> 
   setObjectName(from_host_text(model.identifier()));
   if (model.source().exstyle & style::kTopmost) setWindowFlag(Qt::WindowStaysOnTopHint, true);
   setWindowFlag(Qt::WindowContextHelpButtonHint, false);
+  if (embedded()) setWindowFlags(Qt::Widget);
   build();
   sync();
 }
@@ -169,6 +171,7 @@ void DialogWindow::sync() {
   syncing_ = true;
   setWindowTitle(from_host_text(model_->caption()));
   const QRect frame = metrics_.to_widget(model_->rect());
+  if (embedded() && pos() != frame.topLeft()) move(frame.topLeft());
   // A sizing frame lets the person resize the window; its procedure lays it out again.
   if (resizable()) {
     if (size() != frame.size()) resize(frame.size());
@@ -178,6 +181,10 @@ void DialogWindow::sync() {
   for (ControlView& view : controls_) sync_control(view);
   syncing_ = false;
   if (model_->modal() && model_->ended() && isVisible()) done(model_->result());
+}
+
+bool DialogWindow::embedded() const {
+  return model_ && !model_->modal() && (model_->source().style & kChildStyle) != 0 && parentWidget() != nullptr;
 }
 
 bool DialogWindow::resizable() const { return model_ && (model_->source().style & kSizingFrame) != 0; }

@@ -50,6 +50,12 @@ class DialogWindow : public QDialog {
   // The person resized a window with a sizing frame: its procedure hears the new size.
   void resizeEvent(QResizeEvent* event) override;
 
+ public:
+  // A WS_CHILD template opened inside another window (a page of a tabbed
+  // dialog, the assistant's panel and its pages) sits in that window at its
+  // template position instead of being a window of its own.
+  bool embedded() const;
+
  private:
   void build();
   bool resizable() const;

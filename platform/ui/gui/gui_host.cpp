@@ -60,8 +60,12 @@ QWidget* GuiHost::widget_of(Handle window) const {
 
 DialogWindow* GuiHost::ensure_window(detail::HeadlessDialog& dialog) {
   if (DialogWindow* made = window_of(dialog.handle())) return made;
-  auto* window = new DialogWindow(dialog, [this] { sync_all(); }, widget_of(dialog.owner()));
-  if (!dialog.modal()) window->setWindowFlag(Qt::Window, true);
+  // A page made while its owner dialog starts up is drawn inside it, so the
+  // owner's window is made first.
+  QWidget* parent = drawn_dialog(dialog.owner());
+  if (!parent) parent = widget_of(dialog.owner());
+  auto* window = new DialogWindow(dialog, [this] { sync_all(); }, parent);
+  if (!dialog.modal() && !window->embedded()) window->setWindowFlag(Qt::Window, true);
   dialogs_[dialog.handle()] = window;
   return window;
 }
