@@ -11,23 +11,15 @@
 #include "html/index/cnt_toc.h"
 #include "html/pages/context_resolver.h"
 
-namespace {
-
-void check(bool ok) {
-  if (!ok) std::abort();
-}
-
-}  // namespace
-
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   const std::string_view bytes = fuzz::as_text(data, size);
   const formats::CntFile file = formats::read_cnt(bytes);
-  for (const auto& entry : file.entries) check(entry.level >= 1 && entry.level <= formats::cnt_max_level);
+  for (const auto& entry : file.entries) fuzz::check(entry.level >= 1 && entry.level <= formats::cnt_max_level);
 
   const std::string once = formats::write_cnt(file);
   const formats::CntFile again = formats::read_cnt(once);
-  check(again.entries.size() == file.entries.size());
-  check(formats::write_cnt(again) == once);
+  fuzz::check(again.entries.size() == file.entries.size());
+  fuzz::check(formats::write_cnt(again) == once);
 
   contents::ContentsModel model;
   model.file = file;

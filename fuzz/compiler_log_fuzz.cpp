@@ -12,10 +12,6 @@
 
 namespace {
 
-void check(bool ok) {
-  if (!ok) std::abort();
-}
-
 bool has_drive_path(std::string_view line) {
   for (std::size_t i = 0; i + 2 < line.size(); ++i) {
     if (line[i + 1] == ':' && line[i + 2] == '\\') return true;
@@ -38,12 +34,12 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     if (end == std::string_view::npos) end = bytes.size();
     const std::string_view line = bytes.substr(start, end - start);
     const std::string shown = project::shown_log_line(line);
-    if (!has_drive_path(line)) check(shown == line);
+    if (!has_drive_path(line)) fuzz::check(shown == line);
     list.push_back("  " + std::string(line));
     start = end + 1;
   }
   for (std::size_t i = 0; i < list.size(); ++i) {
-    check(project::message_line_index(list, i) <= i);
+    fuzz::check(project::message_line_index(list, i) <= i);
     project::message_number(list[i], i % 2 == 0);
     project::problem_location(list, i, i % 2 == 0);
   }

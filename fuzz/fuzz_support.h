@@ -4,6 +4,7 @@
 // outside it; it is removed when the harness exits.
 #pragma once
 #include <cstddef>
+#include <cstdlib>
 #include <cstdint>
 #include <string>
 #include <string_view>
@@ -36,6 +37,11 @@ class InputScope {
  private:
   ProfileCache cache_;
 };
+// Stops the harness where a property it checks does not hold, so that
+// libFuzzer keeps the input as a finding.
+inline void check(bool ok) {
+  if (!ok) std::abort();
+}
 // The input as text.
 inline std::string_view as_text(const std::uint8_t* data, std::size_t size) {
   return {reinterpret_cast<const char*>(data), size};

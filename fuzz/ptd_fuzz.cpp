@@ -10,14 +10,6 @@
 #include "assistant/outputs.h"
 #include "fuzz/fuzz_support.h"
 
-namespace {
-
-void check(bool ok) {
-  if (!ok) std::abort();
-}
-
-}  // namespace
-
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   const std::string_view bytes = fuzz::as_text(data, size);
   assistant::Model model;
@@ -26,9 +18,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   const std::string once = assistant::data_file_text(model);
   assistant::Model again;
   assistant::read_data_text(once, again);
-  check(again.count() == model.count());
-  check(again.mode == model.mode);
-  check(assistant::data_file_text(again) == once);
+  fuzz::check(again.count() == model.count());
+  fuzz::check(again.mode == model.mode);
+  fuzz::check(assistant::data_file_text(again) == once);
 
   assistant::header_text(model);
   assistant::rtf_text(model);
