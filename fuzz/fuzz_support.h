@@ -4,8 +4,8 @@
 // outside it; it is removed when the harness exits.
 #pragma once
 #include <cstddef>
-#include <cstdlib>
 #include <cstdint>
+#include <cstdlib>
 #include <string>
 #include <string_view>
 

@@ -42,6 +42,10 @@ class DialogWindow : public QDialog {
   void set_top_index(int id, int index);
   const std::vector<ControlView>& controls() const { return controls_; }
   QWidget* control_widget(int id) const;
+  // A WS_CHILD template opened inside another window (a page of a tabbed
+  // dialog, the assistant's panel and its pages) sits in that window at its
+  // template position instead of being a window of its own.
+  bool embedded() const;
 
  protected:
   void reject() override;
@@ -49,12 +53,6 @@ class DialogWindow : public QDialog {
   bool eventFilter(QObject* watched, QEvent* event) override;
   // The person resized a window with a sizing frame: its procedure hears the new size.
   void resizeEvent(QResizeEvent* event) override;
-
- public:
-  // A WS_CHILD template opened inside another window (a page of a tabbed
-  // dialog, the assistant's panel and its pages) sits in that window at its
-  // template position instead of being a window of its own.
-  bool embedded() const;
 
  private:
   void build();
